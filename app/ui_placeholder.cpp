@@ -1,0 +1,1 @@
+// The widget library grows with the main window.

@@ -1,0 +1,17 @@
+# kelvane_add_test(<name> SOURCES <files...> LIBS <targets...> [WIDGETS])
+# One GoogleTest executable per unit. WIDGETS tests get a main() that creates a
+# QApplication and run on the offscreen platform; the others use gtest's main.
+function(kelvane_add_test name)
+  cmake_parse_arguments(ARG "WIDGETS" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  if(ARG_WIDGETS)
+    set(test_main kelvane_widget_test_main)
+  else()
+    set(test_main GTest::gtest_main)
+  endif()
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS} kelvane_test_support ${test_main} GTest::gtest GTest::gmock)
+  gtest_discover_tests(${name}
+    DISCOVERY_TIMEOUT 60
+    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" TIMEOUT 300
+    DISCOVERY_MODE PRE_TEST)
+endfunction()

@@ -1,0 +1,84 @@
+#pragma once
+// A simulated Pellix controller: pipe 1 executes the I2C report formats on a
+// simulated I2C bus (usually one bridge chip) and answers with reply reports.
+// Every report costs `reportLatencyUs` on the interface's clock.
+
+#include "kit/kit_backend.h"
+
+#include <deque>
+#include <memory>
+#include <mutex>
+#include <vector>
+
+namespace sim {
+class Clock;
+class I2cTarget;
+}  // namespace sim
+
+namespace kit {
+
+// Report size of a Pellix controller by product id (0 for ids that are not Pellix controllers).
+int pellixReportSize(uint16_t productId);
+
+struct SimControllerConfig {
+    uint16_t productId = 0x1501;
+    std::wstring serial = L"00000000";
+    uint32_t reportLatencyUs = 1000;
+};
+
+class SimController final : public Device {
+public:
+    SimController(SimControllerConfig config, std::shared_ptr<sim::Clock> clock);
+
+    void attach(std::shared_ptr<sim::I2cTarget> target);
+
+    std::string key() const override;
+    uint16_t productId() const override { return config_.productId; }
+    std::wstring serialNumber() const override { return config_.serial; }
+    int reportSize() const override { return reportSize_; }
+    int pipeCount() const override { return 1; }
+    void setTimeout(unsigned milliseconds) override;
+    int write(int pipe, const uint8_t* buffer, int length) override;
+    int read(int pipe, uint8_t* buffer, int length) override;
+    void close() override;
+    void sleep(unsigned milliseconds) override;
+    uint64_t clockUs() const override;
+
+    // Fault injection: the next `count` writes send one byte short (and are
+    // lost); the next `count` reads time out.
+    void injectShortWrite(int count);
+    void injectReadTimeout(int count);
+
+    // Report log for tests: every report written and read, when switched on.
+    struct LoggedReport {
+        bool written;  // true: kit_write, false: kit_read
+        std::vector<uint8_t> bytes;
+        int result;
+    };
+    void setReportLogging(bool on);
+    std::vector<LoggedReport> takeReportLog();
+
+    bool i2cEnabled() const;
+    unsigned timeoutMs() const;
+    sim::Clock& clock() { return *clock_; }
+
+private:
+    std::vector<uint8_t> execute(const uint8_t* request);
+    sim::I2cTarget* targetAt(uint8_t addressByte) const;
+
+    const SimControllerConfig config_;
+    const int reportSize_;
+    const uint32_t latencyUs_;
+    const std::shared_ptr<sim::Clock> clock_;
+    mutable std::mutex lock_;
+    std::vector<std::shared_ptr<sim::I2cTarget>> targets_;
+    std::deque<std::vector<uint8_t>> replies_;
+    unsigned timeoutMs_ = 2000;
+    bool i2cEnabled_ = false;
+    int shortWrites_ = 0;
+    int readTimeouts_ = 0;
+    bool logging_ = false;
+    std::vector<LoggedReport> log_;
+};
+
+}  // namespace kit

@@ -1,0 +1,81 @@
+#include "sim/bridge_chip.h"
+
+namespace sim {
+
+BridgeChip::BridgeChip(uint8_t address7, std::shared_ptr<BridgeBus> bus, Revision revision)
+    : address7_(address7), bus_(std::move(bus)), revision_(revision) {}
+
+bool BridgeChip::consumeNack() {
+    if (nackCount_ == 0)
+        return false;
+    --nackCount_;
+    return true;
+}
+
+int BridgeChip::write(uint64_t nowUs, const std::vector<uint8_t>& bytes) {
+    std::lock_guard guard(lock_);
+    if (consumeNack())
+        return -1;
+    if (!bytes.empty()) {
+        pointer_ = bytes[0];
+        if (bytes.size() >= 3 && pointer_ == 0x01)
+            bus_->transmit(nowUs, bytes[1], bytes[2]);
+        else if (bytes.size() >= 2 && pointer_ == 0x02)
+            bus_->control(nowUs, bytes[1]);
+    }
+    int acknowledged = int(bytes.size());
+    if (shortAckCount_ > 0) {
+        --shortAckCount_;
+        acknowledged = std::min(acknowledged, shortAckBytes_);
+    }
+    return acknowledged;
+}
+
+std::vector<uint8_t> BridgeChip::read(uint64_t nowUs, int count) {
+    std::lock_guard guard(lock_);
+    if (consumeNack())
+        return {};
+    std::vector<uint8_t> bytes;
+    for (int i = 0; i < count; ++i)
+        bytes.push_back(readRegister(nowUs, uint8_t(pointer_ + i)));
+    return bytes;
+}
+
+uint8_t BridgeChip::readRegister(uint64_t nowUs, uint8_t reg) {
+    switch (reg) {
+    case 0x00:
+        if (!injectedStatus_.empty()) {
+            const uint8_t injected = injectedStatus_.front();
+            injectedStatus_.pop_front();
+            return injected;
+        }
+        return bus_->status(nowUs);
+    case 0x01:
+        return bus_->answer(nowUs);
+    default:
+        return reg >= 0xF0 && reg <= 0xF5 ? revision_[reg - 0xF0] : 0x00;
+    }
+}
+
+void BridgeChip::injectStatus(std::initializer_list<uint8_t> statuses) {
+    std::lock_guard guard(lock_);
+    injectedStatus_.insert(injectedStatus_.end(), statuses);
+}
+
+void BridgeChip::injectStatusRepeated(uint8_t status, int count) {
+    std::lock_guard guard(lock_);
+    injectedStatus_.insert(injectedStatus_.end(), size_t(count), status);
+}
+
+void BridgeChip::injectNack(int count) {
+    std::lock_guard guard(lock_);
+    nackCount_ += count;
+}
+
+void BridgeChip::injectShortAcknowledge(int count, int acknowledged) {
+    std::lock_guard guard(lock_);
+    shortAckCount_ += count;
+    shortAckBytes_ = acknowledged;
+}
+
+}  // namespace sim
