@@ -58,12 +58,11 @@ void SimController::setTimeout(unsigned milliseconds) {
 int SimController::write(int, const uint8_t* buffer, int length) {
     clock_->advanceUs(latencyUs_);
     std::lock_guard guard(lock_);
+    const bool lost = shortWrites_.next();
     if (logging_)
-        log_.push_back({true, {buffer, buffer + length}, shortWrites_ > 0 ? length - 1 : length});
-    if (shortWrites_ > 0) {
-        --shortWrites_;
+        log_.push_back({true, {buffer, buffer + length}, lost ? length - 1 : length});
+    if (lost)
         return length - 1;
-    }
     std::vector<uint8_t> reply = execute(buffer);
     if (!reply.empty()) {
         reply.resize(size_t(reportSize_), 0);
@@ -76,9 +75,7 @@ int SimController::read(int, uint8_t* buffer, int length) {
     unsigned timeout;
     {
         std::lock_guard guard(lock_);
-        const bool lost = readTimeouts_ > 0;
-        if (lost)
-            --readTimeouts_;
+        const bool lost = readTimeouts_.next();
         if (!lost && !replies_.empty()) {
             std::memcpy(buffer, replies_.front().data(), size_t(length));
             replies_.pop_front();
@@ -107,14 +104,14 @@ void SimController::sleep(unsigned milliseconds) { clock_->advanceUs(uint64_t(mi
 
 uint64_t SimController::clockUs() const { return clock_->nowUs(); }
 
-void SimController::injectShortWrite(int count) {
+void SimController::injectShortWrite(int count, int skip) {
     std::lock_guard guard(lock_);
-    shortWrites_ += count;
+    shortWrites_.add(count, skip);
 }
 
-void SimController::injectReadTimeout(int count) {
+void SimController::injectReadTimeout(int count, int skip) {
     std::lock_guard guard(lock_);
-    readTimeouts_ += count;
+    readTimeouts_.add(count, skip);
 }
 
 void SimController::setReportLogging(bool on) {

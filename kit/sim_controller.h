@@ -4,6 +4,7 @@
 // Every report costs `reportLatencyUs` on the interface's clock.
 
 #include "kit/kit_backend.h"
+#include "sim/fault_plan.h"
 
 #include <deque>
 #include <memory>
@@ -44,10 +45,11 @@ public:
     void sleep(unsigned milliseconds) override;
     uint64_t clockUs() const override;
 
-    // Fault injection: the next `count` writes send one byte short (and are
-    // lost); the next `count` reads time out.
-    void injectShortWrite(int count);
-    void injectReadTimeout(int count);
+    // Fault injection: `count` writes, after `skip` more, send one byte short
+    // (the report is lost); `count` reads, after `skip` more, time out (the
+    // reply is lost).
+    void injectShortWrite(int count, int skip = 0);
+    void injectReadTimeout(int count, int skip = 0);
 
     // Report log for tests: every report written and read, when switched on.
     struct LoggedReport {
@@ -75,8 +77,8 @@ private:
     std::deque<std::vector<uint8_t>> replies_;
     unsigned timeoutMs_ = 2000;
     bool i2cEnabled_ = false;
-    int shortWrites_ = 0;
-    int readTimeouts_ = 0;
+    sim::FaultPlan shortWrites_;
+    sim::FaultPlan readTimeouts_;
     bool logging_ = false;
     std::vector<LoggedReport> log_;
 };

@@ -1,20 +1,16 @@
 #include "sim/bridge_chip.h"
 
+#include <algorithm>
+
 namespace sim {
 
 BridgeChip::BridgeChip(uint8_t address7, std::shared_ptr<BridgeBus> bus, Revision revision)
     : address7_(address7), bus_(std::move(bus)), revision_(revision) {}
 
-bool BridgeChip::consumeNack() {
-    if (nackCount_ == 0)
-        return false;
-    --nackCount_;
-    return true;
-}
-
 int BridgeChip::write(uint64_t nowUs, const std::vector<uint8_t>& bytes) {
     std::lock_guard guard(lock_);
-    if (consumeNack())
+    const bool shortAck = shortAcks_.next();
+    if (nacks_.next())
         return -1;
     if (!bytes.empty()) {
         pointer_ = bytes[0];
@@ -23,17 +19,12 @@ int BridgeChip::write(uint64_t nowUs, const std::vector<uint8_t>& bytes) {
         else if (bytes.size() >= 2 && pointer_ == 0x02)
             bus_->control(nowUs, bytes[1]);
     }
-    int acknowledged = int(bytes.size());
-    if (shortAckCount_ > 0) {
-        --shortAckCount_;
-        acknowledged = std::min(acknowledged, shortAckBytes_);
-    }
-    return acknowledged;
+    return shortAck ? std::min(int(bytes.size()), shortAckBytes_) : int(bytes.size());
 }
 
 std::vector<uint8_t> BridgeChip::read(uint64_t nowUs, int count) {
     std::lock_guard guard(lock_);
-    if (consumeNack())
+    if (nacks_.next())
         return {};
     std::vector<uint8_t> bytes;
     for (int i = 0; i < count; ++i)
@@ -67,14 +58,14 @@ void BridgeChip::injectStatusRepeated(uint8_t status, int count) {
     injectedStatus_.insert(injectedStatus_.end(), size_t(count), status);
 }
 
-void BridgeChip::injectNack(int count) {
+void BridgeChip::injectNack(int count, int skip) {
     std::lock_guard guard(lock_);
-    nackCount_ += count;
+    nacks_.add(count, skip);
 }
 
-void BridgeChip::injectShortAcknowledge(int count, int acknowledged) {
+void BridgeChip::injectShortAcknowledge(int count, int acknowledged, int skip) {
     std::lock_guard guard(lock_);
-    shortAckCount_ += count;
+    shortAcks_.add(count, skip);
     shortAckBytes_ = acknowledged;
 }
 

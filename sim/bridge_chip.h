@@ -10,6 +10,7 @@
 // next reads, NACKs, and write transfers acknowledged short.
 
 #include "sim/bridge_bus.h"
+#include "sim/fault_plan.h"
 #include "sim/i2c_target.h"
 
 #include <array>
@@ -35,14 +36,13 @@ public:
     // bus's own status shows again (busy for n polls, bus error, overrun, ...).
     void injectStatus(std::initializer_list<uint8_t> statuses);
     void injectStatusRepeated(uint8_t status, int count);
-    // The next `count` transfers (write or read) are not acknowledged.
-    void injectNack(int count);
-    // The next `count` write transfers acknowledge only `acknowledged` bytes.
-    void injectShortAcknowledge(int count, int acknowledged);
+    // `count` transfers (write or read), after `skip` more, are not acknowledged.
+    void injectNack(int count, int skip = 0);
+    // `count` write transfers, after `skip` more, acknowledge only `acknowledged` bytes.
+    void injectShortAcknowledge(int count, int acknowledged, int skip = 0);
 
 private:
     uint8_t readRegister(uint64_t nowUs, uint8_t reg);
-    bool consumeNack();
 
     const uint8_t address7_;
     const std::shared_ptr<BridgeBus> bus_;
@@ -50,8 +50,8 @@ private:
     std::mutex lock_;
     uint8_t pointer_ = 0;
     std::deque<uint8_t> injectedStatus_;
-    int nackCount_ = 0;
-    int shortAckCount_ = 0;
+    FaultPlan nacks_;           // counts every transfer
+    FaultPlan shortAcks_;       // counts write transfers
     int shortAckBytes_ = 0;
 };
 
