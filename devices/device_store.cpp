@@ -1,0 +1,23 @@
+#include "devices/device_store.h"
+
+#include <algorithm>
+
+DeviceStore::DeviceStore() {
+    // Unlike a reset record, the device file record starts with zero scene
+    // levels: a load without a readable file copies zeros, not MASK.
+    deviceFileRecord.sceneLevel.fill(0);
+}
+
+void DeviceStore::Clear() {
+    ResetTable(workingTable);
+    ResetTable(projectTable);
+    selectedCount = 0;
+    selectedAddresses.fill(0);
+}
+
+void DeviceStore::ClearWorkingTable() { ResetTable(workingTable); }
+
+int32_t DeviceStore::PresentCount() const {
+    return int32_t(std::count_if(workingTable.begin(), workingTable.end(),
+                                 [](const DeviceRecord& record) { return record.present == 1; }));
+}

@@ -1,0 +1,36 @@
+#pragma once
+// The main view's store of gear: the working table every tab shows and edits,
+// the table a project file is loaded into, the record a device file is loaded
+// into, the selection of short addresses and the link used to reach the gear.
+
+#include "devices/device_record.h"
+#include "link/dalikit.h"
+
+#include <array>
+#include <cstdint>
+
+class DeviceStore {
+public:
+    DeviceStore();
+
+    // Resets every record of both tables and clears the selection (count 0,
+    // every entry 0). The device file record and the link stay as they are.
+    void Clear();
+
+    // Resets every record of the working table; the selection stays.
+    void ClearWorkingTable();
+
+    // Number of working-table records whose present flag is exactly 1.
+    int32_t PresentCount() const;
+
+    DeviceTable workingTable;       // the gear on the bus as last read, scanned or loaded
+    DeviceTable projectTable;       // a loaded project file, before it is compared and copied
+    DeviceRecord deviceFileRecord;  // a loaded device file; all zero (scenes too) until one is read
+
+    // The first selectedCount entries are the selected short addresses in
+    // ascending order; entries past the count carry no meaning (0 or -1).
+    int32_t selectedCount = 0;
+    std::array<int32_t, kDeviceCount> selectedAddresses{};
+
+    BusLink link;  // copy of the view's link; a null handle means offline
+};
