@@ -45,7 +45,9 @@ void TraceInt(const QString& prefix, int32_t value) { TraceLine(prefix + QString
 
 void TraceIntGrouped(const QString& prefix, int32_t value, QChar separator) {
     QString digits = QString::number(value);
-    for (qsizetype p = digits.size() - 3; p > 0; p -= 3)
+    // Group the digits only: a minus sign must not be followed by a separator.
+    const qsizetype firstDigit = value < 0 ? 1 : 0;
+    for (qsizetype p = digits.size() - 3; p > firstDigit; p -= 3)
         digits.insert(p, separator);
     TraceLine(prefix + digits + kLineEnd);
 }
