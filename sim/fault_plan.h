@@ -2,6 +2,7 @@
 // Which of the coming events (reports, transfers) a fault hits: "skip n, then
 // fault m". Several plans add up. Not thread safe; owners lock around it.
 
+#include <cstddef>
 #include <vector>
 
 namespace sim {
@@ -11,9 +12,9 @@ public:
     // Faults `count` events after letting `skip` events pass.
     void add(int count, int skip = 0) {
         if (int(events_.size()) < skip + count)
-            events_.resize(size_t(skip + count), false);
+            events_.resize(std::size_t(skip + count), false);
         for (int i = skip; i < skip + count; ++i)
-            events_[size_t(i)] = true;
+            events_[std::size_t(i)] = true;
     }
     // Consumes one event; true when it is to be faulted.
     bool next() {

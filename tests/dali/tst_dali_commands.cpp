@@ -1,0 +1,135 @@
+// The DALI command table: every command Kelvane sends is known with the right
+// repetition and answer properties, and frames decode to their standard names.
+
+#include "dali/dali_commands.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+using dali::CommandSpace;
+
+namespace {
+
+struct Sent {
+    CommandSpace space;
+    uint8_t code;
+    const char* name;
+    bool twice;
+    bool answers;
+};
+
+// Every command Kelvane puts on the bus.
+const Sent kSentByKelvane[] = {
+    {CommandSpace::Standard, 0x00, "OFF", false, false},
+    {CommandSpace::Standard, 0x05, "RECALL MAX LEVEL", false, false},
+    {CommandSpace::Standard, 0x06, "RECALL MIN LEVEL", false, false},
+    {CommandSpace::Standard, 0x20, "RESET", true, false},
+    {CommandSpace::Standard, 0x2A, "STORE DTR AS MAX LEVEL", true, false},
+    {CommandSpace::Standard, 0x2F, "STORE DTR AS FADE RATE", true, false},
+    {CommandSpace::Standard, 0x4F, "STORE THE DTR AS SCENE", true, false},
+    {CommandSpace::Standard, 0x50, "REMOVE FROM SCENE", true, false},
+    {CommandSpace::Standard, 0x63, "ADD TO GROUP", true, false},
+    {CommandSpace::Standard, 0x7F, "REMOVE FROM GROUP", true, false},
+    {CommandSpace::Standard, 0x80, "STORE DTR AS SHORT ADDRESS", true, false},
+    {CommandSpace::Standard, 0x90, "QUERY STATUS", false, true},
+    {CommandSpace::Standard, 0x99, "QUERY DEVICE TYPE", false, true},
+    {CommandSpace::Standard, 0xA0, "QUERY ACTUAL LEVEL", false, true},
+    {CommandSpace::Standard, 0xA5, "QUERY FADE TIME/FADE RATE", false, true},
+    {CommandSpace::Standard, 0xBF, "QUERY SCENE LEVEL", false, true},
+    {CommandSpace::Standard, 0xC0, "QUERY GROUPS 0-7", false, true},
+    {CommandSpace::Standard, 0xC1, "QUERY GROUPS 8-15", false, true},
+    {CommandSpace::Standard, 0xC5, "READ MEMORY LOCATION", false, true},
+    {CommandSpace::DeviceType6, 0xE3, "SELECT DIMMING CURVE", true, false},
+    {CommandSpace::DeviceType6, 0xE4, "STORE DTR AS FAST FADE TIME", true, false},
+    {CommandSpace::DeviceType6, 0xEE, "QUERY DIMMING CURVE", false, true},
+    {CommandSpace::DeviceType6, 0xFC, "QUERY OPERATING MODE", false, true},
+    {CommandSpace::DeviceType6, 0xFD, "QUERY FAST FADE TIME", false, true},
+    {CommandSpace::DeviceType6, 0xFF, "QUERY EXTENDED VERSION NUMBER", false, true},
+    {CommandSpace::Special, 0xA1, "TERMINATE", false, false},
+    {CommandSpace::Special, 0xA3, "DTR0", false, false},
+    {CommandSpace::Special, 0xA5, "INITIALISE", true, false},
+    {CommandSpace::Special, 0xA7, "RANDOMISE", true, false},
+    {CommandSpace::Special, 0xA9, "COMPARE", false, true},
+    {CommandSpace::Special, 0xAB, "WITHDRAW", false, false},
+    {CommandSpace::Special, 0xB1, "SEARCHADDRH", false, false},
+    {CommandSpace::Special, 0xB3, "SEARCHADDRM", false, false},
+    {CommandSpace::Special, 0xB5, "SEARCHADDRL", false, false},
+    {CommandSpace::Special, 0xB7, "PROGRAM SHORT ADDRESS", false, false},
+    {CommandSpace::Special, 0xB9, "VERIFY SHORT ADDRESS", false, true},
+    {CommandSpace::Special, 0xBB, "QUERY SHORT ADDRESS", false, true},
+    {CommandSpace::Special, 0xBD, "PHYSICAL SELECTION", false, false},
+    {CommandSpace::Special, 0xC1, "ENABLE DEVICE TYPE", false, false},
+};
+
+TEST(DaliCommandTable, KnowsEveryCommandKelvaneSends) {
+    for (const Sent& s : kSentByKelvane) {
+        const dali::Command* c = dali::findCommand(s.space, s.code);
+        ASSERT_NE(c, nullptr) << s.name;
+        EXPECT_EQ(c->name, s.name);
+        EXPECT_EQ(c->sentTwice, s.twice) << s.name;
+        EXPECT_EQ(c->answers, s.answers) << s.name;
+    }
+}
+
+TEST(DaliCommandTable, EveryCodeBelongsToAtMostOneEntry) {
+    std::set<std::pair<CommandSpace, int>> seen;
+    for (const dali::Command& c : dali::commandTable())
+        for (int code = c.code; code < c.code + c.count; ++code)
+            EXPECT_TRUE(seen.insert({c.space, code}).second) << c.name << " " << code;
+}
+
+TEST(DaliCommandTable, QueriesAnswerAndConfigurationCommandsAreRepeated) {
+    for (const dali::Command& c : dali::commandTable()) {
+        if (c.name.starts_with("QUERY"))
+            EXPECT_TRUE(c.answers) << c.name;
+        if (c.name.starts_with("STORE"))
+            EXPECT_TRUE(c.sentTwice) << c.name;
+        EXPECT_FALSE(c.answers && c.sentTwice) << c.name;
+    }
+}
+
+TEST(DaliFrames, AddressBytes) {
+    EXPECT_EQ(dali::commandAddress(0), 0x01);
+    EXPECT_EQ(dali::commandAddress(63), 0x7F);
+    EXPECT_EQ(dali::commandAddress(64), 0x01);  // masked to 6 bits
+    EXPECT_EQ(dali::arcAddress(5), 0x0A);
+    EXPECT_EQ(dali::groupCommandAddress(15), 0x9F);
+    EXPECT_TRUE(dali::isSpecialCommand(0xA1));
+    EXPECT_TRUE(dali::isSpecialCommand(0xCB));
+    EXPECT_FALSE(dali::isSpecialCommand(0xA2));
+    EXPECT_FALSE(dali::isSpecialCommand(0xCD));
+    EXPECT_FALSE(dali::isSpecialCommand(0xFF));
+}
+
+TEST(DaliFrames, Names) {
+    EXPECT_EQ(dali::frameName(0x0B, 0x90), "QUERY STATUS");
+    EXPECT_EQ(dali::frameName(0xFF, 0x13), "GO TO SCENE 3");
+    EXPECT_EQ(dali::frameName(0x0B, 0x4F), "STORE THE DTR AS SCENE 15");
+    EXPECT_EQ(dali::frameName(0x0A, 0xFE), "DAPC 254");
+    EXPECT_EQ(dali::frameName(0xA3, 0x7F), "DTR0 0x7F");
+    EXPECT_EQ(dali::frameName(0xA5, 0xFF), "INITIALISE 0xFF");
+    EXPECT_EQ(dali::frameName(0xA1, 0x00), "TERMINATE");
+    EXPECT_EQ(dali::frameName(0xC1, 0x06), "ENABLE DEVICE TYPE 0x06");
+    EXPECT_EQ(dali::frameName(0xB7, 0x0B), "PROGRAM SHORT ADDRESS 0x0B");
+    EXPECT_EQ(dali::frameName(0xBB, 0x00), "QUERY SHORT ADDRESS");
+    EXPECT_EQ(dali::frameName(0x0B, 0x0F), "UNKNOWN 0x0B 0x0F");
+}
+
+TEST(DaliFrames, ApplicationExtendedCommandsNeedTheEnable) {
+    EXPECT_EQ(dali::frameName(0x0B, 0xEE, true), "QUERY DIMMING CURVE");
+    EXPECT_EQ(dali::frameName(0x0B, 0xEE, false), "UNKNOWN 0x0B 0xEE");
+    // Below 0xE0 the standard space stays in force after the enable.
+    EXPECT_EQ(dali::frameName(0x0B, 0xC0, true), "QUERY GROUPS 0-7");
+}
+
+TEST(DaliFrames, Targets) {
+    EXPECT_EQ(dali::frameTarget(0x0B), "short 5");
+    EXPECT_EQ(dali::frameTarget(0x0A), "short 5");
+    EXPECT_EQ(dali::frameTarget(0x85), "group 2");
+    EXPECT_EQ(dali::frameTarget(0xFF), "all");
+    EXPECT_EQ(dali::frameTarget(0xFE), "all");
+    EXPECT_EQ(dali::frameTarget(0xA3), "");
+}
+
+}  // namespace
