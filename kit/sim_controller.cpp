@@ -17,19 +17,6 @@ std::string narrow(const std::wstring& text) { return {text.begin(), text.end()}
 
 }  // namespace
 
-int pellixReportSize(uint16_t productId) {
-    switch (productId) {
-    case 0x1500:
-    case 0x1501:
-    case 0x158A:
-        return 8;
-    case 0x1503:
-        return 64;
-    default:
-        return 0;
-    }
-}
-
 SimController::SimController(SimControllerConfig config, std::shared_ptr<sim::Clock> clock)
     : config_(std::move(config)),
       // A device that is not a Pellix controller still moves reports, just

@@ -4,6 +4,7 @@
 // Every report costs `reportLatencyUs` on the interface's clock.
 
 #include "kit/kit_backend.h"
+#include "kit/report_size.h"
 #include "sim/fault_plan.h"
 
 #include <deque>
@@ -17,9 +18,6 @@ class I2cTarget;
 }  // namespace sim
 
 namespace kit {
-
-// Report size of a Pellix controller by product id (0 for ids that are not Pellix controllers).
-int pellixReportSize(uint16_t productId);
 
 struct SimControllerConfig {
     uint16_t productId = 0x1501;
