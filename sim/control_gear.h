@@ -3,10 +3,28 @@
 // (IEC 62386-207, device type 6). The bus hands it every forward frame when
 // the frame has ended; the gear answers with a backward frame or stays quiet.
 // Not thread safe: the bus serialises all calls.
+//
+// Behaviour worth knowing when writing scenarios and tests:
+// - Fades are instant: every level change takes effect with the frame that
+//   asks for it, so status bit 4 (fade running) is never set. UP and DOWN move
+//   the level by the steps the fade rate covers in 200 ms.
+// - A configuration command acts when the identical frame ends a second time
+//   at most 100 ms (bus clock, frame end to frame end) after the first, with
+//   no frame between. A third copy counts as a new first copy.
+// - ENABLE DEVICE TYPE 6 applies to the next command; a configuration command
+//   keeps it for its repeat (ENABLE, command, command).
+// - The initialisation state ends 15 minutes after the INITIALISE that
+//   started it: a frame that ends later finds it over.
+// - A physical-selection key press counts only while the gear is in
+//   physical-selection mode; a press at any other time is forgotten. Every
+//   PHYSICAL SELECTION frame starts the mode afresh with nothing selected.
+
+#include "sim/memory_bank0.h"
 
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <random>
 #include <string>
 
 namespace sim {
@@ -44,6 +62,8 @@ struct GearConfig {
 class ControlGear {
 public:
     // `seed` drives RANDOMISE, so a scenario gives the same random addresses every run.
+    // Out-of-range start values are brought into range the way the gear's own
+    // commands would (levels clamped, an address above 63 means none).
     ControlGear(GearConfig config, uint64_t seed);
 
     // A forward frame (first, second) ended at `endUs` on the bus clock.
@@ -52,6 +72,130 @@ public:
 
     // The installer presses the gear's physical-selection key.
     void pressPhysicalSelectionKey();
+
+    // Identity and addressing.
+    const std::string& name() const { return name_; }
+    uint8_t deviceType() const { return deviceType_; }
+    std::optional<uint8_t> shortAddress() const { return shortAddress_; }
+    uint32_t randomAddress() const { return vars_.randomAddress; }
+    uint32_t searchAddress() const { return vars_.searchAddress; }
+    // Presets the random address (24 bit), as if RANDOMISE had drawn it.
+    void setRandomAddress(uint32_t address) { vars_.randomAddress = address & 0xFFFFFF; }
+    // In the initialisation state at bus time `nowUs` (the 15-minute window counts).
+    bool isInitialising(uint64_t nowUs) const;
+    bool isWithdrawn() const { return withdrawn_; }
+    bool isInPhysicalSelectionMode() const { return physicalSelectionMode_; }
+    bool isPhysicallySelected() const { return physicallySelected_; }
+
+    // Levels and settings.
+    uint8_t actualLevel() const { return actualLevel_; }
+    uint8_t physicalMinLevel() const { return physicalMinLevel_; }
+    uint8_t maxLevel() const { return vars_.maxLevel; }
+    uint8_t minLevel() const { return vars_.minLevel; }
+    uint8_t powerOnLevel() const { return vars_.powerOnLevel; }
+    uint8_t systemFailureLevel() const { return vars_.systemFailureLevel; }
+    uint8_t fadeTime() const { return vars_.fadeTime; }
+    uint8_t fadeRate() const { return vars_.fadeRate; }
+    uint16_t groups() const { return vars_.groups; }
+    const std::array<uint8_t, 16>& scenes() const { return vars_.scenes; }
+    uint8_t dimmingCurve() const { return vars_.dimmingCurve; }
+    uint8_t fastFadeTime() const { return vars_.fastFadeTime; }
+    uint8_t minFastFadeTime() const { return minFastFadeTime_; }
+
+    // Data transfer registers.
+    uint8_t dtr0() const { return dtr0_; }
+    uint8_t dtr1() const { return dtr1_; }
+    uint8_t dtr2() const { return dtr2_; }
+
+    // Status: the answer QUERY STATUS gives, and its parts.
+    uint8_t status() const;
+    bool lampFailure() const { return lampFailure_; }
+    bool gearFailure() const { return gearFailure_; }
+    // Set from power-up until the first arc power command or RESET.
+    bool powerFailure() const { return powerFailure_; }
+    bool limitError() const { return limitError_; }
+    // Every variable that RESET sets holds its reset value (the actual level aside).
+    bool resetState() const;
+    void setLampFailure(bool failed) { lampFailure_ = failed; }
+    void setGearFailure(bool failed) { gearFailure_ = failed; }
+
+    const MemoryBank0& memoryBank0() const { return bank0_; }
+
+private:
+    // The variables RESET sets, at their reset values (minLevel becomes the
+    // physical minimum). The reset state flag compares against these.
+    struct ResetVariables {
+        uint8_t maxLevel = 254;
+        uint8_t minLevel = 1;
+        uint8_t powerOnLevel = 254;
+        uint8_t systemFailureLevel = 254;
+        uint8_t fadeTime = 0;
+        uint8_t fadeRate = 7;
+        uint32_t searchAddress = 0xFFFFFF;
+        uint32_t randomAddress = 0xFFFFFF;
+        uint16_t groups = 0;
+        std::array<uint8_t, 16> scenes{255, 255, 255, 255, 255, 255, 255, 255,
+                                       255, 255, 255, 255, 255, 255, 255, 255};
+        uint8_t dimmingCurve = 0;
+        uint8_t fastFadeTime = 0;
+        bool operator==(const ResetVariables&) const = default;
+    };
+
+    struct SeenFrame {
+        uint8_t first = 0, second = 0;
+        uint64_t endUs = 0;
+        bool deviceType6 = false;     // decoded with device type 6 enabled
+        bool awaitingRepeat = false;  // a configuration command's first copy
+    };
+
+    ResetVariables resetValues() const;
+    bool addressedBy(uint8_t first) const;
+    bool initialiseSelects(uint8_t data) const;
+    uint8_t addressByte() const;
+    // The gear that PROGRAM/QUERY SHORT ADDRESS and WITHDRAW act on.
+    bool chosenForAddressing() const;
+
+    std::optional<uint8_t> special(uint64_t endUs, uint8_t opcode, uint8_t data);
+    std::optional<uint8_t> addressingSpecial(uint8_t opcode, uint8_t data);
+    void arcPower(uint8_t opcode, int scene);
+    void directArcPower(uint8_t level);
+    void configure(uint8_t opcode, int number);
+    std::optional<uint8_t> query(uint8_t opcode, int number);
+    std::optional<uint8_t> readMemoryLocation();
+    void deviceType6Configure(uint8_t opcode);
+    std::optional<uint8_t> deviceType6Query(uint8_t opcode) const;
+    uint8_t deviceType6FailureStatus() const;
+
+    void initialise(uint64_t endUs);
+    void leaveInitialisation();
+    void reset();
+    void clampActualLevel();
+
+    std::string name_;
+    uint8_t deviceType_;
+    std::mt19937_64 random_;
+    MemoryBank0 bank0_;
+    uint8_t physicalMinLevel_;
+    uint8_t minFastFadeTime_;
+    uint8_t operatingMode_;
+    uint8_t extendedVersion_;
+
+    ResetVariables vars_;
+    std::optional<uint8_t> shortAddress_;
+    uint8_t actualLevel_ = 0;
+    std::optional<uint64_t> initialisationEndsUs_;  // set while initialising
+    bool withdrawn_ = false;
+    bool physicalSelectionMode_ = false;
+    bool physicallySelected_ = false;
+
+    uint8_t dtr0_ = 0, dtr1_ = 0, dtr2_ = 0;
+    bool lampFailure_;
+    bool gearFailure_;
+    bool powerFailure_ = true;
+    bool limitError_ = false;
+
+    bool deviceType6Enabled_ = false;  // ENABLE DEVICE TYPE 6 was the last frame
+    std::optional<SeenFrame> lastFrame_;
 };
 
 }  // namespace sim
