@@ -160,73 +160,73 @@ bool ControlGear::chosenForAddressing() const {
 
 std::optional<uint8_t> ControlGear::special(uint64_t endUs, uint8_t opcode, uint8_t data) {
     switch (opcode) {
-    case 0xA1:  // TERMINATE
-        leaveInitialisation();
-        return std::nullopt;
-    case 0xA3:  // DTR0
-        dtr0_ = data;
-        return std::nullopt;
-    case 0xC3:  // DTR1
-        dtr1_ = data;
-        return std::nullopt;
-    case 0xC5:  // DTR2
-        dtr2_ = data;
-        return std::nullopt;
-    case 0xC1:  // ENABLE DEVICE TYPE
-        deviceType6Enabled_ = data == 6 && deviceType_ == 6;
-        return std::nullopt;
-    case 0xA5:  // INITIALISE
-        if (initialiseSelects(data))
-            initialise(endUs);
-        return std::nullopt;
-    case 0xC7:  // WRITE MEMORY LOCATION: bank 0 is read-only, nothing else exists
-        return std::nullopt;
-    default:
-        if (!initialisationEndsUs_)
+        case 0xA1:  // TERMINATE
+            leaveInitialisation();
             return std::nullopt;
-        return addressingSpecial(opcode, data);
+        case 0xA3:  // DTR0
+            dtr0_ = data;
+            return std::nullopt;
+        case 0xC3:  // DTR1
+            dtr1_ = data;
+            return std::nullopt;
+        case 0xC5:  // DTR2
+            dtr2_ = data;
+            return std::nullopt;
+        case 0xC1:  // ENABLE DEVICE TYPE
+            deviceType6Enabled_ = data == 6 && deviceType_ == 6;
+            return std::nullopt;
+        case 0xA5:  // INITIALISE
+            if (initialiseSelects(data))
+                initialise(endUs);
+            return std::nullopt;
+        case 0xC7:  // WRITE MEMORY LOCATION: bank 0 is read-only, nothing else exists
+            return std::nullopt;
+        default:
+            if (!initialisationEndsUs_)
+                return std::nullopt;
+            return addressingSpecial(opcode, data);
     }
 }
 
 // Special commands that act only in the initialisation state.
 std::optional<uint8_t> ControlGear::addressingSpecial(uint8_t opcode, uint8_t data) {
     switch (opcode) {
-    case 0xA7:  // RANDOMISE: 24 bits from the seeded generator
-        vars_.randomAddress = uint32_t(random_() >> 40);
-        break;
-    case 0xA9:  // COMPARE
-        return yesIf(!physicalSelectionMode_ && !withdrawn_ && vars_.randomAddress <= vars_.searchAddress);
-    case 0xAB:  // WITHDRAW
-        if (chosenForAddressing())
-            withdrawn_ = true;
-        break;
-    case 0xB1:  // SEARCHADDRH
-        vars_.searchAddress = (vars_.searchAddress & 0x00FFFF) | uint32_t(data) << 16;
-        break;
-    case 0xB3:  // SEARCHADDRM
-        vars_.searchAddress = (vars_.searchAddress & 0xFF00FF) | uint32_t(data) << 8;
-        break;
-    case 0xB5:  // SEARCHADDRL
-        vars_.searchAddress = (vars_.searchAddress & 0xFFFF00) | data;
-        break;
-    case 0xB7:  // PROGRAM SHORT ADDRESS
-        if (chosenForAddressing() && data == kMask)
-            shortAddress_.reset();
-        else if (chosenForAddressing() && isAddressByte(data))
-            shortAddress_ = uint8_t(data >> 1);
-        break;
-    case 0xB9:  // VERIFY SHORT ADDRESS
-        return yesIf(shortAddress_ && data == addressByte());
-    case 0xBB:  // QUERY SHORT ADDRESS
-        if (chosenForAddressing())
-            return addressByte();
-        break;
-    case 0xBD:  // PHYSICAL SELECTION: compare off, wait for a key press
-        physicalSelectionMode_ = true;
-        physicallySelected_ = false;
-        break;
-    default:
-        break;
+        case 0xA7:  // RANDOMISE: 24 bits from the seeded generator
+            vars_.randomAddress = uint32_t(random_() >> 40);
+            break;
+        case 0xA9:  // COMPARE
+            return yesIf(!physicalSelectionMode_ && !withdrawn_ && vars_.randomAddress <= vars_.searchAddress);
+        case 0xAB:  // WITHDRAW
+            if (chosenForAddressing())
+                withdrawn_ = true;
+            break;
+        case 0xB1:  // SEARCHADDRH
+            vars_.searchAddress = (vars_.searchAddress & 0x00FFFF) | uint32_t(data) << 16;
+            break;
+        case 0xB3:  // SEARCHADDRM
+            vars_.searchAddress = (vars_.searchAddress & 0xFF00FF) | uint32_t(data) << 8;
+            break;
+        case 0xB5:  // SEARCHADDRL
+            vars_.searchAddress = (vars_.searchAddress & 0xFFFF00) | data;
+            break;
+        case 0xB7:  // PROGRAM SHORT ADDRESS
+            if (chosenForAddressing() && data == kMask)
+                shortAddress_.reset();
+            else if (chosenForAddressing() && isAddressByte(data))
+                shortAddress_ = uint8_t(data >> 1);
+            break;
+        case 0xB9:  // VERIFY SHORT ADDRESS
+            return yesIf(shortAddress_ && data == addressByte());
+        case 0xBB:  // QUERY SHORT ADDRESS
+            if (chosenForAddressing())
+                return addressByte();
+            break;
+        case 0xBD:  // PHYSICAL SELECTION: compare off, wait for a key press
+            physicalSelectionMode_ = true;
+            physicallySelected_ = false;
+            break;
+        default:
+            break;
     }
     return std::nullopt;
 }
@@ -249,127 +249,155 @@ void ControlGear::arcPower(uint8_t opcode, int scene) {
     const bool on = actualLevel_ > 0;
     const uint8_t steps = kUpDownSteps[vars_.fadeRate - 1];
     switch (opcode) {
-    case 0x00:  // OFF
-        actualLevel_ = 0;
-        break;
-    case 0x01:  // UP: not from off
-        if (on)
-            actualLevel_ = uint8_t(std::min<int>(actualLevel_ + steps, vars_.maxLevel));
-        break;
-    case 0x02:  // DOWN: never below MIN, never off
-        if (on)
-            actualLevel_ = uint8_t(std::max<int>(actualLevel_ - steps, vars_.minLevel));
-        break;
-    case 0x03:  // STEP UP
-        if (on && actualLevel_ < vars_.maxLevel)
-            ++actualLevel_;
-        break;
-    case 0x04:  // STEP DOWN
-        if (on && actualLevel_ > vars_.minLevel)
-            --actualLevel_;
-        break;
-    case 0x05:  // RECALL MAX LEVEL
-        actualLevel_ = vars_.maxLevel;
-        break;
-    case 0x06:  // RECALL MIN LEVEL
-        actualLevel_ = vars_.minLevel;
-        break;
-    case 0x07:  // STEP DOWN AND OFF
-        if (on)
-            actualLevel_ = actualLevel_ <= vars_.minLevel ? 0 : actualLevel_ - 1;
-        break;
-    case 0x08:  // ON AND STEP UP
-        if (!on)
+        case 0x00:  // OFF
+            actualLevel_ = 0;
+            break;
+        case 0x01:  // UP: not from off
+            if (on)
+                actualLevel_ = uint8_t(std::min<int>(actualLevel_ + steps, vars_.maxLevel));
+            break;
+        case 0x02:  // DOWN: never below MIN, never off
+            if (on)
+                actualLevel_ = uint8_t(std::max<int>(actualLevel_ - steps, vars_.minLevel));
+            break;
+        case 0x03:  // STEP UP
+            if (on && actualLevel_ < vars_.maxLevel)
+                ++actualLevel_;
+            break;
+        case 0x04:  // STEP DOWN
+            if (on && actualLevel_ > vars_.minLevel)
+                --actualLevel_;
+            break;
+        case 0x05:  // RECALL MAX LEVEL
+            actualLevel_ = vars_.maxLevel;
+            break;
+        case 0x06:  // RECALL MIN LEVEL
             actualLevel_ = vars_.minLevel;
-        else if (actualLevel_ < vars_.maxLevel)
-            ++actualLevel_;
-        break;
-    default:
-        break;
+            break;
+        case 0x07:  // STEP DOWN AND OFF
+            if (on)
+                actualLevel_ = actualLevel_ <= vars_.minLevel ? 0 : actualLevel_ - 1;
+            break;
+        case 0x08:  // ON AND STEP UP
+            if (!on)
+                actualLevel_ = vars_.minLevel;
+            else if (actualLevel_ < vars_.maxLevel)
+                ++actualLevel_;
+            break;
+        default:
+            break;
     }
 }
 
 void ControlGear::configure(uint8_t opcode, int number) {
     switch (opcode) {
-    case 0x20:  // RESET
-        reset();
-        break;
-    case 0x21:  // STORE ACTUAL LEVEL IN THE DTR
-        dtr0_ = actualLevel_;
-        break;
-    case 0x2A:  // STORE DTR AS MAX LEVEL
-        vars_.maxLevel = std::clamp(dtr0_, vars_.minLevel, kMaxLevelLimit);
-        clampActualLevel();
-        break;
-    case 0x2B:  // STORE DTR AS MIN LEVEL
-        vars_.minLevel = std::clamp(dtr0_, physicalMinLevel_, vars_.maxLevel);
-        clampActualLevel();
-        break;
-    case 0x2C:  // STORE DTR AS SYSTEM FAILURE LEVEL
-        vars_.systemFailureLevel = dtr0_;
-        break;
-    case 0x2D:  // STORE DTR AS POWER ON LEVEL
-        vars_.powerOnLevel = dtr0_;
-        break;
-    case 0x2E:  // STORE DTR AS FADE TIME
-        vars_.fadeTime = std::min<uint8_t>(dtr0_, 15);
-        break;
-    case 0x2F:  // STORE DTR AS FADE RATE
-        vars_.fadeRate = std::clamp<uint8_t>(dtr0_, 1, 15);
-        break;
-    case 0x40:  // STORE THE DTR AS SCENE
-        vars_.scenes[number] = dtr0_;
-        break;
-    case 0x50:  // REMOVE FROM SCENE
-        vars_.scenes[number] = kMask;
-        break;
-    case 0x60:  // ADD TO GROUP
-        vars_.groups |= uint16_t(1u << number);
-        break;
-    case 0x70:  // REMOVE FROM GROUP
-        vars_.groups &= uint16_t(~(1u << number));
-        break;
-    case 0x80:  // STORE DTR AS SHORT ADDRESS
-        if (dtr0_ == kMask)
-            shortAddress_.reset();
-        else if (isAddressByte(dtr0_))
-            shortAddress_ = uint8_t(dtr0_ >> 1);
-        break;
-    default:  // ENABLE WRITE MEMORY: no writable bank
-        break;
+        case 0x20:  // RESET
+            reset();
+            break;
+        case 0x21:  // STORE ACTUAL LEVEL IN THE DTR
+            dtr0_ = actualLevel_;
+            break;
+        case 0x2A:  // STORE DTR AS MAX LEVEL
+            vars_.maxLevel = std::clamp(dtr0_, vars_.minLevel, kMaxLevelLimit);
+            clampActualLevel();
+            break;
+        case 0x2B:  // STORE DTR AS MIN LEVEL
+            vars_.minLevel = std::clamp(dtr0_, physicalMinLevel_, vars_.maxLevel);
+            clampActualLevel();
+            break;
+        case 0x2C:  // STORE DTR AS SYSTEM FAILURE LEVEL
+            vars_.systemFailureLevel = dtr0_;
+            break;
+        case 0x2D:  // STORE DTR AS POWER ON LEVEL
+            vars_.powerOnLevel = dtr0_;
+            break;
+        case 0x2E:  // STORE DTR AS FADE TIME
+            vars_.fadeTime = std::min<uint8_t>(dtr0_, 15);
+            break;
+        case 0x2F:  // STORE DTR AS FADE RATE
+            vars_.fadeRate = std::clamp<uint8_t>(dtr0_, 1, 15);
+            break;
+        case 0x40:  // STORE THE DTR AS SCENE
+            vars_.scenes[number] = dtr0_;
+            break;
+        case 0x50:  // REMOVE FROM SCENE
+            vars_.scenes[number] = kMask;
+            break;
+        case 0x60:  // ADD TO GROUP
+            vars_.groups |= uint16_t(1u << number);
+            break;
+        case 0x70:  // REMOVE FROM GROUP
+            vars_.groups &= uint16_t(~(1u << number));
+            break;
+        case 0x80:  // STORE DTR AS SHORT ADDRESS
+            if (dtr0_ == kMask)
+                shortAddress_.reset();
+            else if (isAddressByte(dtr0_))
+                shortAddress_ = uint8_t(dtr0_ >> 1);
+            break;
+        default:  // ENABLE WRITE MEMORY: no writable bank
+            break;
     }
 }
 
 std::optional<uint8_t> ControlGear::query(uint8_t opcode, int number) {
     switch (opcode) {
-    case 0x90: return status();
-    case 0x91: return kYes;  // QUERY CONTROL GEAR: present and able to communicate
-    case 0x92: return yesIf(lampFailure_);
-    case 0x93: return yesIf(actualLevel_ > 0);
-    case 0x94: return yesIf(limitError_);
-    case 0x95: return yesIf(resetState());
-    case 0x96: return yesIf(!shortAddress_);
-    case 0x97: return MemoryBank0::kVersionNumber;
-    case 0x98: return dtr0_;
-    case 0x99: return deviceType_;
-    case 0x9A: return physicalMinLevel_;
-    case 0x9B: return yesIf(powerFailure_);
-    case 0x9C: return dtr1_;
-    case 0x9D: return dtr2_;
-    case 0xA0: return actualLevel_;
-    case 0xA1: return vars_.maxLevel;
-    case 0xA2: return vars_.minLevel;
-    case 0xA3: return vars_.powerOnLevel;
-    case 0xA4: return vars_.systemFailureLevel;
-    case 0xA5: return uint8_t(vars_.fadeTime << 4 | vars_.fadeRate);
-    case 0xB0: return vars_.scenes[number];
-    case 0xC0: return uint8_t(vars_.groups & 0xFF);
-    case 0xC1: return uint8_t(vars_.groups >> 8);
-    case 0xC2: return uint8_t(vars_.randomAddress >> 16);
-    case 0xC3: return uint8_t(vars_.randomAddress >> 8);
-    case 0xC4: return uint8_t(vars_.randomAddress);
-    case 0xC5: return readMemoryLocation();
-    default: return std::nullopt;
+        case 0x90:
+            return status();
+        case 0x91:
+            return kYes;  // QUERY CONTROL GEAR: present and able to communicate
+        case 0x92:
+            return yesIf(lampFailure_);
+        case 0x93:
+            return yesIf(actualLevel_ > 0);
+        case 0x94:
+            return yesIf(limitError_);
+        case 0x95:
+            return yesIf(resetState());
+        case 0x96:
+            return yesIf(!shortAddress_);
+        case 0x97:
+            return MemoryBank0::kVersionNumber;
+        case 0x98:
+            return dtr0_;
+        case 0x99:
+            return deviceType_;
+        case 0x9A:
+            return physicalMinLevel_;
+        case 0x9B:
+            return yesIf(powerFailure_);
+        case 0x9C:
+            return dtr1_;
+        case 0x9D:
+            return dtr2_;
+        case 0xA0:
+            return actualLevel_;
+        case 0xA1:
+            return vars_.maxLevel;
+        case 0xA2:
+            return vars_.minLevel;
+        case 0xA3:
+            return vars_.powerOnLevel;
+        case 0xA4:
+            return vars_.systemFailureLevel;
+        case 0xA5:
+            return uint8_t(vars_.fadeTime << 4 | vars_.fadeRate);
+        case 0xB0:
+            return vars_.scenes[number];
+        case 0xC0:
+            return uint8_t(vars_.groups & 0xFF);
+        case 0xC1:
+            return uint8_t(vars_.groups >> 8);
+        case 0xC2:
+            return uint8_t(vars_.randomAddress >> 16);
+        case 0xC3:
+            return uint8_t(vars_.randomAddress >> 8);
+        case 0xC4:
+            return uint8_t(vars_.randomAddress);
+        case 0xC5:
+            return readMemoryLocation();
+        default:
+            return std::nullopt;
     }
 }
 
@@ -386,16 +414,16 @@ std::optional<uint8_t> ControlGear::readMemoryLocation() {
 
 void ControlGear::deviceType6Configure(uint8_t opcode) {
     switch (opcode) {
-    case 0xE3:  // SELECT DIMMING CURVE: 0 logarithmic, 1 linear
-        if (dtr0_ <= 1)
-            vars_.dimmingCurve = dtr0_;
-        break;
-    case 0xE4:  // STORE DTR AS FAST FADE TIME
-        if (validFastFadeTime(dtr0_, minFastFadeTime_))
-            vars_.fastFadeTime = dtr0_;
-        break;
-    default:  // reference measurement and current protector are not simulated
-        break;
+        case 0xE3:  // SELECT DIMMING CURVE: 0 logarithmic, 1 linear
+            if (dtr0_ <= 1)
+                vars_.dimmingCurve = dtr0_;
+            break;
+        case 0xE4:  // STORE DTR AS FAST FADE TIME
+            if (validFastFadeTime(dtr0_, minFastFadeTime_))
+                vars_.fastFadeTime = dtr0_;
+            break;
+        default:  // reference measurement and current protector are not simulated
+            break;
     }
 }
 
@@ -404,24 +432,35 @@ uint8_t ControlGear::deviceType6FailureStatus() const { return lampFailure_ ? kF
 
 std::optional<uint8_t> ControlGear::deviceType6Query(uint8_t opcode) const {
     switch (opcode) {
-    case 0xED: return kGearTypeIntegratedAcSupply;
-    case 0xEE: return vars_.dimmingCurve;
-    case 0xEF: return uint8_t(operatingMode_ & 0x0F);  // the modes it can run are the one it runs
-    case 0xF0: return kFeatures;
-    case 0xF1: return deviceType6FailureStatus();
-    case 0xF9: return std::nullopt;  // QUERY REFERENCE RUNNING
-    case 0xFA: return yesIf(deviceType6FailureStatus() & 0x80);
-    case 0xFB: return std::nullopt;  // QUERY CURRENT PROTECTOR ENABLED
-    case 0xFC:
-        return uint8_t((operatingMode_ & ~kOperatingModeNonLogCurve) |
-                       (vars_.dimmingCurve ? kOperatingModeNonLogCurve : 0));
-    case 0xFD: return vars_.fastFadeTime;
-    case 0xFE: return minFastFadeTime_;
-    case 0xFF: return extendedVersion_;
-    default:  // 0xF2..0xF8: one failure status bit each, short circuit first
-        if (opcode >= 0xF2 && opcode <= 0xF8)
-            return yesIf(deviceType6FailureStatus() & (1u << (opcode - 0xF2)));
-        return std::nullopt;
+        case 0xED:
+            return kGearTypeIntegratedAcSupply;
+        case 0xEE:
+            return vars_.dimmingCurve;
+        case 0xEF:
+            return uint8_t(operatingMode_ & 0x0F);  // the modes it can run are the one it runs
+        case 0xF0:
+            return kFeatures;
+        case 0xF1:
+            return deviceType6FailureStatus();
+        case 0xF9:
+            return std::nullopt;  // QUERY REFERENCE RUNNING
+        case 0xFA:
+            return yesIf(deviceType6FailureStatus() & 0x80);
+        case 0xFB:
+            return std::nullopt;  // QUERY CURRENT PROTECTOR ENABLED
+        case 0xFC:
+            return uint8_t((operatingMode_ & ~kOperatingModeNonLogCurve) |
+                           (vars_.dimmingCurve ? kOperatingModeNonLogCurve : 0));
+        case 0xFD:
+            return vars_.fastFadeTime;
+        case 0xFE:
+            return minFastFadeTime_;
+        case 0xFF:
+            return extendedVersion_;
+        default:  // 0xF2..0xF8: one failure status bit each, short circuit first
+            if (opcode >= 0xF2 && opcode <= 0xF8)
+                return yesIf(deviceType6FailureStatus() & (1u << (opcode - 0xF2)));
+            return std::nullopt;
     }
 }
 

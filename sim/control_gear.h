@@ -134,8 +134,7 @@ private:
         uint32_t searchAddress = 0xFFFFFF;
         uint32_t randomAddress = 0xFFFFFF;
         uint16_t groups = 0;
-        std::array<uint8_t, 16> scenes{255, 255, 255, 255, 255, 255, 255, 255,
-                                       255, 255, 255, 255, 255, 255, 255, 255};
+        std::array<uint8_t, 16> scenes{255, 255, 255, 255, 255, 255, 255, 255, 255, 255, 255, 255, 255, 255, 255, 255};
         uint8_t dimmingCurve = 0;
         uint8_t fastFadeTime = 0;
         bool operator==(const ResetVariables&) const = default;
