@@ -7,7 +7,10 @@
 // hidraw, real Quorrel interfaces) and the simulated backend, which is chosen
 // when the environment variable PELLIXKIT_SIMULATION is set ("demo" or the path
 // of a scenario file). PELLIXKIT_CAPTURE names a file that receives every DALI
-// frame of the simulated buses.
+// frame of the simulated buses. PELLIXKIT_VENDOR_ID (hexadecimal, "0x1a2b")
+// replaces the USB vendor id the HID backend looks for. On the HID backend one
+// interface is one USB device, and pipe n is its HID interface with USB
+// interface number n.
 //
 // Handles
 //   A handle is opaque and pointer-sized. It stays valid until kit_close, also
@@ -16,7 +19,8 @@
 //   returned, or is null, is rejected by every call with the result stated.
 //   After kit_close a handle is closed: I/O on it fails, and a second
 //   kit_close is harmless. An unplugged interface keeps its handle; its I/O
-//   fails (short transfers) until it is closed.
+//   fails (short transfers) until it is closed, or until a later kit_open
+//   finds it plugged in again and gives it back under the same handle.
 //
 // Threads
 //   Every call may be made from any thread. Calls on one handle are
