@@ -1,1 +1,83 @@
-int main() { return 0; }
+// kelvane-bench: runs bus jobs on the simulated interface and prints, per job,
+// the simulated bus time, the wire-time limit of the same frames (frame times
+// plus minimum settling), their ratio and the host CPU time.
+//
+// PELLIXKIT_SIMULATION ("demo" or a scenario file) replaces the jobs' own
+// scenarios; the bench always runs on virtual time (timeScale 0), whatever the
+// scenario says. PELLIXKIT_CAPTURE receives every frame of every job; the jobs
+// follow each other on one continuous bus clock.
+
+#include "bench/bench_jobs.h"
+#include "kit/kit_backend.h"
+#include "kit/sim_backend.h"
+#include "sim/bus_capture.h"
+#include "sim/dali_bus.h"
+#include "sim/sim_clock.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+
+namespace {
+
+double cpuSeconds() {
+    timespec now{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+    return double(now.tv_sec) + double(now.tv_nsec) * 1e-9;
+}
+
+const char* environment(const char* name) {
+    const char* value = std::getenv(name);
+    return value && *value ? value : nullptr;
+}
+
+}  // namespace
+
+int main() {
+    std::optional<sim::Scenario> common;
+    if (const char* name = environment("PELLIXKIT_SIMULATION")) {
+        std::string error;
+        common = sim::loadScenario(name, error);
+        if (!common) {
+            std::fprintf(stderr, "PELLIXKIT_SIMULATION: %s\n", error.c_str());
+            return 2;
+        }
+    }
+    std::shared_ptr<sim::BusCapture> capture;
+    if (const char* path = environment("PELLIXKIT_CAPTURE")) {
+        std::string error;
+        capture = sim::BusCapture::create(path, error);
+        if (!capture) {
+            std::fprintf(stderr, "PELLIXKIT_CAPTURE: %s\n", error.c_str());
+            return 2;
+        }
+    }
+
+    std::printf("%-12s %12s %12s %7s %9s  %s\n", "job", "bus time", "wire limit", "ratio", "cpu", "result");
+    int failures = 0;
+    uint64_t clockUs = 0;
+    for (const bench::BenchJob& job : bench::benchJobs()) {
+        sim::Scenario scenario = common ? *common : job.ownScenario();
+        scenario.timeScale = 0.0;
+        auto backend = kit::buildSimulatedBackend(scenario, capture);
+        backend->clock()->advanceToUs(clockUs);
+        kit::installBackend(backend);
+
+        const double cpuStart = cpuSeconds();
+        const uint64_t busStartUs = backend->clock()->nowUs();
+        const bench::JobOutcome outcome = job.run();
+        clockUs = backend->clock()->nowUs();
+        const double cpu = cpuSeconds() - cpuStart;
+
+        const auto bus = backend->bus(0);
+        const uint64_t limitUs = bus ? bench::wireTimeLimitUs(bus->frameLog()) : 0;
+        const double busSeconds = double(clockUs - busStartUs) * 1e-6;
+        const double limitSeconds = double(limitUs) * 1e-6;
+        std::printf("%-12.*s %10.3f s %10.3f s %7.2f %7.3f s  %s\n", int(job.name.size()), job.name.data(), busSeconds,
+                    limitSeconds, limitUs ? busSeconds / limitSeconds : 0.0, cpu, outcome.summary.c_str());
+        std::fflush(stdout);
+        failures += outcome.ok ? 0 : 1;
+        kit::installBackend(nullptr);
+    }
+    return failures ? 1 : 0;
+}

@@ -1,0 +1,66 @@
+// The job table of kelvane-bench and the jobs' own scenarios.
+
+#include "bench/bench_jobs.h"
+
+#include <cstdio>
+
+namespace bench {
+namespace {
+
+sim::Scenario oneBus(std::vector<sim::GearConfig> gear) {
+    sim::Scenario scenario;
+    scenario.interfaces.emplace_back();
+    scenario.interfaces.back().serial = "0000BE01";
+    scenario.interfaces.back().bus.gear = std::move(gear);
+    return scenario;
+}
+
+sim::Scenario demoGear() {
+    std::string error;
+    if (std::optional<sim::Scenario> demo = sim::loadScenario("demo", error))
+        return *demo;
+    std::fprintf(stderr, "%s\n", error.c_str());
+    return oneBus({});
+}
+
+sim::Scenario gearAtEveryAddress() {
+    std::vector<sim::GearConfig> gear(64);
+    for (int a = 0; a < 64; ++a) {
+        gear[size_t(a)].name = "Gear " + std::to_string(a);
+        gear[size_t(a)].shortAddress = uint8_t(a);
+    }
+    return oneBus(std::move(gear));
+}
+
+sim::Scenario unaddressedGear() {
+    std::vector<sim::GearConfig> gear(64);
+    for (int i = 0; i < 64; ++i)
+        gear[size_t(i)].name = "New gear " + std::to_string(i + 1);
+    return oneBus(std::move(gear));
+}
+
+JobOutcome sweep() {
+    const std::optional<BusLink> link = connectFirstInterface();
+    if (!link)
+        return {false, "no interface with a bridge"};
+    return {true, std::to_string(sweepShortAddresses(*link)) + " gear answered"};
+}
+
+JobOutcome search() {
+    const std::optional<BusLink> link = connectFirstInterface();
+    if (!link)
+        return {false, "no interface with a bridge"};
+    return {true, std::to_string(addressAllByRandomSearch(*link)) + " gear addressed"};
+}
+
+constexpr BenchJob kJobs[] = {
+    {"sweep", demoGear, sweep},
+    {"sweep-64", gearAtEveryAddress, sweep},
+    {"search-64", unaddressedGear, search},
+};
+
+}  // namespace
+
+std::span<const BenchJob> benchJobs() { return kJobs; }
+
+}  // namespace bench

@@ -1,0 +1,51 @@
+#pragma once
+// The bus jobs of kelvane-bench, one row each in benchJobs(), and the link
+// routines they are made of. Each job runs on the first interface of the
+// installed kit backend, the way Kelvane drives it.
+
+#include "link/dalikit.h"
+#include "sim/bus_frame.h"
+#include "sim/scenario.h"
+
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace bench {
+
+struct JobOutcome {
+    bool ok = false;
+    std::string summary;  // what the job found, e.g. "11 gear answered"
+};
+
+struct BenchJob {
+    std::string_view name;
+    sim::Scenario (*ownScenario)();  // used unless PELLIXKIT_SIMULATION names one
+    JobOutcome (*run)();
+};
+
+std::span<const BenchJob> benchJobs();
+
+// Connects to the first interface as Kelvane does: kit_open, kit_set_timeout
+// 2000, dalikit_EnableI2C, bridge probe, revision read. Nothing when there is
+// no interface or no bridge answers.
+std::optional<BusLink> connectFirstInterface();
+
+// TERMINATE, QUERY STATUS with an idle wait to short addresses 0..63,
+// TERMINATE. Returns the number of addresses that answered.
+int sweepShortAddresses(const BusLink& link);
+
+// The addressing assistant's random-address search ("new addressing": every
+// gear loses its short address, INITIALISE 0x00, RANDOMISE, then for each gear
+// the binary search with SEARCHADDRH/M/L and COMPARE, PROGRAM SHORT ADDRESS,
+// VERIFY, QUERY SHORT ADDRESS, WITHDRAW). Hands out 0, 1, 2, ... and returns
+// how many gear were programmed.
+int addressAllByRandomSearch(const BusLink& link);
+
+// The shortest bus time the same frames need: frame times, the gear's reply
+// delays and the minimum settling between frames.
+uint64_t wireTimeLimitUs(const std::vector<sim::BusFrame>& frames);
+
+}  // namespace bench

@@ -1,0 +1,174 @@
+#include "sim/dali_bus.h"
+
+#include "dali/dali_commands.h"
+#include "sim/bus_timing.h"
+
+#include <algorithm>
+
+namespace sim {
+namespace {
+
+using namespace timing;
+
+constexpr uint8_t kEnableDeviceType = 0xC1;
+
+}  // namespace
+
+uint64_t deriveSeed(uint64_t seed, uint64_t index) {
+    // splitmix64 of the pair: neighbouring indices give unrelated seeds.
+    uint64_t z = seed + (index + 1) * 0x9E3779B97F4A7C15ull;
+    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+    z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+    return z ^ (z >> 31);
+}
+
+DaliBus::DaliBus(BusConfig config, uint64_t seed, Options options)
+    : options_(std::move(options)), powered_(config.powered) {
+    if (config.external)
+        external_ = std::make_unique<ExternalBus>(*config.external, options_.externalErrors);
+    for (size_t i = 0; i < config.gear.size(); ++i)
+        gear_.push_back(std::make_unique<ControlGear>(std::move(config.gear[i]), deriveSeed(seed, i)));
+}
+
+void DaliBus::transmit(uint64_t nowUs, uint8_t first, uint8_t second) {
+    std::lock_guard guard(lock_);
+    if (!powered_)
+        return;  // nothing can be sent on a bus without power
+    catchUp(nowUs);
+    const uint64_t startUs = std::max(nowUs, nextStartUs_);
+    const uint64_t endUs = startUs + kForwardFrameUs;
+    record({startUs, FrameKind::Forward, uint16_t(first << 8 | second), decode(first, second)});
+
+    const BusReply reply = respond(endUs, first, second);
+    Transmission sent{endUs, endUs + kReplyWindowUs, reply};
+    if (reply.kind != BusReply::Kind::None) {
+        const uint64_t replyStartUs = endUs + kReplyDelayUs;
+        sent.windowEndUs = replyStartUs + kBackwardFrameUs;
+        record({replyStartUs, reply.kind == BusReply::Kind::Answer ? FrameKind::Backward : FrameKind::Garbled,
+                uint16_t(reply.kind == BusReply::Kind::Answer ? reply.byte : 0), {}});
+        nextStartUs_ = sent.windowEndUs + kSettlingUs;
+    } else {
+        nextStartUs_ = endUs + kSettlingUs;
+    }
+    pending_.push_back(sent);
+}
+
+uint8_t DaliBus::status(uint64_t nowUs) {
+    std::lock_guard guard(lock_);
+    if (!powered_)
+        return status::kBusError;
+    catchUp(nowUs);
+    if (pending_.empty())
+        return settledStatus_;
+    // Frames are in bus order: the last one ends after every other.
+    return nowUs < pending_.back().endUs ? status::kBusy : status::kWaiting;
+}
+
+uint8_t DaliBus::answer(uint64_t nowUs) {
+    std::lock_guard guard(lock_);
+    catchUp(nowUs);
+    return answer_;
+}
+
+size_t DaliBus::gearCount() const {
+    std::lock_guard guard(lock_);
+    return gear_.size();
+}
+
+void DaliBus::withGear(size_t index, const std::function<void(ControlGear&)>& visit) {
+    std::lock_guard guard(lock_);
+    if (index < gear_.size())
+        visit(*gear_[index]);
+}
+
+void DaliBus::pressPhysicalSelectionKey(size_t index) {
+    std::lock_guard guard(lock_);
+    if (index < gear_.size())
+        gear_[index]->pressPhysicalSelectionKey();
+}
+
+void DaliBus::setPowered(bool powered) {
+    std::lock_guard guard(lock_);
+    powered_ = powered;
+}
+
+bool DaliBus::powered() const {
+    std::lock_guard guard(lock_);
+    return powered_;
+}
+
+std::vector<BusFrame> DaliBus::frameLog() const {
+    std::lock_guard guard(lock_);
+    return {log_.begin(), log_.end()};
+}
+
+std::vector<BusFrame> DaliBus::takeFrameLog() {
+    std::lock_guard guard(lock_);
+    std::vector<BusFrame> frames(log_.begin(), log_.end());
+    log_.clear();
+    return frames;
+}
+
+BusReply DaliBus::respond(uint64_t endUs, uint8_t first, uint8_t second) {
+    if (external_)
+        return external_->exchange(first, second);
+    std::optional<uint8_t> reply;
+    bool collision = false;
+    for (auto& gear : gear_) {  // every gear hears every frame, answering or not
+        const std::optional<uint8_t> answer = gear->receive(endUs, first, second);
+        if (answer && reply && *answer != *reply)
+            collision = true;
+        if (answer)
+            reply = answer;
+    }
+    if (collision)
+        return BusReply::garbled();
+    return reply ? BusReply::answer(*reply) : BusReply::none();
+}
+
+// The frame's command name and target, "QUERY STATUS, short 5". Device type 6
+// commands are recognised after ENABLE DEVICE TYPE 6 and, for configuration
+// commands, in their repeat.
+std::string DaliBus::decode(uint8_t first, uint8_t second) {
+    bool deviceType6 = lastSent_ && lastSent_->first == kEnableDeviceType && lastSent_->second == 0x06;
+    if (lastSent_ && lastSent_->deviceType6 && lastSent_->first == first && lastSent_->second == second) {
+        const dali::FrameMeaning meaning = dali::decodeForwardFrame(first, second, true);
+        deviceType6 = meaning.command && meaning.command->sentTwice;
+    }
+    lastSent_ = SentFrame{first, second, deviceType6};
+    std::string name = dali::frameName(first, second, deviceType6);
+    if (const std::string target = dali::frameTarget(first); !target.empty())
+        name += ", " + target;
+    return name;
+}
+
+// Retires the frames whose reply window has ended by `nowUs`.
+void DaliBus::catchUp(uint64_t nowUs) {
+    while (!pending_.empty() && pending_.front().windowEndUs <= nowUs) {
+        const BusReply& reply = pending_.front().reply;
+        switch (reply.kind) {
+        case BusReply::Kind::None:
+            settledStatus_ = 0;
+            break;
+        case BusReply::Kind::Answer:
+            settledStatus_ = status::kAnswer;
+            answer_ = reply.byte;
+            break;
+        case BusReply::Kind::Garbled:
+            settledStatus_ = status::kFrameError;
+            answer_ = 0xFF;
+            break;
+        }
+        pending_.pop_front();
+    }
+}
+
+void DaliBus::record(BusFrame frame) {
+    if (options_.capture)
+        options_.capture->append(frame, options_.captureLabel);
+    log_.push_back(std::move(frame));
+    if (log_.size() > kFrameLogLimit)
+        log_.pop_front();
+}
+
+}  // namespace sim

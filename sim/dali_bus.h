@@ -1,0 +1,111 @@
+#pragma once
+// The simulated DALI bus behind a bridge chip: timing, bridge status, the
+// answer register, collisions, and the control gear (or an external process)
+// that answer. All times are microseconds on the interface's clock.
+//
+// Timeline of one forward frame written at time w:
+//   start  = max(w, end of the previous frame + settling (13.5 ms))
+//   status 0x40 from w until start + 15.83 ms (waiting for settling, then on the wire)
+//   the gear receive the frame at its end; replies start 7 ms later and last 9.17 ms
+//   status 0x04 (exactly) until the reply is complete, or for 12.4 ms without a reply
+//   then 0x09 (valid reply, in the answer register), 0x10 (garbled reply, answer
+//   register 0xFF) or 0 (no reply); the answer register keeps its value otherwise.
+// Several gear answering with the same byte make one valid reply; different
+// bytes collide into a garbled one. A bus without power shows status 0x80 and
+// carries no frames. Frames written while one is waiting are queued in order.
+//
+// Thread safe: every method takes the bus's one lock, so a worker thread and
+// the UI thread may share one bus (through the bridge chip or directly).
+
+#include "sim/bridge_bus.h"
+#include "sim/bus_capture.h"
+#include "sim/bus_frame.h"
+#include "sim/control_gear.h"
+#include "sim/external_bus.h"
+
+#include <deque>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace sim {
+
+struct BusConfig {
+    bool powered = true;
+    std::optional<std::string> external;  // Unix socket of a process that answers instead of `gear`
+    std::vector<GearConfig> gear;
+};
+
+// A seed for item `index` derived from a scenario seed (gear of a bus, buses
+// of a scenario), so every item gets its own reproducible random sequence.
+uint64_t deriveSeed(uint64_t seed, uint64_t index);
+
+class DaliBus final : public BridgeBus {
+public:
+    // The in-process frame log keeps the most recent frames only.
+    static constexpr size_t kFrameLogLimit = 200000;
+
+    struct Options {
+        std::shared_ptr<BusCapture> capture;  // also write every frame here
+        std::string captureLabel;             // comment prefix in the capture ("bus 2"), may be empty
+        ExternalBus::ErrorSink externalErrors;  // default: standard error
+    };
+
+    // Gear i is created with deriveSeed(seed, i).
+    DaliBus(BusConfig config, uint64_t seed, Options options);
+    DaliBus(BusConfig config, uint64_t seed) : DaliBus(std::move(config), seed, Options{}) {}
+
+    void transmit(uint64_t nowUs, uint8_t first, uint8_t second) override;
+    uint8_t status(uint64_t nowUs) override;
+    uint8_t answer(uint64_t nowUs) override;
+
+    size_t gearCount() const;
+    // Runs `visit` on gear `index` under the bus lock (inspection in tests and UI).
+    void withGear(size_t index, const std::function<void(ControlGear&)>& visit);
+    // The installer presses the physical-selection key of gear `index`.
+    void pressPhysicalSelectionKey(size_t index);
+
+    void setPowered(bool powered);
+    bool powered() const;
+
+    // Frames in bus order, forward frames with their decoded names.
+    std::vector<BusFrame> frameLog() const;
+    // The same, emptying the log.
+    std::vector<BusFrame> takeFrameLog();
+
+private:
+    struct Transmission {
+        uint64_t endUs;        // end of the forward frame
+        uint64_t windowEndUs;  // end of the reply window
+        BusReply reply;
+    };
+
+    BusReply respond(uint64_t endUs, uint8_t first, uint8_t second);
+    void catchUp(uint64_t nowUs);
+    void record(BusFrame frame);
+
+    struct SentFrame {
+        uint8_t first, second;
+        bool deviceType6;  // decoded as a device type 6 command
+    };
+
+    std::string decode(uint8_t first, uint8_t second);
+
+    mutable std::mutex lock_;
+    std::vector<std::unique_ptr<ControlGear>> gear_;
+    std::unique_ptr<ExternalBus> external_;
+    Options options_;
+    bool powered_;
+
+    std::deque<Transmission> pending_;  // frames whose reply window has not ended, in bus order
+    uint64_t nextStartUs_ = 0;          // earliest start of the next forward frame
+    uint8_t settledStatus_ = 0;         // status once the last reply window has ended
+    uint8_t answer_ = 0;                // answer register
+    std::optional<SentFrame> lastSent_;  // for decoding the next frame's name
+    std::deque<BusFrame> log_;
+};
+
+}  // namespace sim
