@@ -83,6 +83,7 @@ public:
     void setRandomAddress(uint32_t address) { vars_.randomAddress = address & 0xFFFFFF; }
     // In the initialisation state at bus time `nowUs` (the 15-minute window counts).
     bool isInitialising(uint64_t nowUs) const;
+    // The withdrawn flag and physical selection as the last frame left them.
     bool isWithdrawn() const { return withdrawn_; }
     bool isInPhysicalSelectionMode() const { return physicalSelectionMode_; }
     bool isPhysicallySelected() const { return physicallySelected_; }
