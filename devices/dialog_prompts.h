@@ -1,0 +1,24 @@
+#pragma once
+// Prompts shown with the program's own dialogs: CConfirmDlg for questions,
+// CMessageDlg for notices, and the platform's message box for the config.ini
+// errors.
+
+#include "devices/prompts.h"
+
+class QWidget;
+
+class DialogPrompts final : public Prompts {
+public:
+    // Questions are centred over mainWindow (which may be null before the
+    // main window exists).
+    DialogPrompts(Settings& settings, QWidget* mainWindow);
+
+    void ShowStockMessage(const QString& text, const QString& caption) override;
+
+protected:
+    ConfirmationAnswer Confirm(const ConfirmationRequest& request) override;
+    int Message(const MessageRequest& request) override;
+
+private:
+    QWidget* mainWindow_;
+};

@@ -1,0 +1,68 @@
+#pragma once
+// How the flows ask the user: questions and notices by string id, and the
+// stock message box for the config.ini errors. The widget layer shows real
+// dialogs (DialogPrompts); tests script the answers (tests/support).
+//
+// AskConfirmation and ShowMessage load their texts through LoadText with the
+// settings' languageModulePath and apply the do-not-ask rule to the settings'
+// askAddressChange; implementations only show what they are given.
+
+#include "resources/string_table.h"
+#include "storage/settings.h"
+
+#include <QString>
+
+inline constexpr int kDialogOk = 1;
+inline constexpr int kDialogCancel = 2;
+
+// A confirmation as it is shown: the ids it was built from and their texts.
+// An empty dontAskCaption means: no do-not-ask check box.
+struct ConfirmationRequest {
+    StringId titleId = 0, textId = 0, okId = 0, cancelId = 0, dontAskId = 0;
+    QString title, text, okCaption, cancelCaption, dontAskCaption;
+};
+
+struct ConfirmationAnswer {
+    int result = kDialogCancel;  // kDialogOk, or kDialogCancel (also for closing the window)
+    bool dontAskAgain = false;   // closed with OK while the do-not-ask box was ticked
+};
+
+// A message with one button.
+struct MessageRequest {
+    StringId titleId = 0, textId = 0;
+    QString title, text, buttonCaption;
+};
+
+class Prompts {
+public:
+    // The settings outlive the prompts; askAddressChange may be cleared by a
+    // confirmation.
+    explicit Prompts(Settings& settings) : settings_(settings) {}
+    virtual ~Prompts() = default;
+
+    Prompts(const Prompts&) = delete;
+    Prompts& operator=(const Prompts&) = delete;
+
+    // kDialogOk or kDialogCancel. With a do-not-ask text (dontAskId != 0) the
+    // question is only shown while askAddressChange is 1, and otherwise
+    // answered kDialogOk at once; OK with the box ticked sets askAddressChange
+    // to 0 (config.ini keeps its value).
+    int AskConfirmation(StringId titleId, StringId textId, StringId okId, StringId cancelId, StringId dontAskId);
+
+    // A notice with the button "OK" (string 179); the dialog's result.
+    int ShowMessage(StringId titleId, StringId textId);
+
+    // The platform's plain message box with an OK button and no owner, used
+    // for the config.ini read and write errors. Its texts are fixed English.
+    virtual void ShowStockMessage(const QString& text, const QString& caption) = 0;
+
+    // The file choosers and the interface chooser join this interface with
+    // the project, device file and connection flows.
+
+protected:
+    virtual ConfirmationAnswer Confirm(const ConfirmationRequest& request) = 0;
+    virtual int Message(const MessageRequest& request) = 0;
+
+private:
+    Settings& settings_;
+};

@@ -1,0 +1,829 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE" sourcelanguage="de_DE">
+<context>
+    <name></name>
+    <message id="101">
+        <source>DALI Gerät</source>
+        <translation>DALI Gerät</translation>
+    </message>
+    <message id="102">
+        <source>Grundeinstellungen</source>
+        <translation>Grundeinstellungen</translation>
+    </message>
+    <message id="103">
+        <source>Szenen</source>
+        <translation>Szenen</translation>
+    </message>
+    <message id="104">
+        <source>Info / Status</source>
+        <translation>Info / Status</translation>
+    </message>
+    <message id="105">
+        <source>Datei</source>
+        <translation>Datei</translation>
+    </message>
+    <message id="106">
+        <source>Neu</source>
+        <translation>Neu</translation>
+    </message>
+    <message id="107">
+        <source>Adr: 00</source>
+        <translation>Adr: 00</translation>
+    </message>
+    <message id="108">
+        <source>00/64</source>
+        <translation>00/64</translation>
+    </message>
+    <message id="109">
+        <source>Wert setzten als</source>
+        <translation>Wert setzten als</translation>
+    </message>
+    <message id="110">
+        <source>          </source>
+        <translation>          </translation>
+    </message>
+    <message id="111">
+        <source>Optionen</source>
+        <translation>Optionen</translation>
+    </message>
+    <message id="113">
+        <source>Gruppenzugehörigkeit</source>
+        <translation>Gruppenzugehörigkeit</translation>
+    </message>
+    <message id="114">
+        <source>Dimmkurve</source>
+        <translation>Dimmkurve</translation>
+    </message>
+    <message id="115">
+        <source>Alle auswählen</source>
+        <translation>Alle auswählen</translation>
+    </message>
+    <message id="116">
+        <source>Nichts auswählen</source>
+        <translation>Nichts auswählen</translation>
+    </message>
+    <message id="117">
+        <source>Adresse entfernen</source>
+        <translation>Adresse entfernen</translation>
+    </message>
+    <message id="118">
+        <source>Werkseinstellungen</source>
+        <translation>Werkseinstellungen</translation>
+    </message>
+    <message id="119">
+        <source>Identifizieren</source>
+        <translation>Identifizieren</translation>
+    </message>
+    <message id="122">
+        <source>Logaritmisch</source>
+        <translation>Logaritmisch</translation>
+    </message>
+    <message id="127">
+        <source>Gruppen (hinzufügen / entfernen)</source>
+        <translation>Gruppen (hinzufügen / entfernen)</translation>
+    </message>
+    <message id="128">
+        <source>Kelvane
+
+Kelvane
+
+
+Kelvane.Document
+Kelvane.Document</source>
+        <translation>Kelvane
+
+Kelvane
+
+
+Kelvane.Document
+Kelvane.Document</translation>
+    </message>
+    <message id="129">
+        <source>Szene 0</source>
+        <translation>Szene 0</translation>
+    </message>
+    <message id="130">
+        <source>Szene 1</source>
+        <translation>Szene 1</translation>
+    </message>
+    <message id="131">
+        <source>Szene 2</source>
+        <translation>Szene 2</translation>
+    </message>
+    <message id="132">
+        <source>Szene 3</source>
+        <translation>Szene 3</translation>
+    </message>
+    <message id="133">
+        <source>Szene 4</source>
+        <translation>Szene 4</translation>
+    </message>
+    <message id="134">
+        <source>Szene 5</source>
+        <translation>Szene 5</translation>
+    </message>
+    <message id="135">
+        <source>Szene 6</source>
+        <translation>Szene 6</translation>
+    </message>
+    <message id="136">
+        <source>Szene 7</source>
+        <translation>Szene 7</translation>
+    </message>
+    <message id="137">
+        <source>Szene 8</source>
+        <translation>Szene 8</translation>
+    </message>
+    <message id="138">
+        <source>Szene 9</source>
+        <translation>Szene 9</translation>
+    </message>
+    <message id="139">
+        <source>Szene 10</source>
+        <translation>Szene 10</translation>
+    </message>
+    <message id="140">
+        <source>Szene 11</source>
+        <translation>Szene 11</translation>
+    </message>
+    <message id="141">
+        <source>Szene 12</source>
+        <translation>Szene 12</translation>
+    </message>
+    <message id="142">
+        <source>Szene 13</source>
+        <translation>Szene 13</translation>
+    </message>
+    <message id="143">
+        <source>Szene 14</source>
+        <translation>Szene 14</translation>
+    </message>
+    <message id="144">
+        <source>Szene 15</source>
+        <translation>Szene 15</translation>
+    </message>
+    <message id="145">
+        <source>MASK wählen für entfernen</source>
+        <translation>MASK wählen für entfernen</translation>
+    </message>
+    <message id="146">
+        <source>ACTUAL level für Szene setzten</source>
+        <translation>ACTUAL level für Szene setzten</translation>
+    </message>
+    <message id="147">
+        <source>Linear</source>
+        <translation>Linear</translation>
+    </message>
+    <message id="149">
+        <source>Einstellungen</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message id="150">
+        <source>Gerät</source>
+        <translation>Gerät</translation>
+    </message>
+    <message id="152">
+        <source>Abbrechen</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message id="153">
+        <source>Sprache</source>
+        <translation>Sprache</translation>
+    </message>
+    <message id="154">
+        <source>Übernehmen</source>
+        <translation>Übernehmen</translation>
+    </message>
+    <message id="155">
+        <source>Zurücksetzten</source>
+        <translation>Zurücksetzten</translation>
+    </message>
+    <message id="156">
+        <source>Schließen</source>
+        <translation>Schließen</translation>
+    </message>
+    <message id="157">
+        <source>Automatisch verbinden</source>
+        <translation>Automatisch verbinden</translation>
+    </message>
+    <message id="163">
+        <source>Es wurde Änderungen vorgenommen. Wollen Sie trotzdem fortfahren?</source>
+        <translation>Es wurde Änderungen vorgenommen. Wollen Sie trotzdem fortfahren?</translation>
+    </message>
+    <message id="168">
+        <source>Szene</source>
+        <translation>Szene</translation>
+    </message>
+    <message id="171">
+        <source>Wert</source>
+        <translation>Wert</translation>
+    </message>
+    <message id="173">
+        <source>Wählen Sie eine Szene aus, um diese zu ändern.</source>
+        <translation>Wählen Sie eine Szene aus, um diese zu ändern.</translation>
+    </message>
+    <message id="174">
+        <source>Szenenübersicht</source>
+        <translation>Szenenübersicht</translation>
+    </message>
+    <message id="176">
+        <source>Guppenübersicht</source>
+        <translation>Guppenübersicht</translation>
+    </message>
+    <message id="177">
+        <source>Lese Daten</source>
+        <translation>Lese Daten</translation>
+    </message>
+    <message id="179">
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message id="180">
+        <source>Übernehmen</source>
+        <translation>Übernehmen</translation>
+    </message>
+    <message id="181">
+        <source>Abbrechen</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message id="182">
+        <source>Daten schreiben</source>
+        <translation>Daten schreiben</translation>
+    </message>
+    <message id="186">
+        <source>Speichern</source>
+        <translation>Speichern</translation>
+    </message>
+    <message id="188">
+        <source>Bitte warten, bis die Daten gelesen wurden.</source>
+        <translation>Bitte warten, bis die Daten gelesen wurden.</translation>
+    </message>
+    <message id="189">
+        <source>Suche nach Geräten</source>
+        <translation>Suche nach Geräten</translation>
+    </message>
+    <message id="190">
+        <source>Wollen Sie nach vorhandenen / adressierten DALI-Geräten suchen?</source>
+        <translation>Wollen Sie nach vorhandenen / adressierten DALI-Geräten suchen?</translation>
+    </message>
+    <message id="191">
+        <source>Keine DALI-Master</source>
+        <translation>Keine DALI-Master</translation>
+    </message>
+    <message id="192">
+        <source>Es wurden keine Quorrel gefunden.
+Bitte prüfen Sie die USB-Verbindung und versuchen Sie es erneut.</source>
+        <translation>Es wurden keine Quorrel gefunden.
+Bitte prüfen Sie die USB-Verbindung und versuchen Sie es erneut.</translation>
+    </message>
+    <message id="197">
+        <source>Es wurden kein DALI Gerät gefunden.</source>
+        <translation>Es wurden kein DALI Gerät gefunden.</translation>
+    </message>
+    <message id="198">
+        <source>Keine DALI-Geräte</source>
+        <translation>Keine DALI-Geräte</translation>
+    </message>
+    <message id="199">
+        <source>Bitte warten, bis die Suche beendet wurde.</source>
+        <translation>Bitte warten, bis die Suche beendet wurde.</translation>
+    </message>
+    <message id="206">
+        <source>Bitte warten, bis alle Daten geschrieben wurden</source>
+        <translation>Bitte warten, bis alle Daten geschrieben wurden</translation>
+    </message>
+    <message id="207">
+        <source>Geräteübersicht</source>
+        <translation>Geräteübersicht</translation>
+    </message>
+    <message id="222">
+        <source>Möchten Sie das aktuelle Projekt abspeichern?</source>
+        <translation>Möchten Sie das aktuelle Projekt abspeichern?</translation>
+    </message>
+    <message id="223">
+        <source>Projekt öffnen</source>
+        <translation>Projekt öffnen</translation>
+    </message>
+    <message id="224">
+        <source>Projekt speichern</source>
+        <translation>Projekt speichern</translation>
+    </message>
+    <message id="225">
+        <source>Beenden</source>
+        <translation>Beenden</translation>
+    </message>
+    <message id="226">
+        <source>Gruppenübersicht</source>
+        <translation>Gruppenübersicht</translation>
+    </message>
+    <message id="227">
+        <source>Szenenübersicht</source>
+        <translation>Szenenübersicht</translation>
+    </message>
+    <message id="228">
+        <source>Geräte adressieren</source>
+        <translation>Geräte adressieren</translation>
+    </message>
+    <message id="229">
+        <source>Programmeinstellungen</source>
+        <translation>Programmeinstellungen</translation>
+    </message>
+    <message id="230">
+        <source>Geräteanzahl</source>
+        <translation>Geräteanzahl</translation>
+    </message>
+    <message id="231">
+        <source>Bitte wählen Sie nur ein einzelnes DALI-Gerät aus.</source>
+        <translation>Bitte wählen Sie nur ein einzelnes DALI-Gerät aus.</translation>
+    </message>
+    <message id="232">
+        <source>Extras</source>
+        <translation>Extras</translation>
+    </message>
+    <message id="239">
+        <source>Ja</source>
+        <translation>Ja</translation>
+    </message>
+    <message id="240">
+        <source>Nein</source>
+        <translation>Nein</translation>
+    </message>
+    <message id="241">
+        <source>Projekt speichern</source>
+        <translation>Projekt speichern</translation>
+    </message>
+    <message id="242">
+        <source>OFFLINE</source>
+        <translation>OFFLINE</translation>
+    </message>
+    <message id="243">
+        <source>Offline Modus</source>
+        <translation>Offline Modus</translation>
+    </message>
+    <message id="244">
+        <source>Sie befinden sich im Offline Modus. Sie können die Daten nur betrachten.</source>
+        <translation>Sie befinden sich im Offline Modus. Sie können die Daten nur betrachten.</translation>
+    </message>
+    <message id="245">
+        <source>000000000</source>
+        <translation>000000000</translation>
+    </message>
+    <message id="246">
+        <source>Offline</source>
+        <translation>Offline</translation>
+    </message>
+    <message id="247">
+        <source>Online</source>
+        <translation>Online</translation>
+    </message>
+    <message id="248">
+        <source>Sie befinden sie im Offline-Modus. Das Projekt wird geschlossen und eine Verbindung aufgebaut.</source>
+        <translation>Sie befinden sie im Offline-Modus. Das Projekt wird geschlossen und eine Verbindung aufgebaut.</translation>
+    </message>
+    <message id="249">
+        <source>Busfehler</source>
+        <translation>Busfehler</translation>
+    </message>
+    <message id="250">
+        <source>Es ist ein Fehler auf dem DALI Bus aufgetreten. Bitte überprüfen Sie den DALI-Bus.</source>
+        <translation>Es ist ein Fehler auf dem DALI Bus aufgetreten. Bitte überprüfen Sie den DALI-Bus.</translation>
+    </message>
+    <message id="251">
+        <source>Bus belegt</source>
+        <translation>Bus belegt</translation>
+    </message>
+    <message id="252">
+        <source>Der DALI Bus ist aktuell belegt / benutzt. Bitte versuchen Sie es später noch einmal.</source>
+        <translation>Der DALI Bus ist aktuell belegt / benutzt. Bitte versuchen Sie es später noch einmal.</translation>
+    </message>
+    <message id="253">
+        <source>Fortfahren</source>
+        <translation>Fortfahren</translation>
+    </message>
+    <message id="255">
+        <source>Hilfe</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message id="258">
+        <source>DALI Gruppen</source>
+        <translation>DALI Gruppen</translation>
+    </message>
+    <message id="259">
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message id="261">
+        <source>Gerät %d</source>
+        <translation>Gerät %d</translation>
+    </message>
+    <message id="262">
+        <source>Clear</source>
+        <translation>Clear</translation>
+    </message>
+    <message id="263">
+        <source>Es wurden keine DALI-Geräte gefunden.
+Soll das Programm im Offlinemodus fortgesetzt werden?</source>
+        <translation>Es wurden keine DALI-Geräte gefunden.
+Soll das Programm im Offlinemodus fortgesetzt werden?</translation>
+    </message>
+    <message id="265">
+        <source>Warnung</source>
+        <translation>Warnung</translation>
+    </message>
+    <message id="266">
+        <source>Die gefundenen DALI Adressen entsprechen nicht denen in der Projektdatei. Der Vorgang wird abgebrochen.</source>
+        <translation>Die gefundenen DALI Adressen entsprechen nicht denen in der Projektdatei. Der Vorgang wird abgebrochen.</translation>
+    </message>
+    <message id="267">
+        <source>Die angezeigten Werte entspechen denen der Projektdaten, nicht denen, die wirklich im Geräte vorhanden sind.</source>
+        <translation>Die angezeigten Werte entspechen denen der Projektdaten, nicht denen, die wirklich im Geräte vorhanden sind.</translation>
+    </message>
+    <message id="268">
+        <source>Die Gerätedaten wurden erfolgreiche gespeichert.</source>
+        <translation>Die Gerätedaten wurden erfolgreiche gespeichert.</translation>
+    </message>
+    <message id="269">
+        <source>Bezeichnung</source>
+        <translation>Bezeichnung</translation>
+    </message>
+    <message id="270">
+        <source>Wert</source>
+        <translation>Wert</translation>
+    </message>
+    <message id="271">
+        <source>Lesen</source>
+        <translation>Lesen</translation>
+    </message>
+    <message id="272">
+        <source>In Szene hinterlegen</source>
+        <translation>In Szene hinterlegen</translation>
+    </message>
+    <message id="273">
+        <source>Bus zurücksetzten</source>
+        <translation>Bus zurücksetzten</translation>
+    </message>
+    <message id="274">
+        <source>Identify device</source>
+        <translation>Identify device</translation>
+    </message>
+    <message id="275">
+        <source>Alle Geräte Aus</source>
+        <translation>Alle Geräte Aus</translation>
+    </message>
+    <message id="278">
+        <source>Alle Gruppen entfernen</source>
+        <translation>Alle Gruppen entfernen</translation>
+    </message>
+    <message id="280">
+        <source>Alle Szenen entfernen</source>
+        <translation>Alle Szenen entfernen</translation>
+    </message>
+    <message id="281">
+        <source>
+Neues Projekt</source>
+        <translation>
+Neues Projekt</translation>
+    </message>
+    <message id="282">
+        <source>Projekt öffnen</source>
+        <translation>Projekt öffnen</translation>
+    </message>
+    <message id="283">
+        <source>Projekt speichern</source>
+        <translation>Projekt speichern</translation>
+    </message>
+    <message id="284">
+        <source>Geräte Suchen</source>
+        <translation>Geräte Suchen</translation>
+    </message>
+    <message id="285">
+        <source>Senden</source>
+        <translation>Senden</translation>
+    </message>
+    <message id="286">
+        <source>Verbinden</source>
+        <translation>Verbinden</translation>
+    </message>
+    <message id="287">
+        <source>Auslesen</source>
+        <translation>Auslesen</translation>
+    </message>
+    <message id="288">
+        <source>Gruppenübersicht</source>
+        <translation>Gruppenübersicht</translation>
+    </message>
+    <message id="289">
+        <source>Szenenübersicht</source>
+        <translation>Szenenübersicht</translation>
+    </message>
+    <message id="290">
+        <source>Adressierung</source>
+        <translation>Adressierung</translation>
+    </message>
+    <message id="291">
+        <source>Gerätedaten speichern</source>
+        <translation>Gerätedaten speichern</translation>
+    </message>
+    <message id="292">
+        <source>Gerätedaten laden</source>
+        <translation>Gerätedaten laden</translation>
+    </message>
+    <message id="293">
+        <source>Verbindung trennen</source>
+        <translation>Verbindung trennen</translation>
+    </message>
+    <message id="294">
+        <source>Alle Geräte auslesen</source>
+        <translation>Alle Geräte auslesen</translation>
+    </message>
+    <message id="295">
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message id="296">
+        <source>Quorrel Seriennummer</source>
+        <translation>Quorrel Seriennummer</translation>
+    </message>
+    <message id="297">
+        <source>Gewähltes Gerät</source>
+        <translation>Gewähltes Gerät</translation>
+    </message>
+    <message id="298">
+        <source>Anzahl an Geräten</source>
+        <translation>Anzahl an Geräten</translation>
+    </message>
+    <message id="301">
+        <source>Sende Daten an Gerät %d von %d</source>
+        <translation>Sende Daten an Gerät %d von %d</translation>
+    </message>
+    <message id="302">
+        <source>Selektieren</source>
+        <translation>Selektieren</translation>
+    </message>
+    <message id="304">
+        <source>Nachfrage bei Adressänderung?</source>
+        <translation>Nachfrage bei Adressänderung?</translation>
+    </message>
+    <message id="305">
+        <source>Standardmäßig identifizieren</source>
+        <translation>Standardmäßig identifizieren</translation>
+    </message>
+    <message id="306">
+        <source>Aufrufen</source>
+        <translation>Aufrufen</translation>
+    </message>
+    <message id="308">
+        <source>Test Broadcast</source>
+        <translation>Test Broadcast</translation>
+    </message>
+    <message id="309">
+        <source>---</source>
+        <translation>---</translation>
+    </message>
+    <message id="310">
+        <source>Revision</source>
+        <translation>Revision</translation>
+    </message>
+    <message id="311">
+        <source>0.0.0.0</source>
+        <translation>0.0.0.0</translation>
+    </message>
+    <message id="313">
+        <source>Status: Zustand des Betriebsgerätes</source>
+        <translation>Status: Zustand des Betriebsgerätes</translation>
+    </message>
+    <message id="314">
+        <source>Status: Lampenfehler</source>
+        <translation>Status: Lampenfehler</translation>
+    </message>
+    <message id="315">
+        <source>Status: Lampenleistung ein</source>
+        <translation>Status: Lampenleistung ein</translation>
+    </message>
+    <message id="316">
+        <source>Status: Grenzwertfehler</source>
+        <translation>Status: Grenzwertfehler</translation>
+    </message>
+    <message id="317">
+        <source>Status: Überblendvorgang</source>
+        <translation>Status: Überblendvorgang</translation>
+    </message>
+    <message id="318">
+        <source>Status: RESET STATE</source>
+        <translation>Status: RESET STATE</translation>
+    </message>
+    <message id="319">
+        <source>Status: Kurzadresse fehlt</source>
+        <translation>Status: Kurzadresse fehlt</translation>
+    </message>
+    <message id="320">
+        <source>Status: POWER FAILURE</source>
+        <translation>Status: POWER FAILURE</translation>
+    </message>
+    <message id="321">
+        <source>Ja</source>
+        <translation>Ja</translation>
+    </message>
+    <message id="322">
+        <source>Nein</source>
+        <translation>Nein</translation>
+    </message>
+    <message id="323">
+        <source>Fehler</source>
+        <translation>Fehler</translation>
+    </message>
+    <message id="324">
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message id="325">
+        <source>An</source>
+        <translation>An</translation>
+    </message>
+    <message id="326">
+        <source>Aus</source>
+        <translation>Aus</translation>
+    </message>
+    <message id="344">
+        <source>Sollen die geladenen Einstellungen übertragen werden?</source>
+        <translation>Sollen die geladenen Einstellungen übertragen werden?</translation>
+    </message>
+    <message id="401">
+        <source>Wollen Sie den kompletten DALI-Bus zurücksetzten?
+Alle Einstellungen gehen verloren.</source>
+        <translation>Wollen Sie den kompletten DALI-Bus zurücksetzten?
+Alle Einstellungen gehen verloren.</translation>
+    </message>
+    <message id="402">
+        <source>Änderungen nicht übertragen</source>
+        <translation>Änderungen nicht übertragen</translation>
+    </message>
+    <message id="403">
+        <source>Es wurden Einstellungen vorgenommen, aber nicht übertragen.</source>
+        <translation>Es wurden Einstellungen vorgenommen, aber nicht übertragen.</translation>
+    </message>
+    <message id="404">
+        <source>Adresse ändern</source>
+        <translation>Adresse ändern</translation>
+    </message>
+    <message id="405">
+        <source>Soll die Adresse wirklich geändert werden?</source>
+        <translation>Soll die Adresse wirklich geändert werden?</translation>
+    </message>
+    <message id="406">
+        <source>Nicht mehr anzeigen</source>
+        <translation>Nicht mehr anzeigen</translation>
+    </message>
+    <message id="407">
+        <source>Keine freie Adress zum wechseln. Die Zieladresse wird entfernt und nach der Umadressierung wieder hinzugefügt.</source>
+        <translation>Keine freie Adress zum wechseln. Die Zieladresse wird entfernt und nach der Umadressierung wieder hinzugefügt.</translation>
+    </message>
+    <message id="408">
+        <source>Achtung: Alle ausgewählten Daten werden für alle ausgewählten Geräte überschrieben.</source>
+        <translation>Achtung: Alle ausgewählten Daten werden für alle ausgewählten Geräte überschrieben.</translation>
+    </message>
+    <message id="409">
+        <source>Auslesen</source>
+        <translation>Auslesen</translation>
+    </message>
+    <message id="410">
+        <source>Sollen alle DALI Geräte ausgelesen werden?
+Dieser Vorgang kann einige Zeit in Anspruch nehmen.</source>
+        <translation>Sollen alle DALI Geräte ausgelesen werden?
+Dieser Vorgang kann einige Zeit in Anspruch nehmen.</translation>
+    </message>
+    <message id="411">
+        <source>Entfernen</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message id="412">
+        <source>Sollen alle Gruppen aller Geräte entfernt werden?</source>
+        <translation>Sollen alle Gruppen aller Geräte entfernt werden?</translation>
+    </message>
+    <message id="413">
+        <source>Sollen alle Szene entfernt werden?</source>
+        <translation>Sollen alle Szene entfernt werden?</translation>
+    </message>
+    <message id="414">
+        <source>DALI-Gerät entfernen</source>
+        <translation>DALI-Gerät entfernen</translation>
+    </message>
+    <message id="415">
+        <source>Soll die Adresse vom gewählten DALI-Gerät entfernt werden? Die Einstellungen bleiben erhalten.</source>
+        <translation>Soll die Adresse vom gewählten DALI-Gerät entfernt werden? Die Einstellungen bleiben erhalten.</translation>
+    </message>
+    <message id="416">
+        <source>DALI-Geräte zurücksetzten</source>
+        <translation>DALI-Geräte zurücksetzten</translation>
+    </message>
+    <message id="417">
+        <source>Das DALI-Gerät wird auf seine Werkseinstellungen zurückgesetzt. Die vergebene Adresse bleibt bestehen.</source>
+        <translation>Das DALI-Gerät wird auf seine Werkseinstellungen zurückgesetzt. Die vergebene Adresse bleibt bestehen.</translation>
+    </message>
+    <message id="418">
+        <source>Information</source>
+        <translation>Information</translation>
+    </message>
+    <message id="419">
+        <source>Der Befehl wurde erfolgreich ausgefüht.</source>
+        <translation>Der Befehl wurde erfolgreich ausgefüht.</translation>
+    </message>
+    <message id="420">
+        <source>Es ist ein Fehler aufgetreten.</source>
+        <translation>Es ist ein Fehler aufgetreten.</translation>
+    </message>
+    <message id="421">
+        <source>Es wurde kein Gerät ausgewählt.</source>
+        <translation>Es wurde kein Gerät ausgewählt.</translation>
+    </message>
+    <message id="422">
+        <source>Die Adressierung wurde beendet.</source>
+        <translation>Die Adressierung wurde beendet.</translation>
+    </message>
+    <message id="423">
+        <source>Bitte Warten</source>
+        <translation>Bitte Warten</translation>
+    </message>
+    <message id="424">
+        <source>Bitte Warten bis der Vorgang angeschlossen ist.</source>
+        <translation>Bitte Warten bis der Vorgang angeschlossen ist.</translation>
+    </message>
+    <message id="425">
+        <source>Identifizieren</source>
+        <translation>Identifizieren</translation>
+    </message>
+    <message id="426">
+        <source>Das gewählte DALI-Gerät sollte jetzt blinken.</source>
+        <translation>Das gewählte DALI-Gerät sollte jetzt blinken.</translation>
+    </message>
+    <message id="427">
+        <source>Adressierung</source>
+        <translation>Adressierung</translation>
+    </message>
+    <message id="428">
+        <source>DALI-Geräte zur Installation hinzufügen oder alle Geräte neu adressieren.</source>
+        <translation>DALI-Geräte zur Installation hinzufügen oder alle Geräte neu adressieren.</translation>
+    </message>
+    <message id="429">
+        <source>Modus</source>
+        <translation>Modus</translation>
+    </message>
+    <message id="430">
+        <source>Neu adressieren</source>
+        <translation>Neu adressieren</translation>
+    </message>
+    <message id="431">
+        <source>Hinzufügen</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message id="432">
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message id="433">
+        <source>Modus: "Physical select" benutzen</source>
+        <translation>Modus: "Physical select" benutzen</translation>
+    </message>
+    <message id="434">
+        <source>Visuelle Bestätigung aktivieren</source>
+        <translation>Visuelle Bestätigung aktivieren</translation>
+    </message>
+    <message id="435">
+        <source>Fortschritt</source>
+        <translation>Fortschritt</translation>
+    </message>
+    <message id="436">
+        <source>Soll die Adressierung gestartet werden?</source>
+        <translation>Soll die Adressierung gestartet werden?</translation>
+    </message>
+    <message id="437">
+        <source>Soll die Adressierung unterbrochen werden?</source>
+        <translation>Soll die Adressierung unterbrochen werden?</translation>
+    </message>
+    <message id="438">
+        <source>Suche nach freien Adressen...</source>
+        <translation>Suche nach freien Adressen...</translation>
+    </message>
+    <message id="439">
+        <source>Adressierung läuft....</source>
+        <translation>Adressierung läuft....</translation>
+    </message>
+    <message id="440">
+        <source>Taste "Physical Select" auf dem Gerät betätigen...</source>
+        <translation>Taste "Physical Select" auf dem Gerät betätigen...</translation>
+    </message>
+    <message id="441">
+        <source>Adresse:</source>
+        <translation>Adresse:</translation>
+    </message>
+    <message id="442">
+        <source>Version </source>
+        <translation>Version </translation>
+    </message>
+    <message id="57344">
+        <source>Orvent Kelvane</source>
+        <translation>Orvent Kelvane</translation>
+    </message>
+</context>
+</TS>

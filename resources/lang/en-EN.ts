@@ -1,0 +1,829 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_US" sourcelanguage="de_DE">
+<context>
+    <name></name>
+    <message id="101">
+        <source>DALI Gerät</source>
+        <translation>DALI device</translation>
+    </message>
+    <message id="102">
+        <source>Grundeinstellungen</source>
+        <translation>Basic settings</translation>
+    </message>
+    <message id="103">
+        <source>Szenen</source>
+        <translation>Scenes</translation>
+    </message>
+    <message id="104">
+        <source>Info / Status</source>
+        <translation>Info / Status</translation>
+    </message>
+    <message id="105">
+        <source>Datei</source>
+        <translation>File</translation>
+    </message>
+    <message id="106">
+        <source>Neu</source>
+        <translation>New</translation>
+    </message>
+    <message id="107">
+        <source>Adr: 00</source>
+        <translation>Adr: 00</translation>
+    </message>
+    <message id="108">
+        <source>00/64</source>
+        <translation>00/64</translation>
+    </message>
+    <message id="109">
+        <source>Wert setzten als</source>
+        <translation>Set value as</translation>
+    </message>
+    <message id="110">
+        <source>          </source>
+        <translation>          </translation>
+    </message>
+    <message id="111">
+        <source>Optionen</source>
+        <translation>Options</translation>
+    </message>
+    <message id="113">
+        <source>Gruppenzugehörigkeit</source>
+        <translation>Group membership</translation>
+    </message>
+    <message id="114">
+        <source>Dimmkurve</source>
+        <translation>Dimming curve</translation>
+    </message>
+    <message id="115">
+        <source>Alle auswählen</source>
+        <translation>Select all</translation>
+    </message>
+    <message id="116">
+        <source>Nichts auswählen</source>
+        <translation>Select none</translation>
+    </message>
+    <message id="117">
+        <source>Adresse entfernen</source>
+        <translation>Remove address</translation>
+    </message>
+    <message id="118">
+        <source>Werkseinstellungen</source>
+        <translation>Factory settings</translation>
+    </message>
+    <message id="119">
+        <source>Identifizieren</source>
+        <translation>Identify</translation>
+    </message>
+    <message id="122">
+        <source>Logaritmisch</source>
+        <translation>Logarithmic</translation>
+    </message>
+    <message id="127">
+        <source>Gruppen (hinzufügen / entfernen)</source>
+        <translation>Groups (add / remove)</translation>
+    </message>
+    <message id="128">
+        <source>Kelvane
+
+Kelvane
+
+
+Kelvane.Document
+Kelvane.Document</source>
+        <translation>Kelvane
+
+Kelvane
+
+
+Kelvane.Document
+Kelvane.Document</translation>
+    </message>
+    <message id="129">
+        <source>Szene 0</source>
+        <translation>Scene 0</translation>
+    </message>
+    <message id="130">
+        <source>Szene 1</source>
+        <translation>Scene 1</translation>
+    </message>
+    <message id="131">
+        <source>Szene 2</source>
+        <translation>Scene 2</translation>
+    </message>
+    <message id="132">
+        <source>Szene 3</source>
+        <translation>Scene 3</translation>
+    </message>
+    <message id="133">
+        <source>Szene 4</source>
+        <translation>Scene 4</translation>
+    </message>
+    <message id="134">
+        <source>Szene 5</source>
+        <translation>Scene 5</translation>
+    </message>
+    <message id="135">
+        <source>Szene 6</source>
+        <translation>Scene 6</translation>
+    </message>
+    <message id="136">
+        <source>Szene 7</source>
+        <translation>Scene 7</translation>
+    </message>
+    <message id="137">
+        <source>Szene 8</source>
+        <translation>Scene 8</translation>
+    </message>
+    <message id="138">
+        <source>Szene 9</source>
+        <translation>Scene 9</translation>
+    </message>
+    <message id="139">
+        <source>Szene 10</source>
+        <translation>Scene 10</translation>
+    </message>
+    <message id="140">
+        <source>Szene 11</source>
+        <translation>Scene 11</translation>
+    </message>
+    <message id="141">
+        <source>Szene 12</source>
+        <translation>Scene 12</translation>
+    </message>
+    <message id="142">
+        <source>Szene 13</source>
+        <translation>Scene 13</translation>
+    </message>
+    <message id="143">
+        <source>Szene 14</source>
+        <translation>Scene 14</translation>
+    </message>
+    <message id="144">
+        <source>Szene 15</source>
+        <translation>Scene 15</translation>
+    </message>
+    <message id="145">
+        <source>MASK wählen für entfernen</source>
+        <translation>Choose MASK to remove</translation>
+    </message>
+    <message id="146">
+        <source>ACTUAL level für Szene setzten</source>
+        <translation>Set ACTUAL level for scene</translation>
+    </message>
+    <message id="147">
+        <source>Linear</source>
+        <translation>Linear</translation>
+    </message>
+    <message id="149">
+        <source>Einstellungen</source>
+        <translation>Settings</translation>
+    </message>
+    <message id="150">
+        <source>Gerät</source>
+        <translation>Device</translation>
+    </message>
+    <message id="152">
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
+    <message id="153">
+        <source>Sprache</source>
+        <translation>Language</translation>
+    </message>
+    <message id="154">
+        <source>Übernehmen</source>
+        <translation>Apply</translation>
+    </message>
+    <message id="155">
+        <source>Zurücksetzten</source>
+        <translation>Reset</translation>
+    </message>
+    <message id="156">
+        <source>Schließen</source>
+        <translation>Close</translation>
+    </message>
+    <message id="157">
+        <source>Automatisch verbinden</source>
+        <translation>Connect automatically</translation>
+    </message>
+    <message id="163">
+        <source>Es wurde Änderungen vorgenommen. Wollen Sie trotzdem fortfahren?</source>
+        <translation>Changes have been made. Do you want to continue anyway?</translation>
+    </message>
+    <message id="168">
+        <source>Szene</source>
+        <translation>Scene</translation>
+    </message>
+    <message id="171">
+        <source>Wert</source>
+        <translation>Value</translation>
+    </message>
+    <message id="173">
+        <source>Wählen Sie eine Szene aus, um diese zu ändern.</source>
+        <translation>Choose a scene to change it.</translation>
+    </message>
+    <message id="174">
+        <source>Szenenübersicht</source>
+        <translation>Scene overview</translation>
+    </message>
+    <message id="176">
+        <source>Guppenübersicht</source>
+        <translation>Group overview</translation>
+    </message>
+    <message id="177">
+        <source>Lese Daten</source>
+        <translation>Reading data</translation>
+    </message>
+    <message id="179">
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message id="180">
+        <source>Übernehmen</source>
+        <translation>Apply</translation>
+    </message>
+    <message id="181">
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
+    <message id="182">
+        <source>Daten schreiben</source>
+        <translation>Writing data</translation>
+    </message>
+    <message id="186">
+        <source>Speichern</source>
+        <translation>Save</translation>
+    </message>
+    <message id="188">
+        <source>Bitte warten, bis die Daten gelesen wurden.</source>
+        <translation>Please wait until the data have been read.</translation>
+    </message>
+    <message id="189">
+        <source>Suche nach Geräten</source>
+        <translation>Search for devices</translation>
+    </message>
+    <message id="190">
+        <source>Wollen Sie nach vorhandenen / adressierten DALI-Geräten suchen?</source>
+        <translation>Do you want to search for existing / addressed DALI devices?</translation>
+    </message>
+    <message id="191">
+        <source>Keine DALI-Master</source>
+        <translation>No DALI master</translation>
+    </message>
+    <message id="192">
+        <source>Es wurden keine Quorrel gefunden.
+Bitte prüfen Sie die USB-Verbindung und versuchen Sie es erneut.</source>
+        <translation>No Quorrel interface was found.
+Please check the USB connection and try again.</translation>
+    </message>
+    <message id="197">
+        <source>Es wurden kein DALI Gerät gefunden.</source>
+        <translation>No DALI device was found.</translation>
+    </message>
+    <message id="198">
+        <source>Keine DALI-Geräte</source>
+        <translation>No DALI devices</translation>
+    </message>
+    <message id="199">
+        <source>Bitte warten, bis die Suche beendet wurde.</source>
+        <translation>Please wait until the search has finished.</translation>
+    </message>
+    <message id="206">
+        <source>Bitte warten, bis alle Daten geschrieben wurden</source>
+        <translation>Please wait until all data have been written</translation>
+    </message>
+    <message id="207">
+        <source>Geräteübersicht</source>
+        <translation>Device overview</translation>
+    </message>
+    <message id="222">
+        <source>Möchten Sie das aktuelle Projekt abspeichern?</source>
+        <translation>Do you want to save the current project?</translation>
+    </message>
+    <message id="223">
+        <source>Projekt öffnen</source>
+        <translation>Open project</translation>
+    </message>
+    <message id="224">
+        <source>Projekt speichern</source>
+        <translation>Save project</translation>
+    </message>
+    <message id="225">
+        <source>Beenden</source>
+        <translation>Exit</translation>
+    </message>
+    <message id="226">
+        <source>Gruppenübersicht</source>
+        <translation>Group overview</translation>
+    </message>
+    <message id="227">
+        <source>Szenenübersicht</source>
+        <translation>Scene overview</translation>
+    </message>
+    <message id="228">
+        <source>Geräte adressieren</source>
+        <translation>Address devices</translation>
+    </message>
+    <message id="229">
+        <source>Programmeinstellungen</source>
+        <translation>Program settings</translation>
+    </message>
+    <message id="230">
+        <source>Geräteanzahl</source>
+        <translation>Number of devices</translation>
+    </message>
+    <message id="231">
+        <source>Bitte wählen Sie nur ein einzelnes DALI-Gerät aus.</source>
+        <translation>Please select one single DALI device only.</translation>
+    </message>
+    <message id="232">
+        <source>Extras</source>
+        <translation>Tools</translation>
+    </message>
+    <message id="239">
+        <source>Ja</source>
+        <translation>Yes</translation>
+    </message>
+    <message id="240">
+        <source>Nein</source>
+        <translation>No</translation>
+    </message>
+    <message id="241">
+        <source>Projekt speichern</source>
+        <translation>Save project</translation>
+    </message>
+    <message id="242">
+        <source>OFFLINE</source>
+        <translation>OFFLINE</translation>
+    </message>
+    <message id="243">
+        <source>Offline Modus</source>
+        <translation>Offline mode</translation>
+    </message>
+    <message id="244">
+        <source>Sie befinden sich im Offline Modus. Sie können die Daten nur betrachten.</source>
+        <translation>You are in offline mode. You can only view the data.</translation>
+    </message>
+    <message id="245">
+        <source>000000000</source>
+        <translation>000000000</translation>
+    </message>
+    <message id="246">
+        <source>Offline</source>
+        <translation>Offline</translation>
+    </message>
+    <message id="247">
+        <source>Online</source>
+        <translation>Online</translation>
+    </message>
+    <message id="248">
+        <source>Sie befinden sie im Offline-Modus. Das Projekt wird geschlossen und eine Verbindung aufgebaut.</source>
+        <translation>You are in offline mode. The project will be closed and a connection will be established.</translation>
+    </message>
+    <message id="249">
+        <source>Busfehler</source>
+        <translation>Bus error</translation>
+    </message>
+    <message id="250">
+        <source>Es ist ein Fehler auf dem DALI Bus aufgetreten. Bitte überprüfen Sie den DALI-Bus.</source>
+        <translation>An error has occurred on the DALI bus. Please check the DALI bus.</translation>
+    </message>
+    <message id="251">
+        <source>Bus belegt</source>
+        <translation>Bus busy</translation>
+    </message>
+    <message id="252">
+        <source>Der DALI Bus ist aktuell belegt / benutzt. Bitte versuchen Sie es später noch einmal.</source>
+        <translation>The DALI bus is busy / in use at the moment. Please try again later.</translation>
+    </message>
+    <message id="253">
+        <source>Fortfahren</source>
+        <translation>Continue</translation>
+    </message>
+    <message id="255">
+        <source>Hilfe</source>
+        <translation>Help</translation>
+    </message>
+    <message id="258">
+        <source>DALI Gruppen</source>
+        <translation>DALI groups</translation>
+    </message>
+    <message id="259">
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message id="261">
+        <source>Gerät %d</source>
+        <translation>Device %d</translation>
+    </message>
+    <message id="262">
+        <source>Clear</source>
+        <translation>Clear</translation>
+    </message>
+    <message id="263">
+        <source>Es wurden keine DALI-Geräte gefunden.
+Soll das Programm im Offlinemodus fortgesetzt werden?</source>
+        <translation>No DALI devices were found.
+Do you want to continue in offline mode?</translation>
+    </message>
+    <message id="265">
+        <source>Warnung</source>
+        <translation>Warning</translation>
+    </message>
+    <message id="266">
+        <source>Die gefundenen DALI Adressen entsprechen nicht denen in der Projektdatei. Der Vorgang wird abgebrochen.</source>
+        <translation>The DALI addresses found do not match those in the project file. The operation is cancelled.</translation>
+    </message>
+    <message id="267">
+        <source>Die angezeigten Werte entspechen denen der Projektdaten, nicht denen, die wirklich im Geräte vorhanden sind.</source>
+        <translation>The values shown are those of the project data, not those actually stored in the devices.</translation>
+    </message>
+    <message id="268">
+        <source>Die Gerätedaten wurden erfolgreiche gespeichert.</source>
+        <translation>The device data have been saved successfully.</translation>
+    </message>
+    <message id="269">
+        <source>Bezeichnung</source>
+        <translation>Description</translation>
+    </message>
+    <message id="270">
+        <source>Wert</source>
+        <translation>Value</translation>
+    </message>
+    <message id="271">
+        <source>Lesen</source>
+        <translation>Read</translation>
+    </message>
+    <message id="272">
+        <source>In Szene hinterlegen</source>
+        <translation>Store in scene</translation>
+    </message>
+    <message id="273">
+        <source>Bus zurücksetzten</source>
+        <translation>Reset bus</translation>
+    </message>
+    <message id="274">
+        <source>Identify device</source>
+        <translation>Identify device</translation>
+    </message>
+    <message id="275">
+        <source>Alle Geräte Aus</source>
+        <translation>All devices off</translation>
+    </message>
+    <message id="278">
+        <source>Alle Gruppen entfernen</source>
+        <translation>Remove all groups</translation>
+    </message>
+    <message id="280">
+        <source>Alle Szenen entfernen</source>
+        <translation>Remove all scenes</translation>
+    </message>
+    <message id="281">
+        <source>
+Neues Projekt</source>
+        <translation>
+New project</translation>
+    </message>
+    <message id="282">
+        <source>Projekt öffnen</source>
+        <translation>Open project</translation>
+    </message>
+    <message id="283">
+        <source>Projekt speichern</source>
+        <translation>Save project</translation>
+    </message>
+    <message id="284">
+        <source>Geräte Suchen</source>
+        <translation>Search devices</translation>
+    </message>
+    <message id="285">
+        <source>Senden</source>
+        <translation>Send</translation>
+    </message>
+    <message id="286">
+        <source>Verbinden</source>
+        <translation>Connect</translation>
+    </message>
+    <message id="287">
+        <source>Auslesen</source>
+        <translation>Read</translation>
+    </message>
+    <message id="288">
+        <source>Gruppenübersicht</source>
+        <translation>Group overview</translation>
+    </message>
+    <message id="289">
+        <source>Szenenübersicht</source>
+        <translation>Scene overview</translation>
+    </message>
+    <message id="290">
+        <source>Adressierung</source>
+        <translation>Addressing</translation>
+    </message>
+    <message id="291">
+        <source>Gerätedaten speichern</source>
+        <translation>Save device data</translation>
+    </message>
+    <message id="292">
+        <source>Gerätedaten laden</source>
+        <translation>Load device data</translation>
+    </message>
+    <message id="293">
+        <source>Verbindung trennen</source>
+        <translation>Disconnect</translation>
+    </message>
+    <message id="294">
+        <source>Alle Geräte auslesen</source>
+        <translation>Read all devices</translation>
+    </message>
+    <message id="295">
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message id="296">
+        <source>Quorrel Seriennummer</source>
+        <translation>Quorrel serial number</translation>
+    </message>
+    <message id="297">
+        <source>Gewähltes Gerät</source>
+        <translation>Selected device</translation>
+    </message>
+    <message id="298">
+        <source>Anzahl an Geräten</source>
+        <translation>Number of devices</translation>
+    </message>
+    <message id="301">
+        <source>Sende Daten an Gerät %d von %d</source>
+        <translation>Sending data to device %d of %d</translation>
+    </message>
+    <message id="302">
+        <source>Selektieren</source>
+        <translation>Select</translation>
+    </message>
+    <message id="304">
+        <source>Nachfrage bei Adressänderung?</source>
+        <translation>Ask before changing an address?</translation>
+    </message>
+    <message id="305">
+        <source>Standardmäßig identifizieren</source>
+        <translation>Identify by default</translation>
+    </message>
+    <message id="306">
+        <source>Aufrufen</source>
+        <translation>Recall</translation>
+    </message>
+    <message id="308">
+        <source>Test Broadcast</source>
+        <translation>Broadcast test</translation>
+    </message>
+    <message id="309">
+        <source>---</source>
+        <translation>---</translation>
+    </message>
+    <message id="310">
+        <source>Revision</source>
+        <translation>Revision</translation>
+    </message>
+    <message id="311">
+        <source>0.0.0.0</source>
+        <translation>0.0.0.0</translation>
+    </message>
+    <message id="313">
+        <source>Status: Zustand des Betriebsgerätes</source>
+        <translation>Status: control gear</translation>
+    </message>
+    <message id="314">
+        <source>Status: Lampenfehler</source>
+        <translation>Status: lamp failure</translation>
+    </message>
+    <message id="315">
+        <source>Status: Lampenleistung ein</source>
+        <translation>Status: lamp power on</translation>
+    </message>
+    <message id="316">
+        <source>Status: Grenzwertfehler</source>
+        <translation>Status: limit error</translation>
+    </message>
+    <message id="317">
+        <source>Status: Überblendvorgang</source>
+        <translation>Status: fade running</translation>
+    </message>
+    <message id="318">
+        <source>Status: RESET STATE</source>
+        <translation>Status: RESET STATE</translation>
+    </message>
+    <message id="319">
+        <source>Status: Kurzadresse fehlt</source>
+        <translation>Status: short address missing</translation>
+    </message>
+    <message id="320">
+        <source>Status: POWER FAILURE</source>
+        <translation>Status: POWER FAILURE</translation>
+    </message>
+    <message id="321">
+        <source>Ja</source>
+        <translation>Yes</translation>
+    </message>
+    <message id="322">
+        <source>Nein</source>
+        <translation>No</translation>
+    </message>
+    <message id="323">
+        <source>Fehler</source>
+        <translation>Error</translation>
+    </message>
+    <message id="324">
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message id="325">
+        <source>An</source>
+        <translation>On</translation>
+    </message>
+    <message id="326">
+        <source>Aus</source>
+        <translation>Off</translation>
+    </message>
+    <message id="344">
+        <source>Sollen die geladenen Einstellungen übertragen werden?</source>
+        <translation>Do you want to send the loaded settings to the devices?</translation>
+    </message>
+    <message id="401">
+        <source>Wollen Sie den kompletten DALI-Bus zurücksetzten?
+Alle Einstellungen gehen verloren.</source>
+        <translation>Do you want to reset the entire DALI bus?
+All settings will be lost.</translation>
+    </message>
+    <message id="402">
+        <source>Änderungen nicht übertragen</source>
+        <translation>Changes not sent</translation>
+    </message>
+    <message id="403">
+        <source>Es wurden Einstellungen vorgenommen, aber nicht übertragen.</source>
+        <translation>Settings have been changed but not sent.</translation>
+    </message>
+    <message id="404">
+        <source>Adresse ändern</source>
+        <translation>Change address</translation>
+    </message>
+    <message id="405">
+        <source>Soll die Adresse wirklich geändert werden?</source>
+        <translation>Do you really want to change the address?</translation>
+    </message>
+    <message id="406">
+        <source>Nicht mehr anzeigen</source>
+        <translation>Do not show again</translation>
+    </message>
+    <message id="407">
+        <source>Keine freie Adress zum wechseln. Die Zieladresse wird entfernt und nach der Umadressierung wieder hinzugefügt.</source>
+        <translation>No free address for the exchange. The target address will be removed and assigned again after the readdressing.</translation>
+    </message>
+    <message id="408">
+        <source>Achtung: Alle ausgewählten Daten werden für alle ausgewählten Geräte überschrieben.</source>
+        <translation>Attention: all selected data will be overwritten in all selected devices.</translation>
+    </message>
+    <message id="409">
+        <source>Auslesen</source>
+        <translation>Read devices</translation>
+    </message>
+    <message id="410">
+        <source>Sollen alle DALI Geräte ausgelesen werden?
+Dieser Vorgang kann einige Zeit in Anspruch nehmen.</source>
+        <translation>Do you want to read all DALI devices?
+This may take some time.</translation>
+    </message>
+    <message id="411">
+        <source>Entfernen</source>
+        <translation>Remove</translation>
+    </message>
+    <message id="412">
+        <source>Sollen alle Gruppen aller Geräte entfernt werden?</source>
+        <translation>Do you want to remove all devices from all groups?</translation>
+    </message>
+    <message id="413">
+        <source>Sollen alle Szene entfernt werden?</source>
+        <translation>Do you want to remove all scenes?</translation>
+    </message>
+    <message id="414">
+        <source>DALI-Gerät entfernen</source>
+        <translation>Remove DALI device</translation>
+    </message>
+    <message id="415">
+        <source>Soll die Adresse vom gewählten DALI-Gerät entfernt werden? Die Einstellungen bleiben erhalten.</source>
+        <translation>Do you want to remove the address of the selected DALI device? Its settings are kept.</translation>
+    </message>
+    <message id="416">
+        <source>DALI-Geräte zurücksetzten</source>
+        <translation>Reset DALI devices</translation>
+    </message>
+    <message id="417">
+        <source>Das DALI-Gerät wird auf seine Werkseinstellungen zurückgesetzt. Die vergebene Adresse bleibt bestehen.</source>
+        <translation>The DALI device will be reset to its factory settings. Its short address is kept.</translation>
+    </message>
+    <message id="418">
+        <source>Information</source>
+        <translation>Information</translation>
+    </message>
+    <message id="419">
+        <source>Der Befehl wurde erfolgreich ausgefüht.</source>
+        <translation>The command was carried out successfully.</translation>
+    </message>
+    <message id="420">
+        <source>Es ist ein Fehler aufgetreten.</source>
+        <translation>An error has occurred.</translation>
+    </message>
+    <message id="421">
+        <source>Es wurde kein Gerät ausgewählt.</source>
+        <translation>No device has been selected.</translation>
+    </message>
+    <message id="422">
+        <source>Die Adressierung wurde beendet.</source>
+        <translation>Addressing has finished.</translation>
+    </message>
+    <message id="423">
+        <source>Bitte Warten</source>
+        <translation>Please wait</translation>
+    </message>
+    <message id="424">
+        <source>Bitte Warten bis der Vorgang angeschlossen ist.</source>
+        <translation>Please wait until the operation has finished.</translation>
+    </message>
+    <message id="425">
+        <source>Identifizieren</source>
+        <translation>Identifying</translation>
+    </message>
+    <message id="426">
+        <source>Das gewählte DALI-Gerät sollte jetzt blinken.</source>
+        <translation>The selected DALI device should be flashing now.</translation>
+    </message>
+    <message id="427">
+        <source>Adressierung</source>
+        <translation>Addressing</translation>
+    </message>
+    <message id="428">
+        <source>DALI-Geräte zur Installation hinzufügen oder alle Geräte neu adressieren.</source>
+        <translation>Add DALI devices to the installation or readdress all devices.</translation>
+    </message>
+    <message id="429">
+        <source>Modus</source>
+        <translation>Mode</translation>
+    </message>
+    <message id="430">
+        <source>Neu adressieren</source>
+        <translation>Readdress all</translation>
+    </message>
+    <message id="431">
+        <source>Hinzufügen</source>
+        <translation>Add</translation>
+    </message>
+    <message id="432">
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message id="433">
+        <source>Modus: "Physical select" benutzen</source>
+        <translation>Mode: use "Physical select"</translation>
+    </message>
+    <message id="434">
+        <source>Visuelle Bestätigung aktivieren</source>
+        <translation>Enable visual confirmation</translation>
+    </message>
+    <message id="435">
+        <source>Fortschritt</source>
+        <translation>Progress</translation>
+    </message>
+    <message id="436">
+        <source>Soll die Adressierung gestartet werden?</source>
+        <translation>Do you want to start the addressing?</translation>
+    </message>
+    <message id="437">
+        <source>Soll die Adressierung unterbrochen werden?</source>
+        <translation>Do you want to interrupt the addressing?</translation>
+    </message>
+    <message id="438">
+        <source>Suche nach freien Adressen...</source>
+        <translation>Searching for free addresses...</translation>
+    </message>
+    <message id="439">
+        <source>Adressierung läuft....</source>
+        <translation>Addressing in progress....</translation>
+    </message>
+    <message id="440">
+        <source>Taste "Physical Select" auf dem Gerät betätigen...</source>
+        <translation>Press the "Physical Select" key on the device...</translation>
+    </message>
+    <message id="441">
+        <source>Adresse:</source>
+        <translation>Address:</translation>
+    </message>
+    <message id="442">
+        <source>Version </source>
+        <translation>Version </translation>
+    </message>
+    <message id="57344">
+        <source>Orvent Kelvane</source>
+        <translation>Orvent Kelvane</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,38 @@
+#include "storage/load_settings.h"
+
+#include "storage/config_file.h"
+#include "storage/language_modules.h"
+#include "storage/text_file_writer.h"
+
+#include <QDir>
+
+namespace {
+
+const QString kConfigFileName = QStringLiteral("config.ini");
+
+void CreateDefaultConfig(const QString& folder) {
+    QDir().mkpath(folder);
+    TextFileWriter writer(folder + u'/' + kConfigFileName);
+    writer.Write(
+        QStringLiteral("[config]\n"
+                       "lang=de-DE\n"
+                       "auto_connect=1\n"
+                       "auto_locate=1\n"
+                       "adr_switch_ask=1\n"));
+}
+
+}  // namespace
+
+void LoadSettings(const ProgramPaths& paths, Prompts& prompts, Settings& settings) {
+    ConfigFile config(paths.configFolder, prompts);
+    if (!config.Open(kConfigFileName)) {
+        CreateDefaultConfig(paths.configFolder);
+        config.Open(kConfigFileName);
+    }
+    settings.autoConnect = IniInteger(config.ReadString(QStringLiteral("auto_connect"), QStringLiteral("0")));
+    const int32_t autoLocate = IniInteger(config.ReadString(QStringLiteral("auto_locate"), QStringLiteral("1")));
+    settings.askAddressChange = IniInteger(config.ReadString(QStringLiteral("adr_switch_ask"), QStringLiteral("1")));
+    settings.identifyMode = autoLocate == 1 ? 1 : 0;
+    settings.languageModulePath =
+        LanguageModulePath(paths.programFolder, config.ReadString(QStringLiteral("lang"), QStringLiteral("en-EN")));
+}

@@ -1,0 +1,128 @@
+// LoadSettings: the first start that creates config.ini, the values it takes
+// from the file, and the language module path it picks.
+#include "storage/load_settings.h"
+
+#include "tests/support/file_bytes.h"
+#include "tests/support/qt_printers.h"
+#include "tests/support/scripted_prompts.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class LoadSettingsTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("language")));
+        for (const char* module : {"de-DE.qm", "en-EN.qm"})
+            ASSERT_TRUE(WriteFileBytes(languageFolder() + u'/' + QLatin1String(module), "module"));
+    }
+
+    QString languageFolder() const { return folder.path() + QStringLiteral("/language"); }
+    QString configPath() const { return folder.path() + QStringLiteral("/config.ini"); }
+
+    void Load(const QByteArray& config) {
+        ASSERT_TRUE(WriteFileBytes(configPath(), config));
+        LoadSettings(paths, prompts, settings);
+    }
+
+    QTemporaryDir folder;
+    ProgramPaths paths{folder.path(), folder.path()};
+    Settings settings;
+    ScriptedPrompts prompts{settings};
+};
+
+TEST_F(LoadSettingsTest, FirstStartCreatesTheFiveLinesAndReadsThem) {
+    LoadSettings(paths, prompts, settings);
+
+    const QByteArray expected =
+        Utf16LE(QStringLiteral("[config]\nlang=de-DE\nauto_connect=1\nauto_locate=1\nadr_switch_ask=1\n"));
+    const QByteArray written = ReadFileBytes(configPath());
+    EXPECT_EQ(written.size(), 132);
+    EXPECT_EQ(written, expected);
+    EXPECT_EQ(written.left(8), QByteArray("[\0c\0o\0n", 8));
+
+    EXPECT_EQ(settings.autoConnect, 1);
+    EXPECT_EQ(settings.identifyMode, 1);
+    EXPECT_EQ(settings.askAddressChange, 1);
+    EXPECT_EQ(settings.languageModulePath, languageFolder() + QStringLiteral("/de-DE.qm"));
+    EXPECT_TRUE(prompts.stockMessages.empty());
+}
+
+TEST_F(LoadSettingsTest, ReadsAnEightBitFileWithoutRewritingIt) {
+    const QByteArray config("[config]\r\nlang=en-EN\r\nauto_connect=0\r\nauto_locate=0\r\nadr_switch_ask=1\r\n");
+    Load(config);
+    EXPECT_EQ(settings.autoConnect, 0);
+    EXPECT_EQ(settings.identifyMode, 0);
+    EXPECT_EQ(settings.askAddressChange, 1);
+    EXPECT_EQ(settings.languageModulePath, languageFolder() + QStringLiteral("/en-EN.qm"));
+    EXPECT_EQ(ReadFileBytes(configPath()), config);
+}
+
+TEST_F(LoadSettingsTest, OnlyExactlyOneIsOn) {
+    Load("[config]\nauto_connect=2\nauto_locate=2\nadr_switch_ask=01\n");
+    EXPECT_EQ(settings.identifyMode, 0);
+    EXPECT_EQ(settings.autoConnect, 2);       // kept as read; only 1 connects
+    EXPECT_EQ(settings.askAddressChange, 1);  // "01" is the number 1
+}
+
+TEST_F(LoadSettingsTest, MissingKeysTakeTheirDefaults) {
+    Load("[config]\n");
+    EXPECT_EQ(settings.autoConnect, 0);
+    EXPECT_EQ(settings.identifyMode, 1);
+    EXPECT_EQ(settings.askAddressChange, 1);
+    EXPECT_EQ(settings.languageModulePath, languageFolder() + QStringLiteral("/en-EN.qm"));
+}
+
+TEST_F(LoadSettingsTest, AnUnknownModuleFallsBackToEnEnWithoutLookingForIt) {
+    Load("[config]\nlang=fr-FR\n");
+    EXPECT_EQ(settings.languageModulePath, languageFolder() + QStringLiteral("/en-En.qm"));
+    Load("[config]\nlang=en-en\n");
+    EXPECT_EQ(settings.languageModulePath, languageFolder() + QStringLiteral("/en-En.qm"));
+}
+
+TEST_F(LoadSettingsTest, AnEmptyValueShowsTheReadBoxOnceAndCountsAsZero) {
+    Load("[config]\nlang=de-DE\nauto_connect=1\nauto_locate=1\nadr_switch_ask=\n");
+    ASSERT_EQ(prompts.stockMessages.size(), 1u);
+    EXPECT_EQ(prompts.stockMessages[0].text, QStringLiteral("Can not read from Ini-File"));
+    EXPECT_EQ(settings.askAddressChange, 0);
+    EXPECT_EQ(settings.autoConnect, 1);
+    EXPECT_EQ(settings.identifyMode, 1);
+}
+
+TEST_F(LoadSettingsTest, AnEmptyLanguageNamesNoModuleAndFallsBack) {
+    Load("[config]\nlang=\n");
+    EXPECT_EQ(prompts.stockMessages.size(), 1u);
+    EXPECT_EQ(settings.languageModulePath, languageFolder() + QStringLiteral("/en-En.qm"));
+}
+
+TEST_F(LoadSettingsTest, AConfigThatCannotBeCreatedLeavesEverythingOff) {
+    ASSERT_TRUE(WriteFileBytes(folder.path() + QStringLiteral("/blocker"), "a file, not a folder"));
+    paths.configFolder = folder.path() + QStringLiteral("/blocker/config");
+    settings = {1, 1, 1, QStringLiteral("old")};
+    LoadSettings(paths, prompts, settings);
+    EXPECT_EQ(settings.autoConnect, 0);
+    EXPECT_EQ(settings.identifyMode, 0);
+    EXPECT_EQ(settings.askAddressChange, 0);
+    EXPECT_EQ(settings.languageModulePath, languageFolder() + QStringLiteral("/en-En.qm"));
+    EXPECT_TRUE(prompts.stockMessages.empty());
+}
+
+TEST_F(LoadSettingsTest, AMissingUserConfigFolderIsCreated) {
+    paths.configFolder = folder.path() + QStringLiteral("/user/kelvane");
+    LoadSettings(paths, prompts, settings);
+    EXPECT_EQ(ReadFileBytes(paths.configFolder + QStringLiteral("/config.ini")).size(), 132);
+    EXPECT_EQ(settings.autoConnect, 1);
+}
+
+TEST(ChooseConfigFolder, TakesTheProgramFolderOnlyWhenItIsAWritableFolder) {
+    QTemporaryDir program;
+    EXPECT_EQ(ChooseConfigFolder(program.path(), QStringLiteral("/user")), program.path());
+    EXPECT_EQ(ChooseConfigFolder(program.path() + QStringLiteral("/gone"), QStringLiteral("/user")),
+              QStringLiteral("/user"));
+}
+
+}  // namespace
