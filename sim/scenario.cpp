@@ -53,9 +53,10 @@ std::string describe(const QJsonValue& value) {
     return "nothing";
 }
 
-std::string rangeText(uint64_t min, uint64_t max) {
+// The range in the form the value was written in: hex for "0x…" strings.
+std::string rangeText(uint64_t min, uint64_t max, bool hex) {
     char text[48];
-    if (max > 0xFFFF)
+    if (hex)
         std::snprintf(text, sizeof text, "0x%llX..0x%llX", static_cast<unsigned long long>(min),
                       static_cast<unsigned long long>(max));
     else
@@ -98,7 +99,7 @@ public:
             if (d != std::floor(d))
                 return fail(path, "expected an integer, got " + describe(value));
             if (d < 0)
-                return fail(path, describe(value) + " is out of range " + rangeText(min, max));
+                return fail(path, describe(value) + " is out of range " + rangeText(min, max, false));
             if (d > kLargestExactJsonInteger)
                 return fail(path, describe(value) + " is too large for a JSON number, write it as a \"0x…\" string");
             n = uint64_t(d);
@@ -109,7 +110,7 @@ public:
             return fail(path, "expected a number or a \"0x…\" string, got " + describe(value));
         }
         if (n < min || n > max)
-            return fail(path, describe(value) + " is out of range " + rangeText(min, max));
+            return fail(path, describe(value) + " is out of range " + rangeText(min, max, value.isString()));
         out = n;
         return true;
     }

@@ -1,0 +1,269 @@
+// Scenario JSON: every field, the defaults, the demo, the example files, and
+// one exact error text per kind of mistake.
+
+#include "sim/scenario.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <fstream>
+
+using sim::Scenario;
+
+namespace {
+
+Scenario parsed(std::string_view json) {
+    std::string error;
+    std::optional<Scenario> scenario = sim::parseScenario(json, "s.json", error);
+    EXPECT_TRUE(scenario) << error;
+    return scenario.value_or(Scenario{});
+}
+
+std::string errorOf(std::string_view json) {
+    std::string error;
+    EXPECT_FALSE(sim::parseScenario(json, "s.json", error)) << json;
+    return error;
+}
+
+// A scenario with one gear whose fields are `fields`.
+std::string withGear(const std::string& fields) {
+    return R"({"interfaces": [{"bus": {"gear": [{}, {)" + fields + "}]}}]}";
+}
+
+}  // namespace
+
+TEST(ScenarioFields, EveryFieldOfTheExampleIsRead) {
+    const Scenario s = parsed(R"({ "timeScale": 0.5, "seed": "0x10",
+      "interfaces": [ { "productId": "0x1503", "serial": "0000ABCD", "bridgeAddress": "0x21",
+                        "revision": [1, 35], "reportLatencyUs": 2000,
+                        "bus": { "powered": false, "external": null,
+                                 "gear": [ { "name": "Office 1", "shortAddress": 5, "randomAddress": "0x123456",
+                                             "deviceType": 6, "physicalMinLevel": 2, "maxLevel": 250, "minLevel": 3,
+                                             "powerOnLevel": 255, "systemFailureLevel": 100, "actualLevel": 7,
+                                             "fadeTime": 4, "fadeRate": 9, "groups": [0, 5, 15], "scenes": { "0": 254, "15": 128 },
+                                             "dimmingCurve": 1, "fastFadeTime": 12, "minFastFadeTime": 2,
+                                             "operatingMode": 3, "extendedVersion": 2,
+                                             "gtin": "0x0123456789AB", "firmwareVersion": [1, 10],
+                                             "identificationNumber": "0xFF11223344556677",
+                                             "lampFailure": true, "gearFailure": true } ] } } ] })");
+    EXPECT_EQ(s.timeScale, 0.5);
+    EXPECT_EQ(s.seed, 16u);
+    ASSERT_EQ(s.interfaces.size(), 1u);
+    const sim::InterfaceScenario& i = s.interfaces[0];
+    EXPECT_EQ(i.productId, 0x1503);
+    EXPECT_EQ(i.serial, "0000ABCD");
+    EXPECT_EQ(i.bridgeAddress, 0x21);
+    EXPECT_EQ(i.revision, (std::array<uint8_t, 2>{1, 35}));
+    EXPECT_EQ(i.reportLatencyUs, 2000u);
+    EXPECT_FALSE(i.bus.powered);
+    EXPECT_FALSE(i.bus.external);
+    ASSERT_EQ(i.bus.gear.size(), 1u);
+    const sim::GearConfig& g = i.bus.gear[0];
+    EXPECT_EQ(g.name, "Office 1");
+    EXPECT_EQ(g.shortAddress, 5);
+    EXPECT_EQ(g.randomAddress, 0x123456u);
+    EXPECT_EQ(g.deviceType, 6);
+    EXPECT_EQ(g.physicalMinLevel, 2);
+    EXPECT_EQ(g.maxLevel, 250);
+    EXPECT_EQ(g.minLevel, 3);
+    EXPECT_EQ(g.powerOnLevel, 255);
+    EXPECT_EQ(g.systemFailureLevel, 100);
+    EXPECT_EQ(g.actualLevel, 7);
+    EXPECT_EQ(g.fadeTime, 4);
+    EXPECT_EQ(g.fadeRate, 9);
+    EXPECT_EQ(g.groups, 0x8021);
+    EXPECT_EQ(g.scenes[0], 254);
+    EXPECT_EQ(g.scenes[1], 255);
+    EXPECT_EQ(g.scenes[15], 128);
+    EXPECT_EQ(g.dimmingCurve, 1);
+    EXPECT_EQ(g.fastFadeTime, 12);
+    EXPECT_EQ(g.minFastFadeTime, 2);
+    EXPECT_EQ(g.operatingMode, 3);
+    EXPECT_EQ(g.extendedVersion, 2);
+    EXPECT_EQ(g.gtin, 0x0123456789ABu);
+    EXPECT_EQ(g.firmwareVersion, (std::array<uint8_t, 2>{1, 10}));
+    EXPECT_EQ(g.identificationNumber, 0xFF11223344556677u);
+    EXPECT_TRUE(g.lampFailure);
+    EXPECT_TRUE(g.gearFailure);
+}
+
+TEST(ScenarioFields, EmptyScenarioIsOneDefaultInterfaceWithAnEmptyBus) {
+    const Scenario s = parsed("{}");
+    EXPECT_EQ(s.timeScale, 0.0);
+    EXPECT_EQ(s.seed, 1u);
+    ASSERT_EQ(s.interfaces.size(), 1u);
+    const sim::InterfaceScenario& i = s.interfaces[0];
+    EXPECT_EQ(i.productId, 0x1501);
+    EXPECT_EQ(i.serial, "00000001");
+    EXPECT_EQ(i.bridgeAddress, 0x20);
+    EXPECT_EQ(i.revision, (std::array<uint8_t, 2>{0x01, 0x23}));
+    EXPECT_EQ(i.reportLatencyUs, 1000u);
+    EXPECT_TRUE(i.bus.powered);
+    EXPECT_FALSE(i.bus.external);
+    EXPECT_TRUE(i.bus.gear.empty());
+}
+
+TEST(ScenarioFields, EmptyGearHasTheStandardsResetValuesAndNoAddresses) {
+    const sim::GearConfig g = parsed(withGear("")).interfaces[0].bus.gear[1];
+    const sim::GearConfig reset;
+    EXPECT_FALSE(g.shortAddress);
+    EXPECT_FALSE(g.randomAddress);
+    EXPECT_EQ(g.maxLevel, reset.maxLevel);
+    EXPECT_EQ(g.minLevel, reset.minLevel);
+    EXPECT_EQ(g.powerOnLevel, 254);
+    EXPECT_EQ(g.systemFailureLevel, 254);
+    EXPECT_EQ(g.fadeRate, 7);
+    EXPECT_EQ(g.groups, 0);
+    EXPECT_EQ(g.scenes, reset.scenes);
+}
+
+TEST(ScenarioFields, NullMeansNone) {
+    const Scenario s = parsed(R"({"interfaces": [{"bridgeAddress": null,
+        "bus": {"external": null, "gear": [{"shortAddress": null, "randomAddress": null}]}}]})");
+    EXPECT_FALSE(s.interfaces[0].bridgeAddress);
+    EXPECT_FALSE(s.interfaces[0].bus.gear[0].shortAddress);
+    EXPECT_FALSE(s.interfaces[0].bus.gear[0].randomAddress);
+}
+
+TEST(ScenarioFields, InterfacesWithoutSerialAreNumberedAndExternalBusKeepsItsPath) {
+    const Scenario s = parsed(R"({"interfaces": [{}, {"bus": {"external": "/tmp/x.sock"}}]})");
+    ASSERT_EQ(s.interfaces.size(), 2u);
+    EXPECT_EQ(s.interfaces[0].serial, "00000001");
+    EXPECT_EQ(s.interfaces[1].serial, "00000002");
+    EXPECT_EQ(s.interfaces[1].bus.external, "/tmp/x.sock");
+}
+
+TEST(ScenarioFields, NumbersMayBeDecimalOrHexAndHexMayUseEitherCase) {
+    const sim::GearConfig g = parsed(withGear(R"("randomAddress": "0xabCDef", "gtin": 4012345000017, "deviceType": "0X00")"))
+                                  .interfaces[0].bus.gear[1];
+    EXPECT_EQ(g.randomAddress, 0xABCDEFu);
+    EXPECT_EQ(g.gtin, 4012345000017u);
+    EXPECT_EQ(g.deviceType, 0);
+}
+
+struct ErrorCase {
+    const char* what;
+    std::string json;
+    std::string error;
+};
+
+void PrintTo(const ErrorCase& c, std::ostream* out) { *out << c.what; }
+
+class ScenarioErrors : public ::testing::TestWithParam<ErrorCase> {};
+
+TEST_P(ScenarioErrors, NameFileJsonPathAndProblem) { EXPECT_EQ(errorOf(GetParam().json), GetParam().error); }
+
+const std::string kGear1 = "s.json: $.interfaces[0].bus.gear[1]";
+
+INSTANTIATE_TEST_SUITE_P(
+    Scenario, ScenarioErrors,
+    ::testing::Values(
+        ErrorCase{"wrong type", R"({"seed": true})", R"(s.json: $.seed: expected a number or a "0x…" string, got true)"},
+        ErrorCase{"out of range", withGear(R"("shortAddress": 64)"),
+                  kGear1 + ".shortAddress: 64 is out of range 0..63"},
+        ErrorCase{"negative", withGear(R"("fadeTime": -1)"), kGear1 + ".fadeTime: -1 is out of range 0..15"},
+        ErrorCase{"fraction", withGear(R"("fadeTime": 1.5)"), kGear1 + ".fadeTime: expected an integer, got 1.5"},
+        ErrorCase{"hex out of range", withGear(R"("randomAddress": "0x1000000")"),
+                  kGear1 + R"(.randomAddress: "0x1000000" is out of range 0x0..0xFFFFFF)"},
+        ErrorCase{"bad hex digit", withGear(R"("randomAddress": "0x12G456")"),
+                  kGear1 + R"(.randomAddress: bad hex number "0x12G456", expected "0x" and up to 16 hex digits)"},
+        ErrorCase{"decimal in a string", withGear(R"("maxLevel": "200")"),
+                  kGear1 + R"(.maxLevel: bad hex number "200", expected "0x" and up to 16 hex digits)"},
+        ErrorCase{"hex wider than 64 bits", withGear(R"("identificationNumber": "0x1FFFFFFFFFFFFFFFF")"),
+                  kGear1 +
+                      R"(.identificationNumber: bad hex number "0x1FFFFFFFFFFFFFFFF", expected "0x" and up to 16 hex digits)"},
+        ErrorCase{"number beyond 2^53", withGear(R"("identificationNumber": 18446744073709551615)"),
+                  kGear1 +
+                      R"(.identificationNumber: 1.84467e+19 is too large for a JSON number, write it as a "0x…" string)"},
+        ErrorCase{"unknown field", withGear(R"("shortAdress": 5)"), kGear1 + ".shortAdress: unknown field"},
+        ErrorCase{"unknown top-level field", R"({"timescale": 1})", "s.json: $.timescale: unknown field"},
+        ErrorCase{"null where none is meaningless", withGear(R"("name": null)"),
+                  kGear1 + ".name: expected a string, got null"},
+        ErrorCase{"group number", withGear(R"("groups": [3, 16])"), kGear1 + ".groups[1]: 16 is out of range 0..15"},
+        ErrorCase{"groups not a list", withGear(R"("groups": 3)"), kGear1 + ".groups: expected an array, got 3"},
+        ErrorCase{"scene number", withGear(R"("scenes": {"16": 1})"), kGear1 + ".scenes.16: scene numbers are 0..15"},
+        ErrorCase{"scene level", withGear(R"("scenes": {"2": 256})"), kGear1 + ".scenes.2: 256 is out of range 0..255"},
+        ErrorCase{"byte pair", R"({"interfaces": [{"revision": [1]}]})",
+                  "s.json: $.interfaces[0].revision: expected an array of two bytes, got an array"},
+        ErrorCase{"byte in a pair", withGear(R"("firmwareVersion": [1, 300])"),
+                  kGear1 + ".firmwareVersion[1]: 300 is out of range 0..255"},
+        ErrorCase{"serial", R"({"interfaces": [{"serial": "0000-ABCD"}]})",
+                  R"(s.json: $.interfaces[0].serial: "0000-ABCD" is not a serial number of 1 to 8 letters or digits)"},
+        ErrorCase{"bridge address 0", R"({"interfaces": [{"bridgeAddress": 0}]})",
+                  "s.json: $.interfaces[0].bridgeAddress: 0 is out of range 1..127"},
+        ErrorCase{"report faster than a USB frame", R"({"interfaces": [{"reportLatencyUs": 500}]})",
+                  "s.json: $.interfaces[0].reportLatencyUs: 500 is out of range 1000..1000000"},
+        ErrorCase{"time scale", R"({"timeScale": "1"})", R"(s.json: $.timeScale: expected a number, got "1")"},
+        ErrorCase{"levels that contradict", withGear(R"("minLevel": 200, "maxLevel": 100)"),
+                  kGear1 + ": minLevel 200 is above maxLevel 100"},
+        ErrorCase{"gear entry", R"({"interfaces": [{"bus": {"gear": [5]}}]})",
+                  "s.json: $.interfaces[0].bus.gear[0]: expected an object, got 5"},
+        ErrorCase{"interfaces not a list", R"({"interfaces": {}})",
+                  "s.json: $.interfaces: expected an array, got an object"},
+        ErrorCase{"top level", "[]", "s.json: $: expected an object, got an array"},
+        ErrorCase{"syntax: missing comma", "{\n  \"seed\": 1\n  \"timeScale\": 0\n}",
+                  "s.json: line 3, column 4: unterminated object"},
+        ErrorCase{"syntax: unterminated", "{\"seed\": ", "s.json: line 1, column 10: unterminated object"}),
+    [](const ::testing::TestParamInfo<ErrorCase>& info) {
+        std::string name = info.param.what;
+        std::replace_if(name.begin(), name.end(), [](char c) { return !std::isalnum((unsigned char)c); }, '_');
+        return name;
+    });
+
+TEST(ScenarioFiles, UnreadableFileNamesTheFile) {
+    std::string error;
+    EXPECT_FALSE(sim::loadScenarioFile("/nonexistent/office.json", error));
+    EXPECT_EQ(error, "/nonexistent/office.json: cannot read the scenario: No such file or directory");
+}
+
+TEST(ScenarioFiles, ErrorsInAFileNameThatFile) {
+    QTemporaryDir dir;
+    const std::string path = dir.filePath("office.json").toStdString();
+    std::ofstream(path) << withGear(R"("shortAddress": "0x40")");
+    std::string error;
+    EXPECT_FALSE(sim::loadScenario(path, error));
+    EXPECT_EQ(error, path + R"(: $.interfaces[0].bus.gear[1].shortAddress: "0x40" is out of range 0x0..0x3F)");
+}
+
+TEST(ScenarioFiles, EveryExampleScenarioLoads) {
+    const QDir folder(KELVANE_SCENARIO_DIR);
+    const QStringList files = folder.entryList({"*.json"}, QDir::Files);
+    EXPECT_GE(files.size(), 5);
+    for (const QString& file : files) {
+        std::string error;
+        EXPECT_TRUE(sim::loadScenarioFile(folder.filePath(file).toStdString(), error)) << error;
+    }
+}
+
+TEST(ScenarioDemo, BuiltInDemoIsAMixedOfficeFloorOnRealTime) {
+    std::string error;
+    const std::optional<Scenario> demo = sim::loadScenario("demo", error);
+    ASSERT_TRUE(demo) << error;
+    EXPECT_EQ(demo->timeScale, 1.0);
+    ASSERT_EQ(demo->interfaces.size(), 1u);
+    const std::vector<sim::GearConfig>& gear = demo->interfaces[0].bus.gear;
+    EXPECT_GE(gear.size(), 12u);
+    auto count = [&](auto predicate) { return std::count_if(gear.begin(), gear.end(), predicate); };
+    EXPECT_EQ(count([](const auto& g) { return g.shortAddress == 0; }), 1);
+    EXPECT_EQ(count([](const auto& g) { return g.shortAddress == 63; }), 1);
+    EXPECT_GE(count([](const auto& g) { return !g.shortAddress; }), 2);
+    EXPECT_GE(count([](const auto& g) { return g.deviceType == 6; }), 1);
+    EXPECT_GE(count([](const auto& g) { return g.deviceType == 0; }), 1);
+    EXPECT_GE(count([](const auto& g) { return g.deviceType == 6 && g.dimmingCurve == 1; }), 1);
+    EXPECT_GE(count([](const auto& g) { return g.deviceType == 6 && g.dimmingCurve == 0; }), 1);
+    EXPECT_GE(count([](const auto& g) { return g.groups != 0; }), 5);
+    EXPECT_GE(count([](const auto& g) { return g.scenes[1] != 255; }), 3);
+    EXPECT_EQ(count([](const auto& g) { return g.gtin == 0 || g.identificationNumber == 0; }), 0);
+}
+
+TEST(ScenarioDemo, DemoFileAndBuiltInDemoAreTheSame) {
+    std::string error;
+    const std::optional<Scenario> file = sim::loadScenarioFile(KELVANE_SCENARIO_DIR "/demo.json", error);
+    ASSERT_TRUE(file) << error;
+    std::ifstream in(KELVANE_SCENARIO_DIR "/demo.json");
+    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    EXPECT_EQ(sim::demoScenarioJson(), text);
+}
