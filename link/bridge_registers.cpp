@@ -3,6 +3,8 @@
 
 #include "link/dalikit.h"
 
+#include "kit/report_size.h"
+
 #include <array>
 #include <cstdio>
 #include <vector>
@@ -42,20 +44,7 @@ bool timedOut(KitHandle handle, uint64_t startUs) {
 
 }  // namespace
 
-int dalikit_ReportSize(KitHandle handle) {
-    if (!handle)
-        return 0;
-    switch (kit_product_id(handle)) {
-    case 0x1500:
-    case 0x1501:
-    case 0x158A:
-        return 8;
-    case 0x1503:
-        return 64;
-    default:
-        return 0;
-    }
-}
+int dalikit_ReportSize(KitHandle handle) { return handle ? kit::pellixReportSize(kit_product_id(handle)) : 0; }
 
 LinkResult dalikit_EnableI2C(KitHandle handle) {
     TransactionGuard guard(handle);
