@@ -26,7 +26,7 @@ TextEncoding GuessEncodingWithoutMark(QByteArrayView bytes) {
     if (zerosAtOdd + zerosAtEven > 0)
         return zerosAtOdd >= zerosAtEven ? TextEncoding::Utf16LittleEndian : TextEncoding::Utf16BigEndian;
     QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
-    const QString decoded = utf8.decode(bytes);
+    const QString decoded = utf8.decode(bytes);  // the decoder only runs when its result is taken
     return utf8.hasError() ? TextEncoding::Latin1 : TextEncoding::Utf8;
 }
 
@@ -75,7 +75,6 @@ bool SameName(QStringView a, QStringView b) { return a.compare(b, Qt::CaseInsens
 IniText IniText::Decode(const QByteArray& bytes) {
     IniText text;
     QByteArrayView body(bytes);
-    text.encoding_ = TextEncoding::Utf8;
     bool marked = false;
     for (const ByteOrderMark& mark : kByteOrderMarks) {
         if (body.startsWith(mark.bytes)) {
