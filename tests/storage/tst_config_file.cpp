@@ -54,12 +54,8 @@ TEST_F(ConfigFileTest, ReadsTheFileItCreatesInUtf16) {
 TEST_F(ConfigFileTest, ReadsEightBitAndMarkedFiles) {
     // Latin-1 (not valid UTF-8), UTF-8 with and without mark, UTF-16 with marks.
     const std::pair<QByteArray, QString> cases[] = {
-        {QByteArray("[config]\r\nlang=Fran\xE7"
-                    "ais\r\n"),
-         QStringLiteral("Français")},
-        {QByteArray("[config]\nlang=Fran\xC3\xA7"
-                    "ais\n"),
-         QStringLiteral("Français")},
+        {QStringLiteral("[config]\r\nlang=Français\r\n").toLatin1(), QStringLiteral("Français")},
+        {QStringLiteral("[config]\nlang=Français\n").toUtf8(), QStringLiteral("Français")},
         {QByteArray("\xEF\xBB\xBF[config]\nlang=x1\n"), QStringLiteral("x1")},
         {QByteArray("\xFF\xFE") + Utf16LE(QStringLiteral("[config]\nlang=x2\n")), QStringLiteral("x2")},
         {QByteArray("\xFE\xFF\0[\0c\0o\0n\0f\0i\0g\0]\0\n\0l\0a\0n\0g\0=\0x\0003\0\n", 36), QStringLiteral("x3")},

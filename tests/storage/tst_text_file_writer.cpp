@@ -19,13 +19,7 @@ TEST(TextFileWriter, WritesUtf16LittleEndianWithoutMark) {
         writer.Write(QStringLiteral("05FE"));
         writer.Write(QStringLiteral("ä\n"));
     }
-    EXPECT_EQ(ReadFileBytes(path), QByteArray("0\0"
-                                              "5\0"
-                                              "F\0"
-                                              "E\0"
-                                              "\xE4\0"
-                                              "\n\0",
-                                              12));
+    EXPECT_EQ(ReadFileBytes(path), QByteArray::fromHex("30 00 35 00 46 00 45 00 e4 00 0a 00"));
 }
 
 TEST(TextFileWriter, ReplacesALongerFileWhole) {
@@ -36,7 +30,7 @@ TEST(TextFileWriter, ReplacesALongerFileWhole) {
     writer.Write(QStringLiteral("1\n"));
     EXPECT_EQ(ReadFileBytes(path), QByteArray(500, 'x'));  // nothing changes before Close
     EXPECT_TRUE(writer.Close());
-    EXPECT_EQ(ReadFileBytes(path), QByteArray("1\0\n\0", 4));
+    EXPECT_EQ(ReadFileBytes(path), QByteArray::fromHex("31 00 0a 00"));
     EXPECT_FALSE(writer.Close());
 }
 
