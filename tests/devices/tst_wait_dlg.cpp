@@ -42,9 +42,11 @@ protected:
     QLabel* progressText() { return dialog.findChild<QLabel*>(QStringLiteral("progressText")); }
     QLabel* message() { return dialog.findChild<QLabel*>(QStringLiteral("message")); }
 
-    void Press(Qt::Key key) {
+    // The key goes to the widget as if it had the focus; keys it does not
+    // take travel up to the dialog.
+    static void Press(QWidget* widget, Qt::Key key) {
         QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
-        QCoreApplication::sendEvent(&dialog, &press);
+        QCoreApplication::sendEvent(widget, &press);
     }
 
     QWidget owner;
@@ -110,9 +112,11 @@ TEST_F(WaitDlgTest, CancelButtonOnlyRecordsTheRequest) {
 
 TEST_F(WaitDlgTest, EnterEscAndTheCloseBoxDoNotCloseIt) {
     dialog.Show(ScanRequest());
-    Press(Qt::Key_Escape);
-    Press(Qt::Key_Return);
-    Press(Qt::Key_Enter);
+    for (QWidget* target : {static_cast<QWidget*>(&dialog), static_cast<QWidget*>(cancel())}) {
+        Press(target, Qt::Key_Escape);
+        Press(target, Qt::Key_Return);
+        Press(target, Qt::Key_Enter);
+    }
     dialog.close();
     EXPECT_TRUE(dialog.isVisible());
     EXPECT_FALSE(dialog.CancelRequested());
