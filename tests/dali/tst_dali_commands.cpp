@@ -81,10 +81,12 @@ TEST(DaliCommandTable, EveryCodeBelongsToAtMostOneEntry) {
 
 TEST(DaliCommandTable, QueriesAnswerAndConfigurationCommandsAreRepeated) {
     for (const dali::Command& c : dali::commandTable()) {
-        if (c.name.starts_with("QUERY"))
+        if (c.name.starts_with("QUERY")) {
             EXPECT_TRUE(c.answers) << c.name;
-        if (c.name.starts_with("STORE"))
+        }
+        if (c.name.starts_with("STORE")) {
             EXPECT_TRUE(c.sentTwice) << c.name;
+        }
         EXPECT_FALSE(c.answers && c.sentTwice) << c.name;
     }
 }
