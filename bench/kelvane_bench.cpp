@@ -53,6 +53,9 @@ int main() {
         }
     }
 
+    if (common)
+        std::printf("# every job runs on PELLIXKIT_SIMULATION=%s (virtual time)\n",
+                    environment("PELLIXKIT_SIMULATION"));
     std::printf("%-12s %12s %12s %7s %9s  %s\n", "job", "bus time", "wire limit", "ratio", "cpu", "result");
     int failures = 0;
     uint64_t clockUs = 0;

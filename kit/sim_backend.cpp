@@ -32,9 +32,7 @@ std::shared_ptr<SimController> SimBackend::addInterface(SimControllerConfig conf
     return controller;
 }
 
-std::vector<std::shared_ptr<Device>> SimBackend::enumerate() {
-    return {controllers_.begin(), controllers_.end()};
-}
+std::vector<std::shared_ptr<Device>> SimBackend::enumerate() { return {controllers_.begin(), controllers_.end()}; }
 
 std::shared_ptr<sim::DaliBus> SimBackend::bus(size_t index) const {
     return index < buses_.size() ? buses_[index] : nullptr;

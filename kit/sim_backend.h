@@ -27,8 +27,7 @@ public:
     explicit SimBackend(std::shared_ptr<sim::Clock> clock);
 
     // Adds a controller; `bridge` may be null (no chip answers on I2C).
-    std::shared_ptr<SimController> addController(SimControllerConfig config,
-                                                 std::shared_ptr<sim::I2cTarget> bridge);
+    std::shared_ptr<SimController> addController(SimControllerConfig config, std::shared_ptr<sim::I2cTarget> bridge);
     // Adds a controller whose bridge chip (may be null: no chip answers)
     // stands in front of `bus`.
     std::shared_ptr<SimController> addInterface(SimControllerConfig config, std::shared_ptr<sim::BridgeChip> bridge,

@@ -8,16 +8,16 @@ namespace sim {
 std::string captureLine(const BusFrame& frame, std::string_view busLabel) {
     char head[48];
     switch (frame.kind) {
-    case FrameKind::Forward:
-        std::snprintf(head, sizeof head, "%llu F %04X", static_cast<unsigned long long>(frame.timeUs), frame.data);
-        break;
-    case FrameKind::Backward:
-        std::snprintf(head, sizeof head, "%llu B %02X", static_cast<unsigned long long>(frame.timeUs),
-                      frame.data & 0xFF);
-        break;
-    case FrameKind::Garbled:
-        std::snprintf(head, sizeof head, "%llu B !", static_cast<unsigned long long>(frame.timeUs));
-        break;
+        case FrameKind::Forward:
+            std::snprintf(head, sizeof head, "%llu F %04X", static_cast<unsigned long long>(frame.timeUs), frame.data);
+            break;
+        case FrameKind::Backward:
+            std::snprintf(head, sizeof head, "%llu B %02X", static_cast<unsigned long long>(frame.timeUs),
+                          frame.data & 0xFF);
+            break;
+        case FrameKind::Garbled:
+            std::snprintf(head, sizeof head, "%llu B !", static_cast<unsigned long long>(frame.timeUs));
+            break;
     }
     std::string comment(busLabel);
     if (!frame.name.empty())

@@ -16,8 +16,8 @@ enum class FrameKind : uint8_t {
 struct BusFrame {
     uint64_t timeUs = 0;  // start of the frame on the bus clock
     FrameKind kind = FrameKind::Forward;
-    uint16_t data = 0;    // forward: first byte << 8 | second byte; backward: the byte
-    std::string name;     // forward: decoded command and target, "QUERY STATUS, short 5"
+    uint16_t data = 0;  // forward: first byte << 8 | second byte; backward: the byte
+    std::string name;   // forward: decoded command and target, "QUERY STATUS, short 5"
 
     bool operator==(const BusFrame&) const = default;
 };

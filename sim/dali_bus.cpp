@@ -44,8 +44,10 @@ void DaliBus::transmit(uint64_t nowUs, uint8_t first, uint8_t second) {
     if (reply.kind != BusReply::Kind::None) {
         const uint64_t replyStartUs = endUs + kReplyDelayUs;
         sent.windowEndUs = replyStartUs + kBackwardFrameUs;
-        record({replyStartUs, reply.kind == BusReply::Kind::Answer ? FrameKind::Backward : FrameKind::Garbled,
-                uint16_t(reply.kind == BusReply::Kind::Answer ? reply.byte : 0), {}});
+        record({replyStartUs,
+                reply.kind == BusReply::Kind::Answer ? FrameKind::Backward : FrameKind::Garbled,
+                uint16_t(reply.kind == BusReply::Kind::Answer ? reply.byte : 0),
+                {}});
         nextStartUs_ = sent.windowEndUs + kSettlingUs;
     } else {
         nextStartUs_ = endUs + kSettlingUs;
@@ -147,17 +149,17 @@ void DaliBus::catchUp(uint64_t nowUs) {
     while (!pending_.empty() && pending_.front().windowEndUs <= nowUs) {
         const BusReply& reply = pending_.front().reply;
         switch (reply.kind) {
-        case BusReply::Kind::None:
-            settledStatus_ = 0;
-            break;
-        case BusReply::Kind::Answer:
-            settledStatus_ = status::kAnswer;
-            answer_ = reply.byte;
-            break;
-        case BusReply::Kind::Garbled:
-            settledStatus_ = status::kFrameError;
-            answer_ = 0xFF;
-            break;
+            case BusReply::Kind::None:
+                settledStatus_ = 0;
+                break;
+            case BusReply::Kind::Answer:
+                settledStatus_ = status::kAnswer;
+                answer_ = reply.byte;
+                break;
+            case BusReply::Kind::Garbled:
+                settledStatus_ = status::kFrameError;
+                answer_ = 0xFF;
+                break;
         }
         pending_.pop_front();
     }

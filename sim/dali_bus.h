@@ -49,8 +49,8 @@ public:
     static constexpr size_t kFrameLogLimit = 200000;
 
     struct Options {
-        std::shared_ptr<BusCapture> capture;  // also write every frame here
-        std::string captureLabel;             // comment prefix in the capture ("bus 2"), may be empty
+        std::shared_ptr<BusCapture> capture;    // also write every frame here
+        std::string captureLabel;               // comment prefix in the capture ("bus 2"), may be empty
         ExternalBus::ErrorSink externalErrors;  // default: standard error
     };
 
@@ -100,10 +100,10 @@ private:
     Options options_;
     bool powered_;
 
-    std::deque<Transmission> pending_;  // frames whose reply window has not ended, in bus order
-    uint64_t nextStartUs_ = 0;          // earliest start of the next forward frame
-    uint8_t settledStatus_ = 0;         // status once the last reply window has ended
-    uint8_t answer_ = 0;                // answer register
+    std::deque<Transmission> pending_;   // frames whose reply window has not ended, in bus order
+    uint64_t nextStartUs_ = 0;           // earliest start of the next forward frame
+    uint8_t settledStatus_ = 0;          // status once the last reply window has ended
+    uint8_t answer_ = 0;                 // answer register
     std::optional<SentFrame> lastSent_;  // for decoding the next frame's name
     std::deque<BusFrame> log_;
 };

@@ -53,8 +53,7 @@ BusReply ExternalBus::exchange(uint8_t first, uint8_t second) {
     } else if (auto byte = line.size() == 4 && line.starts_with("B ") ? parseHexByte(line.substr(2)) : std::nullopt) {
         reply = BusReply::answer(*byte);
     } else {
-        return fail("unexpected reply \"" + line + "\" to " + std::string(frame, 6) +
-                    " (expected N, B XX or C)");
+        return fail("unexpected reply \"" + line + "\" to " + std::string(frame, 6) + " (expected N, B XX or C)");
     }
     reported_ = false;
     return reply;

@@ -12,8 +12,8 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cstdint>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <span>
 
@@ -35,20 +35,20 @@ std::string formatNumber(double value) {
 // The value as the problem text shows it.
 std::string describe(const QJsonValue& value) {
     switch (value.type()) {
-    case QJsonValue::Null:
-        return "null";
-    case QJsonValue::Bool:
-        return value.toBool() ? "true" : "false";
-    case QJsonValue::Double:
-        return formatNumber(value.toDouble());
-    case QJsonValue::String:
-        return "\"" + value.toString().toStdString() + "\"";
-    case QJsonValue::Array:
-        return "an array";
-    case QJsonValue::Object:
-        return "an object";
-    case QJsonValue::Undefined:
-        break;
+        case QJsonValue::Null:
+            return "null";
+        case QJsonValue::Bool:
+            return value.toBool() ? "true" : "false";
+        case QJsonValue::Double:
+            return formatNumber(value.toDouble());
+        case QJsonValue::String:
+            return "\"" + value.toString().toStdString() + "\"";
+        case QJsonValue::Array:
+            return "an array";
+        case QJsonValue::Object:
+            return "an object";
+        case QJsonValue::Undefined:
+            break;
     }
     return "nothing";
 }
@@ -262,8 +262,10 @@ bool bytePairField(Reader& r, const QJsonValue& value, const std::string& path, 
 
 bool readGroups(Reader& r, const QJsonValue& value, const std::string& path, GearConfig& gear) {
     std::vector<uint64_t> groups;
-    const bool ok = readArray(r, value, path, groups, [&](const QJsonValue& item, const std::string& itemPath, size_t,
-                                                         uint64_t& group) { return r.integer(item, itemPath, 0, 15, group); });
+    const bool ok = readArray(r, value, path, groups,
+                              [&](const QJsonValue& item, const std::string& itemPath, size_t, uint64_t& group) {
+                                  return r.integer(item, itemPath, 0, 15, group);
+                              });
     if (!ok)
         return false;
     gear.groups = 0;
@@ -280,7 +282,8 @@ bool readScenes(Reader& r, const QJsonValue& value, const std::string& path, Gea
     for (auto it = scenes.begin(); it != scenes.end(); ++it) {
         const std::string key = it.key().toStdString();
         const std::string scenePath = path + "." + key;
-        const bool number = !key.empty() && key.size() <= 2 && std::all_of(key.begin(), key.end(), [](char c) { return c >= '0' && c <= '9'; });
+        const bool number = !key.empty() && key.size() <= 2 &&
+                            std::all_of(key.begin(), key.end(), [](char c) { return c >= '0' && c <= '9'; });
         if (!number || std::stoi(key) > 15 || (key.size() == 2 && key[0] == '0'))
             return r.fail(scenePath, "scene numbers are 0..15");
         uint64_t level = 0;
@@ -321,8 +324,8 @@ constexpr Field<GearConfig> kGearFields[] = {
 // Levels that only make sense together.
 bool checkLevels(Reader& r, const std::string& path, const GearConfig& gear) {
     if (gear.minLevel > gear.maxLevel)
-        return r.fail(path, "minLevel " + std::to_string(gear.minLevel) + " is above maxLevel " +
-                                std::to_string(gear.maxLevel));
+        return r.fail(
+            path, "minLevel " + std::to_string(gear.minLevel) + " is above maxLevel " + std::to_string(gear.maxLevel));
     if (gear.physicalMinLevel > gear.maxLevel)
         return r.fail(path, "physicalMinLevel " + std::to_string(gear.physicalMinLevel) + " is above maxLevel " +
                                 std::to_string(gear.maxLevel));
@@ -332,11 +335,10 @@ bool checkLevels(Reader& r, const std::string& path, const GearConfig& gear) {
 // --- Bus, interfaces, scenario -----------------------------------------------
 
 bool readGearList(Reader& r, const QJsonValue& value, const std::string& path, BusConfig& bus) {
-    return readArray(r, value, path, bus.gear,
-                     [&](const QJsonValue& item, const std::string& itemPath, size_t, GearConfig& gear) {
-                         return readObject<GearConfig>(r, item, itemPath, kGearFields, gear) &&
-                                checkLevels(r, itemPath, gear);
-                     });
+    return readArray(
+        r, value, path, bus.gear, [&](const QJsonValue& item, const std::string& itemPath, size_t, GearConfig& gear) {
+            return readObject<GearConfig>(r, item, itemPath, kGearFields, gear) && checkLevels(r, itemPath, gear);
+        });
 }
 
 constexpr Field<BusConfig> kBusFields[] = {

@@ -28,10 +28,10 @@ namespace sim {
 
 struct InterfaceScenario {
     uint16_t productId = 0x1501;
-    std::string serial;                         // 1..8 letters or digits; default "0000000<n>" for interface n
+    std::string serial;                           // 1..8 letters or digits; default "0000000<n>" for interface n
     std::optional<uint8_t> bridgeAddress = 0x20;  // 7-bit I2C address 1..127; none: no bridge answers
     std::array<uint8_t, 2> revision{0x01, 0x23};  // bridge registers 0xF4, 0xF5
-    uint32_t reportLatencyUs = 1000;            // cost of one USB report, at least one USB frame
+    uint32_t reportLatencyUs = 1000;              // cost of one USB report, at least one USB frame
     BusConfig bus;
 };
 

@@ -66,7 +66,8 @@ TEST(CaptureFile, HeaderFirstAndEveryLineWrittenThroughAtOnce) {
     capture->append({100, FrameKind::Forward, 0xA100, "TERMINATE"});
     capture->append({200, FrameKind::Garbled, 0, ""});
     // Read while the capture is still open: nothing may wait in a buffer.
-    EXPECT_EQ(linesOf(path), (std::vector<std::string>{"# kelvane bus capture 1", "100 F A100 ; TERMINATE", "200 B !"}));
+    EXPECT_EQ(linesOf(path),
+              (std::vector<std::string>{"# kelvane bus capture 1", "100 F A100 ; TERMINATE", "200 B !"}));
 }
 
 TEST(CaptureFile, UnwritablePathIsReported) {

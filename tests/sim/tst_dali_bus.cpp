@@ -144,9 +144,9 @@ TEST(DaliBusPower, BusWithoutPowerShowsBusErrorAndCarriesNoFrame) {
 TEST(DaliBusFrameLog, ForwardFramesCarryDecodedNamesAndTargets) {
     DaliBus bus(busWith({gearAt(5)}), 1);
     const std::vector<std::pair<uint8_t, uint8_t>> sent{
-        {kGear5, kQueryStatus}, {0xA3, 0x05}, {0xFF, 0x00}, {dali::arcAddress(5), 254},
-        {0xC1, 0x06},           {kGear5, 0xEE},  // device type 6 query after ENABLE DEVICE TYPE 6
-        {kGear5, 0xEE},                          // the same opcode without it
+        {kGear5, kQueryStatus}, {0xA3, 0x05},   {0xFF, 0x00},   {dali::arcAddress(5), 254},
+        {0xC1, 0x06},           {kGear5, 0xEE},                  // device type 6 query after ENABLE DEVICE TYPE 6
+        {kGear5, 0xEE},                                          // the same opcode without it
         {0xC1, 0x06},           {kGear5, 0xE3}, {kGear5, 0xE3},  // configuration command and its repeat
     };
     uint64_t t = 0;
@@ -156,10 +156,10 @@ TEST(DaliBusFrameLog, ForwardFramesCarryDecodedNamesAndTargets) {
     for (const BusFrame& frame : bus.frameLog())
         if (frame.kind == FrameKind::Forward)
             names.push_back(frame.name);
-    EXPECT_EQ(names, (std::vector<std::string>{
-                         "QUERY STATUS, short 5", "DTR0 0x05", "OFF, all", "DAPC 254, short 5",
-                         "ENABLE DEVICE TYPE 0x06", "QUERY DIMMING CURVE, short 5", "UNKNOWN 0x0B 0xEE, short 5",
-                         "ENABLE DEVICE TYPE 0x06", "SELECT DIMMING CURVE, short 5", "SELECT DIMMING CURVE, short 5"}));
+    EXPECT_EQ(names, (std::vector<std::string>{"QUERY STATUS, short 5", "DTR0 0x05", "OFF, all", "DAPC 254, short 5",
+                                               "ENABLE DEVICE TYPE 0x06", "QUERY DIMMING CURVE, short 5",
+                                               "UNKNOWN 0x0B 0xEE, short 5", "ENABLE DEVICE TYPE 0x06",
+                                               "SELECT DIMMING CURVE, short 5", "SELECT DIMMING CURVE, short 5"}));
 }
 
 TEST(DaliBusFrameLog, TakeEmptiesTheLog) {

@@ -33,7 +33,8 @@ TEST(BusSearch, RandomAddressSearchProgramsGearInAscendingRandomAddressOrder) {
     EXPECT_EQ(bench::addressAllByRandomSearch(bus.link()), 12);
 
     std::vector<Found> found = gearState(bus);
-    std::sort(found.begin(), found.end(), [](const Found& a, const Found& b) { return a.randomAddress < b.randomAddress; });
+    std::sort(found.begin(), found.end(),
+              [](const Found& a, const Found& b) { return a.randomAddress < b.randomAddress; });
     for (size_t k = 0; k < found.size(); ++k) {
         EXPECT_EQ(found[k].shortAddress, uint8_t(k)) << "random address " << std::hex << found[k].randomAddress;
         if (k > 0) {
@@ -56,14 +57,14 @@ TEST(BusSearch, SweepCountsTheGearThatAnswerQueryStatus) {
 TEST(BenchWireTime, FramesRepliesAndMinimumSettlingAddUp) {
     using sim::FrameKind;
     const std::vector<sim::BusFrame> frames{
-        {0, FrameKind::Forward, 0x1390, ""},        // no reply
-        {40000, FrameKind::Forward, 0x0BA0, ""},    // reply 7 ms after the frame
+        {0, FrameKind::Forward, 0x1390, ""},      // no reply
+        {40000, FrameKind::Forward, 0x0BA0, ""},  // reply 7 ms after the frame
         {62833, FrameKind::Backward, 77, ""},
-        {100000, FrameKind::Forward, 0x0BA0, ""},   // garbled reply 8 ms after the frame
+        {100000, FrameKind::Forward, 0x0BA0, ""},  // garbled reply 8 ms after the frame
         {123833, FrameKind::Garbled, 0, ""},
         {200000, FrameKind::Forward, 0xA100, ""},
     };
-    EXPECT_EQ(bench::wireTimeLimitUs(frames), 15833u + 13500 + (15833 + 7000 + 9167) + 13500 +
-                                                  (15833 + 8000 + 9167) + 13500 + 15833);
+    EXPECT_EQ(bench::wireTimeLimitUs(frames),
+              15833u + 13500 + (15833 + 7000 + 9167) + 13500 + (15833 + 8000 + 9167) + 13500 + 15833);
     EXPECT_EQ(bench::wireTimeLimitUs({}), 0u);
 }

@@ -208,6 +208,7 @@ TEST_F(ExternalBusTest, PeerHangingUpIsNoReply) {
     auto bus = externalBus();
     bus->transmit(0, 0x0B, 0x90);
     EXPECT_EQ(bus->status(100000), 0x00);
-    EXPECT_EQ(errors_, (std::vector<std::string>{"kelvane: external bus " + socketPath() +
-                                                 ": no reply to F 0B90 (connection closed, or no line within 2000 ms)"}));
+    EXPECT_EQ(errors_,
+              (std::vector<std::string>{"kelvane: external bus " + socketPath() +
+                                        ": no reply to F 0B90 (connection closed, or no line within 2000 ms)"}));
 }

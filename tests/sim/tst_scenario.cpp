@@ -137,8 +137,10 @@ TEST(ScenarioFields, InterfacesWithoutSerialAreNumberedAndExternalBusKeepsItsPat
 }
 
 TEST(ScenarioFields, NumbersMayBeDecimalOrHexAndHexMayUseEitherCase) {
-    const sim::GearConfig g = parsed(withGear(R"("randomAddress": "0xabCDef", "gtin": 4012345000017, "deviceType": "0X00")"))
-                                  .interfaces[0].bus.gear[1];
+    const sim::GearConfig g =
+        parsed(withGear(R"("randomAddress": "0xabCDef", "gtin": 4012345000017, "deviceType": "0X00")"))
+            .interfaces[0]
+            .bus.gear[1];
     EXPECT_EQ(g.randomAddress, 0xABCDEFu);
     EXPECT_EQ(g.gtin, 4012345000017u);
     EXPECT_EQ(g.deviceType, 0);
@@ -161,7 +163,8 @@ const std::string kGear1 = "s.json: $.interfaces[0].bus.gear[1]";
 INSTANTIATE_TEST_SUITE_P(
     Scenario, ScenarioErrors,
     ::testing::Values(
-        ErrorCase{"wrong type", R"({"seed": true})", R"(s.json: $.seed: expected a number or a "0x…" string, got true)"},
+        ErrorCase{"wrong type", R"({"seed": true})",
+                  R"(s.json: $.seed: expected a number or a "0x…" string, got true)"},
         ErrorCase{"out of range", withGear(R"("shortAddress": 64)"),
                   kGear1 + ".shortAddress: 64 is out of range 0..63"},
         ErrorCase{"negative", withGear(R"("fadeTime": -1)"), kGear1 + ".fadeTime: -1 is out of range 0..15"},
@@ -172,12 +175,14 @@ INSTANTIATE_TEST_SUITE_P(
                   kGear1 + R"(.randomAddress: bad hex number "0x12G456", expected "0x" and up to 16 hex digits)"},
         ErrorCase{"decimal in a string", withGear(R"("maxLevel": "200")"),
                   kGear1 + R"(.maxLevel: bad hex number "200", expected "0x" and up to 16 hex digits)"},
-        ErrorCase{"hex wider than 64 bits", withGear(R"("identificationNumber": "0x1FFFFFFFFFFFFFFFF")"),
-                  kGear1 +
-                      R"(.identificationNumber: bad hex number "0x1FFFFFFFFFFFFFFFF", expected "0x" and up to 16 hex digits)"},
-        ErrorCase{"number beyond 2^53", withGear(R"("identificationNumber": 18446744073709551615)"),
-                  kGear1 +
-                      R"(.identificationNumber: 1.84467e+19 is too large for a JSON number, write it as a "0x…" string)"},
+        ErrorCase{
+            "hex wider than 64 bits", withGear(R"("identificationNumber": "0x1FFFFFFFFFFFFFFFF")"),
+            kGear1 +
+                R"(.identificationNumber: bad hex number "0x1FFFFFFFFFFFFFFFF", expected "0x" and up to 16 hex digits)"},
+        ErrorCase{
+            "number beyond 2^53", withGear(R"("identificationNumber": 18446744073709551615)"),
+            kGear1 +
+                R"(.identificationNumber: 1.84467e+19 is too large for a JSON number, write it as a "0x…" string)"},
         ErrorCase{"unknown field", withGear(R"("shortAdress": 5)"), kGear1 + ".shortAdress: unknown field"},
         ErrorCase{"unknown top-level field", R"({"timescale": 1})", "s.json: $.timescale: unknown field"},
         ErrorCase{"null where none is meaningless", withGear(R"("name": null)"),
@@ -209,7 +214,8 @@ INSTANTIATE_TEST_SUITE_P(
         ErrorCase{"syntax: unterminated", "{\"seed\": ", "s.json: line 1, column 10: unterminated object"}),
     [](const ::testing::TestParamInfo<ErrorCase>& info) {
         std::string name = info.param.what;
-        std::replace_if(name.begin(), name.end(), [](char c) { return !std::isalnum((unsigned char)c); }, '_');
+        std::replace_if(
+            name.begin(), name.end(), [](char c) { return !std::isalnum((unsigned char)c); }, '_');
         return name;
     });
 

@@ -67,8 +67,8 @@ TEST(ScenarioBackend, EveryInterfaceGetsItsControllerBridgeAndBus) {
 }
 
 TEST(ScenarioBackend, EachInterfaceHasItsOwnBus) {
-    auto backend = kit::buildSimulatedBackend(
-        scenario(R"({"interfaces": [{"bus": {"gear": [{"shortAddress": 3}]}}, {"bus": {"gear": [{"shortAddress": 4}]}}]})"));
+    auto backend = kit::buildSimulatedBackend(scenario(
+        R"({"interfaces": [{"bus": {"gear": [{"shortAddress": 3}]}}, {"bus": {"gear": [{"shortAddress": 4}]}}]})"));
     InstalledBackend installed(backend);
     kit_open();
     const BusLink second{kit_device_at(2), 0x40};
@@ -106,9 +106,11 @@ TEST(SimulationVariable, BrokenScenarioGivesOneErrorLineAndNoInterfaces) {
     auto backend = kit::makeSimulatedBackend(path);
     const std::string printed = testing::internal::GetCapturedStderr();
 
-    EXPECT_EQ(printed, "PELLIXKIT_SIMULATION: " + path +
-                           R"(: $.interfaces[0].bus.gear[0].deviceType: bad hex number "six", expected "0x" and up to 16 hex digits)"
-                           "\n");
+    EXPECT_EQ(
+        printed,
+        "PELLIXKIT_SIMULATION: " + path +
+            R"(: $.interfaces[0].bus.gear[0].deviceType: bad hex number "six", expected "0x" and up to 16 hex digits)"
+            "\n");
     EXPECT_TRUE(backend->enumerate().empty());
     InstalledBackend installed(backend);
     EXPECT_EQ(kit_open(), nullptr);
