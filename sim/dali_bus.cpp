@@ -24,8 +24,10 @@ uint64_t deriveSeed(uint64_t seed, uint64_t index) {
 
 DaliBus::DaliBus(BusConfig config, uint64_t seed, Options options)
     : options_(std::move(options)), powered_(config.powered) {
-    if (config.external)
+    if (config.external) {
         external_ = std::make_unique<ExternalBus>(*config.external, options_.externalErrors);
+        return;
+    }
     for (size_t i = 0; i < config.gear.size(); ++i)
         gear_.push_back(std::make_unique<ControlGear>(std::move(config.gear[i]), deriveSeed(seed, i)));
 }

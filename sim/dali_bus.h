@@ -35,7 +35,7 @@ namespace sim {
 
 struct BusConfig {
     bool powered = true;
-    std::optional<std::string> external;  // Unix socket of a process that answers instead of `gear`
+    std::optional<std::string> external;  // Unix socket of a process that answers; `gear` is then unused
     std::vector<GearConfig> gear;
 };
 

@@ -360,7 +360,11 @@ bool readSerial(Reader& r, const QJsonValue& value, const std::string& path, Int
 }
 
 bool readBus(Reader& r, const QJsonValue& value, const std::string& path, InterfaceScenario& interface) {
-    return readObject<BusConfig>(r, value, path, kBusFields, interface.bus);
+    if (!readObject<BusConfig>(r, value, path, kBusFields, interface.bus))
+        return false;
+    if (interface.bus.external && !interface.bus.gear.empty())
+        return r.fail(path, "a bus with \"external\" has no \"gear\" of its own");
+    return true;
 }
 
 constexpr Field<InterfaceScenario> kInterfaceFields[] = {

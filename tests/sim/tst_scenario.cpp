@@ -204,6 +204,8 @@ INSTANTIATE_TEST_SUITE_P(
         ErrorCase{"time scale", R"({"timeScale": "1"})", R"(s.json: $.timeScale: expected a number, got "1")"},
         ErrorCase{"levels that contradict", withGear(R"("minLevel": 200, "maxLevel": 100)"),
                   kGear1 + ": minLevel 200 is above maxLevel 100"},
+        ErrorCase{"external bus with gear", R"({"interfaces": [{"bus": {"external": "/tmp/b.sock", "gear": [{}]}}]})",
+                  R"(s.json: $.interfaces[0].bus: a bus with "external" has no "gear" of its own)"},
         ErrorCase{"gear entry", R"({"interfaces": [{"bus": {"gear": [5]}}]})",
                   "s.json: $.interfaces[0].bus.gear[0]: expected an object, got 5"},
         ErrorCase{"interfaces not a list", R"({"interfaces": {}})",
