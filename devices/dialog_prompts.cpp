@@ -1,5 +1,6 @@
 #include "devices/dialog_prompts.h"
 
+#include "app/device_dlg.h"
 #include "devices/confirm_dlg.h"
 #include "devices/message_dlg.h"
 
@@ -23,4 +24,9 @@ int DialogPrompts::Message(const MessageRequest& request) {
     CMessageDlg dialog;
     dialog.SetTexts(request.title, request.text, request.buttonCaption);
     return dialog.exec();
+}
+
+Prompts::ChooserResult DialogPrompts::ChooseInterface(KitHandle currentHandle, const QString& languageModulePath) {
+    CDeviceDlg dialog(currentHandle, languageModulePath, mainWindow_);
+    return dialog.Run();
 }

@@ -14,6 +14,7 @@ public:
     DialogPrompts(Settings& settings, QWidget* mainWindow);
 
     void ShowStockMessage(const QString& text, const QString& caption) override;
+    ChooserResult ChooseInterface(KitHandle currentHandle, const QString& languageModulePath) override;
 
 protected:
     ConfirmationAnswer Confirm(const ConfirmationRequest& request) override;

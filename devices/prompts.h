@@ -7,6 +7,7 @@
 // settings' languageModulePath and apply the do-not-ask rule to the settings'
 // askAddressChange; implementations only show what they are given.
 
+#include "kit/pellixkit.h"
 #include "resources/string_table.h"
 #include "storage/settings.h"
 
@@ -56,8 +57,16 @@ public:
     // for the config.ini read and write errors. Its texts are fixed English.
     virtual void ShowStockMessage(const QString& text, const QString& caption) = 0;
 
-    // The file choosers and the interface chooser join this interface with
-    // the project, device file and connection flows.
+    // The interface chooser: lists the accepted interfaces the kit finds now
+    // (ListQuorrelInterfaces) and lets the user pick one. kDialogOk with the
+    // chosen handle, or kDialogCancel; currentHandle is what the caller holds.
+    struct ChooserResult {
+        int result = kDialogCancel;
+        KitHandle handle = nullptr;
+    };
+    virtual ChooserResult ChooseInterface(KitHandle currentHandle, const QString& languageModulePath) = 0;
+
+    // The file choosers join this interface with the project and device file flows.
 
 protected:
     virtual ConfirmationAnswer Confirm(const ConfirmationRequest& request) = 0;

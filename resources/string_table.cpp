@@ -212,6 +212,8 @@ constexpr StringTableEntry kEntries[] = {
     {441, u"Adresse:"},
     // Help menu
     {442, u"Version "},
+    // Bus scan: two gear share a short address
+    {443, u"Auf mindestens einer Adresse antworten mehrere Geräte unterschiedlich. Bitte adressieren Sie die Geräte neu."},
     // Application title
     {57344, u"Orvent Kelvane"},
 };

@@ -821,6 +821,10 @@ Dieser Vorgang kann einige Zeit in Anspruch nehmen.</translation>
         <source>Version </source>
         <translation>Version </translation>
     </message>
+    <message id="443">
+        <source>Auf mindestens einer Adresse antworten mehrere Geräte unterschiedlich. Bitte adressieren Sie die Geräte neu.</source>
+        <translation>Auf mindestens einer Adresse antworten mehrere Geräte unterschiedlich. Bitte adressieren Sie die Geräte neu.</translation>
+    </message>
     <message id="57344">
         <source>Orvent Kelvane</source>
         <translation>Orvent Kelvane</translation>

@@ -821,6 +821,10 @@ This may take some time.</translation>
         <source>Version </source>
         <translation>Version </translation>
     </message>
+    <message id="443">
+        <source>Auf mindestens einer Adresse antworten mehrere Geräte unterschiedlich. Bitte adressieren Sie die Geräte neu.</source>
+        <translation>Several devices answer differently on at least one address. Please readdress the devices.</translation>
+    </message>
     <message id="57344">
         <source>Orvent Kelvane</source>
         <translation>Orvent Kelvane</translation>

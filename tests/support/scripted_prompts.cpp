@@ -1,5 +1,7 @@
 #include "tests/support/scripted_prompts.h"
 
+#include "app/interface_list.h"
+
 #include <gtest/gtest.h>
 
 void ScriptedPrompts::ShowStockMessage(const QString& text, const QString& caption) {
@@ -20,4 +22,21 @@ ConfirmationAnswer ScriptedPrompts::Confirm(const ConfirmationRequest& request) 
 int ScriptedPrompts::Message(const MessageRequest& request) {
     messages.push_back(request);
     return kDialogOk;
+}
+
+Prompts::ChooserResult ScriptedPrompts::ChooseInterface(KitHandle, const QString&) {
+    const std::vector<InterfaceEntry> entries = ListQuorrelInterfaces();
+    QStringList texts;
+    for (const InterfaceEntry& entry : entries)
+        texts << entry.text;
+    chooserLists.push_back(texts);
+    if (chooserAnswers_.empty()) {
+        ADD_FAILURE() << "unexpected interface chooser";
+        return {};
+    }
+    const int index = chooserAnswers_.front();
+    chooserAnswers_.pop_front();
+    if (index < 0 || index >= int(entries.size()))
+        return {kDialogCancel, nullptr};
+    return {kDialogOk, entries[size_t(index)].handle};
 }

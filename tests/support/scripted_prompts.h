@@ -4,6 +4,8 @@
 
 #include "devices/prompts.h"
 
+#include <QStringList>
+
 #include <deque>
 #include <vector>
 
@@ -16,6 +18,13 @@ public:
     void Answer(int result, bool dontAskAgain = false) { answers_.push_back({result, dontAskAgain}); }
     size_t pendingAnswers() const { return answers_.size(); }
 
+    // The chooser's next answer: OK on the entry with this index of what the
+    // kit lists at that moment, or cancel (-1). Without a script the chooser
+    // fails the test and is cancelled.
+    void ChooseEntry(int index) { chooserAnswers_.push_back(index); }
+    // Entry texts of every chooser shown, in order.
+    std::vector<QStringList> chooserLists;
+
     struct StockMessage {
         QString text;
         QString caption;
@@ -26,6 +35,7 @@ public:
     std::vector<StockMessage> stockMessages;
 
     void ShowStockMessage(const QString& text, const QString& caption) override;
+    ChooserResult ChooseInterface(KitHandle currentHandle, const QString& languageModulePath) override;
 
 protected:
     ConfirmationAnswer Confirm(const ConfirmationRequest& request) override;
@@ -33,4 +43,5 @@ protected:
 
 private:
     std::deque<ConfirmationAnswer> answers_;
+    std::deque<int> chooserAnswers_;
 };

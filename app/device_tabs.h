@@ -1,0 +1,34 @@
+#pragma once
+// How the main view reaches its three device tabs (basic parameters, scenes,
+// information). The tab host implements it; tests record the calls.
+
+#include "link/dalikit.h"
+
+#include <QString>
+
+class DeviceTabs {
+public:
+    virtual ~DeviceTabs() = default;
+
+    // The link copy the tabs talk to the bus with.
+    virtual void SetLink(const BusLink& link) = 0;
+    // Prepares the basic and scenes tabs (after the view has set itself up).
+    virtual void Initialise() = 0;
+    virtual void ApplyLanguage(const QString& languageModulePath) = 0;
+
+    // Enables or disables every control of the basic tab; disabling also
+    // unticks its 16 group buttons, enabling unchecks them.
+    virtual void EnableBasicControls(bool enabled) = 0;
+    // Enables or disables every control of the scenes tab.
+    virtual void EnableSceneControls(bool enabled) = 0;
+    // The "Send" buttons of the basic and scenes tabs.
+    virtual void EnableSendButtons(bool enabled) = 0;
+    // Offline: the bus buttons of the basic tab ("MAX", "MIN", "OFF", "Send",
+    // "Remove Address", "Identify", "Read", "Factory reset") and the scenes
+    // tab's "Send" are disabled, the rest stays as it is.
+    virtual void DisableBusButtons() = 0;
+
+    // Shows the record of this short address on the tab in front, reading it
+    // from the gear first when it has not been read.
+    virtual void RefreshTabs(int address) = 0;
+};

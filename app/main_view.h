@@ -1,0 +1,113 @@
+#pragma once
+// The main view without widgets: the connection state, the settings, the
+// command enable flags, the status panes, the device store and the matrix
+// model, and the flows that change them (start-up, connect, disconnect,
+// device search, bus scan, bus-wide commands, selection, the view's own
+// notifications, shutdown). CKelvaneView owns one and renders it; tests run
+// it headless with scripted prompts and a recording surface.
+
+#include "addressing/matrix_model.h"
+#include "app/command_state.h"
+#include "app/status_panes.h"
+#include "devices/device_store.h"
+#include "link/dalikit.h"
+#include "storage/program_paths.h"
+#include "storage/settings.h"
+
+#include <functional>
+
+class DeviceTabs;
+class Prompts;
+class ViewSurface;
+class WaitDialog;
+
+// What the view works with; all outlive it.
+struct ViewServices {
+    ProgramPaths paths;
+    Settings& settings;  // the prompts hold the same object
+    Prompts& prompts;
+    WaitDialog& waitDialog;
+    ViewSurface& surface;
+    DeviceTabs& tabs;
+};
+
+class MainView {
+public:
+    explicit MainView(ViewServices services);
+    ~MainView();  // closes the interface a second time, harmlessly
+    MainView(const MainView&) = delete;
+    MainView& operator=(const MainView&) = delete;
+
+    // Start-up, once the window exists: settings, splash, matrix, store, tabs,
+    // language, status bar, enable flags, window; then Connect when
+    // auto_connect is 1.
+    void InitialUpdate();
+
+    // Runs a command of the menu or toolbar that the core handles; returns
+    // false for actions the window handles itself (dialogs, exit).
+    bool Execute(CommandAction action);
+
+    void Connect();
+    void Disconnect();
+    void SearchDevices();
+    // Asks each short address for its status and fills the working table and
+    // the matrix; returns the number of gear present afterwards.
+    int ScanBus();
+
+    // The view's own notification (WM_OWN_COMMAND): code and index.
+    void OwnCommand(int code, int index);
+
+    // Selection through the device panel.
+    void SelectAll();
+    void DeselectAll();
+    void GroupEntryChanged(int entry);  // 0 = none, n = group n - 1
+    void SelectGroup();                 // the "Select" button
+    void IdentifyClicked();             // the "Identify" check box
+
+    // After the settings dialog closed with OK: settings again, then the language.
+    void ReloadSettingsAndLanguage();
+    void ApplyLanguage();
+
+    // The save flow of a dirty project, run by Disconnect and the close
+    // notification. The project-file flows install it.
+    std::function<void()> saveProject;
+
+    const BusLink& link() const { return link_; }
+    uint8_t offlineMode() const { return offlineMode_; }
+    uint8_t interfaceConnected() const { return interfaceConnected_; }
+    uint8_t projectLoaded = 0;
+    uint8_t projectDirty = 0;
+
+    Settings& settings() { return services_.settings; }
+    CommandState& commands() { return commands_; }
+    const StatusPanes& statusPanes() const { return status_; }
+    DeviceStore& store() { return store_; }
+    MatrixModel& matrix() { return matrix_; }
+    const QString& serialText() const { return serialText_; }
+    int groupEntry() const { return groupEntry_; }
+
+private:
+    void SetPane(int pane, const QString& text, PaneStyle style = PaneStyle::Normal);
+    void SetCommands(std::initializer_list<CommandId> ids, bool on);
+    void ConnectChosenInterface(KitHandle handle);
+    void OfferBusScan();
+    void ShowOffline();
+    void RebuildSelection();
+    void SelectionChanged();
+    void SetPresentFlagsFromTable();
+    void ClickOffline();
+    void Close();
+    void SendFrameAndWait(uint8_t first, uint8_t second);
+
+    ViewServices services_;
+    BusLink link_;
+    uint8_t offlineMode_ = 1;
+    uint8_t interfaceConnected_ = 0;
+    QString serialText_;
+    CommandState commands_;
+    StatusPanes status_;
+    DeviceStore store_;
+    MatrixModel matrix_;
+    int groupEntry_ = 0;
+    uint8_t dragIdentifyDone_ = 0;
+};

@@ -1,1 +1,0 @@
-// The widget library grows with the main window.

@@ -1,0 +1,35 @@
+#pragma once
+// What the main view's flows need from the window that shows them. The widget
+// CKelvaneView implements it; tests record the calls. Everything here only
+// shows state: decisions stay in MainView.
+
+#include "addressing/matrix_model.h"
+
+class ViewSurface {
+public:
+    virtual ~ViewSurface() = default;
+
+    virtual void ShowSplash() = 0;
+    virtual void HideSplash() = 0;
+    virtual void ShowMainWindow() = 0;
+
+    // The matrix control's client rectangle, for the model's Layout.
+    virtual CellRect MatrixClientRect() const = 0;
+    // Repaints the matrix from the model now.
+    virtual void RepaintMatrix() = 0;
+    // Lets pending window events run (repaints, clicks on a cancel button).
+    virtual void ProcessPendingEvents() = 0;
+
+    // The status panes or the command enable flags changed: show them.
+    virtual void StatusChanged() = 0;
+    virtual void CommandsChanged() = 0;
+
+    // Relabels menus, panel, tabs and status-bar tips from the language module.
+    virtual void ApplyLanguage(const QString& languageModulePath) = 0;
+
+    // The device panel: the "Identify" check box, the group selector and all
+    // its controls at once.
+    virtual void SetIdentifyChecked(bool checked) = 0;
+    virtual void SelectGroupEntry(int entry) = 0;
+    virtual void EnableDevicePanel(bool enabled) = 0;
+};

@@ -1,0 +1,76 @@
+#include "devices/bus_wide_commands.h"
+
+#include "dali/dali_commands.h"
+#include "devices/device_store.h"
+#include "devices/prompts.h"
+#include "devices/wait_dialog.h"
+#include "storage/load_text.h"
+
+namespace {
+
+constexpr uint8_t kAll = dali::kBroadcast;
+constexpr uint8_t kOff = 0x00, kReset = 0x20, kStoreDtrAsShortAddress = 0x80, kRemoveFromScene = 0x50,
+                  kRemoveFromGroup = 0x70;
+constexpr uint8_t kNoShortAddress = 0xFF;
+
+constexpr StringId kYes = 239, kNo = 240, kContinue = 253, kResetQuestion = 401, kRemove = 411,
+                   kRemoveGroupsQuestion = 412, kRemoveScenesQuestion = 413, kInformation = 418, kSucceeded = 419,
+                   kFailed = 420, kWriting = 182, kWaitWriting = 206;
+
+void reportOutcome(Prompts& prompts, bool succeeded) {
+    prompts.ShowMessage(kInformation, succeeded ? kSucceeded : kFailed);
+}
+
+// The same repeated broadcast for n = 0..15 under the wait dialog.
+void broadcastSixteen(BusWideContext& c, uint8_t firstOpcode) {
+    const QString& module = c.languageModulePath;
+    c.waitDialog.Show({LoadText(kWriting, module), LoadText(kWaitWriting, module), 1, 0, {}, 16});
+    for (uint8_t n = 0; n < 16; ++n) {
+        dalikit_SendTwice(c.link, kAll, uint8_t(firstOpcode + n));
+        dalikit_WaitIdle(c.link);
+        c.waitDialog.Step();
+        c.processPendingEvents();
+    }
+}
+
+}  // namespace
+
+void ResetBus(BusWideContext& c) {
+    if (c.prompts.AskConfirmation(kContinue, kResetQuestion, kYes, kNo, 0) != kDialogOk || !c.link.handle)
+        return;
+    const LinkResult r1 = dalikit_SendTwice(c.link, kAll, kReset);
+    const LinkResult r2 = dalikit_WaitIdle(c.link);
+    const LinkResult r3 = dalikit_SendWithDTR(c.link, kAll, kStoreDtrAsShortAddress, kNoShortAddress);
+    const LinkResult r4 = dalikit_WaitIdle(c.link);
+    c.store.ClearWorkingTable();
+    c.resetMatrix();
+    reportOutcome(c.prompts, (r1 | r2 | r3 | r4) == 0);
+}
+
+void AllOff(BusWideContext& c) {
+    if (!c.link.handle)
+        return;
+    const LinkResult r1 = dalikit_Send(c.link, kAll, kOff);
+    const LinkResult r2 = dalikit_WaitIdle(c.link);
+    reportOutcome(c.prompts, (r1 | r2) == 0);
+}
+
+void RemoveAllGroups(BusWideContext& c) {
+    if (c.prompts.AskConfirmation(kRemove, kRemoveGroupsQuestion, kYes, kNo, 0) != kDialogOk)
+        return;
+    broadcastSixteen(c, kRemoveFromGroup);
+    for (DeviceRecord& record : c.store.workingTable)
+        if (record.present == 1)
+            record.SetGroupMask(0);
+    c.waitDialog.Hide();
+}
+
+void RemoveAllScenes(BusWideContext& c) {
+    if (c.prompts.AskConfirmation(kRemove, kRemoveScenesQuestion, kYes, kNo, 0) != kDialogOk)
+        return;
+    broadcastSixteen(c, kRemoveFromScene);
+    for (DeviceRecord& record : c.store.workingTable)
+        if (record.present == 1)
+            record.sceneLevel = kAllScenesMasked;
+    c.waitDialog.Hide();
+}

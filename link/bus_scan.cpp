@@ -1,0 +1,141 @@
+#include "link/bus_scan.h"
+
+#include "addressing/matrix_model.h"
+#include "addressing/trace.h"
+#include "dali/dali_commands.h"
+#include "devices/device_store.h"
+#include "devices/prompts.h"
+#include "devices/wait_dialog.h"
+#include "storage/load_text.h"
+
+namespace {
+
+constexpr uint8_t kTerminate = 0xA1, kEnableDeviceType = 0xC1;
+constexpr uint8_t kQueryStatus = 0x90, kQueryGroupsLow = 0xC0, kQueryGroupsHigh = 0xC1, kQueryDeviceType = 0x99,
+                  kQueryDimmingCurve = 0xEE;
+constexpr uint8_t kStatusBusError = 0x80, kStatusBusy = 0x40, kStatusOverrun = 0x20, kStatusFrameError = 0x10,
+                  kStatusValid = 0x08, kLengthMask = 0x03;
+
+constexpr StringId kTitleBusError = 249, kTextBusError = 250, kTitleBusBusy = 251, kTextBusBusy = 252;
+constexpr StringId kTitleSearching = 189, kTextSearching = 199, kCaptionCancel = 181;
+
+const QString kStatePrefix = QStringLiteral("State: ");
+const QString kErrorPrefix = QStringLiteral("DALI Error: ");
+
+// One query and the idle wait after it; the answer as it stands.
+uint8_t ask(const BusLink& link, uint8_t address, uint8_t opcode, uint8_t& status) {
+    uint8_t answer = 0;
+    status = 0;
+    dalikit_Query(link, address, opcode, answer, status);
+    dalikit_WaitIdle(link);
+    return answer;
+}
+
+// Reads groups, device type and (device type 6) the dimming curve of the gear
+// at this address; returns the status of the last query.
+uint8_t readFoundGear(const BusLink& link, int address, DeviceRecord& record) {
+    const uint8_t a = dali::commandAddress(address);
+    uint8_t status = 0;
+    record.present = 1;
+    const uint8_t low = ask(link, a, kQueryGroupsLow, status);
+    const uint8_t high = ask(link, a, kQueryGroupsHigh, status);
+    record.SetGroupMask(uint16_t(high << 8 | low));
+    record.deviceType = ask(link, a, kQueryDeviceType, status);
+    if (record.deviceType == 6) {
+        dalikit_Send(link, kEnableDeviceType, 0x06);
+        dalikit_WaitIdle(link);
+        record.dimmingCurve = ask(link, a, kQueryDimmingCurve, status);
+    }
+    return status;
+}
+
+}  // namespace
+
+BusScanResult RunBusScan(BusScanContext& c) {
+    BusScanResult result;
+    const BusLink& link = c.link;
+
+    uint8_t status = 0;
+    dalikit_ReadRegister(link, 0x00, status);
+    if (status & kStatusBusError) {
+        c.prompts.ShowMessage(kTitleBusError, kTextBusError);
+        result.presentCount = c.store.PresentCount();
+        return result;
+    }
+    if (status & kStatusBusy) {
+        c.prompts.ShowMessage(kTitleBusBusy, kTextBusBusy);
+        result.presentCount = c.store.PresentCount();
+        return result;
+    }
+    result.ran = true;
+
+    const QString& module = c.languageModulePath;
+    c.waitDialog.Show({LoadText(kTitleSearching, module), LoadText(kTextSearching, module), 1, 1,
+                       LoadText(kCaptionCancel, module), 64});
+    c.matrix.ResetFlags();
+    c.processPendingEvents();
+    c.repaintMatrix();
+    c.store.ClearWorkingTable();
+
+    uint8_t stale = 0;
+    dalikit_ReadRegister(link, 0x01, stale);  // drops an answer left over from before
+    dalikit_Send(link, kTerminate, 0x00);
+    dalikit_WaitIdle(link);
+
+    int address = 0;
+    int overruns = 0;
+    int asks = 0;  // of the current address
+    while (true) {
+        uint8_t s = 0;
+        ask(link, dali::commandAddress(address), kQueryStatus, s);
+        ++asks;
+        if (s & kStatusValid) {
+            if ((s & kLengthMask) == 1) {
+                s = readFoundGear(link, address, c.store.workingTable[size_t(address)]);
+                c.matrix.cells[size_t(address)].present = 1;
+                c.repaintMatrix();
+                c.processPendingEvents();
+                c.repaintMatrix();
+                ++address;
+                overruns = 0;
+                asks = 0;
+            }
+            if ((s & kLengthMask) == 2)
+                TraceText(kStatePrefix, QStringLiteral("DALIKIT_STATE_2BYTE"));
+            else if ((s & kLengthMask) == 3)
+                TraceText(kStatePrefix, QStringLiteral("DALIKIT_STATE_3BYTE"));
+        } else if (s & kStatusOverrun) {
+            TraceText(kStatePrefix, QStringLiteral("DALIKIT_STATE_OVERRUN"));
+            ++overruns;
+        } else if (s == 0) {
+            ++address;
+            asks = 0;
+        } else if (s & kStatusFrameError) {
+            // Several gear answered differently: two gear share this address.
+            TraceText(kStatePrefix, QStringLiteral("DALIKIT_STATE_FRAMEERROR"));
+        }
+        if (asks >= kMaxAsksPerAddress) {
+            TraceText(kErrorPrefix, QStringLiteral("No clear answer from address %1").arg(address));
+            result.unclearAddresses.push_back(address);
+            ++address;
+            asks = 0;
+        }
+        if (overruns >= kMaxOverruns) {
+            TraceText(kErrorPrefix, QStringLiteral("Too much trafic"));
+            break;
+        }
+        if (c.waitDialog.CancelRequested())
+            break;
+        c.waitDialog.Step();
+        c.processPendingEvents();
+        dalikit_WaitIdle(link);
+        if (address >= 64)
+            break;
+    }
+
+    dalikit_Send(link, kTerminate, 0x00);
+    dalikit_WaitIdle(link);
+    result.presentCount = c.store.PresentCount();
+    c.waitDialog.Hide();
+    return result;
+}

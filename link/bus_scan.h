@@ -1,0 +1,44 @@
+#pragma once
+// The bus scan: asks each of the 64 short addresses for its status and reads
+// group membership, device type and (LED modules) dimming curve of every gear
+// that answers into the working table, marking the matrix as it goes.
+
+#include "link/dalikit.h"
+
+#include <QString>
+
+#include <functional>
+#include <vector>
+
+class DeviceStore;
+class MatrixModel;
+class Prompts;
+class WaitDialog;
+
+struct BusScanContext {
+    BusLink link;
+    DeviceStore& store;
+    MatrixModel& matrix;
+    WaitDialog& waitDialog;
+    Prompts& prompts;
+    QString languageModulePath;
+    std::function<void()> repaintMatrix;
+    std::function<void()> processPendingEvents;
+};
+
+struct BusScanResult {
+    int presentCount = 0;
+    // False when the bus was in error or busy before the scan: a message was
+    // shown and nothing was cleared or sent.
+    bool ran = false;
+    // Addresses given up after kMaxAsksPerAddress asks without a clear answer
+    // (for example two gear on one short address answering differently).
+    std::vector<int> unclearAddresses;
+};
+
+// How often one address is asked before the scan gives up on it and goes on.
+inline constexpr int kMaxAsksPerAddress = 10;
+// Overruns since the last gear found that stop the scan.
+inline constexpr int kMaxOverruns = 5;
+
+BusScanResult RunBusScan(BusScanContext& context);
