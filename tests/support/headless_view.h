@@ -1,0 +1,99 @@
+#pragma once
+// The main view without widgets, on a simulated bus: a scenario given as JSON
+// is installed as the kit's backend, questions are answered by ScriptedPrompts,
+// long jobs recorded by RecordingWaitDialog, and the window and the tabs by
+// recording fakes. The program folder is a temporary directory whose
+// config.ini the test writes (or leaves to the first start).
+
+#include "app/device_tabs.h"
+#include "app/main_view.h"
+#include "app/view_surface.h"
+#include "kit/sim_backend.h"
+#include "sim/dali_bus.h"
+#include "tests/support/recording_wait_dialog.h"
+#include "tests/support/scripted_prompts.h"
+
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+class RecordingSurface final : public ViewSurface {
+public:
+    void ShowSplash() override { log << "splash"; }
+    void HideSplash() override { log << "hide splash"; }
+    void ShowMainWindow() override { log << "window"; }
+    CellRect MatrixClientRect() const override { return {0, 0, 300, 300}; }
+    void RepaintMatrix() override { ++matrixRepaints; }
+    void ProcessPendingEvents() override { ++pendingEvents; }
+    void StatusChanged() override {}
+    void CommandsChanged() override {}
+    void ApplyLanguage(const QString& path) override { log << "language " + path; }
+    void SetIdentifyChecked(bool checked) override { identifyChecked = checked; }
+    void SelectGroupEntry(int entry) override { groupEntry = entry; }
+    void EnableDevicePanel(bool enabled) override { devicePanelEnabled = enabled; }
+
+    QStringList log;
+    int matrixRepaints = 0;
+    int pendingEvents = 0;
+    bool identifyChecked = false;
+    int groupEntry = -1;
+    bool devicePanelEnabled = false;
+};
+
+class RecordingTabs final : public DeviceTabs {
+public:
+    void SetLink(const BusLink& l) override { link = l; }
+    void Initialise() override { log << "initialise"; }
+    void ApplyLanguage(const QString&) override { log << "language"; }
+    void EnableBasicControls(bool enabled) override { basicEnabled = enabled; }
+    void EnableSceneControls(bool enabled) override { scenesEnabled = enabled; }
+    void EnableSendButtons(bool enabled) override { sendEnabled = enabled; }
+    void DisableBusButtons() override { log << "bus buttons off"; }
+    void RefreshTabs(int address) override { refreshed.push_back(address); }
+
+    BusLink link;
+    QStringList log;
+    bool basicEnabled = true;
+    bool scenesEnabled = true;
+    bool sendEnabled = true;
+    std::vector<int> refreshed;
+};
+
+class HeadlessView {
+public:
+    // Installs the scenario; the view is created by Start.
+    explicit HeadlessView(const std::string& scenarioJson);
+    ~HeadlessView();
+
+    // Writes config.ini into the program folder (UTF-8 text).
+    void WriteConfig(const QString& text);
+    // A config.ini with lang de-DE (no module: built-in texts) and these switches.
+    void WriteConfig(int autoConnect, int autoLocate, int askAddressChange);
+    // Creates the view and runs InitialUpdate.
+    MainView& Start();
+
+    MainView& view() { return *view_; }
+    sim::DaliBus& bus(size_t index = 0) { return *backend_->bus(index); }
+    kit::SimBackend& backend() { return *backend_; }
+
+    // Forward frames since the last call, as "A100" texts.
+    std::vector<std::string> TakeForwardFrames(size_t bus = 0);
+
+    QTemporaryDir folder;
+    Settings settings;
+    ScriptedPrompts prompts{settings};
+    RecordingWaitDialog waitDialog;
+    RecordingSurface surface;
+    RecordingTabs tabs;
+
+private:
+    std::shared_ptr<kit::SimBackend> backend_;
+    std::unique_ptr<MainView> view_;
+};
+
+// A scenario JSON of one 0x1501 interface on virtual time with these gear
+// objects (each a JSON object text) on its bus.
+std::string OneInterfaceScenario(const std::vector<std::string>& gear);
