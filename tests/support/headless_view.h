@@ -16,6 +16,8 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
+#include <functional>
+
 #include <memory>
 #include <string>
 #include <vector>
@@ -27,7 +29,11 @@ public:
     void ShowMainWindow() override { log << "window"; }
     CellRect MatrixClientRect() const override { return {0, 0, 300, 300}; }
     void RepaintMatrix() override { ++matrixRepaints; }
-    void ProcessPendingEvents() override { ++pendingEvents; }
+    void ProcessPendingEvents() override {
+        ++pendingEvents;
+        if (onPendingEvents)
+            onPendingEvents();
+    }
     void StatusChanged() override {}
     void CommandsChanged() override {}
     void ApplyLanguage(const QString& path) override { log << "language " + path; }
@@ -35,6 +41,9 @@ public:
     void SelectGroupEntry(int entry) override { groupEntry = entry; }
     void EnableDevicePanel(bool enabled) override { devicePanelEnabled = enabled; }
 
+    // Runs whenever a flow lets pending window events run, as a click
+    // arriving during the flow would.
+    std::function<void()> onPendingEvents;
     QStringList log;
     int matrixRepaints = 0;
     int pendingEvents = 0;
