@@ -186,8 +186,9 @@ void MainView::SendFrameAndWait(uint8_t first, uint8_t second) {
 
 // --- Selection --------------------------------------------------------------------
 
+// Entries past the count keep what they held: switching identify mode off
+// marks the address selected last even after "Deselect ALL".
 void MainView::RebuildSelection() {
-    store_.selectedAddresses.fill(-1);
     int count = 0;
     for (int i = 0; i < kMatrixCellCount; ++i)
         if (matrix_.cells[size_t(i)].selected == 1)
@@ -201,6 +202,7 @@ void MainView::ClickOffline() {
     tabs.EnableBasicControls(true);
     tabs.EnableSceneControls(true);
     tabs.DisableBusButtons();
+    store_.selectedAddresses.fill(-1);
     RebuildSelection();
     if (store_.selectedCount > 0)
         tabs.RefreshTabs(store_.selectedAddresses[0]);
@@ -208,6 +210,7 @@ void MainView::ClickOffline() {
 
 void MainView::SelectionChanged() {
     DeviceTabs& tabs = services_.tabs;
+    store_.selectedAddresses.fill(-1);
     RebuildSelection();
     matrix_.ctrlMultiSelect = 1;
     if (services_.settings.identifyMode == 1) {
