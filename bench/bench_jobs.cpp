@@ -3,8 +3,16 @@
 #include "bench/bench_jobs.h"
 
 #include <cstdio>
+#include <ctime>
 
 namespace bench {
+
+double cpuSeconds() {
+    timespec now{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+    return double(now.tv_sec) + double(now.tv_nsec) * 1e-9;
+}
+
 namespace {
 
 sim::Scenario oneBus(std::vector<sim::GearConfig> gear) {
@@ -21,6 +29,12 @@ sim::Scenario demoGear() {
         return *demo;
     std::fprintf(stderr, "%s\n", error.c_str());
     return oneBus({});
+}
+
+sim::Scenario gearAtAddressZero() {
+    std::vector<sim::GearConfig> gear(1);
+    gear[0].shortAddress = 0;
+    return oneBus(std::move(gear));
 }
 
 sim::Scenario gearAtEveryAddress() {
@@ -46,6 +60,25 @@ JobOutcome sweep() {
     return {true, std::to_string(sweepShortAddresses(*link)) + " gear answered"};
 }
 
+// Host CPU per query transaction, apart from the bus time it simulates.
+JobOutcome query() {
+    constexpr int kQueries = 10000;
+    const std::optional<BusLink> link = connectFirstInterface();
+    if (!link)
+        return {false, "no interface with a bridge"};
+    int answered = 0;
+    const double start = cpuSeconds();
+    for (int i = 0; i < kQueries; ++i) {
+        uint8_t answer = 0, status = 0;
+        dalikit_Query(*link, 0x01, 0x90, answer, status);
+        answered += status == 0x09;
+    }
+    const double perQueryUs = (cpuSeconds() - start) * 1e6 / kQueries;
+    char text[96];
+    std::snprintf(text, sizeof text, "%d of %d answered, %.1f us CPU per query", answered, kQueries, perQueryUs);
+    return {answered == kQueries, text};
+}
+
 JobOutcome search() {
     const std::optional<BusLink> link = connectFirstInterface();
     if (!link)
@@ -57,6 +90,7 @@ constexpr BenchJob kJobs[] = {
     {"sweep", demoGear, sweep},
     {"sweep-64", gearAtEveryAddress, sweep},
     {"search-64", unaddressedGear, search},
+    {"query", gearAtAddressZero, query},
 };
 
 }  // namespace

@@ -28,6 +28,9 @@ struct BenchJob {
 
 std::span<const BenchJob> benchJobs();
 
+// CPU time of this process, in seconds.
+double cpuSeconds();
+
 // Connects to the first interface as Kelvane does: kit_open, kit_set_timeout
 // 2000, dalikit_EnableI2C, bridge probe, revision read. Nothing when there is
 // no interface or no bridge answers.

@@ -16,15 +16,8 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <ctime>
 
 namespace {
-
-double cpuSeconds() {
-    timespec now{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
-    return double(now.tv_sec) + double(now.tv_nsec) * 1e-9;
-}
 
 const char* environment(const char* name) {
     const char* value = std::getenv(name);
@@ -66,11 +59,11 @@ int main() {
         backend->clock()->advanceToUs(clockUs);
         kit::installBackend(backend);
 
-        const double cpuStart = cpuSeconds();
+        const double cpuStart = bench::cpuSeconds();
         const uint64_t busStartUs = backend->clock()->nowUs();
         const bench::JobOutcome outcome = job.run();
         clockUs = backend->clock()->nowUs();
-        const double cpu = cpuSeconds() - cpuStart;
+        const double cpu = bench::cpuSeconds() - cpuStart;
 
         const auto bus = backend->bus(0);
         const uint64_t limitUs = bus ? bench::wireTimeLimitUs(bus->frameLog()) : 0;
