@@ -1,0 +1,180 @@
+#include "app/kelvane_view.h"
+
+#include "addressing/matrix_widget.h"
+#include "addressing/own_command.h"
+#include "app/main_view.h"
+#include "app/splash_window.h"
+#include "app/tab_views.h"
+#include "devices/dialog_prompts.h"
+#include "devices/prompts.h"
+#include "devices/wait_dlg.h"
+#include "link/bustest_dlg.h"
+#include "storage/load_text.h"
+#include "storage/settings_dlg.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+// The matrix: 8 cells of 41 pixels and 7 gaps of 4, plus the outer pixel.
+constexpr int kMatrixSide = 8 * 41 + 7 * 4 + 1;
+constexpr QSize kTabHostMinimum(520, 470);
+constexpr int kGroupEntries = 17;  // "None", "0" .. "15"
+
+constexpr StringId kFrameText = 101, kGroupLabelText = 113, kSelectAllText = 115, kDeselectAllText = 116,
+                   kIdentifyText = 274, kSelectText = 302;
+
+ViewDialogs WithProgramDialogs(ViewDialogs dialogs) {
+    if (!dialogs.makePrompts)
+        dialogs.makePrompts = [](Settings& settings, QWidget* mainWindow) {
+            return std::make_unique<DialogPrompts>(settings, mainWindow);
+        };
+    if (!dialogs.makeWaitDialog)
+        dialogs.makeWaitDialog = [](QWidget* owner) { return std::make_unique<CWaitDlg>(owner); };
+    return dialogs;
+}
+
+template <typename Control>
+Control* NewControl(const char* objectName, const char* caption, QWidget* parent) {
+    auto* control = new Control(QString::fromLatin1(caption), parent);
+    control->setObjectName(QLatin1String(objectName));
+    return control;
+}
+
+}  // namespace
+
+CKelvaneView::CKelvaneView(const ProgramPaths& paths, ViewDialogs dialogs, QWidget* parent)
+    : QWidget(parent), paths_(paths) {
+    dialogs = WithProgramDialogs(std::move(dialogs));
+    prompts_ = dialogs.makePrompts(settings_, window());
+    waitDialog_ = dialogs.makeWaitDialog(this);
+    tabs_ = new CTabViews([this] { mainView_->OwnCommand(WM_OWN_COMMAND_SEND, 0); }, this);
+    mainView_ = std::make_unique<MainView>(ViewServices{paths_, settings_, *prompts_, *waitDialog_, *this, *tabs_});
+    BuildPanel();
+}
+
+CKelvaneView::~CKelvaneView() {
+    // The matrix control shows the main view's model: it goes first.
+    delete matrix_;
+    matrix_ = nullptr;
+}
+
+void CKelvaneView::BuildPanel() {
+    devicesBox_ = NewControl<QGroupBox>("devicesBox", "Devices", this);
+    matrix_ = new CMatrix(mainView_->matrix(), devicesBox_);
+    matrix_->setObjectName(QStringLiteral("matrix"));
+    matrix_->setFixedSize(kMatrixSide, kMatrixSide);
+    auto* boxLayout = new QVBoxLayout(devicesBox_);
+    boxLayout->addWidget(matrix_);
+
+    identify_ = NewControl<QCheckBox>("identifyBox", "Identify", this);
+    groupLabel_ = NewControl<QLabel>("groupLabel", "Select group", this);
+    groupSelector_ = new QComboBox(this);
+    groupSelector_->setObjectName(QStringLiteral("groupSelector"));
+    groupSelector_->addItem(QStringLiteral("None"));
+    for (int group = 0; group < kGroupEntries - 1; ++group)
+        groupSelector_->addItem(QString::number(group));
+    selectGroup_ = NewControl<QPushButton>("selectButton", "Select", this);
+    selectAll_ = NewControl<QPushButton>("selectAllButton", "Select ALL", this);
+    deselectAll_ = NewControl<QPushButton>("deselectAllButton", "Deselect ALL", this);
+    tabs_->setObjectName(QStringLiteral("tabs"));
+    tabs_->setMinimumSize(kTabHostMinimum);
+
+    // The check box and the selector change the view only when the user
+    // works them: clicked and activated, not toggled and currentIndexChanged.
+    connect(identify_, &QCheckBox::clicked, this, [this] { mainView_->IdentifyClicked(); });
+    connect(groupSelector_, &QComboBox::activated, this, [this](int entry) { mainView_->GroupEntryChanged(entry); });
+    connect(selectGroup_, &QPushButton::clicked, this, [this] { mainView_->SelectGroup(); });
+    connect(selectAll_, &QPushButton::clicked, this, [this] { mainView_->SelectAll(); });
+    connect(deselectAll_, &QPushButton::clicked, this, [this] { mainView_->DeselectAll(); });
+
+    auto* groupRow = new QHBoxLayout;
+    groupRow->addWidget(groupLabel_);
+    groupRow->addWidget(groupSelector_, 1);
+    groupRow->addWidget(selectGroup_);
+    auto* selectionRow = new QHBoxLayout;
+    selectionRow->addWidget(selectAll_);
+    selectionRow->addWidget(deselectAll_);
+    auto* left = new QVBoxLayout;
+    left->addWidget(devicesBox_);
+    left->addWidget(identify_);
+    left->addLayout(groupRow);
+    left->addLayout(selectionRow);
+    left->addStretch();
+    auto* panel = new QHBoxLayout(this);
+    panel->addLayout(left);
+    panel->addWidget(tabs_, 1);
+}
+
+void CKelvaneView::RunCommand(CommandAction action) {
+    switch (action) {
+    case CommandAction::Settings:
+        OpenSettings();
+        break;
+    case CommandAction::BusTest:
+        OpenBusTest();
+        break;
+    default:
+        mainView_->Execute(action);
+        break;
+    }
+}
+
+void CKelvaneView::OpenSettings() {
+    CSettingsDlg dialog(paths_, settings_.languageModulePath, *prompts_, window());
+    if (dialog.exec() == kDialogOk)
+        mainView_->ReloadSettingsAndLanguage();
+}
+
+void CKelvaneView::OpenBusTest() {
+    BustestDlg dialog(mainView_->link(), settings_.languageModulePath, window());
+    dialog.exec();
+}
+
+void CKelvaneView::ShowSplash() {
+    if (!splash_)
+        splash_ = new SPLASH(this);
+    splash_->ShowCentredOver(*this);
+}
+
+void CKelvaneView::HideSplash() {
+    if (splash_)
+        splash_->hide();
+}
+
+void CKelvaneView::ShowMainWindow() { window()->show(); }
+
+CellRect CKelvaneView::MatrixClientRect() const { return {0, 0, matrix_->width(), matrix_->height()}; }
+
+void CKelvaneView::RepaintMatrix() { matrix_->repaint(); }
+
+void CKelvaneView::ProcessPendingEvents() { QCoreApplication::processEvents(); }
+
+void CKelvaneView::ApplyLanguage(const QString& languageModulePath) {
+    devicesBox_->setTitle(LoadText(kFrameText, languageModulePath));
+    groupLabel_->setText(LoadText(kGroupLabelText, languageModulePath));
+    selectAll_->setText(LoadText(kSelectAllText, languageModulePath));
+    deselectAll_->setText(LoadText(kDeselectAllText, languageModulePath));
+    identify_->setText(LoadText(kIdentifyText, languageModulePath));
+    selectGroup_->setText(LoadText(kSelectText, languageModulePath));
+    Q_EMIT languageApplied(languageModulePath);
+}
+
+void CKelvaneView::SetIdentifyChecked(bool checked) { identify_->setChecked(checked); }
+
+void CKelvaneView::SelectGroupEntry(int entry) { groupSelector_->setCurrentIndex(entry); }
+
+void CKelvaneView::EnableDevicePanel(bool enabled) {
+    // Every control of the panel: the view's own child widgets that are not
+    // windows of their own (the splash and the wait dialog are).
+    for (QWidget* control : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (!control->isWindow())
+            control->setEnabled(enabled);
+}

@@ -1,0 +1,86 @@
+// kelvane-screenshot <file.png>: starts the main window as Kelvane does, with
+// a config.ini of its own (auto_connect=1) in a temporary folder, answers the
+// search question with OK, clicks the first gear found, and saves the window
+// as a PNG. The interface comes from the kit, e.g. PELLIXKIT_SIMULATION.
+
+#include "addressing/matrix_model.h"
+#include "app/main_frame.h"
+#include "app/main_view.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <cstdio>
+
+namespace {
+
+bool WriteConfig(const QString& folder) {
+    QFile file(folder + QStringLiteral("/config.ini"));
+    return file.open(QIODevice::WriteOnly) &&
+           file.write("[config]\nlang=de-DE\nauto_connect=1\nauto_locate=0\nadr_switch_ask=1\n") > 0;
+}
+
+// Presses the OK button of every question that comes up while the main
+// window starts.
+void AnswerQuestionsWithOk(QTimer& timer) {
+    QObject::connect(&timer, &QTimer::timeout, [] {
+        if (QWidget* dialog = QApplication::activeModalWidget())
+            if (auto* ok = dialog->findChild<QPushButton*>(QStringLiteral("okButton")))
+                ok->click();
+    });
+    timer.start(10);
+}
+
+// A click on the first present cell, as the mouse would make it.
+void ClickFirstGear(MatrixModel& matrix) {
+    for (const MatrixCell& cell : matrix.cells) {
+        if (cell.present != 1)
+            continue;
+        const int x = cell.box.x + cell.box.width / 2, y = cell.box.y + cell.box.height / 2;
+        matrix.Press(x, y);
+        matrix.Release(x, y, MouseKeys{});
+        return;
+    }
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: kelvane-screenshot <file.png>\n");
+        return 2;
+    }
+    QTemporaryDir configFolder;
+    if (!configFolder.isValid() || !WriteConfig(configFolder.path())) {
+        std::fprintf(stderr, "kelvane-screenshot: cannot write a config.ini\n");
+        return 1;
+    }
+
+    CMainFrame frame(ProgramPaths{QApplication::applicationDirPath(), configFolder.path()});
+    QTimer answers;
+    AnswerQuestionsWithOk(answers);
+    frame.InitialUpdate();
+    answers.stop();
+
+    MainView& view = frame.view().mainView();
+    if (view.offlineMode() == 1 || view.store().PresentCount() == 0) {
+        std::fprintf(stderr, "kelvane-screenshot: no gear found (status: %s)\n",
+                     qPrintable(frame.pane(kPaneState)->text()));
+        return 1;
+    }
+    ClickFirstGear(view.matrix());
+    QApplication::processEvents();
+
+    const bool saved = frame.grab().save(QString::fromLocal8Bit(argv[1]), "PNG");
+    frame.close();
+    if (!saved) {
+        std::fprintf(stderr, "kelvane-screenshot: cannot write %s\n", argv[1]);
+        return 1;
+    }
+    return 0;
+}
