@@ -58,6 +58,7 @@ constexpr PaneTip kPaneTips[] = {
 constexpr StringId kCaptionText = 57344;
 constexpr QSize kToolIconSize(24, 24);
 const QString kAppIcon = QStringLiteral(":/icons/kelvane.svg");
+const QString kVersionPrefix = QStringLiteral("Version ");
 
 QString IconPath(CommandId id) {
     for (const ToolIcon& icon : kToolIcons)
@@ -213,10 +214,9 @@ void CMainFrame::ApplyLanguage(const QString& languageModulePath) {
     for (const CommandInfo& command : CommandTable()) {
         QAction* action = actions_[command.id];
         if (command.menu != Menu::None) {
-            QString text = LoadText(command.menuTextId, languageModulePath);
-            if (command.id == CommandId::About)
-                text += VersionText();
-            action->setText(text);
+            // "Über" shows the program version, whatever the module holds.
+            action->setText(command.id == CommandId::About ? kVersionPrefix + VersionText()
+                                                           : LoadText(command.menuTextId, languageModulePath));
         } else {
             const QString tip = ToolTipText(LoadText(command.tipId, languageModulePath));
             action->setText(tip);
