@@ -1,0 +1,319 @@
+// The device panel: the matrix's notifications reach the main view, the
+// identify box, the group selector and the selection buttons act on it, the
+// panel and the tabs are enabled with the flows, the splash covers set-up.
+
+#include "addressing/matrix_widget.h"
+#include "addressing/trace.h"
+#include "app/splash_window.h"
+#include "app/tab_page_view.h"
+#include "app/tab_views.h"
+#include "tests/app/main_window_fixture.h"
+#include "tests/support/qt_printers.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+
+using C = CommandId;
+
+class KelvaneViewTest : public MainWindowTest {
+protected:
+    void SetUp() override {
+        previousSink_ = SetTraceSink([this](const QString& line) {
+            if (line.startsWith(QStringLiteral("WM_OWN_COMMAND_")))
+                notifications << line.trimmed();
+        });
+    }
+    void TearDown() override {
+        SetTraceSink(previousSink_);
+        MainWindowTest::TearDown();
+    }
+
+    CMatrix& matrix() { return frame->view().matrixWidget(); }
+    const MatrixCell& cell(int index) { return view().matrix().cells[size_t(index)]; }
+    QPoint Centre(int index) {
+        const CellBox& box = cell(index).box;
+        return {box.x + box.width / 2, box.y + box.height / 2};
+    }
+    void Click(int index, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::mouseClick(&matrix(), Qt::LeftButton, modifiers, Centre(index));
+    }
+    void MoveHoldingLeft(int index) {
+        const QPoint at = Centre(index);
+        QMouseEvent move(QEvent::MouseMove, at, matrix().mapToGlobal(at), Qt::NoButton, Qt::LeftButton,
+                         Qt::NoModifier);
+        QApplication::sendEvent(&matrix(), &move);
+    }
+    // The colour two pixels inside the cell's top-left corner as drawn now.
+    QColor ShownColour(int index) {
+        const CellBox& box = cell(index).box;
+        return matrix().Render().pixelColor(box.x + 2, box.y + 2);
+    }
+    std::vector<int> SelectedCells() {
+        std::vector<int> selected;
+        for (int i = 0; i < kMatrixCellCount; ++i)
+            if (cell(i).selected == 1)
+                selected.push_back(i);
+        return selected;
+    }
+    template <typename Control>
+    Control* Find(const char* name) {
+        auto* control = frame->findChild<Control*>(QLatin1String(name));
+        EXPECT_TRUE(control) << name;
+        return control;
+    }
+
+    QStringList notifications;
+
+private:
+    TraceSink previousSink_;
+};
+
+// ------------------------------------------------------------------ matrix
+
+TEST_F(KelvaneViewTest, ClickOnAPresentCellSelectsItIdentifiesItAndShowsItsAddress) {
+    Start(1, kDialogOk, 1);
+    Click(12);
+    EXPECT_EQ(notifications, (QStringList{"WM_OWN_COMMAND_CLICK: 12"}));
+    EXPECT_EQ(SelectedCells(), std::vector<int>{12});
+    EXPECT_EQ(view().store().selectedCount, 1);
+    EXPECT_EQ(PaneText(kPaneSelection), "Adr: 12");
+    EXPECT_EQ(frame->view().tabViews().refreshedAddress(), 12);
+    // Identify: every gear to the background level, then the selected one to full.
+    EXPECT_EQ(TakeForwardFrames(), (std::vector<std::string>{"FE57", "18FE"}));
+    for (C id : {C::Send, C::ReadDevice, C::SaveDeviceFile, C::LoadDeviceFile})
+        EXPECT_TRUE(frame->commandAction(id)->isEnabled()) << int(id);
+    EXPECT_TRUE(frame->view().tabViews().page(CTabViews::kBasicPage)->sendButton()->isEnabled());
+}
+
+TEST_F(KelvaneViewTest, CtrlClickAddsACellWithIndexMinusOneAndShowsAList) {
+    Start(1, kDialogOk, 0);
+    Click(12);
+    Click(40, Qt::ControlModifier);
+    EXPECT_EQ(notifications, (QStringList{"WM_OWN_COMMAND_CLICK: 12", "WM_OWN_COMMAND_CLICK: -1"}));
+    EXPECT_EQ(SelectedCells(), (std::vector<int>{12, 40}));
+    EXPECT_EQ(view().store().selectedCount, 2);
+    EXPECT_EQ(PaneText(kPaneSelection), "List");
+    for (C id : {C::Send, C::ReadDevice, C::SaveDeviceFile, C::LoadDeviceFile})
+        EXPECT_FALSE(frame->commandAction(id)->isEnabled()) << int(id);
+    EXPECT_TRUE(TakeForwardFrames().empty());  // identify is off
+
+    Click(40, Qt::ControlModifier);
+    EXPECT_EQ(SelectedCells(), std::vector<int>{12});
+    EXPECT_EQ(PaneText(kPaneSelection), "Adr: 12");
+}
+
+TEST_F(KelvaneViewTest, ClickOnAGreyCellSendsNothing) {
+    Start(1, kDialogOk, 1);
+    Click(5);
+    EXPECT_TRUE(notifications.isEmpty());
+    EXPECT_TRUE(SelectedCells().empty());
+    EXPECT_EQ(PaneText(kPaneSelection), "---");
+    EXPECT_EQ(frame->view().tabViews().refreshedAddress(), -1);
+    EXPECT_TRUE(TakeForwardFrames().empty());
+}
+
+TEST_F(KelvaneViewTest, DragShowsItsColoursAndNotifiesOnlyWithFewerThanTwoSelected) {
+    Start(1, kDialogOk, 0);
+    Click(12);
+    notifications.clear();
+    QTest::mousePress(&matrix(), Qt::LeftButton, Qt::NoModifier, Centre(12));
+    MoveHoldingLeft(3);
+    const QColor underMouse = ShownColour(3);
+    EXPECT_GT(underMouse.red(), 120);
+    EXPECT_LT(underMouse.blue(), 60);
+    EXPECT_EQ(notifications, (QStringList{"WM_OWN_COMMAND_MOVING: 12", "WM_OWN_COMMAND_TRACK: 3"}));
+    QTest::mouseRelease(&matrix(), Qt::LeftButton, Qt::NoModifier, Centre(3));
+    EXPECT_EQ(notifications.last(), "WM_OWN_COMMAND_MOVE: 3");
+
+    // Two selected: the same gesture neither colours nor notifies.
+    Click(12);
+    Click(40, Qt::ControlModifier);
+    notifications.clear();
+    QTest::mousePress(&matrix(), Qt::LeftButton, Qt::NoModifier, Centre(12));
+    MoveHoldingLeft(3);
+    const QColor plain = ShownColour(3);
+    EXPECT_GT(plain.blue(), 150);
+    EXPECT_LT(plain.red(), 100);
+    QTest::mouseRelease(&matrix(), Qt::LeftButton, Qt::NoModifier, Centre(3));
+    EXPECT_TRUE(notifications.isEmpty()) << notifications.join(", ").toStdString();
+}
+
+// ------------------------------------------------------------------ panel
+
+TEST_F(KelvaneViewTest, IdentifyBoxStartsFromTheSettingsAndSwitchesIdentifyMode) {
+    Start(1, kDialogOk, 1);
+    auto* identify = Find<QCheckBox>("identifyBox");
+    EXPECT_EQ(identify->text(), "Identify device");
+    EXPECT_TRUE(identify->isChecked());
+    QTest::mouseClick(identify, Qt::LeftButton, Qt::NoModifier, QPoint(8, identify->height() / 2));
+    EXPECT_FALSE(identify->isChecked());
+    EXPECT_EQ(view().settings().identifyMode, 0);
+    Click(12);
+    EXPECT_TRUE(TakeForwardFrames().empty());
+    QTest::mouseClick(identify, Qt::LeftButton, Qt::NoModifier, QPoint(8, identify->height() / 2));
+    EXPECT_EQ(view().settings().identifyMode, 1);
+}
+
+TEST_F(KelvaneViewTest, GroupSelectorHighlightsTheGroupAndSelectPicksIt) {
+    Start(1, kDialogOk, 0);
+    auto* selector = Find<QComboBox>("groupSelector");
+    QStringList entries;
+    for (int i = 0; i < selector->count(); ++i)
+        entries << selector->itemText(i);
+    EXPECT_EQ(entries, (QStringList{"None", "0", "1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11", "12", "13",
+                                    "14", "15"}));
+    EXPECT_EQ(selector->currentIndex(), 0);
+    EXPECT_EQ(Find<QLabel>("groupLabel")->text(), "Gruppenzugehörigkeit");
+
+    selector->setFocus();
+    for (int i = 0; i < 3; ++i)
+        QTest::keyClick(selector, Qt::Key_Down);  // entry 3: group 2
+    EXPECT_EQ(view().groupEntry(), 3);
+    for (int i = 0; i < kMatrixCellCount; ++i)
+        EXPECT_EQ(cell(i).groupHighlight, (i == 3 || i == 12) ? 1 : 0) << i;
+
+    QTest::mouseClick(Find<QPushButton>("selectButton"), Qt::LeftButton);
+    EXPECT_EQ(SelectedCells(), (std::vector<int>{3, 12}));
+    EXPECT_EQ(view().store().selectedCount, 2);
+
+    QTest::keyClick(selector, Qt::Key_Home);  // "None"
+    EXPECT_EQ(view().groupEntry(), 0);
+    EXPECT_EQ(cell(12).groupHighlight, 0);
+}
+
+TEST_F(KelvaneViewTest, SelectAllAndDeselectAllButtons) {
+    Start(1, kDialogOk, 0);
+    auto* selectAll = Find<QPushButton>("selectAllButton");
+    auto* deselectAll = Find<QPushButton>("deselectAllButton");
+    EXPECT_EQ(selectAll->text(), "Alle auswählen");
+    EXPECT_EQ(deselectAll->text(), "Nichts auswählen");
+
+    QTest::mouseClick(selectAll, Qt::LeftButton);
+    EXPECT_EQ(SelectedCells(), (std::vector<int>{3, 12, 40}));
+    EXPECT_EQ(PaneText(kPaneSelection), "List");
+    EXPECT_TRUE(frame->commandAction(C::Send)->isEnabled());
+
+    QTest::mouseClick(deselectAll, Qt::LeftButton);
+    EXPECT_TRUE(SelectedCells().empty());
+    EXPECT_EQ(PaneText(kPaneSelection), "NONE");
+    EXPECT_FALSE(frame->commandAction(C::Send)->isEnabled());
+}
+
+TEST_F(KelvaneViewTest, DisconnectDisablesThePanelAndAScanAfterConnectingEnablesIt) {
+    Start(1, kDialogOk, 0);
+    const std::vector<QWidget*> controls{&matrix(),
+                                         Find<QGroupBox>("devicesBox"),
+                                         Find<QCheckBox>("identifyBox"),
+                                         Find<QComboBox>("groupSelector"),
+                                         Find<QPushButton>("selectButton"),
+                                         Find<QPushButton>("selectAllButton"),
+                                         Find<QPushButton>("deselectAllButton"),
+                                         &frame->view().tabViews()};
+    for (QWidget* control : controls)
+        EXPECT_TRUE(control->isEnabled()) << control->objectName().toStdString();
+
+    Trigger(C::Disconnect);
+    for (QWidget* control : controls)
+        EXPECT_FALSE(control->isEnabled()) << control->objectName().toStdString();
+    Click(12);
+    EXPECT_TRUE(notifications.isEmpty());
+
+    prompts->Answer(kDialogOk);
+    Trigger(C::Connect);
+    for (QWidget* control : controls)
+        EXPECT_TRUE(control->isEnabled()) << control->objectName().toStdString();
+}
+
+// ------------------------------------------------------------------ tabs
+
+TEST_F(KelvaneViewTest, TabHostHasThreeRelabelledPagesAndEnablesThem) {
+    UseScenario(kThreeGearScenario);
+    WriteConfig(1, 0);
+    Create();
+    CTabViews& tabs = frame->view().tabViews();
+    ASSERT_EQ(tabs.count(), 3);
+    EXPECT_EQ((QStringList{tabs.tabText(0), tabs.tabText(1), tabs.tabText(2)}),
+              (QStringList{"Basic", "Scenes", "Info"}));
+    tabs.setCurrentIndex(2);
+
+    prompts->Answer(kDialogOk);
+    frame->InitialUpdate();
+    EXPECT_EQ((QStringList{tabs.tabText(0), tabs.tabText(1), tabs.tabText(2)}),
+              (QStringList{"Grundeinstellungen", "Szenen", "Info / Status"}));
+    EXPECT_EQ(tabs.currentIndex(), 0);
+    EXPECT_TRUE(tabs.page(CTabViews::kBasicPage)->isVisible());
+    EXPECT_FALSE(tabs.page(CTabViews::kInfoPage)->isVisible());
+    EXPECT_EQ(tabs.link().handle, view().link().handle);
+    EXPECT_EQ(tabs.link().bridgeAddress, view().link().bridgeAddress);
+
+    // After the scan found gear the basic and scenes tabs wait for a selection.
+    QPushButton* basicSend = tabs.page(CTabViews::kBasicPage)->sendButton();
+    QPushButton* scenesSend = tabs.page(CTabViews::kScenesPage)->sendButton();
+    EXPECT_EQ(basicSend->text(), "Senden");
+    EXPECT_FALSE(basicSend->isEnabled());
+    EXPECT_FALSE(scenesSend->isEnabled());
+    EXPECT_EQ(tabs.page(CTabViews::kInfoPage)->sendButton(), nullptr);
+    Click(12);
+    EXPECT_TRUE(basicSend->isEnabled());
+    EXPECT_TRUE(scenesSend->isEnabled());
+
+    // A tab switch keeps its page, also through a change of language.
+    tabs.setCurrentIndex(CTabViews::kScenesPage);
+    frame->view().mainView().ApplyLanguage();
+    EXPECT_EQ(tabs.currentIndex(), 1);
+    EXPECT_TRUE(tabs.page(CTabViews::kScenesPage)->isVisible());
+    EXPECT_EQ(tabs.tabText(1), "Szenen");
+}
+
+// ------------------------------------------------------------------ splash
+
+class SplashRecorder final : public QObject {
+public:
+    bool eventFilter(QObject* object, QEvent* event) override {
+        if (auto* splash = qobject_cast<SPLASH*>(object)) {
+            if (event->type() == QEvent::Show) {
+                shown << splash->frameGeometry();
+                owner = splash->parentWidget();
+                ownerCentre = owner->mapToGlobal(owner->rect().center());
+            } else if (event->type() == QEvent::Hide) {
+                ++hidden;
+            }
+        }
+        return false;
+    }
+    QList<QRect> shown;
+    int hidden = 0;
+    QWidget* owner = nullptr;
+    QPoint ownerCentre;
+};
+
+TEST_F(KelvaneViewTest, SplashIsShownCentredOverTheViewDuringSetUpOnly) {
+    SplashRecorder recorder;
+    qApp->installEventFilter(&recorder);
+    Start(0);
+    qApp->removeEventFilter(&recorder);
+    ASSERT_EQ(recorder.shown.size(), 1);
+    EXPECT_EQ(recorder.hidden, 1);
+    EXPECT_EQ(recorder.owner, &frame->view());
+    EXPECT_LE((recorder.shown[0].center() - recorder.ownerCentre).manhattanLength(), 1);
+    EXPECT_EQ(recorder.shown[0].size(), QSize(420, 240));
+
+    // The picture is drawn: its middle is not the background of an empty window.
+    auto* splash = frame->view().findChild<SPLASH*>();
+    ASSERT_TRUE(splash);
+    EXPECT_FALSE(splash->isVisible());
+    const QImage picture = splash->grab().toImage();
+    const QColor background = picture.pixelColor(10, 10), cellArea = picture.pixelColor(300, 100);
+    EXPECT_GT(background.blue(), background.red());  // the dark blue ground
+    EXPECT_NE(background, cellArea);
+}
+
+}  // namespace
