@@ -81,11 +81,15 @@ public:
 
     // The mouse protocol. Notifications go out through notifyTarget while the
     // call runs, and the target may change the model before the call goes on.
-    void Press(int32_t x, int32_t y);  // left button down
-    // Returns true when the four-headed move cursor is to be shown.
+    // Left button down.
+    void Press(int32_t x, int32_t y);
+    // Mouse moved, with or without buttons. Returns true when the four-headed
+    // move cursor is to be shown.
     bool Move(int32_t x, int32_t y, const MouseKeys& keys);
-    void Leave();  // the mouse left the control
-    void Release(int32_t x, int32_t y, const MouseKeys& keys);  // left button up
+    // The mouse left the control.
+    void Leave();
+    // Left button up.
+    void Release(int32_t x, int32_t y, const MouseKeys& keys);
 
     // Sends one notification to the target, if one is set.
     void Notify(int code, int index) const;

@@ -81,11 +81,11 @@ std::vector<MatrixPaintOp> PlanMatrixPaint(MatrixModel& model, const TextWidthFn
     // cells look the same as redrawing them after every cell: on each cell the
     // latest fill wins, the target's above the pressed one's.
     if (dragShown && model.buttonHeld == 1 && model.IsCell(model.pressedCell))
-        ops.push_back(diagonalFill(model.pressedCell, model.cells[size_t(model.pressedCell)].box,
-                                   MatrixFill::DragPressed));
+        ops.push_back(
+            diagonalFill(model.pressedCell, model.cells[size_t(model.pressedCell)].box, MatrixFill::DragPressed));
     if (dragShown && model.IsCell(model.targetCell) && model.IsCell(model.pressedCell))
-        ops.push_back(diagonalFill(model.targetCell, model.cells[size_t(model.targetCell)].box,
-                                   MatrixFill::DragTarget));
+        ops.push_back(
+            diagonalFill(model.targetCell, model.cells[size_t(model.targetCell)].box, MatrixFill::DragTarget));
 
     for (int index = 0; index < kMatrixCellCount; ++index)
         if (model.cells[size_t(index)].groupHighlight == 1)
@@ -96,8 +96,8 @@ std::vector<MatrixPaintOp> PlanMatrixPaint(MatrixModel& model, const TextWidthFn
                              model.cells[size_t(index)].cellText));
 
     if (model.dragEnabled == 1 && model.buttonHeld == 1) {
-        const CellBox follower{model.mouseX - model.cellWidth / 2, model.mouseY - model.cellHeight / 2,
-                               model.cellWidth, model.cellHeight};
+        const CellBox follower{model.mouseX - model.cellWidth / 2, model.mouseY - model.cellHeight / 2, model.cellWidth,
+                               model.cellHeight};
         ops.push_back(diagonalFill(-1, follower, MatrixFill::MouseFollower));
     }
     return ops;

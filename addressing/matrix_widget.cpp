@@ -45,11 +45,8 @@ void drawCentredText(QPainter& painter, const QFont& font, const MatrixPaintOp& 
 }  // namespace
 
 CMatrix::CMatrix(MatrixModel& model, QWidget* parent)
-    : QWidget(parent),
-      model_(model),
-      textFont_(QStringLiteral("Arial"), 10),
-      labelFont_(QStringLiteral("Arial"), 6) {
-    setMouseTracking(true);  // moves without a button count too
+    : QWidget(parent), model_(model), textFont_(QStringLiteral("Arial"), 10), labelFont_(QStringLiteral("Arial"), 6) {
+    setMouseTracking(true);                 // moves without a button count too
     setAttribute(Qt::WA_OpaquePaintEvent);  // every repaint covers the whole control
     // The model may outlive the control; a repaint request then goes nowhere.
     model_.repaintTarget = [control = QPointer<CMatrix>(this)] {
@@ -64,7 +61,8 @@ QImage CMatrix::Render() {
     QImage image(size(), QImage::Format_ARGB32_Premultiplied);
     QPainter painter(&image);
     const QFontMetrics labelMetrics(labelFont_, &image);
-    const auto plan = PlanMatrixPaint(model_, [&](const QString& text) { return labelMetrics.horizontalAdvance(text); });
+    const auto plan =
+        PlanMatrixPaint(model_, [&](const QString& text) { return labelMetrics.horizontalAdvance(text); });
     for (const MatrixPaintOp& op : plan) {
         switch (op.kind) {
             case MatrixPaintOp::Kind::Background:

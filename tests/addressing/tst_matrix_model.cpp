@@ -227,7 +227,8 @@ TEST_F(MatrixModelTest, DragSendsMovingPerMoveTrackPerCellChangeAtRepaintAndMove
     EXPECT_EQ(model.dragging, 1);
     Paint();
     EXPECT_TRUE(MoveTo(20));
-    Paint();  // same cell under the mouse: no second TRACK
+    // Same cell under the mouse: no second TRACK.
+    Paint();
     model.Move(36, 10, kLeft);  // in a gap: MOVING, but no cell to track
     Paint();
     EXPECT_TRUE(MoveTo(21));
@@ -334,8 +335,8 @@ TEST_F(MatrixModelTest, MovesWithOtherKeysNeitherHoldNorDrag) {
     SetPresent({10});
     Press(10);
     const MouseKeys others[] = {Held({&MouseKeys::left, &MouseKeys::shift}), Held({&MouseKeys::left, &MouseKeys::ctrl}),
-                                Held({&MouseKeys::left, &MouseKeys::right}), Held({&MouseKeys::left, &MouseKeys::middle}),
-                                kNone};
+                                Held({&MouseKeys::left, &MouseKeys::right}),
+                                Held({&MouseKeys::left, &MouseKeys::middle}), kNone};
     for (const MouseKeys& keys : others) {
         EXPECT_TRUE(MoveTo(20, keys));  // drag and drop is possible: repaint and move cursor
         EXPECT_EQ(model.buttonHeld, 0);
