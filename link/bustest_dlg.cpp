@@ -12,7 +12,6 @@ BustestDlg::BustestDlg(const BusLink& link, const QString& languageModulePath, Q
     auto* column = new QVBoxLayout(this);
     for (const BusTestButton& button : BusTestButtons()) {
         auto* push = new QPushButton(QString::fromLatin1(button.caption), this);
-        push->setAutoDefault(false);  // Enter must not broadcast by accident
         push->setMinimumWidth(180);
         connect(push, &QPushButton::clicked, this, [this, opcode = button.opcode] {
             dalikit_SendBusTest(link_, opcode);
