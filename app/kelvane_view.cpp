@@ -115,15 +115,15 @@ void CKelvaneView::BuildPanel() {
 
 void CKelvaneView::RunCommand(CommandAction action) {
     switch (action) {
-    case CommandAction::Settings:
-        OpenSettings();
-        break;
-    case CommandAction::BusTest:
-        OpenBusTest();
-        break;
-    default:
-        mainView_->Execute(action);
-        break;
+        case CommandAction::Settings:
+            OpenSettings();
+            break;
+        case CommandAction::BusTest:
+            OpenBusTest();
+            break;
+        default:
+            mainView_->Execute(action);
+            break;
     }
 }
 

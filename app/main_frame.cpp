@@ -37,13 +37,20 @@ struct ToolIcon {
 };
 
 constexpr ToolIcon kToolIcons[] = {
-    {CommandId::NewProjectTool, "new_project"}, {CommandId::SaveProjectTool, "save_project"},
-    {CommandId::OpenProjectTool, "open_project"}, {CommandId::SaveDeviceFile, "save_device"},
-    {CommandId::LoadDeviceFile, "load_device"}, {CommandId::Connect, "connect"},
-    {CommandId::Disconnect, "disconnect"}, {CommandId::SearchDevices, "search"},
-    {CommandId::Send, "send"}, {CommandId::ReadDevice, "read"},
-    {CommandId::ReadAll, "read_all"}, {CommandId::AddressTool, "addressing"},
-    {CommandId::GroupsTool, "groups"}, {CommandId::ScenesTool, "scenes"},
+    {CommandId::NewProjectTool, "new_project"},
+    {CommandId::SaveProjectTool, "save_project"},
+    {CommandId::OpenProjectTool, "open_project"},
+    {CommandId::SaveDeviceFile, "save_device"},
+    {CommandId::LoadDeviceFile, "load_device"},
+    {CommandId::Connect, "connect"},
+    {CommandId::Disconnect, "disconnect"},
+    {CommandId::SearchDevices, "search"},
+    {CommandId::Send, "send"},
+    {CommandId::ReadDevice, "read"},
+    {CommandId::ReadAll, "read_all"},
+    {CommandId::AddressTool, "addressing"},
+    {CommandId::GroupsTool, "groups"},
+    {CommandId::ScenesTool, "scenes"},
 };
 
 struct PaneTip {
@@ -70,18 +77,18 @@ QString IconPath(CommandId id) {
 void StylePane(QLabel& label, PaneStyle style) {
     QPalette palette = label.palette();
     switch (style) {
-    case PaneStyle::Offline:
-        palette.setColor(QPalette::Window, QColor(200, 0, 0));
-        palette.setColor(QPalette::WindowText, Qt::white);
-        break;
-    case PaneStyle::Online:
-        palette.setColor(QPalette::Window, QColor(0, 180, 0));
-        palette.setColor(QPalette::WindowText, Qt::white);
-        break;
-    case PaneStyle::Normal:
-        palette.setColor(QPalette::Window, palette.color(QPalette::Button));
-        palette.setColor(QPalette::WindowText, Qt::black);
-        break;
+        case PaneStyle::Offline:
+            palette.setColor(QPalette::Window, QColor(200, 0, 0));
+            palette.setColor(QPalette::WindowText, Qt::white);
+            break;
+        case PaneStyle::Online:
+            palette.setColor(QPalette::Window, QColor(0, 180, 0));
+            palette.setColor(QPalette::WindowText, Qt::white);
+            break;
+        case PaneStyle::Normal:
+            palette.setColor(QPalette::Window, palette.color(QPalette::Button));
+            palette.setColor(QPalette::WindowText, Qt::black);
+            break;
     }
     label.setPalette(palette);
 }
@@ -89,9 +96,8 @@ void StylePane(QLabel& label, PaneStyle style) {
 }  // namespace
 
 CMainFrame::CMainFrame(const ProgramPaths& paths, ViewDialogs dialogs, QWidget* parent)
-    : QMainWindow(parent,
-                  Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                      Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint) {
+    : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                              Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint) {
     InitKelvaneResources();
     setWindowIcon(QIcon(kAppIcon));
     setWindowTitle(LoadText(kCaptionText, QString()));

@@ -13,9 +13,8 @@ BustestDlg::BustestDlg(const BusLink& link, const QString& languageModulePath, Q
     for (const BusTestButton& button : BusTestButtons()) {
         auto* push = new QPushButton(QString::fromLatin1(button.caption), this);
         push->setMinimumWidth(180);
-        connect(push, &QPushButton::clicked, this, [this, opcode = button.opcode] {
-            dalikit_SendBusTest(link_, opcode);
-        });
+        connect(push, &QPushButton::clicked, this,
+                [this, opcode = button.opcode] { dalikit_SendBusTest(link_, opcode); });
         column->addWidget(push);
     }
     column->setSizeConstraint(QLayout::SetFixedSize);

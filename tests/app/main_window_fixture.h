@@ -9,8 +9,8 @@
 #include "kit/sim_backend.h"
 #include "tests/support/scripted_prompts.h"
 
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <QTemporaryDir>
 
 #include <memory>
 #include <set>

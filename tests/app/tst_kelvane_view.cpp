@@ -47,8 +47,7 @@ protected:
     }
     void MoveHoldingLeft(int index) {
         const QPoint at = Centre(index);
-        QMouseEvent move(QEvent::MouseMove, at, matrix().mapToGlobal(at), Qt::NoButton, Qt::LeftButton,
-                         Qt::NoModifier);
+        QMouseEvent move(QEvent::MouseMove, at, matrix().mapToGlobal(at), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(&matrix(), &move);
     }
     // The colour two pixels inside the cell's top-left corner as drawn now.

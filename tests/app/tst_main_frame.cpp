@@ -79,8 +79,7 @@ TEST_F(MainFrameStructureTest, MenuHoldsTheTableInOrderWithItsOwnTextsUntilTheLa
     EXPECT_EQ(MenuTitles(*frame), (QStringList{"Datei", "Optionen", "Extras", "Hilfe"}));
     EXPECT_EQ(MenuEntries(*frame, Menu::File),
               (QStringList{"Neues Projekt", "Projekt öffnen", "Projekt speichern", "&Beenden"}));
-    EXPECT_EQ(MenuEntries(*frame, Menu::Options),
-              (QStringList{"Gruppen", "Szenen", "Adressieren", "Einstellungen"}));
+    EXPECT_EQ(MenuEntries(*frame, Menu::Options), (QStringList{"Gruppen", "Szenen", "Adressieren", "Einstellungen"}));
     EXPECT_EQ(MenuEntries(*frame, Menu::Extras),
               (QStringList{"DALI bus zurücksetzten", "Alle Geräte aus", "Alle Gruppen entfernen",
                            "Alle Szenen entfernen", "Bus Test"}));
@@ -88,8 +87,7 @@ TEST_F(MainFrameStructureTest, MenuHoldsTheTableInOrderWithItsOwnTextsUntilTheLa
 
     frame->InitialUpdate();
     EXPECT_EQ(MenuTitles(*frame), (QStringList{"Datei", "Optionen", "Extras", "Hilfe"}));
-    EXPECT_EQ(MenuEntries(*frame, Menu::File),
-              (QStringList{"Neu", "Projekt öffnen", "Projekt speichern", "Beenden"}));
+    EXPECT_EQ(MenuEntries(*frame, Menu::File), (QStringList{"Neu", "Projekt öffnen", "Projekt speichern", "Beenden"}));
     EXPECT_EQ(MenuEntries(*frame, Menu::Options),
               (QStringList{"Gruppenübersicht", "Szenenübersicht", "Geräte adressieren", "Programmeinstellungen"}));
     EXPECT_EQ(MenuEntries(*frame, Menu::Extras),
@@ -100,11 +98,11 @@ TEST_F(MainFrameStructureTest, MenuHoldsTheTableInOrderWithItsOwnTextsUntilTheLa
 
 TEST_F(MainFrameStructureTest, ToolbarHasTheFourteenButtonsInGroupsWithTipsAndIcons) {
     Start(0);
-    EXPECT_EQ(ToolbarTips(*frame),
-              (QStringList{"Neues Projekt", "Projekt speichern", "Projekt öffnen", "|", "Gerätedaten speichern",
-                           "Gerätedaten laden", "|", "Verbinden", "Verbindung trennen", "|", "Geräte Suchen", "Senden",
-                           "Auslesen", "Alle Geräte auslesen", "|", "Adressierung", "Gruppenübersicht",
-                           "Szenenübersicht"}));
+    EXPECT_EQ(
+        ToolbarTips(*frame),
+        (QStringList{"Neues Projekt", "Projekt speichern", "Projekt öffnen", "|", "Gerätedaten speichern",
+                     "Gerätedaten laden", "|", "Verbinden", "Verbindung trennen", "|", "Geräte Suchen", "Senden",
+                     "Auslesen", "Alle Geräte auslesen", "|", "Adressierung", "Gruppenübersicht", "Szenenübersicht"}));
     QToolBar* toolbar = frame->toolbar();
     EXPECT_EQ(toolbar->iconSize(), QSize(24, 24));
     EXPECT_TRUE(toolbar->isMovable());
@@ -207,13 +205,12 @@ TEST_F(MainFrameCommandsTest, AtStartOnlyNewOpenAndConnectOnTheToolbarAndNewExit
 
 TEST_F(MainFrameCommandsTest, ConnectAndScanSwitchTheirColumnsOn) {
     Start(1, kDialogOk);
-    EXPECT_EQ(EnabledToolbarButtons(), (Commands{C::NewProjectTool, C::SaveProjectTool, C::OpenProjectTool,
-                                                 C::Disconnect, C::SearchDevices, C::ReadAll, C::AddressTool,
-                                                 C::GroupsTool, C::ScenesTool}));
-    EXPECT_EQ(EnabledMenuEntries(),
-              (Commands{C::NewProjectMenu, C::OpenProjectMenu, C::SaveProjectMenu, C::Exit, C::GroupsMenu,
-                        C::ScenesMenu, C::AddressMenu, C::Settings, C::ResetBus, C::AllOff, C::RemoveAllGroups,
-                        C::RemoveAllScenes, C::BusTest}));
+    EXPECT_EQ(EnabledToolbarButtons(),
+              (Commands{C::NewProjectTool, C::SaveProjectTool, C::OpenProjectTool, C::Disconnect, C::SearchDevices,
+                        C::ReadAll, C::AddressTool, C::GroupsTool, C::ScenesTool}));
+    EXPECT_EQ(EnabledMenuEntries(), (Commands{C::NewProjectMenu, C::OpenProjectMenu, C::SaveProjectMenu, C::Exit,
+                                              C::GroupsMenu, C::ScenesMenu, C::AddressMenu, C::Settings, C::ResetBus,
+                                              C::AllOff, C::RemoveAllGroups, C::RemoveAllScenes, C::BusTest}));
     EXPECT_EQ(PaneText(kPaneSerial), "SN: 0000E001");
     EXPECT_EQ(PaneText(kPaneRevision), "Rev: 0.1.2.3");
     EXPECT_EQ(PaneText(kPaneCount), "3/64");
@@ -221,15 +218,15 @@ TEST_F(MainFrameCommandsTest, ConnectAndScanSwitchTheirColumnsOn) {
 
 TEST_F(MainFrameCommandsTest, ConnectWithoutScanLeavesTheScanColumnOff) {
     Start(1, kDialogCancel);
-    EXPECT_EQ(EnabledToolbarButtons(), (Commands{C::NewProjectTool, C::OpenProjectTool, C::Disconnect,
-                                                 C::SearchDevices, C::AddressTool}));
+    EXPECT_EQ(EnabledToolbarButtons(),
+              (Commands{C::NewProjectTool, C::OpenProjectTool, C::Disconnect, C::SearchDevices, C::AddressTool}));
     EXPECT_FALSE(frame->commandAction(C::GroupsMenu)->isEnabled());
 
     // The toolbar's search button runs the search; gear found switch the scan column on.
     Trigger(C::SearchDevices);
-    EXPECT_EQ(EnabledToolbarButtons(), (Commands{C::NewProjectTool, C::SaveProjectTool, C::OpenProjectTool,
-                                                 C::Disconnect, C::SearchDevices, C::ReadAll, C::AddressTool,
-                                                 C::GroupsTool, C::ScenesTool}));
+    EXPECT_EQ(EnabledToolbarButtons(),
+              (Commands{C::NewProjectTool, C::SaveProjectTool, C::OpenProjectTool, C::Disconnect, C::SearchDevices,
+                        C::ReadAll, C::AddressTool, C::GroupsTool, C::ScenesTool}));
     EXPECT_EQ(PaneText(kPaneCount), "3/64");
 }
 

@@ -6,10 +6,10 @@
 
 #include "tests/app/xvfb_session.h"
 
+#include <gtest/gtest.h>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 #include <X11/keysym.h>
 

@@ -4,13 +4,13 @@
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 
-#include <csignal>
 #include <fcntl.h>
-#include <cstring>
 #include <spawn.h>
 #include <sys/select.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <csignal>
+#include <cstring>
 
 extern char** environ;
 
@@ -24,7 +24,8 @@ namespace {
 // Xvfb writes the display number it chose to this descriptor once it listens.
 pid_t StartServer(int displayFd) {
     const std::string fd = std::to_string(displayFd);
-    const char* argv[] = {"Xvfb", "-displayfd", fd.c_str(), "-nolisten", "tcp", "-screen", "0", "1280x1024x24", nullptr};
+    const char* argv[] = {"Xvfb",    "-displayfd", fd.c_str(),     "-nolisten", "tcp",
+                          "-screen", "0",          "1280x1024x24", nullptr};
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
@@ -76,17 +77,17 @@ bool XvfbSession::NextEvent(Event& event, std::chrono::steady_clock::time_point 
             XEvent x;
             XNextEvent(display_, &x);
             switch (x.type) {
-            case MapNotify:
-                event = {MapNotify, x.xmap.window};
-                return true;
-            case UnmapNotify:
-                event = {UnmapNotify, x.xunmap.window};
-                return true;
-            case DestroyNotify:
-                event = {DestroyNotify, x.xdestroywindow.window};
-                return true;
-            default:
-                break;
+                case MapNotify:
+                    event = {MapNotify, x.xmap.window};
+                    return true;
+                case UnmapNotify:
+                    event = {UnmapNotify, x.xunmap.window};
+                    return true;
+                case DestroyNotify:
+                    event = {DestroyNotify, x.xdestroywindow.window};
+                    return true;
+                default:
+                    break;
             }
         }
         const auto left = until - std::chrono::steady_clock::now();
