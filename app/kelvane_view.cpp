@@ -41,6 +41,29 @@ ViewDialogs WithProgramDialogs(ViewDialogs dialogs) {
     return dialogs;
 }
 
+// The view's wait dialog, noting while a job shows it.
+class JobWaitDialog final : public WaitDialog {
+public:
+    JobWaitDialog(std::unique_ptr<WaitDialog> dialog, bool& running) : dialog_(std::move(dialog)), running_(running) {}
+
+    void Show(const WaitDialogRequest& request) override {
+        running_ = true;
+        dialog_->Show(request);
+    }
+    void SetProgressText(const QString& text) override { dialog_->SetProgressText(text); }
+    void Step() override { dialog_->Step(); }
+    bool CancelRequested() const override { return dialog_->CancelRequested(); }
+    void Hide() override {
+        dialog_->Hide();
+        running_ = false;
+    }
+    void ProcessPendingEvents() override { dialog_->ProcessPendingEvents(); }
+
+private:
+    std::unique_ptr<WaitDialog> dialog_;
+    bool& running_;
+};
+
 template <typename Control>
 Control* NewControl(const char* objectName, const char* caption, QWidget* parent) {
     auto* control = new Control(QString::fromLatin1(caption), parent);
@@ -54,7 +77,7 @@ CKelvaneView::CKelvaneView(const ProgramPaths& paths, ViewDialogs dialogs, QWidg
     : QWidget(parent), paths_(paths) {
     dialogs = WithProgramDialogs(std::move(dialogs));
     prompts_ = dialogs.makePrompts(settings_, window());
-    waitDialog_ = dialogs.makeWaitDialog(this);
+    waitDialog_ = std::make_unique<JobWaitDialog>(dialogs.makeWaitDialog(this), jobRunning_);
     tabs_ = new CTabViews([this] { mainView_->OwnCommand(WM_OWN_COMMAND_SEND, 0); }, this);
     mainView_ = std::make_unique<MainView>(ViewServices{paths_, settings_, *prompts_, *waitDialog_, *this, *tabs_});
     BuildPanel();
@@ -114,6 +137,7 @@ void CKelvaneView::BuildPanel() {
 }
 
 void CKelvaneView::RunCommand(CommandAction action) {
+    ++commandsRunning_;
     switch (action) {
         case CommandAction::Settings:
             OpenSettings();
@@ -125,6 +149,7 @@ void CKelvaneView::RunCommand(CommandAction action) {
             mainView_->Execute(action);
             break;
     }
+    --commandsRunning_;
 }
 
 void CKelvaneView::OpenSettings() {

@@ -56,6 +56,10 @@ public:
     // "Bus Test": the bus test dialog on the view's link.
     void OpenBusTest();
 
+    // True while a command runs or a job shows the wait dialog: both let
+    // window events run between their bus transactions.
+    bool busy() const { return commandsRunning_ > 0 || jobRunning_; }
+
     // ViewSurface
     void ShowSplash() override;
     void HideSplash() override;
@@ -83,6 +87,8 @@ private:
     Settings settings_;
     std::unique_ptr<Prompts> prompts_;
     std::unique_ptr<WaitDialog> waitDialog_;
+    bool jobRunning_ = false;
+    int commandsRunning_ = 0;
     CTabViews* tabs_;
     std::unique_ptr<MainView> mainView_;
 

@@ -187,6 +187,12 @@ QMenu* CMainFrame::menu(Menu menu) const {
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
+    // Commands and jobs let window events run between their bus
+    // transactions; closing then would close the interface under them.
+    if (view_->busy()) {
+        event->ignore();
+        return;
+    }
     view_->mainView().OwnCommand(WM_OWN_COMMAND_CLOSE, 0);
     QMainWindow::closeEvent(event);
 }

@@ -35,7 +35,8 @@ public:
     QLabel* pane(int index) const { return panes_[size_t(index)]; }
 
 protected:
-    // Sends the view the close notification first, then closes.
+    // Sends the view the close notification first, then closes; refused
+    // while a command or a job runs.
     void closeEvent(QCloseEvent* event) override;
 
 private:

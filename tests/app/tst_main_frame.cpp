@@ -5,6 +5,7 @@
 
 #include "addressing/own_command.h"
 #include "app/tab_views.h"
+#include "devices/wait_dlg.h"
 #include "link/bustest_dlg.h"
 #include "sim/dali_bus.h"
 #include "storage/settings_dlg.h"
@@ -360,6 +361,42 @@ TEST_F(MainFrameCommandRunTest, ExitClosesTheWindowThroughTheSameNotification) {
     Trigger(C::Exit);
     EXPECT_FALSE(frame->isVisible());
     EXPECT_FALSE(InterfaceOpen(handle));
+}
+
+TEST_F(MainFrameCommandRunTest, CloseIsRefusedWhileACommandRunsAndTheCommandFinishes) {
+    Start(1, kDialogCancel);
+    const KitHandle handle = view().link().handle;
+    std::vector<bool> closeResults;
+    // Runs at the first window events the search lets run.
+    QTimer::singleShot(0, [&] { closeResults.push_back(frame->close()); });
+    Trigger(C::SearchDevices);
+    EXPECT_EQ(closeResults, std::vector<bool>{false});
+    EXPECT_TRUE(frame->isVisible());
+    EXPECT_TRUE(InterfaceOpen(handle));
+    EXPECT_EQ(PaneText(kPaneCount), "3/64");
+    EXPECT_TRUE(frame->close());
+    EXPECT_FALSE(InterfaceOpen(handle));
+}
+
+TEST_F(MainFrameCommandRunTest, CloseIsRefusedWhileTheStartUpScanShowsItsWaitDialog) {
+    UseScenario(kThreeGearScenario);
+    WriteConfig(1, 0);
+    Create();
+    prompts->Answer(kDialogOk);
+    std::vector<bool> closeResults;
+    QTimer whileWaiting;
+    QObject::connect(&whileWaiting, &QTimer::timeout, [&] {
+        auto* waitDialog = frame->findChild<CWaitDlg*>();
+        if (closeResults.empty() && waitDialog && waitDialog->isVisible())
+            closeResults.push_back(frame->close());
+    });
+    whileWaiting.start(0);
+    frame->InitialUpdate();
+    whileWaiting.stop();
+    EXPECT_EQ(closeResults, std::vector<bool>{false});
+    EXPECT_TRUE(frame->isVisible());
+    EXPECT_TRUE(InterfaceOpen(view().link().handle));
+    EXPECT_EQ(PaneText(kPaneCount), "3/64");
 }
 
 }  // namespace
