@@ -5,6 +5,7 @@
 #include "storage/load_text.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QMenuBar>
@@ -99,7 +100,7 @@ CMainFrame::CMainFrame(const ProgramPaths& paths, ViewDialogs dialogs, QWidget* 
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                               Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint) {
     InitKelvaneResources();
-    setWindowIcon(QIcon(kAppIcon));
+    QApplication::setWindowIcon(QIcon(kAppIcon));  // every window of the program, dialogs too
     setWindowTitle(LoadText(kCaptionText, QString()));
     // The view is created with its window in place, so its dialogs have an owner.
     view_ = new CKelvaneView(paths, std::move(dialogs), this);
