@@ -22,29 +22,32 @@ constexpr StringId kTitleSearching = 189, kTextSearching = 199, kCaptionCancel =
 const QString kStatePrefix = QStringLiteral("State: ");
 const QString kErrorPrefix = QStringLiteral("DALI Error: ");
 
-// One query and the idle wait after it; the answer as it stands.
-uint8_t ask(const BusLink& link, uint8_t address, uint8_t opcode, uint8_t& status) {
+// One query and the idle wait after it; the answer as it stands. Window
+// events run after every query, so the window stays responsive (a query and
+// its waits take about 50 ms of bus time).
+uint8_t ask(BusScanContext& c, uint8_t address, uint8_t opcode, uint8_t& status) {
     uint8_t answer = 0;
     status = 0;
-    dalikit_Query(link, address, opcode, answer, status);
-    dalikit_WaitIdle(link);
+    dalikit_Query(c.link, address, opcode, answer, status);
+    dalikit_WaitIdle(c.link);
+    c.processPendingEvents();
     return answer;
 }
 
 // Reads groups, device type and (device type 6) the dimming curve of the gear
 // at this address; returns the status of the last query.
-uint8_t readFoundGear(const BusLink& link, int address, DeviceRecord& record) {
+uint8_t readFoundGear(BusScanContext& c, int address, DeviceRecord& record) {
     const uint8_t a = dali::commandAddress(address);
     uint8_t status = 0;
     record.present = 1;
-    const uint8_t low = ask(link, a, kQueryGroupsLow, status);
-    const uint8_t high = ask(link, a, kQueryGroupsHigh, status);
+    const uint8_t low = ask(c, a, kQueryGroupsLow, status);
+    const uint8_t high = ask(c, a, kQueryGroupsHigh, status);
     record.SetGroupMask(uint16_t(high << 8 | low));
-    record.deviceType = ask(link, a, kQueryDeviceType, status);
+    record.deviceType = ask(c, a, kQueryDeviceType, status);
     if (record.deviceType == 6) {
-        dalikit_Send(link, kEnableDeviceType, 0x06);
-        dalikit_WaitIdle(link);
-        record.dimmingCurve = ask(link, a, kQueryDimmingCurve, status);
+        dalikit_Send(c.link, kEnableDeviceType, 0x06);
+        dalikit_WaitIdle(c.link);
+        record.dimmingCurve = ask(c, a, kQueryDimmingCurve, status);
     }
     return status;
 }
@@ -87,11 +90,11 @@ BusScanResult RunBusScan(BusScanContext& c) {
     int asks = 0;  // of the current address
     while (true) {
         uint8_t s = 0;
-        ask(link, dali::commandAddress(address), kQueryStatus, s);
+        ask(c, dali::commandAddress(address), kQueryStatus, s);
         ++asks;
         if (s & kStatusValid) {
             if ((s & kLengthMask) == 1) {
-                s = readFoundGear(link, address, c.store.workingTable[size_t(address)]);
+                s = readFoundGear(c, address, c.store.workingTable[size_t(address)]);
                 c.matrix.cells[size_t(address)].present = 1;
                 c.repaintMatrix();
                 c.processPendingEvents();
