@@ -60,6 +60,14 @@ JobOutcome sweep() {
     return {true, std::to_string(sweepShortAddresses(*link)) + " gear answered"};
 }
 
+JobOutcome scan() {
+    const std::optional<BusLink> link = connectFirstInterface();
+    if (!link)
+        return {false, "no interface with a bridge"};
+    const int found = scanBus(*link);
+    return {found >= 0, std::to_string(found) + " gear found and read"};
+}
+
 // Host CPU per query transaction, apart from the bus time it simulates.
 JobOutcome query() {
     constexpr int kQueries = 10000;
@@ -89,6 +97,8 @@ JobOutcome search() {
 constexpr BenchJob kJobs[] = {
     {"sweep", demoGear, sweep},
     {"sweep-64", gearAtEveryAddress, sweep},
+    {"scan", demoGear, scan},
+    {"scan-64", gearAtEveryAddress, scan},
     {"search-64", unaddressedGear, search},
     {"query", gearAtAddressZero, query},
 };

@@ -40,6 +40,10 @@ std::optional<BusLink> connectFirstInterface();
 // TERMINATE. Returns the number of addresses that answered.
 int sweepShortAddresses(const BusLink& link);
 
+// The main view's bus scan of all 64 short addresses; the number of gear found,
+// or -1 when the bus was busy or in error.
+int scanBus(const BusLink& link);
+
 // The addressing assistant's random-address search ("new addressing": every
 // gear loses its short address, INITIALISE 0x00, RANDOMISE, then for each gear
 // the binary search with SEARCHADDRH/M/L and COMPARE, PROGRAM SHORT ADDRESS,
