@@ -377,7 +377,7 @@ constexpr Field<InterfaceScenario> kInterfaceFields[] = {
 };
 
 std::string defaultSerial(size_t index) {
-    char serial[16];
+    char serial[24];
     std::snprintf(serial, sizeof serial, "%08zX", index + 1);
     return serial;
 }
