@@ -134,6 +134,20 @@ TEST(Connect, OneInterfaceGoesOnlineAndOffersTheScan) {
                               C::AddressTool, C::GroupsTool, C::ScenesTool}));
 }
 
+TEST(Connect, ConnectingAgainToTheSameInterfaceAsksNothing) {
+    HeadlessView h(kTwoGear);
+    h.WriteConfig(0, 0, 1);
+    MainView& view = h.Start();
+    h.prompts.Answer(kDialogCancel);
+    view.Connect();
+    h.TakeForwardFrames();
+    view.Connect();
+    EXPECT_EQ(h.prompts.confirmations.size(), 1u);
+    EXPECT_TRUE(h.prompts.messages.empty());
+    EXPECT_EQ(view.interfaceConnected(), 1);
+    EXPECT_TRUE(h.TakeForwardFrames().empty());
+}
+
 TEST(Connect, DecliningTheSearchLeavesTheMatrixEmptyAndTheTabsDisabled) {
     HeadlessView h(kTwoGear);
     h.WriteConfig(0, 0, 1);
