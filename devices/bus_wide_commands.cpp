@@ -21,8 +21,12 @@ void reportOutcome(Prompts& prompts, bool succeeded) {
     prompts.ShowMessage(kInformation, succeeded ? kSucceeded : kFailed);
 }
 
-// The same repeated broadcast for n = 0..15 under the wait dialog.
-void broadcastSixteen(BusWideContext& c, uint8_t firstOpcode) {
+// Asks, then sends the repeated broadcast firstOpcode + n for n = 0..15 under
+// the wait dialog and brings every present record in step. Transaction
+// results are not looked at: the records follow the command all the same.
+void removeFromAll(BusWideContext& c, StringId questionId, uint8_t firstOpcode, void (*clear)(DeviceRecord&)) {
+    if (c.prompts.AskConfirmation(kRemove, questionId, kYes, kNo, 0) != kDialogOk)
+        return;
     const QString& module = c.languageModulePath;
     c.waitDialog.Show({LoadText(kWriting, module), LoadText(kWaitWriting, module), 1, 0, {}, 16});
     for (uint8_t n = 0; n < 16; ++n) {
@@ -31,6 +35,10 @@ void broadcastSixteen(BusWideContext& c, uint8_t firstOpcode) {
         c.waitDialog.Step();
         c.processPendingEvents();
     }
+    for (DeviceRecord& record : c.store.workingTable)
+        if (record.present == 1)
+            clear(record);
+    c.waitDialog.Hide();
 }
 
 }  // namespace
@@ -56,21 +64,10 @@ void AllOff(BusWideContext& c) {
 }
 
 void RemoveAllGroups(BusWideContext& c) {
-    if (c.prompts.AskConfirmation(kRemove, kRemoveGroupsQuestion, kYes, kNo, 0) != kDialogOk)
-        return;
-    broadcastSixteen(c, kRemoveFromGroup);
-    for (DeviceRecord& record : c.store.workingTable)
-        if (record.present == 1)
-            record.SetGroupMask(0);
-    c.waitDialog.Hide();
+    removeFromAll(c, kRemoveGroupsQuestion, kRemoveFromGroup, [](DeviceRecord& record) { record.SetGroupMask(0); });
 }
 
 void RemoveAllScenes(BusWideContext& c) {
-    if (c.prompts.AskConfirmation(kRemove, kRemoveScenesQuestion, kYes, kNo, 0) != kDialogOk)
-        return;
-    broadcastSixteen(c, kRemoveFromScene);
-    for (DeviceRecord& record : c.store.workingTable)
-        if (record.present == 1)
-            record.sceneLevel = kAllScenesMasked;
-    c.waitDialog.Hide();
+    removeFromAll(c, kRemoveScenesQuestion, kRemoveFromScene,
+                  [](DeviceRecord& record) { record.sceneLevel = kAllScenesMasked; });
 }
