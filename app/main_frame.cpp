@@ -66,7 +66,6 @@ constexpr PaneTip kPaneTips[] = {
 constexpr StringId kCaptionText = 57344;
 constexpr QSize kToolIconSize(24, 24);
 const QString kAppIcon = QStringLiteral(":/icons/kelvane.svg");
-const QString kVersionPrefix = QStringLiteral("Version ");
 
 QString IconPath(CommandId id) {
     for (const ToolIcon& icon : kToolIcons)
@@ -227,9 +226,9 @@ void CMainFrame::ApplyLanguage(const QString& languageModulePath) {
     for (const CommandInfo& command : CommandTable()) {
         QAction* action = actions_[command.id];
         if (command.menu != Menu::None) {
-            // "Über" shows the program version, whatever the module holds.
-            action->setText(command.id == CommandId::About ? kVersionPrefix + VersionText()
-                                                           : LoadText(command.menuTextId, languageModulePath));
+            // "Über" shows its text followed by the program version.
+            const QString text = LoadText(command.menuTextId, languageModulePath);
+            action->setText(command.id == CommandId::About ? text + VersionText() : text);
         } else {
             const QString tip = ToolTipText(LoadText(command.tipId, languageModulePath));
             action->setText(tip);
