@@ -21,7 +21,7 @@ namespace {
 constexpr uint16_t kVendor = 0x1A2B;
 using Report = std::array<uint8_t, 8>;
 
-struct InterfaceSpec {
+struct AttachedInterface {
     std::string path;
     int interfaceNumber = 1;
     std::string usbDevice = "/sys/devices/pci0000:00/usb1/1-2";
@@ -30,7 +30,7 @@ struct InterfaceSpec {
     uint16_t vendorId = kVendor;
 };
 
-kit::HidInterfaceInfo hidInterface(const InterfaceSpec& s) {
+kit::HidInterfaceInfo hidInterface(const AttachedInterface& s) {
     return {s.path, s.vendorId, s.productId, s.serial, s.interfaceNumber, s.usbDevice};
 }
 
@@ -39,10 +39,10 @@ protected:
     void SetUp() override { kit::installBackend(std::make_shared<kit::HidBackend>(api, kVendor)); }
     void TearDown() override { kit::installBackend(nullptr); }
 
-    void attach(std::initializer_list<InterfaceSpec> specs) {
+    void attach(std::initializer_list<AttachedInterface> interfaces) {
         api->attached.clear();
-        for (const InterfaceSpec& spec : specs)
-            api->attached.push_back(hidInterface(spec));
+        for (const AttachedInterface& attached : interfaces)
+            api->attached.push_back(hidInterface(attached));
     }
     FakeHidApi::Node& node(const std::string& path) { return api->node(path); }
 
