@@ -28,6 +28,12 @@ std::vector<QString> paneTexts(const MainView& view) {
     return texts;
 }
 
+// Starts without auto-connect and identify mode.
+MainView& StartOffline(HeadlessView& h) {
+    h.WriteConfig(0, 0, 1);
+    return h.Start();
+}
+
 const std::string kTwoGear = OneInterfaceScenario({R"({"shortAddress": 3, "deviceType": 0})",
                                                    R"({"shortAddress": 5, "deviceType": 6, "groups": [1]})"});
 
@@ -104,8 +110,7 @@ TEST(StartUp, AutoConnectWithoutAnyInterfaceShowsTheMessageOnceAndStaysOffline) 
 
 TEST(Connect, OneInterfaceGoesOnlineAndOffersTheScan) {
     HeadlessView h(kTwoGear);
-    h.WriteConfig(0, 0, 1);
-    MainView& view = h.Start();
+    MainView& view = StartOffline(h);
     h.prompts.Answer(kDialogOk);
     view.Connect();
 
@@ -136,8 +141,7 @@ TEST(Connect, OneInterfaceGoesOnlineAndOffersTheScan) {
 
 TEST(Connect, ConnectingAgainToTheSameInterfaceAsksNothing) {
     HeadlessView h(kTwoGear);
-    h.WriteConfig(0, 0, 1);
-    MainView& view = h.Start();
+    MainView& view = StartOffline(h);
     h.prompts.Answer(kDialogCancel);
     view.Connect();
     h.TakeForwardFrames();
@@ -150,8 +154,7 @@ TEST(Connect, ConnectingAgainToTheSameInterfaceAsksNothing) {
 
 TEST(Connect, DecliningTheSearchLeavesTheMatrixEmptyAndTheTabsDisabled) {
     HeadlessView h(kTwoGear);
-    h.WriteConfig(0, 0, 1);
-    MainView& view = h.Start();
+    MainView& view = StartOffline(h);
     h.prompts.Answer(kDialogCancel);
     view.Connect();
 
@@ -167,8 +170,7 @@ TEST(Connect, DecliningTheSearchLeavesTheMatrixEmptyAndTheTabsDisabled) {
 
 TEST(Connect, TwoQuorrelInterfacesShowTheChooserAndCancelLeavesTheViewOffline) {
     HeadlessView h(R"({"timeScale": 0, "interfaces": [ {"serial": "0000ABCD"}, {"serial": "00001234"} ]})");
-    h.WriteConfig(0, 0, 1);
-    MainView& view = h.Start();
+    MainView& view = StartOffline(h);
     h.prompts.ChooseEntry(-1);
     view.Connect();
 
@@ -183,8 +185,7 @@ TEST(Connect, TwoQuorrelInterfacesShowTheChooserAndCancelLeavesTheViewOffline) {
 TEST(Connect, TheChosenInterfaceIsTheOneUsed) {
     HeadlessView h(R"({"timeScale": 0, "interfaces": [ {"serial": "0000ABCD"},
         {"serial": "00001234", "bus": {"gear": [{"shortAddress": 7}]}} ]})");
-    h.WriteConfig(0, 0, 1);
-    MainView& view = h.Start();
+    MainView& view = StartOffline(h);
     h.prompts.ChooseEntry(1);
     h.prompts.Answer(kDialogOk);
     view.Connect();
@@ -198,8 +199,7 @@ TEST(Connect, TheChosenInterfaceIsTheOneUsed) {
 TEST(Connect, AQuorrelBesideAnotherProductIsUsedWithoutTheChooser) {
     HeadlessView h(R"({"timeScale": 0, "interfaces": [ {"serial": "0000FFFF", "productId": "0x1503"},
         {"serial": "00001234", "bus": {"gear": [{"shortAddress": 7}]}} ]})");
-    h.WriteConfig(0, 0, 1);
-    MainView& view = h.Start();
+    MainView& view = StartOffline(h);
     h.prompts.Answer(kDialogOk);
     view.Connect();
 
@@ -210,8 +210,7 @@ TEST(Connect, AQuorrelBesideAnotherProductIsUsedWithoutTheChooser) {
 
 TEST(Connect, InterfacesOfOtherProductsOnlyAreRefused) {
     HeadlessView h(R"({"timeScale": 0, "interfaces": [ {"productId": "0x1500"} ]})");
-    h.WriteConfig(0, 0, 1);
-    MainView& view = h.Start();
+    MainView& view = StartOffline(h);
     view.Connect();
     ASSERT_EQ(h.prompts.messages.size(), 1u);
     EXPECT_EQ(h.prompts.messages[0].title, "Keine DALI-Master");
@@ -221,8 +220,7 @@ TEST(Connect, InterfacesOfOtherProductsOnlyAreRefused) {
 
 TEST(Connect, AMissingBridgeStillConnectsWithAddressZeroAndNoRevision) {
     HeadlessView h(R"({"timeScale": 0, "interfaces": [ {"bridgeAddress": null} ]})");
-    h.WriteConfig(0, 0, 1);
-    MainView& view = h.Start();
+    MainView& view = StartOffline(h);
     h.prompts.Answer(kDialogOk);
     view.Connect();
     EXPECT_EQ(view.interfaceConnected(), 1);
@@ -233,8 +231,7 @@ TEST(Connect, AMissingBridgeStillConnectsWithAddressZeroAndNoRevision) {
 
 TEST(Connect, ConnectingWhileAProjectIsShownOfflineAsksFirst) {
     HeadlessView h(kTwoGear);
-    h.WriteConfig(0, 0, 1);
-    MainView& view = h.Start();
+    MainView& view = StartOffline(h);
     view.projectLoaded = 1;
     view.store().workingTable[9].present = 1;
     h.prompts.Answer(kDialogCancel);
@@ -256,8 +253,7 @@ TEST(Connect, ConnectingWhileAProjectIsShownOfflineAsksFirst) {
 
 TEST(Disconnect, GoesOfflineKeepsBusTestAndTheHandle) {
     HeadlessView h(kTwoGear);
-    h.WriteConfig(0, 0, 1);
-    MainView& view = h.Start();
+    MainView& view = StartOffline(h);
     h.prompts.Answer(kDialogOk);
     view.Connect();
     const KitHandle handle = view.link().handle;
@@ -281,8 +277,7 @@ TEST(Disconnect, GoesOfflineKeepsBusTestAndTheHandle) {
 
 TEST(Disconnect, ADirtyProjectRunsTheSaveFlowBeforeClearing) {
     HeadlessView h(kTwoGear);
-    h.WriteConfig(0, 0, 1);
-    MainView& view = h.Start();
+    MainView& view = StartOffline(h);
     h.prompts.Answer(kDialogOk);
     view.Connect();
     int presentWhenSaving = -1;
@@ -295,8 +290,7 @@ TEST(Disconnect, ADirtyProjectRunsTheSaveFlowBeforeClearing) {
 
 TEST(Close, TheCloseNotificationClosesTheInterfaceAndTheViewClosesItHarmlesslyAgain) {
     HeadlessView h(kTwoGear);
-    h.WriteConfig(0, 0, 1);
-    MainView& view = h.Start();
+    MainView& view = StartOffline(h);
     h.prompts.Answer(kDialogCancel);
     view.Connect();
     bool saved = false;
