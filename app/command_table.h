@@ -63,7 +63,7 @@ struct CommandInfo {
     CommandAction action;
     Menu menu;                // Menu::None: toolbar only
     const char16_t* menuText; // the menu entry before the language is applied
-    StringId menuTextId;      // the menu entry after the language is applied (About: followed by the version)
+    StringId menuTextId;      // the menu entry after the language is applied (0 for About: "Version " and the version)
     int toolbarPosition;      // 1..14 from the left, 0: not on the toolbar
     StringId tipId;           // the toolbar tip's text
     EnableRule rule;

@@ -170,7 +170,7 @@ int MainView::ScanBus() {
         return result.presentCount;
     SetPane(kPaneCount, QStringLiteral("%1/64").arg(result.presentCount));
     offlineMode_ = 0;
-    if (!result.unclearAddresses.empty())
+    if (!result.sharedAddresses.empty())
         services_.prompts.ShowMessage(kWarning, kAddressSharedText);
     return result.presentCount;
 }

@@ -220,15 +220,15 @@ void CMainFrame::RenderStatus() {
 }
 
 void CMainFrame::ApplyLanguage(const QString& languageModulePath) {
-    setWindowTitle(LoadText(kCaptionText, languageModulePath));
+    // The caption keeps the built-in text: modules relabel menus, not the title.
     for (const MenuInfo& info : kMenus)
         menus_[info.menu]->setTitle(LoadText(info.textId, languageModulePath));
     for (const CommandInfo& command : CommandTable()) {
         QAction* action = actions_[command.id];
         if (command.menu != Menu::None) {
-            // "Über" shows its text followed by the program version.
-            const QString text = LoadText(command.menuTextId, languageModulePath);
-            action->setText(command.id == CommandId::About ? text + VersionText() : text);
+            // "Über" turns into the program version, a text of no module.
+            action->setText(command.id == CommandId::About ? QStringLiteral("Version ") + VersionText()
+                                                           : LoadText(command.menuTextId, languageModulePath));
         } else {
             const QString tip = ToolTipText(LoadText(command.tipId, languageModulePath));
             action->setText(tip);

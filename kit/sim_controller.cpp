@@ -87,7 +87,14 @@ void SimController::close() {
     i2cEnabled_ = false;
 }
 
-void SimController::sleep(unsigned milliseconds) { clock_->advanceUs(uint64_t(milliseconds) * 1000); }
+void SimController::sleep(unsigned milliseconds) {
+    {
+        std::lock_guard guard(lock_);
+        if (logging_ && milliseconds > 0)
+            log_.push_back({false, {}, 0, milliseconds});
+    }
+    clock_->advanceUs(uint64_t(milliseconds) * 1000);
+}
 
 uint64_t SimController::clockUs() const { return clock_->nowUs(); }
 

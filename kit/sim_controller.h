@@ -49,11 +49,13 @@ public:
     void injectShortWrite(int count, int skip = 0);
     void injectReadTimeout(int count, int skip = 0);
 
-    // Report log for tests: every report written and read, when switched on.
+    // Report log for tests: every report written and read, and every sleep,
+    // in order, when switched on.
     struct LoggedReport {
-        bool written;  // true: kit_write, false: kit_read
+        bool written;  // true: kit_write, false: kit_read or a sleep
         std::vector<uint8_t> bytes;
         int result;
+        unsigned sleptMs = 0;  // non-zero: a kit_sleep of this length, no report
     };
     void setReportLogging(bool on);
     std::vector<LoggedReport> takeReportLog();

@@ -92,6 +92,7 @@ BusScanResult RunBusScan(BusScanContext& c) {
         uint8_t s = 0;
         ask(c, dali::commandAddress(address), kQueryStatus, s);
         ++asks;
+        const bool garbled = (s & (kStatusValid | kStatusOverrun)) == 0 && (s & kStatusFrameError);
         if (s & kStatusValid) {
             if ((s & kLengthMask) == 1) {
                 s = readFoundGear(c, address, c.store.workingTable[size_t(address)]);
@@ -120,6 +121,8 @@ BusScanResult RunBusScan(BusScanContext& c) {
         if (asks >= kMaxAsksPerAddress) {
             TraceText(kErrorPrefix, QStringLiteral("No clear answer from address %1").arg(address));
             result.unclearAddresses.push_back(address);
+            if (garbled)
+                result.sharedAddresses.push_back(address);
             ++address;
             asks = 0;
         }

@@ -32,8 +32,12 @@ struct BusScanResult {
     // shown and nothing was cleared or sent.
     bool ran = false;
     // Addresses given up after kMaxAsksPerAddress asks without a clear answer
-    // (for example two gear on one short address answering differently).
+    // (other masters' 16- or 24-bit frames, a bridge busy through the answer
+    // wait, two gear on one short address answering differently).
     std::vector<int> unclearAddresses;
+    // Those of them whose last ask ended in a frame error: several gear
+    // answering differently, so probably sharing the short address.
+    std::vector<int> sharedAddresses;
 };
 
 // How often one address is asked before the scan gives up on it and goes on.

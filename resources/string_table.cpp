@@ -211,7 +211,6 @@ constexpr StringTableEntry kEntries[] = {
     {440, u"Taste \"Physical Select\" auf dem Gerät betätigen..."},
     {441, u"Adresse:"},
     // Help menu
-    {442, u"Version "},
     // Bus scan: two gear share a short address
     {443, u"Auf mindestens einer Adresse antworten mehrere Geräte unterschiedlich. Bitte adressieren Sie die Geräte neu."},
     // Application title

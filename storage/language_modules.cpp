@@ -22,13 +22,28 @@ void CollectModuleNames(const QString& folder, QStringList& names) {
     }
 }
 
+// The module file of this name in the language folder, found without regard
+// to letter case (the fallback name "en-En" is to find "en-EN.qm"); an exact
+// match wins. Empty when there is none.
+QString FindModule(const QString& folder, const QString& name) {
+    const QString fileName = name + kExtension;
+    if (QFileInfo(folder + u'/' + fileName).isFile())
+        return folder + u'/' + fileName;
+    const QFileInfoList files = QDir(folder).entryInfoList(QDir::Files | QDir::Hidden, QDir::Name);
+    for (const QFileInfo& file : files)
+        if (file.fileName().compare(fileName, Qt::CaseInsensitive) == 0)
+            return file.filePath();
+    return {};
+}
+
 }  // namespace
 
 QString LanguageModulePath(const QString& programFolder, const QString& lang) {
-    const QString path = LanguageFolder(programFolder) + u'/' + lang + kExtension;
-    if (QFileInfo(path).isFile())
+    const QString folder = LanguageFolder(programFolder);
+    if (const QString path = FindModule(folder, lang); !path.isEmpty())
         return path;
-    return LanguageFolder(programFolder) + QStringLiteral("/en-En") + kExtension;
+    const QString fallback = FindModule(folder, QStringLiteral("en-En"));
+    return fallback.isEmpty() ? folder + QStringLiteral("/en-En") + kExtension : fallback;
 }
 
 QStringList LanguageModuleNames(const QString& programFolder) {

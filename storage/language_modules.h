@@ -6,8 +6,10 @@
 #include <QString>
 #include <QStringList>
 
-// programFolder/language/<lang>.qm when that file exists; otherwise
-// programFolder/language/en-En.qm, whether or not that one exists.
+// programFolder/language/<lang>.qm when that file exists; otherwise the
+// English fallback programFolder/language/en-En.qm, whether or not that one
+// exists. Both names are looked up without regard to letter case, so "en-En"
+// and "EN-en" find "en-EN.qm" (file names on Linux are case-sensitive).
 QString LanguageModulePath(const QString& programFolder, const QString& lang);
 
 // The names of the modules in programFolder/language, sorted alphabetically

@@ -817,10 +817,6 @@ Dieser Vorgang kann einige Zeit in Anspruch nehmen.</translation>
         <source>Adresse:</source>
         <translation>Adresse:</translation>
     </message>
-    <message id="442">
-        <source>Version </source>
-        <translation>Version </translation>
-    </message>
     <message id="443">
         <source>Auf mindestens einer Adresse antworten mehrere Geräte unterschiedlich. Bitte adressieren Sie die Geräte neu.</source>
         <translation>Auf mindestens einer Adresse antworten mehrere Geräte unterschiedlich. Bitte adressieren Sie die Geräte neu.</translation>

@@ -817,10 +817,6 @@ This may take some time.</translation>
         <source>Adresse:</source>
         <translation>Address:</translation>
     </message>
-    <message id="442">
-        <source>Version </source>
-        <translation>Version </translation>
-    </message>
     <message id="443">
         <source>Auf mindestens einer Adresse antworten mehrere Geräte unterschiedlich. Bitte adressieren Sie die Geräte neu.</source>
         <translation>Several devices answer differently on at least one address. Please readdress the devices.</translation>

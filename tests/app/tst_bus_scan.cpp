@@ -236,6 +236,61 @@ TEST_F(BusScan, TwoGearSharingAnAddressAreGivenUpAfterTenAsksAndReported) {
     EXPECT_EQ(h.prompts.messages[0].textId, 443u);
 }
 
+TEST_F(BusScan, AnAddressGivenUpForOtherFramesGetsNoReaddressingAdvice) {
+    // Another master's 16-bit frames on every ask of address 0.
+    HeadlessView h(OneInterfaceScenario({}));
+    MainView& view = Connected(h);
+    h.backend().bridge(0)->injectStatusRepeated(0x0A, 3 * kMaxAsksPerAddress);
+    EXPECT_EQ(view.ScanBus(), 0);
+    EXPECT_TRUE(trace_.contains("DALI Error: No clear answer from address 0\r\n"));
+    EXPECT_TRUE(h.prompts.messages.empty());
+}
+
+TEST_F(BusScan, ReadsTheStaleAnswerBeforeTheFirstTerminate) {
+    HeadlessView h(OneInterfaceScenario({}));
+    MainView& view = Connected(h);
+    kit::SimController& controller = *h.backend().controllers()[0];
+    controller.setReportLogging(true);
+    view.ScanBus();
+    const uint8_t bridge = view.link().bridgeAddress;
+    std::vector<std::vector<uint8_t>> written;
+    for (const auto& report : controller.takeReportLog())
+        if (report.written && written.size() < 5)
+            written.push_back({report.bytes.begin(), report.bytes.begin() + 6});
+    const std::vector<std::vector<uint8_t>> expected{
+        {0x02, 0xC2, bridge, 0x00, 0, 0},     // status pointer
+        {0x03, 0x01, uint8_t(bridge | 1), 0, 0, 0},
+        {0x02, 0xC2, bridge, 0x01, 0, 0},     // answer register pointer
+        {0x03, 0x01, uint8_t(bridge | 1), 0, 0, 0},
+        {0x02, 0xC4, bridge, 0x01, 0xA1, 0x00},  // TERMINATE
+    };
+    EXPECT_EQ(written, expected);
+}
+
+TEST_F(BusScan, SwitchesOffSendReadAndTheTabsAtItsStart) {
+    HeadlessView h(OneInterfaceScenario({R"({"shortAddress": 2})"}));
+    h.WriteConfig(0, 0, 1);
+    MainView& view = h.Start();
+    h.prompts.Answer(kDialogOk);
+    view.Connect();
+    view.matrix().cells[2].selected = 1;
+    view.OwnCommand(1, 2);
+    ASSERT_TRUE(view.commands().IsEnabled(CommandId::Send));
+    ASSERT_TRUE(view.commands().IsEnabled(CommandId::ReadAll));
+    bool checked = false;
+    h.surface.onPendingEvents = [&] {
+        if (checked)
+            return;
+        checked = true;
+        for (CommandId id : {CommandId::Send, CommandId::ReadDevice, CommandId::ReadAll})
+            EXPECT_FALSE(view.commands().IsEnabled(id)) << int(id);
+        EXPECT_FALSE(h.tabs.basicEnabled);
+        EXPECT_FALSE(h.tabs.scenesEnabled);
+    };
+    view.ScanBus();
+    EXPECT_TRUE(checked);
+}
+
 TEST_F(BusScan, TwoGearAnsweringAlikeOnOneAddressCountAsOne) {
     HeadlessView h(OneInterfaceScenario({R"({"shortAddress": 4})", R"({"shortAddress": 4})"}));
     MainView& view = Connected(h);

@@ -155,9 +155,19 @@ TEST_F(MainFrameStructureTest, StatusBarHasTwelvePanesWithPlaceholdersWidthsAndT
             EXPECT_GT(pane->x(), frame->pane(i - 1)->x()) << i;
         }
     }
-    // Pane 10 takes what the others leave: the last pane ends at the bar's end.
-    EXPECT_GT(frame->pane(10)->width(), 100);
+    // Pane 10 takes what the others leave, whatever the fonts: it is not cut
+    // below its placeholder, it ends where pane 11 begins, and pane 11 ends
+    // at the bar's end.
+    QLabel* filler = frame->pane(10);
+    EXPECT_GE(filler->width(), filler->fontMetrics().horizontalAdvance(blanks) + 2 * filler->indent());
+    EXPECT_LT(filler->geometry().right(), frame->pane(11)->x());
+    EXPECT_GE(frame->pane(11)->x() - filler->geometry().right(), 1);
+    EXPECT_LE(frame->pane(11)->x() - filler->geometry().right(), 12);
     EXPECT_GE(frame->pane(11)->geometry().right(), frame->statusBar()->width() - 12);
+    for (int i = 0; i < kStatusPaneCount; ++i) {
+        QLabel* pane = frame->pane(i);
+        EXPECT_GE(pane->width(), pane->fontMetrics().horizontalAdvance(pane->text())) << i;
+    }
 
     EXPECT_EQ(PaneText(kPaneState), "Offline");
     EXPECT_EQ(PaneText(kPaneSerial), "---");
@@ -279,7 +289,17 @@ TEST_F(MainFrameLanguageTest, AModuleWithoutAnIdShowsQuestionMarks) {
     Create(programFolder.path());
     frame->InitialUpdate();
     EXPECT_EQ(MenuEntries(*frame, Menu::Options), (QStringList{"???", "???", "Address gear", "???"}));
-    EXPECT_EQ(MenuEntries(*frame, Menu::Help), (QStringList{"???1.0.3.2"}));
+    EXPECT_EQ(MenuEntries(*frame, Menu::Help), (QStringList{"Version 1.0.3.2"}));
+    EXPECT_EQ(frame->windowTitle(), "Orvent Kelvane");  // the module has no 57344
+}
+
+TEST_F(MainFrameLanguageTest, AnUnknownLanguageShowsTheEnglishTexts) {
+    UseScenario(kThreeGearScenario);
+    WriteConfig(0, 0, QStringLiteral("fr-FR"));
+    Create();
+    frame->InitialUpdate();
+    EXPECT_EQ(MenuTitles(*frame), (QStringList{"File", "Options", "Tools", "Help"}));
+    EXPECT_EQ(frame->findChild<QPushButton*>("selectAllButton")->text(), "Select all");
 }
 
 // ------------------------------------------------------------ commands

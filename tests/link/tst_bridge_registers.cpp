@@ -181,11 +181,19 @@ TEST(ProbeBridgeAddress, FindsTheBridgeAndReturnsTheAddressByte) {
     dalikit_EnableI2C(sim.handle());
     sim.controller().setReportLogging(true);
     EXPECT_EQ(dalikit_ProbeBridgeAddress(sim.handle()), 0x40);
-    // Addresses 1..0x20 were tried in order, each as a 2-byte read.
+    // Addresses 1..0x20 were tried in order, each as a 2-byte read, with a
+    // 1 ms sleep after every try that found nothing.
     std::vector<Bytes> written;
-    for (auto& r : sim.controller().takeReportLog())
+    std::string steps;
+    for (auto& r : sim.controller().takeReportLog()) {
         if (r.written)
             written.push_back(r.bytes);
+        steps += r.sleptMs == 1 ? 'S' : r.sleptMs ? '?' : r.written ? 'W' : 'R';
+    }
+    std::string expected;
+    for (int a = 1; a < 0x20; ++a)
+        expected += "WRS";
+    EXPECT_EQ(steps, expected + "WR");
     ASSERT_EQ(written.size(), 0x20u);
     EXPECT_EQ(written.front(), report({0x03, 0x02, 0x03}));
     EXPECT_EQ(written.back(), report({0x03, 0x02, 0x41}));
@@ -207,11 +215,14 @@ TEST(ProbeBridgeAddress, NoBridgeGivesZeroAfterTryingEveryAddress) {
     sim.controller().setReportLogging(true);
     const uint64_t before = sim.clock().nowUs();
     EXPECT_EQ(dalikit_ProbeBridgeAddress(sim.handle()), 0);
-    int writes = 0;
-    for (auto& r : sim.controller().takeReportLog())
+    int writes = 0, sleeps = 0;
+    for (auto& r : sim.controller().takeReportLog()) {
         writes += r.written;
+        sleeps += r.sleptMs == 1;
+    }
     EXPECT_EQ(writes, 127);
-    EXPECT_GE(sim.clock().nowUs() - before, 127'000u);  // 1 ms between tries
+    EXPECT_EQ(sleeps, 127);
+    EXPECT_GE(sim.clock().nowUs() - before, 127'000u);
 }
 
 TEST(ProbeBridgeAddress, AShortReplyCountDoesNotCount) {

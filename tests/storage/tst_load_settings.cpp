@@ -7,6 +7,7 @@
 #include "tests/support/scripted_prompts.h"
 
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -77,10 +78,14 @@ TEST_F(LoadSettingsTest, MissingKeysTakeTheirDefaults) {
     EXPECT_EQ(settings.languageModulePath, languageFolder() + QStringLiteral("/en-EN.qm"));
 }
 
-TEST_F(LoadSettingsTest, AnUnknownModuleFallsBackToEnEnWithoutLookingForIt) {
+TEST_F(LoadSettingsTest, ModuleNamesAreFoundWithoutRegardToLetterCase) {
     Load("[config]\nlang=fr-FR\n");
-    EXPECT_EQ(settings.languageModulePath, languageFolder() + QStringLiteral("/en-En.qm"));
-    Load("[config]\nlang=en-en\n");
+    EXPECT_EQ(settings.languageModulePath, languageFolder() + QStringLiteral("/en-EN.qm"));
+    Load("[config]\nlang=DE-de\n");
+    EXPECT_EQ(settings.languageModulePath, languageFolder() + QStringLiteral("/de-DE.qm"));
+    // Without any English module the fallback names en-En.qm all the same.
+    ASSERT_TRUE(QFile::remove(languageFolder() + QStringLiteral("/en-EN.qm")));
+    Load("[config]\nlang=fr-FR\n");
     EXPECT_EQ(settings.languageModulePath, languageFolder() + QStringLiteral("/en-En.qm"));
 }
 
@@ -96,7 +101,7 @@ TEST_F(LoadSettingsTest, AnEmptyValueShowsTheReadBoxOnceAndCountsAsZero) {
 TEST_F(LoadSettingsTest, AnEmptyLanguageNamesNoModuleAndFallsBack) {
     Load("[config]\nlang=\n");
     EXPECT_EQ(prompts.stockMessages.size(), 1u);
-    EXPECT_EQ(settings.languageModulePath, languageFolder() + QStringLiteral("/en-En.qm"));
+    EXPECT_EQ(settings.languageModulePath, languageFolder() + QStringLiteral("/en-EN.qm"));
 }
 
 TEST_F(LoadSettingsTest, AConfigThatCannotBeCreatedLeavesEverythingOff) {
@@ -107,7 +112,7 @@ TEST_F(LoadSettingsTest, AConfigThatCannotBeCreatedLeavesEverythingOff) {
     EXPECT_EQ(settings.autoConnect, 0);
     EXPECT_EQ(settings.identifyMode, 0);
     EXPECT_EQ(settings.askAddressChange, 0);
-    EXPECT_EQ(settings.languageModulePath, languageFolder() + QStringLiteral("/en-En.qm"));
+    EXPECT_EQ(settings.languageModulePath, languageFolder() + QStringLiteral("/en-EN.qm"));
     EXPECT_TRUE(prompts.stockMessages.empty());
 }
 
