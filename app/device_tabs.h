@@ -2,9 +2,13 @@
 // How the main view reaches its three device tabs (basic parameters, scenes,
 // information). The tab host implements it; tests record the calls.
 
+#include "app/device_info.h"
+#include "devices/tab_settings.h"
 #include "link/dalikit.h"
 
 #include <QString>
+
+#include <vector>
 
 class DeviceTabs {
 public:
@@ -28,7 +32,12 @@ public:
     // tab's "Send" are disabled, the rest stays as it is.
     virtual void DisableBusButtons() = 0;
 
-    // Shows the record of this short address on the tab in front, reading it
-    // from the gear first when it has not been read.
-    virtual void RefreshTabs(int address) = 0;
+    // Fill a tab from the record of this short address.
+    virtual void ShowBasic(int address, const DeviceRecord& record) = 0;
+    virtual void ShowScenes(int address, const DeviceRecord& record) = 0;
+    virtual void ShowInfo(const std::vector<InfoRow>& rows) = 0;
+
+    // What the basic and scenes tabs show now, for sending.
+    virtual BasicSettings basicSettings() const = 0;
+    virtual SceneSettings sceneSettings() const = 0;
 };

@@ -1,7 +1,6 @@
 #include "app/kelvane_view.h"
 
 #include "addressing/matrix_widget.h"
-#include "addressing/own_command.h"
 #include "app/main_view.h"
 #include "app/splash_window.h"
 #include "app/tab_views.h"
@@ -78,12 +77,15 @@ CKelvaneView::CKelvaneView(const ProgramPaths& paths, ViewDialogs dialogs, QWidg
     dialogs = WithProgramDialogs(std::move(dialogs));
     prompts_ = dialogs.makePrompts(settings_, window());
     waitDialog_ = std::make_unique<JobWaitDialog>(dialogs.makeWaitDialog(this), jobRunning_);
-    tabs_ = new CTabViews([this] { mainView_->OwnCommand(WM_OWN_COMMAND_SEND, 0); }, this);
+    tabs_ = new CTabViews(this);
     mainView_ = std::make_unique<MainView>(ViewServices{paths_, settings_, *prompts_, *waitDialog_, *this, *tabs_});
+    tabs_->SetActions(mainView_.get());
     BuildPanel();
 }
 
 CKelvaneView::~CKelvaneView() {
+    // The tabs outlive the main view as children of this widget.
+    tabs_->SetActions(nullptr);
     // The matrix control shows the main view's model: it goes first.
     delete matrix_;
     matrix_ = nullptr;

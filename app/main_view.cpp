@@ -133,6 +133,15 @@ bool MainView::Execute(CommandAction action) {
     case CommandAction::RemoveAllScenes:
         RemoveAllScenes(context);
         return true;
+    case CommandAction::Send:
+        SendAll();
+        return true;
+    case CommandAction::ReadDevice:
+        ReadDevice();
+        return true;
+    case CommandAction::ReadAll:
+        ReadAll();
+        return true;
     default:
         return false;
     }
@@ -152,11 +161,10 @@ void MainView::OwnCommand(int code, int index) {
 
     switch (code) {
     case WM_OWN_COMMAND_CLICK:
-        if (offlineMode_ == 1) {
+        if (offlineMode_ == 1)
             ClickOffline();
-        } else {
-            SelectionChanged();
-        }
+        else
+            ClickOnline();
         dragIdentifyDone_ = 0;
         break;
     case WM_OWN_COMMAND_UPDATE:
@@ -167,6 +175,9 @@ void MainView::OwnCommand(int code, int index) {
         break;
     case WM_OWN_COMMAND_CLOSE:
         Close();
+        break;
+    case WM_OWN_COMMAND_SEND:
+        SendAll();
         break;
     default:
         break;
@@ -205,7 +216,25 @@ void MainView::ClickOffline() {
     store_.selectedAddresses.fill(-1);
     RebuildSelection();
     if (store_.selectedCount > 0)
-        tabs.RefreshTabs(store_.selectedAddresses[0]);
+        RefreshTabs(store_.selectedAddresses[0]);
+}
+
+// Unsent edits are lost by a new selection: the user may keep the old one.
+void MainView::ClickOnline() {
+    constexpr StringId kUnsentTitle = 402, kUnsentText = 403, kOk = 179, kCancel = 181;
+    if ((basicChanged == 1 || scenesChanged == 1) &&
+        services_.prompts.AskConfirmation(kUnsentTitle, kUnsentText, kOk, kCancel, 0) != kDialogOk) {
+        for (MatrixCell& cell : matrix_.cells)
+            cell.selected = 0;
+        for (int i = 0; i < store_.selectedCount; ++i)
+            if (MatrixModel::IsCell(store_.selectedAddresses[size_t(i)]))
+                matrix_.cells[size_t(store_.selectedAddresses[size_t(i)])].selected = 1;
+        services_.surface.RepaintMatrix();
+        return;
+    }
+    SelectionChanged();
+    basicChanged = 0;
+    scenesChanged = 0;
 }
 
 void MainView::SelectionChanged() {
@@ -228,7 +257,7 @@ void MainView::SelectionChanged() {
         if (offlineMode_ != 1) {
             SetCommands({CommandId::LoadDeviceFile, CommandId::ReadDevice, CommandId::Send}, true);
             tabs.EnableSendButtons(true);
-            tabs.RefreshTabs(address);
+            RefreshTabs(address);
         }
     } else {
         SetPane(kPaneSelection, QStringLiteral("List"));
@@ -303,8 +332,8 @@ void MainView::IdentifyClicked() {
         return;
     }
     if (store_.selectedCount == 0) {
+        // Refreshing the tabs would do nothing with no gear selected.
         const int first = store_.selectedAddresses[0];
-        services_.tabs.RefreshTabs(first);
         // Only a real address is marked; -1 means nothing was selected before.
         if (MatrixModel::IsCell(first)) {
             matrix_.cells[size_t(first)].selected = 1;

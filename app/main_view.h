@@ -9,6 +9,7 @@
 #include "addressing/matrix_model.h"
 #include "app/command_state.h"
 #include "app/status_panes.h"
+#include "app/tab_actions.h"
 #include "devices/device_store.h"
 #include "link/dalikit.h"
 #include "storage/program_paths.h"
@@ -17,6 +18,7 @@
 #include <functional>
 
 class DeviceTabs;
+struct GearCommandContext;
 class Prompts;
 class ViewSurface;
 class WaitDialog;
@@ -31,10 +33,10 @@ struct ViewServices {
     DeviceTabs& tabs;
 };
 
-class MainView {
+class MainView final : public TabActions {
 public:
     explicit MainView(ViewServices services);
-    ~MainView();  // closes the interface a second time, harmlessly
+    ~MainView() override;  // closes the interface a second time, harmlessly
     MainView(const MainView&) = delete;
     MainView& operator=(const MainView&) = delete;
 
@@ -63,6 +65,31 @@ public:
     void GroupEntryChanged(int entry);  // 0 = none, n = group n - 1
     void SelectGroup();                 // the "Select" button
     void IdentifyClicked();             // the "Identify" check box
+
+    // Reading and writing the selected gear (main_view_tabs.cpp).
+    // Shows the record of this address on the tab in front, reading it from
+    // the gear first when it has not been read; only with one gear selected.
+    void RefreshTabs(int address);
+    void ReadDevice();  // "Auslesen": reads the one selected gear again
+    void ReadAll();
+    void SendAll();
+    DeviceTab currentTab() const { return currentTab_; }
+    uint8_t basicChanged = 0;   // the basic tab holds edits not sent
+    uint8_t scenesChanged = 0;  // the scenes tab holds edits not sent
+
+    // TabActions
+    void TabChanged(DeviceTab tab) override;
+    void BasicEdited() override { basicChanged = 1; }
+    void ScenesEdited() override { scenesChanged = 1; }
+    void SendRequested() override;
+    void SendToSelectedGear(uint8_t opcode) override;
+    std::optional<uint8_t> ReadActualLevel() override;
+    void IdentifySelectedGear() override;
+    void RemoveAddress() override;
+    void FactoryReset() override;
+    void ActualLevelMoving(uint8_t level) override;
+    void ActualLevelSet(uint8_t level) override;
+    uint8_t FirstSelectedDimmingCurve() const override;
 
     // After the settings dialog closed with OK: settings again, then the language.
     void ReloadSettingsAndLanguage();
@@ -98,6 +125,9 @@ private:
     void ClickOffline();
     void Close();
     void SendFrameAndWait(uint8_t first, uint8_t second);
+    void ClickOnline();
+    void RefreshTab(DeviceTab tab, int address);
+    GearCommandContext GearCommands();
 
     ViewServices services_;
     BusLink link_;
@@ -110,4 +140,5 @@ private:
     MatrixModel matrix_;
     int groupEntry_ = 0;
     uint8_t dragIdentifyDone_ = 0;
+    DeviceTab currentTab_ = DeviceTab::Basic;
 };

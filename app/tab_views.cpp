@@ -1,53 +1,68 @@
 #include "app/tab_views.h"
 
-#include "app/tab_page_view.h"
+#include "app/info_view.h"
+#include "app/tab_actions.h"
+#include "devices/basic_view.h"
+#include "devices/scene_view.h"
 #include "storage/load_text.h"
 
 #include <QPushButton>
 
 namespace {
-
-struct PageInfo {
-    const char* caption;  // before the language is applied
-    StringId captionId;
-    bool hasSend;
-};
-
-constexpr PageInfo kPages[] = {
-    {"Basic", 102, true},
-    {"Scenes", 103, true},
-    {"Info", 104, false},
-};
-
-constexpr StringId kSendText = 285;
-
-}  // namespace
-
-CTabViews::CTabViews(std::function<void()> onSend, QWidget* parent) : QTabWidget(parent) {
-    for (size_t i = 0; i < pages_.size(); ++i) {
-        pages_[i] = new TabPageView(kPages[i].hasSend ? onSend : std::function<void()>{}, this);
-        addTab(pages_[i], QString::fromLatin1(kPages[i].caption));
-    }
+constexpr StringId kBasicCaption = 102, kScenesCaption = 103, kInfoCaption = 104;
 }
 
-void CTabViews::Initialise() { setCurrentIndex(kBasicPage); }
+CTabViews::CTabViews(QWidget* parent)
+    : QTabWidget(parent), basic_(new CBasicView(this)), scenes_(new CSceneView(this)), info_(new CInfoView(this)) {
+    addTab(basic_, QStringLiteral("Basic"));
+    addTab(scenes_, QStringLiteral("Scenes"));
+    addTab(info_, QStringLiteral("Info"));
+    connect(this, &QTabWidget::currentChanged, this, [this](int index) {
+        if (QWidget* page = widget(index))
+            page->setFocus();
+        if (actions_)
+            actions_->TabChanged(DeviceTab(index));
+    });
+}
 
-void CTabViews::ApplyLanguage(const QString& languageModulePath) {
+void CTabViews::SetActions(TabActions* actions) {
+    actions_ = actions;
+    basic_->SetActions(actions);
+    scenes_->SetActions(actions);
+}
+
+void CTabViews::Initialise() { setCurrentIndex(int(DeviceTab::Basic)); }
+
+void CTabViews::ApplyLanguage(const QString& module) {
     // Relabelled in place: the page shown and its tab stay together.
-    for (size_t i = 0; i < pages_.size(); ++i) {
-        setTabText(int(i), LoadText(kPages[i].captionId, languageModulePath));
-        if (QPushButton* send = pages_[i]->sendButton())
-            send->setText(LoadText(kSendText, languageModulePath));
-    }
+    setTabText(0, LoadText(kBasicCaption, module));
+    setTabText(1, LoadText(kScenesCaption, module));
+    setTabText(2, LoadText(kInfoCaption, module));
+    basic_->ApplyLanguage(module);
+    scenes_->ApplyLanguage(module);
+    info_->ApplyLanguage(module);
 }
 
-void CTabViews::EnableBasicControls(bool enabled) { pages_[kBasicPage]->EnableControls(enabled); }
+void CTabViews::EnableBasicControls(bool enabled) { basic_->EnableControls(enabled); }
 
-void CTabViews::EnableSceneControls(bool enabled) { pages_[kScenesPage]->EnableControls(enabled); }
+void CTabViews::EnableSceneControls(bool enabled) { scenes_->EnableControls(enabled); }
 
 void CTabViews::EnableSendButtons(bool enabled) {
-    pages_[kBasicPage]->sendButton()->setEnabled(enabled);
-    pages_[kScenesPage]->sendButton()->setEnabled(enabled);
+    basic_->sendButton()->setEnabled(enabled);
+    scenes_->sendButton()->setEnabled(enabled);
 }
 
-void CTabViews::DisableBusButtons() { EnableSendButtons(false); }
+void CTabViews::DisableBusButtons() {
+    basic_->DisableBusButtons();
+    scenes_->sendButton()->setEnabled(false);
+}
+
+void CTabViews::ShowBasic(int, const DeviceRecord& record) { basic_->ShowDevice(record); }
+
+void CTabViews::ShowScenes(int, const DeviceRecord& record) { scenes_->ShowDevice(record); }
+
+void CTabViews::ShowInfo(const std::vector<InfoRow>& rows) { info_->ShowInfo(rows); }
+
+BasicSettings CTabViews::basicSettings() const { return basic_->Settings(); }
+
+SceneSettings CTabViews::sceneSettings() const { return scenes_->Settings(); }

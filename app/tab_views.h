@@ -1,44 +1,51 @@
 #pragma once
 // The tab host of the device panel: three pages, basic parameters, scenes and
 // information, created with the host and shown one at a time. It is how the
-// main view reaches the tabs (DeviceTabs).
+// main view reaches the tabs (DeviceTabs); a change of the page goes to the
+// main view, and the new page gets the keyboard focus.
 
 #include "app/device_tabs.h"
 
 #include <QTabWidget>
 
-#include <array>
-#include <functional>
-
-class TabPageView;
+class CBasicView;
+class CInfoView;
+class CSceneView;
+class TabActions;
 
 class CTabViews final : public QTabWidget, public DeviceTabs {
     Q_OBJECT
 
 public:
-    enum Page { kBasicPage = 0, kScenesPage = 1, kInfoPage = 2 };
+    explicit CTabViews(QWidget* parent = nullptr);
 
-    // onSend runs when the "Send" button of the basic or scenes tab is pressed.
-    explicit CTabViews(std::function<void()> onSend, QWidget* parent = nullptr);
+    // The main view, once it exists; the pages' buttons and edits go there.
+    void SetActions(TabActions* actions);
 
     void SetLink(const BusLink& link) override { link_ = link; }
     // Shows the first page.
     void Initialise() override;
-    // Tab captions 102, 103, 104 and the "Send" buttons' caption 285.
+    // Tab captions 102, 103, 104 and every page's own texts.
     void ApplyLanguage(const QString& languageModulePath) override;
     void EnableBasicControls(bool enabled) override;
     void EnableSceneControls(bool enabled) override;
     void EnableSendButtons(bool enabled) override;
     void DisableBusButtons() override;
-    void RefreshTabs(int address) override { refreshedAddress_ = address; }
+    void ShowBasic(int address, const DeviceRecord& record) override;
+    void ShowScenes(int address, const DeviceRecord& record) override;
+    void ShowInfo(const std::vector<InfoRow>& rows) override;
+    BasicSettings basicSettings() const override;
+    SceneSettings sceneSettings() const override;
 
-    TabPageView* page(Page page) const { return pages_[size_t(page)]; }
+    CBasicView& basicView() const { return *basic_; }
+    CSceneView& sceneView() const { return *scenes_; }
+    CInfoView& infoView() const { return *info_; }
     const BusLink& link() const { return link_; }
-    // The address of the last RefreshTabs, -1 before the first.
-    int refreshedAddress() const { return refreshedAddress_; }
 
 private:
-    std::array<TabPageView*, 3> pages_;
+    CBasicView* basic_;
+    CSceneView* scenes_;
+    CInfoView* info_;
+    TabActions* actions_ = nullptr;
     BusLink link_;
-    int refreshedAddress_ = -1;
 };

@@ -23,6 +23,15 @@ public:
     // Number of working-table records whose present flag is exactly 1.
     int32_t PresentCount() const;
 
+    // Read the gear at this short address into its working-table record:
+    // everything the basic tab shows (read bit 2), or the 16 scene levels
+    // (read bit 4). The OR of the transactions' results; 0 at once, without
+    // bus traffic, while the link has no interface.
+    LinkResult ReadParameters(int address);
+    LinkResult ReadScenes(int address);
+    // Writes the whole record (all but the scenes) into the gear. Always 0.
+    LinkResult WriteAll(int address);
+
     DeviceTable workingTable;       // the gear on the bus as last read, scanned or loaded
     DeviceTable projectTable;       // a loaded project file, before it is compared and copied
     DeviceRecord deviceFileRecord;  // a loaded device file; all zero (scenes too) until one is read

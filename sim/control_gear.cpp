@@ -33,6 +33,14 @@ bool validFastFadeTime(uint8_t value, uint8_t minimum) {
     return value == 0 || (value >= minimum && value <= kMaxFastFadeTime);
 }
 
+// What STORE DTR AS FAST FADE TIME keeps: 0 stays 0, values above 27 store
+// 27, values from 1 to below the gear's minimum store the minimum.
+uint8_t storedFastFadeTime(uint8_t value, uint8_t minimum) {
+    if (value == 0)
+        return 0;
+    return std::clamp<uint8_t>(value, minimum, kMaxFastFadeTime);
+}
+
 }  // namespace
 
 ControlGear::ControlGear(GearConfig config, uint64_t seed)
@@ -419,8 +427,7 @@ void ControlGear::deviceType6Configure(uint8_t opcode) {
                 vars_.dimmingCurve = dtr0_;
             break;
         case 0xE4:  // STORE DTR AS FAST FADE TIME
-            if (validFastFadeTime(dtr0_, minFastFadeTime_))
-                vars_.fastFadeTime = dtr0_;
+            vars_.fastFadeTime = storedFastFadeTime(dtr0_, minFastFadeTime_);
             break;
         default:  // reference measurement and current protector are not simulated
             break;

@@ -5,7 +5,9 @@
 #include "addressing/matrix_widget.h"
 #include "addressing/trace.h"
 #include "app/splash_window.h"
-#include "app/tab_page_view.h"
+#include "app/info_view.h"
+#include "devices/basic_view.h"
+#include "devices/scene_view.h"
 #include "app/tab_views.h"
 #include "tests/app/main_window_fixture.h"
 #include "tests/support/qt_printers.h"
@@ -79,21 +81,22 @@ private:
 
 TEST_F(KelvaneViewTest, ClickOnAPresentCellSelectsItIdentifiesItAndShowsItsAddress) {
     Start(1, kDialogOk, 1);
+    view().store().workingTable[12].readState = kReadStateParameters;  // nothing to read first
     Click(12);
     EXPECT_EQ(notifications, (QStringList{"WM_OWN_COMMAND_CLICK: 12"}));
     EXPECT_EQ(SelectedCells(), std::vector<int>{12});
     EXPECT_EQ(view().store().selectedCount, 1);
     EXPECT_EQ(PaneText(kPaneSelection), "Adr: 12");
-    EXPECT_EQ(frame->view().tabViews().refreshedAddress(), 12);
     // Identify: every gear to the background level, then the selected one to full.
     EXPECT_EQ(TakeForwardFrames(), (std::vector<std::string>{"FE57", "18FE"}));
     for (C id : {C::Send, C::ReadDevice, C::SaveDeviceFile, C::LoadDeviceFile})
         EXPECT_TRUE(frame->commandAction(id)->isEnabled()) << int(id);
-    EXPECT_TRUE(frame->view().tabViews().page(CTabViews::kBasicPage)->sendButton()->isEnabled());
+    EXPECT_TRUE(frame->view().tabViews().basicView().sendButton()->isEnabled());
 }
 
 TEST_F(KelvaneViewTest, CtrlClickAddsACellWithIndexMinusOneAndShowsAList) {
     Start(1, kDialogOk, 0);
+    view().store().workingTable[12].readState = kReadStateParameters;
     Click(12);
     Click(40, Qt::ControlModifier);
     EXPECT_EQ(notifications, (QStringList{"WM_OWN_COMMAND_CLICK: 12", "WM_OWN_COMMAND_CLICK: -1"}));
@@ -115,7 +118,6 @@ TEST_F(KelvaneViewTest, ClickOnAGreyCellSendsNothing) {
     EXPECT_TRUE(notifications.isEmpty());
     EXPECT_TRUE(SelectedCells().empty());
     EXPECT_EQ(PaneText(kPaneSelection), "---");
-    EXPECT_EQ(frame->view().tabViews().refreshedAddress(), -1);
     EXPECT_TRUE(TakeForwardFrames().empty());
 }
 
@@ -155,6 +157,7 @@ TEST_F(KelvaneViewTest, IdentifyBoxStartsFromTheSettingsAndSwitchesIdentifyMode)
     QTest::mouseClick(identify, Qt::LeftButton, Qt::NoModifier, QPoint(8, identify->height() / 2));
     EXPECT_FALSE(identify->isChecked());
     EXPECT_EQ(view().settings().identifyMode, 0);
+    view().store().workingTable[12].readState = kReadStateParameters;
     Click(12);
     EXPECT_TRUE(TakeForwardFrames().empty());
     QTest::mouseClick(identify, Qt::LeftButton, Qt::NoModifier, QPoint(8, identify->height() / 2));
@@ -248,27 +251,26 @@ TEST_F(KelvaneViewTest, TabHostHasThreeRelabelledPagesAndEnablesThem) {
     EXPECT_EQ((QStringList{tabs.tabText(0), tabs.tabText(1), tabs.tabText(2)}),
               (QStringList{"Grundeinstellungen", "Szenen", "Info / Status"}));
     EXPECT_EQ(tabs.currentIndex(), 0);
-    EXPECT_TRUE(tabs.page(CTabViews::kBasicPage)->isVisible());
-    EXPECT_FALSE(tabs.page(CTabViews::kInfoPage)->isVisible());
+    EXPECT_TRUE(tabs.basicView().isVisible());
+    EXPECT_FALSE(tabs.infoView().isVisible());
     EXPECT_EQ(tabs.link().handle, view().link().handle);
     EXPECT_EQ(tabs.link().bridgeAddress, view().link().bridgeAddress);
 
     // After the scan found gear the basic and scenes tabs wait for a selection.
-    QPushButton* basicSend = tabs.page(CTabViews::kBasicPage)->sendButton();
-    QPushButton* scenesSend = tabs.page(CTabViews::kScenesPage)->sendButton();
+    QPushButton* basicSend = tabs.basicView().sendButton();
+    QPushButton* scenesSend = tabs.sceneView().sendButton();
     EXPECT_EQ(basicSend->text(), "Senden");
     EXPECT_FALSE(basicSend->isEnabled());
     EXPECT_FALSE(scenesSend->isEnabled());
-    EXPECT_EQ(tabs.page(CTabViews::kInfoPage)->sendButton(), nullptr);
     Click(12);
     EXPECT_TRUE(basicSend->isEnabled());
     EXPECT_TRUE(scenesSend->isEnabled());
 
     // A tab switch keeps its page, also through a change of language.
-    tabs.setCurrentIndex(CTabViews::kScenesPage);
+    tabs.setCurrentIndex(int(DeviceTab::Scenes));
     frame->view().mainView().ApplyLanguage();
     EXPECT_EQ(tabs.currentIndex(), 1);
-    EXPECT_TRUE(tabs.page(CTabViews::kScenesPage)->isVisible());
+    EXPECT_TRUE(tabs.sceneView().isVisible());
     EXPECT_EQ(tabs.tabText(1), "Szenen");
 }
 

@@ -61,13 +61,17 @@ TEST_F(Selection, AClickSelectsOneGearAndEnablesItsCommands) {
         EXPECT_TRUE(h.view().commands().IsEnabled(id)) << int(id);
     EXPECT_TRUE(h.tabs.sendEnabled);
     EXPECT_TRUE(h.tabs.basicEnabled);
-    EXPECT_EQ(h.tabs.refreshed, (std::vector<int>{5}));
-    EXPECT_TRUE(h.TakeForwardFrames().empty());  // identify mode is off
+    // Identify mode is off: only the basic tab's first read of the LED module.
+    EXPECT_EQ(h.tabs.basicShown, (std::vector<int>{5}));
+    EXPECT_EQ(h.TakeForwardFrames(), (std::vector<std::string>{"0BA5", "0B99", "C106", "0BFD", "C106", "0BEE", "0BA0",
+                                                               "0BA1", "0BA2", "0BA3", "0BA4", "0BC0", "0BC1"}));
     EXPECT_EQ(h.view().store().selectedAddresses[1], -1);
 }
 
 TEST_F(Selection, IdentifyModeLightsTheSelectedGear) {
     StartConnected(1);
+    for (int a : {5, 9})  // read before: selecting them reads nothing
+        h.view().store().workingTable[size_t(a)].readState = kReadStateParameters;
     Click(5);
     EXPECT_EQ(h.TakeForwardFrames(), (std::vector<std::string>{"FE57", "0AFE"}));
     Click(9, true);
@@ -83,7 +87,7 @@ TEST_F(Selection, ACtrlClickAddsACellAndReportsMinusOne) {
     EXPECT_EQ(h.view().statusPanes()[kPaneSelection].text, "List");
     for (C id : {C::SaveDeviceFile, C::LoadDeviceFile, C::ReadDevice, C::Send})
         EXPECT_FALSE(h.view().commands().IsEnabled(id)) << int(id);
-    EXPECT_EQ(h.tabs.refreshed, (std::vector<int>{3}));
+    EXPECT_EQ(h.tabs.basicShown, (std::vector<int>{3}));
 }
 
 TEST_F(Selection, AClickOnAnEmptyCellSendsNothing) {
@@ -103,7 +107,8 @@ TEST_F(Selection, OfflineAClickShowsStoredDataWithTheBusButtonsOff) {
     EXPECT_EQ(Selected(), (std::vector<int>{5}));
     EXPECT_EQ(view.matrix().ctrlMultiSelect, 0);
     EXPECT_TRUE(h.tabs.log.contains("bus buttons off"));
-    EXPECT_EQ(h.tabs.refreshed, (std::vector<int>{5}));
+    EXPECT_EQ(h.tabs.basicShown, (std::vector<int>{5}));
+    EXPECT_EQ(h.tabs.scenesShown, (std::vector<int>{5}));
     EXPECT_FALSE(view.commands().IsEnabled(C::Send));
     EXPECT_TRUE(h.TakeForwardFrames().empty());
     // Without multi-select a Ctrl-click selects only the clicked cell.

@@ -356,10 +356,11 @@ TEST(ControlGearDeviceType6, StoresOnlyValidCurveAndFastFadeTime) {
 
     dt6Store(kStoreFastFade, 4);
     EXPECT_EQ(dt6Query(kQueryFastFade), 4);
-    dt6Store(kStoreFastFade, 3);   // below the minimum
-    dt6Store(kStoreFastFade, 28);  // above 27
+    dt6Store(kStoreFastFade, 28);  // above 27 stores 27
+    EXPECT_EQ(bus.gear(0).fastFadeTime(), 27);
+    dt6Store(kStoreFastFade, 1);  // below the minimum stores the minimum
     EXPECT_EQ(bus.gear(0).fastFadeTime(), 4);
-    dt6Store(kStoreFastFade, 27);
+    dt6Store(kStoreFastFade, 255);
     EXPECT_EQ(bus.gear(0).fastFadeTime(), 27);
     dt6Store(kStoreFastFade, 0);
     EXPECT_EQ(bus.gear(0).fastFadeTime(), 0);

@@ -61,14 +61,28 @@ public:
     void EnableSceneControls(bool enabled) override { scenesEnabled = enabled; }
     void EnableSendButtons(bool enabled) override { sendEnabled = enabled; }
     void DisableBusButtons() override { log << "bus buttons off"; }
-    void RefreshTabs(int address) override { refreshed.push_back(address); }
+    void ShowBasic(int address, const DeviceRecord& record) override {
+        basicShown.push_back(address);
+        shownRecord = record;
+    }
+    void ShowScenes(int address, const DeviceRecord& record) override {
+        scenesShown.push_back(address);
+        shownRecord = record;
+    }
+    void ShowInfo(const std::vector<InfoRow>& rows) override { infoRows = rows; }
+    BasicSettings basicSettings() const override { return basic; }
+    SceneSettings sceneSettings() const override { return scenes; }
 
     BusLink link;
     QStringList log;
     bool basicEnabled = true;
     bool scenesEnabled = true;
     bool sendEnabled = true;
-    std::vector<int> refreshed;
+    std::vector<int> basicShown, scenesShown;  // addresses, in order
+    DeviceRecord shownRecord;                  // as last shown
+    std::vector<InfoRow> infoRows;
+    BasicSettings basic;   // what the basic tab "shows" for sending
+    SceneSettings scenes;  // what the scenes tab "shows"
 };
 
 class HeadlessView {

@@ -1,0 +1,109 @@
+#include "devices/gear_writing.h"
+
+#include "dali/dali_commands.h"
+#include "devices/device_store.h"
+
+
+namespace {
+
+constexpr uint8_t kAddToGroup = 0x60, kRemoveFromGroup = 0x70;
+
+enum class Via { Dtr, DimmingCurve, FastFadeTime };
+
+struct ItemInfo {
+    uint8_t BasicSettings::*value;
+    uint8_t DeviceRecord::*field;
+    Via via;
+    uint8_t opcode;  // the STORE THE DTR AS ... command for Via::Dtr
+};
+
+// Indexed by BasicItem, all but Groups.
+constexpr ItemInfo kItems[] = {
+    {&BasicSettings::minLevel, &DeviceRecord::minLevel, Via::Dtr, 0x2B},
+    {&BasicSettings::maxLevel, &DeviceRecord::maxLevel, Via::Dtr, 0x2A},
+    {&BasicSettings::powerOnLevel, &DeviceRecord::powerOnLevel, Via::Dtr, 0x2D},
+    {&BasicSettings::systemFailureLevel, &DeviceRecord::systemFailureLevel, Via::Dtr, 0x2C},
+    {&BasicSettings::fadeTime, &DeviceRecord::fadeTime, Via::Dtr, 0x2E},
+    {&BasicSettings::fadeRate, &DeviceRecord::fadeRate, Via::Dtr, 0x2F},
+    {&BasicSettings::dimmingCurve, &DeviceRecord::dimmingCurve, Via::DimmingCurve, 0},
+    {&BasicSettings::fastFadeTime, &DeviceRecord::fastFadeTime, Via::FastFadeTime, 0},
+};
+static_assert(std::size(kItems) == kBasicItemCount - 1);
+
+// The order in which a whole record is written.
+constexpr BasicItem kWriteAllOrder[] = {BasicItem::FadeRate,     BasicItem::FadeTime,     BasicItem::FastFadeTime,
+                                        BasicItem::DimmingCurve, BasicItem::MaxLevel,     BasicItem::MinLevel,
+                                        BasicItem::PowerOnLevel, BasicItem::FailureLevel};
+
+const ItemInfo& info(BasicItem item) { return kItems[size_t(item)]; }
+
+// Device-type-6 commands go out whatever the gear's device type.
+void sendItem(const BusLink& link, uint8_t address, const ItemInfo& item, uint8_t value) {
+    switch (item.via) {
+        case Via::Dtr:
+            dalikit_SendWithDTR(link, address, item.opcode, value);
+            break;
+        case Via::DimmingCurve:
+            dalikit_SelectDimmingCurve(link, address, value);
+            break;
+        case Via::FastFadeTime:
+            dalikit_StoreFastFadeTime(link, address, value);
+            break;
+    }
+    dalikit_WaitIdle(link);
+}
+
+}  // namespace
+
+void SendGroupMembership(const BusLink& link, uint8_t address, uint16_t mask) {
+    for (int g = 0; g < 16; ++g) {
+        dalikit_SendTwice(link, address, uint8_t(kRemoveFromGroup + g));
+        dalikit_WaitIdle(link);
+    }
+    for (int g = 0; g < 16; ++g) {
+        if (!(mask >> g & 1))
+            continue;
+        dalikit_SendTwice(link, address, uint8_t(kAddToGroup + g));
+        dalikit_WaitIdle(link);
+    }
+}
+
+void SendBasicSettings(const BusLink& link, DeviceRecord& record, int address, const BasicSettings& settings) {
+    for (size_t i = 0; i < std::size(kItems); ++i)
+        if (settings.ticked[i])
+            record.*kItems[i].field = settings.*kItems[i].value;
+    record.actualLevel = settings.actualLevel;
+    const bool groups = settings.IsTicked(BasicItem::Groups);
+    if (groups)
+        record.SetGroupMask(settings.groupMask);
+
+    const uint8_t a = dali::commandAddress(address);
+    for (size_t i = 0; i < std::size(kItems); ++i)
+        if (settings.ticked[i])
+            sendItem(link, a, kItems[i], record.*kItems[i].field);
+    if (groups)
+        SendGroupMembership(link, a, record.groupMask);
+}
+
+void SendScenes(const BusLink& link, DeviceRecord& record, int address, const SceneSettings& settings) {
+    const uint8_t a = dali::commandAddress(address);
+    for (int n = 0; n < kSceneCount; ++n) {
+        const uint8_t level = settings.sceneLevel[size_t(n)];
+        if (level == record.sceneLevel[size_t(n)])
+            continue;
+        dalikit_StoreScene(link, a, n, level);
+        dalikit_WaitIdle(link);
+        record.sceneLevel[size_t(n)] = level;
+    }
+}
+
+LinkResult DeviceStore::WriteAll(int address) {
+    if (!link.handle)
+        return 0;
+    const DeviceRecord& record = workingTable[size_t(address & 0x3F)];
+    const uint8_t a = dali::commandAddress(address);
+    for (BasicItem item : kWriteAllOrder)
+        sendItem(link, a, info(item), record.*info(item).field);
+    SendGroupMembership(link, a, record.groupMask);
+    return 0;
+}

@@ -1,0 +1,23 @@
+#pragma once
+// "Alle Geräte auslesen": reads the parameters and scenes of every present
+// gear after asking, under the wait dialog. Its cancel button stops the job
+// after the gear being read.
+
+#include <QString>
+
+#include <functional>
+
+class DeviceStore;
+class Prompts;
+class WaitDialog;
+
+struct ReadAllContext {
+    DeviceStore& store;  // its link reaches the gear
+    Prompts& prompts;
+    WaitDialog& waitDialog;
+    QString languageModulePath;
+    std::function<void()> processPendingEvents;
+};
+
+// Nothing happens without an interface or without present gear.
+void RunReadAll(ReadAllContext& context);
