@@ -18,6 +18,8 @@ CInfoView::CInfoView(QWidget* parent) : QWidget(parent), list_(new QTableWidget(
     list_->setColumnWidth(1, kValueWidth);
     list_->setShowGrid(true);
     list_->verticalHeader()->hide();
+    list_->verticalHeader()->setDefaultSectionSize(list_->fontMetrics().height() + 6);
+    list_->setWordWrap(false);
     list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     list_->setSelectionBehavior(QAbstractItemView::SelectRows);
     auto* layout = new QVBoxLayout(this);

@@ -237,4 +237,8 @@ void CMainFrame::ApplyLanguage(const QString& languageModulePath) {
     }
     for (const PaneTip& tip : kPaneTips)
         panes_[size_t(tip.pane)]->setToolTip(LoadText(tip.tipId, languageModulePath));
+    // Longer texts of a language may need more room than the frame was given.
+    const QSize needed = size().expandedTo(sizeHint());
+    if (needed != size())
+        setFixedSize(needed);
 }

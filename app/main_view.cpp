@@ -90,8 +90,9 @@ void MainView::ShowOffline() {
 }
 
 void MainView::ApplyLanguage() {
-    services_.surface.ApplyLanguage(services_.settings.languageModulePath);
+    // The tabs first: the frame fits itself to the relabelled panel.
     services_.tabs.ApplyLanguage(services_.settings.languageModulePath);
+    services_.surface.ApplyLanguage(services_.settings.languageModulePath);
 }
 
 void MainView::ReloadSettingsAndLanguage() {

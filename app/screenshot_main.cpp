@@ -1,11 +1,13 @@
-// kelvane-screenshot <file.png>: starts the main window as Kelvane does, with
-// a config.ini of its own (auto_connect=1) in a temporary folder, answers the
-// search question with OK, clicks the first gear found, and saves the window
-// as a PNG. The interface comes from the kit, e.g. PELLIXKIT_SIMULATION.
+// kelvane-screenshot <basic.png> [<scenes.png> [<info.png>]]: starts the main
+// window as Kelvane does, with a config.ini of its own (auto_connect=1) in a
+// temporary folder, answers the search question with OK, clicks the first gear
+// found, and saves the window as a PNG with each tab in front in turn, one file
+// per tab. The interface comes from the kit, e.g. PELLIXKIT_SIMULATION.
 
 #include "addressing/matrix_model.h"
 #include "app/main_frame.h"
 #include "app/main_view.h"
+#include "app/tab_views.h"
 
 #include <QApplication>
 #include <QFile>
@@ -51,8 +53,8 @@ void ClickFirstGear(MatrixModel& matrix) {
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: kelvane-screenshot <file.png>\n");
+    if (argc < 2 || argc > 4) {
+        std::fprintf(stderr, "usage: kelvane-screenshot <basic.png> [<scenes.png> [<info.png>]]\n");
         return 2;
     }
     QTemporaryDir configFolder;
@@ -76,11 +78,16 @@ int main(int argc, char* argv[]) {
     ClickFirstGear(view.matrix());
     QApplication::processEvents();
 
-    const bool saved = frame.grab().save(QString::fromLocal8Bit(argv[1]), "PNG");
-    frame.close();
-    if (!saved) {
-        std::fprintf(stderr, "kelvane-screenshot: cannot write %s\n", argv[1]);
-        return 1;
+    CTabViews& tabs = frame.view().tabViews();
+    for (int tab = 0; tab < argc - 1; ++tab) {
+        tabs.setCurrentIndex(tab);
+        QApplication::processEvents();
+        if (!frame.grab().save(QString::fromLocal8Bit(argv[tab + 1]), "PNG")) {
+            std::fprintf(stderr, "kelvane-screenshot: cannot write %s\n", argv[tab + 1]);
+            frame.close();
+            return 1;
+        }
     }
+    frame.close();
     return 0;
 }

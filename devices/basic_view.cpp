@@ -52,6 +52,12 @@ QPushButton* newButton(const QString& objectName, const QString& caption, QWidge
     return button;
 }
 
+// A button as narrow as its caption allows, where a row holds many.
+void makeCompact(QPushButton* button) {
+    button->setMinimumWidth(button->fontMetrics().horizontalAdvance(button->text()) + 16);
+    button->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+}
+
 QCheckBox* newBox(const QString& objectName, const QString& caption, QWidget* parent) {
     auto* box = new QCheckBox(caption, parent);
     box->setObjectName(objectName);
@@ -107,6 +113,7 @@ void CBasicView::BuildLevelRows() {
     for (int r = kMinRow; r <= kFailRow; ++r) {
         const QString caption = QString::fromLatin1(kLevelRows[r].caption).section(u' ', 0, 0);
         QPushButton* button = newButton(name("setActualAs", kLevelRows[r].name), caption, this);
+        makeCompact(button);
         connect(button, &QPushButton::clicked, this, [this, r] { SetActualAs(LevelRow(r)); });
         setActual->addWidget(button);
     }
@@ -117,7 +124,7 @@ void CBasicView::BuildLevelRows() {
                 SetLevel(kActualRow, *level);
         Edited();
     });
-    setActual->addStretch();
+    setActual->addSpacing(12);
     setActual->addWidget(read_);
     grid_->addLayout(setActual, kLevelRowCount, 0, 1, 6);
 }
@@ -167,6 +174,8 @@ void CBasicView::BuildGroupsAndButtons() {
         QPushButton* button = newButton(QStringLiteral("group%1").arg(g), QString::number(g), this);
         button->setCheckable(true);
         button->setMinimumWidth(28);
+        // Narrow number buttons: the style's wide push-button hint does not apply.
+        button->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
         groups_[size_t(g)] = button;
         groupGrid->addWidget(button, g / 8, g % 8);
         connect(button, &QPushButton::clicked, this, [this] { Edited(); });

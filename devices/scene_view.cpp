@@ -59,6 +59,8 @@ CSceneView::CSceneView(QWidget* parent) : QWidget(parent) {
         auto* button = new QPushButton(QString::number(n), this);
         button->setObjectName(QStringLiteral("setScene%1Button").arg(n));
         button->setMinimumWidth(28);
+        // Narrow number buttons: the style's wide push-button hint does not apply.
+        button->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
         buttons->addWidget(button, n / 8, n % 8);
         connect(button, &QPushButton::clicked, this, [this, n] {
             const int level = actualCombo_->currentIndex();
