@@ -39,36 +39,28 @@ void MainView::RefreshTab(DeviceTab tab, int address) {
     WaitDialog& wait = services_.waitDialog;
     const QString& module = services_.settings.languageModulePath;
     DeviceRecord& record = store_.workingTable[size_t(address)];
-    auto showReading = [&](bool bar) {
+    // The scenes tab shows a bar that does not move while it reads.
+    auto read = [&](bool bar, auto&& job) {
         wait.Show({LoadText(kReadingTitle, module), LoadText(kReadingText, module), uint8_t(bar), 0, {},
                    bar ? kSceneReadSteps : 0});
+        job();
+        wait.Hide();
     };
     switch (tab) {
         case DeviceTab::Basic:
-            if (record.readState & kReadStateParameters) {
-                tabs.ShowBasic(address, record);
-                return;
-            }
-            showReading(false);
-            store_.ReadParameters(address);
+            if (!(record.readState & kReadStateParameters))
+                read(false, [&] { store_.ReadParameters(address); });
             tabs.ShowBasic(address, record);
-            wait.Hide();
             return;
         case DeviceTab::Scenes:
-            if (record.readState & kReadStateScenes) {
-                tabs.ShowScenes(address, record);
-                return;
-            }
-            showReading(true);
-            store_.ReadScenes(address);
+            if (!(record.readState & kReadStateScenes))
+                read(true, [&] { store_.ReadScenes(address); });
             tabs.ShowScenes(address, record);
-            wait.Hide();
             return;
         case DeviceTab::Info: {
-            showReading(false);
-            const std::vector<InfoRow> rows = ReadDeviceInfo(link_, address, module);
+            std::vector<InfoRow> rows;
+            read(false, [&] { rows = ReadDeviceInfo(link_, address, module); });
             tabs.ShowInfo(rows);
-            wait.Hide();
             return;
         }
     }

@@ -18,8 +18,10 @@ CTabViews::CTabViews(QWidget* parent)
     addTab(scenes_, QStringLiteral("Scenes"));
     addTab(info_, QStringLiteral("Info"));
     connect(this, &QTabWidget::currentChanged, this, [this](int index) {
-        if (QWidget* page = widget(index))
-            page->setFocus();
+        QWidget* page = widget(index);
+        if (!page)
+            return;
+        page->setFocus();
         if (actions_)
             actions_->TabChanged(DeviceTab(index));
     });

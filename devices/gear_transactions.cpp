@@ -5,7 +5,13 @@ namespace {
 constexpr uint8_t kEnableDeviceType = 0xC1, kLedModule = 6;
 constexpr uint8_t kStatusValid = 0x08, kLengthMask = 0x03;
 
-std::optional<uint8_t> validAnswer(LinkResult result, uint8_t status, uint8_t answer) {
+// Runs the query, then the idle wait; the answer only when it counts.
+template <typename Query>
+std::optional<uint8_t> answerOf(const BusLink& link, LinkResult& results, Query query) {
+    uint8_t answer = 0, status = 0;
+    const LinkResult result = query(answer, status);
+    dalikit_WaitIdle(link);
+    results |= result;
     if (result != link_result::kOk || !(status & kStatusValid) || (status & kLengthMask) != 1)
         return std::nullopt;
     return answer;
@@ -14,19 +20,15 @@ std::optional<uint8_t> validAnswer(LinkResult result, uint8_t status, uint8_t an
 }  // namespace
 
 std::optional<uint8_t> QueryGear(const BusLink& link, uint8_t address, uint8_t opcode, LinkResult& results) {
-    uint8_t answer = 0, status = 0;
-    const LinkResult result = dalikit_Query(link, address, opcode, answer, status);
-    dalikit_WaitIdle(link);
-    results |= result;
-    return validAnswer(result, status, answer);
+    return answerOf(link, results, [&](uint8_t& answer, uint8_t& status) {
+        return dalikit_Query(link, address, opcode, answer, status);
+    });
 }
 
 std::optional<uint8_t> ReadGearMemory(const BusLink& link, uint8_t address, uint8_t location, LinkResult& results) {
-    uint8_t answer = 0, status = 0;
-    const LinkResult result = dalikit_ReadMemoryLocation(link, address, location, answer, status);
-    dalikit_WaitIdle(link);
-    results |= result;
-    return validAnswer(result, status, answer);
+    return answerOf(link, results, [&](uint8_t& answer, uint8_t& status) {
+        return dalikit_ReadMemoryLocation(link, address, location, answer, status);
+    });
 }
 
 void SendToGear(const BusLink& link, uint8_t first, uint8_t second, LinkResult& results) {
