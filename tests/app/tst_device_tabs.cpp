@@ -216,6 +216,21 @@ TEST_F(DeviceTabsTest, TheBasicTabSendsOnlyItsTickedItemsInOrder) {
     EXPECT_EQ(h.waitDialog.shows.back().text, "Bitte warten, bis alle Daten geschrieben wurden");
 }
 
+TEST_F(DeviceTabsTest, WriteAllSendsTheWholeRecordButItsScenes) {
+    DeviceRecord& r = record(2);
+    r.fadeRate = 1, r.fadeTime = 2, r.fastFadeTime = 3, r.dimmingCurve = 1, r.maxLevel = 250, r.minLevel = 5;
+    r.powerOnLevel = 6, r.systemFailureLevel = 7;
+    r.SetGroupMask(0x8000);
+    r.sceneLevel[0] = 9;
+    EXPECT_EQ(view().store().WriteAll(2), 0);
+    EXPECT_EQ(h.TakeForwardFrames(),
+              Concat({{"A301", "052F", "052F", "A302", "052E", "052E", "A303", "C106", "05E4", "05E4", "A301", "C106",
+                       "05E3", "05E3", "A3FA", "052A", "052A", "A305", "052B", "052B", "A306", "052D", "052D", "A307",
+                       "052C", "052C"},
+                      RemoveAllGroupsOf2(),
+                      {"056F", "056F"}}));
+}
+
 TEST_F(DeviceTabsTest, ScenesAreSentOnlyWhereTheyDifferFromTheRecord) {
     Select({3});
     view().TabChanged(DeviceTab::Scenes);
