@@ -1,5 +1,6 @@
 #include "app/kelvane_view.h"
 
+#include "addressing/address_dlg.h"
 #include "addressing/matrix_widget.h"
 #include "app/main_view.h"
 #include "app/splash_window.h"
@@ -163,6 +164,11 @@ void CKelvaneView::OpenSettings() {
 void CKelvaneView::OpenBusTest() {
     BustestDlg dialog(mainView_->link(), settings_.languageModulePath, window());
     dialog.exec();
+}
+
+int CKelvaneView::RunAddressingDialog(addressing::AddressingAssistant& assistant) {
+    CAddressDlg dialog(assistant, settings_.languageModulePath, window());
+    return dialog.exec();
 }
 
 void CKelvaneView::ShowSplash() {

@@ -73,6 +73,7 @@ public:
     void SetIdentifyChecked(bool checked) override;
     void SelectGroupEntry(int entry) override;
     void EnableDevicePanel(bool enabled) override;
+    int RunAddressingDialog(addressing::AddressingAssistant& assistant) override;
 
 Q_SIGNALS:
     // The frame renders the status bar, the enable states and its own texts.

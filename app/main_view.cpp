@@ -13,12 +13,6 @@
 
 #include <algorithm>
 
-namespace {
-
-constexpr uint8_t kIdentifyBackgroundLevel = 87, kIdentifyLevel = 254;
-
-}  // namespace
-
 MainView::MainView(ViewServices services) : services_(std::move(services)), status_(InitialStatusPanes()) {
     serialText_ = QStringLiteral("00000000");
     matrix_.notifyTarget = [this](int code, int index) { OwnCommand(code, index); };
@@ -122,6 +116,9 @@ bool MainView::Execute(CommandAction action) {
     case CommandAction::SearchDevices:
         SearchDevices();
         return true;
+    case CommandAction::AddressingAssistant:
+        RunAddressingAssistant();
+        return true;
     case CommandAction::ResetBus:
         ResetBus(context);
         return true;
@@ -167,6 +164,17 @@ void MainView::OwnCommand(int code, int index) {
         else
             ClickOnline();
         dragIdentifyDone_ = 0;
+        break;
+    case WM_OWN_COMMAND_MOVE:
+        if (offlineMode_ != 1)
+            MoveDropped();
+        dragIdentifyDone_ = 0;
+        break;
+    case WM_OWN_COMMAND_MOVING:
+        DragStarted(index);
+        break;
+    case WM_OWN_COMMAND_TRACK:
+        DragTracked(index);
         break;
     case WM_OWN_COMMAND_UPDATE:
         matrix_.ResetFlags();

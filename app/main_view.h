@@ -52,6 +52,9 @@ public:
     void Connect();
     void Disconnect();
     void SearchDevices();
+    // "Adressieren": the addressing assistant, then the matrix from the
+    // records it marked (main_view_addressing.cpp). Only while connected.
+    void RunAddressingAssistant();
     // Asks each short address for its status and fills the working table and
     // the matrix; returns the number of gear present afterwards.
     int ScanBus();
@@ -114,6 +117,9 @@ public:
     int groupEntry() const { return groupEntry_; }
 
 private:
+    // Identification: every gear at the background level, the pointed one at full.
+    static constexpr uint8_t kIdentifyBackgroundLevel = 87, kIdentifyLevel = 254;
+
     void SetPane(int pane, const QString& text, PaneStyle style = PaneStyle::Normal);
     void SetCommands(std::initializer_list<CommandId> ids, bool on);
     void ConnectChosenInterface(KitHandle handle);
@@ -128,6 +134,10 @@ private:
     void ClickOnline();
     void RefreshTab(DeviceTab tab, int address);
     GearCommandContext GearCommands();
+    // A drag in the matrix (main_view_addressing.cpp): begun, over a cell, dropped.
+    void DragStarted(int pressedCell);
+    void DragTracked(int cell);
+    void MoveDropped();
 
     ViewServices services_;
     BusLink link_;
@@ -140,5 +150,6 @@ private:
     MatrixModel matrix_;
     int groupEntry_ = 0;
     uint8_t dragIdentifyDone_ = 0;
+    int lastTrackedAddress_ = -1;  // lit last by a drag over it; never reset
     DeviceTab currentTab_ = DeviceTab::Basic;
 };

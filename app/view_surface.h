@@ -5,6 +5,10 @@
 
 #include "addressing/matrix_model.h"
 
+namespace addressing {
+class AddressingAssistant;
+}
+
 class ViewSurface {
 public:
     virtual ~ViewSurface() = default;
@@ -32,4 +36,8 @@ public:
     virtual void SetIdentifyChecked(bool checked) = 0;
     virtual void SelectGroupEntry(int entry) = 0;
     virtual void EnableDevicePanel(bool enabled) = 0;
+
+    // Shows the addressing assistant's dialog modally for this assistant;
+    // returns the dialog's result (1 after a run, 2 when cancelled before).
+    virtual int RunAddressingDialog(addressing::AddressingAssistant& assistant) = 0;
 };

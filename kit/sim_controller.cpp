@@ -93,7 +93,7 @@ void SimController::sleep(unsigned milliseconds) {
         if (logging_ && milliseconds > 0)
             log_.push_back({false, {}, 0, milliseconds});
     }
-    clock_->advanceUs(uint64_t(milliseconds) * 1000);
+    clock_->pauseUs(uint64_t(milliseconds) * 1000);
 }
 
 uint64_t SimController::clockUs() const { return clock_->nowUs(); }

@@ -210,9 +210,11 @@ constexpr StringTableEntry kEntries[] = {
     {439, u"Adressierung läuft...."},
     {440, u"Taste \"Physical Select\" auf dem Gerät betätigen..."},
     {441, u"Adresse:"},
-    // Help menu
     // Bus scan: two gear share a short address
     {443, u"Auf mindestens einer Adresse antworten mehrere Geräte unterschiedlich. Bitte adressieren Sie die Geräte neu."},
+    // Addressing: more gear than free addresses; a gear lost in an address exchange
+    {444, u"Keine freie Adresse mehr. Die übrigen Geräte wurden nicht adressiert."},
+    {445, u"Das Gerät der Zieladresse wurde nicht wiedergefunden und hat jetzt keine Adresse. Bitte fügen Sie es mit dem Adressierungsassistenten (Modus \"Hinzufügen\") wieder hinzu."},
     // Application title
     {57344, u"Orvent Kelvane"},
 };

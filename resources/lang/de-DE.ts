@@ -821,6 +821,14 @@ Dieser Vorgang kann einige Zeit in Anspruch nehmen.</translation>
         <source>Auf mindestens einer Adresse antworten mehrere Geräte unterschiedlich. Bitte adressieren Sie die Geräte neu.</source>
         <translation>Auf mindestens einer Adresse antworten mehrere Geräte unterschiedlich. Bitte adressieren Sie die Geräte neu.</translation>
     </message>
+    <message id="444">
+        <source>Keine freie Adresse mehr. Die übrigen Geräte wurden nicht adressiert.</source>
+        <translation>Keine freie Adresse mehr. Die übrigen Geräte wurden nicht adressiert.</translation>
+    </message>
+    <message id="445">
+        <source>Das Gerät der Zieladresse wurde nicht wiedergefunden und hat jetzt keine Adresse. Bitte fügen Sie es mit dem Adressierungsassistenten (Modus "Hinzufügen") wieder hinzu.</source>
+        <translation>Das Gerät der Zieladresse wurde nicht wiedergefunden und hat jetzt keine Adresse. Bitte fügen Sie es mit dem Adressierungsassistenten (Modus "Hinzufügen") wieder hinzu.</translation>
+    </message>
     <message id="57344">
         <source>Orvent Kelvane</source>
         <translation>Orvent Kelvane</translation>

@@ -821,6 +821,14 @@ This may take some time.</translation>
         <source>Auf mindestens einer Adresse antworten mehrere Geräte unterschiedlich. Bitte adressieren Sie die Geräte neu.</source>
         <translation>Several devices answer differently on at least one address. Please readdress the devices.</translation>
     </message>
+    <message id="444">
+        <source>Keine freie Adresse mehr. Die übrigen Geräte wurden nicht adressiert.</source>
+        <translation>No free address left. The remaining devices were not addressed.</translation>
+    </message>
+    <message id="445">
+        <source>Das Gerät der Zieladresse wurde nicht wiedergefunden und hat jetzt keine Adresse. Bitte fügen Sie es mit dem Adressierungsassistenten (Modus "Hinzufügen") wieder hinzu.</source>
+        <translation>The device of the target address was not found again and now has no address. Please add it again with the addressing assistant (mode "Add").</translation>
+    </message>
     <message id="57344">
         <source>Orvent Kelvane</source>
         <translation>Orvent Kelvane</translation>

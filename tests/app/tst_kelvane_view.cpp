@@ -131,6 +131,7 @@ TEST_F(KelvaneViewTest, DragShowsItsColoursAndNotifiesOnlyWithFewerThanTwoSelect
     EXPECT_GT(underMouse.red(), 120);
     EXPECT_LT(underMouse.blue(), 60);
     EXPECT_EQ(notifications, (QStringList{"WM_OWN_COMMAND_MOVING: 12", "WM_OWN_COMMAND_TRACK: 3"}));
+    prompts->Answer(kDialogCancel);  // the move's question
     QTest::mouseRelease(&matrix(), Qt::LeftButton, Qt::NoModifier, Centre(3));
     EXPECT_EQ(notifications.last(), "WM_OWN_COMMAND_MOVE: 3");
 

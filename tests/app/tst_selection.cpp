@@ -187,6 +187,7 @@ TEST_F(Selection, DragNotificationsAreTraced) {
     StartConnected(0);
     h.view().OwnCommand(WM_OWN_COMMAND_MOVING, 3);
     h.view().OwnCommand(WM_OWN_COMMAND_TRACK, 4);
+    h.prompts.Answer(kDialogCancel);  // the move's question
     h.view().OwnCommand(WM_OWN_COMMAND_MOVE, 4);
     h.view().OwnCommand(2, 4);  // unknown codes are ignored silently
     EXPECT_EQ(trace_, (QStringList{"WM_OWN_COMMAND_MOVING: 3\r\n", "WM_OWN_COMMAND_TRACK: 4\r\n",

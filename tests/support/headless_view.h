@@ -5,6 +5,7 @@
 // recording fakes. The program folder is a temporary directory whose
 // config.ini the test writes (or leaves to the first start).
 
+#include "addressing/addressing_assistant.h"
 #include "app/device_tabs.h"
 #include "app/main_view.h"
 #include "app/view_surface.h"
@@ -40,10 +41,20 @@ public:
     void SetIdentifyChecked(bool checked) override { identifyChecked = checked; }
     void SelectGroupEntry(int entry) override { groupEntry = entry; }
     void EnableDevicePanel(bool enabled) override { devicePanelEnabled = enabled; }
+    // The assistant's dialog: the script works its buttons; without one the
+    // dialog is cancelled before a run.
+    int RunAddressingDialog(addressing::AddressingAssistant& assistant) override {
+        ++addressingDialogs;
+        if (onAddressingDialog)
+            onAddressingDialog(assistant);
+        return assistant.result();
+    }
 
     // Runs whenever a flow lets pending window events run, as a click
     // arriving during the flow would.
     std::function<void()> onPendingEvents;
+    std::function<void(addressing::AddressingAssistant&)> onAddressingDialog;
+    int addressingDialogs = 0;
     QStringList log;
     int matrixRepaints = 0;
     int pendingEvents = 0;

@@ -1,0 +1,98 @@
+#include "addressing/addressing_assistant.h"
+
+#include "addressing/search_steps.h"
+#include "devices/device_store.h"
+#include "devices/prompts.h"
+#include "storage/load_text.h"
+
+#include <QEventLoop>
+#include <QThread>
+
+#include <system_error>
+#include <thread>
+
+namespace addressing {
+namespace {
+
+constexpr StringId kTitle = 427, kStartQuestion = 436, kCancelQuestion = 437, kOk = 179, kCancel = 181,
+                   kSearchingFreeText = 438;
+
+}  // namespace
+
+AddressingAssistant::AddressingAssistant(const BusLink& link, DeviceStore& store, Prompts& prompts,
+                                         QString languageModulePath)
+    : prompts_(prompts), store_(store), run_(link, store.workingTable, std::move(languageModulePath)) {
+    run_.appendLine = [this](const QString& line) { AppendLine(line); };
+    threadStartFailed = [this] { prompts_.ShowStockMessage(QStringLiteral("Critical Error. Thread not started"),
+                                                           QStringLiteral("Thread Error")); };
+}
+
+void AddressingAssistant::AppendLine(const QString& line) {
+    const auto show = [this, line] {
+        if (surface_)
+            surface_->AppendProgressLine(line);
+    };
+    if (QThread::currentThread() == uiThread_.thread())
+        show();
+    else
+        QMetaObject::invokeMethod(&uiThread_, show, Qt::BlockingQueuedConnection);
+}
+
+bool AddressingAssistant::Start(const AssistantChoice& choice) {
+    if (prompts_.AskConfirmation(kTitle, kStartQuestion, kOk, kCancel, 0) != kDialogOk)
+        return false;
+    run_.running = true;
+    started_ = 1;
+    run_.visualConfirmation = choice.visualConfirmation ? 1 : 0;
+    if (surface_)
+        surface_->DisableRunControls();
+    if (choice.mode == AddressingMode::NewAddressing) {
+        HandOutAllAddresses(run_);
+        run_.initialiseData = kInitialiseAll;
+        // Every short address is erased: the records of the old addresses
+        // describe gear that will be elsewhere.
+        store_.ClearWorkingTable();
+    } else {
+        AppendLine(LoadText(kSearchingFreeText, run_.languageModulePath));
+        if (surface_)
+            surface_->ProcessPendingEvents();
+        CollectFreeAddresses(run_);
+        run_.initialiseData = kInitialiseUnaddressed;
+    }
+    PrepareAddressing(run_.link, run_.initialiseData);
+    RunWorker(choice.physicalSelection);
+    return true;
+}
+
+void AddressingAssistant::RunWorker(bool physicalSelection) {
+    QEventLoop waiting;
+    std::thread worker;
+    try {
+        worker = std::thread([this, physicalSelection, &waiting] {
+            if (physicalSelection)
+                PhysicalSelectionWorker(run_);
+            else
+                RandomAddressingWorker(run_);
+            QMetaObject::invokeMethod(&waiting, &QEventLoop::quit, Qt::QueuedConnection);
+        });
+    } catch (const std::system_error&) {
+        run_.running = false;
+        if (threadStartFailed)
+            threadStartFailed();
+        return;
+    }
+    waiting.exec();
+    worker.join();
+}
+
+bool AddressingAssistant::Cancel() {
+    if (started_ == 1) {
+        if (prompts_.AskConfirmation(kTitle, kCancelQuestion, kOk, kCancel, 0) != kDialogOk)
+            return false;
+        run_.running = false;
+        dalikit_Send(run_.link, kTerminate, 0x00);
+    }
+    return true;
+}
+
+}  // namespace addressing

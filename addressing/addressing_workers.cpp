@@ -1,0 +1,159 @@
+#include "addressing/addressing_workers.h"
+
+#include "addressing/random_search.h"
+#include "addressing/search_steps.h"
+#include "dali/dali_commands.h"
+#include "storage/load_text.h"
+
+namespace addressing {
+namespace {
+
+constexpr StringId kAddressingRunsText = 439, kPressKeyText = 440, kAddressLabel = 441, kNoFreeAddressText = 444;
+constexpr uint8_t kStatusValid = 0x08, kLengthMask = 0x03;
+constexpr unsigned kPollPauseMs = 1;
+
+void appendText(AddressingRun& run, StringId id) {
+    if (run.appendLine)
+        run.appendLine(LoadText(id, run.languageModulePath));
+}
+
+// The record of an address given in this run describes a gear Kelvane has
+// not read yet: it starts afresh, present.
+void markAddressed(AddressingRun& run, int address) {
+    DeviceRecord& record = run.table[size_t(address)];
+    record.Reset();
+    record.present = 1;
+}
+
+// The gear addressed at entry k of the free list gets its line, its light
+// and its present mark.
+void reportAddressed(AddressingRun& run, int k) {
+    const int address = run.freeAddresses[size_t(k)] & 0x3F;
+    AppendAddressLine(run, address);
+    if (run.visualConfirmation == 1)
+        ConfirmVisually(run.link, dali::commandAddress(address));
+    markAddressed(run, address);
+}
+
+// More gear than free addresses: the rest keep no address, and the user reads why.
+bool freeAddressesLeft(AddressingRun& run, int k) {
+    if (k < run.freeCount)
+        return true;
+    appendText(run, kNoFreeAddressText);
+    return false;
+}
+
+void renewInitialisation(const BusLink& link, uint8_t initialiseData) {
+    dalikit_SendTwice(link, kInitialise, initialiseData);
+    dalikit_WaitIdle(link);
+    dalikit_SendTwice(link, kPhysicalSelection, 0x00);
+    dalikit_WaitIdle(link);
+}
+
+// Polls QUERY SHORT ADDRESS until a gear without an address is selected
+// (true) or the run is cancelled (false).
+bool waitForSelectedNewGear(AddressingRun& run, uint64_t& initialisedUs) {
+    for (;;) {
+        kit_sleep(run.link.handle, kPollPauseMs);
+        if (!run.running)
+            return false;
+        if (kit_clock_us(run.link.handle) - initialisedUs >= kRenewInitialisationUs) {
+            renewInitialisation(run.link, run.initialiseData);
+            initialisedUs = kit_clock_us(run.link.handle);
+        }
+        if (AskTwice(run.link, kQueryShortAddress, 0x00) == kNoShortAddress)
+            return true;
+    }
+}
+
+}  // namespace
+
+void HandOutAllAddresses(AddressingRun& run) {
+    for (int a = 0; a < kDeviceCount; ++a)
+        run.freeAddresses[size_t(a)] = uint8_t(a);
+    run.freeCount = kDeviceCount;
+}
+
+void PrepareAddressing(const BusLink& link, uint8_t initialiseData) {
+    SendAndWait(link, kTerminate, 0x00);
+    if (initialiseData == kInitialiseAll) {
+        dalikit_SendWithDTR(link, dali::kBroadcast, kStoreDtrAsShortAddress, 0xFF);
+        dalikit_WaitIdle(link);
+    }
+    SendAndWait(link, dali::kBroadcast, kRecallMinLevel);
+    uint8_t answer = 0, status = 0;
+    dalikit_Query(link, dali::commandAddress(0), kQueryStatus, answer, status);
+    dalikit_WaitIdle(link);
+    dalikit_SendTwice(link, kInitialise, initialiseData);
+    dalikit_WaitIdle(link);
+    dalikit_SendTwice(link, kRandomise, 0x00);
+    dalikit_WaitIdle(link);
+}
+
+int CollectFreeAddresses(AddressingRun& run) {
+    run.freeCount = 0;
+    for (int a = 0; a < kDeviceCount; ++a) {
+        uint8_t answer = 0, status = 0;
+        dalikit_Query(run.link, dali::commandAddress(a), kQueryStatus, answer, status);
+        dalikit_WaitIdle(run.link);
+        if (status & kStatusValid) {
+            if ((status & kLengthMask) == 1)
+                run.table[size_t(a)].present = 1;
+        } else {
+            run.freeAddresses[size_t(run.freeCount++)] = uint8_t(a);
+        }
+    }
+    SendAndWait(run.link, kTerminate, 0x00);
+    return run.freeCount;
+}
+
+LinkResult ConfirmVisually(const BusLink& link, uint8_t addressByte) {
+    dalikit_Send(link, addressByte, kRecallMaxLevel);
+    return dalikit_WaitIdle(link);
+}
+
+void AppendAddressLine(AddressingRun& run, int address) {
+    if (run.appendLine)
+        run.appendLine(QString::asprintf("%s %d", qUtf8Printable(LoadText(kAddressLabel, run.languageModulePath)),
+                                         address));
+}
+
+void RandomAddressingWorker(AddressingRun& run) {
+    if (!SearchHasCandidates(run.link))
+        return;
+    appendText(run, kAddressingRunsText);
+    int k = 0;
+    do {
+        if (!SearchHasCandidates(run.link) || !freeAddressesLeft(run, k)) {
+            dalikit_Send(run.link, kTerminate, 0x00);
+            run.running = false;
+            break;
+        }
+        // A search that finds nothing is simply tried again.
+        if (FindAndProgramLowest(run.link, dali::commandAddress(run.freeAddresses[size_t(k)])))
+            reportAddressed(run, k++);
+    } while (run.running);
+    dalikit_Send(run.link, kTerminate, 0x00);
+}
+
+void PhysicalSelectionWorker(AddressingRun& run) {
+    uint64_t initialisedUs = kit_clock_us(run.link.handle);
+    int k = 0;
+    while (run.running) {
+        kit_sleep(run.link.handle, kPollPauseMs);
+        if (!freeAddressesLeft(run, k))
+            break;
+        appendText(run, kPressKeyText);
+        dalikit_SendTwice(run.link, kPhysicalSelection, 0x00);
+        if (dalikit_WaitIdle(run.link) != link_result::kOk)
+            return;  // the bridge fails or the bus is in error: no TERMINATE gets through either
+        // Cancelled while waiting: no gear was selected, none is programmed.
+        if (!waitForSelectedNewGear(run, initialisedUs))
+            break;
+        SendAndWait(run.link, kProgramShortAddress, dali::commandAddress(run.freeAddresses[size_t(k)]));
+        reportAddressed(run, k++);
+    }
+    dalikit_Send(run.link, kTerminate, 0x00);
+}
+
+}  // namespace addressing

@@ -1,0 +1,41 @@
+#include "addressing/search_steps.h"
+
+namespace addressing {
+namespace {
+
+constexpr uint8_t kAnswerRegister = 0x01;
+
+// The answer of the frame just sent; no answer without a successful wait.
+uint8_t readAnswer(const BusLink& link, LinkResult sent) {
+    uint8_t status = 0, answer = 0;  // a failed register read leaves the answer at 0
+    if (sent == link_result::kOk && dalikit_WaitAnswer(link, status) == link_result::kOk && status != 0)
+        dalikit_ReadRegister(link, kAnswerRegister, answer);
+    dalikit_WaitIdle(link);
+    return answer;
+}
+
+}  // namespace
+
+void SendAndWait(const BusLink& link, uint8_t first, uint8_t second) {
+    TransactionGuard guard(link.handle);
+    dalikit_Send(link, first, second);
+    dalikit_WaitIdle(link);
+}
+
+uint8_t Ask(const BusLink& link, uint8_t first, uint8_t second) {
+    TransactionGuard guard(link.handle);
+    return readAnswer(link, dalikit_Send(link, first, second));
+}
+
+uint8_t AskTwice(const BusLink& link, uint8_t first, uint8_t second) {
+    TransactionGuard guard(link.handle);
+    return readAnswer(link, dalikit_SendTwice(link, first, second));
+}
+
+void SetSearchAddress(const BusLink& link, uint32_t searchAddress) {
+    SendAndWait(link, kSearchAddrH, uint8_t(searchAddress >> 16));
+    SendAndWait(link, kSearchAddrM, uint8_t(searchAddress >> 8));
+    SendAndWait(link, kSearchAddrL, uint8_t(searchAddress));
+}
+
+}  // namespace addressing

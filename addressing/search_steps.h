@@ -1,0 +1,41 @@
+#pragma once
+// The bus steps of short-address programming: the special commands of the
+// random-address search and the two ways they are sent. Shared by the
+// addressing assistant, the single search of an address move and the tests.
+
+#include "link/dalikit.h"
+
+#include <cstdint>
+
+namespace addressing {
+
+constexpr uint8_t kTerminate = 0xA1, kDtr0 = 0xA3, kInitialise = 0xA5, kRandomise = 0xA7, kCompare = 0xA9,
+                  kWithdraw = 0xAB, kSearchAddrH = 0xB1, kSearchAddrM = 0xB3, kSearchAddrL = 0xB5,
+                  kProgramShortAddress = 0xB7, kVerifyShortAddress = 0xB9, kQueryShortAddress = 0xBB,
+                  kPhysicalSelection = 0xBD;
+constexpr uint8_t kStoreDtrAsShortAddress = 0x80, kRecallMaxLevel = 0x05, kRecallMinLevel = 0x06,
+                  kQueryStatus = 0x90;
+// INITIALISE data: every gear, or only the gear without a short address.
+constexpr uint8_t kInitialiseAll = 0x00, kInitialiseUnaddressed = 0xFF;
+// What a gear without a short address answers to QUERY SHORT ADDRESS.
+constexpr uint8_t kNoShortAddress = 0xFF;
+
+constexpr unsigned kSearchPauseMs = 50;
+
+// The frame, then the idle wait; both results ignored.
+void SendAndWait(const BusLink& link, uint8_t first, uint8_t second);
+
+// The frame and its answer, then the idle wait. The answer byte counts only
+// when the frame went out, the answer wait succeeded and its status was not
+// 0; otherwise (and for an answer of 0) the result is 0. The steps run under
+// the link's transaction lock, so another thread's frame never falls between
+// a question and its answer.
+uint8_t Ask(const BusLink& link, uint8_t first, uint8_t second);
+
+// The same for a command sent twice (QUERY SHORT ADDRESS).
+uint8_t AskTwice(const BusLink& link, uint8_t first, uint8_t second);
+
+// The 24-bit search address as SEARCHADDRH, M and L, each with its wait.
+void SetSearchAddress(const BusLink& link, uint32_t searchAddress);
+
+}  // namespace addressing
