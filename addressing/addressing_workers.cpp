@@ -43,11 +43,17 @@ bool freeAddressesLeft(AddressingRun& run, int k) {
     return false;
 }
 
+// PHYSICAL SELECTION twice: the gear in the initialisation state wait for
+// their key, and none is selected. The idle wait's result.
+LinkResult enterPhysicalSelection(const BusLink& link) {
+    dalikit_SendTwice(link, kPhysicalSelection, 0x00);
+    return dalikit_WaitIdle(link);
+}
+
 void renewInitialisation(const BusLink& link, uint8_t initialiseData) {
     dalikit_SendTwice(link, kInitialise, initialiseData);
     dalikit_WaitIdle(link);
-    dalikit_SendTwice(link, kPhysicalSelection, 0x00);
-    dalikit_WaitIdle(link);
+    enterPhysicalSelection(link);
 }
 
 // Polls QUERY SHORT ADDRESS until a gear without an address is selected
@@ -61,8 +67,14 @@ bool waitForSelectedNewGear(AddressingRun& run, uint64_t& initialisedUs) {
             renewInitialisation(run.link, run.initialiseData);
             initialisedUs = kit_clock_us(run.link.handle);
         }
-        if (AskTwice(run.link, kQueryShortAddress, 0x00) == kNoShortAddress)
+        const uint8_t answer = AskTwice(run.link, kQueryShortAddress, 0x00);
+        if (answer == kNoShortAddress)
             return true;
+        // A gear that has an address was pressed: it is not programmed, and
+        // it must not stay selected, or the next new gear's key would select
+        // both and they would share that gear's new address.
+        if (answer != 0)
+            enterPhysicalSelection(run.link);
     }
 }
 
@@ -144,8 +156,7 @@ void PhysicalSelectionWorker(AddressingRun& run) {
         if (!freeAddressesLeft(run, k))
             break;
         appendText(run, kPressKeyText);
-        dalikit_SendTwice(run.link, kPhysicalSelection, 0x00);
-        if (dalikit_WaitIdle(run.link) != link_result::kOk)
+        if (enterPhysicalSelection(run.link) != link_result::kOk)
             return;  // the bridge fails or the bus is in error: no TERMINATE gets through either
         // Cancelled while waiting: no gear was selected, none is programmed.
         if (!waitForSelectedNewGear(run, initialisedUs))

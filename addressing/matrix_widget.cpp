@@ -96,6 +96,16 @@ void CMatrix::mousePressEvent(QMouseEvent* event) {
 
 void CMatrix::mouseMoveEvent(QMouseEvent* event) {
     const QPoint at = event->position().toPoint();
+    // While a button is held Qt keeps sending moves from outside the control
+    // and withholds the leave event; the first such move is the leave.
+    if (!rect().contains(at)) {
+        if (!outside_) {
+            outside_ = true;
+            model_.Leave();
+        }
+        return;
+    }
+    outside_ = false;
     if (model_.Move(at.x(), at.y(), keysOf(*event)))
         setCursor(Qt::SizeAllCursor);
     else
@@ -109,4 +119,8 @@ void CMatrix::mouseReleaseEvent(QMouseEvent* event) {
     }
 }
 
-void CMatrix::leaveEvent(QEvent*) { model_.Leave(); }
+void CMatrix::leaveEvent(QEvent*) {
+    if (!outside_)
+        model_.Leave();
+    outside_ = false;
+}

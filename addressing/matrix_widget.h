@@ -37,4 +37,5 @@ private:
     MatrixModel& model_;
     QFont textFont_;
     QFont labelFont_;
+    bool outside_ = false;  // the mouse left the control with a button held
 };

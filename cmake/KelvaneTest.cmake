@@ -1,11 +1,14 @@
-# kelvane_add_test(<name> SOURCES <files...> LIBS <targets...> [WIDGETS])
+# kelvane_add_test(<name> SOURCES <files...> LIBS <targets...> [WIDGETS | EVENTS])
 # One GoogleTest executable per unit. WIDGETS tests get a main() that creates a
-# QApplication and run on the offscreen platform; the others use gtest's main.
+# QApplication and run on the offscreen platform; EVENTS tests get one with a
+# QCoreApplication (core code with an event loop); the others use gtest's main.
 function(kelvane_add_test name)
-  cmake_parse_arguments(ARG "WIDGETS" "" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(ARG "WIDGETS;EVENTS" "" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
   if(ARG_WIDGETS)
     set(test_main kelvane_widget_test_main)
+  elseif(ARG_EVENTS)
+    set(test_main kelvane_core_test_main)
   else()
     set(test_main GTest::gtest_main)
   endif()

@@ -39,6 +39,7 @@ struct DeviceRecord {
     std::array<uint8_t, kSceneCount> sceneLevel = kAllScenesMasked;
 
     void Reset() { *this = DeviceRecord{}; }
+    bool operator==(const DeviceRecord&) const = default;
 
     // Sets groupMask and keeps groupsLow/groupsHigh equal to its two bytes.
     void SetGroupMask(uint16_t mask);

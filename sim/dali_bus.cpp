@@ -33,13 +33,28 @@ DaliBus::DaliBus(BusConfig config, uint64_t seed, Options options)
 }
 
 void DaliBus::transmit(uint64_t nowUs, uint8_t first, uint8_t second) {
+    std::optional<BusFrame> sent;
+    {
+        std::lock_guard guard(lock_);
+        sent = transmitLocked(nowUs, first, second);
+    }
+    if (sent && listener_)
+        listener_(*sent);
+}
+
+void DaliBus::setFrameListener(FrameListener listener) {
     std::lock_guard guard(lock_);
+    listener_ = std::move(listener);
+}
+
+std::optional<BusFrame> DaliBus::transmitLocked(uint64_t nowUs, uint8_t first, uint8_t second) {
     if (!powered_)
-        return;  // nothing can be sent on a bus without power
+        return std::nullopt;  // nothing can be sent on a bus without power
     catchUp(nowUs);
     const uint64_t startUs = std::max(nowUs, nextStartUs_);
     const uint64_t endUs = startUs + kForwardFrameUs;
-    record({startUs, FrameKind::Forward, uint16_t(first << 8 | second), decode(first, second)});
+    BusFrame forward{startUs, FrameKind::Forward, uint16_t(first << 8 | second), decode(first, second)};
+    record(forward);
 
     const BusReply reply = respond(endUs, first, second);
     Transmission sent{endUs, endUs + kReplyWindowUs, reply};
@@ -55,6 +70,7 @@ void DaliBus::transmit(uint64_t nowUs, uint8_t first, uint8_t second) {
         nextStartUs_ = endUs + kSettlingUs;
     }
     pending_.push_back(sent);
+    return forward;
 }
 
 uint8_t DaliBus::status(uint64_t nowUs) {

@@ -68,6 +68,12 @@ public:
     // The installer presses the physical-selection key of gear `index`.
     void pressPhysicalSelectionKey(size_t index);
 
+    // Called with every forward frame once the gear have received it, on the
+    // thread that sent it and outside the bus lock, so it may use the bus
+    // (press a key, inspect or preset gear). Set it before frames flow.
+    using FrameListener = std::function<void(const BusFrame& frame)>;
+    void setFrameListener(FrameListener listener);
+
     void setPowered(bool powered);
     bool powered() const;
 
@@ -83,6 +89,8 @@ private:
         BusReply reply;
     };
 
+    // The forward frame as recorded, or nothing on a bus without power.
+    std::optional<BusFrame> transmitLocked(uint64_t nowUs, uint8_t first, uint8_t second);
     BusReply respond(uint64_t endUs, uint8_t first, uint8_t second);
     void catchUp(uint64_t nowUs);
     void record(BusFrame frame);
@@ -106,6 +114,7 @@ private:
     uint8_t answer_ = 0;                 // answer register
     std::optional<SentFrame> lastSent_;  // for decoding the next frame's name
     std::deque<BusFrame> log_;
+    FrameListener listener_;
 };
 
 }  // namespace sim

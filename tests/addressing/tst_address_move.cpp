@@ -1,0 +1,193 @@
+// Dragging a gear's cell in the matrix: the lights while dragging and the
+// short-address changes of a drop, with the exact frames, the records and the
+// gear's addresses afterwards.
+
+#include "addressing/own_command.h"
+#include "tests/support/headless_view.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <optional>
+
+namespace {
+
+using Frames = std::vector<std::string>;
+
+// Gear with these short addresses, each with its own group mask so the
+// records can be followed.
+std::vector<std::string> GearAt(const std::vector<int>& addresses) {
+    std::vector<std::string> gear;
+    for (int a : addresses)
+        gear.push_back(R"({"shortAddress": )" + std::to_string(a) + R"(, "groups": [)" + std::to_string(a % 16) +
+                       "]}");
+    return gear;
+}
+
+std::vector<int> Range(int from, int to) {
+    std::vector<int> addresses;
+    for (int a = from; a <= to; ++a)
+        addresses.push_back(a);
+    return addresses;
+}
+
+class AddressMove : public ::testing::Test {
+protected:
+    void Connect(const std::vector<int>& addresses, int autoLocate = 0, int askAddressChange = 1) {
+        h.emplace(OneInterfaceScenario(GearAt(addresses)));
+        h->WriteConfig(0, autoLocate, askAddressChange);
+        h->Start();
+        h->prompts.Answer(kDialogOk);
+        h->view().Connect();
+        h->prompts.confirmations.clear();
+        h->TakeForwardFrames();
+    }
+    std::pair<int, int> Centre(int cell) {
+        const CellRect r = h->view().matrix().cells[size_t(cell)].rect;
+        return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+    }
+    void Click(int cell) {
+        const auto [x, y] = Centre(cell);
+        h->view().matrix().Press(x, y);
+        h->view().matrix().Release(x, y, MouseKeys{});
+    }
+    // Press on cell s, move to cell d with the left button, release there.
+    void Drag(int s, int d) {
+        MatrixModel& m = h->view().matrix();
+        const auto [sx, sy] = Centre(s);
+        const auto [dx, dy] = Centre(d);
+        m.Press(sx, sy);
+        m.Move(dx, dy, MouseKeys{.left = true});
+        m.Release(dx, dy, MouseKeys{});
+    }
+    std::optional<uint8_t> ShortAddressOfGear(size_t gear) {
+        std::optional<uint8_t> address;
+        h->bus().withGear(gear, [&](sim::ControlGear& g) { address = g.shortAddress(); });
+        return address;
+    }
+    const DeviceRecord& Record(int address) { return h->view().store().workingTable[size_t(address)]; }
+
+    std::optional<HeadlessView> h;
+};
+
+TEST_F(AddressMove, OntoAFreeAddressTheGearAndItsRecordMove) {
+    Connect({5});
+    const DeviceRecord before = Record(5);
+    h->waitDialog.shows.clear();
+    h->prompts.Answer(kDialogOk);
+    Drag(0, 9);  // cell 0 has no gear: pressing it presses nothing
+    Drag(5, 9);
+    ASSERT_EQ(h->prompts.confirmations.size(), 1u);
+    EXPECT_EQ(h->prompts.confirmations[0].text, "Soll die Adresse wirklich geändert werden?");
+    EXPECT_EQ(h->prompts.confirmations[0].dontAskCaption, "Nicht mehr anzeigen");
+    EXPECT_EQ(h->TakeForwardFrames(), (Frames{"A313", "0B80", "0B80"}));
+    EXPECT_EQ(ShortAddressOfGear(0), 9);
+    EXPECT_EQ(Record(9), before);
+    EXPECT_EQ(Record(5), DeviceRecord{});
+    EXPECT_EQ(h->view().matrix().cells[5].present, 0);
+    EXPECT_EQ(h->view().matrix().cells[9].present, 1);
+    EXPECT_EQ(h->view().matrix().pressedCell, -1);
+    ASSERT_EQ(h->waitDialog.shows.size(), 1u);
+    EXPECT_EQ(h->waitDialog.shows[0].text, "Bitte Warten bis der Vorgang angeschlossen ist.");
+}
+
+TEST_F(AddressMove, OntoAnAddressInUseTheGearExchangeThroughTheHighestFreeOne) {
+    struct Case {
+        std::vector<int> addresses;
+        int free;
+        Frames frames;
+    };
+    const Case cases[] = {
+        {{5, 9}, 63, {"A37F", "1380", "1380", "A313", "0B80", "0B80", "A30B", "7F80", "7F80"}},
+        {Range(1, 63), 0, {"A301", "1380", "1380", "A313", "0B80", "0B80", "A30B", "0180", "0180"}},
+    };
+    for (const Case& c : cases) {
+        Connect(c.addresses, 0, 0);  // not asked
+        const auto gearAt = [&c](int a) { return size_t(std::find(c.addresses.begin(), c.addresses.end(), a) -
+                                                        c.addresses.begin()); };
+        const size_t gearAt5 = gearAt(5), gearAt9 = gearAt(9);
+        const DeviceRecord record5 = Record(5), record9 = Record(9);
+        Drag(5, 9);
+        EXPECT_TRUE(h->prompts.confirmations.empty());
+        EXPECT_EQ(h->TakeForwardFrames(), c.frames);
+        EXPECT_EQ(ShortAddressOfGear(gearAt5), 9);
+        EXPECT_EQ(ShortAddressOfGear(gearAt9), 5);
+        EXPECT_EQ(Record(5), record9);
+        EXPECT_EQ(Record(9), record5);
+        EXPECT_EQ(Record(c.free), DeviceRecord{});
+    }
+}
+
+TEST_F(AddressMove, OnAFullBusTheTargetGearIsFoundAgainBySearch) {
+    Connect(Range(0, 63));
+    const DeviceRecord record5 = Record(5), record9 = Record(9);
+    h->prompts.Answer(kDialogOk);
+    h->prompts.Answer(kDialogOk);
+    Drag(5, 9);
+    ASSERT_EQ(h->prompts.confirmations.size(), 2u);
+    EXPECT_EQ(h->prompts.confirmations[1].text,
+              "Keine freie Adress zum wechseln. Die Zieladresse wird entfernt und nach der Umadressierung wieder "
+              "hinzugefügt.");
+    const Frames frames = h->TakeForwardFrames();
+    ASSERT_GT(frames.size(), 8u);
+    EXPECT_EQ(Frames(frames.begin(), frames.begin() + 8),
+              (Frames{"A3FF", "1380", "1380", "A313", "0B80", "0B80", "A100", "0190"}));
+    EXPECT_EQ(frames.back(), "AB00");
+    EXPECT_EQ(ShortAddressOfGear(5), 9);
+    EXPECT_EQ(ShortAddressOfGear(9), 5);
+    // The records follow the gear, as in the exchange through a free address.
+    EXPECT_EQ(Record(5), record9);
+    EXPECT_EQ(Record(9), record5);
+    EXPECT_TRUE(h->prompts.messages.empty());
+}
+
+TEST_F(AddressMove, RefusingTheExchangeBySearchChangesNothing) {
+    Connect(Range(0, 63));
+    Click(5);
+    h->TakeForwardFrames();
+    h->prompts.Answer(kDialogOk);
+    h->prompts.Answer(kDialogCancel);
+    Drag(5, 9);
+    EXPECT_TRUE(h->TakeForwardFrames().empty());
+    EXPECT_EQ(h->view().matrix().cells[5].selected, 1);
+    EXPECT_EQ(h->view().matrix().cells[9].selected, 0);
+}
+
+TEST_F(AddressMove, OfflineOrOntoItselfNothingIsSent) {
+    Connect({5});
+    h->view().Disconnect();
+    const DeviceTable before = h->view().store().workingTable;
+    h->view().matrix().pressedCell = 5;
+    h->view().matrix().targetCell = 9;
+    h->view().OwnCommand(WM_OWN_COMMAND_MOVE, 9);
+    EXPECT_TRUE(h->prompts.confirmations.empty());
+    EXPECT_EQ(h->view().store().workingTable, before);
+
+    Connect({5});
+    h->prompts.Answer(kDialogOk);
+    h->view().matrix().pressedCell = 5;
+    h->view().matrix().targetCell = 5;
+    h->view().OwnCommand(WM_OWN_COMMAND_MOVE, 5);
+    EXPECT_TRUE(h->TakeForwardFrames().empty());
+}
+
+TEST_F(AddressMove, DraggingLightsTheGearUnderTheMouse) {
+    Connect({3, 5, 9});
+    // Identify mode off: MOVING lights nothing, TRACK always does.
+    h->view().OwnCommand(WM_OWN_COMMAND_MOVING, 3);
+    h->view().OwnCommand(WM_OWN_COMMAND_TRACK, 4);  // no gear there
+    h->view().OwnCommand(WM_OWN_COMMAND_TRACK, 5);
+    h->view().OwnCommand(WM_OWN_COMMAND_TRACK, 9);
+    EXPECT_EQ(h->TakeForwardFrames(), (Frames{"0AFE", "0A57", "12FE"}));
+
+    Connect({3, 5, 9}, 1);
+    for (int i = 0; i < 3; ++i)
+        h->view().OwnCommand(WM_OWN_COMMAND_MOVING, 3);  // once per drag
+    EXPECT_EQ(h->TakeForwardFrames(), (Frames{"FE57", "06FE"}));
+    h->view().OwnCommand(WM_OWN_COMMAND_CLICK, 3);  // the drag ends
+    h->TakeForwardFrames();
+    h->view().OwnCommand(WM_OWN_COMMAND_MOVING, 3);
+    EXPECT_EQ(h->TakeForwardFrames(), (Frames{"FE57", "06FE"}));
+}
+
+}  // namespace
