@@ -91,7 +91,12 @@ JobOutcome search() {
     const std::optional<BusLink> link = connectFirstInterface();
     if (!link)
         return {false, "no interface with a bridge"};
-    return {true, std::to_string(addressAllByRandomSearch(*link)) + " gear addressed"};
+    const uint64_t startUs = kit_clock_us(link->handle);
+    const int addressed = addressAllByRandomSearch(*link);
+    const double perGear = addressed ? double(kit_clock_us(link->handle) - startUs) * 1e-6 / addressed : 0.0;
+    char text[96];
+    std::snprintf(text, sizeof text, "%d gear addressed, %.3f s bus time per gear", addressed, perGear);
+    return {addressed > 0, text};
 }
 
 constexpr BenchJob kJobs[] = {

@@ -44,11 +44,10 @@ int sweepShortAddresses(const BusLink& link);
 // or -1 when the bus was busy or in error.
 int scanBus(const BusLink& link);
 
-// The addressing assistant's random-address search ("new addressing": every
-// gear loses its short address, INITIALISE 0x00, RANDOMISE, then for each gear
-// the binary search with SEARCHADDRH/M/L and COMPARE, PROGRAM SHORT ADDRESS,
-// VERIFY, QUERY SHORT ADDRESS, WITHDRAW). Hands out 0, 1, 2, ... and returns
-// how many gear were programmed.
+// "Neu adressieren" with the addressing assistant's own code (preparation
+// and random-address worker, without the dialog and its thread): every gear
+// loses its short address and gets 0, 1, 2, ... in the order of its random
+// address. Returns how many gear were addressed.
 int addressAllByRandomSearch(const BusLink& link);
 
 // The shortest bus time the same frames need: frame times, the gear's reply

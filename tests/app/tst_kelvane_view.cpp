@@ -20,6 +20,9 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTest>
+#include <QDialog>
+#include <QTimer>
+#include <QListWidget>
 
 namespace {
 
@@ -146,6 +149,54 @@ TEST_F(KelvaneViewTest, DragShowsItsColoursAndNotifiesOnlyWithFewerThanTwoSelect
     EXPECT_LT(plain.red(), 100);
     QTest::mouseRelease(&matrix(), Qt::LeftButton, Qt::NoModifier, Centre(3));
     EXPECT_TRUE(notifications.isEmpty()) << notifications.join(", ").toStdString();
+}
+
+TEST_F(KelvaneViewTest, DraggingOutOfTheMatrixIsItsLeave) {
+    Start(1, kDialogOk, 0);
+    notifications.clear();
+    QTest::mousePress(&matrix(), Qt::LeftButton, Qt::NoModifier, Centre(12));
+    MoveHoldingLeft(3);
+    matrix().Render();  // drawing the drag reports the cell under the mouse
+    for (const QPoint outside : {QPoint(-20, 40), QPoint(-40, 60)}) {
+        QMouseEvent move(QEvent::MouseMove, outside, matrix().mapToGlobal(outside), Qt::NoButton, Qt::LeftButton,
+                         Qt::NoModifier);
+        QApplication::sendEvent(&matrix(), &move);
+        matrix().Render();
+    }
+    EXPECT_EQ(matrix().Model().buttonHeld, 0);
+    QTest::mouseRelease(&matrix(), Qt::LeftButton, Qt::NoModifier, QPoint(-40, 60));
+    EXPECT_EQ(notifications, (QStringList{"WM_OWN_COMMAND_MOVING: 12", "WM_OWN_COMMAND_TRACK: 3"}));
+    // Back inside with the button held, the drag goes on.
+    QTest::mousePress(&matrix(), Qt::LeftButton, Qt::NoModifier, Centre(12));
+    MoveHoldingLeft(4);
+    matrix().Render();
+    EXPECT_EQ(notifications.last(), "WM_OWN_COMMAND_TRACK: 4");
+    EXPECT_EQ(matrix().Model().buttonHeld, 1);
+}
+
+TEST_F(KelvaneViewTest, AddressingDialogRunsAndShowsItsProgress) {
+    Start(1, kDialogOk, 0);
+    QStringList shown;
+    bool controlsOff = false;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_EQ(dialog->windowTitle(), "Adressierung");
+        auto* mode = dialog->findChild<QComboBox*>("mode");
+        EXPECT_EQ(mode->itemText(0), "Neu adressieren");
+        EXPECT_EQ(mode->itemText(1), "Hinzufügen");
+        EXPECT_EQ(mode->currentIndex(), 0);
+        prompts->Answer(kDialogOk);
+        dialog->findChild<QPushButton*>("start")->click();  // the whole run, then the dialog ends
+        for (int i = 0; i < dialog->findChild<QListWidget*>("progress")->count(); ++i)
+            shown << dialog->findChild<QListWidget*>("progress")->item(i)->text();
+        controlsOff = !mode->isEnabled() && !dialog->findChild<QPushButton*>("start")->isEnabled();
+    });
+    Trigger(C::AddressMenu);
+    EXPECT_EQ(shown, (QStringList{"Adressierung läuft....", "Adresse: 0", "Adresse: 1", "Adresse: 2"}));
+    EXPECT_TRUE(controlsOff);
+    EXPECT_EQ(prompts->messages.back().text, "Die Adressierung wurde beendet.");
+    EXPECT_TRUE(EnabledToolbarButtons().count(C::GroupsTool));
 }
 
 // ------------------------------------------------------------------ panel

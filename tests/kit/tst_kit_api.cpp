@@ -9,6 +9,9 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <future>
+#include <thread>
+
 #include <array>
 #include <set>
 #include <string>
@@ -185,6 +188,31 @@ TEST_F(KitApiTest, SleepAndClockUseTheVirtualClock) {
     kit_sleep(handle, 250);
     EXPECT_EQ(clock->nowUs(), 251'234u);
     EXPECT_EQ(kit_clock_us(handle), 251'234u);
+}
+
+// Two threads on one interface: a pause belongs to the thread that takes it,
+// reports share the interface's time. The worker's 50 ms pause and the other
+// thread's report during it overlap, as on a real clock.
+TEST_F(KitApiTest, PausesOfTwoThreadsOverlap) {
+    addController(L"SER1");
+    KitHandle handle = kit_open();
+    std::promise<void> paused, reported;
+    uint64_t workerDone = 0;
+    std::thread worker([&] {
+        kit_sleep(handle, 50);
+        paused.set_value();
+        reported.get_future().wait();
+        kit_write(handle, 1, enableI2c.data(), 8);
+        workerDone = kit_clock_us(handle);
+    });
+    paused.get_future().wait();
+    EXPECT_EQ(kit_clock_us(handle), 0u);  // the worker's pause is its own
+    kit_write(handle, 1, enableI2c.data(), 8);  // 1 ms, during the worker's pause
+    EXPECT_EQ(kit_clock_us(handle), 1'000u);
+    reported.set_value();
+    worker.join();
+    EXPECT_EQ(workerDone, 51'000u);  // not 52 ms: the report overlapped the pause
+    EXPECT_EQ(kit_clock_us(handle), 51'000u);
 }
 
 TEST_F(KitApiTest, CloseTwiceIsHarmlessAndRelistingGivesANewHandle) {
