@@ -46,6 +46,7 @@ bool freeAddressesLeft(AddressingRun& run, int k) {
 // PHYSICAL SELECTION twice: the gear in the initialisation state wait for
 // their key, and none is selected. The idle wait's result.
 LinkResult enterPhysicalSelection(const BusLink& link) {
+    TransactionGuard guard(link.handle);
     dalikit_SendTwice(link, kPhysicalSelection, 0x00);
     return dalikit_WaitIdle(link);
 }
@@ -120,6 +121,7 @@ int CollectFreeAddresses(AddressingRun& run) {
 }
 
 LinkResult ConfirmVisually(const BusLink& link, uint8_t addressByte) {
+    TransactionGuard guard(link.handle);
     dalikit_Send(link, addressByte, kRecallMaxLevel);
     return dalikit_WaitIdle(link);
 }

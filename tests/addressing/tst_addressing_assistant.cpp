@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <optional>
 
@@ -137,7 +138,7 @@ TEST_F(Assistant, GearAtTheEdgesOfTheRandomRange) {
     // COMPARE and is told apart from 0x000001 by one COMPARE at 0.
     Connect({"{}", "{}", "{}"});
     FixRandomAddresses({0xFFFFFF, 0x000000, 0x000005});
-    Run(kNewAddressing);
+    Run({AddressingMode::NewAddressing, false, true});  // with visual confirmation
     EXPECT_EQ(ShortAddress(1), 0);
     EXPECT_EQ(ShortAddress(2), 1);
     EXPECT_EQ(ShortAddress(0), std::nullopt);
@@ -145,6 +146,11 @@ TEST_F(Assistant, GearAtTheEdgesOfTheRandomRange) {
     EXPECT_EQ(TraceCount("Random Result (HEX): 00000000\r\n"), 1);
     EXPECT_EQ(TraceCount("Random Result (HEX): 00000004\r\n"), 1);
     EXPECT_EQ(TraceCount("COMPARE FULL: NICHT erfolgreich\r\n"), 0);
+    const std::vector<std::string> frames = h->TakeForwardFrames();
+    const auto withdrawn = std::find(frames.begin(), frames.end(), "AB00");
+    ASSERT_NE(withdrawn, frames.end());
+    EXPECT_EQ(*(withdrawn + 1), "0105");  // RECALL MAX LEVEL right after the gear is done
+    EXPECT_EQ(std::count(frames.begin(), frames.end(), "0305"), 1);
 }
 
 TEST_F(Assistant, AddingKeepsTheAddressedGearAndFillsTheGaps) {

@@ -1,0 +1,186 @@
+#include "storage/device_lines.h"
+
+#include "storage/text_file_writer.h"
+
+#include <QFile>
+
+#include <functional>
+
+namespace {
+
+constexpr int kValueMaxLevel = 1, kValueMinLevel = 2, kValueFailureLevel = 3, kValuePowerOnLevel = 4,
+              kValueGroupsLow = 5, kValueGroupsHigh = 6, kValueFadeRate = 7, kValueFadeTime = 8,
+              kValueDimmingCurve = 9, kValueFastFadeTime = 10, kValueFirstScene = 11;
+constexpr uint32_t kReadStateProject = 7;
+constexpr uint8_t kActualLevelUnknown = 255;
+constexpr qint64 kChunkBytes = 64 * 1024;
+constexpr char16_t kByteOrderMark = 0xFEFF;
+
+int hexDigit(QChar c) {
+    const char16_t u = c.unicode();
+    if (u >= '0' && u <= '9')
+        return u - '0';
+    if (u >= 'a' && u <= 'f')
+        return u - 'a' + 10;
+    if (u >= 'A' && u <= 'F')
+        return u - 'A' + 10;
+    return -1;
+}
+
+uint8_t pieceValue(QStringView piece) {
+    qsizetype i = 0;
+    while (i < piece.size() && (piece[i] == QLatin1Char(' ') || piece[i] == QLatin1Char('\t')))
+        ++i;
+    bool negative = false;
+    if (i < piece.size() && (piece[i] == QLatin1Char('+') || piece[i] == QLatin1Char('-')))
+        negative = piece[i++] == QLatin1Char('-');
+    int value = 0;
+    for (; i < piece.size() && hexDigit(piece[i]) >= 0; ++i)
+        value = value * 16 + hexDigit(piece[i]);
+    return uint8_t(negative ? -value : value);
+}
+
+// One line as the readers see it: its first characters (at most one line's
+// worth of values) and whether it is a comment or empty.
+struct LineStart {
+    QString text;
+    bool comment = false;
+    bool empty = false;
+};
+
+// Reads the file's lines in order, holding only the start of each. A
+// carriage return that ends a line is not part of it. `visit` returns false
+// to stop. False when the file cannot be opened.
+bool forEachLine(const QString& path, const std::function<bool(const LineStart&)>& visit) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    LineStart line;
+    qsizetype length = 0;  // the whole line's length, beyond what is kept
+    bool lastWasReturn = false;
+    bool first = true;
+    const auto endLine = [&] {
+        if (lastWasReturn && length <= kDeviceLineLength + 1 && !line.text.isEmpty())
+            line.text.chop(1);
+        line.empty = length - (lastWasReturn ? 1 : 0) == 0;
+        line.comment = !line.text.isEmpty() && line.text[0] == QLatin1Char('#');
+        const bool more = visit(line);
+        line = LineStart{};
+        length = 0;
+        lastWasReturn = false;
+        return more;
+    };
+    qint64 total = 0;
+    QByteArray pending;
+    while (total < kMaxDeviceFileBytes) {
+        QByteArray chunk = file.read(std::min(kChunkBytes, kMaxDeviceFileBytes - total));
+        if (chunk.isEmpty())
+            break;
+        total += chunk.size();
+        pending += chunk;
+        const qsizetype units = pending.size() / 2;
+        for (qsizetype u = 0; u < units; ++u) {
+            const char16_t c = char16_t(uint8_t(pending[2 * u]) | uint8_t(pending[2 * u + 1]) << 8);
+            if (first) {
+                first = false;
+                if (c == kByteOrderMark)
+                    continue;
+            }
+            if (c == u'\n') {
+                if (!endLine())
+                    return true;
+                continue;
+            }
+            lastWasReturn = c == u'\r';
+            if (line.text.size() < kDeviceLineLength + 1)
+                line.text.append(QChar(c));
+            ++length;
+        }
+        pending = pending.right(pending.size() % 2);
+    }
+    // A last line without a line feed counts as well; a last odd byte does not.
+    if (length > 0)
+        endLine();
+    return true;
+}
+
+void fillRecord(DeviceRecord& record, const std::array<uint8_t, kDeviceLineValues>& v) {
+    record.maxLevel = v[kValueMaxLevel];
+    record.minLevel = v[kValueMinLevel];
+    record.systemFailureLevel = v[kValueFailureLevel];
+    record.powerOnLevel = v[kValuePowerOnLevel];
+    record.groupsLow = v[kValueGroupsLow];
+    record.groupsHigh = v[kValueGroupsHigh];
+    record.groupMask = uint16_t(v[kValueGroupsHigh] << 8 | v[kValueGroupsLow]);
+    record.fadeRate = v[kValueFadeRate];
+    record.fadeTime = v[kValueFadeTime];
+    record.dimmingCurve = v[kValueDimmingCurve];
+    record.fastFadeTime = v[kValueFastFadeTime];
+    record.actualLevel = kActualLevelUnknown;
+    for (int i = 0; i < kSceneCount; ++i)
+        record.sceneLevel[size_t(i)] = v[size_t(kValueFirstScene + i)];
+}
+
+}  // namespace
+
+QString FormatDeviceLine(const DeviceTable& table, int address) {
+    const DeviceRecord& r = table[size_t(address & 0x3F)];
+    QString line = QString::asprintf("%02X%02X%02X%02X%02X%02X%02X%02X%02X%02X%02X", unsigned(address & 0x3F),
+                                     r.maxLevel, r.minLevel, r.systemFailureLevel, r.powerOnLevel, r.groupsLow,
+                                     r.groupsHigh, r.fadeRate, r.fadeTime, r.dimmingCurve, r.fastFadeTime);
+    for (uint8_t level : r.sceneLevel)
+        line += QString::asprintf("%02X", level);
+    return line;
+}
+
+std::array<uint8_t, kDeviceLineValues> ParseDeviceLine(QStringView line) {
+    std::array<uint8_t, kDeviceLineValues> values{};
+    for (int k = 0; k < kDeviceLineValues && 2 * k < line.size(); ++k)
+        values[size_t(k)] = pieceValue(line.mid(2 * k, 2));
+    return values;
+}
+
+bool WriteProjectFile(const QString& path, const DeviceTable& table) {
+    TextFileWriter writer(path);
+    for (int a = 0; a < kDeviceCount; ++a)
+        if (table[size_t(a)].present == 1)
+            writer.Write(FormatDeviceLine(table, a) + QLatin1Char('\n'));
+    return writer.Close();
+}
+
+int ReadProjectFile(const QString& path, DeviceTable& table) {
+    ResetTable(table);
+    int kept = 0;
+    forEachLine(path, [&](const LineStart& line) {
+        if (line.comment || line.empty)
+            return true;
+        const auto values = ParseDeviceLine(line.text);
+        // Only 64 records exist: a line for another address has no place.
+        if (values[0] >= kDeviceCount)
+            return true;
+        DeviceRecord& record = table[values[0]];
+        fillRecord(record, values);
+        record.present = 1;
+        record.readState = kReadStateProject;
+        return ++kept < kDeviceCount;
+    });
+    return kept;
+}
+
+bool WriteDeviceFile(const QString& path, const DeviceTable& table, int address) {
+    TextFileWriter writer(path);
+    writer.Write(FormatDeviceLine(table, address) + QLatin1Char('\n'));
+    return writer.Close();
+}
+
+bool ReadDeviceFile(const QString& path, DeviceRecord& record) {
+    QString last;
+    const bool opened = forEachLine(path, [&last](const LineStart& line) {
+        if (!line.comment)
+            last = line.text;
+        return true;
+    });
+    if (opened)
+        fillRecord(record, ParseDeviceLine(last));
+    return opened;
+}

@@ -1,0 +1,58 @@
+#pragma once
+// Project files (*.prj) and device files (*.dev): one text line per gear of
+// 27 values, two upper-case hexadecimal digits each (54 characters), in
+// UTF-16 little-endian code units without a byte-order mark, each line ended
+// by a line feed.
+//
+// Value order: short address, MAX, MIN, SYSTEM FAILURE, POWER ON level,
+// groups 0..7, groups 8..15, fade rate, fade time, dimming curve, fast fade
+// time, then the 16 scene levels (FF = MASK).
+//
+// The readers take any file a user may pick: a byte-order mark is skipped,
+// a last odd byte dropped, a carriage return before the line feed ignored,
+// values that are not hexadecimal read as 0. They read at most
+// kMaxDeviceFileBytes and keep at most the 54 characters of a line that
+// carry values, so no file can make them hold much memory.
+
+#include "devices/device_record.h"
+
+#include <QString>
+
+#include <array>
+#include <cstdint>
+
+inline constexpr int kDeviceLineValues = 27;
+inline constexpr int kDeviceLineLength = 2 * kDeviceLineValues;
+inline constexpr qint64 kMaxDeviceFileBytes = 4 * 1024 * 1024;
+
+// The record of this address as a device line (no line feed).
+QString FormatDeviceLine(const DeviceTable& table, int address);
+
+// The 27 values of a line: consecutive two-character pieces, each converted
+// as base 16 (leading blanks and a sign allowed, stopping at the first
+// character that is not a digit, no digit = 0), low 8 bits. Missing pieces
+// give 0; characters past the 27th piece are ignored.
+std::array<uint8_t, kDeviceLineValues> ParseDeviceLine(QStringView line);
+
+// Every present record of the table, ascending, one line each. The file is
+// replaced in one step; false when it could not be written (the old file
+// then stays as it was).
+bool WriteProjectFile(const QString& path, const DeviceTable& table);
+
+// Resets the table, then fills it from the file: comment lines ("#...") and
+// empty lines are skipped; a line whose address value is above 63 is skipped
+// too and not counted; after 64 kept lines reading stops. Each kept line's
+// record gets present 1, readState 7, actual level 255 (a later line of the
+// same address wins). Returns the number of kept lines, 0 for a file that
+// cannot be opened.
+int ReadProjectFile(const QString& path, DeviceTable& table);
+
+// The record of this address as a device file of one line; false when the
+// file could not be written.
+bool WriteDeviceFile(const QString& path, const DeviceTable& table, int address);
+
+// The last line that is not a comment (an empty line counts, as zeros) goes
+// into the record: levels, groups, fades, curve, fast fade time and scenes,
+// actual level 255; the address value is ignored and the other fields stay.
+// False, with the record unchanged, when the file cannot be opened.
+bool ReadDeviceFile(const QString& path, DeviceRecord& record);

@@ -1,0 +1,143 @@
+// Project and device files: exact bytes written, and what the readers make
+// of files a user may pick.
+
+#include "storage/device_lines.h"
+#include "tests/support/file_bytes.h"
+
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString kGear5 = "05FE55FEFE030007000000FE80FFFFFFFFFFFFFFFFFFFFFFFFFFFF";
+const QString kGear17 = "11FE01FFC8008000040100FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF";
+
+DeviceTable TwoGear() {
+    DeviceTable table{};
+    DeviceRecord& g5 = table[5];
+    g5 = {.present = 1, .fadeRate = 7, .maxLevel = 254, .minLevel = 85, .powerOnLevel = 254,
+          .systemFailureLevel = 254, .actualLevel = 30, .deviceType = 6};
+    g5.SetGroupMask(0x0003);
+    g5.sceneLevel[0] = 254;
+    g5.sceneLevel[1] = 128;
+    DeviceRecord& g17 = table[17];
+    g17 = {.present = 1, .fadeTime = 4, .maxLevel = 254, .minLevel = 1, .powerOnLevel = 200,
+           .systemFailureLevel = 255, .dimmingCurve = 1, .deviceType = 6};
+    g17.SetGroupMask(0x8000);
+    return table;
+}
+
+class DeviceLines : public ::testing::Test {
+protected:
+    QString Path(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
+    int ReadProject(const QByteArray& bytes) {
+        EXPECT_TRUE(WriteFileBytes(Path("in.prj"), bytes));
+        return ReadProjectFile(Path("in.prj"), table);
+    }
+    QTemporaryDir dir;
+    DeviceTable table{};
+};
+
+TEST_F(DeviceLines, AProjectOfTwoGearIsExactlyItsTwoLines) {
+    const DeviceTable written = TwoGear();
+    EXPECT_EQ(FormatDeviceLine(written, 5), kGear5);
+    EXPECT_EQ(FormatDeviceLine(written, 17), kGear17);
+    ASSERT_TRUE(WriteFileBytes(Path("p.prj"), QByteArray(500, 'x')));  // an older, longer file
+    ASSERT_TRUE(WriteProjectFile(Path("p.prj"), written));
+    const QByteArray bytes = ReadFileBytes(Path("p.prj"));
+    EXPECT_EQ(bytes.size(), 220);
+    EXPECT_EQ(bytes, Utf16LE(kGear5 + "\n" + kGear17 + "\n"));
+    EXPECT_EQ(bytes.left(8), QByteArray("\x30\x00\x35\x00\x46\x00\x45\x00", 8));
+
+    EXPECT_EQ(ReadProjectFile(Path("p.prj"), table), 2);
+    for (int a : {5, 17}) {
+        DeviceRecord expected = written[size_t(a)];
+        expected.readState = 7;
+        expected.actualLevel = 255;
+        expected.deviceType = 0;
+        EXPECT_EQ(table[size_t(a)], expected) << a;
+    }
+    EXPECT_EQ(table[6], DeviceRecord{});
+}
+
+TEST_F(DeviceLines, TheProjectReaderTakesAnyFile) {
+    QString seventy;
+    for (int i = 0; i < 70; ++i)
+        seventy += QString::asprintf("%02X\n", i % 64);
+    struct Case {
+        const char* name;
+        QByteArray bytes;
+        int kept;
+        int address;  // a record that must be present afterwards, or -1
+    };
+    const Case cases[] = {
+        {"comments and empty lines", Utf16LE("# Lager\n\n" + kGear5 + "\n"), 1, 5},
+        {"byte-order mark", QByteArray("\xFF\xFE", 2) + Utf16LE(kGear17 + "\n"), 1, 17},
+        {"CR LF, a blank last line", Utf16LE(kGear5 + "\r\n" + kGear17 + "\r\n\r\n"), 2, 17},
+        {"no line feed at the end, odd byte", Utf16LE(kGear5) + QByteArray(1, 'Z'), 1, 5},
+        {"address above 63 is skipped", Utf16LE("40FE\n" + kGear5 + "\n"), 1, 5},
+        {"70 lines, 64 kept", Utf16LE(seventy), 64, 63},
+        {"binary junk reads as zeros", QByteArray("\x00\xD8\x41\x00\x0A\x00\xFF", 7), 1, 0},
+        {"a huge line of address FF", Utf16LE(QString(3 * 1024 * 1024, QLatin1Char('F'))), 0, -1},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(ReadProject(c.bytes), c.kept) << c.name;
+        if (c.address >= 0) {
+            EXPECT_EQ(table[size_t(c.address)].present, 1) << c.name;
+        }
+    }
+}
+
+TEST_F(DeviceLines, ValuesReadAsBase16Pieces) {
+    // Lower case reads as upper case; a short line gives zeros, scenes too;
+    // a piece that is not hexadecimal gives 0.
+    ASSERT_EQ(ReadProject(Utf16LE(kGear5.toLower() + "\n" + "09\n" + "0AzzF0\n")), 3);
+    EXPECT_EQ(table[5].minLevel, 85);
+    EXPECT_EQ(table[5].sceneLevel[1], 128);
+    DeviceRecord onlyAddress{.readState = 7, .present = 1, .actualLevel = 255};
+    onlyAddress.sceneLevel.fill(0);
+    EXPECT_EQ(table[9], onlyAddress);
+    EXPECT_EQ(table[10].maxLevel, 0);
+    EXPECT_EQ(table[10].minLevel, 0xF0);
+    EXPECT_EQ(ParseDeviceLine(u" F-1+A"), (std::array<uint8_t, kDeviceLineValues>{15, 0xFF, 10}));
+}
+
+TEST_F(DeviceLines, ADeviceFileLoadsItsLastLineOntoAnyRecord) {
+    ASSERT_TRUE(WriteDeviceFile(Path("g.dev"), TwoGear(), 5));
+    EXPECT_EQ(ReadFileBytes(Path("g.dev")), Utf16LE(kGear5 + "\n"));
+    DeviceRecord record{.readState = 1, .present = 1, .deviceType = 6};
+    ASSERT_TRUE(ReadDeviceFile(Path("g.dev"), record));
+    EXPECT_EQ(record.maxLevel, 254);
+    EXPECT_EQ(record.groupMask, 0x0003);
+    EXPECT_EQ(record.actualLevel, 255);
+    EXPECT_EQ(record.readState, 1u);  // present, device type and read state are the caller's
+    EXPECT_EQ(record.deviceType, 6);
+
+    struct Case {
+        const char* name;
+        QString text;
+        uint8_t maxLevel;
+    };
+    const Case cases[] = {
+        {"three lines: the third", kGear17 + "\n# x\n" + kGear5 + "\n" + kGear17 + "\n# comment\n", 254},
+        {"an empty last line: zeros", kGear5 + "\n\n", 0},
+        {"only comments: zeros", "# nothing\n", 0},
+    };
+    for (const Case& c : cases) {
+        ASSERT_TRUE(WriteFileBytes(Path("c.dev"), Utf16LE(c.text)));
+        DeviceRecord loaded;
+        ASSERT_TRUE(ReadDeviceFile(Path("c.dev"), loaded));
+        EXPECT_EQ(loaded.maxLevel, c.maxLevel) << c.name;
+    }
+    DeviceRecord kept = record;
+    EXPECT_FALSE(ReadDeviceFile(Path("missing.dev"), kept));
+    EXPECT_EQ(kept, record);
+}
+
+TEST_F(DeviceLines, AFileThatCannotBeWrittenIsReportedAndKeepsItsContent) {
+    EXPECT_FALSE(WriteProjectFile(Path("no/such/folder/p.prj"), TwoGear()));
+    EXPECT_FALSE(WriteDeviceFile(Path("no/such/folder/g.dev"), TwoGear(), 5));
+}
+
+}  // namespace
