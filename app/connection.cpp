@@ -177,7 +177,7 @@ int MainView::ScanBus() {
 
 void MainView::Disconnect() {
     if (link_.handle) {
-        if (projectDirty == 1 && saveProject)
+        if (projectDirty == 1)
             saveProject();
         store_.ClearWorkingTable();
         matrix_.ResetFlags();
@@ -202,7 +202,7 @@ void MainView::Disconnect() {
 }
 
 void MainView::Close() {
-    if (projectDirty == 1 && saveProject)
+    if (projectDirty == 1)
         saveProject();
     if (link_.handle)
         kit_close(link_.handle);

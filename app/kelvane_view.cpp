@@ -202,6 +202,8 @@ void CKelvaneView::ApplyLanguage(const QString& languageModulePath) {
 
 void CKelvaneView::SetIdentifyChecked(bool checked) { identify_->setChecked(checked); }
 
+void CKelvaneView::EnableIdentifyBox(bool enabled) { identify_->setEnabled(enabled); }
+
 void CKelvaneView::SelectGroupEntry(int entry) { groupSelector_->setCurrentIndex(entry); }
 
 void CKelvaneView::EnableDevicePanel(bool enabled) {

@@ -71,6 +71,7 @@ public:
     void CommandsChanged() override { Q_EMIT commandsChanged(); }
     void ApplyLanguage(const QString& languageModulePath) override;
     void SetIdentifyChecked(bool checked) override;
+    void EnableIdentifyBox(bool enabled) override;
     void SelectGroupEntry(int entry) override;
     void EnableDevicePanel(bool enabled) override;
     int RunAddressingDialog(addressing::AddressingAssistant& assistant) override;

@@ -16,6 +16,7 @@
 MainView::MainView(ViewServices services) : services_(std::move(services)), status_(InitialStatusPanes()) {
     serialText_ = QStringLiteral("00000000");
     matrix_.notifyTarget = [this](int code, int index) { OwnCommand(code, index); };
+    saveProject = [this] { SaveProject(); };
 }
 
 MainView::~MainView() {
@@ -118,6 +119,21 @@ bool MainView::Execute(CommandAction action) {
         return true;
     case CommandAction::AddressingAssistant:
         RunAddressingAssistant();
+        return true;
+    case CommandAction::NewProject:
+        NewProject();
+        return true;
+    case CommandAction::OpenProject:
+        OpenProject();
+        return true;
+    case CommandAction::SaveProject:
+        SaveProject();
+        return true;
+    case CommandAction::SaveDeviceFile:
+        SaveDeviceFile();
+        return true;
+    case CommandAction::LoadDeviceFile:
+        LoadDeviceFile();
         return true;
     case CommandAction::ResetBus:
         ResetBus(context);

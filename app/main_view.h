@@ -18,6 +18,7 @@
 #include <functional>
 
 class DeviceTabs;
+struct FileFlowContext;
 struct GearCommandContext;
 class Prompts;
 class ViewSurface;
@@ -98,8 +99,19 @@ public:
     void ReloadSettingsAndLanguage();
     void ApplyLanguage();
 
+    // Project and device files (main_view_files.cpp).
+    void NewProject();
+    void SaveProject();
+    // Reads a chosen project file, then shows it offline or transfers it to
+    // the bus (scanning first, when asked, if the bus was not scanned).
+    void OpenProject();
+    // Disconnects and shows the loaded project, read-only.
+    void ShowProjectOffline();
+    void SaveDeviceFile();
+    void LoadDeviceFile();
+
     // The save flow of a dirty project, run by Disconnect and the close
-    // notification. The project-file flows install it.
+    // notification: SaveProject, unless a test puts its own in.
     std::function<void()> saveProject;
 
     const BusLink& link() const { return link_; }
@@ -134,6 +146,7 @@ private:
     void ClickOnline();
     void RefreshTab(DeviceTab tab, int address);
     GearCommandContext GearCommands();
+    FileFlowContext FileFlows();
     // A drag in the matrix (main_view_addressing.cpp): begun, over a cell, dropped.
     void DragStarted(int pressedCell);
     void DragTracked(int cell);

@@ -34,6 +34,7 @@ public:
     // The device panel: the "Identify" check box, the group selector and all
     // its controls at once.
     virtual void SetIdentifyChecked(bool checked) = 0;
+    virtual void EnableIdentifyBox(bool enabled) = 0;
     virtual void SelectGroupEntry(int entry) = 0;
     virtual void EnableDevicePanel(bool enabled) = 0;
 

@@ -17,6 +17,7 @@ public:
     using Prompts::Prompts;
     void ShowStockMessage(const QString&, const QString&) override {}
     ChooserResult ChooseInterface(KitHandle, const QString&) override { return {}; }
+    QString ChooseFile(const FileChooserRequest&) override { return {}; }
     int messages = 0;
 
 protected:

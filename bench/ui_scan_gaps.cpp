@@ -34,6 +34,7 @@ public:
         std::fprintf(stderr, "config.ini: %s\n", qPrintable(text));
     }
     ChooserResult ChooseInterface(KitHandle, const QString&) override { return {}; }
+    QString ChooseFile(const FileChooserRequest&) override { return {}; }
 
 protected:
     ConfirmationAnswer Confirm(const ConfirmationRequest&) override { return {kDialogOk, false}; }

@@ -4,7 +4,9 @@
 #include "devices/confirm_dlg.h"
 #include "devices/message_dlg.h"
 
+#include <QFileDialog>
 #include <QMessageBox>
+#include <QStringList>
 
 DialogPrompts::DialogPrompts(Settings& settings, QWidget* mainWindow) : Prompts(settings), mainWindow_(mainWindow) {}
 
@@ -29,4 +31,20 @@ int DialogPrompts::Message(const MessageRequest& request) {
 Prompts::ChooserResult DialogPrompts::ChooseInterface(KitHandle currentHandle, const QString& languageModulePath) {
     CDeviceDlg dialog(currentHandle, languageModulePath, mainWindow_);
     return dialog.Run();
+}
+
+QString DialogPrompts::ChooseFile(const FileChooserRequest& request) {
+    // "Description|pattern|...||": Qt shows the descriptions, which name their patterns.
+    const QStringList parts = request.filter.split(QLatin1Char('|'), Qt::SkipEmptyParts);
+    QStringList filters;
+    for (qsizetype i = 0; i < parts.size(); i += 2)
+        filters << parts[i];
+    QFileDialog dialog(mainWindow_);
+    dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(request.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setNameFilters(filters);
+    dialog.setDefaultSuffix(request.defaultExtension);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
 }

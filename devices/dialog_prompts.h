@@ -15,6 +15,7 @@ public:
 
     void ShowStockMessage(const QString& text, const QString& caption) override;
     ChooserResult ChooseInterface(KitHandle currentHandle, const QString& languageModulePath) override;
+    QString ChooseFile(const FileChooserRequest& request) override;
 
 protected:
     ConfirmationAnswer Confirm(const ConfirmationRequest& request) override;

@@ -66,7 +66,18 @@ public:
     };
     virtual ChooserResult ChooseInterface(KitHandle currentHandle, const QString& languageModulePath) = 0;
 
-    // The file choosers join this interface with the project and device file flows.
+    // The platform's open or save dialog. The filter is written as pairs of
+    // description and pattern separated by vertical bars, ended by two
+    // ("Project file (*.prj)|*.prj|All Files (*.*)|*.*||"). Returns the
+    // chosen path, empty when the user cancelled; an open dialog only accepts
+    // existing files.
+    struct FileChooserRequest {
+        bool save = false;
+        QString defaultExtension;  // "prj": added to a chosen name that has none
+        QString initialName;       // "*.prj"
+        QString filter;
+    };
+    virtual QString ChooseFile(const FileChooserRequest& request) = 0;
 
 protected:
     virtual ConfirmationAnswer Confirm(const ConfirmationRequest& request) = 0;

@@ -215,6 +215,8 @@ constexpr StringTableEntry kEntries[] = {
     // Addressing: more gear than free addresses; a gear lost in an address exchange
     {444, u"Keine freie Adresse mehr. Die übrigen Geräte wurden nicht adressiert."},
     {445, u"Das Gerät der Zieladresse wurde nicht wiedergefunden und hat jetzt keine Adresse. Bitte fügen Sie es mit dem Adressierungsassistenten (Modus \"Hinzufügen\") wieder hinzu."},
+    // Project and device files
+    {446, u"Die Datei konnte nicht gespeichert werden."},
     // Application title
     {57344, u"Orvent Kelvane"},
 };

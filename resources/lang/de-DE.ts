@@ -829,6 +829,10 @@ Dieser Vorgang kann einige Zeit in Anspruch nehmen.</translation>
         <source>Das Gerät der Zieladresse wurde nicht wiedergefunden und hat jetzt keine Adresse. Bitte fügen Sie es mit dem Adressierungsassistenten (Modus "Hinzufügen") wieder hinzu.</source>
         <translation>Das Gerät der Zieladresse wurde nicht wiedergefunden und hat jetzt keine Adresse. Bitte fügen Sie es mit dem Adressierungsassistenten (Modus "Hinzufügen") wieder hinzu.</translation>
     </message>
+    <message id="446">
+        <source>Die Datei konnte nicht gespeichert werden.</source>
+        <translation>Die Datei konnte nicht gespeichert werden.</translation>
+    </message>
     <message id="57344">
         <source>Orvent Kelvane</source>
         <translation>Orvent Kelvane</translation>

@@ -829,6 +829,10 @@ This may take some time.</translation>
         <source>Das Gerät der Zieladresse wurde nicht wiedergefunden und hat jetzt keine Adresse. Bitte fügen Sie es mit dem Adressierungsassistenten (Modus "Hinzufügen") wieder hinzu.</source>
         <translation>The device of the target address was not found again and now has no address. Please add it again with the addressing assistant (mode "Add").</translation>
     </message>
+    <message id="446">
+        <source>Die Datei konnte nicht gespeichert werden.</source>
+        <translation>The file could not be saved.</translation>
+    </message>
     <message id="57344">
         <source>Orvent Kelvane</source>
         <translation>Orvent Kelvane</translation>

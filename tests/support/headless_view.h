@@ -39,6 +39,7 @@ public:
     void CommandsChanged() override {}
     void ApplyLanguage(const QString& path) override { log << "language " + path; }
     void SetIdentifyChecked(bool checked) override { identifyChecked = checked; }
+    void EnableIdentifyBox(bool enabled) override { identifyEnabled = enabled; }
     void SelectGroupEntry(int entry) override { groupEntry = entry; }
     void EnableDevicePanel(bool enabled) override { devicePanelEnabled = enabled; }
     // The assistant's dialog: the script works its buttons; without one the
@@ -59,6 +60,7 @@ public:
     int matrixRepaints = 0;
     int pendingEvents = 0;
     bool identifyChecked = false;
+    bool identifyEnabled = true;
     int groupEntry = -1;
     bool devicePanelEnabled = false;
 };

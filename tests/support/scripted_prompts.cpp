@@ -40,3 +40,14 @@ Prompts::ChooserResult ScriptedPrompts::ChooseInterface(KitHandle, const QString
         return {kDialogCancel, nullptr};
     return {kDialogOk, entries[size_t(index)].handle};
 }
+
+QString ScriptedPrompts::ChooseFile(const FileChooserRequest& request) {
+    fileChoosers.push_back(request);
+    if (paths_.empty()) {
+        ADD_FAILURE() << "unexpected file chooser";
+        return {};
+    }
+    const QString path = paths_.front();
+    paths_.pop_front();
+    return path;
+}

@@ -25,6 +25,11 @@ public:
     // Entry texts of every chooser shown, in order.
     std::vector<QStringList> chooserLists;
 
+    // The next file chooser's answer: a path, or empty for cancel. Without a
+    // script the chooser fails the test and is cancelled.
+    void ChoosePath(const QString& path) { paths_.push_back(path); }
+    std::vector<FileChooserRequest> fileChoosers;
+
     struct StockMessage {
         QString text;
         QString caption;
@@ -36,6 +41,7 @@ public:
 
     void ShowStockMessage(const QString& text, const QString& caption) override;
     ChooserResult ChooseInterface(KitHandle currentHandle, const QString& languageModulePath) override;
+    QString ChooseFile(const FileChooserRequest& request) override;
 
 protected:
     ConfirmationAnswer Confirm(const ConfirmationRequest& request) override;
@@ -44,4 +50,5 @@ protected:
 private:
     std::deque<ConfirmationAnswer> answers_;
     std::deque<int> chooserAnswers_;
+    std::deque<QString> paths_;
 };

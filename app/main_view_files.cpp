@@ -1,0 +1,95 @@
+// The main view's project and device file commands: the jobs in storage/
+// do the file and bus work; the view decides between transfer and offline
+// display and updates its own state.
+
+#include "app/device_tabs.h"
+#include "app/main_view.h"
+#include "app/view_surface.h"
+#include "devices/prompts.h"
+#include "storage/device_file_flows.h"
+#include "storage/project_flows.h"
+
+namespace {
+
+constexpr StringId kSearchTitle = 189, kSearchQuestion = 190, kNoGearTitle = 198, kNoGearGoOffline = 263, kOk = 179,
+                   kCancel = 181, kOfflineTitle = 243, kOfflineNotice = 244;
+constexpr uint32_t kReadStateOffline = 6;
+
+}  // namespace
+
+FileFlowContext MainView::FileFlows() {
+    return {store_, services_.prompts, services_.waitDialog, services_.settings.languageModulePath,
+            [this] { services_.surface.ProcessPendingEvents(); }};
+}
+
+void MainView::NewProject() {
+    SaveProject();
+    store_.Clear();
+    matrix_.ResetFlags();
+    services_.surface.RepaintMatrix();
+    projectLoaded = 0;
+    projectDirty = 0;
+    basicChanged = 0;
+    scenesChanged = 0;
+}
+
+void MainView::SaveProject() {
+    FileFlowContext context = FileFlows();
+    ::SaveProject(context);
+}
+
+void MainView::OpenProject() {
+    FileFlowContext context = FileFlows();
+    if (!ReadChosenProject(context))
+        return;
+    projectLoaded = 1;
+    if (offlineMode_ == 1) {
+        ShowProjectOffline();
+    } else if (store_.PresentCount() > 0) {
+        TransferProject(context);
+    } else if (services_.prompts.AskConfirmation(kSearchTitle, kSearchQuestion, kOk, kCancel, 0) != kDialogOk) {
+        ShowProjectOffline();
+    } else if (ScanBus() > 0) {
+        TransferProject(context);
+    } else if (services_.prompts.AskConfirmation(kNoGearTitle, kNoGearGoOffline, kOk, kCancel, 0) == kDialogOk) {
+        ShowProjectOffline();
+    }
+}
+
+void MainView::ShowProjectOffline() {
+    ViewSurface& surface = services_.surface;
+    Disconnect();
+    projectLoaded = 1;
+    store_.workingTable = store_.projectTable;
+    matrix_.ResetFlags();
+    for (int a = 0; a < kMatrixCellCount; ++a) {
+        DeviceRecord& record = store_.workingTable[size_t(a)];
+        const bool present = record.present == 1;
+        matrix_.cells[size_t(a)].present = present ? 1 : 0;
+        // Offline, parameters and scenes are what the file says: nothing is read.
+        record.readState = present ? kReadStateOffline : 0;
+    }
+    surface.RepaintMatrix();
+    surface.ProcessPendingEvents();
+    surface.RepaintMatrix();
+    surface.EnableDevicePanel(true);
+    SetCommands({CommandId::GroupsMenu, CommandId::GroupsTool, CommandId::ScenesMenu, CommandId::ScenesTool}, true);
+    surface.EnableIdentifyBox(false);
+    surface.SetIdentifyChecked(false);
+    services_.settings.identifyMode = 0;
+    services_.prompts.ShowMessage(kOfflineTitle, kOfflineNotice);
+}
+
+void MainView::SaveDeviceFile() {
+    DeviceFileContext context{FileFlows(), {}, {}};
+    ::SaveDeviceFile(context);
+}
+
+void MainView::LoadDeviceFile() {
+    DeviceFileContext context{
+        FileFlows(),
+        [this](int address) { services_.tabs.ShowBasic(address, store_.workingTable[size_t(address)]); },
+        [this] { return services_.tabs.basicSettings(); },
+    };
+    ::LoadDeviceFile(context);
+}

@@ -1,0 +1,70 @@
+#include "storage/device_file_flows.h"
+
+#include "devices/device_store.h"
+#include "devices/gear_writing.h"
+#include "devices/prompts.h"
+#include "devices/wait_dialog.h"
+#include "storage/device_lines.h"
+#include "storage/load_text.h"
+
+namespace {
+
+constexpr StringId kCountTitle = 230, kOnlyOneGear = 231, kReadTitle = 177, kReadText = 188, kSaveTitle = 186,
+                   kSaved = 268, kContinueTitle = 253, kTransferQuestion = 344, kOk = 179, kCancel = 181,
+                   kWriteTitle = 182, kWriteText = 206, kNotWritten = 446;
+
+const QString kDeviceExtension = QStringLiteral("dev");
+const QString kDeviceFilter = QStringLiteral("Device file (*.dev)|*.dev|All Files (*.*)|*.*||");
+
+// The one selected address, or -1 after telling the user to select one.
+int singleSelectedAddress(DeviceFileContext& c) {
+    if (c.store.selectedCount == 1)
+        return c.store.selectedAddresses[0];
+    c.prompts.ShowMessage(kCountTitle, kOnlyOneGear);
+    return -1;
+}
+
+void showWaitDialog(DeviceFileContext& c, StringId title, StringId text) {
+    c.waitDialog.Show({LoadText(title, c.languageModulePath), LoadText(text, c.languageModulePath), 0, 0, QString(), 0});
+}
+
+}  // namespace
+
+void SaveDeviceFile(DeviceFileContext& c) {
+    if (singleSelectedAddress(c) < 0)
+        return;
+    const QString path = ChooseFileWithExtension(c, true, kDeviceExtension, kDeviceFilter);
+    if (path.isEmpty())
+        return;
+    const int address = c.store.selectedAddresses[0];
+    showWaitDialog(c, kReadTitle, kReadText);
+    c.store.ReadParameters(address);
+    c.store.ReadScenes(address);
+    const bool written = WriteDeviceFile(path, c.store.workingTable, address);
+    c.waitDialog.Hide();
+    c.prompts.ShowMessage(kSaveTitle, written ? kSaved : kNotWritten);
+}
+
+void LoadDeviceFile(DeviceFileContext& c) {
+    if (singleSelectedAddress(c) < 0)
+        return;
+    const QString path = ChooseFileWithExtension(c, false, kDeviceExtension, kDeviceFilter);
+    if (path.isEmpty())
+        return;
+    const int address = c.store.selectedAddresses[0];
+    DeviceStore& store = c.store;
+    ReadDeviceFile(path, store.deviceFileRecord);
+    DeviceRecord& record = store.workingTable[size_t(address)];
+    DeviceRecord loaded = store.deviceFileRecord;
+    loaded.present = record.present;
+    loaded.deviceType = record.deviceType;
+    loaded.readState = record.readState;
+    record = loaded;
+    c.showBasic(address);
+    record.readState |= kReadStateParameters | kReadStateScenes;
+    if (c.prompts.AskConfirmation(kContinueTitle, kTransferQuestion, kOk, kCancel, 0) != kDialogOk)
+        return;
+    showWaitDialog(c, kWriteTitle, kWriteText);
+    SendBasicSettings(store.link, record, address, c.basicSettings());
+    c.waitDialog.Hide();
+}

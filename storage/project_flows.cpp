@@ -1,0 +1,81 @@
+#include "storage/project_flows.h"
+
+#include "devices/device_store.h"
+#include "devices/prompts.h"
+#include "devices/send_all.h"
+#include "devices/wait_dialog.h"
+#include "storage/device_lines.h"
+#include "storage/load_text.h"
+
+namespace {
+
+constexpr StringId kSaveTitle = 241, kSaveQuestion = 222, kYes = 239, kNo = 240, kReadTitle = 177, kReadText = 188,
+                   kWarning = 265, kAddressesDiffer = 266, kShownNotSent = 267, kContinueTitle = 253,
+                   kTransferQuestion = 344, kOk = 179, kCancel = 181, kWriteTitle = 182, kWriteText = 206,
+                   kNotWritten = 446;
+
+const QString kProjectExtension = QStringLiteral("prj");
+const QString kProjectFilter = QStringLiteral("Project file (*.prj)|*.prj|All Files (*.*)|*.*||");
+const QString kDevicesProgress = QStringLiteral("Devices %d / %d");
+
+}  // namespace
+
+void SaveProject(FileFlowContext& c) {
+    DeviceStore& store = c.store;
+    const int present = store.PresentCount();
+    if (present == 0 || c.prompts.AskConfirmation(kSaveTitle, kSaveQuestion, kYes, kNo, 0) != kDialogOk)
+        return;
+    const QString& module = c.languageModulePath;
+    c.waitDialog.Show({LoadText(kReadTitle, module), LoadText(kReadText, module), 0, 0, QString(), 0});
+    int k = 0;
+    for (int a = 0; a < kDeviceCount; ++a) {
+        if (store.workingTable[size_t(a)].present != 1)
+            continue;
+        c.waitDialog.SetProgressText(FormatNumbers(kDevicesProgress, {++k, present}));
+        c.waitDialog.Step();
+        c.processPendingEvents();
+        store.ReadParameters(a);
+        store.ReadScenes(a);
+    }
+    c.waitDialog.Hide();
+    const QString path = ChooseFileWithExtension(c, true, kProjectExtension, kProjectFilter);
+    if (!path.isEmpty() && !WriteProjectFile(path, store.workingTable))
+        c.prompts.ShowMessage(kSaveTitle, kNotWritten);
+}
+
+bool ReadChosenProject(FileFlowContext& c) {
+    const QString path = ChooseFileWithExtension(c, false, kProjectExtension, kProjectFilter);
+    if (path.isEmpty())
+        return false;
+    ReadProjectFile(path, c.store.projectTable);
+    return true;
+}
+
+void TransferProject(FileFlowContext& c) {
+    DeviceStore& store = c.store;
+    for (int a = 0; a < kDeviceCount; ++a) {
+        if (store.projectTable[size_t(a)].present != store.workingTable[size_t(a)].present) {
+            c.prompts.ShowMessage(kWarning, kAddressesDiffer);
+            return;
+        }
+    }
+    store.workingTable = store.projectTable;
+    if (c.prompts.AskConfirmation(kContinueTitle, kTransferQuestion, kOk, kCancel, 0) != kDialogOk) {
+        c.prompts.ShowMessage(kWarning, kShownNotSent);
+        return;
+    }
+    const int present = store.PresentCount();
+    const QString& module = c.languageModulePath;
+    c.waitDialog.Show({LoadText(kWriteTitle, module), LoadText(kWriteText, module), 1, 0, QString(), present});
+    int k = 0;
+    for (int a = 0; a < kDeviceCount; ++a) {
+        if (store.workingTable[size_t(a)].present != 1)
+            continue;
+        // This count starts at 0, the save's at 1.
+        c.waitDialog.SetProgressText(FormatNumbers(kDevicesProgress, {k++, present}));
+        c.waitDialog.Step();
+        c.processPendingEvents();
+        store.WriteAll(a);
+    }
+    c.waitDialog.Hide();
+}

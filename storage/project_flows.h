@@ -1,0 +1,20 @@
+#pragma once
+// The project file flows that need no window: saving the working table after
+// reading every gear again, reading a chosen file, and transferring a loaded
+// project onto the bus it was made from.
+
+#include "storage/file_flow_context.h"
+
+// "Projekt speichern": only with present gear, and only after the user said
+// yes. Every present gear is read again first, so the file holds what the
+// gear hold. A file that cannot be written is reported.
+void SaveProject(FileFlowContext& c);
+
+// The open dialog, then the file into projectTable. False when cancelled.
+bool ReadChosenProject(FileFlowContext& c);
+
+// Writes the loaded project into the scanned bus: only when the project's
+// present addresses are exactly the bus's (otherwise a warning, and nothing
+// changes); then the working table takes the project, and after a question
+// every gear gets its whole record.
+void TransferProject(FileFlowContext& c);
