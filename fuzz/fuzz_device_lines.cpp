@@ -1,0 +1,52 @@
+// The project and device file readers on arbitrary bytes: they must never
+// crash, read past their input or keep anything outside the 64 records.
+
+#include "storage/device_lines.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <cstdint>
+#include <cstdlib>
+
+namespace {
+
+const QString& inputPath() {
+    static QTemporaryDir dir;
+    static const QString path = dir.filePath(QStringLiteral("input"));
+    return path;
+}
+
+void require(bool condition) {
+    if (!condition)
+        std::abort();
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    {
+        QFile file(inputPath());
+        if (!file.open(QIODevice::WriteOnly))
+            return 0;
+        file.write(reinterpret_cast<const char*>(data), qint64(size));
+    }
+    DeviceTable table{};
+    const int kept = ReadProjectFile(inputPath(), table);
+    int present = 0;
+    for (const DeviceRecord& record : table) {
+        present += record.present;
+        require(record.present == 0 || record.readState == 7);
+        require(record.groupMask == (record.groupsHigh << 8 | record.groupsLow));
+    }
+    require(kept >= present && kept <= kDeviceCount);
+
+    DeviceRecord record;
+    require(ReadDeviceFile(inputPath(), record));
+    require(record.actualLevel == 255);
+
+    // The line parser on the bytes as UTF-16 code units, odd byte dropped.
+    const QString line = QString::fromUtf16(reinterpret_cast<const char16_t*>(data), qsizetype(size / 2));
+    ParseDeviceLine(line);
+    return 0;
+}

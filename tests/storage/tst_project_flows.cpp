@@ -1,0 +1,201 @@
+// Project and device file commands of the main view on a simulated bus:
+// what is asked, what is written, what the bus receives.
+
+#include "tests/support/file_bytes.h"
+#include "tests/support/headless_view.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using Frames = std::vector<std::string>;
+
+const std::string kTwoGear = OneInterfaceScenario(
+    {R"({"shortAddress": 5, "maxLevel": 200, "groups": [1], "scenes": {"0": 100}})",
+     R"({"shortAddress": 17, "minLevel": 40, "fadeTime": 4, "dimmingCurve": 1})"});
+
+class ProjectFlows : public ::testing::Test {
+protected:
+    void Connect(bool scan = true) {
+        h.WriteConfig(0, 0, 1);
+        h.Start();
+        h.prompts.Answer(scan ? kDialogOk : kDialogCancel);
+        h.view().Connect();
+        h.TakeForwardFrames();
+        h.prompts.confirmations.clear();
+        h.prompts.messages.clear();
+    }
+    QString Path(const char* name) const { return h.folder.filePath(QString::fromLatin1(name)); }
+    // "Projekt speichern", answered yes, into this file.
+    void SaveTo(const QString& path) {
+        h.prompts.Answer(kDialogOk);
+        h.prompts.ChoosePath(path);
+        h.view().SaveProject();
+    }
+    QStringList MessageTexts() const {
+        QStringList texts;
+        for (const MessageRequest& m : h.prompts.messages)
+            texts << m.text;
+        return texts;
+    }
+    void Select(int address) {
+        h.view().matrix().cells[size_t(address)].selected = 1;
+        h.view().OwnCommand(1, address);
+        h.TakeForwardFrames();
+    }
+
+    HeadlessView h{kTwoGear};
+};
+
+TEST_F(ProjectFlows, SavedThenOpenedOfflineTheRecordsComeBack) {
+    Connect();
+    SaveTo(Path("site.prj"));
+    EXPECT_EQ(h.prompts.confirmations[0].text, "Möchten Sie das aktuelle Projekt abspeichern?");
+    EXPECT_EQ(h.waitDialog.progressTexts, (QStringList{"Devices 1 / 2", "Devices 2 / 2"}));
+    EXPECT_EQ(h.prompts.fileChoosers[0].filter, "Project file (*.prj)|*.prj|All Files (*.*)|*.*||");
+    EXPECT_EQ(ReadFileBytes(Path("site.prj")).size(), 220);
+    const DeviceTable saved = h.view().store().workingTable;
+
+    h.view().Disconnect();
+    h.prompts.ChoosePath(Path("site.prj"));
+    h.view().OpenProject();
+    EXPECT_EQ(MessageTexts().last(), "Sie befinden sich im Offline Modus. Sie können die Daten nur betrachten.");
+    for (int a : {5, 17}) {
+        DeviceRecord expected = saved[size_t(a)];
+        expected.readState = 6;
+        expected.actualLevel = 255;
+        expected.deviceType = 0;
+        EXPECT_EQ(h.view().store().workingTable[size_t(a)], expected) << a;
+        EXPECT_EQ(h.view().matrix().cells[size_t(a)].present, 1);
+    }
+    EXPECT_EQ(h.view().store().workingTable[5].maxLevel, 200);
+    EXPECT_EQ(h.view().projectLoaded, 1);
+    EXPECT_FALSE(h.surface.identifyEnabled);
+    EXPECT_TRUE(h.view().commands().IsEnabled(CommandId::GroupsTool));
+}
+
+TEST_F(ProjectFlows, TransferWritesEveryGearsWholeRecordInAddressOrder) {
+    Connect();
+    SaveTo(Path("site.prj"));
+    h.TakeForwardFrames();
+    h.waitDialog.progressTexts.clear();
+    h.prompts.ChoosePath(Path("site.prj"));
+    h.prompts.Answer(kDialogOk);
+    h.view().OpenProject();
+    const Frames transfer = h.TakeForwardFrames();
+    EXPECT_EQ(h.waitDialog.progressTexts, (QStringList{"Devices 0 / 2", "Devices 1 / 2"}));
+    h.view().store().WriteAll(5);
+    h.view().store().WriteAll(17);
+    EXPECT_EQ(transfer, h.TakeForwardFrames());
+    EXPECT_FALSE(transfer.empty());
+}
+
+TEST_F(ProjectFlows, AProjectOfOtherAddressesChangesNothing) {
+    Connect();
+    SaveTo(Path("site.prj"));
+    ASSERT_TRUE(WriteFileBytes(Path("other.prj"), Utf16LE("05FE\n12FE\n")));  // 17 → 18
+    const DeviceTable before = h.view().store().workingTable;
+    h.TakeForwardFrames();
+    h.prompts.ChoosePath(Path("other.prj"));
+    h.view().OpenProject();
+    EXPECT_EQ(MessageTexts().last(),
+              "Die gefundenen DALI Adressen entsprechen nicht denen in der Projektdatei. Der Vorgang wird abgebrochen.");
+    EXPECT_EQ(h.view().store().workingTable, before);
+    EXPECT_TRUE(h.TakeForwardFrames().empty());
+}
+
+TEST_F(ProjectFlows, DecliningTheTransferKeepsTheProjectsValuesOnShow) {
+    Connect();
+    ASSERT_TRUE(WriteFileBytes(Path("p.prj"), Utf16LE("05C8\n1164\n")));
+    h.prompts.ChoosePath(Path("p.prj"));
+    h.prompts.Answer(kDialogCancel);
+    h.view().OpenProject();
+    EXPECT_EQ(MessageTexts().last(), "Die angezeigten Werte entspechen denen der Projektdaten, nicht denen, die "
+                                     "wirklich im Geräte vorhanden sind.");
+    EXPECT_EQ(h.view().store().workingTable[17].maxLevel, 0x64);
+    EXPECT_TRUE(h.TakeForwardFrames().empty());
+}
+
+TEST_F(ProjectFlows, OpeningOnAnUnscannedBusAsksToSearch) {
+    ASSERT_TRUE(WriteFileBytes(Path("p.prj"), Utf16LE("05C8\n11FE\n")));
+    Connect(false);
+    h.prompts.ChoosePath(Path("p.prj"));
+    h.prompts.Answer(kDialogOk);  // search
+    h.prompts.Answer(kDialogOk);  // transfer
+    h.view().OpenProject();
+    ASSERT_EQ(h.prompts.confirmations.size(), 2u);
+    EXPECT_EQ(h.prompts.confirmations[0].text, "Wollen Sie nach vorhandenen / adressierten DALI-Geräten suchen?");
+    EXPECT_EQ(h.prompts.confirmations[1].text, "Sollen die geladenen Einstellungen übertragen werden?");
+    h.bus().withGear(0, [](sim::ControlGear& g) { EXPECT_EQ(g.maxLevel(), 0xC8); });
+}
+
+TEST_F(ProjectFlows, ADirtyProjectIsSavedBeforeDisconnecting) {
+    Connect();
+    h.view().projectDirty = 1;
+    SaveTo(Path("dirty.prj"));  // the explicit save leaves the project dirty
+    EXPECT_EQ(h.view().projectDirty, 1);
+    h.prompts.Answer(kDialogOk);
+    h.prompts.ChoosePath(Path("on-disconnect.prj"));
+    h.view().Disconnect();
+    EXPECT_EQ(ReadFileBytes(Path("on-disconnect.prj")).size(), 220);
+    EXPECT_EQ(h.view().projectDirty, 0);
+}
+
+TEST_F(ProjectFlows, FilesThatCannotBeWrittenAreReported) {
+    Connect();
+    SaveTo(Path("missing/folder/site.prj"));
+    EXPECT_EQ(MessageTexts(), (QStringList{"Die Datei konnte nicht gespeichert werden."}));
+
+    h.prompts.messages.clear();
+    Select(5);
+    h.prompts.ChoosePath(Path("missing/folder/gear.dev"));
+    h.view().SaveDeviceFile();
+    EXPECT_EQ(MessageTexts(), (QStringList{"Die Datei konnte nicht gespeichert werden."}));
+}
+
+TEST_F(ProjectFlows, ADeviceFileCopiesOneGearsSettingsOntoAnother) {
+    Connect();
+    h.prompts.messages.clear();
+    h.view().SaveDeviceFile();  // nothing selected
+    EXPECT_EQ(MessageTexts(), (QStringList{"Bitte wählen Sie nur ein einzelnes DALI-Gerät aus."}));
+
+    Select(5);
+    h.prompts.ChoosePath(Path("gear"));  // the extension is added
+    h.view().SaveDeviceFile();
+    EXPECT_EQ(MessageTexts().last(), "Die Gerätedaten wurden erfolgreiche gespeichert.");
+    ASSERT_EQ(ReadFileBytes(Path("gear.dev")).size(), 110);
+
+    h.view().matrix().cells[5].selected = 0;
+    Select(17);
+    const DeviceRecord before = h.view().store().workingTable[17];
+    h.tabs.basic = BasicSettings{};
+    h.tabs.basic.ticked.fill(false);
+    h.tabs.basic.Tick(BasicItem::MaxLevel, true);
+    h.tabs.basic.maxLevel = 200;
+    h.prompts.ChoosePath(Path("gear.dev"));
+    h.prompts.Answer(kDialogOk);
+    h.view().LoadDeviceFile();
+    const DeviceRecord& loaded = h.view().store().workingTable[17];
+    EXPECT_EQ(loaded.maxLevel, 200);
+    EXPECT_EQ(loaded.groupMask, 0x0002);
+    EXPECT_EQ(loaded.sceneLevel[0], 100);
+    EXPECT_EQ(loaded.present, before.present);
+    EXPECT_EQ(loaded.deviceType, before.deviceType);
+    EXPECT_EQ(loaded.readState, before.readState | 6);
+    EXPECT_EQ(h.tabs.basicShown.back(), 17);
+    h.bus().withGear(1, [](sim::ControlGear& g) { EXPECT_EQ(g.maxLevel(), 200); });
+}
+
+TEST_F(ProjectFlows, ANewProjectClearsTheStoreAndTheFlags) {
+    Connect();
+    h.view().projectLoaded = 1;
+    h.view().basicChanged = 1;
+    h.prompts.Answer(kDialogCancel);  // not saved
+    h.view().NewProject();
+    EXPECT_EQ(h.view().store().PresentCount(), 0);
+    EXPECT_EQ(h.view().projectLoaded, 0);
+    EXPECT_EQ(h.view().basicChanged, 0);
+    EXPECT_EQ(h.view().matrix().cells[5].present, 0);
+}
+
+}  // namespace
