@@ -8,6 +8,8 @@
 #include "devices/dialog_prompts.h"
 #include "devices/prompts.h"
 #include "devices/wait_dlg.h"
+#include "groups_scenes/group_dlg.h"
+#include "groups_scenes/scene_dlg.h"
 #include "link/bustest_dlg.h"
 #include "storage/load_text.h"
 #include "storage/settings_dlg.h"
@@ -168,6 +170,16 @@ void CKelvaneView::OpenBusTest() {
 
 int CKelvaneView::RunAddressingDialog(addressing::AddressingAssistant& assistant) {
     CAddressDlg dialog(assistant, settings_.languageModulePath, window());
+    return dialog.exec();
+}
+
+int CKelvaneView::RunGroupDialog(const ManagerContext& context) {
+    CGroupDlg dialog(context, window());
+    return dialog.exec();
+}
+
+int CKelvaneView::RunSceneDialog(const ManagerContext& context) {
+    CSceneDlg dialog(context, window());
     return dialog.exec();
 }
 

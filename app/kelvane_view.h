@@ -75,6 +75,8 @@ public:
     void SelectGroupEntry(int entry) override;
     void EnableDevicePanel(bool enabled) override;
     int RunAddressingDialog(addressing::AddressingAssistant& assistant) override;
+    int RunGroupDialog(const ManagerContext& context) override;
+    int RunSceneDialog(const ManagerContext& context) override;
 
 Q_SIGNALS:
     // The frame renders the status bar, the enable states and its own texts.

@@ -120,6 +120,12 @@ bool MainView::Execute(CommandAction action) {
     case CommandAction::AddressingAssistant:
         RunAddressingAssistant();
         return true;
+    case CommandAction::GroupManager:
+        OpenGroupManager();
+        return true;
+    case CommandAction::SceneManager:
+        OpenSceneManager();
+        return true;
     case CommandAction::NewProject:
         NewProject();
         return true;

@@ -19,6 +19,7 @@
 
 class DeviceTabs;
 struct FileFlowContext;
+struct ManagerContext;
 struct GearCommandContext;
 class Prompts;
 class ViewSurface;
@@ -110,6 +111,10 @@ public:
     void SaveDeviceFile();
     void LoadDeviceFile();
 
+    // "Gruppen" and "Szenen" (main_view_managers.cpp): only with present gear.
+    void OpenGroupManager();
+    void OpenSceneManager();
+
     // The save flow of a dirty project, run by Disconnect and the close
     // notification: SaveProject, unless a test puts its own in.
     std::function<void()> saveProject;
@@ -147,6 +152,7 @@ private:
     void RefreshTab(DeviceTab tab, int address);
     GearCommandContext GearCommands();
     FileFlowContext FileFlows();
+    ManagerContext Managers();
     // A drag in the matrix (main_view_addressing.cpp): begun, over a cell, dropped.
     void DragStarted(int pressedCell);
     void DragTracked(int cell);

@@ -8,6 +8,7 @@
 namespace addressing {
 class AddressingAssistant;
 }
+struct ManagerContext;
 
 class ViewSurface {
 public:
@@ -41,4 +42,8 @@ public:
     // Shows the addressing assistant's dialog modally for this assistant;
     // returns the dialog's result (1 after a run, 2 when cancelled before).
     virtual int RunAddressingDialog(addressing::AddressingAssistant& assistant) = 0;
+    // Shows the group or scene manager modally on this context; the dialog's
+    // result (kManagerClosed after "Schließen", else cancel).
+    virtual int RunGroupDialog(const ManagerContext& context) = 0;
+    virtual int RunSceneDialog(const ManagerContext& context) = 0;
 };

@@ -7,6 +7,8 @@
 
 #include "addressing/addressing_assistant.h"
 #include "app/device_tabs.h"
+#include "groups_scenes/group_manager.h"
+#include "groups_scenes/scene_manager.h"
 #include "app/main_view.h"
 #include "app/view_surface.h"
 #include "kit/sim_backend.h"
@@ -50,12 +52,25 @@ public:
             onAddressingDialog(assistant);
         return assistant.result();
     }
+    // The managers' dialogs: the script works the manager; without one the
+    // dialog is cancelled.
+    int RunGroupDialog(const ManagerContext& context) override {
+        GroupManager manager(context, managerWaitDialog);
+        return onGroupDialog ? onGroupDialog(manager) : kDialogCancel;
+    }
+    int RunSceneDialog(const ManagerContext& context) override {
+        SceneManager manager(context, managerWaitDialog);
+        return onSceneDialog ? onSceneDialog(manager) : kDialogCancel;
+    }
 
     // Runs whenever a flow lets pending window events run, as a click
     // arriving during the flow would.
     std::function<void()> onPendingEvents;
     std::function<void(addressing::AddressingAssistant&)> onAddressingDialog;
     int addressingDialogs = 0;
+    std::function<int(GroupManager&)> onGroupDialog;
+    std::function<int(SceneManager&)> onSceneDialog;
+    RecordingWaitDialog managerWaitDialog;
     QStringList log;
     int matrixRepaints = 0;
     int pendingEvents = 0;

@@ -1,0 +1,38 @@
+#pragma once
+// The group manager's window: the grid of present gear × groups 0..15 with
+// green member cells, and "Übernehmen", "Zurücksetzten", "Schließen" and
+// "Clear". GroupManager decides; the dialog shows and forwards clicks.
+
+#include "groups_scenes/group_manager.h"
+
+#include <QDialog>
+
+#include <memory>
+
+class CWaitDlg;
+class QPushButton;
+class QTableWidget;
+
+class CGroupDlg final : public QDialog {
+    Q_OBJECT
+
+public:
+    CGroupDlg(const ManagerContext& context, QWidget* owner = nullptr);
+    ~CGroupDlg() override;
+
+    GroupManager& manager() { return *manager_; }
+    QTableWidget& grid() { return *grid_; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void Fill();
+    void PaintRow(int row);
+    void CloseClicked();
+
+    std::unique_ptr<CWaitDlg> waitDialog_;
+    std::unique_ptr<GroupManager> manager_;
+    QTableWidget* grid_;
+};

@@ -1,0 +1,111 @@
+#include "groups_scenes/scene_manager.h"
+
+#include "dali/dali_commands.h"
+#include "devices/device_store.h"
+#include "devices/gear_transactions.h"
+#include "devices/level_text.h"
+#include "devices/wait_dialog.h"
+#include "storage/load_text.h"
+
+namespace {
+
+constexpr StringId kLinear = 147, kLogarithmic = 122, kReadTitle = 177, kReadText = 188, kWriteTitle = 182,
+                   kWriteText = 206;
+constexpr uint8_t kQuerySceneLevel = 0xB0, kGoToScene = 0x10, kMask = 255;
+const QString kMaskText = QStringLiteral("MASK");
+
+}  // namespace
+
+SceneManager::SceneManager(ManagerContext context, WaitDialog& waitDialog)
+    : context_(std::move(context)), waitDialog_(waitDialog) {
+    for (int a = 0; a < kDeviceCount; ++a)
+        if (context_.store.workingTable[size_t(a)].present == 1)
+            rows_.push_back({a, kMask});
+    presentCount_ = int(rows_.size());
+}
+
+bool SceneManager::canEdit() const { return !offline() && context_.link.handle != nullptr; }
+
+QStringList SceneManager::RowTexts(int row) const {
+    const Row& r = rows_[size_t(row)];
+    const uint8_t curve = context_.store.workingTable[size_t(r.address)].dimmingCurve;
+    const QString& module = context_.languageModulePath;
+    const bool mask = r.level == kMask;
+    return {QString::number(r.address), mask ? kMaskText : QString::number(r.level),
+            mask ? kMaskText : LevelText(r.level, curve), LoadText(curve != 0 ? kLinear : kLogarithmic, module)};
+}
+
+void SceneManager::ChooseScene(int scene) {
+    scene_ = scene & 0x0F;
+    rows_.clear();
+    const DeviceTable& table = context_.store.workingTable;
+    if (offline()) {
+        for (int a = 0; a < kDeviceCount; ++a)
+            if (table[size_t(a)].present == 1)
+                rows_.push_back({a, table[size_t(a)].sceneLevel[size_t(scene_)]});
+        return;
+    }
+    if (!context_.link.handle)
+        return;
+    const QString& module = context_.languageModulePath;
+    waitDialog_.Show({LoadText(kReadTitle, module), LoadText(kReadText, module), 1, 0, QString(),
+                              presentCount_});
+    for (int a = 0; a < kDeviceCount; ++a) {
+        if (table[size_t(a)].present != 1)
+            continue;
+        LinkResult ignored = 0;
+        const uint8_t level = QueryGear(context_.link, dali::commandAddress(a), uint8_t(kQuerySceneLevel + scene_),
+                                        ignored)
+                                  .value_or(0);
+        rows_.push_back({a, level});
+        waitDialog_.Step();
+        context_.processPendingEvents();
+    }
+    waitDialog_.Hide();
+}
+
+QStringList SceneManager::LevelChoices() {
+    QStringList choices;
+    for (int level = 0; level <= 254; ++level)
+        choices << QString::number(level);
+    choices << kMaskText;
+    return choices;
+}
+
+void SceneManager::LevelEdited(int row, const QString& text) {
+    ++changeCount_;
+    if (row < 0 || row >= int(rows_.size()))
+        return;
+    rows_[size_t(row)].level = text == kMaskText ? kMask : uint8_t(text.toInt());
+}
+
+void SceneManager::Apply() {
+    if (!canEdit() || scene_ < 0)
+        return;
+    const QString& module = context_.languageModulePath;
+    waitDialog_.Show({LoadText(kWriteTitle, module), LoadText(kWriteText, module), 1, 0, QString(),
+                              presentCount_});
+    // Compared with the record, not with what was read: a gear whose scenes
+    // were never read gets every shown level.
+    for (const Row& row : rows_) {
+        uint8_t& stored = context_.store.workingTable[size_t(row.address)].sceneLevel[size_t(scene_)];
+        if (row.level != stored) {
+            dalikit_StoreScene(context_.link, dali::commandAddress(row.address), scene_, row.level);
+            dalikit_WaitIdle(context_.link);
+            stored = row.level;
+        }
+        waitDialog_.Step();
+        context_.processPendingEvents();
+    }
+    waitDialog_.Hide();
+    changeCount_ = 0;
+}
+
+void SceneManager::Recall() {
+    if (!context_.link.handle || scene_ < 0)
+        return;
+    dalikit_Send(context_.link, dali::kBroadcast, uint8_t(kGoToScene + scene_));
+    dalikit_WaitIdle(context_.link);
+}
+
+bool SceneManager::Close() { return ManagerMayClose(context_, changeCount_); }
