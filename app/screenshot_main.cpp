@@ -1,8 +1,10 @@
-// kelvane-screenshot <basic.png> [<scenes.png> [<info.png>]]: starts the main
-// window as Kelvane does, with a config.ini of its own (auto_connect=1) in a
-// temporary folder, answers the search question with OK, clicks the first gear
-// found, and saves the window as a PNG with each tab in front in turn, one file
-// per tab. The interface comes from the kit, e.g. PELLIXKIT_SIMULATION.
+// kelvane-screenshot <basic.png> [<scenes.png> [<info.png> [<groups.png>
+// [<scene-manager.png>]]]]: starts the main window as Kelvane does, with a
+// config.ini of its own (auto_connect=1) in a temporary folder, answers the
+// search question with OK, clicks the first gear found, and saves the window
+// as a PNG with each tab in front in turn, one file per tab; then the group
+// manager and the scene manager (scene 0 chosen). The interface comes from
+// the kit, e.g. PELLIXKIT_SIMULATION.
 
 #include "addressing/matrix_model.h"
 #include "app/main_frame.h"
@@ -10,12 +12,14 @@
 #include "app/tab_views.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -49,12 +53,33 @@ void ClickFirstGear(MatrixModel& matrix) {
     }
 }
 
+// Opens a manager, saves it once it shows, and closes it with "Schließen".
+bool SaveManager(CMainFrame& frame, CommandAction action, const char* path) {
+    bool saved = false;
+    QTimer::singleShot(0, [&] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        if (!dialog)
+            return;
+        if (auto* scenes = dialog->findChild<QComboBox*>(QStringLiteral("scenes"))) {
+            scenes->setCurrentIndex(0);
+            Q_EMIT scenes->activated(0);
+        }
+        QApplication::processEvents();
+        saved = dialog->grab().save(QString::fromLocal8Bit(path), "PNG");
+        if (auto* close = dialog->findChild<QPushButton*>(QStringLiteral("close")))
+            close->click();
+    });
+    frame.view().RunCommand(action);
+    return saved;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    if (argc < 2 || argc > 4) {
-        std::fprintf(stderr, "usage: kelvane-screenshot <basic.png> [<scenes.png> [<info.png>]]\n");
+    if (argc < 2 || argc > 6) {
+        std::fprintf(stderr, "usage: kelvane-screenshot <basic.png> [<scenes.png> [<info.png> [<groups.png> "
+                             "[<scene-manager.png>]]]]\n");
         return 2;
     }
     QTemporaryDir configFolder;
@@ -79,11 +104,20 @@ int main(int argc, char* argv[]) {
     QApplication::processEvents();
 
     CTabViews& tabs = frame.view().tabViews();
-    for (int tab = 0; tab < argc - 1; ++tab) {
+    constexpr int kTabs = 3;
+    for (int tab = 0; tab < std::min(argc - 1, kTabs); ++tab) {
         tabs.setCurrentIndex(tab);
         QApplication::processEvents();
         if (!frame.grab().save(QString::fromLocal8Bit(argv[tab + 1]), "PNG")) {
             std::fprintf(stderr, "kelvane-screenshot: cannot write %s\n", argv[tab + 1]);
+            frame.close();
+            return 1;
+        }
+    }
+    const CommandAction managers[] = {CommandAction::GroupManager, CommandAction::SceneManager};
+    for (int i = 0; i + kTabs + 1 < argc; ++i) {
+        if (!SaveManager(frame, managers[i], argv[i + kTabs + 1])) {
+            std::fprintf(stderr, "kelvane-screenshot: cannot write %s\n", argv[i + kTabs + 1]);
             frame.close();
             return 1;
         }

@@ -54,7 +54,9 @@ CSceneDlg::CSceneDlg(const ManagerContext& context, QWidget* owner)
         const bool focusHere = isAncestorOf(QApplication::focusWidget()) || QApplication::focusWidget() == nullptr;
         return column == kLevelColumn && focusHere ? SceneManager::LevelChoices() : QStringList();
     };
-    levels_->setMinimumSize(300, 260);
+    // The curve's name takes the rest of the row, so no language cuts it.
+    levels_->horizontalHeader()->setStretchLastSection(true);
+    levels_->setMinimumSize(340, 260);
     levels_->setEnabled(false);
     ShowRows();
 
