@@ -6,10 +6,12 @@
 #include "groups_scenes/group_dlg.h"
 #include "groups_scenes/in_place_combo.h"
 #include "groups_scenes/in_place_edit.h"
+#include "groups_scenes/scene_dlg.h"
 #include "tests/support/scripted_prompts.h"
 
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QPushButton>
 #include <QTest>
 
@@ -130,6 +132,30 @@ TEST(GroupDlg, AClickOnAGroupCellSwitchesItsColour) {
     EXPECT_EQ(grid.item(0, 6)->background().color(), QColor(250, 250, 250));
     EXPECT_EQ(dialog.manager().changeCount(), 1);
     EXPECT_FALSE(dialog.findChild<QPushButton*>("apply")->isEnabled());  // no interface
+}
+
+TEST(SceneDlg, OfflineTheLevelsComeFromTheRecordsAndOpenNoEditor) {
+    Settings settings;
+    ScriptedPrompts prompts(settings);
+    DeviceStore store;
+    store.workingTable[4].present = 1;
+    store.workingTable[4].sceneLevel[2] = 127;
+    store.workingTable[4].dimmingCurve = 1;
+    CSceneDlg dialog(ManagerContext{BusLink{}, store, 1, prompts, QString(), [] {}});
+    dialog.show();
+    CComboListCtrl& levels = dialog.levels();
+    EXPECT_FALSE(levels.isEnabled());
+    auto* scenes = dialog.findChild<QComboBox*>("scenes");
+    scenes->setCurrentIndex(2);
+    Q_EMIT scenes->activated(2);
+    EXPECT_TRUE(levels.isEnabled());
+    EXPECT_EQ(levels.CellText(0, 1), "127");
+    EXPECT_EQ(levels.CellText(0, 2), "50.000%");
+    const QPoint level = levels.visualRect(levels.model()->index(0, 1)).center();
+    QTest::mouseClick(levels.viewport(), Qt::LeftButton, Qt::NoModifier, level);
+    QTest::mouseClick(levels.viewport(), Qt::LeftButton, Qt::NoModifier, level);
+    EXPECT_EQ(levels.openEditor(), nullptr);
+    EXPECT_FALSE(dialog.findChild<QPushButton*>("apply")->isEnabled());
 }
 
 }  // namespace

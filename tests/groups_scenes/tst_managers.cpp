@@ -146,6 +146,7 @@ TEST_F(Managers, OfflineTheManagersOnlyShow) {
     EXPECT_EQ(scenes.RowTexts(2)[1], "77");
     scenes.LevelEdited(2, "5");
     scenes.Apply();
+    scenes.Recall();  // no interface: nothing
     EXPECT_EQ(store.workingTable[9].sceneLevel[2], 77);
     EXPECT_TRUE(scenes.Close());
     EXPECT_TRUE(h.TakeForwardFrames().empty());
