@@ -3,6 +3,7 @@
 #include "dali/dali_commands.h"
 
 #include <algorithm>
+#include <cmath>
 #include <utility>
 
 namespace sim {
@@ -57,7 +58,7 @@ ControlGear::ControlGear(GearConfig config, uint64_t seed)
     if (config.shortAddress && *config.shortAddress <= 63)
         shortAddress_ = config.shortAddress;
     vars_.randomAddress = config.randomAddress.value_or(0xFFFFFF) & 0xFFFFFF;
-    const uint8_t minLevel = std::max(config.minLevel, physicalMinLevel_);
+    const uint8_t minLevel = std::min(std::max(config.minLevel, physicalMinLevel_), kMaxLevelLimit);
     vars_.maxLevel = std::clamp(config.maxLevel, minLevel, kMaxLevelLimit);
     vars_.minLevel = minLevel;
     vars_.powerOnLevel = config.powerOnLevel;
@@ -68,11 +69,80 @@ ControlGear::ControlGear(GearConfig config, uint64_t seed)
     vars_.scenes = config.scenes;
     vars_.dimmingCurve = config.dimmingCurve <= 1 ? config.dimmingCurve : 0;
     vars_.fastFadeTime = validFastFadeTime(config.fastFadeTime, minFastFadeTime_) ? config.fastFadeTime : 0;
-    actualLevel_ = config.actualLevel;
+    if (config.actualLevel)
+        actualLevel_ = *config.actualLevel;
+    else
+        actualLevel_ = vars_.powerOnLevel == kMask ? 0 : vars_.powerOnLevel;
+    clampActualLevel();
+}
+
+uint8_t ControlGear::actualLevel(uint64_t nowUs) const {
+    if (!fade_ || nowUs >= fade_->startUs + fade_->durationUs)
+        return fade_ ? fade_->to : actualLevel_;
+    const double done = double(nowUs - std::min(nowUs, fade_->startUs)) / double(fade_->durationUs);
+    return uint8_t(std::lround(fade_->from + (int(fade_->to) - int(fade_->from)) * done));
+}
+
+bool ControlGear::fadeRunning(uint64_t nowUs) const {
+    return fade_ && nowUs < fade_->startUs + fade_->durationUs;
+}
+
+void ControlGear::settleFade(uint64_t nowUs) {
+    if (!fade_)
+        return;
+    actualLevel_ = actualLevel(nowUs);
+    if (!fadeRunning(nowUs))
+        fade_.reset();
+}
+
+void ControlGear::setArcLevel(uint8_t level, uint64_t endUs, bool fade) {
+    settleFade(endUs);
+    if (!fade || vars_.fadeTime == 0 || level == actualLevel_) {
+        fade_.reset();
+        actualLevel_ = level;
+        return;
+    }
+    // Fade time n lasts 0.5 s × √2^n.
+    const auto durationUs = uint64_t(std::llround(500'000.0 * std::pow(std::sqrt(2.0), vars_.fadeTime)));
+    fade_ = Fade{endUs, durationUs, actualLevel_, level};
+}
+
+void ControlGear::busPowerLost() {
+    fade_.reset();
+    if (vars_.systemFailureLevel != kMask)
+        actualLevel_ = vars_.systemFailureLevel == 0
+                           ? 0
+                           : std::clamp(vars_.systemFailureLevel, vars_.minLevel, vars_.maxLevel);
+}
+
+void ControlGear::setMainsPowered(bool powered) {
+    if (powered == mainsPowered_)
+        return;
+    mainsPowered_ = powered;
+    fade_.reset();
+    if (powered)
+        powerUp();
+    else
+        actualLevel_ = 0;
+}
+
+// Mains back: the volatile state is gone, the stored variables stay.
+void ControlGear::powerUp() {
+    initialisationEndsUs_.reset();
+    withdrawn_ = physicalSelectionMode_ = physicallySelected_ = false;
+    dtr0_ = dtr1_ = dtr2_ = 0;
+    deviceType6Enabled_ = false;
+    lastFrame_.reset();
+    limitError_ = false;
+    powerFailure_ = true;
+    actualLevel_ = vars_.powerOnLevel == kMask ? 0 : vars_.powerOnLevel;
     clampActualLevel();
 }
 
 std::optional<uint8_t> ControlGear::receive(uint64_t endUs, uint8_t first, uint8_t second) {
+    if (!mainsPowered_)
+        return std::nullopt;
+    settleFade(endUs);
     if (initialisationEndsUs_ && endUs > *initialisationEndsUs_)
         leaveInitialisation();
 
@@ -95,7 +165,7 @@ std::optional<uint8_t> ControlGear::receive(uint64_t endUs, uint8_t first, uint8
     if (!addressedBy(first))
         return std::nullopt;
     if (meaning.directArcPower) {
-        directArcPower(second);
+        directArcPower(second, endUs);
         return std::nullopt;
     }
     if (!meaning.command)
@@ -115,7 +185,7 @@ std::optional<uint8_t> ControlGear::receive(uint64_t endUs, uint8_t first, uint8
     }
     if (command.answers)
         return query(command.code, meaning.number);
-    arcPower(command.code, meaning.number);
+    arcPower(command.code, meaning.number, endUs);
     return std::nullopt;
 }
 
@@ -129,9 +199,10 @@ bool ControlGear::isInitialising(uint64_t nowUs) const {
 }
 
 uint8_t ControlGear::status() const {
+    // A fade still set after settling at the last frame is running.
     return uint8_t((gearFailure_ ? 0x01 : 0) | (lampFailure_ ? 0x02 : 0) | (actualLevel_ > 0 ? 0x04 : 0) |
-                   (limitError_ ? 0x08 : 0) | (resetState() ? 0x20 : 0) | (shortAddress_ ? 0 : 0x40) |
-                   (powerFailure_ ? 0x80 : 0));
+                   (limitError_ ? 0x08 : 0) | (fade_ ? 0x10 : 0) | (resetState() ? 0x20 : 0) |
+                   (shortAddress_ ? 0 : 0x40) | (powerFailure_ ? 0x80 : 0));
 }
 
 bool ControlGear::resetState() const { return vars_ == resetValues(); }
@@ -239,26 +310,29 @@ std::optional<uint8_t> ControlGear::addressingSpecial(uint8_t opcode, uint8_t da
     return std::nullopt;
 }
 
-void ControlGear::directArcPower(uint8_t level) {
+void ControlGear::directArcPower(uint8_t level, uint64_t endUs) {
     if (level == kMask)
         return;
     powerFailure_ = false;
     limitError_ = level != 0 && (level < vars_.minLevel || level > vars_.maxLevel);
-    actualLevel_ = level == 0 ? 0 : std::clamp(level, vars_.minLevel, vars_.maxLevel);
+    setArcLevel(level == 0 ? 0 : std::clamp(level, vars_.minLevel, vars_.maxLevel), endUs, true);
 }
 
-void ControlGear::arcPower(uint8_t opcode, int scene) {
+void ControlGear::arcPower(uint8_t opcode, int scene, uint64_t endUs) {
     if (opcode == 0x10) {  // GO TO SCENE
-        directArcPower(vars_.scenes[scene]);
+        directArcPower(vars_.scenes[scene], endUs);
         return;
     }
     powerFailure_ = false;
     limitError_ = false;
+    // The fading commands take over a running fade; the stepping ones stop it.
+    if (opcode != 0x00 && opcode != 0x05 && opcode != 0x06)
+        fade_.reset();
     const bool on = actualLevel_ > 0;
     const uint8_t steps = kUpDownSteps[vars_.fadeRate - 1];
     switch (opcode) {
         case 0x00:  // OFF
-            actualLevel_ = 0;
+            setArcLevel(0, endUs, true);
             break;
         case 0x01:  // UP: not from off
             if (on)
@@ -277,10 +351,10 @@ void ControlGear::arcPower(uint8_t opcode, int scene) {
                 --actualLevel_;
             break;
         case 0x05:  // RECALL MAX LEVEL
-            actualLevel_ = vars_.maxLevel;
+            setArcLevel(vars_.maxLevel, endUs, true);
             break;
         case 0x06:  // RECALL MIN LEVEL
-            actualLevel_ = vars_.minLevel;
+            setArcLevel(vars_.minLevel, endUs, true);
             break;
         case 0x07:  // STEP DOWN AND OFF
             if (on)
@@ -488,6 +562,7 @@ void ControlGear::leaveInitialisation() {
 // The short address, the DTRs and the initialisation state stay as they are.
 void ControlGear::reset() {
     vars_ = resetValues();
+    fade_.reset();
     actualLevel_ = kMaxLevelLimit;
     powerFailure_ = false;
     limitError_ = false;

@@ -5,9 +5,14 @@
 // Not thread safe: the bus serialises all calls.
 //
 // Behaviour worth knowing when writing scenarios and tests:
-// - Fades are instant: every level change takes effect with the frame that
-//   asks for it, so status bit 4 (fade running) is never set. UP and DOWN move
-//   the level by the steps the fade rate covers in 200 ms.
+// - DAPC, GO TO SCENE, OFF and RECALL MAX/MIN fade over the fade time
+//   (0.5 s × √2^n for fade time n, none for 0), linearly in arc level, on the
+//   bus clock: QUERY ACTUAL LEVEL answers the level reached so far and status
+//   bit 4 is set until the fade ends. UP and DOWN move the level at once by
+//   the steps the fade rate covers in 200 ms.
+// - A gear starts at its power-on level (MASK: off) with the power-failure
+//   flag set. Bus power lost sends it to its system-failure level; its own
+//   mains switched off make it dark and silent, switched on start it afresh.
 // - A configuration command acts when the identical frame ends a second time
 //   at most 100 ms (bus clock, frame end to frame end) after the first, with
 //   no frame between. A third copy counts as a new first copy.
@@ -41,7 +46,7 @@ struct GearConfig {
     uint8_t minLevel = 1;                         // raised to physicalMinLevel
     uint8_t powerOnLevel = 254;
     uint8_t systemFailureLevel = 254;
-    uint8_t actualLevel = 0;
+    std::optional<uint8_t> actualLevel;           // none: the power-on level
     uint8_t fadeTime = 0;
     uint8_t fadeRate = 7;
     uint16_t groups = 0;                          // bit g = member of group g
@@ -88,8 +93,16 @@ public:
     bool isInPhysicalSelectionMode() const { return physicalSelectionMode_; }
     bool isPhysicallySelected() const { return physicallySelected_; }
 
-    // Levels and settings.
+    // Power: the bus losing power, and the gear's own mains.
+    void busPowerLost();
+    void setMainsPowered(bool powered);
+    bool mainsPowered() const { return mainsPowered_; }
+
+    // Levels and settings. actualLevel() is the level the last frame left;
+    // at a later time a fade may have moved on.
     uint8_t actualLevel() const { return actualLevel_; }
+    uint8_t actualLevel(uint64_t nowUs) const;
+    bool fadeRunning(uint64_t nowUs) const;
     uint8_t physicalMinLevel() const { return physicalMinLevel_; }
     uint8_t maxLevel() const { return vars_.maxLevel; }
     uint8_t minLevel() const { return vars_.minLevel; }
@@ -157,14 +170,20 @@ private:
 
     std::optional<uint8_t> special(uint64_t endUs, uint8_t opcode, uint8_t data);
     std::optional<uint8_t> addressingSpecial(uint8_t opcode, uint8_t data);
-    void arcPower(uint8_t opcode, int scene);
-    void directArcPower(uint8_t level);
+    void arcPower(uint8_t opcode, int scene, uint64_t endUs);
+    void directArcPower(uint8_t level, uint64_t endUs);
     void configure(uint8_t opcode, int number);
     std::optional<uint8_t> query(uint8_t opcode, int number);
     std::optional<uint8_t> readMemoryLocation();
     void deviceType6Configure(uint8_t opcode);
     std::optional<uint8_t> deviceType6Query(uint8_t opcode) const;
     uint8_t deviceType6FailureStatus() const;
+
+    // Arc power to `level` (0 = off), fading over the fade time when asked to.
+    void setArcLevel(uint8_t level, uint64_t endUs, bool fade);
+    // Brings a finished fade to its end and a running one to where it is at `nowUs`.
+    void settleFade(uint64_t nowUs);
+    void powerUp();
 
     void initialise(uint64_t endUs);
     void leaveInitialisation();
@@ -193,6 +212,13 @@ private:
     bool gearFailure_;
     bool powerFailure_ = true;
     bool limitError_ = false;
+
+    struct Fade {
+        uint64_t startUs = 0, durationUs = 0;
+        uint8_t from = 0, to = 0;
+    };
+    std::optional<Fade> fade_;
+    bool mainsPowered_ = true;
 
     bool deviceType6Enabled_ = false;  // ENABLE DEVICE TYPE 6 was the last frame
     std::optional<SeenFrame> lastFrame_;

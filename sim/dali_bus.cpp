@@ -109,6 +109,10 @@ void DaliBus::pressPhysicalSelectionKey(size_t index) {
 
 void DaliBus::setPowered(bool powered) {
     std::lock_guard guard(lock_);
+    // Gear whose bus loses its power go to their system-failure level.
+    if (powered_ && !powered)
+        for (auto& gear : gear_)
+            gear->busPowerLost();
     powered_ = powered;
 }
 

@@ -530,8 +530,8 @@ TEST(ControlGearLevels, ResetRestoresDefaultsAndKeepsTheShortAddress) {
 TEST(ControlGearStatus, StatusBitsAndYesNoQueries) {
     TestBus bus({GearConfig{}, addressed(5)});
     const uint8_t a = dali::commandAddress(5);
-    // Unaddressed, just powered up, all reset values.
-    EXPECT_EQ(bus.send(0xFF, kQueryStatus), (Answers{0xE0, 0xA0}));
+    // Unaddressed, just powered up (lit at the power-on level), all reset values.
+    EXPECT_EQ(bus.send(0xFF, kQueryStatus), (Answers{0xE4, 0xA4}));
     EXPECT_EQ(bus.send(0xFF, 0x96), (Answers{kYes, kNone}));  // QUERY MISSING SHORT ADDRESS
     EXPECT_EQ(bus.send(0xFF, 0x9B), (Answers{kYes, kYes}));   // QUERY POWER FAILURE
     EXPECT_EQ(bus.send(a, 0x91)[1], kYes);                    // QUERY CONTROL GEAR
@@ -558,11 +558,11 @@ TEST(ControlGearAddressing, ShortGroupAndBroadcastFrames) {
     inGroup.groups = 1u << 3;
     TestBus bus({inGroup, addressed(6), GearConfig{}});
 
-    EXPECT_EQ(bus.send(dali::groupCommandAddress(3), kQueryActual), (Answers{0, kNone, kNone}));
+    EXPECT_EQ(bus.send(dali::groupCommandAddress(3), kQueryActual), (Answers{254, kNone, kNone}));  // power-on level
     EXPECT_EQ(bus.send(dali::groupCommandAddress(4), kQueryActual), (Answers{kNone, kNone, kNone}));
     bus.send(dali::groupCommandAddress(3) & 0xFE, 77);  // direct arc power to group 3
     bus.send(dali::arcAddress(6), 88);
-    EXPECT_EQ(bus.send(dali::kBroadcast, kQueryActual), (Answers{77, 88, 0}));
+    EXPECT_EQ(bus.send(dali::kBroadcast, kQueryActual), (Answers{77, 88, 254}));
     bus.send(dali::kBroadcastArc, 99);
     EXPECT_EQ(bus.send(dali::kBroadcast, kQueryActual), (Answers{99, 99, 99}));
 
@@ -579,3 +579,73 @@ TEST(ControlGearAddressing, ShortGroupAndBroadcastFrames) {
 }
 
 }  // namespace
+
+// --- Fades and power -------------------------------------------------------------
+
+TEST(ControlGearFades, LevelChangesRunOverTheFadeTime) {
+    GearConfig config = addressed(5);
+    config.fadeTime = 2;  // 0.5 s × √2² = 1 s
+    config.actualLevel = 0;
+    TestBus bus({config});
+    const uint8_t a = dali::commandAddress(5);
+    bus.send(dali::arcAddress(5), 200);
+    const uint64_t started = bus.nowUs();
+    ControlGear& g = bus.gear(0);
+    EXPECT_TRUE(g.fadeRunning(started + 500'000));
+    EXPECT_EQ(g.actualLevel(started + 500'000), 100);
+    bus.pass(500'000 - kFrameGapUs);
+    EXPECT_EQ(bus.send(a, kQueryActual)[0], 100);
+    EXPECT_EQ(*bus.send(a, kQueryStatus)[0] & 0x10, 0x10);  // fade running
+    bus.pass(500'000);
+    EXPECT_EQ(bus.send(a, kQueryStatus)[0], 0x04);
+    EXPECT_EQ(bus.send(a, kQueryActual)[0], 200);
+
+    // OFF fades too; UP stops a running fade where it is.
+    bus.send(a, 0x00);
+    bus.pass(250'000);
+    bus.send(a, 0x01);  // UP: 9 steps at fade rate 7
+    EXPECT_FALSE(g.fadeRunning(bus.nowUs()));
+    // 280 ms (pause and frame) into the fade from 200 to 0: 144, then 9 up.
+    EXPECT_EQ(bus.send(a, kQueryActual)[0], 144 + 9);
+}
+
+TEST(ControlGearPower, StartAndPowerCyclesFollowTheStoredLevels) {
+    struct Case {
+        const char* name;
+        uint8_t powerOnLevel, systemFailureLevel;
+        uint8_t atStart, afterBusPowerLoss;
+    };
+    const Case cases[] = {
+        {"levels", 120, 30, 120, 30},
+        {"MASK keeps the level", 255, 255, 0, 0},
+        {"failure level 0 is off", 200, 0, 200, 0},
+    };
+    for (const Case& c : cases) {
+        GearConfig config = addressed(5);
+        config.powerOnLevel = c.powerOnLevel;
+        config.systemFailureLevel = c.systemFailureLevel;
+        ControlGear g(config, 1);
+        EXPECT_EQ(g.actualLevel(), c.atStart) << c.name;
+        EXPECT_TRUE(g.powerFailure());
+        g.busPowerLost();
+        EXPECT_EQ(g.actualLevel(), c.afterBusPowerLoss) << c.name;
+    }
+
+    TestBus bus({addressed(5)});
+    ControlGear& g = bus.gear(0);
+    bus.send(dali::arcAddress(5), 50);
+    g.setMainsPowered(false);
+    EXPECT_EQ(bus.send(dali::commandAddress(5), kQueryActual)[0], kNone);  // dark and silent
+    g.setMainsPowered(true);
+    EXPECT_EQ(bus.send(dali::commandAddress(5), kQueryActual)[0], 254);
+    EXPECT_TRUE(g.powerFailure());
+}
+
+TEST(ControlGearLevels, OutOfRangeStartValuesAreBroughtIntoRange) {
+    GearConfig config;
+    config.minLevel = 255;
+    config.maxLevel = 3;
+    ControlGear g(config, 1);
+    EXPECT_EQ(g.minLevel(), 254);
+    EXPECT_EQ(g.maxLevel(), 254);
+}
