@@ -153,11 +153,14 @@ std::string frameName(uint8_t first, uint8_t second, bool deviceType6Enabled) {
     std::string name(meaning.command->name);
     if (meaning.number >= 0)
         name += " " + std::to_string(meaning.number);
-    constexpr std::array<uint8_t, 6> kWithoutData{0xA1, 0xA7, 0xA9, 0xAB, 0xBB, 0xBD};
-    if (meaning.command->space == CommandSpace::Special &&
-        std::find(kWithoutData.begin(), kWithoutData.end(), first) == kWithoutData.end())
+    if (meaning.command->space == CommandSpace::Special && specialCommandCarriesData(first))
         name += " " + hexByte(second);
     return name;
+}
+
+bool specialCommandCarriesData(uint8_t first) {
+    constexpr std::array<uint8_t, 6> kWithoutData{0xA1, 0xA7, 0xA9, 0xAB, 0xBB, 0xBD};
+    return isSpecialCommand(first) && std::find(kWithoutData.begin(), kWithoutData.end(), first) == kWithoutData.end();
 }
 
 std::string frameTarget(uint8_t first) {

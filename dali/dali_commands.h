@@ -42,6 +42,9 @@ std::span<const Command> commandTable();
 // The command of a space with this code, or nullptr.
 const Command* findCommand(CommandSpace space, uint8_t code);
 
+// True for the special commands whose second byte is data (DTR0 x, SEARCHADDRH x, ...).
+bool specialCommandCarriesData(uint8_t first);
+
 // A decoded forward frame.
 struct FrameMeaning {
     const Command* command = nullptr;  // nullptr for direct arc power and unknown frames

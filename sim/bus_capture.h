@@ -17,6 +17,7 @@
 #include <cstdio>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -25,6 +26,10 @@ namespace sim {
 // The capture line of a frame, without the line end. `busLabel` (may be empty)
 // starts the comment: "bus 2: QUERY STATUS, short 5".
 std::string captureLine(const BusFrame& frame, std::string_view busLabel = {});
+
+// The frame of a capture line; nothing for the header, comments, empty lines
+// and lines that are not frames. The comment is not kept.
+std::optional<BusFrame> parseCaptureLine(std::string_view line);
 
 // A capture file shared by the buses of one simulated backend. Every line is
 // written through at once, so a killed process loses nothing. Thread safe.

@@ -1,0 +1,203 @@
+#include "sim/frame_monitor.h"
+
+#include "dali/dali_commands.h"
+#include "sim/bus_capture.h"
+
+namespace sim {
+namespace {
+
+constexpr uint8_t kEnableDeviceType = 0xC1;
+
+int targetOf(uint8_t first) {
+    if (dali::isSpecialCommand(first))
+        return FrameMonitor::Special;
+    if (first >= 0xFE)
+        return FrameMonitor::Broadcast;
+    if (first & 0x80)
+        return 100 + ((first >> 1) & 0x0F);
+    return first >> 1;
+}
+
+QString targetName(int target) {
+    if (target == FrameMonitor::Special)
+        return QStringLiteral("Special");
+    if (target == FrameMonitor::Broadcast)
+        return QStringLiteral("Broadcast");
+    if (target >= 100)
+        return QStringLiteral("Group %1").arg(target - 100);
+    return QStringLiteral("Short %1").arg(target);
+}
+
+QString commandName(uint8_t first, uint8_t second, bool deviceType6) {
+    const dali::FrameMeaning meaning = dali::decodeForwardFrame(first, second, deviceType6);
+    if (meaning.directArcPower)
+        return QStringLiteral("DAPC %1").arg(second);
+    if (!meaning.command)
+        return QString::asprintf("UNKNOWN %02X %02X", first, second);
+    QString name = QString::fromLatin1(meaning.command->name.data(), qsizetype(meaning.command->name.size()));
+    if (meaning.number >= 0)
+        name += QStringLiteral(" %1").arg(meaning.number);
+    // Special commands carry data in their second byte, shown in decimal.
+    if (meaning.command->space == dali::CommandSpace::Special && dali::specialCommandCarriesData(first))
+        name += QStringLiteral(" %1").arg(second);
+    return name;
+}
+
+}  // namespace
+
+QString describeFrame(const BusFrame& frame, bool deviceType6) {
+    switch (frame.kind) {
+        case FrameKind::Backward:
+            return QString::asprintf("Reply: 0x%02X", frame.data & 0xFF);
+        case FrameKind::Garbled:
+            return QStringLiteral("Garbled reply");
+        case FrameKind::Forward:
+            break;
+    }
+    const auto first = uint8_t(frame.data >> 8), second = uint8_t(frame.data);
+    return targetName(targetOf(first)) + QStringLiteral(": ") + commandName(first, second, deviceType6);
+}
+
+FrameMonitor::FrameMonitor(QObject* parent) : QAbstractTableModel(parent) {}
+
+void FrameMonitor::Append(const BusFrame& frame) {
+    if (paused_) {
+        held_.push_back(frame);
+        return;
+    }
+    if (entries_.size() >= kKeptFrames) {
+        // Dropping a tenth at a time keeps the cost of the renumbering small.
+        beginResetModel();
+        entries_.erase(entries_.begin(), entries_.begin() + kKeptFrames / 10);
+        dropped_ += kKeptFrames / 10;
+        Store(frame);
+        shown_.clear();
+        for (size_t i = 0; i < entries_.size(); ++i)
+            if (Shown(entries_[i]))
+                shown_.push_back(dropped_ + i);
+        endResetModel();
+        return;
+    }
+    Store(frame);
+    if (Shown(entries_.back())) {
+        const int row = int(shown_.size());
+        beginInsertRows({}, row, row);
+        shown_.push_back(dropped_ + entries_.size() - 1);
+        endInsertRows();
+    }
+}
+
+void FrameMonitor::Store(const BusFrame& frame) {
+    int target = lastTarget_;
+    if (frame.kind == FrameKind::Forward) {
+        const auto first = uint8_t(frame.data >> 8);
+        target = targetOf(first);
+        lastTarget_ = target;
+    }
+    entries_.push_back({frame, describeFrame(frame, deviceType6_), target});
+    if (frame.kind == FrameKind::Forward)
+        deviceType6_ = frame.data == (kEnableDeviceType << 8 | 0x06);
+}
+
+void FrameMonitor::Clear() {
+    beginResetModel();
+    entries_.clear();
+    shown_.clear();
+    held_.clear();
+    dropped_ = 0;
+    endResetModel();
+}
+
+void FrameMonitor::SetPaused(bool paused) {
+    paused_ = paused;
+    if (paused)
+        return;
+    const std::vector<BusFrame> held = std::move(held_);
+    held_.clear();
+    for (const BusFrame& frame : held)
+        Append(frame);
+}
+
+bool FrameMonitor::Shown(const Entry& entry) const {
+    if (addressFilter_ != AnyTarget && entry.target != addressFilter_)
+        return false;
+    return commandFilter_.isEmpty() || entry.meaning.contains(commandFilter_, Qt::CaseInsensitive);
+}
+
+void FrameMonitor::Refilter() {
+    beginResetModel();
+    shown_.clear();
+    for (size_t i = 0; i < entries_.size(); ++i)
+        if (Shown(entries_[i]))
+            shown_.push_back(dropped_ + i);
+    endResetModel();
+}
+
+void FrameMonitor::SetAddressFilter(int target) {
+    addressFilter_ = target;
+    Refilter();
+}
+
+void FrameMonitor::SetCommandFilter(const QString& text) {
+    commandFilter_ = text;
+    Refilter();
+}
+
+QString FrameMonitor::Cell(const Entry& entry, int column) const {
+    const BusFrame& f = entry.frame;
+    switch (column) {
+        case Time:
+            return QString::asprintf("%.6f", double(f.timeUs) * 1e-6);
+        case Direction:
+            return f.kind == FrameKind::Forward ? QStringLiteral("forward") : QStringLiteral("backward");
+        case Bytes:
+            if (f.kind == FrameKind::Garbled)
+                return QStringLiteral("!");
+            return f.kind == FrameKind::Forward ? QString::asprintf("%02X %02X", f.data >> 8, f.data & 0xFF)
+                                                : QString::asprintf("%02X", f.data & 0xFF);
+        case Meaning:
+            return entry.meaning;
+        default:
+            return {};
+    }
+}
+
+QString FrameMonitor::ExportCapture() const {
+    QString text = QString::fromLatin1(BusCapture::kHeader.data(), qsizetype(BusCapture::kHeader.size())) + '\n';
+    for (size_t seq : shown_) {
+        BusFrame frame = entries_[seq - dropped_].frame;
+        frame.name = entries_[seq - dropped_].meaning.toStdString();
+        text += QString::fromStdString(captureLine(frame)) + '\n';
+    }
+    return text;
+}
+
+QString FrameMonitor::ExportCsv() const {
+    QString text = QStringLiteral("time_s,direction,bytes,meaning\n");
+    for (size_t seq : shown_) {
+        const Entry& entry = entries_[seq - dropped_];
+        QString meaning = entry.meaning;
+        meaning.replace('"', QStringLiteral("\"\""));
+        text += Cell(entry, Time) + ',' + Cell(entry, Direction) + ',' + Cell(entry, Bytes) + ",\"" + meaning + "\"\n";
+    }
+    return text;
+}
+
+int FrameMonitor::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : int(shown_.size()); }
+
+int FrameMonitor::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : ColumnCount; }
+
+QVariant FrameMonitor::data(const QModelIndex& index, int role) const {
+    if (role != Qt::DisplayRole || !index.isValid() || size_t(index.row()) >= shown_.size())
+        return {};
+    return Cell(entries_[shown_[size_t(index.row())] - dropped_], index.column());
+}
+
+QVariant FrameMonitor::headerData(int section, Qt::Orientation orientation, int role) const {
+    static const char* const kHeaders[] = {"Time (s)", "Direction", "Bytes", "Command"};
+    if (role != Qt::DisplayRole || orientation != Qt::Horizontal || section < 0 || section >= ColumnCount)
+        return {};
+    return QString::fromLatin1(kHeaders[section]);
+}
+
+}  // namespace sim
