@@ -65,6 +65,14 @@ void installBackend(std::shared_ptr<Backend> backend) {
     r.backend = std::move(backend);
 }
 
+std::shared_ptr<Backend> activeBackend() {
+    Registry& r = registry();
+    std::lock_guard guard(r.lock);
+    if (!r.backend)
+        r.backend = backendFromEnvironment();
+    return r.backend;
+}
+
 }  // namespace kit
 
 using kit::Entry;

@@ -48,6 +48,10 @@ public:
 // to the backend chosen from the environment.
 void installBackend(std::shared_ptr<Backend> backend);
 
+// The backend the kit uses now, chosen from the environment first when none
+// was (kit_open does the same).
+std::shared_ptr<Backend> activeBackend();
+
 // The backend chosen from the environment: simulated when
 // PELLIXKIT_SIMULATION is set, else HID.
 std::shared_ptr<Backend> backendFromEnvironment();

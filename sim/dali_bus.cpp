@@ -33,13 +33,14 @@ DaliBus::DaliBus(BusConfig config, uint64_t seed, Options options)
 }
 
 void DaliBus::transmit(uint64_t nowUs, uint8_t first, uint8_t second) {
-    std::optional<BusFrame> sent;
+    std::vector<BusFrame> sent;
     {
         std::lock_guard guard(lock_);
         sent = transmitLocked(nowUs, first, second);
     }
-    if (sent && listener_)
-        listener_(*sent);
+    if (listener_)
+        for (const BusFrame& frame : sent)
+            listener_(frame);
 }
 
 void DaliBus::setFrameListener(FrameListener listener) {
@@ -47,30 +48,30 @@ void DaliBus::setFrameListener(FrameListener listener) {
     listener_ = std::move(listener);
 }
 
-std::optional<BusFrame> DaliBus::transmitLocked(uint64_t nowUs, uint8_t first, uint8_t second) {
+std::vector<BusFrame> DaliBus::transmitLocked(uint64_t nowUs, uint8_t first, uint8_t second) {
     if (!powered_)
-        return std::nullopt;  // nothing can be sent on a bus without power
+        return {};  // nothing can be sent on a bus without power
     catchUp(nowUs);
     const uint64_t startUs = std::max(nowUs, nextStartUs_);
     const uint64_t endUs = startUs + kForwardFrameUs;
     BusFrame forward{startUs, FrameKind::Forward, uint16_t(first << 8 | second), decode(first, second)};
     record(forward);
 
+    std::vector<BusFrame> frames{forward};
     const BusReply reply = respond(endUs, first, second);
     Transmission sent{endUs, endUs + kReplyWindowUs, reply};
     if (reply.kind != BusReply::Kind::None) {
         const uint64_t replyStartUs = endUs + kReplyDelayUs;
         sent.windowEndUs = replyStartUs + kBackwardFrameUs;
-        record({replyStartUs,
-                reply.kind == BusReply::Kind::Answer ? FrameKind::Backward : FrameKind::Garbled,
-                uint16_t(reply.kind == BusReply::Kind::Answer ? reply.byte : 0),
-                {}});
+        frames.push_back({replyStartUs, reply.kind == BusReply::Kind::Answer ? FrameKind::Backward : FrameKind::Garbled,
+                          uint16_t(reply.kind == BusReply::Kind::Answer ? reply.byte : 0), {}});
+        record(frames.back());
         nextStartUs_ = sent.windowEndUs + kSettlingUs;
     } else {
         nextStartUs_ = endUs + kSettlingUs;
     }
     pending_.push_back(sent);
-    return forward;
+    return frames;
 }
 
 uint8_t DaliBus::status(uint64_t nowUs) {

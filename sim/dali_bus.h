@@ -68,9 +68,10 @@ public:
     // The installer presses the physical-selection key of gear `index`.
     void pressPhysicalSelectionKey(size_t index);
 
-    // Called with every forward frame once the gear have received it, on the
-    // thread that sent it and outside the bus lock, so it may use the bus
-    // (press a key, inspect or preset gear). Set it before frames flow.
+    // Called with every forward frame once the gear have received it, then
+    // with its reply if one comes, on the thread that sent it and outside the
+    // bus lock, so it may use the bus (press a key, inspect or preset gear).
+    // Set it before frames flow.
     using FrameListener = std::function<void(const BusFrame& frame)>;
     void setFrameListener(FrameListener listener);
 
@@ -89,8 +90,8 @@ private:
         BusReply reply;
     };
 
-    // The forward frame as recorded, or nothing on a bus without power.
-    std::optional<BusFrame> transmitLocked(uint64_t nowUs, uint8_t first, uint8_t second);
+    // The forward frame and its reply as recorded; nothing on a bus without power.
+    std::vector<BusFrame> transmitLocked(uint64_t nowUs, uint8_t first, uint8_t second);
     BusReply respond(uint64_t endUs, uint8_t first, uint8_t second);
     void catchUp(uint64_t nowUs);
     void record(BusFrame frame);
