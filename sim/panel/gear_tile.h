@@ -1,0 +1,50 @@
+#pragma once
+// One simulated gear on the panel: a lamp whose brightness follows the arc
+// level through the gear's dimming curve, its name and addresses, device
+// type and groups, and the keys an installer has at the gear: "Physical
+// select" and its mains switch.
+
+#include <QFrame>
+
+#include <cstdint>
+#include <optional>
+
+class QLabel;
+class QPushButton;
+
+// What a tile shows, read from the gear.
+struct GearTileState {
+    QString name;
+    std::optional<uint8_t> shortAddress;
+    uint32_t randomAddress = 0xFFFFFF;
+    uint8_t deviceType = 0;
+    uint16_t groups = 0;
+    uint8_t level = 0;
+    uint8_t dimmingCurve = 0;
+    bool mainsPowered = true;
+};
+
+// Light output 0..1 of an arc level: the logarithmic curve of IEC 62386-102
+// (0.1 % at level 1, 100 % at 254), or linear.
+double LightOutput(uint8_t level, uint8_t dimmingCurve);
+
+class GearTile final : public QFrame {
+    Q_OBJECT
+
+public:
+    explicit GearTile(QWidget* parent = nullptr);
+    void Show(const GearTileState& state);
+    // The light output the lamp shows now, 0..1 (0 while the mains are off).
+    double lampOutput() const;
+
+Q_SIGNALS:
+    void physicalSelectPressed();
+    void mainsToggled(bool on);
+
+private:
+    class Lamp;
+    Lamp* lamp_;
+    QLabel* name_;
+    QLabel* details_;
+    QPushButton* mains_;
+};

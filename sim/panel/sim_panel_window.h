@@ -1,0 +1,48 @@
+#pragma once
+// "Simulated DALI bus": a window of the simulator beside Kelvane's main
+// window, showing each simulated gear as a lamp with its keys, and the bus
+// monitor below. The application does not know it exists: it opens itself
+// when the kit runs on its simulated backend (sim_panel_startup.cpp).
+
+#include <QWidget>
+
+#include <memory>
+#include <vector>
+
+class GearTile;
+class QComboBox;
+class QLineEdit;
+class QTableView;
+class QTimer;
+
+namespace kit {
+class SimBackend;
+}
+namespace sim {
+class DaliBus;
+class FrameMonitor;
+}
+
+class SimPanelWindow final : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit SimPanelWindow(std::shared_ptr<kit::SimBackend> backend, QWidget* parent = nullptr);
+    ~SimPanelWindow() override;
+
+    sim::FrameMonitor& monitor() { return *monitor_; }
+    const std::vector<GearTile*>& tiles() const { return tiles_; }
+    // Reads every gear and shows it (the window does so 20 times a second).
+    void Refresh();
+
+private:
+    QWidget* BuildMonitor();
+    void ExportShown();
+
+    std::shared_ptr<kit::SimBackend> backend_;
+    std::shared_ptr<sim::DaliBus> bus_;
+    std::vector<GearTile*> tiles_;
+    sim::FrameMonitor* monitor_;
+    QTableView* list_ = nullptr;
+    QTimer* refresh_;
+};

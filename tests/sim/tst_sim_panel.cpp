@@ -1,0 +1,84 @@
+// The simulated bus panel: lamps follow the gear, its keys reach the gear,
+// the monitor lists what the bus carries.
+
+#include "kit/sim_backend.h"
+#include "sim/dali_bus.h"
+#include "sim/frame_monitor.h"
+#include "sim/panel/gear_tile.h"
+#include "sim/panel/sim_panel_window.h"
+#include "sim/scenario.h"
+#include "sim/sim_clock.h"
+
+#include <QApplication>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class SimPanel : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::string error;
+        const auto scenario = sim::parseScenario(
+            R"({"timeScale": 0, "interfaces": [{"bus": {"gear": [
+                 {"shortAddress": 1, "actualLevel": 0}, {"actualLevel": 0, "dimmingCurve": 1}]}}]})",
+            "panel", error);
+        ASSERT_TRUE(scenario) << error;
+        backend = kit::buildSimulatedBackend(*scenario);
+        bus = backend->bus(0);
+    }
+    void Send(uint8_t first, uint8_t second) {
+        backend->clock()->advanceUs(40'000);
+        bus->transmit(backend->clock()->nowUs(), first, second);
+    }
+
+    std::shared_ptr<kit::SimBackend> backend;
+    std::shared_ptr<sim::DaliBus> bus;
+};
+
+TEST_F(SimPanel, LampsFollowTheGearAndTheKeysReachIt) {
+    SimPanelWindow panel(backend);
+    ASSERT_EQ(panel.tiles().size(), 2u);
+    EXPECT_EQ(panel.tiles()[0]->lampOutput(), 0.0);
+    Send(0xFF, 0x05);  // RECALL MAX LEVEL to all, as the bus test sends it
+    panel.Refresh();
+    for (GearTile* tile : panel.tiles())
+        EXPECT_DOUBLE_EQ(tile->lampOutput(), 1.0);
+    EXPECT_NEAR(LightOutput(127, 0), 0.0316, 0.001);  // logarithmic: about 3 % at half the arc range
+    EXPECT_NEAR(LightOutput(127, 1), 0.5, 0.001);
+
+    // "Physical select" on the second tile selects that gear.
+    for (int i = 0; i < 2; ++i)
+        Send(0xA5, 0x00);  // INITIALISE
+    for (int i = 0; i < 2; ++i)
+        Send(0xBD, 0x00);  // PHYSICAL SELECTION
+    panel.tiles()[1]->findChildren<QPushButton*>()[0]->click();
+    bool selected[2] = {};
+    for (size_t i = 0; i < 2; ++i)
+        bus->withGear(i, [&](sim::ControlGear& g) { selected[i] = g.isPhysicallySelected(); });
+    EXPECT_FALSE(selected[0]);
+    EXPECT_TRUE(selected[1]);
+
+    // Its mains switch makes it dark and silent.
+    panel.tiles()[0]->findChildren<QPushButton*>()[1]->click();
+    panel.Refresh();
+    EXPECT_EQ(panel.tiles()[0]->lampOutput(), 0.0);
+    bus->withGear(0, [](sim::ControlGear& g) { EXPECT_FALSE(g.mainsPowered()); });
+}
+
+TEST_F(SimPanel, TheMonitorListsFramesAndReplies) {
+    SimPanelWindow panel(backend);
+    Send(0x03, 0x90);  // QUERY STATUS to 1
+    QCoreApplication::processEvents();  // frames come in queued
+    ASSERT_EQ(panel.monitor().rowCount(), 2);
+    EXPECT_EQ(panel.monitor().data(panel.monitor().index(0, sim::FrameMonitor::Meaning), Qt::DisplayRole),
+              "Short 1: QUERY STATUS");
+    EXPECT_TRUE(panel.monitor()
+                    .data(panel.monitor().index(1, sim::FrameMonitor::Meaning), Qt::DisplayRole)
+                    .toString()
+                    .startsWith("Reply: 0x"));
+}
+
+}  // namespace
