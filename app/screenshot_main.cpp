@@ -1,20 +1,27 @@
 // kelvane-screenshot <basic.png> [<scenes.png> [<info.png> [<groups.png>
-// [<scene-manager.png>]]]]: starts the main window as Kelvane does, with a
-// config.ini of its own (auto_connect=1) in a temporary folder, answers the
-// search question with OK, clicks the first gear found, and saves the window
-// as a PNG with each tab in front in turn, one file per tab; then the group
-// manager and the scene manager (scene 0 chosen). The interface comes from
-// the kit, e.g. PELLIXKIT_SIMULATION.
+// [<scene-manager.png> [<panel.png>]]]]]: starts the main window as Kelvane
+// does, with a config.ini of its own (auto_connect=1) in a temporary folder,
+// answers the search question with OK, clicks the first gear found, and
+// saves the window as a PNG with each tab in front in turn, one file per tab;
+// then the group manager and the scene manager (scene 0 chosen); then, after
+// the bus test's "Broadcast MAX", the main window with the simulated bus
+// panel beside it. The interface comes from the kit, e.g. PELLIXKIT_SIMULATION.
 
 #include "addressing/matrix_model.h"
 #include "app/main_frame.h"
 #include "app/main_view.h"
 #include "app/tab_views.h"
+#include "kit/kit_backend.h"
+#include "kit/sim_backend.h"
+#include "link/bus_test.h"
+#include "sim/panel/sim_panel_window.h"
+#include "sim/sim_clock.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -73,13 +80,37 @@ bool SaveManager(CMainFrame& frame, CommandAction action, const char* path) {
     return saved;
 }
 
+// The main window and the simulated bus panel side by side, after every
+// lamp was sent to its maximum.
+bool SavePanelBeside(CMainFrame& frame, const char* path) {
+    auto backend = std::dynamic_pointer_cast<kit::SimBackend>(kit::activeBackend());
+    if (!backend)
+        return false;
+    SimPanelWindow panel(backend);
+    panel.resize(panel.width(), frame.height());
+    panel.show();
+    dalikit_SendBusTest(frame.view().mainView().link(), BusTestButtons()[1].opcode);
+    backend->clock()->advanceUs(20'000'000);  // every fade has ended
+    QApplication::processEvents();
+    panel.Refresh();
+    QApplication::processEvents();
+    const QPixmap main = frame.grab(), side = panel.grab();
+    QImage both(main.width() + side.width(), std::max(main.height(), side.height()), QImage::Format_RGB32);
+    both.fill(Qt::white);
+    QPainter painter(&both);
+    painter.drawPixmap(0, 0, main);
+    painter.drawPixmap(main.width(), 0, side);
+    painter.end();
+    return both.save(QString::fromLocal8Bit(path), "PNG");
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    if (argc < 2 || argc > 6) {
+    if (argc < 2 || argc > 7) {
         std::fprintf(stderr, "usage: kelvane-screenshot <basic.png> [<scenes.png> [<info.png> [<groups.png> "
-                             "[<scene-manager.png>]]]]\n");
+                             "[<scene-manager.png> [<panel.png>]]]]]\n");
         return 2;
     }
     QTemporaryDir configFolder;
@@ -115,12 +146,17 @@ int main(int argc, char* argv[]) {
         }
     }
     const CommandAction managers[] = {CommandAction::GroupManager, CommandAction::SceneManager};
-    for (int i = 0; i + kTabs + 1 < argc; ++i) {
+    for (int i = 0; i < 2 && i + kTabs + 1 < argc; ++i) {
         if (!SaveManager(frame, managers[i], argv[i + kTabs + 1])) {
             std::fprintf(stderr, "kelvane-screenshot: cannot write %s\n", argv[i + kTabs + 1]);
             frame.close();
             return 1;
         }
+    }
+    if (argc == 7 && !SavePanelBeside(frame, argv[6])) {
+        std::fprintf(stderr, "kelvane-screenshot: cannot write %s\n", argv[6]);
+        frame.close();
+        return 1;
     }
     frame.close();
     return 0;

@@ -17,7 +17,7 @@ double LightOutput(uint8_t level, uint8_t dimmingCurve) {
 
 class GearTile::Lamp final : public QWidget {
 public:
-    explicit Lamp(QWidget* parent) : QWidget(parent) { setFixedSize(56, 56); }
+    explicit Lamp(QWidget* parent) : QWidget(parent) { setFixedSize(44, 44); }
     void SetOutput(double output, bool powered) {
         output_ = output;
         powered_ = powered;
@@ -53,7 +53,12 @@ GearTile::GearTile(QWidget* parent) : QFrame(parent) {
     mains_ = new QPushButton(QStringLiteral("Mains"), this);
     mains_->setCheckable(true);
     mains_->setChecked(true);
+    QFont small = font();
+    small.setPointSizeF(small.pointSizeF() * 0.85);
+    details_->setFont(small);
+    name_->setWordWrap(true);
     auto* layout = new QVBoxLayout(this);
+    layout->setSpacing(2);
     layout->addWidget(lamp_, 0, Qt::AlignHCenter);
     layout->addWidget(name_);
     layout->addWidget(details_);
@@ -61,7 +66,8 @@ GearTile::GearTile(QWidget* parent) : QFrame(parent) {
     layout->addWidget(mains_);
     connect(select, &QPushButton::clicked, this, &GearTile::physicalSelectPressed);
     connect(mains_, &QPushButton::toggled, this, &GearTile::mainsToggled);
-    setFixedWidth(150);
+    setFixedWidth(160);
+    setMinimumHeight(sizeHint().height());
 }
 
 double GearTile::lampOutput() const { return lamp_->output(); }
@@ -73,7 +79,7 @@ void GearTile::Show(const GearTileState& state) {
     for (int g = 0; g < 16; ++g)
         if (state.groups >> g & 1)
             groups << QString::number(g);
-    details_->setText(QStringLiteral("Address %1\nRandom %2\nDevice type %3\nGroups %4")
+    details_->setText(QStringLiteral("Address %1 · type %3\nRandom %2\nGroups %4")
                           .arg(state.shortAddress ? QString::number(*state.shortAddress) : QStringLiteral("—"))
                           .arg(QString::asprintf("0x%06X", state.randomAddress))
                           .arg(state.deviceType)

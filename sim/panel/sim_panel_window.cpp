@@ -56,9 +56,11 @@ SimPanelWindow::SimPanelWindow(std::shared_ptr<kit::SimBackend> backend, QWidget
     auto* splitter = new QSplitter(Qt::Vertical, this);
     splitter->addWidget(scroll);
     splitter->addWidget(BuildMonitor());
+    splitter->setStretchFactor(0, 3);
+    splitter->setStretchFactor(1, 2);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(splitter);
-    resize(kTileColumns * 160 + 40, 760);
+    resize(kTileColumns * 170 + 40, 760);
 
     if (bus_) {
         // Frames arrive on whichever thread sends them; the list lives here.
