@@ -5,9 +5,11 @@
 #include "devices/prompts.h"
 #include "storage/load_text.h"
 
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QThread>
 
+#include <atomic>
 #include <system_error>
 #include <thread>
 
@@ -58,6 +60,9 @@ bool AddressingAssistant::Start(const AssistantChoice& choice) {
             surface_->ProcessPendingEvents();
         CollectFreeAddresses(run_);
         run_.initialiseData = kInitialiseUnaddressed;
+        // Cancelled while the free addresses were collected: no run follows.
+        if (!run_.running)
+            return true;
     }
     PrepareAddressing(run_.link, run_.initialiseData);
     RunWorker(choice.physicalSelection);
@@ -66,13 +71,15 @@ bool AddressingAssistant::Start(const AssistantChoice& choice) {
 
 void AddressingAssistant::RunWorker(bool physicalSelection) {
     QEventLoop waiting;
+    std::atomic<bool> done = false;
     std::thread worker;
     try {
-        worker = std::thread([this, physicalSelection, &waiting] {
+        worker = std::thread([this, physicalSelection, &waiting, &done] {
             if (physicalSelection)
                 PhysicalSelectionWorker(run_);
             else
                 RandomAddressingWorker(run_);
+            done = true;
             QMetaObject::invokeMethod(&waiting, &QEventLoop::quit, Qt::QueuedConnection);
         });
     } catch (const std::system_error&) {
@@ -82,6 +89,13 @@ void AddressingAssistant::RunWorker(bool physicalSelection) {
         return;
     }
     waiting.exec();
+    // The loop also ends when the program quits: the worker is told to stop,
+    // and its last lines are still taken so it can get there.
+    if (!done) {
+        run_.running = false;
+        while (!done)
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    }
     worker.join();
 }
 

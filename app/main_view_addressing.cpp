@@ -22,9 +22,9 @@ void MainView::RunAddressingAssistant() {
     services_.prompts.ShowMessage(kInformationTitle, kFinishedText);
     dalikit_Send(link_, addressing::kTerminate, 0x00);
     SetPresentFlagsFromTable();
+    // The managers' toolbar buttons; their menu entries follow a scan or an offline project.
     if (store_.PresentCount() > 0)
-        SetCommands({CommandId::GroupsMenu, CommandId::GroupsTool, CommandId::ScenesMenu, CommandId::ScenesTool},
-                    true);
+        SetCommands({CommandId::GroupsTool, CommandId::ScenesTool}, true);
     surface.ProcessPendingEvents();
     surface.RepaintMatrix();
 }

@@ -37,8 +37,9 @@ QString DialogPrompts::ChooseFile(const FileChooserRequest& request) {
     // "Description|pattern|...||": Qt shows the descriptions, which name their patterns.
     const QStringList parts = request.filter.split(QLatin1Char('|'), Qt::SkipEmptyParts);
     QStringList filters;
+    // "*.*" means every file, also those whose names have no dot.
     for (qsizetype i = 0; i < parts.size(); i += 2)
-        filters << parts[i];
+        filters << QString(parts[i]).replace(QLatin1String("(*.*)"), QLatin1String("(*)"));
     QFileDialog dialog(mainWindow_);
     dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(request.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);

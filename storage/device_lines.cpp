@@ -29,7 +29,7 @@ int hexDigit(QChar c) {
 
 uint8_t pieceValue(QStringView piece) {
     qsizetype i = 0;
-    while (i < piece.size() && (piece[i] == QLatin1Char(' ') || piece[i] == QLatin1Char('\t')))
+    while (i < piece.size() && QStringView(u" \t\n\v\f\r").contains(piece[i]))
         ++i;
     bool negative = false;
     if (i < piece.size() && (piece[i] == QLatin1Char('+') || piece[i] == QLatin1Char('-')))

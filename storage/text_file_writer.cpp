@@ -2,7 +2,12 @@
 
 #include <QStringEncoder>
 
-TextFileWriter::TextFileWriter(const QString& path) : file_(path) { (void)file_.open(QIODevice::WriteOnly); }
+TextFileWriter::TextFileWriter(const QString& path) : file_(path) {
+    // A file that may be written in a folder that may not (an installed
+    // copy's config.ini, a project on a shared folder) is written in place.
+    file_.setDirectWriteFallback(true);
+    (void)file_.open(QIODevice::WriteOnly);
+}
 
 TextFileWriter::~TextFileWriter() { Close(); }
 

@@ -2,7 +2,8 @@
 // Writes a text file as UTF-16 little-endian code units without a byte-order
 // mark, the form of every file the program creates (config.ini, projects,
 // device files). The new content replaces the file only when the writer is
-// closed, in one step, so a failed write never leaves half a file behind.
+// closed, in one step, so a failed write never leaves half a file behind;
+// only a file in a folder that cannot be written to is written in place.
 
 #include <QSaveFile>
 #include <QString>

@@ -120,8 +120,8 @@ TEST_F(Assistant, NewAddressingGivesAddressesInTheOrderOfTheRandomAddresses) {
     EXPECT_EQ(h->view().store().workingTable[7].present, 0);
     ASSERT_EQ(h->prompts.messages.size(), 1u);
     EXPECT_EQ(h->prompts.messages[0].text, "Die Adressierung wurde beendet.");
-    for (CommandId id : {CommandId::GroupsMenu, CommandId::GroupsTool, CommandId::ScenesMenu, CommandId::ScenesTool})
-        EXPECT_TRUE(h->view().commands().IsEnabled(id));
+    EXPECT_TRUE(h->view().commands().IsEnabled(CommandId::GroupsTool));
+    EXPECT_TRUE(h->view().commands().IsEnabled(CommandId::ScenesTool));
 
     const std::vector<std::string> frames = h->TakeForwardFrames();
     const std::vector<std::string> preparation{"A100", "A3FF", "FF80", "FF80", "FF06", "0190", "A500", "A500",
