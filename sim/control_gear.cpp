@@ -49,6 +49,9 @@ ControlGear::ControlGear(GearConfig config, uint64_t seed)
       deviceType_(config.deviceType),
       random_(seed),
       bank0_(config.gtin, config.firmwareVersion, config.identificationNumber),
+      gtin_(config.gtin),
+      identificationNumber_(config.identificationNumber),
+      firmwareVersion_(config.firmwareVersion),
       physicalMinLevel_(std::clamp<uint8_t>(config.physicalMinLevel, 1, kMaxLevelLimit)),
       minFastFadeTime_(std::clamp<uint8_t>(config.minFastFadeTime, 1, kMaxFastFadeTime)),
       operatingMode_(config.operatingMode),
@@ -74,6 +77,35 @@ ControlGear::ControlGear(GearConfig config, uint64_t seed)
     else
         actualLevel_ = vars_.powerOnLevel == kMask ? 0 : vars_.powerOnLevel;
     clampActualLevel();
+}
+
+GearConfig ControlGear::snapshot() const {
+    GearConfig c;
+    c.name = name_;
+    c.shortAddress = shortAddress_;
+    c.randomAddress = vars_.randomAddress;
+    c.deviceType = deviceType_;
+    c.physicalMinLevel = physicalMinLevel_;
+    c.maxLevel = vars_.maxLevel;
+    c.minLevel = vars_.minLevel;
+    c.powerOnLevel = vars_.powerOnLevel;
+    c.systemFailureLevel = vars_.systemFailureLevel;
+    c.actualLevel = fade_ ? fade_->to : actualLevel_;
+    c.fadeTime = vars_.fadeTime;
+    c.fadeRate = vars_.fadeRate;
+    c.groups = vars_.groups;
+    c.scenes = vars_.scenes;
+    c.dimmingCurve = vars_.dimmingCurve;
+    c.fastFadeTime = vars_.fastFadeTime;
+    c.minFastFadeTime = minFastFadeTime_;
+    c.operatingMode = operatingMode_;
+    c.extendedVersion = extendedVersion_;
+    c.gtin = gtin_;
+    c.firmwareVersion = firmwareVersion_;
+    c.identificationNumber = identificationNumber_;
+    c.lampFailure = lampFailure_;
+    c.gearFailure = gearFailure_;
+    return c;
 }
 
 uint8_t ControlGear::actualLevel(uint64_t nowUs) const {

@@ -62,6 +62,8 @@ struct GearConfig {
     uint64_t identificationNumber = 0;            // bank 0 locations 11..18
     bool lampFailure = false;
     bool gearFailure = false;
+
+    bool operator==(const GearConfig&) const = default;
 };
 
 class ControlGear {
@@ -77,6 +79,10 @@ public:
 
     // The installer presses the gear's physical-selection key.
     void pressPhysicalSelectionKey();
+
+    // The gear as a scenario would start it now: its stored variables, its
+    // addresses and its level (a running fade at its end).
+    GearConfig snapshot() const;
 
     // Identity and addressing.
     const std::string& name() const { return name_; }
@@ -194,6 +200,8 @@ private:
     uint8_t deviceType_;
     std::mt19937_64 random_;
     MemoryBank0 bank0_;
+    uint64_t gtin_, identificationNumber_;
+    std::array<uint8_t, 2> firmwareVersion_;
     uint8_t physicalMinLevel_;
     uint8_t minFastFadeTime_;
     uint8_t operatingMode_;

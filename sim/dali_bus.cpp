@@ -23,13 +23,13 @@ uint64_t deriveSeed(uint64_t seed, uint64_t index) {
 }
 
 DaliBus::DaliBus(BusConfig config, uint64_t seed, Options options)
-    : options_(std::move(options)), powered_(config.powered) {
+    : seed_(seed), options_(std::move(options)), powered_(config.powered) {
     if (config.external) {
         external_ = std::make_unique<ExternalBus>(*config.external, options_.externalErrors);
         return;
     }
-    for (size_t i = 0; i < config.gear.size(); ++i)
-        gear_.push_back(std::make_unique<ControlGear>(std::move(config.gear[i]), deriveSeed(seed, i)));
+    for (GearConfig& gear : config.gear)
+        gear_.push_back(std::make_unique<ControlGear>(std::move(gear), deriveSeed(seed, gearAdded_++)));
 }
 
 void DaliBus::transmit(uint64_t nowUs, uint8_t first, uint8_t second) {
@@ -41,6 +41,26 @@ void DaliBus::transmit(uint64_t nowUs, uint8_t first, uint8_t second) {
     if (listener_)
         for (const BusFrame& frame : sent)
             listener_(frame);
+}
+
+size_t DaliBus::addGear(GearConfig config) {
+    std::lock_guard guard(lock_);
+    gear_.push_back(std::make_unique<ControlGear>(std::move(config), deriveSeed(seed_, gearAdded_++)));
+    return gear_.size() - 1;
+}
+
+void DaliBus::removeGear(size_t index) {
+    std::lock_guard guard(lock_);
+    if (index < gear_.size())
+        gear_.erase(gear_.begin() + std::ptrdiff_t(index));
+}
+
+std::vector<GearConfig> DaliBus::gearSnapshot() const {
+    std::lock_guard guard(lock_);
+    std::vector<GearConfig> gear;
+    for (const auto& g : gear_)
+        gear.push_back(g->snapshot());
+    return gear;
 }
 
 void DaliBus::setFrameListener(FrameListener listener) {

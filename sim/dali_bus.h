@@ -63,6 +63,12 @@ public:
     uint8_t answer(uint64_t nowUs) override;
 
     size_t gearCount() const;
+    // A gear joins the bus (as if just connected: at its power-on level);
+    // returns its index. Gear `index` leaves it; the later ones move down.
+    size_t addGear(GearConfig config);
+    void removeGear(size_t index);
+    // Every gear as a scenario would start it now.
+    std::vector<GearConfig> gearSnapshot() const;
     // Runs `visit` on gear `index` under the bus lock (inspection in tests and UI).
     void withGear(size_t index, const std::function<void(ControlGear&)>& visit);
     // The installer presses the physical-selection key of gear `index`.
@@ -104,6 +110,8 @@ private:
     std::string decode(uint8_t first, uint8_t second);
 
     mutable std::mutex lock_;
+    uint64_t seed_;
+    uint64_t gearAdded_ = 0;  // gear created so far: each gets its own seed
     std::vector<std::unique_ptr<ControlGear>> gear_;
     std::unique_ptr<ExternalBus> external_;
     Options options_;

@@ -54,6 +54,9 @@ std::optional<Scenario> loadScenarioFile(const std::string& path, std::string& e
 // time, one interface, a mixed office floor of gear).
 std::string_view demoScenarioJson();
 
+// The scenario as JSON that parseScenario reads back to the same scenario.
+std::string scenarioJson(const Scenario& scenario);
+
 // "demo" gives the built-in demo, anything else is a scenario file path.
 std::optional<Scenario> loadScenario(const std::string& demoOrPath, std::string& error);
 

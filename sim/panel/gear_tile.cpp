@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
+#include <QHBoxLayout>
 #include <QVBoxLayout>
 
 #include <cmath>
@@ -53,6 +54,7 @@ GearTile::GearTile(QWidget* parent) : QFrame(parent) {
     mains_ = new QPushButton(QStringLiteral("Mains"), this);
     mains_->setCheckable(true);
     mains_->setChecked(true);
+    auto* remove = new QPushButton(QStringLiteral("Remove"), this);
     QFont small = font();
     small.setPointSizeF(small.pointSizeF() * 0.85);
     details_->setFont(small);
@@ -63,9 +65,13 @@ GearTile::GearTile(QWidget* parent) : QFrame(parent) {
     layout->addWidget(name_);
     layout->addWidget(details_);
     layout->addWidget(select);
-    layout->addWidget(mains_);
+    auto* keys = new QHBoxLayout;
+    keys->addWidget(mains_);
+    keys->addWidget(remove);
+    layout->addLayout(keys);
     connect(select, &QPushButton::clicked, this, &GearTile::physicalSelectPressed);
     connect(mains_, &QPushButton::toggled, this, &GearTile::mainsToggled);
+    connect(remove, &QPushButton::clicked, this, &GearTile::removePressed);
     setFixedWidth(160);
     setMinimumHeight(sizeHint().height());
 }

@@ -40,6 +40,7 @@ public:
 Q_SIGNALS:
     void physicalSelectPressed();
     void mainsToggled(bool on);
+    void removePressed();
 
 private:
     class Lamp;

@@ -4,9 +4,13 @@
 #include "sim/dali_bus.h"
 #include "sim/frame_monitor.h"
 #include "sim/panel/gear_tile.h"
+#include "sim/scenario.h"
 #include "sim/sim_clock.h"
 
 #include <QCheckBox>
+
+#include <algorithm>
+#include <array>
 #include <QComboBox>
 #include <QFile>
 #include <QFileDialog>
@@ -38,23 +42,20 @@ SimPanelWindow::SimPanelWindow(std::shared_ptr<kit::SimBackend> backend, QWidget
     setAttribute(Qt::WA_QuitOnClose, false);
     monitor_ = new sim::FrameMonitor(this);
 
-    auto* tilesArea = new QWidget;
-    auto* grid = new QGridLayout(tilesArea);
-    const size_t count = bus_ ? bus_->gearCount() : 0;
-    for (size_t i = 0; i < count; ++i) {
-        auto* tile = new GearTile(tilesArea);
-        grid->addWidget(tile, int(i) / kTileColumns, int(i) % kTileColumns);
-        connect(tile, &GearTile::physicalSelectPressed, this, [this, i] { bus_->pressPhysicalSelectionKey(i); });
-        connect(tile, &GearTile::mainsToggled, this,
-                [this, i](bool on) { bus_->withGear(i, [on](sim::ControlGear& g) { g.setMainsPowered(on); }); });
-        tiles_.push_back(tile);
-    }
+    tilesArea_ = new QWidget;
+    new QGridLayout(tilesArea_);
+    RebuildTiles();
     auto* scroll = new QScrollArea;
-    scroll->setWidget(tilesArea);
+    scroll->setWidget(tilesArea_);
     scroll->setWidgetResizable(true);
+    auto* top = new QWidget;
+    auto* topLayout = new QVBoxLayout(top);
+    topLayout->setContentsMargins(0, 0, 0, 0);
+    topLayout->addWidget(BuildBusKeys());
+    topLayout->addWidget(scroll);
 
     auto* splitter = new QSplitter(Qt::Vertical, this);
-    splitter->addWidget(scroll);
+    splitter->addWidget(top);
     splitter->addWidget(BuildMonitor());
     splitter->setStretchFactor(0, 3);
     splitter->setStretchFactor(1, 2);
@@ -79,6 +80,107 @@ SimPanelWindow::SimPanelWindow(std::shared_ptr<kit::SimBackend> backend, QWidget
 SimPanelWindow::~SimPanelWindow() {
     if (bus_)
         bus_->setFrameListener({});
+}
+
+void SimPanelWindow::RebuildTiles() {
+    for (GearTile* tile : tiles_)
+        delete tile;
+    tiles_.clear();
+    auto* grid = static_cast<QGridLayout*>(tilesArea_->layout());
+    const size_t count = bus_ ? bus_->gearCount() : 0;
+    for (size_t i = 0; i < count; ++i) {
+        auto* tile = new GearTile(tilesArea_);
+        grid->addWidget(tile, int(i) / kTileColumns, int(i) % kTileColumns);
+        connect(tile, &GearTile::physicalSelectPressed, this, [this, i] { bus_->pressPhysicalSelectionKey(i); });
+        connect(tile, &GearTile::mainsToggled, this,
+                [this, i](bool on) { bus_->withGear(i, [on](sim::ControlGear& g) { g.setMainsPowered(on); }); });
+        // Queued: the tile that sent it is deleted by the rebuild.
+        connect(tile, &GearTile::removePressed, this, [this, i] { RemoveGear(i); }, Qt::QueuedConnection);
+        tiles_.push_back(tile);
+    }
+    Refresh();
+}
+
+void SimPanelWindow::AddGear(bool withShortAddress) {
+    if (!bus_)
+        return;
+    sim::GearConfig gear;
+    gear.name = "New gear " + std::to_string(bus_->gearCount() + 1);
+    if (withShortAddress) {
+        std::array<bool, 64> used{};
+        for (const sim::GearConfig& g : bus_->gearSnapshot())
+            if (g.shortAddress)
+                used[*g.shortAddress] = true;
+        const auto free = std::find(used.begin(), used.end(), false);
+        if (free != used.end())
+            gear.shortAddress = uint8_t(free - used.begin());
+    }
+    bus_->addGear(std::move(gear));
+    RebuildTiles();
+}
+
+void SimPanelWindow::RemoveGear(size_t index) {
+    if (!bus_)
+        return;
+    bus_->removeGear(index);
+    RebuildTiles();
+}
+
+bool SimPanelWindow::SaveBus(const QString& path, QString& error) const {
+    sim::Scenario scenario;
+    scenario.timeScale = backend_->clock()->timeScale();
+    scenario.interfaces.emplace_back();
+    scenario.interfaces.back().bus.gear = bus_ ? bus_->gearSnapshot() : std::vector<sim::GearConfig>{};
+    QFile file(path);
+    const QByteArray json = QByteArray::fromStdString(sim::scenarioJson(scenario));
+    if (file.open(QIODevice::WriteOnly) && file.write(json) == json.size())
+        return true;
+    error = QStringLiteral("%1: %2").arg(path, file.errorString());
+    return false;
+}
+
+bool SimPanelWindow::OpenBus(const QString& path, QString& error) {
+    std::string problem;
+    const std::optional<sim::Scenario> scenario = sim::loadScenarioFile(path.toStdString(), problem);
+    if (!scenario || scenario->interfaces.empty() || !bus_) {
+        error = scenario ? QStringLiteral("%1: no bus").arg(path) : QString::fromStdString(problem);
+        return false;
+    }
+    while (bus_->gearCount() > 0)
+        bus_->removeGear(bus_->gearCount() - 1);
+    for (const sim::GearConfig& gear : scenario->interfaces.front().bus.gear)
+        bus_->addGear(gear);
+    RebuildTiles();
+    return true;
+}
+
+QWidget* SimPanelWindow::BuildBusKeys() {
+    auto* box = new QWidget;
+    auto* add = new QPushButton(QStringLiteral("Add gear"), box);
+    auto* addAddressed = new QPushButton(QStringLiteral("Add addressed gear"), box);
+    auto* save = new QPushButton(QStringLiteral("Save bus…"), box);
+    auto* open = new QPushButton(QStringLiteral("Open bus…"), box);
+    connect(add, &QPushButton::clicked, this, [this] { AddGear(false); });
+    connect(addAddressed, &QPushButton::clicked, this, [this] { AddGear(true); });
+    const QString filter = QStringLiteral("Scenario (*.json)");
+    connect(save, &QPushButton::clicked, this, [this, filter] {
+        const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Save the bus"), QString(), filter);
+        QString error;
+        if (!path.isEmpty() && !SaveBus(path, error))
+            QMessageBox::warning(this, windowTitle(), error);
+    });
+    connect(open, &QPushButton::clicked, this, [this, filter] {
+        const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Open a bus"), QString(), filter);
+        QString error;
+        if (!path.isEmpty() && !OpenBus(path, error))
+            QMessageBox::warning(this, windowTitle(), error);
+    });
+    auto* layout = new QHBoxLayout(box);
+    layout->setContentsMargins(0, 0, 0, 0);
+    for (QPushButton* button : {add, addAddressed, save, open})
+        layout->addWidget(button);
+    layout->addStretch();
+    return box;
 }
 
 QWidget* SimPanelWindow::BuildMonitor() {

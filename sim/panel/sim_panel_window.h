@@ -35,13 +35,25 @@ public:
     // Reads every gear and shows it (the window does so 20 times a second).
     void Refresh();
 
+    // Rehearsing an installation: a new gear joins the bus, without a short
+    // address or with the lowest one no gear has; a gear leaves it.
+    void AddGear(bool withShortAddress);
+    void RemoveGear(size_t index);
+    // The bus as a scenario file, and a scenario file's first bus in place of
+    // this one's gear. False (with `error`) when the file cannot be written or read.
+    bool SaveBus(const QString& path, QString& error) const;
+    bool OpenBus(const QString& path, QString& error);
+
 private:
     QWidget* BuildMonitor();
+    QWidget* BuildBusKeys();
+    void RebuildTiles();
     void ExportShown();
 
     std::shared_ptr<kit::SimBackend> backend_;
     std::shared_ptr<sim::DaliBus> bus_;
     std::vector<GearTile*> tiles_;
+    QWidget* tilesArea_ = nullptr;
     sim::FrameMonitor* monitor_;
     QTableView* list_ = nullptr;
     QTimer* refresh_;

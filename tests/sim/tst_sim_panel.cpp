@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -79,6 +80,37 @@ TEST_F(SimPanel, TheMonitorListsFramesAndReplies) {
                     .data(panel.monitor().index(1, sim::FrameMonitor::Meaning), Qt::DisplayRole)
                     .toString()
                     .startsWith("Reply: 0x"));
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(SimPanel, GearAreAddedRemovedAndTheBusSavedAndOpenedAgain) {
+    SimPanelWindow panel(backend);
+    panel.AddGear(true);   // the lowest free short address: 0
+    panel.AddGear(false);  // none
+    ASSERT_EQ(panel.tiles().size(), 4u);
+    std::vector<sim::GearConfig> gear = bus->gearSnapshot();
+    EXPECT_EQ(gear[2].shortAddress, 0);
+    EXPECT_EQ(gear[3].shortAddress, std::nullopt);
+    panel.RemoveGear(0);
+    EXPECT_EQ(bus->gearCount(), 3u);
+    bus->withGear(0, [](sim::ControlGear& g) { g.setRandomAddress(0x123456); });
+    Send(0xFE, 100);  // every lamp at 100
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath("bus.json");
+    QString error;
+    ASSERT_TRUE(panel.SaveBus(path, error)) << error.toStdString();
+    const std::vector<sim::GearConfig> saved = bus->gearSnapshot();
+    panel.RemoveGear(0);
+    panel.RemoveGear(0);
+    ASSERT_TRUE(panel.OpenBus(path, error)) << error.toStdString();
+    EXPECT_EQ(bus->gearSnapshot(), saved);
+    EXPECT_EQ(panel.tiles().size(), 3u);
+    EXPECT_FALSE(panel.OpenBus(dir.filePath("missing.json"), error));
+    EXPECT_FALSE(error.isEmpty());
 }
 
 }  // namespace

@@ -1,0 +1,84 @@
+// Scenarios written back as JSON, in the form parseScenario reads: the
+// simulated bus panel saves the bus it shows, to open it again later.
+
+#include "sim/scenario.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QString>
+
+namespace sim {
+namespace {
+
+QJsonValue hex(uint64_t value) { return QString::asprintf("0x%llX", static_cast<unsigned long long>(value)); }
+
+QJsonObject gearJson(const GearConfig& g) {
+    QJsonObject o;
+    o["name"] = QString::fromStdString(g.name);
+    o["shortAddress"] = g.shortAddress ? QJsonValue(*g.shortAddress) : QJsonValue(QJsonValue::Null);
+    o["randomAddress"] = g.randomAddress ? hex(*g.randomAddress) : QJsonValue(QJsonValue::Null);
+    o["deviceType"] = g.deviceType;
+    o["physicalMinLevel"] = g.physicalMinLevel;
+    o["maxLevel"] = g.maxLevel;
+    o["minLevel"] = g.minLevel;
+    o["powerOnLevel"] = g.powerOnLevel;
+    o["systemFailureLevel"] = g.systemFailureLevel;
+    if (g.actualLevel)
+        o["actualLevel"] = *g.actualLevel;
+    o["fadeTime"] = g.fadeTime;
+    o["fadeRate"] = g.fadeRate;
+    QJsonArray groups;
+    for (int group = 0; group < 16; ++group)
+        if (g.groups >> group & 1)
+            groups.append(group);
+    o["groups"] = groups;
+    QJsonObject scenes;
+    for (int scene = 0; scene < 16; ++scene)
+        if (g.scenes[size_t(scene)] != 255)
+            scenes[QString::number(scene)] = g.scenes[size_t(scene)];
+    o["scenes"] = scenes;
+    o["dimmingCurve"] = g.dimmingCurve;
+    o["fastFadeTime"] = g.fastFadeTime;
+    o["minFastFadeTime"] = g.minFastFadeTime;
+    o["operatingMode"] = g.operatingMode;
+    o["extendedVersion"] = g.extendedVersion;
+    o["gtin"] = hex(g.gtin);
+    o["firmwareVersion"] = QJsonArray{g.firmwareVersion[0], g.firmwareVersion[1]};
+    o["identificationNumber"] = hex(g.identificationNumber);
+    o["lampFailure"] = g.lampFailure;
+    o["gearFailure"] = g.gearFailure;
+    return o;
+}
+
+}  // namespace
+
+std::string scenarioJson(const Scenario& scenario) {
+    QJsonArray interfaces;
+    for (const InterfaceScenario& i : scenario.interfaces) {
+        QJsonObject bus;
+        bus["powered"] = i.bus.powered;
+        bus["external"] = i.bus.external ? QJsonValue(QString::fromStdString(*i.bus.external))
+                                         : QJsonValue(QJsonValue::Null);
+        QJsonArray gear;
+        for (const GearConfig& g : i.bus.gear)
+            gear.append(gearJson(g));
+        bus["gear"] = gear;
+        QJsonObject o;
+        o["productId"] = hex(i.productId);
+        if (!i.serial.empty())
+            o["serial"] = QString::fromStdString(i.serial);
+        o["bridgeAddress"] = i.bridgeAddress ? hex(*i.bridgeAddress) : QJsonValue(QJsonValue::Null);
+        o["revision"] = QJsonArray{i.revision[0], i.revision[1]};
+        o["reportLatencyUs"] = qint64(i.reportLatencyUs);
+        o["bus"] = bus;
+        interfaces.append(o);
+    }
+    QJsonObject root;
+    root["timeScale"] = scenario.timeScale;
+    root["seed"] = hex(scenario.seed);
+    root["interfaces"] = interfaces;
+    return QJsonDocument(root).toJson(QJsonDocument::Indented).toStdString();
+}
+
+}  // namespace sim
