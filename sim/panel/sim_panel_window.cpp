@@ -160,6 +160,13 @@ QWidget* SimPanelWindow::BuildBusKeys() {
     auto* addAddressed = new QPushButton(QStringLiteral("Add addressed gear"), box);
     auto* save = new QPushButton(QStringLiteral("Save bus…"), box);
     auto* open = new QPushButton(QStringLiteral("Open bus…"), box);
+    auto* power = new QCheckBox(QStringLiteral("Bus power"), box);
+    power->setObjectName(QStringLiteral("busPower"));
+    power->setChecked(!bus_ || bus_->powered());
+    connect(power, &QCheckBox::toggled, this, [this](bool on) {
+        if (bus_)
+            bus_->setPowered(on);
+    });
     connect(add, &QPushButton::clicked, this, [this] { AddGear(false); });
     connect(addAddressed, &QPushButton::clicked, this, [this] { AddGear(true); });
     const QString filter = QStringLiteral("Scenario (*.json)");
@@ -180,6 +187,7 @@ QWidget* SimPanelWindow::BuildBusKeys() {
     for (QPushButton* button : {add, addAddressed, save, open})
         layout->addWidget(button);
     layout->addStretch();
+    layout->addWidget(power);
     return box;
 }
 

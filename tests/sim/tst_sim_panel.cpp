@@ -10,6 +10,7 @@
 #include "sim/sim_clock.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -61,6 +62,13 @@ TEST_F(SimPanel, LampsFollowTheGearAndTheKeysReachIt) {
         bus->withGear(i, [&](sim::ControlGear& g) { selected[i] = g.isPhysicallySelected(); });
     EXPECT_FALSE(selected[0]);
     EXPECT_TRUE(selected[1]);
+
+    // Bus power lost: every gear at its system-failure level (254 here).
+    Send(0xFE, 0);
+    panel.findChild<QCheckBox*>("busPower")->click();
+    panel.Refresh();
+    EXPECT_DOUBLE_EQ(panel.tiles()[1]->lampOutput(), 1.0);
+    panel.findChild<QCheckBox*>("busPower")->click();
 
     // Its mains switch makes it dark and silent.
     panel.tiles()[0]->findChildren<QPushButton*>()[1]->click();
