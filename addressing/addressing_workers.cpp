@@ -94,13 +94,7 @@ void PrepareAddressing(const BusLink& link, uint8_t initialiseData) {
         dalikit_WaitIdle(link);
     }
     SendAndWait(link, dali::kBroadcast, kRecallMinLevel);
-    uint8_t answer = 0, status = 0;
-    dalikit_Query(link, dali::commandAddress(0), kQueryStatus, answer, status);
-    dalikit_WaitIdle(link);
-    dalikit_SendTwice(link, kInitialise, initialiseData);
-    dalikit_WaitIdle(link);
-    dalikit_SendTwice(link, kRandomise, 0x00);
-    dalikit_WaitIdle(link);
+    InitialiseAndRandomise(link, initialiseData);
 }
 
 int CollectFreeAddresses(AddressingRun& run) {

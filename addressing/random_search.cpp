@@ -99,15 +99,19 @@ bool FindAndProgramLowest(const BusLink& link, uint8_t addressByte) {
     return true;
 }
 
-bool AddressOneUnaddressed(const BusLink& link, int address) {
-    SendAndWait(link, kTerminate, 0x00);
+void InitialiseAndRandomise(const BusLink& link, uint8_t initialiseData) {
     uint8_t answer = 0, status = 0;
     dalikit_Query(link, dali::commandAddress(0), kQueryStatus, answer, status);
     dalikit_WaitIdle(link);
-    dalikit_SendTwice(link, kInitialise, kInitialiseUnaddressed);
+    dalikit_SendTwice(link, kInitialise, initialiseData);
     dalikit_WaitIdle(link);
     dalikit_SendTwice(link, kRandomise, 0x00);
     dalikit_WaitIdle(link);
+}
+
+bool AddressOneUnaddressed(const BusLink& link, int address) {
+    SendAndWait(link, kTerminate, 0x00);
+    InitialiseAndRandomise(link, kInitialiseUnaddressed);
     for (int attempt = 0; attempt < kSingleSearchAttempts; ++attempt) {
         if (!findLowest(link, ResultTrace::Single))
             continue;

@@ -9,6 +9,10 @@
 
 namespace addressing {
 
+// The start of every search: QUERY STATUS to short address 0 (answer unused),
+// INITIALISE with this data and RANDOMISE, each twice, each with its wait.
+void InitialiseAndRandomise(const BusLink& link, uint8_t initialiseData);
+
 // True when at least one gear still takes part in the search: a COMPARE at
 // the search address 0xFFFFFE answers (a gear whose random address is
 // 0xFFFFFF never does).

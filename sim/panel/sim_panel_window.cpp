@@ -8,9 +8,6 @@
 #include "sim/sim_clock.h"
 
 #include <QCheckBox>
-
-#include <algorithm>
-#include <array>
 #include <QComboBox>
 #include <QFile>
 #include <QFileDialog>
@@ -27,6 +24,9 @@
 #include <QTableView>
 #include <QTimer>
 #include <QVBoxLayout>
+
+#include <algorithm>
+#include <array>
 
 namespace {
 
