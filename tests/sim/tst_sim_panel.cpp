@@ -1,6 +1,8 @@
 // The simulated bus panel: lamps follow the gear, its keys reach the gear,
 // the monitor lists what the bus carries.
 
+#include "addressing/addressing_assistant.h"
+#include "kit/kit_backend.h"
 #include "kit/sim_backend.h"
 #include "sim/dali_bus.h"
 #include "sim/frame_monitor.h"
@@ -8,6 +10,7 @@
 #include "sim/panel/sim_panel_window.h"
 #include "sim/scenario.h"
 #include "sim/sim_clock.h"
+#include "tests/support/headless_view.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -119,6 +122,54 @@ TEST_F(SimPanel, GearAreAddedRemovedAndTheBusSavedAndOpenedAgain) {
     EXPECT_EQ(panel.tiles().size(), 3u);
     EXPECT_FALSE(panel.OpenBus(dir.filePath("missing.json"), error));
     EXPECT_FALSE(error.isEmpty());
+}
+
+}  // namespace
+
+namespace {
+
+// The installer presses "Physical select" on the panel while the addressing
+// assistant waits for a key: that gear, and only that one, gets the address.
+TEST(SimPanelWithKelvane, PhysicalSelectOnATileAddressesThatGear) {
+    HeadlessView h(OneInterfaceScenario({"{}", "{}", "{}"}));
+    h.WriteConfig(0, 0, 1);
+    h.Start();
+    h.prompts.Answer(kDialogCancel);  // no scan
+    h.view().Connect();
+    SimPanelWindow panel(std::dynamic_pointer_cast<kit::SimBackend>(kit::activeBackend()));
+    bool pressed = false;
+    QObject::connect(&panel.monitor(), &QAbstractItemModel::rowsInserted, &panel, [&] {
+        const int last = panel.monitor().rowCount() - 1;
+        const QString meaning =
+            panel.monitor().data(panel.monitor().index(last, sim::FrameMonitor::Meaning), Qt::DisplayRole).toString();
+        if (!pressed && meaning == "Special: QUERY SHORT ADDRESS") {
+            pressed = true;
+            panel.tiles()[2]->findChildren<QPushButton*>()[0]->click();
+        }
+    });
+    struct Lines final : addressing::AssistantSurface {
+        std::function<void(const QString&)> onLine;
+        void AppendProgressLine(const QString& line) override { onLine(line); }
+        void DisableRunControls() override {}
+        void ProcessPendingEvents() override {}
+    } lines;
+    h.surface.onAddressingDialog = [&](addressing::AddressingAssistant& assistant) {
+        lines.onLine = [&](const QString& line) {
+            if (line == "Adresse: 0") {
+                h.prompts.Answer(kDialogOk);
+                assistant.Cancel();
+            }
+        };
+        assistant.SetSurface(&lines);
+        h.prompts.Answer(kDialogOk);
+        assistant.Start({addressing::AddressingMode::NewAddressing, true, false});
+    };
+    h.view().RunAddressingAssistant();
+    EXPECT_TRUE(pressed);
+    std::vector<std::optional<uint8_t>> addresses;
+    for (size_t i = 0; i < 3; ++i)
+        h.bus().withGear(i, [&](sim::ControlGear& g) { addresses.push_back(g.shortAddress()); });
+    EXPECT_EQ(addresses, (std::vector<std::optional<uint8_t>>{std::nullopt, std::nullopt, 0}));
 }
 
 }  // namespace
