@@ -17,6 +17,8 @@ bool CommandState::IsEnabled(CommandId id) const {
         return false;
     case EnableRule::Flag:
         return Flag(id) != 0;
+    case EnableRule::PresentGear:
+        return hasPresentGear && hasPresentGear();
     }
     return false;
 }

@@ -5,6 +5,7 @@
 #include "app/command_table.h"
 
 #include <cstdint>
+#include <functional>
 #include <initializer_list>
 #include <map>
 
@@ -20,6 +21,10 @@ public:
     void Set(CommandId id, bool on) { Set({id}, on); }
 
     int32_t Flag(CommandId id) const;
+
+    // Whether the working table has present gear, for the commands whose
+    // rule asks; the main view answers it. Without an answer: no.
+    std::function<bool()> hasPresentGear;
 
 private:
     std::map<CommandId, int32_t> flags_;

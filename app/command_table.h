@@ -16,6 +16,8 @@ enum class CommandId : int32_t {
     NewProjectMenu = 32782,
     OpenProjectMenu = 32791,
     SaveProjectMenu = 32784,
+    CreateReport = 32840,
+    ExportGearTable = 32841,
     Exit = 32781,
     GroupsMenu = 32797,
     ScenesMenu = 32787,
@@ -48,6 +50,7 @@ enum class CommandAction {
     NewProject, OpenProject, SaveProject, Exit, GroupManager, SceneManager, AddressingAssistant,
     Settings, ResetBus, AllOff, RemoveAllGroups, RemoveAllScenes, BusTest, None,
     SaveDeviceFile, LoadDeviceFile, Connect, Disconnect, SearchDevices, Send, ReadDevice, ReadAll,
+    CreateReport, ExportGearTable,
 };
 
 enum class Menu { None, File, Options, Extras, Help };
@@ -56,6 +59,7 @@ enum class EnableRule {
     Always,  // no flag: always enabled
     Never,   // no flag: never enabled
     Flag,    // the main view's enable flag decides
+    PresentGear,  // no flag: enabled while the working table has present gear
 };
 
 struct CommandInfo {

@@ -10,6 +10,7 @@
 #include "devices/wait_dlg.h"
 #include "groups_scenes/group_dlg.h"
 #include "groups_scenes/scene_dlg.h"
+#include "storage/report_pdf.h"
 #include "link/bustest_dlg.h"
 #include "storage/load_text.h"
 #include "storage/settings_dlg.h"
@@ -181,6 +182,10 @@ int CKelvaneView::RunGroupDialog(const ManagerContext& context) {
 int CKelvaneView::RunSceneDialog(const ManagerContext& context) {
     CSceneDlg dialog(context, window());
     return dialog.exec();
+}
+
+bool CKelvaneView::WriteReportPdf(const QString& path, const InstallationReport& report, QString& error) {
+    return ::WriteReportPdf(path, report, error);
 }
 
 void CKelvaneView::ShowSplash() {

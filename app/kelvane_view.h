@@ -77,6 +77,7 @@ public:
     int RunAddressingDialog(addressing::AddressingAssistant& assistant) override;
     int RunGroupDialog(const ManagerContext& context) override;
     int RunSceneDialog(const ManagerContext& context) override;
+    bool WriteReportPdf(const QString& path, const InstallationReport& report, QString& error) override;
 
 Q_SIGNALS:
     // The frame renders the status bar, the enable states and its own texts.

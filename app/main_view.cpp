@@ -17,6 +17,7 @@ MainView::MainView(ViewServices services) : services_(std::move(services)), stat
     serialText_ = QStringLiteral("00000000");
     matrix_.notifyTarget = [this](int code, int index) { OwnCommand(code, index); };
     saveProject = [this] { SaveProject(); };
+    commands_.hasPresentGear = [this] { return store_.PresentCount() > 0; };
 }
 
 MainView::~MainView() {
@@ -125,6 +126,12 @@ bool MainView::Execute(CommandAction action) {
         return true;
     case CommandAction::SceneManager:
         OpenSceneManager();
+        return true;
+    case CommandAction::CreateReport:
+        CreateReport();
+        return true;
+    case CommandAction::ExportGearTable:
+        ExportGearTable();
         return true;
     case CommandAction::NewProject:
         NewProject();

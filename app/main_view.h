@@ -19,6 +19,7 @@
 
 class DeviceTabs;
 struct FileFlowContext;
+struct InstallationReport;
 struct ManagerContext;
 struct GearCommandContext;
 class Prompts;
@@ -110,6 +111,11 @@ public:
     void ShowProjectOffline();
     void SaveDeviceFile();
     void LoadDeviceFile();
+    // "Bericht erstellen…" and "Als CSV exportieren…": the records as they
+    // stand, into a PDF or a CSV file the user names; nothing is sent.
+    void CreateReport();
+    void ExportGearTable();
+    InstallationReport Report() const;
 
     // "Gruppen" and "Szenen" (main_view_managers.cpp): only with present gear.
     void OpenGroupManager();
@@ -170,5 +176,6 @@ private:
     int groupEntry_ = 0;
     uint8_t dragIdentifyDone_ = 0;
     int lastTrackedAddress_ = -1;  // lit last by a drag over it; never reset
+    QString projectFileName_;      // the project opened last, for the report
     DeviceTab currentTab_ = DeviceTab::Basic;
 };

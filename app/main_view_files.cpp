@@ -7,7 +7,11 @@
 #include "app/view_surface.h"
 #include "devices/prompts.h"
 #include "storage/device_file_flows.h"
+#include "storage/installation_report.h"
 #include "storage/project_flows.h"
+
+#include <QFileInfo>
+#include <QSaveFile>
 
 namespace {
 
@@ -31,6 +35,7 @@ void MainView::NewProject() {
     projectDirty = 0;
     basicChanged = 0;
     scenesChanged = 0;
+    services_.surface.CommandsChanged();  // no gear: no report
 }
 
 void MainView::SaveProject() {
@@ -40,8 +45,10 @@ void MainView::SaveProject() {
 
 void MainView::OpenProject() {
     FileFlowContext context = FileFlows();
-    if (!ReadChosenProject(context))
+    const QString path = ReadChosenProject(context);
+    if (path.isEmpty())
         return;
+    projectFileName_ = QFileInfo(path).fileName();
     projectLoaded = 1;
     if (offlineMode_ == 1) {
         ShowProjectOffline();
@@ -92,4 +99,44 @@ void MainView::LoadDeviceFile() {
         [this] { return services_.tabs.basicSettings(); },
     };
     ::LoadDeviceFile(context);
+}
+
+// --- Installation report ----------------------------------------------------------
+
+InstallationReport MainView::Report() const {
+    ReportSource source;
+    source.online = offlineMode_ != 1;
+    source.serial = serialText_;
+    source.revision = status_[size_t(kPaneRevision)].text;
+    source.revision.remove(QStringLiteral("Rev: "));
+    source.projectFile = projectFileName_;
+    source.madeAt = QDateTime::currentDateTime();
+    return BuildInstallationReport(store_, source, services_.settings.languageModulePath);
+}
+
+void MainView::CreateReport() {
+    constexpr StringId kSaveTitle = 186, kNotWritten = 446;
+    if (store_.PresentCount() == 0)
+        return;
+    const QString path = services_.prompts.ChooseFile({true, QStringLiteral("pdf"), QStringLiteral("*.pdf"),
+                                                       QStringLiteral("PDF (*.pdf)|*.pdf|All Files (*.*)|*.*||")});
+    if (path.isEmpty())
+        return;
+    QString error;
+    if (!services_.surface.WriteReportPdf(path, Report(), error))
+        services_.prompts.ShowMessage(kSaveTitle, kNotWritten);
+}
+
+void MainView::ExportGearTable() {
+    constexpr StringId kSaveTitle = 186, kNotWritten = 446;
+    if (store_.PresentCount() == 0)
+        return;
+    const QString path = services_.prompts.ChooseFile({true, QStringLiteral("csv"), QStringLiteral("*.csv"),
+                                                       QStringLiteral("CSV (*.csv)|*.csv|All Files (*.*)|*.*||")});
+    if (path.isEmpty())
+        return;
+    QSaveFile file(path);
+    const QByteArray csv = GearTableCsv(Report());
+    if (!file.open(QIODevice::WriteOnly) || file.write(csv) != csv.size() || !file.commit())
+        services_.prompts.ShowMessage(kSaveTitle, kNotWritten);
 }

@@ -1,11 +1,12 @@
 // kelvane-screenshot <basic.png> [<scenes.png> [<info.png> [<groups.png>
-// [<scene-manager.png> [<panel.png>]]]]]: starts the main window as Kelvane
+// [<scene-manager.png> [<panel.png> [<report.pdf>]]]]]]: starts the main window as Kelvane
 // does, with a config.ini of its own (auto_connect=1) in a temporary folder,
 // answers the search question with OK, clicks the first gear found, and
 // saves the window as a PNG with each tab in front in turn, one file per tab;
 // then the group manager and the scene manager (scene 0 chosen); then, after
 // the bus test's "Broadcast MAX", the main window with the simulated bus
-// panel beside it. The interface comes from the kit, e.g. PELLIXKIT_SIMULATION.
+// panel beside it; then the installation report of the bus. The interface
+// comes from the kit, e.g. PELLIXKIT_SIMULATION.
 
 #include "addressing/matrix_model.h"
 #include "app/main_frame.h"
@@ -16,6 +17,8 @@
 #include "link/bus_test.h"
 #include "sim/panel/sim_panel_window.h"
 #include "sim/sim_clock.h"
+#include "storage/installation_report.h"
+#include "storage/report_pdf.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -108,9 +111,9 @@ bool SavePanelBeside(CMainFrame& frame, const char* path) {
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    if (argc < 2 || argc > 7) {
+    if (argc < 2 || argc > 8) {
         std::fprintf(stderr, "usage: kelvane-screenshot <basic.png> [<scenes.png> [<info.png> [<groups.png> "
-                             "[<scene-manager.png> [<panel.png>]]]]]\n");
+                             "[<scene-manager.png> [<panel.png> [<report.pdf>]]]]]]\n");
         return 2;
     }
     QTemporaryDir configFolder;
@@ -153,8 +156,21 @@ int main(int argc, char* argv[]) {
             return 1;
         }
     }
-    if (argc == 7 && !SavePanelBeside(frame, argv[6])) {
+    if (argc >= 7 && !SavePanelBeside(frame, argv[6])) {
         std::fprintf(stderr, "kelvane-screenshot: cannot write %s\n", argv[6]);
+        frame.close();
+        return 1;
+    }
+    // The report shows the records as they stand: every gear is read first.
+    for (int a = 0; argc == 8 && a < kDeviceCount; ++a) {
+        if (view.store().workingTable[size_t(a)].present == 1) {
+            view.store().ReadParameters(a);
+            view.store().ReadScenes(a);
+        }
+    }
+    QString error;
+    if (argc == 8 && !WriteReportPdf(QString::fromLocal8Bit(argv[7]), view.Report(), error)) {
+        std::fprintf(stderr, "kelvane-screenshot: cannot write %s: %s\n", argv[7], qPrintable(error));
         frame.close();
         return 1;
     }

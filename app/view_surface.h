@@ -9,6 +9,7 @@ namespace addressing {
 class AddressingAssistant;
 }
 struct ManagerContext;
+struct InstallationReport;
 
 class ViewSurface {
 public:
@@ -46,4 +47,6 @@ public:
     // result (kManagerClosed after "Schließen", else cancel).
     virtual int RunGroupDialog(const ManagerContext& context) = 0;
     virtual int RunSceneDialog(const ManagerContext& context) = 0;
+    // Draws the report into a PDF file; false with `error` when it cannot be written.
+    virtual bool WriteReportPdf(const QString& path, const InstallationReport& report, QString& error) = 0;
 };

@@ -217,6 +217,9 @@ constexpr StringTableEntry kEntries[] = {
     {445, u"Das Gerät der Zieladresse wurde nicht wiedergefunden und hat jetzt keine Adresse. Bitte fügen Sie es mit dem Adressierungsassistenten (Modus \"Hinzufügen\") wieder hinzu."},
     // Project and device files
     {446, u"Die Datei konnte nicht gespeichert werden."},
+    // Installation report
+    {447, u"Bericht erstellen…"},
+    {448, u"Als CSV exportieren…"},
     // Application title
     {57344, u"Orvent Kelvane"},
 };

@@ -43,12 +43,11 @@ void SaveProject(FileFlowContext& c) {
         c.prompts.ShowMessage(kSaveTitle, kNotWritten);
 }
 
-bool ReadChosenProject(FileFlowContext& c) {
+QString ReadChosenProject(FileFlowContext& c) {
     const QString path = ChooseFileWithExtension(c, false, kProjectExtension, kProjectFilter);
-    if (path.isEmpty())
-        return false;
-    ReadProjectFile(path, c.store.projectTable);
-    return true;
+    if (!path.isEmpty())
+        ReadProjectFile(path, c.store.projectTable);
+    return path;
 }
 
 void TransferProject(FileFlowContext& c) {

@@ -10,8 +10,9 @@
 // gear hold. A file that cannot be written is reported.
 void SaveProject(FileFlowContext& c);
 
-// The open dialog, then the file into projectTable. False when cancelled.
-bool ReadChosenProject(FileFlowContext& c);
+// The open dialog, then the file into projectTable. The file's path, empty
+// when cancelled.
+QString ReadChosenProject(FileFlowContext& c);
 
 // Writes the loaded project into the scanned bus: only when the project's
 // present addresses are exactly the bus's (otherwise a warning, and nothing

@@ -833,6 +833,14 @@ Dieser Vorgang kann einige Zeit in Anspruch nehmen.</translation>
         <source>Die Datei konnte nicht gespeichert werden.</source>
         <translation>Die Datei konnte nicht gespeichert werden.</translation>
     </message>
+    <message id="447">
+        <source>Bericht erstellen…</source>
+        <translation>Bericht erstellen…</translation>
+    </message>
+    <message id="448">
+        <source>Als CSV exportieren…</source>
+        <translation>Als CSV exportieren…</translation>
+    </message>
     <message id="57344">
         <source>Orvent Kelvane</source>
         <translation>Orvent Kelvane</translation>

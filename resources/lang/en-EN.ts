@@ -833,6 +833,14 @@ This may take some time.</translation>
         <source>Die Datei konnte nicht gespeichert werden.</source>
         <translation>The file could not be saved.</translation>
     </message>
+    <message id="447">
+        <source>Bericht erstellen…</source>
+        <translation>Create report…</translation>
+    </message>
+    <message id="448">
+        <source>Als CSV exportieren…</source>
+        <translation>Export as CSV…</translation>
+    </message>
     <message id="57344">
         <source>Orvent Kelvane</source>
         <translation>Orvent Kelvane</translation>

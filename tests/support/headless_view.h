@@ -9,6 +9,7 @@
 #include "app/device_tabs.h"
 #include "groups_scenes/group_manager.h"
 #include "groups_scenes/scene_manager.h"
+#include "storage/installation_report.h"
 #include "app/main_view.h"
 #include "app/view_surface.h"
 #include "kit/sim_backend.h"
@@ -58,6 +59,12 @@ public:
         GroupManager manager(context, managerWaitDialog);
         return onGroupDialog ? onGroupDialog(manager) : kDialogCancel;
     }
+    // The report is kept, not drawn; writeReport says whether "writing" worked.
+    bool WriteReportPdf(const QString& path, const InstallationReport& report, QString&) override {
+        reportPaths << path;
+        reports.push_back(report);
+        return writeReport;
+    }
     int RunSceneDialog(const ManagerContext& context) override {
         SceneManager manager(context, managerWaitDialog);
         return onSceneDialog ? onSceneDialog(manager) : kDialogCancel;
@@ -71,6 +78,9 @@ public:
     std::function<int(GroupManager&)> onGroupDialog;
     std::function<int(SceneManager&)> onSceneDialog;
     RecordingWaitDialog managerWaitDialog;
+    QStringList reportPaths;
+    std::vector<InstallationReport> reports;
+    bool writeReport = true;
     QStringList log;
     int matrixRepaints = 0;
     int pendingEvents = 0;

@@ -1,0 +1,45 @@
+#pragma once
+// The installation report's content, decided from the records as they stand
+// (it never sends a frame): the title lines, the matrix of present
+// addresses, and three tables of the present gear (settings, groups,
+// scenes). Also the gear table as CSV. The PDF is drawn from this by the
+// widget layer (report_pdf.cpp).
+
+#include "devices/device_record.h"
+
+#include <QDateTime>
+#include <QString>
+#include <QStringList>
+
+#include <array>
+#include <vector>
+
+class DeviceStore;
+
+struct ReportSource {
+    bool online = false;
+    QString serial, revision;  // of the interface, when online
+    QString projectFile;       // the project's file name, when offline
+    QDateTime madeAt;
+};
+
+struct InstallationReport {
+    QString title;
+    QStringList titleLines;  // date, interface or "Offline", number of gear
+    std::array<bool, kDeviceCount> present{};
+    QStringList gearHeader;  // the settings table
+    std::vector<QStringList> gearRows;
+    std::vector<std::pair<int, uint16_t>> groupRows;  // address, membership bits
+    std::vector<std::pair<int, QStringList>> sceneRows;  // address, 16 levels ("—" = MASK)
+};
+
+InstallationReport BuildInstallationReport(const DeviceStore& store, const ReportSource& source,
+                                           const QString& languageModulePath);
+
+// The gear table as CSV: UTF-8, a header row, one row per gear, LF line ends.
+QByteArray GearTableCsv(const InstallationReport& report);
+
+// The report as HTML for QTextDocument: table headers repeat on every page;
+// the matrix is the image resource named kReportMatrixImage.
+inline constexpr const char* kReportMatrixImage = "matrix.png";
+QString ReportHtml(const InstallationReport& report);

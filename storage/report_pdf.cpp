@@ -1,0 +1,66 @@
+#include "storage/report_pdf.h"
+
+#include "storage/installation_report.h"
+
+#include <QFont>
+#include <QImage>
+#include <QPageLayout>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSaveFile>
+#include <QTextDocument>
+#include <QUrl>
+
+namespace {
+
+// The 8 × 8 matrix: present addresses blue, the others grey, each with its number.
+QImage matrixImage(const InstallationReport& report) {
+    constexpr int kCell = 44, kGap = 4, kSide = 8 * kCell + 7 * kGap;
+    QImage image(kSide, kSide, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    QFont font = painter.font();
+    font.setPixelSize(14);
+    painter.setFont(font);
+    for (int a = 0; a < 64; ++a) {
+        const QRect cell((a % 8) * (kCell + kGap), (a / 8) * (kCell + kGap), kCell, kCell);
+        const bool present = report.present[size_t(a)];
+        painter.fillRect(cell, present ? QColor(0, 100, 255) : QColor(190, 190, 190));
+        painter.setPen(present ? Qt::white : Qt::black);
+        painter.drawText(cell, Qt::AlignCenter, QString::asprintf("%02d", a));
+    }
+    return image;
+}
+
+}  // namespace
+
+bool WriteReportPdf(const QString& path, const InstallationReport& report, QString& error) {
+    QSaveFile file(path);
+    file.setDirectWriteFallback(true);
+    if (!file.open(QIODevice::WriteOnly)) {
+        error = file.errorString();
+        return false;
+    }
+    {
+        QPdfWriter writer(&file);
+        writer.setPageSize(QPageSize(QPageSize::A4));
+        writer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+        writer.setResolution(150);
+        writer.setTitle(report.title);
+        QTextDocument document;
+        // Laid out on the page in the writer's own pixels, in a small print font.
+        document.setPageSize(writer.pageLayout().paintRectPixels(writer.resolution()).size());
+        QFont font(QStringLiteral("DejaVu Sans"));
+        font.setPixelSize(writer.resolution() * 8 / 72);
+        document.setDefaultFont(font);
+        document.addResource(QTextDocument::ImageResource, QUrl(QString::fromLatin1(kReportMatrixImage)),
+                             matrixImage(report));
+        document.setHtml(ReportHtml(report));
+        document.print(&writer);
+    }
+    if (!file.commit()) {
+        error = file.errorString();
+        return false;
+    }
+    return true;
+}
