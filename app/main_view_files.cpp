@@ -13,6 +13,8 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <functional>
+
 namespace {
 
 constexpr StringId kSearchTitle = 189, kSearchQuestion = 190, kNoGearTitle = 198, kNoGearGoOffline = 263, kOk = 179,
@@ -114,29 +116,36 @@ InstallationReport MainView::Report() const {
     return BuildInstallationReport(store_, source, services_.settings.languageModulePath);
 }
 
-void MainView::CreateReport() {
+namespace {
+
+// Asks for the file to export into (a save dialog for this extension) and
+// writes it; a file that cannot be written is reported.
+void exportInto(Prompts& prompts, const QString& extension, const QString& description,
+                const std::function<bool(const QString& path)>& write) {
     constexpr StringId kSaveTitle = 186, kNotWritten = 446;
+    const QString filter = QStringLiteral("%1 (*.%2)|*.%2|All Files (*.*)|*.*||").arg(description, extension);
+    const QString path = prompts.ChooseFile({true, extension, QStringLiteral("*.") + extension, filter});
+    if (!path.isEmpty() && !write(path))
+        prompts.ShowMessage(kSaveTitle, kNotWritten);
+}
+
+}  // namespace
+
+void MainView::CreateReport() {
     if (store_.PresentCount() == 0)
         return;
-    const QString path = services_.prompts.ChooseFile({true, QStringLiteral("pdf"), QStringLiteral("*.pdf"),
-                                                       QStringLiteral("PDF (*.pdf)|*.pdf|All Files (*.*)|*.*||")});
-    if (path.isEmpty())
-        return;
-    QString error;
-    if (!services_.surface.WriteReportPdf(path, Report(), error))
-        services_.prompts.ShowMessage(kSaveTitle, kNotWritten);
+    exportInto(services_.prompts, QStringLiteral("pdf"), QStringLiteral("PDF"), [this](const QString& path) {
+        QString error;
+        return services_.surface.WriteReportPdf(path, Report(), error);
+    });
 }
 
 void MainView::ExportGearTable() {
-    constexpr StringId kSaveTitle = 186, kNotWritten = 446;
     if (store_.PresentCount() == 0)
         return;
-    const QString path = services_.prompts.ChooseFile({true, QStringLiteral("csv"), QStringLiteral("*.csv"),
-                                                       QStringLiteral("CSV (*.csv)|*.csv|All Files (*.*)|*.*||")});
-    if (path.isEmpty())
-        return;
-    QSaveFile file(path);
-    const QByteArray csv = GearTableCsv(Report());
-    if (!file.open(QIODevice::WriteOnly) || file.write(csv) != csv.size() || !file.commit())
-        services_.prompts.ShowMessage(kSaveTitle, kNotWritten);
+    exportInto(services_.prompts, QStringLiteral("csv"), QStringLiteral("CSV"), [this](const QString& path) {
+        QSaveFile file(path);
+        const QByteArray csv = GearTableCsv(Report());
+        return file.open(QIODevice::WriteOnly) && file.write(csv) == csv.size() && file.commit();
+    });
 }
