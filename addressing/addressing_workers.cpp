@@ -11,6 +11,7 @@ namespace {
 constexpr StringId kAddressingRunsText = 439, kPressKeyText = 440, kAddressLabel = 441, kNoFreeAddressText = 444;
 constexpr uint8_t kStatusValid = 0x08, kLengthMask = 0x03;
 constexpr unsigned kPollPauseMs = 1;
+constexpr int kQueryAttempts = 3;  // per address while collecting the free ones
 
 void appendText(AddressingRun& run, StringId id) {
     if (run.appendLine)
@@ -100,9 +101,18 @@ void PrepareAddressing(const BusLink& link, uint8_t initialiseData) {
 int CollectFreeAddresses(AddressingRun& run) {
     run.freeCount = 0;
     for (int a = 0; a < kDeviceCount; ++a) {
+        // An address whose question did not get through is asked again; one
+        // that never gets an answer through is neither free nor present, so
+        // no new gear is given an address that may be taken.
         uint8_t answer = 0, status = 0;
-        dalikit_Query(run.link, dali::commandAddress(a), kQueryStatus, answer, status);
-        dalikit_WaitIdle(run.link);
+        LinkResult asked = link_result::kNotAcknowledged;
+        for (int attempt = 0; attempt < kQueryAttempts && asked != link_result::kOk; ++attempt) {
+            status = 0;
+            asked = dalikit_Query(run.link, dali::commandAddress(a), kQueryStatus, answer, status);
+            dalikit_WaitIdle(run.link);
+        }
+        if (asked != link_result::kOk)
+            continue;
         if (status & kStatusValid) {
             if ((status & kLengthMask) == 1)
                 run.table[size_t(a)].present = 1;
@@ -157,8 +167,8 @@ void PhysicalSelectionWorker(AddressingRun& run) {
         // Cancelled while waiting: no gear was selected, none is programmed.
         if (!waitForSelectedNewGear(run, initialisedUs))
             break;
-        SendAndWait(run.link, kProgramShortAddress, dali::commandAddress(run.freeAddresses[size_t(k)]));
-        reportAddressed(run, k++);
+        if (SendUntilThrough(run.link, kProgramShortAddress, dali::commandAddress(run.freeAddresses[size_t(k)])))
+            reportAddressed(run, k++);
     }
     dalikit_Send(run.link, kTerminate, 0x00);
 }

@@ -74,7 +74,7 @@ bool findLowest(const BusLink& link, ResultTrace trace) {
 }
 
 void program(const BusLink& link, uint8_t addressByte) {
-    SendAndWait(link, kProgramShortAddress, addressByte);
+    SendUntilThrough(link, kProgramShortAddress, addressByte);
     SendAndWait(link, kVerifyShortAddress, addressByte);
 }
 
@@ -93,9 +93,14 @@ bool FindAndProgramLowest(const BusLink& link, uint8_t addressByte) {
     const uint8_t answer = AskTwice(link, kQueryShortAddress, 0x00);
     TraceHex8(kQueryShortPrefix, uint8_t(answer >> 1));
     // A gear that answers another address still counts: only the trace tells.
+    // Silence means nobody was selected, and nothing was programmed.
     if (answer != addressByte)
         TraceText(kQueryShortPrefix, QStringLiteral("result und dali ERROR"));
-    SendAndWait(link, kWithdraw, 0x00);
+    if (answer == 0)
+        return false;
+    // A WITHDRAW lost on the link would leave the gear in the search, to be
+    // found and given the next address as well.
+    SendUntilThrough(link, kWithdraw, 0x00);
     return true;
 }
 

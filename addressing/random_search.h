@@ -20,7 +20,9 @@ bool SearchHasCandidates(const BusLink& link);
 
 // Finds the lowest random address in the search, programs its gear with
 // this address byte ((a << 1) | 1), verifies and withdraws it. False when the
-// final COMPARE at the found address got no answer; nothing is programmed then.
+// final COMPARE at the found address got no answer, or when no gear answers
+// QUERY SHORT ADDRESS after programming (the search address missed the gear:
+// it was not programmed and stays in the search, to be found again).
 bool FindAndProgramLowest(const BusLink& link, uint8_t addressByte);
 
 // Gives the first gear without a short address that the search finds the

@@ -16,10 +16,18 @@ uint8_t readAnswer(const BusLink& link, LinkResult sent) {
 
 }  // namespace
 
-void SendAndWait(const BusLink& link, uint8_t first, uint8_t second) {
+LinkResult SendAndWait(const BusLink& link, uint8_t first, uint8_t second) {
     TransactionGuard guard(link.handle);
-    dalikit_Send(link, first, second);
-    dalikit_WaitIdle(link);
+    const LinkResult sent = dalikit_Send(link, first, second);
+    const LinkResult waited = dalikit_WaitIdle(link);
+    return sent ? sent : waited;
+}
+
+bool SendUntilThrough(const BusLink& link, uint8_t first, uint8_t second) {
+    for (int attempt = 0; attempt < kProgramAttempts; ++attempt)
+        if (SendAndWait(link, first, second) == link_result::kOk)
+            return true;
+    return false;
 }
 
 uint8_t Ask(const BusLink& link, uint8_t first, uint8_t second) {

@@ -22,8 +22,18 @@ constexpr uint8_t kNoShortAddress = 0xFF;
 
 constexpr unsigned kSearchPauseMs = 50;
 
-// The frame, then the idle wait; both results ignored.
-void SendAndWait(const BusLink& link, uint8_t first, uint8_t second);
+// The frame, then the idle wait; the send's result, else the wait's.
+LinkResult SendAndWait(const BusLink& link, uint8_t first, uint8_t second);
+
+// How often a frame that decides where a gear's address goes (PROGRAM SHORT
+// ADDRESS, WITHDRAW) is sent before it is given up on: a frame lost on the
+// link is sent again, so that the table never shows a gear at an address it
+// does not hold.
+inline constexpr int kProgramAttempts = 3;
+
+// SendAndWait, again while the link fails, at most kProgramAttempts times;
+// true once one got through.
+bool SendUntilThrough(const BusLink& link, uint8_t first, uint8_t second);
 
 // The frame and its answer, then the idle wait. The answer byte counts only
 // when the frame went out, the answer wait succeeded and its status was not

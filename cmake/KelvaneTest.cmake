@@ -1,9 +1,11 @@
-# kelvane_add_test(<name> SOURCES <files...> LIBS <targets...> [WIDGETS | EVENTS])
+# kelvane_add_test(<name> SOURCES <files...> LIBS <targets...> [WIDGETS | EVENTS] [WHOLE])
 # One GoogleTest executable per unit. WIDGETS tests get a main() that creates a
 # QApplication and run on the offscreen platform; EVENTS tests get one with a
 # QCoreApplication (core code with an event loop); the others use gtest's main.
+# Each test case is a CTest test of its own, unless WHOLE makes the executable
+# one CTest test (many small parameterised cases with a summary at the end).
 function(kelvane_add_test name)
-  cmake_parse_arguments(ARG "WIDGETS;EVENTS" "" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(ARG "WIDGETS;EVENTS;WHOLE" "" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
   if(ARG_WIDGETS)
     set(test_main kelvane_widget_test_main)
@@ -13,6 +15,11 @@ function(kelvane_add_test name)
     set(test_main GTest::gtest_main)
   endif()
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} kelvane_test_support ${test_main} GTest::gtest GTest::gmock)
+  if(ARG_WHOLE)
+    add_test(NAME ${name} COMMAND ${name})
+    set_tests_properties(${name} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" TIMEOUT 600)
+    return()
+  endif()
   gtest_discover_tests(${name}
     DISCOVERY_TIMEOUT 60
     PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" TIMEOUT 300

@@ -22,23 +22,29 @@ void reportOutcome(Prompts& prompts, bool succeeded) {
 }
 
 // Asks, then sends the repeated broadcast firstOpcode + n for n = 0..15 under
-// the wait dialog and brings every present record in step. Transaction
-// results are not looked at: the records follow the command all the same.
+// the wait dialog and brings every present record in step. Success is silent;
+// when a frame did not get through the records stay as they were (the gear
+// may still hold what they held) and the user is told.
 void removeFromAll(BusWideContext& c, StringId questionId, uint8_t firstOpcode, void (*clear)(DeviceRecord&)) {
     if (c.prompts.AskConfirmation(kRemove, questionId, kYes, kNo, 0) != kDialogOk)
         return;
     const QString& module = c.languageModulePath;
     c.waitDialog.Show({LoadText(kWriting, module), LoadText(kWaitWriting, module), 1, 0, {}, 16});
+    LinkResult failures = 0;
     for (uint8_t n = 0; n < 16; ++n) {
-        dalikit_SendTwice(c.link, kAll, uint8_t(firstOpcode + n));
-        dalikit_WaitIdle(c.link);
+        failures |= dalikit_SendTwice(c.link, kAll, uint8_t(firstOpcode + n));
+        failures |= dalikit_WaitIdle(c.link);
         c.waitDialog.Step();
         c.processPendingEvents();
+    }
+    c.waitDialog.Hide();
+    if (failures != 0) {
+        reportOutcome(c.prompts, false);
+        return;
     }
     for (DeviceRecord& record : c.store.workingTable)
         if (record.present == 1)
             clear(record);
-    c.waitDialog.Hide();
 }
 
 }  // namespace

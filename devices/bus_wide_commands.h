@@ -27,7 +27,7 @@ struct BusWideContext {
 void ResetBus(BusWideContext& context);
 // Broadcast OFF without asking; reports the outcome.
 void AllOff(BusWideContext& context);
-// Asks first; REMOVE FROM GROUP 0..15 to all gear, no outcome shown.
+// Asks first; REMOVE FROM GROUP 0..15 to all gear. Only a failure is shown.
 void RemoveAllGroups(BusWideContext& context);
-// Asks first; REMOVE FROM SCENE 0..15 to all gear, no outcome shown.
+// Asks first; REMOVE FROM SCENE 0..15 to all gear. Only a failure is shown.
 void RemoveAllScenes(BusWideContext& context);

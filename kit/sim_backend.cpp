@@ -32,7 +32,13 @@ std::shared_ptr<SimController> SimBackend::addInterface(SimControllerConfig conf
     return controller;
 }
 
-std::vector<std::shared_ptr<Device>> SimBackend::enumerate() { return {controllers_.begin(), controllers_.end()}; }
+std::vector<std::shared_ptr<Device>> SimBackend::enumerate() {
+    std::vector<std::shared_ptr<Device>> attached;
+    for (const auto& controller : controllers_)
+        if (controller->pluggedIn())
+            attached.push_back(controller);
+    return attached;
+}
 
 std::shared_ptr<sim::DaliBus> SimBackend::bus(size_t index) const {
     return index < buses_.size() ? buses_[index] : nullptr;

@@ -45,6 +45,8 @@ void SimController::setTimeout(unsigned milliseconds) {
 int SimController::write(int, const uint8_t* buffer, int length) {
     clock_->advanceUs(latencyUs_);
     std::lock_guard guard(lock_);
+    if (goneLocked())
+        return 0;
     const bool lost = shortWrites_.next();
     if (logging_)
         log_.push_back({true, {buffer, buffer + length}, lost ? length - 1 : length});
@@ -62,6 +64,10 @@ int SimController::read(int, uint8_t* buffer, int length) {
     unsigned timeout;
     {
         std::lock_guard guard(lock_);
+        if (goneLocked()) {
+            clock_->advanceUs(latencyUs_);
+            return 0;
+        }
         const bool lost = readTimeouts_.next();
         if (!lost && !replies_.empty()) {
             std::memcpy(buffer, replies_.front().data(), size_t(length));
@@ -106,6 +112,39 @@ void SimController::injectShortWrite(int count, int skip) {
 void SimController::injectReadTimeout(int count, int skip) {
     std::lock_guard guard(lock_);
     readTimeouts_.add(count, skip);
+}
+
+void SimController::unplug(int afterReports) {
+    std::lock_guard guard(lock_);
+    reportsUntilUnplugged_ = std::max(afterReports, 0);
+}
+
+void SimController::clearInjectedFaults() {
+    std::lock_guard guard(lock_);
+    shortWrites_ = {};
+    readTimeouts_ = {};
+    if (reportsUntilUnplugged_ > 0)
+        reportsUntilUnplugged_ = -1;
+}
+
+void SimController::plugIn() {
+    std::lock_guard guard(lock_);
+    reportsUntilUnplugged_ = -1;
+}
+
+bool SimController::pluggedIn() const {
+    std::lock_guard guard(lock_);
+    return reportsUntilUnplugged_ != 0;
+}
+
+bool SimController::goneLocked() {
+    if (reportsUntilUnplugged_ == 0) {
+        replies_.clear();
+        return true;
+    }
+    if (reportsUntilUnplugged_ > 0)
+        --reportsUntilUnplugged_;
+    return false;
 }
 
 void SimController::setReportLogging(bool on) {

@@ -48,6 +48,15 @@ public:
     // reply is lost).
     void injectShortWrite(int count, int skip = 0);
     void injectReadTimeout(int count, int skip = 0);
+    // The cable is pulled after `afterReports` more reports: from then on
+    // every write and read fails at once, as hidapi's do for a device that is
+    // gone, and the backend no longer lists the controller. plugIn() puts it
+    // back (the same device: its handle works again).
+    void unplug(int afterReports = 0);
+    // Drops every short write, read time-out and unplug not yet come.
+    void clearInjectedFaults();
+    void plugIn();
+    bool pluggedIn() const;
 
     // Report log for tests: every report written and read, and every sleep,
     // in order, when switched on.
@@ -66,6 +75,8 @@ public:
 
 private:
     std::vector<uint8_t> execute(const uint8_t* request);
+    // Counts one report towards a pending unplug; true when the device is gone.
+    bool goneLocked();
     sim::I2cTarget* targetAt(uint8_t addressByte) const;
 
     const SimControllerConfig config_;
@@ -79,6 +90,7 @@ private:
     bool i2cEnabled_ = false;
     sim::FaultPlan shortWrites_;
     sim::FaultPlan readTimeouts_;
+    int reportsUntilUnplugged_ = -1;  // < 0: stays plugged in; 0: gone
     bool logging_ = false;
     std::vector<LoggedReport> log_;
 };

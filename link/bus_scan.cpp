@@ -86,6 +86,7 @@ BusScanResult RunBusScan(BusScanContext& c) {
     dalikit_WaitIdle(link);
 
     int address = 0;
+    LinkResult busFault = 0;
     int overruns = 0;
     int asks = 0;  // of the current address
     while (true) {
@@ -134,8 +135,10 @@ BusScanResult RunBusScan(BusScanContext& c) {
             break;
         c.waitDialog.Step();
         c.processPendingEvents();
-        dalikit_WaitIdle(link);
-        if (address >= 64)
+        // A bus that lost its power or is held busy answers no address: the
+        // scan stops rather than ask each one ten times over.
+        busFault = dalikit_WaitIdle(link) & (link_result::kBusError | link_result::kWaitTimedOut);
+        if (busFault || address >= 64)
             break;
     }
 
@@ -143,5 +146,9 @@ BusScanResult RunBusScan(BusScanContext& c) {
     dalikit_WaitIdle(link);
     result.presentCount = c.store.PresentCount();
     c.waitDialog.Hide();
+    if (busFault & link_result::kBusError)
+        c.prompts.ShowMessage(kTitleBusError, kTextBusError);
+    else if (busFault)
+        c.prompts.ShowMessage(kTitleBusBusy, kTextBusBusy);
     return result;
 }

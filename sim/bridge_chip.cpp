@@ -69,4 +69,11 @@ void BridgeChip::injectShortAcknowledge(int count, int acknowledged, int skip) {
     shortAckBytes_ = acknowledged;
 }
 
+void BridgeChip::clearInjectedFaults() {
+    std::lock_guard guard(lock_);
+    injectedStatus_.clear();
+    nacks_ = {};
+    shortAcks_ = {};
+}
+
 }  // namespace sim

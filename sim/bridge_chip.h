@@ -40,6 +40,8 @@ public:
     void injectNack(int count, int skip = 0);
     // `count` write transfers, after `skip` more, acknowledge only `acknowledged` bytes.
     void injectShortAcknowledge(int count, int acknowledged, int skip = 0);
+    // Drops every injected status, NACK and short acknowledge not yet used up.
+    void clearInjectedFaults();
 
 private:
     uint8_t readRegister(uint64_t nowUs, uint8_t reg);

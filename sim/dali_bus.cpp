@@ -69,8 +69,8 @@ void DaliBus::setFrameListener(FrameListener listener) {
 }
 
 std::vector<BusFrame> DaliBus::transmitLocked(uint64_t nowUs, uint8_t first, uint8_t second) {
-    if (!powered_)
-        return {};  // nothing can be sent on a bus without power
+    if (!powered_ || stuckBusy_)
+        return {};  // nothing can be sent on a bus without power or held busy
     catchUp(nowUs);
     const uint64_t startUs = std::max(nowUs, nextStartUs_);
     const uint64_t endUs = startUs + kForwardFrameUs;
@@ -98,6 +98,8 @@ uint8_t DaliBus::status(uint64_t nowUs) {
     std::lock_guard guard(lock_);
     if (!powered_)
         return status::kBusError;
+    if (stuckBusy_)
+        return status::kBusy;
     catchUp(nowUs);
     if (pending_.empty())
         return settledStatus_;
@@ -135,6 +137,11 @@ void DaliBus::setPowered(bool powered) {
         for (auto& gear : gear_)
             gear->busPowerLost();
     powered_ = powered;
+}
+
+void DaliBus::setStuckBusy(bool stuck) {
+    std::lock_guard guard(lock_);
+    stuckBusy_ = stuck;
 }
 
 bool DaliBus::powered() const {

@@ -83,6 +83,9 @@ public:
 
     void setPowered(bool powered);
     bool powered() const;
+    // A bus held busy (a stuck transmitter somewhere on it): the bridge reads
+    // busy and no frame gets onto the wire until it is released.
+    void setStuckBusy(bool stuck);
 
     // Frames in bus order, forward frames with their decoded names.
     std::vector<BusFrame> frameLog() const;
@@ -116,6 +119,7 @@ private:
     std::unique_ptr<ExternalBus> external_;
     Options options_;
     bool powered_;
+    bool stuckBusy_ = false;
 
     std::deque<Transmission> pending_;   // frames whose reply window has not ended, in bus order
     uint64_t nextStartUs_ = 0;           // earliest start of the next forward frame

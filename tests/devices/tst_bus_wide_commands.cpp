@@ -125,6 +125,21 @@ TEST_F(BusWide, RemoveAllScenesMasksEverySceneOfPresentRecords) {
     h.bus().withGear(0, [](sim::ControlGear& gear) { EXPECT_EQ(gear.scenes()[0], 255); });
 }
 
+TEST_F(BusWide, AFailedGroupOrSceneRemovalIsReportedAndKeepsTheRecords) {
+    h.view().store().workingTable[2].sceneLevel[0] = 200;
+    h.bus().setPowered(false);
+    for (CommandAction action : {CommandAction::RemoveAllGroups, CommandAction::RemoveAllScenes}) {
+        h.prompts.Answer(kDialogOk);
+        h.view().Execute(action);
+    }
+    ASSERT_EQ(h.prompts.messages.size(), 2u);
+    for (const MessageRequest& message : h.prompts.messages)
+        EXPECT_EQ(message.text, "Es ist ein Fehler aufgetreten.");
+    EXPECT_EQ(h.view().store().workingTable[2].groupMask, 0x8001);
+    EXPECT_EQ(h.view().store().workingTable[2].sceneLevel[0], 200);
+    EXPECT_FALSE(h.waitDialog.visible);
+}
+
 TEST_F(BusWide, DecliningGroupOrSceneRemovalSendsNothing) {
     h.prompts.Answer(kDialogCancel);
     h.view().Execute(CommandAction::RemoveAllGroups);

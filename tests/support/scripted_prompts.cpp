@@ -10,6 +10,8 @@ void ScriptedPrompts::ShowStockMessage(const QString& text, const QString& capti
 
 ConfirmationAnswer ScriptedPrompts::Confirm(const ConfirmationRequest& request) {
     confirmations.push_back(request);
+    if (answers_.empty() && restAnswer_)
+        return {*restAnswer_, false};
     if (answers_.empty()) {
         ADD_FAILURE() << "unexpected question: " << request.text.toStdString();
         return {};

@@ -7,6 +7,7 @@
 #include <QStringList>
 
 #include <deque>
+#include <optional>
 #include <vector>
 
 class ScriptedPrompts final : public Prompts {
@@ -17,6 +18,9 @@ public:
     // scripted answer fails the test and is answered with cancel.
     void Answer(int result, bool dontAskAgain = false) { answers_.push_back({result, dontAskAgain}); }
     size_t pendingAnswers() const { return answers_.size(); }
+    // Once the scripted answers are used up, every further question gets this
+    // one (long runs under faults, whose questions cannot be foreseen).
+    void AnswerTheRestWith(int result) { restAnswer_ = result; }
 
     // The chooser's next answer: OK on the entry with this index of what the
     // kit lists at that moment, or cancel (-1). Without a script the chooser
@@ -49,6 +53,7 @@ protected:
 
 private:
     std::deque<ConfirmationAnswer> answers_;
+    std::optional<int> restAnswer_;
     std::deque<int> chooserAnswers_;
     std::deque<QString> paths_;
 };
