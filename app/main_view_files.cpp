@@ -54,15 +54,23 @@ void MainView::OpenProject() {
     projectLoaded = 1;
     if (offlineMode_ == 1) {
         ShowProjectOffline();
-    } else if (store_.PresentCount() > 0) {
-        TransferProject(context);
-    } else if (services_.prompts.AskConfirmation(kSearchTitle, kSearchQuestion, kOk, kCancel, 0) != kDialogOk) {
-        ShowProjectOffline();
-    } else if (ScanBus() > 0) {
-        TransferProject(context);
-    } else if (services_.prompts.AskConfirmation(kNoGearTitle, kNoGearGoOffline, kOk, kCancel, 0) == kDialogOk) {
-        ShowProjectOffline();
+        return;
     }
+    // Online the project goes onto the gear found; a bus not scanned yet is
+    // scanned first if the user wants.
+    Prompts& prompts = services_.prompts;
+    if (store_.PresentCount() == 0) {
+        if (prompts.AskConfirmation(kSearchTitle, kSearchQuestion, kOk, kCancel, 0) != kDialogOk) {
+            ShowProjectOffline();
+            return;
+        }
+        if (ScanBus() == 0) {
+            if (prompts.AskConfirmation(kNoGearTitle, kNoGearGoOffline, kOk, kCancel, 0) == kDialogOk)
+                ShowProjectOffline();
+            return;
+        }
+    }
+    TransferProject(context);
 }
 
 void MainView::ShowProjectOffline() {

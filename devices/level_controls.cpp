@@ -32,7 +32,7 @@ void OnUserMove(QSlider* slider, std::function<void(int)> moved) {
 
 void ConnectActualSlider(QSlider* slider, QComboBox* combo, TabActions* const& actions,
                          std::function<void(int)> moved) {
-    OnUserMove(slider, [slider, combo, &actions, moved](int position) {
+    OnUserMove(slider, [slider, combo, &actions, moved = std::move(moved)](int position) {
         combo->setCurrentIndex(position);
         if (moved)
             moved(position);

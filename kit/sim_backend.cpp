@@ -49,7 +49,7 @@ std::shared_ptr<sim::BridgeChip> SimBackend::bridge(size_t index) const {
 }
 
 std::shared_ptr<SimBackend> buildSimulatedBackend(const sim::Scenario& scenario,
-                                                  std::shared_ptr<sim::BusCapture> capture) {
+                                                  const std::shared_ptr<sim::BusCapture>& capture) {
     auto backend = std::make_shared<SimBackend>(std::make_shared<sim::Clock>(scenario.timeScale));
     const bool several = scenario.interfaces.size() > 1;
     for (size_t i = 0; i < scenario.interfaces.size(); ++i) {
@@ -79,7 +79,7 @@ std::shared_ptr<Backend> makeSimulatedBackend(const std::string& scenarioName) {
         if (!capture)
             std::fprintf(stderr, "PELLIXKIT_CAPTURE: %s\n", error.c_str());
     }
-    return buildSimulatedBackend(*scenario, std::move(capture));
+    return buildSimulatedBackend(*scenario, capture);
 }
 
 }  // namespace kit

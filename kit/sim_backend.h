@@ -53,7 +53,7 @@ private:
 // scenario's timeScale. Every frame of every bus also goes to `capture` when
 // given; with several interfaces the capture comments name the bus ("bus 2").
 std::shared_ptr<SimBackend> buildSimulatedBackend(const sim::Scenario& scenario,
-                                                  std::shared_ptr<sim::BusCapture> capture = nullptr);
+                                                  const std::shared_ptr<sim::BusCapture>& capture = nullptr);
 
 // The backend for PELLIXKIT_SIMULATION: "demo" (the built-in demo scenario)
 // or the path of a scenario file. When PELLIXKIT_CAPTURE names a file, the

@@ -27,6 +27,7 @@ std::vector<uint8_t> BridgeChip::read(uint64_t nowUs, int count) {
     if (nacks_.next())
         return {};
     std::vector<uint8_t> bytes;
+    bytes.reserve(size_t(std::max(count, 0)));
     for (int i = 0; i < count; ++i)
         bytes.push_back(readRegister(nowUs, uint8_t(pointer_ + i)));
     return bytes;

@@ -11,8 +11,9 @@ class FaultPlan {
 public:
     // Faults `count` events after letting `skip` events pass.
     void add(int count, int skip = 0) {
-        if (int(events_.size()) < skip + count)
-            events_.resize(std::size_t(skip + count), false);
+        const std::size_t end = std::size_t(skip) + std::size_t(count);
+        if (events_.size() < end)
+            events_.resize(end, false);
         for (int i = skip; i < skip + count; ++i)
             events_[std::size_t(i)] = true;
     }

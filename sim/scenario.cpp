@@ -158,7 +158,7 @@ bool readObject(Reader& r, const QJsonValue& value, const std::string& path, std
     const QJsonObject object = value.toObject();
     for (auto it = object.begin(); it != object.end(); ++it) {
         const std::string key = it.key().toStdString();
-        const std::string fieldPath = path + "." + key;
+        const std::string fieldPath = std::string(path).append(".").append(key);
         auto field = std::find_if(fields.begin(), fields.end(), [&](const Field<T>& f) { return f.key == key; });
         if (field == fields.end())
             return r.fail(fieldPath, "unknown field");
@@ -281,7 +281,7 @@ bool readScenes(Reader& r, const QJsonValue& value, const std::string& path, Gea
     const QJsonObject scenes = value.toObject();
     for (auto it = scenes.begin(); it != scenes.end(); ++it) {
         const std::string key = it.key().toStdString();
-        const std::string scenePath = path + "." + key;
+        const std::string scenePath = std::string(path).append(".").append(key);
         const bool number = !key.empty() && key.size() <= 2 &&
                             std::all_of(key.begin(), key.end(), [](char c) { return c >= '0' && c <= '9'; });
         if (!number || std::stoi(key) > 15 || (key.size() == 2 && key[0] == '0'))

@@ -45,7 +45,7 @@ QString ConfigFile::ReadString(const QString& key, const QString& defaultText) c
         return QString();
     QFile file(path_);
     const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    const QString value = IniText::Decode(bytes).Value(kSection, key).value_or(defaultText).left(kMaxValueLength);
+    QString value = IniText::Decode(bytes).Value(kSection, key).value_or(defaultText).left(kMaxValueLength);
     if (value.isEmpty()) {
         prompts_.ShowStockMessage(QStringLiteral("Can not read from Ini-File"), kErrorCaption);
         return QString();

@@ -13,7 +13,7 @@ constexpr int kValueMaxLevel = 1, kValueMinLevel = 2, kValueFailureLevel = 3, kV
               kValueDimmingCurve = 9, kValueFastFadeTime = 10, kValueFirstScene = 11;
 constexpr uint32_t kReadStateProject = 7;
 constexpr uint8_t kActualLevelUnknown = 255;
-constexpr qint64 kChunkBytes = 64 * 1024;
+constexpr qint64 kChunkBytes = qint64{64} * 1024;
 constexpr char16_t kByteOrderMark = 0xFEFF;
 
 int hexDigit(QChar c) {
@@ -117,8 +117,8 @@ void fillRecord(DeviceRecord& record, const std::array<uint8_t, kDeviceLineValue
     record.dimmingCurve = v[kValueDimmingCurve];
     record.fastFadeTime = v[kValueFastFadeTime];
     record.actualLevel = kActualLevelUnknown;
-    for (int i = 0; i < kSceneCount; ++i)
-        record.sceneLevel[size_t(i)] = v[size_t(kValueFirstScene + i)];
+    for (size_t i = 0; i < kSceneCount; ++i)
+        record.sceneLevel[i] = v[kValueFirstScene + i];
 }
 
 }  // namespace
@@ -135,7 +135,7 @@ QString FormatDeviceLine(const DeviceTable& table, int address) {
 
 std::array<uint8_t, kDeviceLineValues> ParseDeviceLine(QStringView line) {
     std::array<uint8_t, kDeviceLineValues> values{};
-    for (int k = 0; k < kDeviceLineValues && 2 * k < line.size(); ++k)
+    for (qsizetype k = 0; k < kDeviceLineValues && 2 * k < line.size(); ++k)
         values[size_t(k)] = pieceValue(line.mid(2 * k, 2));
     return values;
 }

@@ -23,7 +23,7 @@
 
 inline constexpr int kDeviceLineValues = 27;
 inline constexpr int kDeviceLineLength = 2 * kDeviceLineValues;
-inline constexpr qint64 kMaxDeviceFileBytes = 4 * 1024 * 1024;
+inline constexpr qint64 kMaxDeviceFileBytes = qint64{4} * 1024 * 1024;
 
 // The record of this address as a device line (no line feed).
 QString FormatDeviceLine(const DeviceTable& table, int address);

@@ -40,7 +40,7 @@ QString FindModule(const QString& folder, const QString& name) {
 
 QString LanguageModulePath(const QString& programFolder, const QString& lang) {
     const QString folder = LanguageFolder(programFolder);
-    if (const QString path = FindModule(folder, lang); !path.isEmpty())
+    if (QString path = FindModule(folder, lang); !path.isEmpty())
         return path;
     const QString fallback = FindModule(folder, QStringLiteral("en-En"));
     return fallback.isEmpty() ? folder + QStringLiteral("/en-En") + kExtension : fallback;

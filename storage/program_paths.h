@@ -4,13 +4,15 @@
 #include <QString>
 
 struct ProgramPaths {
-    QString programFolder;  // the executable's folder; its language/ folder holds the modules
+    QString programFolder;  // the folder whose language/ folder holds the modules
     QString configFolder;   // the folder of config.ini
 
     // The running program's paths. Needs a QCoreApplication.
     static ProgramPaths ForRunningProgram();
 };
 
-// config.ini lives in the program folder. An installed copy's folder is not
-// writable, so the per-user configuration folder takes its place then.
-QString ChooseConfigFolder(const QString& programFolder, const QString& userConfigFolder);
+// A program folder with a language/ folder beside the executable (a build,
+// or a copy laid out by hand) keeps everything there, config.ini too unless
+// the folder is not writable. An installed program (bin/kelvane with its
+// modules in share/kelvane/language) keeps config.ini in the per-user folder.
+ProgramPaths ChooseProgramPaths(const QString& executableFolder, const QString& userConfigFolder);

@@ -44,7 +44,7 @@ void SaveProject(FileFlowContext& c) {
 }
 
 QString ReadChosenProject(FileFlowContext& c) {
-    const QString path = ChooseFileWithExtension(c, false, kProjectExtension, kProjectFilter);
+    QString path = ChooseFileWithExtension(c, false, kProjectExtension, kProjectFilter);
     if (!path.isEmpty())
         ReadProjectFile(path, c.store.projectTable);
     return path;

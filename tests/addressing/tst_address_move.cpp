@@ -18,6 +18,7 @@ using Frames = std::vector<std::string>;
 // records can be followed.
 std::vector<std::string> GearAt(const std::vector<int>& addresses) {
     std::vector<std::string> gear;
+    gear.reserve(addresses.size());
     for (int a : addresses)
         gear.push_back(R"({"shortAddress": )" + std::to_string(a) + R"(, "groups": [)" + std::to_string(a % 16) +
                        "]}");

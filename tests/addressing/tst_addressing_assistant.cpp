@@ -171,6 +171,7 @@ TEST_F(Assistant, AddingKeepsTheAddressedGearAndFillsTheGaps) {
 
 TEST_F(Assistant, MoreNewGearThanFreeAddressesStopsAtTheLastOne) {
     std::vector<std::string> gear;
+    gear.reserve(65);
     for (int a = 0; a < 62; ++a)
         gear.push_back(R"({"shortAddress": )" + std::to_string(a) + "}");
     gear.insert(gear.end(), {"{}", "{}", "{}"});
@@ -269,8 +270,10 @@ TEST_F(Assistant, PhysicalSelectionProgramsOnlyPressedGearWithoutAnAddress) {
         if (frame.data != kQueryShortAddress)
             return;
         switch (++polls) {
-            case 6: h->bus().pressPhysicalSelectionKey(1); break;   // new gear: programmed
-            case 20: h->bus().pressPhysicalSelectionKey(1); break;  // the same, now addressed: ignored
+            case 6:   // new gear: programmed
+            case 20:  // the same, now addressed: ignored
+                h->bus().pressPhysicalSelectionKey(1);
+                break;
             case 40: h->bus().pressPhysicalSelectionKey(2); break;  // another new one, alone
             case 60:
                 QMetaObject::invokeMethod(qApp, [this] { assistant_->Cancel(); }, Qt::QueuedConnection);

@@ -256,7 +256,7 @@ TEST_F(BusScan, ReadsTheStaleAnswerBeforeTheFirstTerminate) {
     std::vector<std::vector<uint8_t>> written;
     for (const auto& report : controller.takeReportLog())
         if (report.written && written.size() < 5)
-            written.push_back({report.bytes.begin(), report.bytes.begin() + 6});
+            written.emplace_back(report.bytes.begin(), report.bytes.begin() + 6);
     const std::vector<std::vector<uint8_t>> expected{
         {0x02, 0xC2, bridge, 0x00, 0, 0},     // status pointer
         {0x03, 0x01, uint8_t(bridge | 1), 0, 0, 0},

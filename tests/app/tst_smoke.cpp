@@ -3,12 +3,17 @@
 // X server on a simulated interface. It shows the search question once it
 // has connected; Enter answers it, the scan runs (the capture shows its
 // frames), and the close box ends the program with exit code 0.
+//
+// With KELVANE_INSTALLED_PROGRAM naming an installed kelvane (scripts/package
+// and its check), the same run is made with that program as installed: its
+// config.ini in the user's folder, the English module from its share folder.
 
 #include "tests/app/xvfb_session.h"
 
 #include <gtest/gtest.h>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <X11/keysym.h>
@@ -60,7 +65,8 @@ bool LayOutProgramFolder(const QString& folder) {
 // The test's environment without what would steer the program elsewhere,
 // plus the given variables.
 std::vector<std::string> ProgramEnvironment(const std::vector<std::string>& extra) {
-    static const char* const kReplaced[] = {"DISPLAY=", "WAYLAND_DISPLAY=", "QT_QPA_PLATFORM=", "PELLIXKIT_"};
+    static const char* const kReplaced[] = {"DISPLAY=", "WAYLAND_DISPLAY=", "QT_QPA_PLATFORM=", "PELLIXKIT_", "HOME=",
+                                            "XDG_CONFIG_HOME="};
     std::vector<std::string> variables;
     for (char** entry = environ; *entry; ++entry) {
         const std::string variable = *entry;
@@ -76,6 +82,7 @@ std::vector<std::string> ProgramEnvironment(const std::vector<std::string>& extr
 
 pid_t Spawn(const std::string& program, const std::vector<std::string>& environment, const std::string& output) {
     std::vector<char*> envp;
+    envp.reserve(environment.size() + 1);
     for (const std::string& variable : environment)
         envp.push_back(const_cast<char*>(variable.c_str()));
     envp.push_back(nullptr);
@@ -123,33 +130,43 @@ std::set<int> QueriedAddresses(const QString& capturePath) {
     return addresses;
 }
 
-TEST(Smoke, StartsConnectsScansAndExitsCleanlyWhenClosed) {
+// Where the program is, where its config.ini goes, and the search question's
+// title in the language the config names.
+struct ProgramLayout {
+    QString program;
+    QString configFile;
+    QByteArray language;
+    const char* questionTitle;
+};
+
+// Starts the program with auto_connect=1, answers the search question, lets
+// the scan run and closes the main window.
+void RunAndClose(const QTemporaryDir& folder, const ProgramLayout& layout) {
     XvfbSession x;
     ASSERT_TRUE(x.ok()) << "Xvfb did not start";
-    QTemporaryDir folder;
-    ASSERT_TRUE(folder.isValid());
-    ASSERT_TRUE(LayOutProgramFolder(folder.path()));
-    const QByteArray config = "[config]\nlang=de-DE\nauto_connect=1\nauto_locate=0\nadr_switch_ask=1\n";
-    ASSERT_TRUE(WriteFile(folder.filePath(QStringLiteral("config.ini")), config));
+    const QByteArray config = "[config]\nlang=" + layout.language + "\nauto_connect=1\nauto_locate=0\nadr_switch_ask=1\n";
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(layout.configFile).path()));
+    ASSERT_TRUE(WriteFile(layout.configFile, config));
     ASSERT_TRUE(WriteFile(folder.filePath(QStringLiteral("bus.json")), kScenario));
 
     const std::string capture = folder.filePath(QStringLiteral("capture.txt")).toStdString();
     const std::string output = folder.filePath(QStringLiteral("output.txt")).toStdString();
-    const pid_t program = Spawn(folder.filePath(QStringLiteral("kelvane")).toStdString(),
+    const std::string home = folder.filePath(QStringLiteral("home")).toStdString();
+    const pid_t program = Spawn(layout.program.toStdString(),
                                 ProgramEnvironment({"DISPLAY=" + x.displayName(), "QT_QPA_PLATFORM=xcb",
                                                     "PELLIXKIT_SIMULATION=" + folder.filePath("bus.json").toStdString(),
-                                                    "PELLIXKIT_CAPTURE=" + capture}),
+                                                    "PELLIXKIT_CAPTURE=" + capture, "HOME=" + home}),
                                 output);
     ASSERT_GT(program, 0);
 
     const XWindowId main = x.WaitForMappedWindow("Orvent Kelvane", kDeadline);
     // The search question comes only after the connection is made.
-    const XWindowId question = main ? x.WaitForMappedWindow("Suche nach Geräten", kDeadline) : 0;
+    const XWindowId question = main ? x.WaitForMappedWindow(layout.questionTitle, kDeadline) : 0;
     if (question) {
         x.PressKey(question, XK_Return);
         EXPECT_TRUE(x.WaitForUnmapped(question, kDeadline));
         // The scan shows its wait dialog (same title) and hides it at the end.
-        const XWindowId waitDialog = x.WaitForMappedWindow("Suche nach Geräten", kDeadline);
+        const XWindowId waitDialog = x.WaitForMappedWindow(layout.questionTitle, kDeadline);
         EXPECT_NE(waitDialog, 0u);
         EXPECT_TRUE(waitDialog && x.WaitForUnmapped(waitDialog, kDeadline));
         x.RequestClose(main);
@@ -168,9 +185,27 @@ TEST(Smoke, StartsConnectsScansAndExitsCleanlyWhenClosed) {
         all.insert(a);
     EXPECT_EQ(QueriedAddresses(QString::fromStdString(capture)), all);
     // The program changed nothing in its config.ini.
-    QFile written(folder.filePath(QStringLiteral("config.ini")));
+    QFile written(layout.configFile);
     ASSERT_TRUE(written.open(QIODevice::ReadOnly));
     EXPECT_EQ(written.readAll(), config);
+}
+
+TEST(Smoke, StartsConnectsScansAndExitsCleanlyWhenClosed) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    ASSERT_TRUE(LayOutProgramFolder(folder.path()));
+    RunAndClose(folder, {folder.filePath(QStringLiteral("kelvane")), folder.filePath(QStringLiteral("config.ini")),
+                         "de-DE", "Suche nach Geräten"});
+}
+
+TEST(Smoke, TheInstalledProgramRunsTheSame) {
+    const QString installed = qEnvironmentVariable("KELVANE_INSTALLED_PROGRAM");
+    if (installed.isEmpty())
+        GTEST_SKIP() << "KELVANE_INSTALLED_PROGRAM names no installed program";
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    RunAndClose(folder, {installed, folder.filePath(QStringLiteral("home/.config/kelvane/config.ini")), "en-EN",
+                         "Search for devices"});
 }
 
 }  // namespace

@@ -9,8 +9,8 @@
 
 #include <sys/types.h>
 
-typedef struct _XDisplay Display;
-typedef unsigned long XWindowId;
+using Display = struct _XDisplay;  // NOLINT(bugprone-reserved-identifier): Xlib's own name
+using XWindowId = unsigned long;
 
 class XvfbSession {
 public:

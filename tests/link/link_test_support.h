@@ -20,7 +20,7 @@ inline Bytes report(std::initializer_list<uint8_t> head, size_t size = 8) {
 
 class LinkTest : public ::testing::Test {
 protected:
-    explicit LinkTest(SimInterfaceOptions options = {}) : sim_(options) {
+    explicit LinkTest(const SimInterfaceOptions& options = {}) : sim_(options) {
         link_ = {sim_.handle(), 0x40};
         kit_set_timeout(link_.handle, 2000);
         dalikit_EnableI2C(link_.handle);

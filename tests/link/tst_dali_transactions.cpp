@@ -25,7 +25,7 @@ TEST_F(Send, ReturnsTheRegisterWriteResultUnchanged) {
 class WaitAnswer : public LinkTest {
 protected:
     LinkResult wait(std::vector<uint8_t> statuses) {
-        sim_.bus().script({statuses, 0x00});
+        sim_.bus().script({std::move(statuses), 0x00});
         dalikit_Send(link_, 0x0B, 0x90);
         return dalikit_WaitAnswer(link_, status_);
     }

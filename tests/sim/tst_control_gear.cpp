@@ -390,6 +390,7 @@ TEST(ControlGearMemory, ReadMemoryLocationAutoIncrementsOverBank0) {
 
     bus.send(kDtr0, 3);
     std::vector<uint8_t> read;
+    read.reserve(16);
     for (int i = 0; i < 16; ++i)
         read.push_back(bus.send(a, kReadMemory)[0].value_or(0));
     EXPECT_EQ(read, (std::vector<uint8_t>{0x01, 0x23, 0x45, 0x67, 0x89, 0xAB, 0x01, 0x0A, 0x11, 0x22, 0x33, 0x44, 0x55,

@@ -79,7 +79,7 @@ TEST_F(DeviceLines, TheProjectReaderTakesAnyFile) {
         {"address above 63 is skipped", Utf16LE("40FE\n" + kGear5 + "\n"), 1, 5},
         {"70 lines, 64 kept", Utf16LE(seventy), 64, 63},
         {"binary junk reads as zeros", QByteArray("\x00\xD8\x41\x00\x0A\x00\xFF", 7), 1, 0},
-        {"a huge line of address FF", Utf16LE(QString(3 * 1024 * 1024, QLatin1Char('F'))), 0, -1},
+        {"a huge line of address FF", Utf16LE(QString(qsizetype{3} * 1024 * 1024, QLatin1Char('F'))), 0, -1},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(ReadProject(c.bytes), c.kept) << c.name;

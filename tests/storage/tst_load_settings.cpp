@@ -123,11 +123,24 @@ TEST_F(LoadSettingsTest, AMissingUserConfigFolderIsCreated) {
     EXPECT_EQ(settings.autoConnect, 1);
 }
 
-TEST(ChooseConfigFolder, TakesTheProgramFolderOnlyWhenItIsAWritableFolder) {
-    QTemporaryDir program;
-    EXPECT_EQ(ChooseConfigFolder(program.path(), QStringLiteral("/user")), program.path());
-    EXPECT_EQ(ChooseConfigFolder(program.path() + QStringLiteral("/gone"), QStringLiteral("/user")),
-              QStringLiteral("/user"));
+TEST(ChooseProgramPaths, ABuildKeepsAllBesideTheProgramAnInstalledCopyUsesTheUserFolder) {
+    QTemporaryDir root;
+    const QDir dir(root.path());
+    const QString user = QStringLiteral("/user/kelvane");
+    ASSERT_TRUE(dir.mkpath(QStringLiteral("build/language")) && dir.mkpath(QStringLiteral("usr/bin")) &&
+                dir.mkpath(QStringLiteral("usr/share/kelvane/language")));
+    const QString build = root.filePath(QStringLiteral("build")), bin = root.filePath(QStringLiteral("usr/bin"));
+
+    const ProgramPaths inBuild = ChooseProgramPaths(build, user);
+    EXPECT_EQ(inBuild.programFolder, build);
+    EXPECT_EQ(inBuild.configFolder, build);
+    const ProgramPaths installed = ChooseProgramPaths(bin, user);  // bin/ is writable here, as for root
+    EXPECT_EQ(installed.programFolder, root.filePath(QStringLiteral("usr/share/kelvane")));
+    EXPECT_EQ(installed.configFolder, user);
+    // Neither layout (modules missing): the program's own folder, if it can be written.
+    const QString gone = root.filePath(QStringLiteral("gone"));
+    EXPECT_EQ(ChooseProgramPaths(gone, user).programFolder, gone);
+    EXPECT_EQ(ChooseProgramPaths(gone, user).configFolder, user);
 }
 
 }  // namespace

@@ -49,7 +49,7 @@ QString ScriptedPrompts::ChooseFile(const FileChooserRequest& request) {
         ADD_FAILURE() << "unexpected file chooser";
         return {};
     }
-    const QString path = paths_.front();
+    QString path = paths_.front();
     paths_.pop_front();
     return path;
 }

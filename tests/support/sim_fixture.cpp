@@ -2,7 +2,7 @@
 
 #include "kit/pellixkit.h"
 
-SimInterface::SimInterface(SimInterfaceOptions options)
+SimInterface::SimInterface(const SimInterfaceOptions& options)
     : clock_(std::make_shared<sim::Clock>(0.0)), bus_(std::make_shared<sim::ScriptedBus>()) {
     auto backend = std::make_shared<kit::SimBackend>(clock_);
     if (options.bridgeAddress7 >= 0)

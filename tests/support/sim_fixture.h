@@ -21,7 +21,7 @@ struct SimInterfaceOptions {
 
 class SimInterface {
 public:
-    explicit SimInterface(SimInterfaceOptions options = {});
+    explicit SimInterface(const SimInterfaceOptions& options = {});
     ~SimInterface();
 
     KitHandle handle() const { return handle_; }
