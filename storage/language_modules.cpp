@@ -24,8 +24,11 @@ void CollectModuleNames(const QString& folder, QStringList& names) {
 
 // The module file of this name in the language folder, found without regard
 // to letter case (the fallback name "en-En" is to find "en-EN.qm"); an exact
-// match wins. Empty when there is none.
+// match wins. Empty when there is none, and for a name with a path separator:
+// a config.ini value never reaches outside the folder.
 QString FindModule(const QString& folder, const QString& name) {
+    if (name.contains(u'/') || name.contains(u'\\'))
+        return {};
     const QString fileName = name + kExtension;
     if (QFileInfo(folder + u'/' + fileName).isFile())
         return folder + u'/' + fileName;

@@ -1,17 +1,20 @@
 #include "storage/load_text.h"
 
 #include "addressing/trace.h"
+#include "storage/qm_reader.h"
 
 #include <QDateTime>
+#include <QFile>
 #include <QFileInfo>
-#include <QTranslator>
 
 #include <algorithm>
-#include <memory>
 #include <mutex>
 #include <optional>
 
 namespace {
+
+// A module is a few kilobytes; a file far larger is no module.
+constexpr qint64 kMaxModuleBytes = qint64{16} * 1024 * 1024;
 
 // The last module read, kept until another path is asked for or its file
 // changes, so that labelling a window does not read the module once per text.
@@ -25,21 +28,27 @@ public:
             path_ = file.absoluteFilePath();
             modified_ = file.lastModified();
             size_ = file.size();
-            translator_ = std::make_unique<QTranslator>();
-            loaded_ = translator_->load(path_);
+            texts_ = Read(path_);
         }
-        if (!loaded_)
+        if (!texts_)
             return std::nullopt;
-        return translator_->translate(nullptr, QByteArray::number(id).constData());
+        const auto text = texts_->find(id);
+        return text == texts_->end() ? QString() : text->second;
     }
 
 private:
+    static std::optional<ModuleTexts> Read(const QString& path) {
+        QFile module(path);
+        if (module.size() > kMaxModuleBytes || !module.open(QIODevice::ReadOnly))
+            return std::nullopt;
+        return ReadQmModule(module.readAll());
+    }
+
     std::mutex lock_;
     QString path_;
     QDateTime modified_;
     qint64 size_ = -1;
-    std::unique_ptr<QTranslator> translator_;
-    bool loaded_ = false;
+    std::optional<ModuleTexts> texts_;
 };
 
 ModuleCache& Modules() {

@@ -206,6 +206,10 @@ TEST(Smoke, TheInstalledProgramRunsTheSame) {
     ASSERT_TRUE(folder.isValid());
     RunAndClose(folder, {installed, folder.filePath(QStringLiteral("home/.config/kelvane/config.ini")), "en-EN",
                          "Search for devices"});
+    // The user's config.ini was the one read: none was made beside the program.
+    const QDir bin = QFileInfo(installed).dir();
+    EXPECT_FALSE(bin.exists(QStringLiteral("config.ini")));
+    EXPECT_FALSE(bin.exists(QStringLiteral("../share/kelvane/config.ini")));
 }
 
 }  // namespace

@@ -83,6 +83,10 @@ TEST_F(LoadSettingsTest, ModuleNamesAreFoundWithoutRegardToLetterCase) {
     EXPECT_EQ(settings.languageModulePath, languageFolder() + QStringLiteral("/en-EN.qm"));
     Load("[config]\nlang=DE-de\n");
     EXPECT_EQ(settings.languageModulePath, languageFolder() + QStringLiteral("/de-DE.qm"));
+    // A name that reaches outside the folder names no module there.
+    ASSERT_TRUE(QFile::copy(languageFolder() + QStringLiteral("/de-DE.qm"), folder.filePath(QStringLiteral("x.qm"))));
+    Load("[config]\nlang=../x\n");
+    EXPECT_EQ(settings.languageModulePath, languageFolder() + QStringLiteral("/en-EN.qm"));
     // Without any English module the fallback names en-En.qm all the same.
     ASSERT_TRUE(QFile::remove(languageFolder() + QStringLiteral("/en-EN.qm")));
     Load("[config]\nlang=fr-FR\n");

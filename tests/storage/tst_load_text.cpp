@@ -92,11 +92,31 @@ TEST_F(LoadTextTest, MissingModuleFallsBackToTheTableAndTracesEveryLookup) {
     EXPECT_EQ(trace, QStringList(3, QStringLiteral("Fehler, DLL nicht gefunden!\n")));
 }
 
+// A module cut short, a length or offset pointing past the file, a foreign
+// file: none is a module, and each gives the built-in texts without a trace.
 TEST_F(LoadTextTest, AFileThatIsNoModuleGivesTheTableWithoutTrace) {
+    QFile english(kEnglish);
+    ASSERT_TRUE(english.open(QIODevice::ReadOnly));
+    const QByteArray module = english.readAll();
+    QByteArray bigLength = module;
+    bigLength[17] = '\x7F';  // the first section's length
     QTemporaryDir folder;
-    const QString broken = folder.path() + QStringLiteral("/xx-XX.qm");
-    ASSERT_TRUE(WriteFileBytes(broken, "not a translation file"));
-    EXPECT_EQ(LoadText(229, broken), QStringLiteral("Programmeinstellungen"));
+    const struct {
+        const char* name;
+        QByteArray bytes;
+    } cases[] = {
+        {"not a translation file", "not a translation file"},
+        {"cut in its header", module.left(10)},
+        {"cut in a message", module.left(module.size() / 2)},
+        {"a section longer than the file", bigLength},
+        {"offsets past the end (crashed QTranslator)", ReadFileBytes(QStringLiteral(KELVANE_DAMAGED_MODULE))},
+    };
+    int n = 0;
+    for (const auto& c : cases) {
+        const QString path = folder.filePath(QStringLiteral("m%1.qm").arg(++n));
+        ASSERT_TRUE(WriteFileBytes(path, c.bytes)) << c.name;
+        EXPECT_EQ(LoadText(229, path), QStringLiteral("Programmeinstellungen")) << c.name;
+    }
     EXPECT_TRUE(trace.isEmpty());
 }
 
