@@ -175,19 +175,12 @@ public:
                 addresses.insert(*gear.shortAddress);
         return addresses;
     }
+    // The addresses whose working record, or matrix cell, is marked present.
     std::set<int> PresentRecords() {
-        std::set<int> addresses;
-        for (int a = 0; a < kMatrixCellCount; ++a)
-            if (h.view().store().workingTable[size_t(a)].present == 1)
-                addresses.insert(a);
-        return addresses;
+        return Marked([this](size_t a) { return h.view().store().workingTable[a].present; });
     }
     std::set<int> PresentCells() {
-        std::set<int> cells;
-        for (int a = 0; a < kMatrixCellCount; ++a)
-            if (h.view().matrix().cells[size_t(a)].present == 1)
-                cells.insert(a);
-        return cells;
+        return Marked([this](size_t a) { return h.view().matrix().cells[a].present; });
     }
     QStringList MessageTexts() const {
         QStringList texts;
@@ -201,6 +194,15 @@ public:
     Addressing addressing;
 
 private:
+    template <typename Flag>
+    static std::set<int> Marked(Flag present) {
+        std::set<int> addresses;
+        for (int a = 0; a < kMatrixCellCount; ++a)
+            if (present(size_t(a)) == 1)
+                addresses.insert(a);
+        return addresses;
+    }
+
     // Runs on the thread that sent the frame, outside the bus lock.
     void Heard(const sim::BusFrame& frame) {
         if (frame.kind != sim::FrameKind::Forward)
