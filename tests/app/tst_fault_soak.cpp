@@ -82,14 +82,6 @@ struct JobSize {
     int frames = 0;
 };
 
-class Addressing final : public addressing::AssistantSurface {
-public:
-    void AppendProgressLine(const QString& line) override { lines << line; }
-    void DisableRunControls() override {}
-    void ProcessPendingEvents() override {}
-    QStringList lines;
-};
-
 // One connected view on a fresh bus, the job and the fault.
 class SoakRun {
 public:
@@ -191,7 +183,6 @@ public:
 
     HeadlessView h{kScenario};
     JobSize size;
-    Addressing addressing;
 
 private:
     template <typename Flag>
@@ -282,7 +273,6 @@ private:
     // "Adressieren" with Start pressed; Cancel once the run has taken this much bus time.
     void Address(const AssistantChoice& choice, uint64_t cancelAfterUs) {
         h.surface.onAddressingDialog = [this, choice, cancelAfterUs](AddressingAssistant& assistant) {
-            assistant.SetSurface(&addressing);
             const std::shared_ptr<sim::Clock> clock = h.backend().clock();
             const uint64_t start = clock->nowUs();
             QTimer watchdog;
