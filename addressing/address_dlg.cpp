@@ -40,9 +40,9 @@ CAddressDlg::CAddressDlg(addressing::AddressingAssistant& assistant, const QStri
     progress_->setObjectName(QStringLiteral("progress"));
     progress_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     progress_->setMinimumSize(360, 180);
-    auto* cancel = new QPushButton(text(kCancel), this);
-    cancel->setObjectName(QStringLiteral("cancel"));
-    cancel->setAutoDefault(false);
+    cancel_ = new QPushButton(text(kCancel), this);
+    cancel_->setObjectName(QStringLiteral("cancel"));
+    cancel_->setAutoDefault(false);
     start_->setAutoDefault(false);
 
     auto* introduction = new QLabel(text(kIntroduction), this);
@@ -56,11 +56,11 @@ CAddressDlg::CAddressDlg(addressing::AddressingAssistant& assistant, const QStri
     grid->addWidget(visualConfirmation_, 3, 0, 1, 3);
     grid->addWidget(new QLabel(text(kProgressLabel), this), 4, 0, 1, 3);
     grid->addWidget(progress_, 5, 0, 1, 3);
-    grid->addWidget(cancel, 6, 2);
+    grid->addWidget(cancel_, 6, 2);
     grid->setColumnStretch(1, 1);
 
     connect(start_, &QPushButton::clicked, this, &CAddressDlg::StartClicked);
-    connect(cancel, &QPushButton::clicked, this, &CAddressDlg::CancelClicked);
+    connect(cancel_, &QPushButton::clicked, this, &CAddressDlg::CancelClicked);
     assistant_.SetSurface(this);
 }
 
@@ -75,6 +75,8 @@ void CAddressDlg::DisableRunControls() {
     for (QWidget* control : std::initializer_list<QWidget*>{mode_, start_, physicalSelection_, visualConfirmation_})
         control->setEnabled(false);
 }
+
+void CAddressDlg::DisableCancel() { cancel_->setEnabled(false); }
 
 void CAddressDlg::ProcessPendingEvents() { QCoreApplication::processEvents(); }
 

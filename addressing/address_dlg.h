@@ -23,6 +23,7 @@ public:
     // AssistantSurface
     void AppendProgressLine(const QString& line) override;
     void DisableRunControls() override;
+    void DisableCancel() override;
     void ProcessPendingEvents() override;
 
     // Escape and the close box: before a run they close the dialog without a
@@ -38,5 +39,6 @@ private:
     QCheckBox* physicalSelection_;
     QCheckBox* visualConfirmation_;
     QPushButton* start_;
+    QPushButton* cancel_;
     QListWidget* progress_;
 };

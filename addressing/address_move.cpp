@@ -15,7 +15,10 @@ namespace addressing {
 namespace {
 
 constexpr StringId kTitle = 404, kQuestion = 405, kDontAsk = 406, kNoFreeAddressQuestion = 407, kOk = 179,
-                   kCancel = 181, kWaitTitle = 423, kWaitText = 424, kGearLostText = 445;
+                   kCancel = 181, kWaitTitle = 423, kWaitText = 424, kSharedAddressText = 443, kGearLostText = 445,
+                   kMoveFailedText = 452;
+
+enum class MoveOutcome { Done, Failed, GearLost };
 
 void showWaitDialog(AddressMoveContext& c) {
     WaitDialogRequest request;
@@ -30,52 +33,71 @@ void endDrag(MatrixModel& matrix) {
     matrix.pressedCell = -1;
 }
 
-int highestFreeAddress(const DeviceTable& table) {
+// An address no gear answers on; -1 when there is none.
+int highestFreeAddress(const DeviceStore& store) {
     for (int a = kDeviceCount - 1; a >= 0; --a)
-        if (table[size_t(a)].present != 1)
+        if (store.workingTable[size_t(a)].present != 1 && !store.unclearAddresses.test(size_t(a)))
             return a;
     return -1;
 }
 
-void moveToFreeAddress(AddressMoveContext& c, int s, int d) {
-    DeviceTable& table = c.store.workingTable;
-    ChangeShortAddress(c.link, s, d);
-    table[size_t(d)] = table[size_t(s)];
-    table[size_t(s)].Reset();
-    c.matrix.cells[size_t(s)].present = 0;
-    c.matrix.cells[size_t(d)].present = 1;
-    c.repaintMatrix();
-}
+// The bus work of one drop. Each step that the link carried moves the gear's
+// record and cell with it, and the selected gear's address with the gear.
+class Move {
+public:
+    explicit Move(AddressMoveContext& c)
+        : c_(c), selected_(c.store.selectedCount > 0 ? c.store.selectedAddresses[0] : -1) {}
 
-void exchangeThroughFreeAddress(AddressMoveContext& c, int s, int d, int f) {
-    DeviceTable& table = c.store.workingTable;
-    ChangeShortAddress(c.link, d, f);
-    table[size_t(f)] = table[size_t(d)];
-    ChangeShortAddress(c.link, s, d);
-    table[size_t(d)] = table[size_t(s)];
-    ChangeShortAddress(c.link, f, s);
-    table[size_t(s)] = table[size_t(f)];
-    table[size_t(f)].Reset();
-}
-
-// Every address is in use: the target gear loses its address, the dragged
-// gear takes it, and the search gives the source address to the gear that
-// has none. Returns false when the search never found that gear.
-bool exchangeBySearch(AddressMoveContext& c, int s, int d) {
-    DeviceTable& table = c.store.workingTable;
-    dalikit_SendWithDTR(c.link, dali::commandAddress(d), kStoreDtrAsShortAddress, 0xFF);
-    dalikit_WaitIdle(c.link);
-    ChangeShortAddress(c.link, s, d);
-    if (AddressOneUnaddressed(c.link, s)) {
-        std::swap(table[size_t(s)], table[size_t(d)]);
+    // The gear at `from` to the free address `to`.
+    bool step(int from, int to) {
+        if (!ChangeShortAddress(c_.link, from, to))
+            return false;
+        arrive(to, std::exchange(table()[size_t(from)], DeviceRecord{}));
+        c_.matrix.cells[size_t(from)].present = 0;
+        follow(from, to);
         return true;
     }
-    // The former target gear stays without an address: nothing answers at s.
-    table[size_t(d)] = table[size_t(s)];
-    table[size_t(s)].Reset();
-    c.matrix.cells[size_t(s)].present = 0;
-    return false;
-}
+
+    // Every address is in use: the target gear loses its address, the dragged
+    // gear takes it, and the search gives the source address to the gear that
+    // has none. Should the dragged gear not move, the target gear is searched
+    // back onto its own address.
+    MoveOutcome exchangeBySearch(int s, int d) {
+        const LinkResult removed =
+            dalikit_SendWithDTR(c_.link, dali::commandAddress(d), kStoreDtrAsShortAddress, kNoShortAddress);
+        const LinkResult waited = dalikit_WaitIdle(c_.link);
+        if (removed != link_result::kOk || waited != link_result::kOk)
+            return MoveOutcome::Failed;
+        const DeviceRecord unaddressed = std::exchange(table()[size_t(d)], DeviceRecord{});
+        c_.matrix.cells[size_t(d)].present = 0;
+        follow(d, kUnaddressed);
+        const bool moved = step(s, d);
+        const int home = moved ? s : d;
+        if (!AddressOneUnaddressed(c_.link, home))
+            return MoveOutcome::GearLost;
+        arrive(home, unaddressed);
+        follow(kUnaddressed, home);
+        return moved ? MoveOutcome::Done : MoveOutcome::Failed;
+    }
+
+    int selected() const { return selected_; }
+
+private:
+    static constexpr int kUnaddressed = -2;
+
+    DeviceTable& table() { return c_.store.workingTable; }
+    void arrive(int address, const DeviceRecord& record) {
+        table()[size_t(address)] = record;
+        c_.matrix.cells[size_t(address)].present = 1;
+    }
+    void follow(int from, int to) {
+        if (selected_ == from)
+            selected_ = to;
+    }
+
+    AddressMoveContext& c_;
+    int selected_;  // the selected gear's address, kUnaddressed while it has none
+};
 
 void abandonMove(AddressMoveContext& c) {
     endDrag(c.matrix);
@@ -83,14 +105,21 @@ void abandonMove(AddressMoveContext& c) {
     c.repaintMatrix();
 }
 
-// After the bus work: the selection follows the dragged gear.
-void finishMove(AddressMoveContext& c, int s, int d) {
+// After the bus work: the selection goes where the selected gear went (it
+// stays put when another gear was dragged past it).
+void finishMove(AddressMoveContext& c, int selectedBefore, int selectedNow) {
     endDrag(c.matrix);
-    if (c.store.selectedCount > 0) {
-        c.matrix.cells[size_t(s)].selected = 0;
-        c.matrix.cells[size_t(d)].selected = 1;
+    if (c.store.selectedCount > 0 && selectedNow != selectedBefore) {
+        c.matrix.cells[size_t(selectedBefore)].selected = 0;
+        if (MatrixModel::IsCell(selectedNow)) {
+            c.matrix.cells[size_t(selectedNow)].selected = 1;
+            c.store.selectedAddresses[0] = selectedNow;
+            c.showSelectedGear(selectedNow);
+        } else {
+            c.store.selectedAddresses[0] = -1;
+            c.store.selectedCount = 0;
+        }
         c.repaintMatrix();
-        c.showSelectedAddress(d);
     }
     c.processPendingEvents();
     c.repaintMatrix();
@@ -98,13 +127,21 @@ void finishMove(AddressMoveContext& c, int s, int d) {
 
 }  // namespace
 
-void ChangeShortAddress(const BusLink& link, int from, int to) {
-    dalikit_SendWithDTR(link, dali::commandAddress(from), kStoreDtrAsShortAddress, dali::commandAddress(to));
-    dalikit_WaitIdle(link);
+bool ChangeShortAddress(const BusLink& link, int from, int to) {
+    const LinkResult sent =
+        dalikit_SendWithDTR(link, dali::commandAddress(from), kStoreDtrAsShortAddress, dali::commandAddress(to));
+    const LinkResult waited = dalikit_WaitIdle(link);
+    return sent == link_result::kOk && waited == link_result::kOk;
 }
 
 void MoveAddress(AddressMoveContext& c) {
     const int s = c.matrix.pressedCell, d = c.matrix.targetCell;
+    // Several gear already answer there: one more would only join them.
+    if (MatrixModel::IsCell(d) && c.store.unclearAddresses.test(size_t(d))) {
+        c.prompts.ShowMessage(kTitle, kSharedAddressText);
+        abandonMove(c);
+        return;
+    }
     if (c.prompts.AskConfirmation(kTitle, kQuestion, kOk, kCancel, kDontAsk) != kDialogOk) {
         abandonMove(c);
         return;
@@ -112,13 +149,17 @@ void MoveAddress(AddressMoveContext& c) {
     if (s == d || !MatrixModel::IsCell(s) || !MatrixModel::IsCell(d))
         return;
 
-    bool gearLost = false;
+    Move move(c);
+    const int selectedBefore = move.selected();
+    const int free = highestFreeAddress(c.store);
+    MoveOutcome outcome = MoveOutcome::Done;
     if (c.store.workingTable[size_t(d)].present != 1) {
         showWaitDialog(c);
-        moveToFreeAddress(c, s, d);
-    } else if (c.store.PresentCount() < kDeviceCount) {
+        outcome = move.step(s, d) ? MoveOutcome::Done : MoveOutcome::Failed;
+    } else if (free >= 0) {
         showWaitDialog(c);
-        exchangeThroughFreeAddress(c, s, d, highestFreeAddress(c.store.workingTable));
+        outcome = move.step(d, free) && move.step(s, d) && move.step(free, s) ? MoveOutcome::Done
+                                                                                 : MoveOutcome::Failed;
     } else {
         // Refused: every gear keeps its address, so the selection stays too.
         if (c.prompts.AskConfirmation(kTitle, kNoFreeAddressQuestion, kOk, kCancel, 0) != kDialogOk) {
@@ -126,13 +167,15 @@ void MoveAddress(AddressMoveContext& c) {
             return;
         }
         showWaitDialog(c);
-        gearLost = !exchangeBySearch(c, s, d);
+        outcome = move.exchangeBySearch(s, d);
     }
-    c.store.selectedAddresses[0] = d;
+    c.repaintMatrix();
     c.waitDialog.Hide();
-    if (gearLost)
+    if (outcome == MoveOutcome::Failed)
+        c.prompts.ShowMessage(kTitle, kMoveFailedText);
+    else if (outcome == MoveOutcome::GearLost)
         c.prompts.ShowMessage(kTitle, kGearLostText);
-    finishMove(c, s, d);
+    finishMove(c, selectedBefore, move.selected());
 }
 
 }  // namespace addressing

@@ -27,16 +27,21 @@ struct AddressMoveContext {
     const QString& languageModulePath;
     std::function<void()> repaintMatrix;
     std::function<void()> processPendingEvents;
-    std::function<void(int address)> showSelectedAddress;  // the status pane "Adr: %d"
+    // The selected gear is now at `address`: the status pane "Adr: %d" and the tabs.
+    std::function<void(int address)> showSelectedGear;
 };
 
 // DTR0 := the new address byte, STORE DTR AS SHORT ADDRESS twice to the old
-// address, idle wait: the gear at `from` answers at `to` afterwards.
-void ChangeShortAddress(const BusLink& link, int from, int to);
+// address, idle wait: the gear at `from` answers at `to` afterwards. False
+// when the link reported a failure: the gear may still be at `from`.
+bool ChangeShortAddress(const BusLink& link, int from, int to);
 
 // The drop of the matrix's pressed cell on its target cell, while connected.
 // Asks first unless the user chose not to be asked again; ends the drag in
-// the matrix whatever happens.
+// the matrix whatever happens. A move of several steps stops at the first
+// step the link fails, so no two gear ever share an address; the records and
+// the matrix show the steps done and the user is told. The selection stays
+// with the gear that was selected, wherever that gear now is.
 void MoveAddress(AddressMoveContext& c);
 
 }  // namespace addressing

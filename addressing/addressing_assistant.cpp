@@ -100,13 +100,15 @@ void AddressingAssistant::RunWorker(bool physicalSelection) {
 }
 
 bool AddressingAssistant::Cancel() {
-    if (started_ == 1) {
-        if (prompts_.AskConfirmation(kTitle, kCancelQuestion, kOk, kCancel, 0) != kDialogOk)
-            return false;
+    if (started_ == 0)
+        return true;
+    if (prompts_.AskConfirmation(kTitle, kCancelQuestion, kOk, kCancel, 0) == kDialogOk && run_.running) {
         run_.running = false;
         dalikit_Send(run_.link, kTerminate, 0x00);
+        if (surface_)
+            surface_->DisableCancel();
     }
-    return true;
+    return false;
 }
 
 }  // namespace addressing

@@ -28,6 +28,8 @@ public:
     virtual void AppendProgressLine(const QString& line) = 0;
     // The mode list, the Start button and both check boxes, until the dialog closes.
     virtual void DisableRunControls() = 0;
+    // The Cancel button, once a cancelled run is stopping.
+    virtual void DisableCancel() = 0;
     virtual void ProcessPendingEvents() = 0;
 };
 
@@ -51,9 +53,11 @@ public:
     // has ended. False when the user did not confirm; the dialog stays open.
     bool Start(const AssistantChoice& choice);
 
-    // The Cancel button. True when the dialog is to close (result 2 unless a
-    // run was started). During a run it asks first; on OK the run stops and
-    // TERMINATE goes out at once. A refusal lets the run go on.
+    // The Cancel button. True when the dialog is to close: before a run
+    // (result 2). During a run it asks first; on OK the run stops, TERMINATE
+    // goes out at once and the Cancel button is disabled, but the dialog stays
+    // open until the worker has stopped (Start then closes it, result 1). A
+    // refusal lets the run go on. False in both cases.
     bool Cancel();
 
     // 1 once a run was started (the dialog's final result), else 2.

@@ -8,14 +8,21 @@
 namespace addressing {
 namespace {
 
-constexpr StringId kAddressingRunsText = 439, kPressKeyText = 440, kAddressLabel = 441, kNoFreeAddressText = 444;
-constexpr uint8_t kStatusValid = 0x08, kLengthMask = 0x03;
+constexpr StringId kAddressingRunsText = 439, kPressKeyText = 440, kAddressLabel = 441, kNoFreeAddressText = 444,
+                   kTwinsLeftText = 449, kSharedAddressText = 450, kSeveralKeysText = 451;
+constexpr uint8_t kStatusValid = 0x08, kStatusFrameError = 0x10, kLengthMask = 0x03;
 constexpr unsigned kPollPauseMs = 1;
 constexpr int kQueryAttempts = 3;  // per address while collecting the free ones
 
 void appendText(AddressingRun& run, StringId id) {
     if (run.appendLine)
         run.appendLine(LoadText(id, run.languageModulePath));
+}
+
+// A text with one "%d" for the address.
+void appendAddressText(AddressingRun& run, StringId id, int address) {
+    if (run.appendLine)
+        run.appendLine(QString::asprintf(qUtf8Printable(LoadText(id, run.languageModulePath)), address));
 }
 
 // The record of an address given in this run describes a gear Kelvane has
@@ -69,15 +76,31 @@ bool waitForSelectedNewGear(AddressingRun& run, uint64_t& initialisedUs) {
             renewInitialisation(run.link, run.initialiseData);
             initialisedUs = kit_clock_us(run.link.handle);
         }
-        const uint8_t answer = AskTwice(run.link, kQueryShortAddress, 0x00);
-        if (answer == kNoShortAddress)
+        const Answer answer = AskTwice(run.link, kQueryShortAddress, 0x00);
+        // Keys of several gear were pressed: they would share one address.
+        // None stays selected; the installer presses one key again.
+        if (answer.garbled) {
+            appendText(run, kSeveralKeysText);
+            enterPhysicalSelection(run.link);
+            continue;
+        }
+        if (answer.byte == kNoShortAddress)
             return true;
         // A gear that has an address was pressed: it is not programmed, and
         // it must not stay selected, or the next new gear's key would select
         // both and they would share that gear's new address.
-        if (answer != 0)
+        if (answer.byte != 0)
             enterPhysicalSelection(run.link);
     }
+}
+
+// PROGRAM SHORT ADDRESS to the selected gear, counted only once the gear
+// answers QUERY SHORT ADDRESS with it.
+bool programSelected(const BusLink& link, uint8_t addressByte) {
+    if (!SendUntilThrough(link, kProgramShortAddress, addressByte))
+        return false;
+    const Answer answer = AskTwice(link, kQueryShortAddress, 0x00);
+    return !answer.garbled && answer.byte == addressByte;
 }
 
 }  // namespace
@@ -113,12 +136,14 @@ int CollectFreeAddresses(AddressingRun& run) {
         }
         if (asked != link_result::kOk)
             continue;
-        if (status & kStatusValid) {
-            if ((status & kLengthMask) == 1)
-                run.table[size_t(a)].present = 1;
-        } else {
+        // Only silence makes an address free. A garbled answer comes from
+        // several gear on one address: it is taken, and the user reads where.
+        if (status == 0)
             run.freeAddresses[size_t(run.freeCount++)] = uint8_t(a);
-        }
+        else if ((status & kStatusValid) && (status & kLengthMask) == 1)
+            run.table[size_t(a)].present = 1;
+        else if ((status & kStatusFrameError) && !(status & kStatusValid))
+            appendAddressText(run, kSharedAddressText, a);
     }
     SendAndWait(run.link, kTerminate, 0x00);
     return run.freeCount;
@@ -140,7 +165,7 @@ void RandomAddressingWorker(AddressingRun& run) {
     if (!SearchHasCandidates(run.link))
         return;
     appendText(run, kAddressingRunsText);
-    int k = 0;
+    int k = 0, redraws = 0;
     do {
         if (!SearchHasCandidates(run.link) || !freeAddressesLeft(run, k)) {
             dalikit_Send(run.link, kTerminate, 0x00);
@@ -148,8 +173,18 @@ void RandomAddressingWorker(AddressingRun& run) {
             break;
         }
         // A search that finds nothing is simply tried again.
-        if (FindAndProgramLowest(run.link, dali::commandAddress(run.freeAddresses[size_t(k)])))
-            reportAddressed(run, k++);
+        switch (FindAndProgramLowest(run.link, dali::commandAddress(run.freeAddresses[size_t(k)]))) {
+            case SearchResult::Programmed:
+                redraws = 0;
+                reportAddressed(run, k++);
+                break;
+            case SearchResult::Twins:
+                if (SeparateTwins(run.link, redraws))
+                    appendText(run, kTwinsLeftText);
+                break;
+            case SearchResult::Missed:
+                break;
+        }
     } while (run.running);
     dalikit_Send(run.link, kTerminate, 0x00);
 }
@@ -167,7 +202,7 @@ void PhysicalSelectionWorker(AddressingRun& run) {
         // Cancelled while waiting: no gear was selected, none is programmed.
         if (!waitForSelectedNewGear(run, initialisedUs))
             break;
-        if (SendUntilThrough(run.link, kProgramShortAddress, dali::commandAddress(run.freeAddresses[size_t(k)])))
+        if (programSelected(run.link, dali::commandAddress(run.freeAddresses[size_t(k)])))
             reportAddressed(run, k++);
     }
     dalikit_Send(run.link, kTerminate, 0x00);

@@ -14,7 +14,8 @@ enum class ResultTrace { Assistant, Single };
 const QString kComparePrefix = QStringLiteral("COMPARE FULL: ");
 const QString kQueryShortPrefix = QStringLiteral("dalikit_Command_QueryShortAddress: ");
 
-bool compareAnswers(const BusLink& link) { return Ask(link, kCompare, 0x00) != 0; }
+Answer compare(const BusLink& link) { return Ask(link, kCompare, 0x00); }
+bool compareAnswers(const BusLink& link) { return compare(link).byte != 0; }
 
 // Eight COMPARE rounds for one byte of the search address, highest bit first:
 // a bit stays set where no gear answers at or below the trial address.
@@ -52,9 +53,9 @@ uint32_t lowestRandomAddress(const BusLink& link, uint32_t x) {
     return x + 1;
 }
 
-// Narrows the search to the lowest random address and checks that a gear
+// Narrows the search to the lowest random address and asks whether a gear
 // answers there; the search address stays set for PROGRAM SHORT ADDRESS.
-bool findLowest(const BusLink& link, ResultTrace trace) {
+Answer findLowest(const BusLink& link, ResultTrace trace) {
     TraceText(QString(), QStringLiteral("Adressierung...."));
     SendAndWait(link, kSearchAddrM, 0x00);
     SendAndWait(link, kSearchAddrL, 0x00);
@@ -68,14 +69,47 @@ bool findLowest(const BusLink& link, ResultTrace trace) {
 
     SetSearchAddress(link, lowestRandomAddress(link, x));
     kit_sleep(link.handle, kSearchPauseMs);
-    const bool found = compareAnswers(link);
-    TraceText(kComparePrefix, found ? QStringLiteral("erfolgreich") : QStringLiteral("NICHT erfolgreich"));
+    const Answer found = compare(link);
+    TraceText(kComparePrefix, found.byte != 0 ? QStringLiteral("erfolgreich") : QStringLiteral("NICHT erfolgreich"));
     return found;
 }
 
-void program(const BusLink& link, uint8_t addressByte) {
+// One round: find, program, ask the programmed gear back. The assistant
+// counts a gear that answers another address (the trace tells); the single
+// search wants exactly its address.
+SearchResult findAndProgram(const BusLink& link, uint8_t addressByte, ResultTrace trace) {
+    const Answer found = findLowest(link, trace);
+    if (found.byte == 0)
+        return SearchResult::Missed;
+    if (found.garbled)
+        return SearchResult::Twins;
     SendUntilThrough(link, kProgramShortAddress, addressByte);
     SendAndWait(link, kVerifyShortAddress, addressByte);
+    const Answer answer = AskTwice(link, kQueryShortAddress, 0x00);
+    if (trace == ResultTrace::Assistant) {
+        TraceHex8(kQueryShortPrefix, uint8_t(answer.byte >> 1));
+        if (answer.byte != addressByte)
+            TraceText(kQueryShortPrefix, QStringLiteral("result und dali ERROR"));
+    }
+    if (answer.garbled) {
+        // Both twins took the address: neither may keep it.
+        SendUntilThrough(link, kProgramShortAddress, kNoShortAddress);
+        return SearchResult::Twins;
+    }
+    // Silence means nobody was selected; MASK means the address did not take.
+    const bool taken = trace == ResultTrace::Assistant ? answer.byte != 0 && answer.byte != kNoShortAddress
+                                                       : answer.byte == addressByte;
+    if (!taken)
+        return SearchResult::Missed;
+    // A WITHDRAW lost on the link would leave the gear in the search, to be
+    // found and given the next address as well.
+    SendUntilThrough(link, kWithdraw, 0x00);
+    return SearchResult::Programmed;
+}
+
+void randomise(const BusLink& link) {
+    dalikit_SendTwice(link, kRandomise, 0x00);
+    dalikit_WaitIdle(link);
 }
 
 }  // namespace
@@ -86,21 +120,19 @@ bool SearchHasCandidates(const BusLink& link) {
     return compareAnswers(link);
 }
 
-bool FindAndProgramLowest(const BusLink& link, uint8_t addressByte) {
-    if (!findLowest(link, ResultTrace::Assistant))
+SearchResult FindAndProgramLowest(const BusLink& link, uint8_t addressByte) {
+    return findAndProgram(link, addressByte, ResultTrace::Assistant);
+}
+
+bool SeparateTwins(const BusLink& link, int& redrawsInARow) {
+    if (redrawsInARow < kTwinRedraws) {
+        ++redrawsInARow;
+        randomise(link);
         return false;
-    program(link, addressByte);
-    const uint8_t answer = AskTwice(link, kQueryShortAddress, 0x00);
-    TraceHex8(kQueryShortPrefix, uint8_t(answer >> 1));
-    // A gear that answers another address still counts: only the trace tells.
-    // Silence means nobody was selected, and nothing was programmed.
-    if (answer != addressByte)
-        TraceText(kQueryShortPrefix, QStringLiteral("result und dali ERROR"));
-    if (answer == 0)
-        return false;
-    // A WITHDRAW lost on the link would leave the gear in the search, to be
-    // found and given the next address as well.
+    }
+    // The search address still holds the twins' random address.
     SendUntilThrough(link, kWithdraw, 0x00);
+    redrawsInARow = 0;
     return true;
 }
 
@@ -110,20 +142,23 @@ void InitialiseAndRandomise(const BusLink& link, uint8_t initialiseData) {
     dalikit_WaitIdle(link);
     dalikit_SendTwice(link, kInitialise, initialiseData);
     dalikit_WaitIdle(link);
-    dalikit_SendTwice(link, kRandomise, 0x00);
-    dalikit_WaitIdle(link);
+    randomise(link);
 }
 
 bool AddressOneUnaddressed(const BusLink& link, int address) {
     SendAndWait(link, kTerminate, 0x00);
     InitialiseAndRandomise(link, kInitialiseUnaddressed);
+    int redraws = 0;
     for (int attempt = 0; attempt < kSingleSearchAttempts; ++attempt) {
-        if (!findLowest(link, ResultTrace::Single))
-            continue;
-        program(link, dali::commandAddress(address));
-        AskTwice(link, kQueryShortAddress, 0x00);
-        SendAndWait(link, kWithdraw, 0x00);
-        return true;
+        switch (findAndProgram(link, dali::commandAddress(address), ResultTrace::Single)) {
+            case SearchResult::Programmed:
+                return true;
+            case SearchResult::Twins:
+                SeparateTwins(link, redraws);
+                break;
+            case SearchResult::Missed:
+                break;
+        }
     }
     return false;
 }

@@ -4,12 +4,16 @@ namespace addressing {
 namespace {
 
 constexpr uint8_t kAnswerRegister = 0x01;
+constexpr uint8_t kStatusValid = 0x08, kStatusFrameError = 0x10;
 
 // The answer of the frame just sent; no answer without a successful wait.
-uint8_t readAnswer(const BusLink& link, LinkResult sent) {
-    uint8_t status = 0, answer = 0;  // a failed register read leaves the answer at 0
-    if (sent == link_result::kOk && dalikit_WaitAnswer(link, status) == link_result::kOk && status != 0)
-        dalikit_ReadRegister(link, kAnswerRegister, answer);
+Answer readAnswer(const BusLink& link, LinkResult sent) {
+    Answer answer;  // a failed register read leaves the byte at 0
+    uint8_t status = 0;
+    if (sent == link_result::kOk && dalikit_WaitAnswer(link, status) == link_result::kOk && status != 0) {
+        dalikit_ReadRegister(link, kAnswerRegister, answer.byte);
+        answer.garbled = (status & kStatusFrameError) != 0 && (status & kStatusValid) == 0;
+    }
     dalikit_WaitIdle(link);
     return answer;
 }
@@ -30,12 +34,12 @@ bool SendUntilThrough(const BusLink& link, uint8_t first, uint8_t second) {
     return false;
 }
 
-uint8_t Ask(const BusLink& link, uint8_t first, uint8_t second) {
+Answer Ask(const BusLink& link, uint8_t first, uint8_t second) {
     TransactionGuard guard(link.handle);
     return readAnswer(link, dalikit_Send(link, first, second));
 }
 
-uint8_t AskTwice(const BusLink& link, uint8_t first, uint8_t second) {
+Answer AskTwice(const BusLink& link, uint8_t first, uint8_t second) {
     TransactionGuard guard(link.handle);
     return readAnswer(link, dalikit_SendTwice(link, first, second));
 }

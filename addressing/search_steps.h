@@ -35,15 +35,22 @@ inline constexpr int kProgramAttempts = 3;
 // true once one got through.
 bool SendUntilThrough(const BusLink& link, uint8_t first, uint8_t second);
 
-// The frame and its answer, then the idle wait. The answer byte counts only
-// when the frame went out, the answer wait succeeded and its status was not
-// 0; otherwise (and for an answer of 0) the result is 0. The steps run under
-// the link's transaction lock, so another thread's frame never falls between
-// a question and its answer.
-uint8_t Ask(const BusLink& link, uint8_t first, uint8_t second);
+// What came back for a question. `byte` counts only when the frame went out,
+// the answer wait succeeded and its status was not 0; otherwise it is 0. A
+// garbled answer (a frame error: several gear answered at once) reads 0xFF,
+// so it still counts as YES where any answer does.
+struct Answer {
+    uint8_t byte = 0;
+    bool garbled = false;
+};
+
+// The frame and its answer, then the idle wait. The steps run under the
+// link's transaction lock, so another thread's frame never falls between a
+// question and its answer.
+Answer Ask(const BusLink& link, uint8_t first, uint8_t second);
 
 // The same for a command sent twice (QUERY SHORT ADDRESS).
-uint8_t AskTwice(const BusLink& link, uint8_t first, uint8_t second);
+Answer AskTwice(const BusLink& link, uint8_t first, uint8_t second);
 
 // The 24-bit search address as SEARCHADDRH, M and L, each with its wait.
 void SetSearchAddress(const BusLink& link, uint32_t searchAddress);

@@ -74,6 +74,14 @@ Control* NewControl(const char* objectName, const char* caption, QWidget* parent
     return control;
 }
 
+// The bus dialogs block the main window only: other windows of the program,
+// such as the simulated bus panel whose keys the assistant waits for, stay
+// usable while they run.
+int ExecOverMainWindow(QDialog& dialog) {
+    dialog.setWindowModality(Qt::WindowModal);
+    return dialog.exec();
+}
+
 }  // namespace
 
 CKelvaneView::CKelvaneView(const ProgramPaths& paths, ViewDialogs dialogs, QWidget* parent)
@@ -166,23 +174,24 @@ void CKelvaneView::OpenSettings() {
 
 void CKelvaneView::OpenBusTest() {
     BustestDlg dialog(mainView_->link(), settings_.languageModulePath, window());
-    dialog.exec();
+    ExecOverMainWindow(dialog);
 }
 
 int CKelvaneView::RunAddressingDialog(addressing::AddressingAssistant& assistant) {
     CAddressDlg dialog(assistant, settings_.languageModulePath, window());
-    return dialog.exec();
+    return ExecOverMainWindow(dialog);
 }
 
 int CKelvaneView::RunGroupDialog(const ManagerContext& context) {
     CGroupDlg dialog(context, window());
-    return dialog.exec();
+    return ExecOverMainWindow(dialog);
 }
 
 int CKelvaneView::RunSceneDialog(const ManagerContext& context) {
     CSceneDlg dialog(context, window());
-    return dialog.exec();
+    return ExecOverMainWindow(dialog);
 }
+
 
 bool CKelvaneView::WriteReportPdf(const QString& path, const InstallationReport& report, QString& error) {
     return ::WriteReportPdf(path, report, error);

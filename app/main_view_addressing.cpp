@@ -62,7 +62,10 @@ void MainView::MoveDropped() {
         services_.settings.languageModulePath,
         [this] { services_.surface.RepaintMatrix(); },
         [this] { services_.surface.ProcessPendingEvents(); },
-        [this](int address) { SetPane(kPaneSelection, QStringLiteral("Adr: %1").arg(address)); },
+        [this](int address) {
+            SetPane(kPaneSelection, QStringLiteral("Adr: %1").arg(address));
+            RefreshTabs(address);
+        },
     };
     addressing::MoveAddress(context);
 }

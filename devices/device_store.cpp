@@ -15,7 +15,10 @@ void DeviceStore::Clear() {
     selectedAddresses.fill(0);
 }
 
-void DeviceStore::ClearWorkingTable() { ResetTable(workingTable); }
+void DeviceStore::ClearWorkingTable() {
+    ResetTable(workingTable);
+    unclearAddresses.reset();
+}
 
 int32_t DeviceStore::PresentCount() const {
     return int32_t(std::count_if(workingTable.begin(), workingTable.end(),

@@ -7,6 +7,7 @@
 #include "link/dalikit.h"
 
 #include <array>
+#include <bitset>
 #include <cstdint>
 
 class DeviceStore {
@@ -17,7 +18,8 @@ public:
     // every entry 0). The device file record and the link stay as they are.
     void Clear();
 
-    // Resets every record of the working table; the selection stays.
+    // Resets every record of the working table and forgets the unclear
+    // addresses; the selection stays.
     void ClearWorkingTable();
 
     // Number of working-table records whose present flag is exactly 1.
@@ -35,6 +37,10 @@ public:
     DeviceTable workingTable;       // the gear on the bus as last read, scanned or loaded
     DeviceTable projectTable;       // a loaded project file, before it is compared and copied
     DeviceRecord deviceFileRecord;  // a loaded device file; all zero (scenes too) until one is read
+    // Short addresses that answered the last scan, but never with one clean
+    // byte (several gear answering at once, among others): taken, though no
+    // record can show a gear there.
+    std::bitset<kDeviceCount> unclearAddresses;
 
     // The first selectedCount entries are the selected short addresses in
     // ascending order; entries past the count carry no meaning (0 or -1).

@@ -122,6 +122,7 @@ BusScanResult RunBusScan(BusScanContext& c) {
         if (asks >= kMaxAsksPerAddress) {
             TraceText(kErrorPrefix, QStringLiteral("No clear answer from address %1").arg(address));
             result.unclearAddresses.push_back(address);
+            c.store.unclearAddresses.set(size_t(address));
             if (garbled)
                 result.sharedAddresses.push_back(address);
             ++address;

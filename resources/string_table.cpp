@@ -220,6 +220,11 @@ constexpr StringTableEntry kEntries[] = {
     // Installation report
     {447, u"Bericht erstellen…"},
     {448, u"Als CSV exportieren…"},
+    // Addressing: twins, shared addresses, several keys, a failed move
+    {449, u"Mehrere Geräte haben dieselbe Zufallsadresse und konnten nicht getrennt werden. Sie bleiben ohne Adresse."},
+    {450, u"Adresse %d: mehrere Geräte antworten. Die Adresse wird nicht vergeben."},
+    {451, u"Mehrere Geräte ausgewählt. Bitte nur die Taste eines Gerätes betätigen."},
+    {452, u"Die Adresse konnte nicht geändert werden: ein Befehl kam nicht am Bus an. Die Matrix zeigt, wo die Geräte jetzt sind."},
     // Application title
     {57344, u"Orvent Kelvane"},
 };

@@ -1,6 +1,7 @@
 #include "sim/control_gear.h"
 
 #include "dali/dali_commands.h"
+#include "sim/bus_timing.h"
 
 #include <algorithm>
 #include <cmath>
@@ -8,6 +9,8 @@
 
 namespace sim {
 namespace {
+
+using timing::kEarliestReplyUs, timing::kLatestReplyUs, timing::kReplySpreadUs;
 
 constexpr uint8_t kYes = 0xFF;
 constexpr uint8_t kMask = 0xFF;
@@ -48,6 +51,9 @@ ControlGear::ControlGear(GearConfig config, uint64_t seed)
     : name_(std::move(config.name)),
       deviceType_(config.deviceType),
       random_(seed),
+      randomDraws_(std::move(config.randomDraws)),
+      replyDelayUs_(std::clamp<uint32_t>(config.replyDelayUs.value_or(kEarliestReplyUs + uint32_t(seed % kReplySpreadUs)),
+                                         kEarliestReplyUs, kLatestReplyUs)),
       bank0_(config.gtin, config.firmwareVersion, config.identificationNumber),
       gtin_(config.gtin),
       identificationNumber_(config.identificationNumber),
@@ -84,6 +90,8 @@ GearConfig ControlGear::snapshot() const {
     c.name = name_;
     c.shortAddress = shortAddress_;
     c.randomAddress = vars_.randomAddress;
+    c.randomDraws = randomDraws_;
+    c.replyDelayUs = replyDelayUs_;
     c.deviceType = deviceType_;
     c.physicalMinLevel = physicalMinLevel_;
     c.maxLevel = vars_.maxLevel;
@@ -302,8 +310,13 @@ std::optional<uint8_t> ControlGear::special(uint64_t endUs, uint8_t opcode, uint
 // Special commands that act only in the initialisation state.
 std::optional<uint8_t> ControlGear::addressingSpecial(uint8_t opcode, uint8_t data) {
     switch (opcode) {
-        case 0xA7:  // RANDOMISE: 24 bits from the seeded generator
-            vars_.randomAddress = uint32_t(random_() >> 40);
+        case 0xA7:  // RANDOMISE: 24 bits, the preset draws first, then from the seeded generator
+            if (randomDraws_.empty()) {
+                vars_.randomAddress = uint32_t(random_() >> 40);
+            } else {
+                vars_.randomAddress = randomDraws_.front() & 0xFFFFFF;
+                randomDraws_.erase(randomDraws_.begin());
+            }
             break;
         case 0xA9:  // COMPARE
             return yesIf(!physicalSelectionMode_ && !withdrawn_ && vars_.randomAddress <= vars_.searchAddress);

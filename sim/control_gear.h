@@ -31,6 +31,7 @@
 #include <optional>
 #include <random>
 #include <string>
+#include <vector>
 
 namespace sim {
 
@@ -40,6 +41,8 @@ struct GearConfig {
     std::string name;
     std::optional<uint8_t> shortAddress;          // 0..63, none = unaddressed
     std::optional<uint32_t> randomAddress;        // 24 bit; none = 0xFFFFFF until RANDOMISE
+    std::vector<uint32_t> randomDraws;            // what the next RANDOMISEs draw, then the seeded generator
+    std::optional<uint32_t> replyDelayUs;         // 5500..10500; none: drawn from the gear's seed
     uint8_t deviceType = 6;
     uint8_t physicalMinLevel = 1;
     uint8_t maxLevel = 254;
@@ -79,6 +82,9 @@ public:
 
     // The installer presses the gear's physical-selection key.
     void pressPhysicalSelectionKey();
+
+    // How long after a forward frame ends this gear starts its backward frame.
+    uint32_t replyDelayUs() const { return replyDelayUs_; }
 
     // The gear as a scenario would start it now: its stored variables, its
     // addresses and its level (a running fade at its end).
@@ -199,6 +205,8 @@ private:
     std::string name_;
     uint8_t deviceType_;
     std::mt19937_64 random_;
+    std::vector<uint32_t> randomDraws_;  // preset draws, consumed from the front
+    uint32_t replyDelayUs_;
     MemoryBank0 bank0_;
     uint64_t gtin_, identificationNumber_;
     std::array<uint8_t, 2> firmwareVersion_;

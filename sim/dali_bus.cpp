@@ -23,7 +23,7 @@ uint64_t deriveSeed(uint64_t seed, uint64_t index) {
 }
 
 DaliBus::DaliBus(BusConfig config, uint64_t seed, Options options)
-    : seed_(seed), options_(std::move(options)), powered_(config.powered) {
+    : seed_(seed), options_(std::move(options)), powered_(config.powered), alignedReplies_(config.alignedReplies) {
     if (config.external) {
         external_ = std::make_unique<ExternalBus>(*config.external, options_.externalErrors);
         return;
@@ -78,12 +78,13 @@ std::vector<BusFrame> DaliBus::transmitLocked(uint64_t nowUs, uint8_t first, uin
     record(forward);
 
     std::vector<BusFrame> frames{forward};
-    const BusReply reply = respond(endUs, first, second);
+    const TimedReply timed = respond(endUs, first, second);
+    const BusReply& reply = timed.reply;
     Transmission sent{endUs, endUs + kReplyWindowUs, reply};
     if (reply.kind != BusReply::Kind::None) {
-        const uint64_t replyStartUs = endUs + kReplyDelayUs;
-        sent.windowEndUs = replyStartUs + kBackwardFrameUs;
-        frames.push_back({replyStartUs, reply.kind == BusReply::Kind::Answer ? FrameKind::Backward : FrameKind::Garbled,
+        sent.windowEndUs = endUs + timed.lastEndUs;
+        frames.push_back({endUs + timed.firstStartUs,
+                          reply.kind == BusReply::Kind::Answer ? FrameKind::Backward : FrameKind::Garbled,
                           uint16_t(reply.kind == BusReply::Kind::Answer ? reply.byte : 0), {}});
         record(frames.back());
         nextStartUs_ = sent.windowEndUs + kSettlingUs;
@@ -161,21 +162,34 @@ std::vector<BusFrame> DaliBus::takeFrameLog() {
     return frames;
 }
 
-BusReply DaliBus::respond(uint64_t endUs, uint8_t first, uint8_t second) {
+DaliBus::TimedReply DaliBus::respond(uint64_t endUs, uint8_t first, uint8_t second) {
     if (external_)
-        return external_->exchange(first, second);
-    std::optional<uint8_t> reply;
-    bool collision = false;
+        return {external_->exchange(first, second), kReplyDelayUs, kReplyDelayUs + kBackwardFrameUs};
+    TimedReply timed;
+    int answers = 0;
+    bool differ = false;
+    uint8_t byte = 0;
     for (auto& gear : gear_) {  // every gear hears every frame, answering or not
         const std::optional<uint8_t> answer = gear->receive(endUs, first, second);
-        if (answer && reply && *answer != *reply)
-            collision = true;
-        if (answer)
-            reply = answer;
+        if (!answer)
+            continue;
+        const uint64_t startUs = gear->replyDelayUs();
+        differ = differ || (answers > 0 && *answer != byte);
+        timed.firstStartUs = answers == 0 ? startUs : std::min(timed.firstStartUs, startUs);
+        timed.lastEndUs = std::max(timed.lastEndUs, startUs + kBackwardFrameUs);
+        byte = *answer;
+        ++answers;
     }
-    if (collision)
-        return BusReply::garbled();
-    return reply ? BusReply::answer(*reply) : BusReply::none();
+    if (answers == 0)
+        return timed;
+    if (answers > 1 && (differ || !alignedReplies_)) {
+        timed.reply = BusReply::garbled();
+    } else {
+        timed.reply = BusReply::answer(byte);
+        if (alignedReplies_)  // replies that line up start and end together
+            timed.lastEndUs = timed.firstStartUs + kBackwardFrameUs;
+    }
+    return timed;
 }
 
 // The frame's command name and target, "QUERY STATUS, short 5". Device type 6

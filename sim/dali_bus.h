@@ -10,9 +10,13 @@
 //   status 0x04 (exactly) until the reply is complete, or for 12.4 ms without a reply
 //   then 0x09 (valid reply, in the answer register), 0x10 (garbled reply, answer
 //   register 0xFF) or 0 (no reply); the answer register keeps its value otherwise.
-// Several gear answering with the same byte make one valid reply; different
-// bytes collide into a garbled one. A bus without power shows status 0x80 and
-// carries no frames. Frames written while one is waiting are queued in order.
+// Each gear starts its reply 5.5..10.5 ms after the frame, with a delay of its
+// own, so the replies of several gear overlap without lining up: a garbled
+// reply, whether or not their bytes agree. A bus with aligned replies models
+// gear whose replies start together: identical bytes then merge into one valid
+// reply, and only different bytes collide. A bus without power shows status
+// 0x80 and carries no frames. Frames written while one is waiting are queued
+// in order.
 //
 // Thread safe: every method takes the bus's one lock, so a worker thread and
 // the UI thread may share one bus (through the bridge chip or directly).
@@ -37,6 +41,7 @@ struct BusConfig {
     bool powered = true;
     std::optional<std::string> external;  // Unix socket of a process that answers; `gear` is then unused
     std::vector<GearConfig> gear;
+    bool alignedReplies = false;  // several gear answering alike merge into one reply
 };
 
 // A seed for item `index` derived from a scenario seed (gear of a bus, buses
@@ -83,6 +88,7 @@ public:
 
     void setPowered(bool powered);
     bool powered() const;
+    bool alignedReplies() const { return alignedReplies_; }
     // A bus held busy (a stuck transmitter somewhere on it): the bridge reads
     // busy and no frame gets onto the wire until it is released.
     void setStuckBusy(bool stuck);
@@ -101,7 +107,13 @@ private:
 
     // The forward frame and its reply as recorded; nothing on a bus without power.
     std::vector<BusFrame> transmitLocked(uint64_t nowUs, uint8_t first, uint8_t second);
-    BusReply respond(uint64_t endUs, uint8_t first, uint8_t second);
+    // The reply to a frame and when it lies on the bus, after the frame's end.
+    struct TimedReply {
+        BusReply reply;
+        uint64_t firstStartUs = 0;  // the earliest reply starts
+        uint64_t lastEndUs = 0;     // the latest reply ends
+    };
+    TimedReply respond(uint64_t endUs, uint8_t first, uint8_t second);
     void catchUp(uint64_t nowUs);
     void record(BusFrame frame);
 
@@ -119,6 +131,7 @@ private:
     std::unique_ptr<ExternalBus> external_;
     Options options_;
     bool powered_;
+    bool alignedReplies_;
     bool stuckBusy_ = false;
 
     std::deque<Transmission> pending_;   // frames whose reply window has not ended, in bus order

@@ -3,6 +3,8 @@
 
 #include "sim/scenario.h"
 
+#include "sim/bus_timing.h"
+
 #include <QByteArray>
 #include <QFile>
 #include <QJsonArray>
@@ -294,10 +296,23 @@ bool readScenes(Reader& r, const QJsonValue& value, const std::string& path, Gea
     return true;
 }
 
+// What the gear's next RANDOMISEs draw, in order: [ "0x123456", 7 ].
+bool readRandomDraws(Reader& r, const QJsonValue& value, const std::string& path, GearConfig& gear) {
+    std::vector<uint64_t> draws;
+    const bool ok = readArray(r, value, path, draws,
+                              [&](const QJsonValue& item, const std::string& itemPath, size_t, uint64_t& draw) {
+                                  return r.integer(item, itemPath, 0, 0xFFFFFF, draw);
+                              });
+    gear.randomDraws.assign(draws.begin(), draws.end());
+    return ok;
+}
+
 constexpr Field<GearConfig> kGearFields[] = {
     {"name", textField<&GearConfig::name>},
     {"shortAddress", intField<&GearConfig::shortAddress, 0, 63>},
     {"randomAddress", intField<&GearConfig::randomAddress, 0, 0xFFFFFF>},
+    {"randomDraws", readRandomDraws},
+    {"replyDelayUs", intField<&GearConfig::replyDelayUs, timing::kEarliestReplyUs, timing::kLatestReplyUs>},
     {"deviceType", intField<&GearConfig::deviceType, 0, 255>},
     {"physicalMinLevel", intField<&GearConfig::physicalMinLevel, 1, 254>},
     {"maxLevel", intField<&GearConfig::maxLevel, 1, 254>},
@@ -343,6 +358,7 @@ bool readGearList(Reader& r, const QJsonValue& value, const std::string& path, B
 
 constexpr Field<BusConfig> kBusFields[] = {
     {"powered", boolField<&BusConfig::powered>},
+    {"alignedReplies", boolField<&BusConfig::alignedReplies>},
     {"external", textField<&BusConfig::external>},
     {"gear", readGearList},
 };

@@ -13,6 +13,14 @@
 // `null` means "none" for the fields that can be absent (shortAddress,
 // randomAddress, bridgeAddress, external). Unknown fields are errors, so a
 // misspelt field never falls back to a default silently.
+//
+// Replies: every gear starts its reply with a delay of its own ("replyDelayUs",
+// 5500..10500, drawn from the seed when absent), so two gear answering one
+// frame garble each other, as on most real buses. "alignedReplies": true on a
+// bus models gear whose replies line up bit for bit: identical bytes merge
+// into one valid reply and only different bytes garble. "randomDraws" lists
+// what a gear's next RANDOMISEs give (two gear with the same first draw are
+// twins that a search must separate); after them the seeded generator draws.
 
 #include "sim/control_gear.h"
 #include "sim/dali_bus.h"

@@ -18,6 +18,13 @@ QJsonObject gearJson(const GearConfig& g) {
     o["name"] = QString::fromStdString(g.name);
     o["shortAddress"] = g.shortAddress ? QJsonValue(*g.shortAddress) : QJsonValue(QJsonValue::Null);
     o["randomAddress"] = g.randomAddress ? hex(*g.randomAddress) : QJsonValue(QJsonValue::Null);
+    QJsonArray draws;
+    for (uint32_t draw : g.randomDraws)
+        draws.append(hex(draw));
+    if (!draws.isEmpty())
+        o["randomDraws"] = draws;
+    if (g.replyDelayUs)
+        o["replyDelayUs"] = qint64(*g.replyDelayUs);
     o["deviceType"] = g.deviceType;
     o["physicalMinLevel"] = g.physicalMinLevel;
     o["maxLevel"] = g.maxLevel;
@@ -58,6 +65,8 @@ std::string scenarioJson(const Scenario& scenario) {
     for (const InterfaceScenario& i : scenario.interfaces) {
         QJsonObject bus;
         bus["powered"] = i.bus.powered;
+        if (i.bus.alignedReplies)
+            bus["alignedReplies"] = true;
         bus["external"] = i.bus.external ? QJsonValue(QString::fromStdString(*i.bus.external))
                                          : QJsonValue(QJsonValue::Null);
         QJsonArray gear;

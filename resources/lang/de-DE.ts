@@ -841,6 +841,22 @@ Dieser Vorgang kann einige Zeit in Anspruch nehmen.</translation>
         <source>Als CSV exportieren…</source>
         <translation>Als CSV exportieren…</translation>
     </message>
+    <message id="449">
+        <source>Mehrere Geräte haben dieselbe Zufallsadresse und konnten nicht getrennt werden. Sie bleiben ohne Adresse.</source>
+        <translation>Mehrere Geräte haben dieselbe Zufallsadresse und konnten nicht getrennt werden. Sie bleiben ohne Adresse.</translation>
+    </message>
+    <message id="450">
+        <source>Adresse %d: mehrere Geräte antworten. Die Adresse wird nicht vergeben.</source>
+        <translation>Adresse %d: mehrere Geräte antworten. Die Adresse wird nicht vergeben.</translation>
+    </message>
+    <message id="451">
+        <source>Mehrere Geräte ausgewählt. Bitte nur die Taste eines Gerätes betätigen.</source>
+        <translation>Mehrere Geräte ausgewählt. Bitte nur die Taste eines Gerätes betätigen.</translation>
+    </message>
+    <message id="452">
+        <source>Die Adresse konnte nicht geändert werden: ein Befehl kam nicht am Bus an. Die Matrix zeigt, wo die Geräte jetzt sind.</source>
+        <translation>Die Adresse konnte nicht geändert werden: ein Befehl kam nicht am Bus an. Die Matrix zeigt, wo die Geräte jetzt sind.</translation>
+    </message>
     <message id="57344">
         <source>Orvent Kelvane</source>
         <translation>Orvent Kelvane</translation>

@@ -841,6 +841,22 @@ This may take some time.</translation>
         <source>Als CSV exportieren…</source>
         <translation>Export as CSV…</translation>
     </message>
+    <message id="449">
+        <source>Mehrere Geräte haben dieselbe Zufallsadresse und konnten nicht getrennt werden. Sie bleiben ohne Adresse.</source>
+        <translation>Several devices share one random address and could not be told apart. They remain without an address.</translation>
+    </message>
+    <message id="450">
+        <source>Adresse %d: mehrere Geräte antworten. Die Adresse wird nicht vergeben.</source>
+        <translation>Address %d: several devices answer. The address is not given out.</translation>
+    </message>
+    <message id="451">
+        <source>Mehrere Geräte ausgewählt. Bitte nur die Taste eines Gerätes betätigen.</source>
+        <translation>Several devices selected. Please press the key of one device only.</translation>
+    </message>
+    <message id="452">
+        <source>Die Adresse konnte nicht geändert werden: ein Befehl kam nicht am Bus an. Die Matrix zeigt, wo die Geräte jetzt sind.</source>
+        <translation>The address could not be changed: a command did not reach the bus. The matrix shows where the devices are now.</translation>
+    </message>
     <message id="57344">
         <source>Orvent Kelvane</source>
         <translation>Orvent Kelvane</translation>

@@ -131,6 +131,7 @@ bool SimPanelWindow::SaveBus(const QString& path, QString& error) const {
     scenario.timeScale = backend_->clock()->timeScale();
     scenario.interfaces.emplace_back();
     scenario.interfaces.back().bus.gear = bus_ ? bus_->gearSnapshot() : std::vector<sim::GearConfig>{};
+    scenario.interfaces.back().bus.alignedReplies = bus_ && bus_->alignedReplies();
     QFile file(path);
     const QByteArray json = QByteArray::fromStdString(sim::scenarioJson(scenario));
     if (file.open(QIODevice::WriteOnly) && file.write(json) == json.size())

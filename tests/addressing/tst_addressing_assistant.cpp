@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <iterator>
 #include <atomic>
 #include <optional>
 
@@ -31,10 +32,12 @@ public:
             onLine(line);
     }
     void DisableRunControls() override { controlsDisabled = true; }
+    void DisableCancel() override { cancelDisabled = true; }
     void ProcessPendingEvents() override {}
 
     QStringList lines;
     bool controlsDisabled = false;
+    bool cancelDisabled = false;
     std::function<void(const QString&)> onLine;
 };
 
@@ -169,6 +172,30 @@ TEST_F(Assistant, AddingKeepsTheAddressedGearAndFillsTheGaps) {
     EXPECT_EQ(PresentCells(), (std::vector<int>{0, 1, 2, 3, 4, 5}));
 }
 
+// "Hinzufügen" asks every address once; only silence makes it free. Two gear
+// answering at 3 garble their reply: 3 is neither given out nor shown.
+TEST_F(Assistant, AddingAsksEveryAddressAndGivesNoAddressWhereSeveralAnswer) {
+    Connect({R"({"shortAddress": 1})", R"({"shortAddress": 3})", R"({"shortAddress": 3})",
+             R"({"randomDraws": ["0x123456"]})"});
+    Run(kAddGear);
+    EXPECT_EQ(progress_.lines, (QStringList{"Suche nach freien Adressen...",
+                                            "Adresse 3: mehrere Geräte antworten. Die Adresse wird nicht vergeben.",
+                                            "Adressierung läuft....", "Adresse: 0"}));
+    ASSERT_EQ(freeAddresses_.size(), 62u);
+    EXPECT_EQ(std::vector<uint8_t>(freeAddresses_.begin(), freeAddresses_.begin() + 3),
+              (std::vector<uint8_t>{0, 2, 4}));
+    EXPECT_EQ(ShortAddress(3), 0);
+    EXPECT_EQ(PresentCells(), (std::vector<int>{0, 1}));
+    std::vector<std::string> preparation;
+    for (int a = 0; a < 64; ++a)
+        preparation.push_back(QString::asprintf("%02X90", a * 2 + 1).toStdString());
+    preparation.insert(preparation.end(), {"A100", "A100", "FF06", "0190", "A5FF", "A5FF", "A700", "A700"});
+    const std::vector<std::string> frames = h->TakeForwardFrames();
+    ASSERT_GT(frames.size(), preparation.size());
+    EXPECT_EQ(std::vector<std::string>(frames.begin(), frames.begin() + std::ptrdiff_t(preparation.size())),
+              preparation);
+}
+
 TEST_F(Assistant, MoreNewGearThanFreeAddressesStopsAtTheLastOne) {
     std::vector<std::string> gear;
     gear.reserve(65);
@@ -214,10 +241,12 @@ TEST_F(Assistant, CancelDuringARunAsksAndARefusalGoesOn) {
             EXPECT_FALSE(assistant_->Cancel());
         } else if (line == "Adresse: 1") {
             h->prompts.Answer(kDialogOk);
-            EXPECT_TRUE(assistant_->Cancel());
+            EXPECT_FALSE(assistant_->Cancel());  // the dialog stays until the worker has stopped
+            EXPECT_TRUE(progress_.cancelDisabled);
         }
     };
     Run(kNewAddressing);
+    EXPECT_EQ(assistant_->result(), 1);
     EXPECT_EQ(progress_.lines, (QStringList{"Adressierung läuft....", "Adresse: 0", "Adresse: 1"}));
     EXPECT_EQ(h->prompts.confirmations.back().text, "Soll die Adressierung unterbrochen werden?");
     EXPECT_EQ(ShortAddress(2), std::nullopt);
@@ -227,11 +256,12 @@ TEST_F(Assistant, CancelDuringARunAsksAndARefusalGoesOn) {
               (std::vector<std::string>{"AB00", "A100", "A100", "A100"}));
 }
 
-TEST_F(Assistant, QueryShortAddressMismatchIsTracedAndCounted) {
+// Twins found only after programming: both took the address and answer
+// QUERY SHORT ADDRESS at once. The address is taken back, new random
+// addresses part them, and each gets an address of its own.
+TEST_F(Assistant, TwinsThatBothTookTheAddressGiveItBackAndDrawAgain) {
     Connect({"{}", "{}"});
-    FixRandomAddresses({0x40, 0x80});
-    // Right after PROGRAM, the second gear takes the first one's random
-    // address: both answer QUERY SHORT ADDRESS, differently.
+    // Right after PROGRAM, the second gear takes the first one's random address.
     bool once = false;
     h->bus().setFrameListener([this, &once](const sim::BusFrame& frame) {
         if (frame.data == kRandomise)
@@ -245,8 +275,88 @@ TEST_F(Assistant, QueryShortAddressMismatchIsTracedAndCounted) {
     Run(kNewAddressing);
     EXPECT_EQ(TraceCount("dalikit_Command_QueryShortAddress: 7F\r\n"), 1);
     EXPECT_EQ(TraceCount("dalikit_Command_QueryShortAddress: result und dali ERROR\r\n"), 1);
-    EXPECT_EQ(progress_.lines, (QStringList{"Adressierung läuft....", "Adresse: 0"}));
+    EXPECT_EQ(progress_.lines, (QStringList{"Adressierung läuft....", "Adresse: 0", "Adresse: 1"}));
+    EXPECT_EQ(ShortAddress(0), 0);
+    EXPECT_EQ(ShortAddress(1), 1);
+    EXPECT_EQ(PresentCells(), (std::vector<int>{0, 1}));
+    const std::vector<std::string> frames = h->TakeForwardFrames();
+    const std::vector<std::string> takeBack{"B701", "B901", "BB00", "BB00", "B7FF", "A700", "A700", "B1FF"};
+    EXPECT_NE(std::search(frames.begin(), frames.end(), takeBack.begin(), takeBack.end()), frames.end());
+}
+
+// Two of four gear draw the same random address: the final COMPARE of the
+// search is garbled, nothing is programmed, every gear still in the search
+// draws again, and the search goes on.
+TEST_F(Assistant, TwinRandomAddressesAreSeparatedByDrawingAgain) {
+    h.emplace(R"({ "timeScale": 0, "interfaces": [ { "bus": { "gear": [
+        {"randomDraws": ["0x100000"]}, {"randomDraws": ["0x200000", "0x500000"]},
+        {"randomDraws": ["0x200000", "0x300000"]}, {"randomDraws": ["0x400000", "0x600000"]} ] } } ] })");
+    h->WriteConfig(0, 0, 1);
+    h->Start();
+    h->prompts.Answer(kDialogCancel);  // no scan
+    h->view().Connect();
+    h->TakeForwardFrames();
+    Run(kNewAddressing);
+    EXPECT_EQ(ShortAddress(0), 0);
+    EXPECT_EQ(ShortAddress(2), 1);
+    EXPECT_EQ(ShortAddress(1), 2);
+    EXPECT_EQ(ShortAddress(3), 3);
+    EXPECT_EQ(progress_.lines,
+              (QStringList{"Adressierung läuft....", "Adresse: 0", "Adresse: 1", "Adresse: 2", "Adresse: 3"}));
+    EXPECT_EQ(PresentCells(), (std::vector<int>{0, 1, 2, 3}));
+    const std::vector<std::string> frames = h->TakeForwardFrames();
+    std::vector<std::string> programs;
+    std::copy_if(frames.begin(), frames.end(), std::back_inserter(programs),
+                 [](const std::string& f) { return f.starts_with("B7"); });
+    EXPECT_EQ(programs, (std::vector<std::string>{"B701", "B703", "B705", "B707"}));
+    EXPECT_EQ(std::count(frames.begin(), frames.end(), "A700"), 4);  // the preparation's two, the separation's two
+    // The garbled COMPARE at 0x200000, then the draw, then the next search.
+    const std::vector<std::string> separation{"B120", "B300", "B500", "A900", "A700", "A700", "B1FF", "B3FF", "B5FE"};
+    EXPECT_NE(std::search(frames.begin(), frames.end(), separation.begin(), separation.end()), frames.end());
+}
+
+// Twins that keep drawing alike are given up on after a bounded number of
+// draws: they stay without an address, the list says so once, and the
+// search goes on for the others.
+TEST_F(Assistant, TwinsThatCannotBePartedStayWithoutAnAddress) {
+    const std::string twin = R"({"randomDraws": ["0x100", "0x100", "0x100", "0x100", "0x100", "0x100"]})";
+    Connect({twin, twin, R"({"randomDraws": ["0x800000"]})"});
+    Run(kNewAddressing);
+    EXPECT_EQ(progress_.lines,
+              (QStringList{"Adressierung läuft....",
+                           "Mehrere Geräte haben dieselbe Zufallsadresse und konnten nicht getrennt werden. Sie "
+                           "bleiben ohne Adresse.",
+                           "Adresse: 0"}));
+    EXPECT_EQ(ShortAddress(0), std::nullopt);
+    EXPECT_EQ(ShortAddress(1), std::nullopt);
+    EXPECT_EQ(ShortAddress(2), 0);
     EXPECT_EQ(PresentCells(), (std::vector<int>{0}));
+    const std::vector<std::string> frames = h->TakeForwardFrames();
+    EXPECT_EQ(std::count(frames.begin(), frames.end(), "A700"), 2 + 2 * addressing::kTwinRedraws);
+    EXPECT_EQ(std::count(frames.begin(), frames.end(), "AB00"), 2);  // the twins once, the third gear once
+}
+
+// One whole search round on one gear whose random address is 0x800000:
+// which SEARCHADDR bytes go out, then programming, verifying, asking back
+// and withdrawing.
+TEST_F(Assistant, OneSearchRoundFrameByFrame) {
+    Connect({R"({"randomDraws": ["0x800000"]})"});
+    Run(kNewAddressing);
+    const std::vector<std::string> frames = h->TakeForwardFrames();
+    std::vector<std::string> round{"B1FF", "B3FF", "B5FE", "A900", "B300", "B500"};
+    for (const char* trial : {"B180", "B140", "B160", "B170", "B178", "B17C", "B17E", "B17F"})
+        round.insert(round.end(), {trial, "A900"});
+    round.push_back("B17F");
+    for (const char* trial : {"B380", "B3C0", "B3E0", "B3F0", "B3F8", "B3FC", "B3FE", "B3FF"})
+        round.insert(round.end(), {trial, "A900"});
+    round.push_back("B3FF");
+    for (const char* trial : {"B580", "B5C0", "B5E0", "B5F0", "B5F8", "B5FC", "B5FE", "B5FF"})
+        round.insert(round.end(), {trial, "A900"});
+    round.insert(round.end(), {"B180", "B300", "B500", "A900", "B701", "B901", "BB00", "BB00", "AB00",
+                               "B1FF", "B3FF", "B5FE", "A900", "A100", "A100", "A100"});
+    ASSERT_GE(frames.size(), round.size());
+    EXPECT_EQ(std::vector<std::string>(frames.end() - std::ptrdiff_t(round.size()), frames.end()), round);
+    EXPECT_EQ(TraceCount("Random Result (HEX): 007fffff\r\n"), 1);
 }
 
 TEST_F(Assistant, AFullBusOfNewGearGetsEveryAddressOnce) {
@@ -291,6 +401,64 @@ TEST_F(Assistant, PhysicalSelectionProgramsOnlyPressedGearWithoutAnAddress) {
     EXPECT_GE(polls, 60);
     EXPECT_EQ(PresentCells(), (std::vector<int>{0, 1}));
     EXPECT_EQ(TraceCount("COMPARE FULL: erfolgreich\r\n"), 0);  // no search, no trace
+}
+
+// Physical selection frame by frame: the key is pressed during the first
+// poll, the gear is programmed and counted once it answers with its new
+// address; Cancel right then ends the run: TERMINATE from Cancel, from the
+// worker and from the view.
+TEST_F(Assistant, PhysicalSelectionFrameByFrame) {
+    Connect({"{}"});
+    std::atomic<bool> pressed = false;
+    h->bus().setFrameListener([this, &pressed](const sim::BusFrame& frame) {
+        if (frame.data == kQueryShortAddress && !pressed.exchange(true))
+            h->bus().pressPhysicalSelectionKey(0);
+    });
+    progress_.onLine = [this](const QString& line) {
+        if (line == "Adresse: 0") {
+            h->prompts.Answer(kDialogOk);
+            assistant_->Cancel();
+        }
+    };
+    Run({AddressingMode::NewAddressing, true, false});
+    EXPECT_EQ(ShortAddress(0), 0);
+    const std::vector<std::string> frames = h->TakeForwardFrames();
+    const auto first = std::find(frames.begin(), frames.end(), "BD00");
+    EXPECT_EQ(std::vector<std::string>(first, frames.end()),
+              (std::vector<std::string>{"BD00", "BD00", "BB00", "BB00", "B701", "BB00", "BB00", "A100", "A100",
+                                        "A100"}));
+}
+
+// Keys of two gear pressed at once select neither: they would share one
+// address. The list asks for one key, and the next single key counts.
+TEST_F(Assistant, PhysicalSelectionNeverProgramsTwoGearAtOnce) {
+    Connect({"{}", "{}", "{}"});
+    std::atomic<int> polls = 0;
+    h->bus().setFrameListener([this, &polls](const sim::BusFrame& frame) {
+        if (frame.data != kQueryShortAddress)
+            return;
+        switch (++polls) {
+            case 3:
+                h->bus().pressPhysicalSelectionKey(0);
+                h->bus().pressPhysicalSelectionKey(1);
+                break;
+            case 9: h->bus().pressPhysicalSelectionKey(1); break;
+            case 30:
+                QMetaObject::invokeMethod(qApp, [this] { assistant_->Cancel(); }, Qt::QueuedConnection);
+                break;
+            default: break;
+        }
+    });
+    h->prompts.Answer(kDialogOk);  // the Cancel, queued behind Start's answer
+    Run({AddressingMode::NewAddressing, true, false});
+    const QString pressKey = "Taste \"Physical Select\" auf dem Gerät betätigen...";
+    EXPECT_EQ(progress_.lines,
+              (QStringList{pressKey, "Mehrere Geräte ausgewählt. Bitte nur die Taste eines Gerätes betätigen.",
+                           "Adresse: 0", pressKey}));
+    EXPECT_EQ(ShortAddress(0), std::nullopt);
+    EXPECT_EQ(ShortAddress(1), 0);
+    EXPECT_EQ(ShortAddress(2), std::nullopt);
+    EXPECT_EQ(PresentCells(), (std::vector<int>{0}));
 }
 
 TEST_F(Assistant, PhysicalSelectionStillWorksAfterTheInitialisationWindow) {

@@ -20,6 +20,7 @@ inline sim::GearConfig gearAt(int shortAddress, uint8_t actualLevel = 0) {
     gear.name = "Gear " + std::to_string(shortAddress);
     gear.shortAddress = uint8_t(shortAddress);
     gear.actualLevel = actualLevel;
+    gear.replyDelayUs = 7000;  // the bus timelines below count on it
     return gear;
 }
 

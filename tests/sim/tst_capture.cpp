@@ -81,8 +81,9 @@ TEST(CaptureVariable, EveryFrameOfTheSimulatedBusLandsInTheFileAsInTheFrameLog) 
     const std::string scenarioPath = dir.filePath("twins.json").toStdString();
     const std::string capturePath = dir.filePath("bus.txt").toStdString();
     std::ofstream(scenarioPath) << R"({"interfaces": [{"bus": {"gear": [
-        {"shortAddress": 5, "actualLevel": 77}, {"shortAddress": 6, "actualLevel": 10},
-        {"shortAddress": 6, "actualLevel": 20}]}}]})";
+        {"shortAddress": 5, "actualLevel": 77, "replyDelayUs": 7000},
+        {"shortAddress": 6, "actualLevel": 10, "replyDelayUs": 7000},
+        {"shortAddress": 6, "actualLevel": 20, "replyDelayUs": 7000}]}}]})";
     ScopedEnvironment captureVariable("PELLIXKIT_CAPTURE", capturePath);
     auto backend = std::dynamic_pointer_cast<kit::SimBackend>(kit::makeSimulatedBackend(scenarioPath));
     ASSERT_TRUE(backend);

@@ -115,12 +115,12 @@ TEST(BusThroughLinkRepeatedCommands, SecondCopyLaterThanOneHundredMillisecondsDo
 
 // --- Collisions ----------------------------------------------------------------------
 
-TEST(BusThroughLinkCollisions, IdenticalRepliesAreOneValidReply) {
+TEST(BusThroughLinkCollisions, IdenticalRepliesAreAFrameErrorToo) {
     LinkedBus bus({gearAt(5, 77), gearAt(5, 77)});
     const QueryResult q = query(bus, kGear5, kQueryActualLevel);
     EXPECT_EQ(q.result, 0);
-    EXPECT_EQ(q.status, 0x09);
-    EXPECT_EQ(q.answer, 77);
+    EXPECT_EQ(q.status, 0x10);
+    EXPECT_EQ(q.answer, 0xFF);
 }
 
 TEST(BusThroughLinkCollisions, DifferentRepliesGiveStatus10AndAnswerFF) {

@@ -39,8 +39,9 @@ TEST(ScenarioFields, EveryFieldOfTheExampleIsRead) {
     const Scenario s = parsed(R"({ "timeScale": 0.5, "seed": "0x10",
       "interfaces": [ { "productId": "0x1503", "serial": "0000ABCD", "bridgeAddress": "0x21",
                         "revision": [1, 35], "reportLatencyUs": 2000,
-                        "bus": { "powered": false, "external": null,
+                        "bus": { "powered": false, "external": null, "alignedReplies": true,
                                  "gear": [ { "name": "Office 1", "shortAddress": 5, "randomAddress": "0x123456",
+                                             "randomDraws": ["0x000010", 32], "replyDelayUs": 10500,
                                              "deviceType": 6, "physicalMinLevel": 2, "maxLevel": 250, "minLevel": 3,
                                              "powerOnLevel": 255, "systemFailureLevel": 100, "actualLevel": 7,
                                              "fadeTime": 4, "fadeRate": 9, "groups": [0, 5, 15], "scenes": { "0": 254, "15": 128 },
@@ -60,11 +61,14 @@ TEST(ScenarioFields, EveryFieldOfTheExampleIsRead) {
     EXPECT_EQ(i.reportLatencyUs, 2000u);
     EXPECT_FALSE(i.bus.powered);
     EXPECT_FALSE(i.bus.external);
+    EXPECT_TRUE(i.bus.alignedReplies);
     ASSERT_EQ(i.bus.gear.size(), 1u);
     const sim::GearConfig& g = i.bus.gear[0];
     EXPECT_EQ(g.name, "Office 1");
     EXPECT_EQ(g.shortAddress, 5);
     EXPECT_EQ(g.randomAddress, 0x123456u);
+    EXPECT_EQ(g.randomDraws, (std::vector<uint32_t>{0x10, 0x20}));
+    EXPECT_EQ(g.replyDelayUs, 10500u);
     EXPECT_EQ(g.deviceType, 6);
     EXPECT_EQ(g.physicalMinLevel, 2);
     EXPECT_EQ(g.maxLevel, 250);
@@ -183,6 +187,10 @@ INSTANTIATE_TEST_SUITE_P(
             "number beyond 2^53", withGear(R"("identificationNumber": 18446744073709551615)"),
             kGear1 +
                 R"(.identificationNumber: 1.84467e+19 is too large for a JSON number, write it as a "0x…" string)"},
+        ErrorCase{"reply delay outside the standard's window", withGear(R"("replyDelayUs": 12000)"),
+                  kGear1 + ".replyDelayUs: 12000 is out of range 5500..10500"},
+        ErrorCase{"random draw wider than 24 bits", withGear(R"("randomDraws": [1, "0x1000000"])"),
+                  kGear1 + R"(.randomDraws[1]: "0x1000000" is out of range 0x0..0xFFFFFF)"},
         ErrorCase{"unknown field", withGear(R"("shortAdress": 5)"), kGear1 + ".shortAdress: unknown field"},
         ErrorCase{"unknown top-level field", R"({"timescale": 1})", "s.json: $.timescale: unknown field"},
         ErrorCase{"null where none is meaningless", withGear(R"("name": null)"),

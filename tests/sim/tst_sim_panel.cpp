@@ -151,6 +151,7 @@ TEST(SimPanelWithKelvane, PhysicalSelectOnATileAddressesThatGear) {
         std::function<void(const QString&)> onLine;
         void AppendProgressLine(const QString& line) override { onLine(line); }
         void DisableRunControls() override {}
+        void DisableCancel() override {}
         void ProcessPendingEvents() override {}
     } lines;
     h.surface.onAddressingDialog = [&](addressing::AddressingAssistant& assistant) {
