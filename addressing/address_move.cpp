@@ -20,6 +20,21 @@ constexpr StringId kTitle = 404, kQuestion = 405, kDontAsk = 406, kNoFreeAddress
 
 enum class MoveOutcome { Done, Failed, GearLost };
 
+// Whether anything answers QUERY STATUS at `address`. A gear that missed
+// its move (switched off, or deaf to one copy of the command) answers
+// nowhere new, and the next step of an exchange must not count on it. A
+// question the link fails is asked again; false when none gets through.
+bool answersAt(const BusLink& link, int address) {
+    for (int attempt = 0; attempt < kProgramAttempts; ++attempt) {
+        uint8_t answer = 0, status = 0;
+        const LinkResult asked = dalikit_Query(link, dali::commandAddress(address), kQueryStatus, answer, status);
+        dalikit_WaitIdle(link);
+        if (asked == link_result::kOk)
+            return status != 0;
+    }
+    return false;
+}
+
 void showWaitDialog(AddressMoveContext& c) {
     WaitDialogRequest request;
     request.title = LoadText(kWaitTitle, c.languageModulePath);
@@ -64,7 +79,7 @@ public:
     // back onto its own address.
     MoveOutcome exchangeBySearch(int s, int d) {
         const LinkResult removed =
-            dalikit_SendWithDTR(c_.link, dali::commandAddress(d), kStoreDtrAsShortAddress, kNoShortAddress);
+            dalikit_ConfigureWithDTR(c_.link, dali::commandAddress(d), kStoreDtrAsShortAddress, kNoShortAddress);
         const LinkResult waited = dalikit_WaitIdle(c_.link);
         if (removed != link_result::kOk || waited != link_result::kOk)
             return MoveOutcome::Failed;
@@ -129,9 +144,9 @@ void finishMove(AddressMoveContext& c, int selectedBefore, int selectedNow) {
 
 bool ChangeShortAddress(const BusLink& link, int from, int to) {
     const LinkResult sent =
-        dalikit_SendWithDTR(link, dali::commandAddress(from), kStoreDtrAsShortAddress, dali::commandAddress(to));
+        dalikit_ConfigureWithDTR(link, dali::commandAddress(from), kStoreDtrAsShortAddress, dali::commandAddress(to));
     const LinkResult waited = dalikit_WaitIdle(link);
-    return sent == link_result::kOk && waited == link_result::kOk;
+    return sent == link_result::kOk && waited == link_result::kOk && answersAt(link, to);
 }
 
 void MoveAddress(AddressMoveContext& c) {

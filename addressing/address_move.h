@@ -32,8 +32,9 @@ struct AddressMoveContext {
 };
 
 // DTR0 := the new address byte, STORE DTR AS SHORT ADDRESS twice to the old
-// address, idle wait: the gear at `from` answers at `to` afterwards. False
-// when the link reported a failure: the gear may still be at `from`.
+// address, idle wait, then QUERY STATUS at the new address: true when the
+// gear answers there. False when the link failed any of the frames or the
+// wait, or nothing answers at `to`: the gear may still be at `from`.
 bool ChangeShortAddress(const BusLink& link, int from, int to);
 
 // The drop of the matrix's pressed cell on its target cell, while connected.

@@ -2,6 +2,8 @@
 
 #include "link/dalikit.h"
 
+#include <utility>
+
 using namespace link_result;
 
 namespace {
@@ -33,6 +35,18 @@ LinkResult sendDeviceType6Twice(const BusLink& link, uint8_t address, uint8_t op
     if (LinkResult r = sendPreStep(link, kEnableDeviceType, 0x06))
         return r;
     return dalikit_SendTwice(link, address, opcode);
+}
+
+// Register 0x02 := 0x03, frame, idle wait, frame, idle wait; the results of
+// the two frames' register writes.
+std::pair<LinkResult, LinkResult> sendTwice(const BusLink& link, uint8_t first, uint8_t second) {
+    TransactionGuard guard(link.handle);
+    dalikit_WriteRegister(link, kRegisterControl, kControlRepeat, link.bridgeAddress);
+    const LinkResult firstCopy = dalikit_Send(link, first, second);
+    dalikit_WaitIdle(link);
+    const LinkResult secondCopy = dalikit_Send(link, first, second);
+    dalikit_WaitIdle(link);
+    return {firstCopy, secondCopy};
 }
 
 }  // namespace
@@ -76,13 +90,7 @@ LinkResult dalikit_Query(const BusLink& link, uint8_t first, uint8_t second, uin
 }
 
 LinkResult dalikit_SendTwice(const BusLink& link, uint8_t first, uint8_t second) {
-    TransactionGuard guard(link.handle);
-    dalikit_WriteRegister(link, kRegisterControl, kControlRepeat, link.bridgeAddress);
-    dalikit_Send(link, first, second);
-    dalikit_WaitIdle(link);
-    const LinkResult r = dalikit_Send(link, first, second);
-    dalikit_WaitIdle(link);
-    return r;
+    return sendTwice(link, first, second).second;
 }
 
 LinkResult dalikit_SendWithDTR(const BusLink& link, uint8_t first, uint8_t second, uint8_t value) {
@@ -90,6 +98,14 @@ LinkResult dalikit_SendWithDTR(const BusLink& link, uint8_t first, uint8_t secon
     if (LinkResult r = sendPreStep(link, kDtr0, value))
         return r;
     return dalikit_SendTwice(link, first, second);
+}
+
+LinkResult dalikit_ConfigureWithDTR(const BusLink& link, uint8_t first, uint8_t second, uint8_t value) {
+    TransactionGuard guard(link.handle);
+    if (LinkResult r = sendPreStep(link, kDtr0, value))
+        return r;
+    const auto [firstCopy, secondCopy] = sendTwice(link, first, second);
+    return firstCopy ? firstCopy : secondCopy;
 }
 
 LinkResult dalikit_SelectDimmingCurve(const BusLink& link, uint8_t address, uint8_t curve) {

@@ -110,6 +110,11 @@ LinkResult dalikit_SendTwice(const BusLink& link, uint8_t first, uint8_t second)
 // its result | 0x80; the wait after it: failed read -> | 0x80, bus error 0x280.
 LinkResult dalikit_SendWithDTR(const BusLink& link, uint8_t first, uint8_t second, uint8_t value);
 
+// The same frames, for a configuration command whose effect must be known:
+// it acts only when both copies arrive, so a failed write of either copy
+// counts (the first copy's result if it failed, else the second's).
+LinkResult dalikit_ConfigureWithDTR(const BusLink& link, uint8_t first, uint8_t second, uint8_t value);
+
 // DTR0 := curve, ENABLE DEVICE TYPE 6, SELECT DIMMING CURVE twice.
 LinkResult dalikit_SelectDimmingCurve(const BusLink& link, uint8_t address, uint8_t curve);
 

@@ -10,7 +10,7 @@ BridgeChip::BridgeChip(uint8_t address7, std::shared_ptr<BridgeBus> bus, Revisio
 int BridgeChip::write(uint64_t nowUs, const std::vector<uint8_t>& bytes) {
     std::lock_guard guard(lock_);
     const bool shortAck = shortAcks_.next();
-    if (nacks_.next())
+    if (nacks_.next() || losesFrame(bytes))
         return -1;
     if (!bytes.empty()) {
         pointer_ = bytes[0];
@@ -64,6 +64,20 @@ void BridgeChip::injectNack(int count, int skip) {
     nacks_.add(count, skip);
 }
 
+bool BridgeChip::losesFrame(const std::vector<uint8_t>& bytes) {
+    if (!frameNack_ || bytes.size() < 3 || bytes[0] != 0x01 || (bytes[1] << 8 | bytes[2]) != frameNack_->frame)
+        return false;
+    if (frameNack_->skip-- > 0)
+        return false;
+    frameNack_.reset();
+    return true;
+}
+
+void BridgeChip::injectFrameNack(uint16_t frame, int skip) {
+    std::lock_guard guard(lock_);
+    frameNack_ = FrameNack{frame, skip};
+}
+
 void BridgeChip::injectShortAcknowledge(int count, int acknowledged, int skip) {
     std::lock_guard guard(lock_);
     shortAcks_.add(count, skip);
@@ -75,6 +89,7 @@ void BridgeChip::clearInjectedFaults() {
     injectedStatus_.clear();
     nacks_ = {};
     shortAcks_ = {};
+    frameNack_.reset();
 }
 
 }  // namespace sim

@@ -7,7 +7,8 @@
 // first byte; a read transfer reads from the pointer.
 //
 // Fault injection: queued status bytes that replace the bus's status for the
-// next reads, NACKs, and write transfers acknowledged short.
+// next reads, NACKs, write transfers acknowledged short, and the NACK of one
+// particular forward frame (a frame lost on the link).
 
 #include "sim/bridge_bus.h"
 #include "sim/fault_plan.h"
@@ -17,6 +18,7 @@
 #include <deque>
 #include <memory>
 #include <mutex>
+#include <optional>
 
 namespace sim {
 
@@ -40,11 +42,16 @@ public:
     void injectNack(int count, int skip = 0);
     // `count` write transfers, after `skip` more, acknowledge only `acknowledged` bytes.
     void injectShortAcknowledge(int count, int acknowledged, int skip = 0);
+    // The write of forward frame `frame` (first << 8 | second) is not
+    // acknowledged, so it never reaches the bus, after `skip` writes of that
+    // frame went through. One frame at a time: a new call replaces the last.
+    void injectFrameNack(uint16_t frame, int skip = 0);
     // Drops every injected status, NACK and short acknowledge not yet used up.
     void clearInjectedFaults();
 
 private:
     uint8_t readRegister(uint64_t nowUs, uint8_t reg);
+    bool losesFrame(const std::vector<uint8_t>& bytes);  // consumes the frame NACK when it hits
 
     const uint8_t address7_;
     const std::shared_ptr<BridgeBus> bus_;
@@ -55,6 +62,11 @@ private:
     FaultPlan nacks_;           // counts every transfer
     FaultPlan shortAcks_;       // counts write transfers
     int shortAckBytes_ = 0;
+    struct FrameNack {
+        uint16_t frame;
+        int skip;
+    };
+    std::optional<FrameNack> frameNack_;
 };
 
 }  // namespace sim

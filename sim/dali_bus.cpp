@@ -133,10 +133,14 @@ void DaliBus::pressPhysicalSelectionKey(size_t index) {
 
 void DaliBus::setPowered(bool powered) {
     std::lock_guard guard(lock_);
-    // Gear whose bus loses its power go to their system-failure level.
-    if (powered_ && !powered)
+    // Gear whose bus loses its power go to their system-failure level, and
+    // the frames on the wire are cut off: none of them ends or gets a reply.
+    if (powered_ && !powered) {
         for (auto& gear : gear_)
             gear->busPowerLost();
+        pending_.clear();
+        settledStatus_ = 0;
+    }
     powered_ = powered;
 }
 

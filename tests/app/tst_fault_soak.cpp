@@ -34,9 +34,10 @@ using addressing::AddressingAssistant;
 using addressing::AddressingMode;
 using addressing::AssistantChoice;
 
-constexpr int kCases = 320;
+constexpr int kCases = 432;
 constexpr uint16_t kQueryShortAddress = 0xBB00;
 constexpr uint64_t kMinuteUs = 60ull * 1000 * 1000;
+constexpr uint64_t kInstallerPauseUs = 500ull * 1000;
 const char* const kBusErrorText =
     "Es ist ein Fehler auf dem DALI Bus aufgetreten. Bitte überprüfen Sie den DALI-Bus.";
 const char* const kBusBusyText =
@@ -44,14 +45,15 @@ const char* const kBusBusyText =
 
 enum class Job {
     Scan, ReadAll, SendToSeveral, AddressNew, AddressAdd, AddressPhysical, TransferProject, GroupManager,
-    SceneManager, BusWide,
+    SceneManager, BusWide, Move, MoveOnAFullBus,
 };
-constexpr std::array kJobNames{"scan",     "read-all",  "send",           "address-new",   "address-add",
-                               "physical", "transfer",  "group-manager", "scene-manager", "bus-wide"};
+constexpr std::array kJobNames{"scan",     "read-all", "send",          "address-new",   "address-add",
+                               "physical", "transfer", "group-manager", "scene-manager", "bus-wide",
+                               "move",     "move-full"};
 
-enum class Fault { ShortWrite, FailedRead, Unplugged, Nack, BusError, StuckBusy, Collision, GearSilent };
-constexpr std::array kFaultNames{"short-write", "failed-read", "unplugged", "nack",
-                                 "bus-error",   "stuck-busy",  "collision", "gear-silent"};
+enum class Fault { ShortWrite, FailedRead, Unplugged, Nack, BusError, StuckBusy, Collision, GearSilent, Twins };
+constexpr std::array kFaultNames{"short-write", "failed-read", "unplugged",   "nack", "bus-error",
+                                 "stuck-busy",  "collision",   "gear-silent", "twins"};
 
 // Report-level faults count reports; the others count forward frames.
 bool CountsReports(Fault fault) { return fault <= Fault::Nack; }
@@ -66,6 +68,15 @@ const std::string kScenario = OneInterfaceScenario(
      R"({"shortAddress": 3, "dimmingCurve": 1, "maxLevel": 240})", R"({"shortAddress": 9, "groups": [1, 4]})",
      R"({"shortAddress": 17, "deviceType": 0, "scenes": {"3": 50}})", R"({})"});
 constexpr size_t kNewGear = 4;
+
+// Every address in use, for the exchange that finds the target gear again.
+std::string FullBusScenario() {
+    std::vector<std::string> gear;
+    for (int a = 0; a < 64; ++a)
+        gear.push_back(R"({"shortAddress": )" + std::to_string(a) + R"(, "groups": [)" + std::to_string(a % 16) +
+                       "]}");
+    return OneInterfaceScenario(gear);
+}
 
 // The fault's place in the job and how long it lasts.
 struct SoakCase {
@@ -85,7 +96,7 @@ struct JobSize {
 // One connected view on a fresh bus, the job and the fault.
 class SoakRun {
 public:
-    SoakRun() {
+    explicit SoakRun(Job job) : h(job == Job::MoveOnAFullBus ? FullBusScenario() : kScenario) {
         h.WriteConfig(0, 0, 1);
         h.Start();
         h.prompts.Answer(kDialogOk);
@@ -117,6 +128,7 @@ public:
             case Fault::FailedRead: controller.injectReadTimeout(c.burst, c.point); break;
             case Fault::Unplugged: controller.unplug(c.point); break;
             case Fault::Nack: h.backend().bridge(0)->injectNack(c.burst, c.point); break;
+            case Fault::Twins: AddTwins(c.burst); break;
             default: break;
         }
     }
@@ -157,6 +169,9 @@ public:
             controller.plugIn();
             h.view().Connect();
         }
+        // The installer's next click comes later than a frame's end: a job's
+        // last frame (the assistant's TERMINATE) is off the wire by then.
+        h.backend().clock()->advanceUs(kInstallerPauseUs);
     }
 
     // The short addresses the gear on the bus hold, each as often as held.
@@ -181,10 +196,24 @@ public:
         return texts;
     }
 
-    HeadlessView h{kScenario};
+    HeadlessView h;
     JobSize size;
 
 private:
+    // Two new gear of one batch whose first random draws are the same; from
+    // their second draw on they differ, except in one case of three, where
+    // they never do and must stay without an address.
+    void AddTwins(int burst) {
+        constexpr uint32_t kTwinDraw = 0x345678;
+        for (uint32_t later : {0x100000u, 0x200000u}) {
+            sim::GearConfig twin;
+            twin.randomDraws.assign(8, kTwinDraw);
+            if (burst != 3)
+                std::fill(twin.randomDraws.begin() + 1, twin.randomDraws.end(), later);
+            h.bus().addGear(twin);
+        }
+    }
+
     template <typename Flag>
     static std::set<int> Marked(Flag present) {
         std::set<int> addresses;
@@ -267,7 +296,26 @@ private:
                                              CommandAction::RemoveAllScenes, CommandAction::ResetBus})
                     view.Execute(action);
                 break;
+            case Job::Move:  // onto a free address, then an exchange through the highest free one
+                Drag(2, 20);
+                Drag(3, 9);
+                break;
+            case Job::MoveOnAFullBus: Drag(5, 9); break;
         }
+    }
+
+    // A gear's cell dropped on another cell.
+    void Drag(int from, int to) {
+        MatrixModel& matrix = h.view().matrix();
+        const auto centre = [&matrix](int cell) {
+            const CellRect r = matrix.cells[size_t(cell)].rect;
+            return std::pair{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+        };
+        const auto [fx, fy] = centre(from);
+        const auto [tx, ty] = centre(to);
+        matrix.Press(fx, fy);
+        matrix.Move(tx, ty, MouseKeys{.left = true});
+        matrix.Release(tx, ty, MouseKeys{});
     }
 
     // "Adressieren" with Start pressed; Cancel once the run has taken this much bus time.
@@ -301,7 +349,7 @@ JobSize SizeOf(Job job) {
     static std::map<Job, JobSize> sizes;
     if (auto it = sizes.find(job); it != sizes.end())
         return it->second;
-    SoakRun run;
+    SoakRun run(job);
     run.Prepare(job);
     run.Run(job);
     return sizes[job] = run.size;
@@ -334,7 +382,7 @@ protected:
 
 TEST_P(FaultSoak, Case) {
     const SoakCase c = CaseOf(GetParam());
-    SoakRun run;
+    SoakRun run(c.job);
     run.Prepare(c.job);
     run.Arm(c);
     const uint64_t took = run.Run(c.job);

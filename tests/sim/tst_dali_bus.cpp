@@ -178,6 +178,13 @@ TEST(DaliBusPower, BusWithoutPowerShowsBusErrorAndCarriesNoFrame) {
     bus.transmit(40000, kGear5, kQueryActualLevel);
     EXPECT_EQ(bus.status(72000), 0x09);
     EXPECT_EQ(bus.answer(72000), 77);
+
+    // Power lost while a frame is on the wire cuts it off: once power is
+    // back the bridge is idle at once, not busy with a frame that never ends.
+    bus.transmit(80000, kGear5, kQueryActualLevel);
+    bus.setPowered(false);
+    bus.setPowered(true);
+    EXPECT_EQ(bus.status(80001), 0x00);
 }
 
 TEST(DaliBusFrameLog, ForwardFramesCarryDecodedNamesAndTargets) {
