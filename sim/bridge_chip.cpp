@@ -69,13 +69,14 @@ bool BridgeChip::losesFrame(const std::vector<uint8_t>& bytes) {
         return false;
     if (frameNack_->skip-- > 0)
         return false;
-    frameNack_.reset();
+    if (--frameNack_->count == 0)
+        frameNack_.reset();
     return true;
 }
 
-void BridgeChip::injectFrameNack(uint16_t frame, int skip) {
+void BridgeChip::injectFrameNack(uint16_t frame, int skip, int count) {
     std::lock_guard guard(lock_);
-    frameNack_ = FrameNack{frame, skip};
+    frameNack_ = FrameNack{frame, skip, count};
 }
 
 void BridgeChip::injectShortAcknowledge(int count, int acknowledged, int skip) {

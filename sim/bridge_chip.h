@@ -42,10 +42,10 @@ public:
     void injectNack(int count, int skip = 0);
     // `count` write transfers, after `skip` more, acknowledge only `acknowledged` bytes.
     void injectShortAcknowledge(int count, int acknowledged, int skip = 0);
-    // The write of forward frame `frame` (first << 8 | second) is not
-    // acknowledged, so it never reaches the bus, after `skip` writes of that
+    // `count` writes of forward frame `frame` (first << 8 | second) are not
+    // acknowledged, so they never reach the bus, after `skip` writes of that
     // frame went through. One frame at a time: a new call replaces the last.
-    void injectFrameNack(uint16_t frame, int skip = 0);
+    void injectFrameNack(uint16_t frame, int skip = 0, int count = 1);
     // Drops every injected status, NACK and short acknowledge not yet used up.
     void clearInjectedFaults();
 
@@ -64,7 +64,7 @@ private:
     int shortAckBytes_ = 0;
     struct FrameNack {
         uint16_t frame;
-        int skip;
+        int skip, count;
     };
     std::optional<FrameNack> frameNack_;
 };

@@ -4,7 +4,9 @@
 
 #include "addressing/addressing_assistant.h"
 #include "addressing/random_search.h"
+#include "addressing/search_steps.h"
 #include "addressing/trace.h"
+#include "sim/bridge_chip.h"
 #include "tests/support/headless_view.h"
 
 #include <QCoreApplication>
@@ -491,6 +493,20 @@ TEST_F(Assistant, TheSingleSearchGivesUpWhenNoGearLacksAnAddress) {
     EXPECT_FALSE(addressing::AddressOneUnaddressed(h->view().link(), 4));
     EXPECT_EQ(TraceCount("COMPARE FULL: NICHT erfolgreich\r\n"), addressing::kSingleSearchAttempts);
     EXPECT_EQ(ShortAddress(0), 2);
+}
+
+// The single search counts a gear only once it answers QUERY SHORT ADDRESS
+// with the address it was given: a PROGRAM lost on the link every time it
+// was sent leaves the gear without one, so the search goes round again.
+TEST_F(Assistant, TheSingleSearchCountsOnlyAGearThatAnswersItsNewAddress) {
+    Connect({R"({"shortAddress": 2})", "{}"});
+    h->backend().bridge(0)->injectFrameNack(0xB709, 0, addressing::kProgramAttempts);
+    EXPECT_TRUE(addressing::AddressOneUnaddressed(h->view().link(), 4));
+    EXPECT_EQ(ShortAddress(1), 4);
+    EXPECT_EQ(TraceCount("COMPARE FULL: erfolgreich\r\n"), 2);
+    const std::vector<std::string> frames = h->TakeForwardFrames();
+    EXPECT_EQ(std::count(frames.begin(), frames.end(), "B709"), 1);
+    EXPECT_EQ(frames.back(), "AB00");
 }
 
 }  // namespace
