@@ -4,6 +4,7 @@
 #include "devices/confirm_dlg.h"
 #include "devices/message_dlg.h"
 
+#include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QStringList>
@@ -16,7 +17,9 @@ void DialogPrompts::ShowStockMessage(const QString& text, const QString& caption
 }
 
 ConfirmationAnswer DialogPrompts::Confirm(const ConfirmationRequest& request) {
-    CConfirmDlg dialog(mainWindow_);
+    // Centred over the window that asks: a manager or the assistant when one is open.
+    QWidget* modal = QApplication::activeModalWidget();
+    CConfirmDlg dialog(modal ? modal : mainWindow_);
     dialog.SetTexts(request.title, request.text, request.okCaption, request.cancelCaption, request.dontAskCaption);
     const int result = dialog.exec() == kDialogOk ? kDialogOk : kDialogCancel;
     return {result, dialog.dontAskAgain()};

@@ -9,8 +9,9 @@ class QWidget;
 
 class DialogPrompts final : public Prompts {
 public:
-    // Questions are centred over mainWindow (which may be null before the
-    // main window exists).
+    // Questions are centred over the open modal window (a manager, the
+    // assistant), else over mainWindow (which may be null before the main
+    // window exists).
     DialogPrompts(Settings& settings, QWidget* mainWindow);
 
     void ShowStockMessage(const QString& text, const QString& caption) override;

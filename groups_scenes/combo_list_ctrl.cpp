@@ -1,20 +1,21 @@
 #include "groups_scenes/combo_list_ctrl.h"
 
 #include "groups_scenes/in_place_combo.h"
+#include "groups_scenes/in_place_delegate.h"
 #include "groups_scenes/in_place_edit.h"
 
 #include <QHeaderView>
 #include <QMouseEvent>
-#include <QScrollBar>
 
 namespace {
 constexpr int kNarrowestEditableColumn = 10;
 }
 
 CComboListCtrl::CComboListCtrl(QWidget* parent) : QTableWidget(parent) {
-    // The list's own editing would bypass the in-place editors' rules.
+    // Editors open only through the list's own click rules.
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionBehavior(QAbstractItemView::SelectRows);
+    setItemDelegate(new CInPlaceDelegate(*this));
     verticalHeader()->hide();
 }
 
@@ -45,8 +46,7 @@ void CComboListCtrl::mousePressEvent(QMouseEvent* event) {
     const QString text = CellText(row, column);
     if (comboColumns_.count(column)) {
         const QStringList choices = RequestColumnChoices ? RequestColumnChoices(column) : QStringList();
-        if (CInPlaceCombo* combo = ShowInPlaceCombo(row, column, choices, text, -1))
-            combo->setCurrentIndex(combo->findText(text));
+        ShowInPlaceCombo(row, column, choices, text, int(choices.indexOf(text)));
     } else {
         ShowInPlaceEdit(row, column, text);
     }
@@ -57,63 +57,72 @@ void CComboListCtrl::scrollContentsBy(int dx, int dy) {
     QTableWidget::scrollContentsBy(dx, dy);
 }
 
+// The open edit ends as if the list had taken the focus: its text counts.
 void CComboListCtrl::EndOpenEdit() {
     if (!editor_)
         return;
+    QWidget* editor = editor_;
+    commitData(editor);
+    closeEditor(editor, QAbstractItemDelegate::NoHint);
     setFocus();
-    // A window that is not active sees no focus change: the editor is ended directly.
-    if (auto* combo = qobject_cast<CInPlaceCombo*>(editor_.data()))
-        combo->End();
-    else if (auto* edit = qobject_cast<CInPlaceEdit*>(editor_.data()))
-        edit->End();
 }
 
-QRect CComboListCtrl::CellRect(int row, int column) {
+QModelIndex CComboListCtrl::ShowableCell(int row, int column) {
     if (column < 0 || column >= columnCount() || row < 0 || row >= rowCount() ||
         columnWidth(column) < kNarrowestEditableColumn)
         return {};
-    scrollTo(model()->index(row, column));
-    return visualRect(model()->index(row, column));
+    const QModelIndex cell = model()->index(row, column);
+    scrollTo(cell);
+    return cell;
 }
 
-CInPlaceCombo* CComboListCtrl::ShowInPlaceCombo(int row, int column, const QStringList& choices,
-                                                const QString& cellText, int selection) {
-    const QRect cell = CellRect(row, column);
-    if (cell.isEmpty())
-        return nullptr;
+QWidget* CComboListCtrl::OpenEditor(const QModelIndex& cell, EditorRequest request) {
     EndOpenEdit();
-    auto* combo = new CInPlaceCombo(row, column, choices, cellText, viewport());
-    combo->setGeometry(cell);
-    combo->setCurrentIndex(selection);
-    connect(combo, &CInPlaceCombo::editEnded, this,
-            [this, combo](int r, int c, const QString& text) { EditEnded(combo, r, c, text); });
-    editor_ = combo;
-    combo->show();
-    combo->setFocus();
-    return combo;
+    if (!item(cell.row(), cell.column()))
+        SetCellText(cell.row(), cell.column(), QString());
+    request.open = true;
+    request.row = cell.row();
+    request.column = cell.column();
+    request_ = std::move(request);
+    setCurrentIndex(cell);
+    edit(cell);
+    request_.open = false;
+    editor_ = indexWidget(cell);  // the delegate's editor, open now
+    return editor_;
 }
 
-CInPlaceEdit* CComboListCtrl::ShowInPlaceEdit(int row, int column, const QString& cellText) {
-    const QRect cell = CellRect(row, column);
-    if (cell.isEmpty())
+CInPlaceCombo* CComboListCtrl::ShowInPlaceCombo(int row, int column, const QStringList& choices, const QString&,
+                                                int selection) {
+    const QModelIndex cell = ShowableCell(row, column);
+    if (!cell.isValid())
         return nullptr;
-    EndOpenEdit();
-    auto* edit = new CInPlaceEdit(row, column, validCharacters_, cellText, viewport());
-    edit->setGeometry(cell);
-    connect(edit, &CInPlaceEdit::editEnded, this,
-            [this, edit](int r, int c, const QString& text) { EditEnded(edit, r, c, text); });
-    editor_ = edit;
-    edit->show();
-    edit->setFocus();
-    return edit;
+    EditorRequest request;
+    request.combo = true;
+    request.choices = choices;
+    request.selection = selection;
+    return qobject_cast<CInPlaceCombo*>(OpenEditor(cell, std::move(request)));
 }
 
-void CComboListCtrl::EditEnded(QWidget* editor, int row, int column, const QString& text) {
-    editor->hide();
-    editor->deleteLater();
-    if (editor_ == editor)
-        editor_ = nullptr;
-    SetCellText(row, column, text);
+CInPlaceEdit* CComboListCtrl::ShowInPlaceEdit(int row, int column, const QString&) {
+    const QModelIndex cell = ShowableCell(row, column);
+    if (!cell.isValid())
+        return nullptr;
+    EditorRequest request;
+    request.validCharacters = validCharacters_;
+    return qobject_cast<CInPlaceEdit*>(OpenEditor(cell, std::move(request)));
+}
+
+void CComboListCtrl::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) {
+    if (editor != editor_) {
+        QTableWidget::closeEditor(editor, hint);
+        return;
+    }
+    const int row = request_.row, column = request_.column;
+    editor_ = nullptr;
+    // Tab ends the edit like Enter; it does not walk on into the next cell.
+    const bool revert = hint == QAbstractItemDelegate::RevertModelCache;
+    QTableWidget::closeEditor(editor, revert ? hint : QAbstractItemDelegate::NoHint);
+    const QString text = CellText(row, column);
     Q_EMIT CellEditValidate(row, column, text);
     Q_EMIT CellEditEnded(row, column, text);
 }

@@ -3,9 +3,11 @@
 // focused row opens a drop-down (combo columns, choices from the owner) or a
 // text field (other columns) exactly over the cell; read-only columns never
 // open one. Ctrl and Shift clicks only select; clicks outside every row and
-// column do nothing at all; scrolling ends an open edit. When an edit ends
-// the cell takes the text (the old one after Escape) and the owner hears
-// CellEditValidate, then CellEditEnded. The list knows nothing of DALI.
+// column do nothing at all; scrolling ends an open edit. The editors come
+// from the list's item delegate (CInPlaceDelegate), so Qt applies a pick and
+// owns the editor's life. When an edit ends the cell takes the text (the old
+// one after Escape), the list has the keyboard focus again and the owner
+// hears CellEditValidate, then CellEditEnded. The list knows nothing of DALI.
 
 #include <QPointer>
 #include <QTableWidget>
@@ -33,7 +35,8 @@ public:
     std::function<QStringList(int column)> RequestColumnChoices;
 
     // Opens the editors over a cell (scrolled into view); nullptr when the
-    // cell cannot be shown (no such column, or narrower than 10 pixels).
+    // cell cannot be shown (no such column, or narrower than 10 pixels). The
+    // drop-down shows entry `selection` (-1: none).
     CInPlaceCombo* ShowInPlaceCombo(int row, int column, const QStringList& choices, const QString& cellText,
                                     int selection);
     CInPlaceEdit* ShowInPlaceEdit(int row, int column, const QString& cellText);
@@ -42,6 +45,18 @@ public:
     QString CellText(int row, int column) const;
     void SetCellText(int row, int column, const QString& text);
 
+    // What the delegate is to open: set by the Show functions just before
+    // they ask Qt for the editor.
+    struct EditorRequest {
+        bool open = false;
+        int row = -1, column = -1;
+        bool combo = false;
+        QStringList choices;
+        int selection = -1;
+        QString validCharacters;
+    };
+    const EditorRequest& editorRequest() const { return request_; }
+
 Q_SIGNALS:
     void CellEditValidate(int row, int column, const QString& text);
     void CellEditEnded(int row, int column, const QString& text);
@@ -49,16 +64,18 @@ Q_SIGNALS:
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
+    void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
 
 private:
-    // The cell's rectangle in the viewport, the list scrolled so that the
-    // whole column shows; empty when it cannot be shown.
-    QRect CellRect(int row, int column);
-    void EditEnded(QWidget* editor, int row, int column, const QString& text);
+    // The cell scrolled into view, the whole column showing; invalid when it
+    // cannot be shown.
+    QModelIndex ShowableCell(int row, int column);
+    QWidget* OpenEditor(const QModelIndex& cell, EditorRequest request);
     void EndOpenEdit();
 
     std::set<int> comboColumns_, readOnlyColumns_;
     QString validCharacters_;
     bool labelEditing_ = true;
+    EditorRequest request_;
     QPointer<QWidget> editor_;
 };

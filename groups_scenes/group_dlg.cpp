@@ -1,11 +1,14 @@
 #include "groups_scenes/group_dlg.h"
 
 #include "devices/wait_dlg.h"
+#include "groups_scenes/manager_window.h"
 #include "storage/load_text.h"
 
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QStyledItemDelegate>
 #include <QPushButton>
 #include <QTableWidget>
 
@@ -16,6 +19,21 @@ constexpr int kGroupCount = 16, kLabelWidth = 85, kGroupWidth = 30;
 const QColor kMemberColour(0, 200, 0);
 const QColor kOddRowColour(255, 255, 255);
 const QColor kEvenRowColour(250, 250, 250);
+const QColor kHotRowTint(0, 120, 215, 50);
+
+// Paints a selected cell as an unselected one (its background, its text),
+// then lays a translucent tint over it.
+class HotRowDelegate final : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        QStyleOptionViewItem plain(option);
+        plain.state &= ~QStyle::State_Selected;
+        QStyledItemDelegate::paint(painter, plain, index);
+        if (option.state & QStyle::State_Selected)
+            painter->fillRect(option.rect, kHotRowTint);
+    }
+};
 
 }  // namespace
 
@@ -24,6 +42,7 @@ CGroupDlg::CGroupDlg(const ManagerContext& context, QWidget* owner)
       manager_(std::make_unique<GroupManager>(context, *waitDialog_)) {
     const auto text = [&context](StringId id) { return LoadText(id, context.languageModulePath); };
     setWindowTitle(text(kTitle));
+    MakeManagerWindow(*this, *waitDialog_);
     grid_ = new QTableWidget(0, kGroupCount + 1, this);
     grid_->setObjectName(QStringLiteral("grid"));
     QStringList headers{text(kLabelHeader)};
@@ -38,14 +57,11 @@ CGroupDlg::CGroupDlg(const ManagerContext& context, QWidget* owner)
     grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
     grid_->setSelectionMode(QAbstractItemView::SingleSelection);
     grid_->setShowGrid(true);
-    // The row under the mouse is selected (hot tracking); the selection is
-    // drawn translucent so the member cells stay green.
+    // The row under the mouse is selected (hot tracking) and drawn tinted
+    // over its own colours, so the member cells stay green.
     grid_->setMouseTracking(true);
     connect(grid_, &QTableWidget::cellEntered, grid_, [this](int row, int) { grid_->selectRow(row); });
-    QPalette palette = grid_->palette();
-    palette.setColor(QPalette::Highlight, QColor(0, 120, 215, 50));
-    palette.setColor(QPalette::HighlightedText, palette.color(QPalette::Text));
-    grid_->setPalette(palette);
+    grid_->setItemDelegate(new HotRowDelegate(grid_));
     grid_->viewport()->installEventFilter(this);
     grid_->setMinimumWidth(kLabelWidth + kGroupCount * kGroupWidth + 4);
 
@@ -128,6 +144,8 @@ bool CGroupDlg::eventFilter(QObject* watched, QEvent* event) {
     }
     return QDialog::eventFilter(watched, event);
 }
+
+void CGroupDlg::reject() { CloseClicked(); }
 
 void CGroupDlg::CloseClicked() {
     if (manager_->Close())

@@ -23,6 +23,9 @@ public:
     GroupManager& manager() { return *manager_; }
     QTableWidget& grid() { return *grid_; }
 
+    // Escape and the window manager's close end the dialog as "Schließen" does.
+    void reject() override;
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;

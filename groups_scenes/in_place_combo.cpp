@@ -1,51 +1,25 @@
 #include "groups_scenes/in_place_combo.h"
 
-#include <QAbstractItemView>
-#include <QKeyEvent>
-
 namespace {
 constexpr int kVisibleEntries = 15;
 }
 
-CInPlaceCombo::CInPlaceCombo(int row, int column, const QStringList& choices, const QString& initialText,
-                             QWidget* parent)
-    : QComboBox(parent), row_(row), column_(column), initialText_(initialText) {
+CInPlaceCombo::CInPlaceCombo(const QStringList& choices, QWidget* parent) : QComboBox(parent) {
     setFont(parent->font());
     addItems(choices);
     setMaxVisibleItems(kVisibleEntries);
     setCurrentIndex(-1);
+    connect(this, &QComboBox::activated, this, [this] { picked_ = true; });
 }
 
+// Qt closes the drop-down before it applies the entry picked from it: whether
+// anything was picked is known only after this event has been handled.
 void CInPlaceCombo::hidePopup() {
     QComboBox::hidePopup();
-    End();
-}
-
-void CInPlaceCombo::keyPressEvent(QKeyEvent* event) {
-    switch (event->key()) {
-        case Qt::Key_Escape:
-            escape_ = true;
-            End();
-            return;
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-            End();
-            return;
-        default:
-            QComboBox::keyPressEvent(event);
-    }
-}
-
-void CInPlaceCombo::focusOutEvent(QFocusEvent* event) {
-    QComboBox::focusOutEvent(event);
-    // The drop-down takes the focus while it is open; that is no end.
-    if (!view()->isVisible())
-        End();
-}
-
-void CInPlaceCombo::End() {
-    if (ended_)
-        return;
-    ended_ = true;
-    Q_EMIT editEnded(row_, column_, escape_ ? initialText_ : currentText());
+    QMetaObject::invokeMethod(
+        this, [this] {
+            if (!picked_)
+                Q_EMIT dismissed();
+        },
+        Qt::QueuedConnection);
 }

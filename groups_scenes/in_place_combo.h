@@ -1,7 +1,9 @@
 #pragma once
-// The drop-down editor that CComboListCtrl opens over one cell. It ends when
-// it loses the focus, on Enter, on Escape (which keeps the cell's old text)
-// and when its drop-down closes; then it reports the text once.
+// The drop-down editor that CComboListCtrl's delegate opens over one cell:
+// the owner's choices, at least 15 shown when dropped down. A pick from the
+// opened list (mouse, or keys and Enter) is reported by QComboBox's
+// `activated`; a drop-down closed without a pick is reported once the pick,
+// if any, has been applied, so the edit then ends with the entry shown.
 
 #include <QComboBox>
 
@@ -9,29 +11,14 @@ class CInPlaceCombo final : public QComboBox {
     Q_OBJECT
 
 public:
-    CInPlaceCombo(int row, int column, const QStringList& choices, const QString& initialText, QWidget* parent);
-
-    int row() const { return row_; }
-    int column() const { return column_; }
+    CInPlaceCombo(const QStringList& choices, QWidget* parent);
 
     void hidePopup() override;
 
 Q_SIGNALS:
-    // The edit ended with this text: the initial one after Escape.
-    void editEnded(int row, int column, const QString& text);
-
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
-    void focusOutEvent(QFocusEvent* event) override;
-
-public:
-    // Ends the edit now (as losing the focus does); only the first end counts.
-    void End();
+    // The drop-down closed and nothing was picked from it.
+    void dismissed();
 
 private:
-
-    int row_, column_;
-    QString initialText_;
-    bool escape_ = false;
-    bool ended_ = false;
+    bool picked_ = false;
 };

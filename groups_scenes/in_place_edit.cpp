@@ -4,15 +4,46 @@
 #include <QClipboard>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QValidator>
 
-CInPlaceEdit::CInPlaceEdit(int row, int column, const QString& validCharacters, const QString& initialText,
-                           QWidget* parent)
-    : QLineEdit(initialText, parent), row_(row), column_(column), validCharacters_(validCharacters),
-      initialText_(initialText) {
+namespace {
+
+// Every text made of the valid characters only, so drops and input-method
+// text follow the same rule as typing.
+class ValidCharacters final : public QValidator {
+public:
+    ValidCharacters(QString characters, QObject* parent) : QValidator(parent), characters_(std::move(characters)) {}
+    State validate(QString& input, int&) const override {
+        for (QChar c : input)
+            if (!characters_.contains(c))
+                return Invalid;
+        return Acceptable;
+    }
+
+private:
+    QString characters_;
+};
+
+// Keys that edit or move rather than type: they pass whatever the set says.
+bool EditingKey(const QKeyEvent* event) {
+    for (QKeySequence::StandardKey key : {QKeySequence::Copy, QKeySequence::Cut, QKeySequence::SelectAll,
+                                          QKeySequence::Undo, QKeySequence::Redo})
+        if (event->matches(key))
+            return true;
+    return event->key() == Qt::Key_Backspace || event->key() == Qt::Key_Delete;
+}
+
+}  // namespace
+
+CInPlaceEdit::CInPlaceEdit(const QString& validCharacters, QWidget* parent)
+    : QLineEdit(parent), validCharacters_(validCharacters) {
     setFont(parent->font());
     // Pasting goes through the key handler only, where its rule applies.
     setContextMenuPolicy(Qt::NoContextMenu);
-    selectAll();
+    if (validCharacters_.isEmpty())
+        setAcceptDrops(false);  // a drop is a paste
+    else
+        setValidator(new ValidCharacters(validCharacters_, this));
 }
 
 bool CInPlaceEdit::AllValid(const QString& text) const {
@@ -28,42 +59,20 @@ void CInPlaceEdit::PasteIfValid() {
 }
 
 void CInPlaceEdit::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape) {
-        escape_ = true;
-        End();
-        return;
-    }
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        End();
-        return;
-    }
     if (event->matches(QKeySequence::Paste)) {
         PasteIfValid();
         return;
     }
     const QString typed = event->text();
-    const bool printable = !typed.isEmpty() && typed.at(0).isPrint();
-    if (printable && !validCharacters_.isEmpty() && !AllValid(typed)) {
+    if (!typed.isEmpty() && !validCharacters_.isEmpty() && !EditingKey(event) && !AllValid(typed)) {
         QApplication::beep();
         return;
     }
     QLineEdit::keyPressEvent(event);
 }
 
-void CInPlaceEdit::focusOutEvent(QFocusEvent* event) {
-    QLineEdit::focusOutEvent(event);
-    End();
-}
-
 // The middle button's paste of the X11 selection would bypass the rule.
 void CInPlaceEdit::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() != Qt::MiddleButton)
         QLineEdit::mouseReleaseEvent(event);
-}
-
-void CInPlaceEdit::End() {
-    if (ended_)
-        return;
-    ended_ = true;
-    Q_EMIT editEnded(row_, column_, escape_ ? initialText_ : text());
 }

@@ -1,8 +1,9 @@
 #pragma once
-// The one-line text editor that CComboListCtrl opens over one cell. With a
-// set of valid characters, other typed characters are dropped with a beep
-// and a paste is taken only when every character is valid; without one,
-// typing is free and pasting is refused. It ends like CInPlaceCombo.
+// The one-line text editor that CComboListCtrl's delegate opens over one
+// cell. With a set of valid characters nothing else gets in, however it comes
+// (typed, pasted, dropped, from an input method); a typed character that is
+// refused beeps, and a paste is taken only when every character is valid.
+// Without a set, typing is free and pasting and dropping are refused.
 
 #include <QLineEdit>
 
@@ -10,30 +11,15 @@ class CInPlaceEdit final : public QLineEdit {
     Q_OBJECT
 
 public:
-    CInPlaceEdit(int row, int column, const QString& validCharacters, const QString& initialText, QWidget* parent);
-
-    int row() const { return row_; }
-    int column() const { return column_; }
-
-Q_SIGNALS:
-    void editEnded(int row, int column, const QString& text);
+    CInPlaceEdit(const QString& validCharacters, QWidget* parent);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
-    void focusOutEvent(QFocusEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
-
-public:
-    // Ends the edit now (as losing the focus does); only the first end counts.
-    void End();
 
 private:
     void PasteIfValid();
     bool AllValid(const QString& text) const;
 
-    int row_, column_;
     QString validCharacters_;
-    QString initialText_;
-    bool escape_ = false;
-    bool ended_ = false;
 };

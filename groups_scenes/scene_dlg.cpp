@@ -1,6 +1,7 @@
 #include "groups_scenes/scene_dlg.h"
 
 #include "devices/wait_dlg.h"
+#include "groups_scenes/manager_window.h"
 #include "groups_scenes/combo_list_ctrl.h"
 #include "storage/load_text.h"
 
@@ -25,6 +26,7 @@ CSceneDlg::CSceneDlg(const ManagerContext& context, QWidget* owner)
       manager_(std::make_unique<SceneManager>(context, *waitDialog_)) {
     const auto text = [&context](StringId id) { return LoadText(id, context.languageModulePath); };
     setWindowTitle(text(kTitle));
+    MakeManagerWindow(*this, *waitDialog_);
 
     scenes_ = new QComboBox(this);
     scenes_->setObjectName(QStringLiteral("scenes"));
@@ -113,6 +115,8 @@ void CSceneDlg::SceneChosen(int scene) {
     if (manager_->canEdit())
         apply_->setEnabled(true);
 }
+
+void CSceneDlg::reject() { CloseClicked(); }
 
 void CSceneDlg::CloseClicked() {
     if (manager_->Close())

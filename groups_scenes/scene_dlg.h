@@ -24,6 +24,9 @@ public:
     SceneManager& manager() { return *manager_; }
     CComboListCtrl& levels() { return *levels_; }
 
+    // Escape and the window manager's close end the dialog as "Schließen" does.
+    void reject() override;
+
 private:
     void SceneChosen(int scene);
     void ShowRows();

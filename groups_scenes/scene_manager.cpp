@@ -30,9 +30,12 @@ QStringList SceneManager::RowTexts(int row) const {
     const Row& r = rows_[size_t(row)];
     const uint8_t curve = context_.store.workingTable[size_t(r.address)].dimmingCurve;
     const QString& module = context_.languageModulePath;
+    const QString curveText = LoadText(curve != 0 ? kLinear : kLogarithmic, module);
+    if (!r.known)
+        return {QString::number(r.address), QString(), QString(), curveText};
     const bool mask = r.level == kMask;
     return {QString::number(r.address), mask ? kMaskText : QString::number(r.level),
-            mask ? kMaskText : LevelText(r.level, curve), LoadText(curve != 0 ? kLinear : kLogarithmic, module)};
+            mask ? kMaskText : LevelText(r.level, curve), curveText};
 }
 
 void SceneManager::ChooseScene(int scene) {
@@ -54,10 +57,9 @@ void SceneManager::ChooseScene(int scene) {
         if (table[size_t(a)].present != 1)
             continue;
         LinkResult ignored = 0;
-        const uint8_t level = QueryGear(context_.link, dali::commandAddress(a), uint8_t(kQuerySceneLevel + scene_),
-                                        ignored)
-                                  .value_or(0);
-        rows_.push_back({a, level});
+        const std::optional<uint8_t> level =
+            QueryGear(context_.link, dali::commandAddress(a), uint8_t(kQuerySceneLevel + scene_), ignored);
+        rows_.push_back({a, level.value_or(kMask), level.has_value()});
         waitDialog_.Step();
         context_.processPendingEvents();
     }
@@ -74,9 +76,9 @@ QStringList SceneManager::LevelChoices() {
 
 void SceneManager::LevelEdited(int row, const QString& text) {
     ++changeCount_;
-    if (row < 0 || row >= int(rows_.size()))
+    if (row < 0 || row >= int(rows_.size()) || text.isEmpty())
         return;
-    rows_[size_t(row)].level = text == kMaskText ? kMask : uint8_t(text.toInt());
+    rows_[size_t(row)] = {rows_[size_t(row)].address, text == kMaskText ? kMask : uint8_t(text.toInt()), true};
 }
 
 void SceneManager::Apply() {
@@ -89,7 +91,7 @@ void SceneManager::Apply() {
     // were never read gets every shown level.
     for (const Row& row : rows_) {
         uint8_t& stored = context_.store.workingTable[size_t(row.address)].sceneLevel[size_t(scene_)];
-        if (row.level != stored) {
+        if (row.known && row.level != stored) {
             dalikit_StoreScene(context_.link, dali::commandAddress(row.address), scene_, row.level);
             dalikit_WaitIdle(context_.link);
             stored = row.level;

@@ -20,6 +20,7 @@ public:
     struct Row {
         int address = 0;
         uint8_t level = 255;  // as shown; 255 = MASK
+        bool known = true;    // false: the gear did not answer, and nobody has set a level since
     };
     const std::vector<Row>& rows() const { return rows_; }
     // The four columns of a row: address, level, level in percent, curve.
@@ -32,18 +33,20 @@ public:
     bool canEdit() const;
 
     // Choosing scene s: offline the records' levels; online each gear is
-    // asked (QUERY SCENE LEVEL, 0 when it does not answer) and the answers
-    // are shown, the records keep theirs. Online without an interface the
-    // list stays empty.
+    // asked (QUERY SCENE LEVEL) and the answers are shown, the records keep
+    // theirs. A gear that does not answer shows no level and is not written
+    // until a level is picked for it. Online without an interface the list
+    // stays empty.
     void ChooseScene(int scene);
 
     // The level column's choices: "0" .. "254", then "MASK".
     static QStringList LevelChoices();
-    // The level column of a row was edited to this text ("MASK" or a number).
+    // The level column of a row was edited to this text ("MASK" or a
+    // number; empty, the unknown level kept, changes nothing but the count).
     void LevelEdited(int row, const QString& text);
 
-    // "Übernehmen": every row whose level differs from the record's scene
-    // level is stored in the gear and the record. Nothing without an
+    // "Übernehmen": every row with a known level that differs from the
+    // record's scene level is stored in the gear and the record. Nothing without an
     // interface or a chosen scene.
     void Apply();
     // "Aufrufen": GO TO SCENE to all gear, once. Nothing without an interface

@@ -8,6 +8,7 @@
 #include "app/info_view.h"
 #include "devices/basic_view.h"
 #include "devices/scene_view.h"
+#include "groups_scenes/group_dlg.h"
 #include "app/tab_views.h"
 #include "tests/app/main_window_fixture.h"
 #include "tests/support/qt_printers.h"
@@ -23,6 +24,7 @@
 #include <QDialog>
 #include <QTimer>
 #include <QListWidget>
+#include <QTableWidget>
 
 namespace {
 
@@ -241,6 +243,27 @@ TEST_F(KelvaneViewTest, GroupSelectorHighlightsTheGroupAndSelectPicksIt) {
     QTest::keyClick(selector, Qt::Key_Home);  // "None"
     EXPECT_EQ(view().groupEntry(), 0);
     EXPECT_EQ(cell(12).groupHighlight, 0);
+}
+
+// Escape closes the group manager as "Schließen" does: the main view then
+// shows what was applied (here the group highlight), so no stale value is
+// left for a later "Senden" to write back.
+TEST_F(KelvaneViewTest, EscapeInTheGroupManagerRunsTheMainViewsFollowUp) {
+    Start(1, kDialogOk, 0);
+    view().GroupEntryChanged(8);  // group 7, which nobody is in yet
+    QTimer::singleShot(0, [] {
+        auto* manager = qobject_cast<CGroupDlg*>(QApplication::activeModalWidget());
+        ASSERT_NE(manager, nullptr);
+        EXPECT_FALSE(manager->windowFlags() & Qt::WindowCloseButtonHint);
+        QTableWidget& grid = manager->grid();
+        QTest::mouseClick(grid.viewport(), Qt::LeftButton, Qt::NoModifier,
+                          grid.visualItemRect(grid.item(0, 8)).center());  // gear 3 joins group 7
+        QTest::mouseClick(manager->findChild<QPushButton*>("apply"), Qt::LeftButton);
+        QTest::keyClick(manager, Qt::Key_Escape);
+    });
+    Trigger(C::GroupsTool);
+    EXPECT_EQ(cell(3).groupHighlight, 1);
+    EXPECT_EQ(view().store().workingTable[3].groupMask & 0x80, 0x80);
 }
 
 TEST_F(KelvaneViewTest, SelectAllAndDeselectAllButtons) {

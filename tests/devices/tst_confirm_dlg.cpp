@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QDialog>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -138,6 +139,34 @@ TEST(DialogPrompts, MessageAndStockBoxShowTheirTexts) {
         box->button(QMessageBox::Ok)->click();
     });
     prompts.ShowStockMessage(QStringLiteral("Can not read from Ini-File"), QStringLiteral("Error"));
+}
+
+// A question asked while a manager window is open opens centred over that
+// window, not over the main window behind it.
+TEST(DialogPrompts, AQuestionOpensOverTheOpenModalWindow) {
+    Settings settings;
+    QWidget mainWindow;
+    mainWindow.setGeometry(0, 0, 900, 700);
+    DialogPrompts prompts(settings, &mainWindow);
+    mainWindow.show();
+    QDialog manager(&mainWindow);
+    manager.setGeometry(560, 380, 200, 120);
+    manager.open();
+    const auto centredOver = [](const QWidget& dialog, const QWidget& window) {
+        return (dialog.frameGeometry().center() - window.frameGeometry().center()).manhattanLength() <= 8;
+    };
+    OnNextModal([&](QWidget& dialog) {
+        EXPECT_TRUE(centredOver(dialog, manager)) << dialog.frameGeometry().center().x() << "," << dialog.frameGeometry().center().y();
+        Button(dialog, "cancelButton")->click();
+    });
+    EXPECT_EQ(prompts.AskConfirmation(253, 163, 179, 181, 0), kDialogCancel);
+    manager.reject();
+
+    OnNextModal([&](QWidget& dialog) {
+        EXPECT_TRUE(centredOver(dialog, mainWindow)) << dialog.frameGeometry().center().x() << "," << dialog.frameGeometry().center().y();
+        Button(dialog, "okButton")->click();
+    });
+    EXPECT_EQ(prompts.AskConfirmation(253, 163, 179, 181, 0), kDialogOk);
 }
 
 }  // namespace

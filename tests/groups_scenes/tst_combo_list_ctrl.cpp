@@ -73,6 +73,7 @@ TEST_F(ComboListCtrl, EscapeInTheDropDownKeepsTheTextAndStillReports) {
     ASSERT_NE(combo, nullptr);
     combo->setCurrentIndex(2);
     QTest::keyClick(combo, Qt::Key_Return);
+    QCoreApplication::processEvents();  // Qt commits after the editor has seen the key
     EXPECT_EQ(list.CellText(1, 1), "MASK");
     EXPECT_EQ(reports.last(), "ended 1 1 MASK");
 }
@@ -112,6 +113,7 @@ TEST_F(ComboListCtrl, TheTextEditorTakesOnlyValidCharacters) {
         QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
         QTest::keyClicks(edit, c.typed);
         QTest::keyClick(edit, Qt::Key_Return);
+        QCoreApplication::processEvents();
         EXPECT_EQ(list.CellText(0, 2), c.expected) << c.valid.toStdString() << " " << c.clipboard.toStdString();
     }
 }

@@ -153,4 +153,47 @@ TEST_F(Managers, OfflineTheManagersOnlyShow) {
     EXPECT_TRUE(h.prompts.confirmations.empty());
 }
 
+// A gear whose scene level never came back shows no level, and "Übernehmen"
+// leaves its scene alone until a level is picked for it.
+TEST_F(Managers, AGearThatDidNotAnswerKeepsItsSceneUntilALevelIsPicked) {
+    for (int a : {3, 4, 9})
+        h.view().store().ReadScenes(a);
+    h.bus().withGear(1, [](sim::ControlGear& g) { g.setMainsPowered(false); });
+    h.TakeForwardFrames();
+    WithScenes([&](SceneManager& scenes) {
+        scenes.ChooseScene(2);
+        h.TakeForwardFrames();
+        EXPECT_EQ(scenes.RowTexts(1), (QStringList{"4", "", "", "Logaritmisch"}));
+        scenes.LevelEdited(1, "");  // an edit ended with Escape on the empty cell
+        scenes.Apply();
+        EXPECT_TRUE(h.TakeForwardFrames().empty());
+        EXPECT_EQ(Record(4).sceneLevel[2], 150);
+        scenes.LevelEdited(1, "50");
+        scenes.Apply();
+        EXPECT_EQ(h.TakeForwardFrames(), (Frames{"A332", "0942", "0942"}));
+        EXPECT_EQ(Record(4).sceneLevel[2], 50);
+    });
+}
+
+TEST_F(Managers, ResettingTheGroupsTakesTheRecordsAgainAndForgetsTheChanges) {
+    WithGroups([&](GroupManager& groups) {
+        groups.Click(0, 1);  // gear 3 leaves group 0
+        groups.Click(1, 8);  // gear 4 joins group 7
+        groups.Reset();
+        EXPECT_TRUE(groups.isMember(0, 0));
+        EXPECT_FALSE(groups.isMember(1, 7));
+        EXPECT_EQ(groups.changeCount(), 0);
+    });
+    EXPECT_TRUE(h.prompts.confirmations.empty());
+    EXPECT_TRUE(h.TakeForwardFrames().empty());
+}
+
+TEST(SceneLevels, TheDropDownOffersEveryLevelThenMask) {
+    const QStringList choices = SceneManager::LevelChoices();
+    ASSERT_EQ(choices.size(), 256);
+    EXPECT_EQ(choices.first(), "0");
+    EXPECT_EQ(choices[254], "254");
+    EXPECT_EQ(choices.last(), "MASK");
+}
+
 }  // namespace
