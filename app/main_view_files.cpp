@@ -7,11 +7,11 @@
 #include "app/view_surface.h"
 #include "devices/prompts.h"
 #include "storage/device_file_flows.h"
+#include "storage/file_replacement.h"
 #include "storage/installation_report.h"
 #include "storage/project_flows.h"
 
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <functional>
 
@@ -152,8 +152,7 @@ void MainView::ExportGearTable() {
     if (store_.PresentCount() == 0)
         return;
     exportInto(services_.prompts, QStringLiteral("csv"), QStringLiteral("CSV"), [this](const QString& path) {
-        QSaveFile file(path);
-        const QByteArray csv = GearTableCsv(Report());
-        return file.open(QIODevice::WriteOnly) && file.write(csv) == csv.size() && file.commit();
+        FileReplacement file(path);
+        return file.Write(GearTableCsv(Report())) && file.Commit();
     });
 }
