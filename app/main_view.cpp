@@ -98,7 +98,7 @@ void MainView::ReloadSettingsAndLanguage() {
 }
 
 bool MainView::Execute(CommandAction action) {
-    BusWideContext context{link_,
+    BusWideContext context{busLink(),
                            store_,
                            services_.prompts,
                            services_.waitDialog,
@@ -229,8 +229,11 @@ void MainView::SetPresentFlagsFromTable() {
 }
 
 void MainView::SendFrameAndWait(uint8_t first, uint8_t second) {
-    dalikit_Send(link_, first, second);
-    dalikit_WaitIdle(link_);
+    const BusLink link = busLink();
+    if (!link.handle)
+        return;
+    dalikit_Send(link, first, second);
+    dalikit_WaitIdle(link);
 }
 
 // --- Selection --------------------------------------------------------------------

@@ -143,6 +143,10 @@ private:
     // Identification: every gear at the background level, the pointed one at full.
     static constexpr uint8_t kIdentifyBackgroundLevel = 87, kIdentifyLevel = 254;
 
+    // Offline nothing may reach the bus, although the kit stays open after
+    // "Trennen": the store and every job get a link without an interface.
+    void SetOfflineMode(uint8_t mode);
+    BusLink busLink() const { return offlineMode_ == 1 ? BusLink{} : link_; }
     void SetPane(int pane, const QString& text, PaneStyle style = PaneStyle::Normal);
     void SetCommands(std::initializer_list<CommandId> ids, bool on);
     void ConnectChosenInterface(KitHandle handle);

@@ -12,7 +12,7 @@
 
 void MainView::RunAddressingAssistant() {
     constexpr StringId kInformationTitle = 418, kFinishedText = 422;
-    if (!link_.handle)
+    if (!busLink().handle)
         return;
     ViewSurface& surface = services_.surface;
     addressing::AddressingAssistant assistant(link_, store_, services_.prompts,

@@ -19,13 +19,13 @@ constexpr uint32_t kForceRead = 0xFFFFFFF9;  // both read bits clear
 }  // namespace
 
 GearCommandContext MainView::GearCommands() {
-    return {link_, store_, services_.prompts, services_.waitDialog, services_.settings.languageModulePath};
+    return {busLink(), store_, services_.prompts, services_.waitDialog, services_.settings.languageModulePath};
 }
 
 void MainView::RefreshTabs(int address) {
     if (store_.selectedCount != 1 || !MatrixModel::IsCell(address))
         return;
-    if (!link_.handle) {
+    if (!busLink().handle) {
         const DeviceRecord& record = store_.workingTable[size_t(address)];
         services_.tabs.ShowBasic(address, record);
         services_.tabs.ShowScenes(address, record);
@@ -98,7 +98,7 @@ void MainView::ReadAll() {
 }
 
 void MainView::SendAll() {
-    SendAllContext context{link_,
+    SendAllContext context{busLink(),
                            store_,
                            services_.prompts,
                            services_.waitDialog,

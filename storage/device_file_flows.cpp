@@ -62,7 +62,8 @@ void LoadDeviceFile(DeviceFileContext& c) {
     record = loaded;
     c.showBasic(address);
     record.readState |= kReadStateParameters | kReadStateScenes;
-    if (c.prompts.AskConfirmation(kContinueTitle, kTransferQuestion, kOk, kCancel, 0) != kDialogOk)
+    if (!store.link.handle ||
+        c.prompts.AskConfirmation(kContinueTitle, kTransferQuestion, kOk, kCancel, 0) != kDialogOk)
         return;
     showWaitDialog(c, kWriteTitle, kWriteText);
     SendBasicSettings(store.link, record, address, c.basicSettings());
