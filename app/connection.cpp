@@ -121,14 +121,17 @@ void MainView::OfferBusScan() {
     const int found = ScanBus();
     tabs.EnableBasicControls(true);
     tabs.EnableSceneControls(true);
-    if (found >= 1) {
-        SetCommands({C::SaveProjectTool, C::GroupsTool, C::ScenesTool, C::ReadAll, C::GroupsMenu, C::ScenesMenu},
-                    true);
-        services_.surface.EnableDevicePanel(true);
-        services_.surface.RepaintMatrix();
-        tabs.EnableBasicControls(false);
-        tabs.EnableSceneControls(false);
-    }
+    if (found >= 1)
+        EnableScannedBus();
+}
+
+void MainView::EnableScannedBus() {
+    SetCommands({C::SaveProjectTool, C::GroupsTool, C::ScenesTool, C::ReadAll, C::GroupsMenu, C::ScenesMenu}, true);
+    services_.surface.EnableDevicePanel(true);
+    services_.surface.RepaintMatrix();
+    // Nothing is selected yet.
+    services_.tabs.EnableBasicControls(false);
+    services_.tabs.EnableSceneControls(false);
 }
 
 void MainView::SetOfflineMode(uint8_t mode) {

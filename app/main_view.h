@@ -151,6 +151,11 @@ private:
     void SetCommands(std::initializer_list<CommandId> ids, bool on);
     void ConnectChosenInterface(KitHandle handle);
     void OfferBusScan();
+    // What a scan that found gear enables: the commands for present gear and
+    // the device panel; the tabs wait for a selection.
+    void EnableScannedBus();
+    // The basic and scenes tabs show this gear's record.
+    void ShowSelectedRecord(int address);
     void ShowOffline();
     void RebuildSelection();
     void SelectionChanged();

@@ -69,8 +69,20 @@ void MainView::OpenProject() {
                 ShowProjectOffline();
             return;
         }
+        EnableScannedBus();
     }
     TransferProject(context);
+    // The tabs show what the records now hold, so a "Senden" cannot undo it.
+    if (store_.selectedCount == 1)
+        ShowSelectedRecord(store_.selectedAddresses[0]);
+}
+
+void MainView::ShowSelectedRecord(int address) {
+    if (!MatrixModel::IsCell(address))
+        return;
+    const DeviceRecord& record = store_.workingTable[size_t(address)];
+    services_.tabs.ShowBasic(address, record);
+    services_.tabs.ShowScenes(address, record);
 }
 
 void MainView::ShowProjectOffline() {
@@ -105,7 +117,7 @@ void MainView::SaveDeviceFile() {
 void MainView::LoadDeviceFile() {
     DeviceFileContext context{
         FileFlows(),
-        [this](int address) { services_.tabs.ShowBasic(address, store_.workingTable[size_t(address)]); },
+        [this](int address) { ShowSelectedRecord(address); },
         [this] { return services_.tabs.basicSettings(); },
     };
     ::LoadDeviceFile(context);

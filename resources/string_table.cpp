@@ -220,6 +220,8 @@ constexpr StringTableEntry kEntries[] = {
     // Installation report
     {447, u"Bericht erstellen…"},
     {448, u"Als CSV exportieren…"},
+    // Device file that cannot be read
+    {459, u"Die Gerätedatei konnte nicht gelesen werden."},
     // Application title
     {57344, u"Orvent Kelvane"},
 };

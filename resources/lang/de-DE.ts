@@ -841,6 +841,10 @@ Dieser Vorgang kann einige Zeit in Anspruch nehmen.</translation>
         <source>Als CSV exportieren…</source>
         <translation>Als CSV exportieren…</translation>
     </message>
+    <message id="459">
+        <source>Die Gerätedatei konnte nicht gelesen werden.</source>
+        <translation>Die Gerätedatei konnte nicht gelesen werden.</translation>
+    </message>
     <message id="57344">
         <source>Orvent Kelvane</source>
         <translation>Orvent Kelvane</translation>

@@ -841,6 +841,10 @@ This may take some time.</translation>
         <source>Als CSV exportieren…</source>
         <translation>Export as CSV…</translation>
     </message>
+    <message id="459">
+        <source>Die Gerätedatei konnte nicht gelesen werden.</source>
+        <translation>The device file could not be read.</translation>
+    </message>
     <message id="57344">
         <source>Orvent Kelvane</source>
         <translation>Orvent Kelvane</translation>

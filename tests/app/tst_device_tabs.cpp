@@ -216,19 +216,66 @@ TEST_F(DeviceTabsTest, TheBasicTabSendsOnlyItsTickedItemsInOrder) {
     EXPECT_EQ(h.waitDialog.shows.back().text, "Bitte warten, bis alle Daten geschrieben wurden");
 }
 
-TEST_F(DeviceTabsTest, WriteAllSendsTheWholeRecordButItsScenes) {
+// STORE THE DTR AS SCENE 0..15 to gear 2: scene 0 at 9, the others MASK.
+Frames ScenesOf2WithSceneZeroAt9() {
+    Frames frames;
+    for (int n = 0; n < 16; ++n) {
+        char dtr[8];
+        std::snprintf(dtr, sizeof dtr, "A3%02X", n == 0 ? 9 : 255);
+        frames.insert(frames.end(),
+                      {dtr, Queries(0x05, {uint8_t(0x40 + n)})[0], Queries(0x05, {uint8_t(0x40 + n)})[0]});
+    }
+    return frames;
+}
+
+TEST_F(DeviceTabsTest, WriteAllSendsTheWholeRecordScenesIncluded) {
     DeviceRecord& r = record(2);
     r.fadeRate = 1, r.fadeTime = 2, r.fastFadeTime = 3, r.dimmingCurve = 1, r.maxLevel = 250, r.minLevel = 5;
     r.powerOnLevel = 6, r.systemFailureLevel = 7;
     r.SetGroupMask(0x8000);
     r.sceneLevel[0] = 9;
     EXPECT_EQ(view().store().WriteAll(2), 0);
-    EXPECT_EQ(h.TakeForwardFrames(),
-              Concat({{"A301", "052F", "052F", "A302", "052E", "052E", "A303", "C106", "05E4", "05E4", "A301", "C106",
-                       "05E3", "05E3", "A3FA", "052A", "052A", "A305", "052B", "052B", "A306", "052D", "052D", "A307",
-                       "052C", "052C"},
-                      RemoveAllGroupsOf2(),
-                      {"056F", "056F"}}));
+    EXPECT_EQ(h.TakeForwardFrames(), Concat({{"05A2", "A301", "052F", "052F", "A302", "052E", "052E", "A303", "C106",
+                                              "05E4", "05E4", "A301", "C106", "05E3", "05E3", "A3FA", "052A", "052A",
+                                              "A305", "052B", "052B", "A306", "052D", "052D", "A307", "052C", "052C"},
+                                             RemoveAllGroupsOf2(),
+                                             {"056F", "056F"},
+                                             ScenesOf2WithSceneZeroAt9()}));
+    h.bus().withGear(0, [](sim::ControlGear& g) {
+        EXPECT_EQ(g.scenes()[0], 9);
+        EXPECT_EQ(g.scenes()[1], 255);
+    });
+}
+
+// Gear clamp a new MAX at their MIN and a new MIN at their MAX: a range wholly
+// above or below the gear's goes out in the order that lets both take.
+TEST_F(DeviceTabsTest, MinAndMaxGoOutInTheOrderTheGearAccept) {
+    Select({2});  // read: MIN 1, MAX 200
+    h.TakeForwardFrames();
+    BasicSettings& s = h.tabs.basic;
+    s.ticked.fill(false);
+    s.Tick(BasicItem::MinLevel, true);
+    s.Tick(BasicItem::MaxLevel, true);
+    s.minLevel = 220, s.maxLevel = 250;
+    view().SendAll();
+    EXPECT_EQ(h.TakeForwardFrames(), (Frames{"A3FA", "052A", "052A", "A3DC", "052B", "052B"}));
+    h.bus().withGear(0, [](sim::ControlGear& g) {
+        EXPECT_EQ(g.minLevel(), 220);
+        EXPECT_EQ(g.maxLevel(), 250);
+    });
+
+    // A whole record below the gear's MIN: the gear is asked, MIN goes first.
+    record(2).minLevel = 50, record(2).maxLevel = 100;
+    view().store().WriteAll(2);
+    const Frames frames = h.TakeForwardFrames();
+    ASSERT_GE(frames.size(), 21u);
+    EXPECT_EQ(frames[0], "05A2");
+    EXPECT_EQ(Frames(frames.begin() + 15, frames.begin() + 21),
+              (Frames{"A332", "052B", "052B", "A364", "052A", "052A"}));
+    h.bus().withGear(0, [](sim::ControlGear& g) {
+        EXPECT_EQ(g.minLevel(), 50);
+        EXPECT_EQ(g.maxLevel(), 100);
+    });
 }
 
 TEST_F(DeviceTabsTest, ScenesAreSentOnlyWhereTheyDifferFromTheRecord) {
