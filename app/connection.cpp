@@ -167,7 +167,7 @@ int MainView::ScanBus() {
     BusScanContext context{link_,
                            store_,
                            matrix_,
-                           services_.waitDialog,
+                           viewWaitDialog_,
                            services_.prompts,
                            services_.settings.languageModulePath,
                            [&surface] { surface.RepaintMatrix(); },

@@ -13,7 +13,13 @@
 
 #include <algorithm>
 
-MainView::MainView(ViewServices services) : services_(std::move(services)), status_(InitialStatusPanes()) {
+MainView::MainView(ViewServices services)
+    : services_(std::move(services)),
+      viewWaitDialog_(services_.waitDialog, runningJobs_),
+      basicWaitDialog_(services_.tabs.WaitDialogOf(DeviceTab::Basic), runningJobs_),
+      scenesWaitDialog_(services_.tabs.WaitDialogOf(DeviceTab::Scenes), runningJobs_),
+      infoWaitDialog_(services_.tabs.WaitDialogOf(DeviceTab::Info), runningJobs_),
+      status_(InitialStatusPanes()) {
     serialText_ = QStringLiteral("00000000");
     matrix_.notifyTarget = [this](int code, int index) { OwnCommand(code, index); };
     saveProject = [this] { SaveProject(); };
@@ -101,7 +107,7 @@ bool MainView::Execute(CommandAction action) {
     BusWideContext context{busLink(),
                            store_,
                            services_.prompts,
-                           services_.waitDialog,
+                           viewWaitDialog_,
                            services_.settings.languageModulePath,
                            [this] {
                                matrix_.ResetFlags();

@@ -11,6 +11,7 @@
 #include "app/status_panes.h"
 #include "app/tab_actions.h"
 #include "devices/device_store.h"
+#include "devices/job_wait_dialog.h"
 #include "link/dalikit.h"
 #include "storage/program_paths.h"
 #include "storage/settings.h"
@@ -31,7 +32,7 @@ struct ViewServices {
     ProgramPaths paths;
     Settings& settings;  // the prompts hold the same object
     Prompts& prompts;
-    WaitDialog& waitDialog;
+    WaitDialog& waitDialog;  // the view's own; each tab has its own (DeviceTabs)
     ViewSurface& surface;
     DeviceTabs& tabs;
 };
@@ -125,6 +126,10 @@ public:
     // notification: SaveProject, unless a test puts its own in.
     std::function<void()> saveProject;
 
+    // Jobs showing a wait dialog now, the view's and the tabs' together: the
+    // window may not close while one runs.
+    int runningJobs() const { return runningJobs_; }
+
     const BusLink& link() const { return link_; }
     uint8_t offlineMode() const { return offlineMode_; }
     uint8_t interfaceConnected() const { return interfaceConnected_; }
@@ -174,6 +179,11 @@ private:
     void MoveDropped();
 
     ViewServices services_;
+    int runningJobs_ = 0;
+    JobWaitDialog viewWaitDialog_;
+    JobWaitDialog basicWaitDialog_;
+    JobWaitDialog scenesWaitDialog_;
+    JobWaitDialog infoWaitDialog_;
     BusLink link_;
     uint8_t offlineMode_ = 1;
     uint8_t interfaceConnected_ = 0;

@@ -58,7 +58,7 @@ void MainView::MoveDropped() {
         store_,
         matrix_,
         services_.prompts,
-        services_.waitDialog,
+        viewWaitDialog_,
         services_.settings.languageModulePath,
         [this] { services_.surface.RepaintMatrix(); },
         [this] { services_.surface.ProcessPendingEvents(); },

@@ -24,7 +24,7 @@ constexpr uint32_t kReadStateOffline = 6;
 }  // namespace
 
 FileFlowContext MainView::FileFlows() {
-    return {store_, services_.prompts, services_.waitDialog, services_.settings.languageModulePath,
+    return {store_, services_.prompts, viewWaitDialog_, services_.settings.languageModulePath,
             [this] { services_.surface.ProcessPendingEvents(); }};
 }
 

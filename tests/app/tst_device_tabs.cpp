@@ -88,7 +88,7 @@ protected:
 
 TEST_F(DeviceTabsTest, ATypeZeroGearIsReadOncePerTabWithoutEnables) {
     record(2).fastFadeTime = 7;
-    const size_t shownBefore = h.waitDialog.shows.size();
+    const size_t shownBefore = h.tabs.basicWait.shows.size();
     Select({2});
     EXPECT_EQ(h.TakeForwardFrames(), kTypeZeroReadOf2);
     EXPECT_EQ(record(2).fadeTime, 4);
@@ -96,16 +96,16 @@ TEST_F(DeviceTabsTest, ATypeZeroGearIsReadOncePerTabWithoutEnables) {
     EXPECT_EQ(record(2).maxLevel, 200);
     EXPECT_EQ(record(2).fastFadeTime, 7);  // not asked of a type-0 gear
     EXPECT_EQ(record(2).readState, kReadStateParameters);
-    ASSERT_EQ(h.waitDialog.shows.size(), shownBefore + 1);
-    EXPECT_EQ(h.waitDialog.shows.back().title, "Lese Daten");
-    EXPECT_EQ(h.waitDialog.shows.back().text, "Bitte warten, bis die Daten gelesen wurden.");
-    EXPECT_EQ(h.waitDialog.shows.back().showProgress, 0);
-    EXPECT_FALSE(h.waitDialog.visible);
+    ASSERT_EQ(h.tabs.basicWait.shows.size(), shownBefore + 1);
+    EXPECT_EQ(h.tabs.basicWait.shows.back().title, "Lese Daten");
+    EXPECT_EQ(h.tabs.basicWait.shows.back().text, "Bitte warten, bis die Daten gelesen wurden.");
+    EXPECT_EQ(h.tabs.basicWait.shows.back().showProgress, 0);
+    EXPECT_FALSE(h.tabs.basicWait.visible);
 
     Select({2});  // read already: only shown
     view().TabChanged(DeviceTab::Scenes);
     EXPECT_EQ(h.TakeForwardFrames(), SceneQueries(0x05));
-    EXPECT_EQ(h.waitDialog.shows.back().steps, 16);
+    EXPECT_EQ(h.tabs.scenesWait.shows.back().steps, 16);
     view().TabChanged(DeviceTab::Basic);
     view().TabChanged(DeviceTab::Scenes);
     EXPECT_TRUE(h.TakeForwardFrames().empty());
@@ -292,6 +292,34 @@ TEST_F(DeviceTabsTest, ScenesAreSentOnlyWhereTheyDifferFromTheRecord) {
     EXPECT_TRUE(h.TakeForwardFrames().empty());
 }
 
+// Jobs let window events run: what the user starts meanwhile runs under its
+// own tab's dialog, or takes the view's over and gives it back as it was.
+TEST_F(DeviceTabsTest, JobsStartedDuringReadAllLeaveItsDialogAndItsCancel) {
+    h.surface.onPendingEvents = [&] {
+        h.surface.onPendingEvents = nullptr;
+        h.waitDialog.PressCancel();
+        Select({9});  // unread: the basic tab reads it
+        view().TabChanged(DeviceTab::Info);
+        view().IdentifySelectedGear();
+        view().TabChanged(DeviceTab::Basic);
+        view().SendAll();  // one gear: under the view's own dialog
+        EXPECT_TRUE(h.waitDialog.visible);
+        EXPECT_EQ(h.waitDialog.shows.back().title, "Bitte Warten");
+        EXPECT_EQ(h.waitDialog.shows.back().showCancel, 1);
+        EXPECT_EQ(h.waitDialog.steps, 1);
+        EXPECT_EQ(view().runningJobs(), 1);
+    };
+    h.prompts.Answer(kDialogOk);
+    view().Execute(CommandAction::ReadAll);
+    EXPECT_EQ(record(2).readState, kReadStateParameters | kReadStateScenes);
+    EXPECT_EQ(record(3).readState, 0u);  // the cancel pressed before still counts
+    EXPECT_EQ(record(9).readState, kReadStateParameters);
+    EXPECT_FALSE(h.waitDialog.visible);
+    EXPECT_EQ(view().runningJobs(), 0);
+    EXPECT_EQ(h.tabs.basicWait.shows.size(), 2u);  // reading gear 9, identifying
+    EXPECT_EQ(h.tabs.infoWait.shows.size(), 1u);
+}
+
 TEST_F(DeviceTabsTest, SeveralGearAreAskedForAndCountedFromZero) {
     view().SelectAll();
     view().GroupEntryChanged(1);  // group 0: gear 3
@@ -302,8 +330,11 @@ TEST_F(DeviceTabsTest, SeveralGearAreAskedForAndCountedFromZero) {
     view().SendAll();
     EXPECT_EQ(h.prompts.confirmations.back().text,
               "Achtung: Alle ausgewählten Daten werden für alle ausgewählten Geräte überschrieben.");
-    EXPECT_EQ(h.waitDialog.progressTexts,
-              (QStringList{"Sende Daten an Gerät 0 von 3", "Sende Daten an Gerät 1 von 3", "Sende Daten an Gerät 2 von 3"}));
+    // Each gear's line is painted before that gear is written.
+    EXPECT_EQ(h.waitDialog.log.mid(h.waitDialog.log.size() - 10),
+              (QStringList{"progress Sende Daten an Gerät 0 von 3", "repaint", "step",
+                           "progress Sende Daten an Gerät 1 von 3", "repaint", "step",
+                           "progress Sende Daten an Gerät 2 von 3", "repaint", "step", "hide"}));
     EXPECT_EQ(h.waitDialog.shows.back().steps, 3);
     for (int a : {2, 3, 9})
         EXPECT_EQ(view().matrix().cells[size_t(a)].groupHighlight, 1) << a;
@@ -404,8 +435,30 @@ TEST_F(DeviceTabsTest, IdentifyRecallsTenTimesPerGearOverTwoAndAHalfSeconds) {
         expected = Concat({expected, {"0505", "0705", "0506", "0706"}});
     EXPECT_EQ(h.TakeForwardFrames(), expected);
     EXPECT_GE(h.backend().clock()->nowUs() - before, 2'500'000u);
-    EXPECT_EQ(h.waitDialog.shows.back().title, "Identifizieren");
-    EXPECT_FALSE(h.waitDialog.visible);
+    EXPECT_EQ(h.tabs.basicWait.shows.back().title, "Identifizieren");
+    EXPECT_FALSE(h.tabs.basicWait.visible);
+}
+
+// Gear may ignore commands for 300 ms after RESET: the read back waits, and
+// the scenes read before count as unread.
+TEST_F(DeviceTabsTest, AFactoryResetReadsTheGearBack300MsLater) {
+    Select({9});
+    view().TabChanged(DeviceTab::Scenes);
+    view().TabChanged(DeviceTab::Basic);
+    h.TakeForwardFrames();
+    h.prompts.Answer(kDialogOk);
+    view().FactoryReset();
+    std::vector<sim::BusFrame> frames;
+    for (const sim::BusFrame& frame : h.bus().takeFrameLog())
+        if (frame.kind == sim::FrameKind::Forward)
+            frames.push_back(frame);
+    ASSERT_EQ(frames.size(), 2u + 13);
+    EXPECT_EQ(frames[1].data, 0x1320);
+    EXPECT_EQ(frames[2].data, 0x13A5);
+    EXPECT_GE(frames[2].timeUs - frames[1].timeUs, 300'000u);
+    EXPECT_EQ(record(9).readState, kReadStateParameters);
+    EXPECT_EQ(record(9).maxLevel, 254);  // the reset value, read back
+    EXPECT_EQ(h.tabs.basicShown.back(), 9);
 }
 
 TEST_F(DeviceTabsTest, RemoveAddressFactoryResetAndTheActualSlider) {
@@ -417,9 +470,12 @@ TEST_F(DeviceTabsTest, RemoveAddressFactoryResetAndTheActualSlider) {
     EXPECT_EQ(h.TakeForwardFrames(), (Frames{"0464", "0664"}));
     EXPECT_EQ(record(3).actualLevel, 100);
 
+    record(2).readState = record(3).readState = kReadStateParameters | kReadStateScenes;
     h.prompts.Answer(kDialogOk);
     view().FactoryReset();
     EXPECT_EQ(h.TakeForwardFrames(), (Frames{"0520", "0520", "0720", "0720"}));  // two gear: no read
+    EXPECT_EQ(record(2).readState, 0u);
+    EXPECT_EQ(record(3).readState, 0u);
 
     h.prompts.Answer(kDialogOk);
     view().RemoveAddress();
