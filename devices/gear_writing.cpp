@@ -85,12 +85,9 @@ void SendBasicSettings(const BusLink& link, DeviceRecord& record, int address, c
     BasicItem order[] = {BasicItem::MinLevel, BasicItem::MaxLevel, BasicItem::PowerOnLevel, BasicItem::FailureLevel,
                          BasicItem::FadeTime, BasicItem::FadeRate, BasicItem::DimmingCurve, BasicItem::FastFadeTime};
     if (settings.IsTicked(BasicItem::MinLevel) && settings.IsTicked(BasicItem::MaxLevel)) {
-        // The gear's MAX as read, else as it answers now.
+        // Asked, not taken from the record: a record may hold a file's values.
         LinkResult ignored = 0;
-        const std::optional<uint8_t> gearMax = record.readState & kReadStateParameters
-                                                   ? std::optional<uint8_t>(record.maxLevel)
-                                                   : QueryGear(link, a, kQueryMaxLevel, ignored);
-        if (gearMax && settings.minLevel > *gearMax)
+        if (const auto gearMax = QueryGear(link, a, kQueryMaxLevel, ignored); gearMax && settings.minLevel > *gearMax)
             swapMinAndMax(order);
     }
     for (size_t i = 0; i < std::size(kItems); ++i)

@@ -9,8 +9,8 @@
 
 // The record takes every ticked value and always the ACTUAL level; then the
 // ticked items go out in the order of BasicItem, each followed by the idle
-// wait. MAX goes before MIN when the new MIN lies above the gear's MAX (as
-// read, else as the gear answers QUERY MAX LEVEL), or the gear would clamp it.
+// wait. With both MIN and MAX ticked the gear is asked for its MAX first, and
+// MAX goes before MIN when the new MIN lies above it, or the gear would clamp it.
 void SendBasicSettings(const BusLink& link, DeviceRecord& record, int address, const BasicSettings& settings);
 
 // Sends only the scenes whose level differs from the record's, and stores each

@@ -250,7 +250,8 @@ TEST_F(DeviceTabsTest, WriteAllSendsTheWholeRecordScenesIncluded) {
 // Gear clamp a new MAX at their MIN and a new MIN at their MAX: a range wholly
 // above or below the gear's goes out in the order that lets both take.
 TEST_F(DeviceTabsTest, MinAndMaxGoOutInTheOrderTheGearAccept) {
-    Select({2});  // read: MIN 1, MAX 200
+    Select({2});               // the gear holds MIN 1, MAX 200
+    record(2).maxLevel = 254;  // as a loaded file may claim: the gear is asked
     h.TakeForwardFrames();
     BasicSettings& s = h.tabs.basic;
     s.ticked.fill(false);
@@ -258,7 +259,7 @@ TEST_F(DeviceTabsTest, MinAndMaxGoOutInTheOrderTheGearAccept) {
     s.Tick(BasicItem::MaxLevel, true);
     s.minLevel = 220, s.maxLevel = 250;
     view().SendAll();
-    EXPECT_EQ(h.TakeForwardFrames(), (Frames{"A3FA", "052A", "052A", "A3DC", "052B", "052B"}));
+    EXPECT_EQ(h.TakeForwardFrames(), (Frames{"05A1", "A3FA", "052A", "052A", "A3DC", "052B", "052B"}));
     h.bus().withGear(0, [](sim::ControlGear& g) {
         EXPECT_EQ(g.minLevel(), 220);
         EXPECT_EQ(g.maxLevel(), 250);
