@@ -5,6 +5,8 @@
 #include "devices/gear_transactions.h"
 
 #include <algorithm>
+#include <array>
+#include <span>
 
 namespace {
 
@@ -42,11 +44,9 @@ const ItemInfo& info(BasicItem item) { return kItems[size_t(item)]; }
 // Gear clamp a new MAX at their current MIN and a new MIN at their current
 // MAX: when the new range lies wholly above or below the gear's, the two are
 // swapped in the order so that both take.
-template <size_t N>
-void swapMinAndMax(BasicItem (&order)[N]) {
-    auto* min = std::find(std::begin(order), std::end(order), BasicItem::MinLevel);
-    auto* max = std::find(std::begin(order), std::end(order), BasicItem::MaxLevel);
-    std::iter_swap(min, max);
+void swapMinAndMax(std::span<BasicItem> order) {
+    std::iter_swap(std::find(order.begin(), order.end(), BasicItem::MinLevel),
+                   std::find(order.begin(), order.end(), BasicItem::MaxLevel));
 }
 
 // Device-type-6 commands go out whatever the gear's device type.
@@ -82,8 +82,8 @@ void SendGroupMembership(const BusLink& link, uint8_t address, uint16_t mask) {
 
 void SendBasicSettings(const BusLink& link, DeviceRecord& record, int address, const BasicSettings& settings) {
     const uint8_t a = dali::commandAddress(address);
-    BasicItem order[] = {BasicItem::MinLevel, BasicItem::MaxLevel, BasicItem::PowerOnLevel, BasicItem::FailureLevel,
-                         BasicItem::FadeTime, BasicItem::FadeRate, BasicItem::DimmingCurve, BasicItem::FastFadeTime};
+    std::array order{BasicItem::MinLevel, BasicItem::MaxLevel, BasicItem::PowerOnLevel, BasicItem::FailureLevel,
+                     BasicItem::FadeTime, BasicItem::FadeRate, BasicItem::DimmingCurve, BasicItem::FastFadeTime};
     if (settings.IsTicked(BasicItem::MinLevel) && settings.IsTicked(BasicItem::MaxLevel)) {
         // Asked, not taken from the record: a record may hold a file's values.
         LinkResult ignored = 0;
@@ -131,8 +131,7 @@ LinkResult DeviceStore::WriteAll(int address) {
     const uint8_t a = dali::commandAddress(address);
     // The record is the file's: the gear's own MIN decides the order.
     LinkResult ignored = 0;
-    BasicItem order[std::size(kWriteAllOrder)];
-    std::copy(std::begin(kWriteAllOrder), std::end(kWriteAllOrder), order);
+    auto order = std::to_array(kWriteAllOrder);
     if (const auto gearMin = QueryGear(link, a, kQueryMinLevel, ignored); gearMin && record.maxLevel < *gearMin)
         swapMinAndMax(order);
     for (BasicItem item : order)
