@@ -37,9 +37,11 @@ protected:
 };
 
 TEST_F(OfflineProject, SavingWritesTheRecordsAsShownWithoutReadingTheGear) {
+    const size_t waitDialogsBefore = h.waitDialog.shows.size();
     h.prompts.ChoosePath(Path("again.prj"));
     h.view().SaveProject();
     ExpectSilence("save");
+    EXPECT_EQ(h.waitDialog.shows.size(), waitDialogsBefore);  // no "Lese Daten" for nothing
     EXPECT_EQ(ReadFileBytes(Path("again.prj")), ReadFileBytes(Path("site.prj")));
 }
 
