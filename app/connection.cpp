@@ -54,7 +54,7 @@ void MainView::Connect() {
     const int count = kit_device_count();
     if (count < 1) {
         prompts.ShowMessage(kNoMasterTitle, kNoMasterText);
-        offlineMode_ = 1;
+        SetOfflineMode(1);
         return;
     }
     int quorrelCount = 0;
@@ -73,7 +73,7 @@ void MainView::Connect() {
         ConnectChosenInterface(lastQuorrel);
     } else if (quorrelCount == 0) {
         prompts.ShowMessage(kNoMasterTitle, kNoMasterText);
-        offlineMode_ = 1;
+        SetOfflineMode(1);
     } else {
         const Prompts::ChooserResult chosen =
             prompts.ChooseInterface(link_.handle, services_.settings.languageModulePath);
@@ -90,10 +90,9 @@ void MainView::ConnectChosenInterface(KitHandle handle) {
     kit_set_timeout(handle, kReadTimeoutMs);
     dalikit_EnableI2C(handle);
 
-    offlineMode_ = 0;
     interfaceConnected_ = 1;
     link_.bridgeAddress = dalikit_ProbeBridgeAddress(handle);
-    store_.link = link_;
+    SetOfflineMode(0);
     services_.tabs.SetLink(link_);
 
     serialText_ = InterfaceSerial(handle);
@@ -122,14 +121,22 @@ void MainView::OfferBusScan() {
     const int found = ScanBus();
     tabs.EnableBasicControls(true);
     tabs.EnableSceneControls(true);
-    if (found >= 1) {
-        SetCommands({C::SaveProjectTool, C::GroupsTool, C::ScenesTool, C::ReadAll, C::GroupsMenu, C::ScenesMenu},
-                    true);
-        services_.surface.EnableDevicePanel(true);
-        services_.surface.RepaintMatrix();
-        tabs.EnableBasicControls(false);
-        tabs.EnableSceneControls(false);
-    }
+    if (found >= 1)
+        EnableScannedBus();
+}
+
+void MainView::EnableScannedBus() {
+    SetCommands({C::SaveProjectTool, C::GroupsTool, C::ScenesTool, C::ReadAll, C::GroupsMenu, C::ScenesMenu}, true);
+    services_.surface.EnableDevicePanel(true);
+    services_.surface.RepaintMatrix();
+    // Nothing is selected yet.
+    services_.tabs.EnableBasicControls(false);
+    services_.tabs.EnableSceneControls(false);
+}
+
+void MainView::SetOfflineMode(uint8_t mode) {
+    offlineMode_ = mode;
+    store_.link = busLink();
 }
 
 void MainView::SearchDevices() {
@@ -160,7 +167,7 @@ int MainView::ScanBus() {
     BusScanContext context{link_,
                            store_,
                            matrix_,
-                           services_.waitDialog,
+                           viewWaitDialog_,
                            services_.prompts,
                            services_.settings.languageModulePath,
                            [&surface] { surface.RepaintMatrix(); },
@@ -169,7 +176,7 @@ int MainView::ScanBus() {
     if (!result.ran)
         return result.presentCount;
     SetPane(kPaneCount, QStringLiteral("%1/64").arg(result.presentCount));
-    offlineMode_ = 0;
+    SetOfflineMode(0);
     if (!result.sharedAddresses.empty())
         services_.prompts.ShowMessage(kWarning, kAddressSharedText);
     return result.presentCount;
@@ -185,7 +192,7 @@ void MainView::Disconnect() {
     }
     projectLoaded = 0;
     projectDirty = 0;
-    offlineMode_ = 1;
+    SetOfflineMode(1);
     interfaceConnected_ = 0;
 
     commands_.Set({C::OpenProjectTool, C::Connect}, true);

@@ -10,6 +10,8 @@
 
 #include <vector>
 
+class WaitDialog;
+
 class DeviceTabs {
 public:
     virtual ~DeviceTabs() = default;
@@ -36,6 +38,9 @@ public:
     virtual void ShowBasic(int address, const DeviceRecord& record) = 0;
     virtual void ShowScenes(int address, const DeviceRecord& record) = 0;
     virtual void ShowInfo(const std::vector<InfoRow>& rows) = 0;
+
+    // The tab's own wait dialog, for the jobs it starts.
+    virtual WaitDialog& WaitDialogOf(DeviceTab tab) = 0;
 
     // What the basic and scenes tabs show now, for sending.
     virtual BasicSettings basicSettings() const = 0;

@@ -44,29 +44,6 @@ ViewDialogs WithProgramDialogs(ViewDialogs dialogs) {
     return dialogs;
 }
 
-// The view's wait dialog, noting while a job shows it.
-class JobWaitDialog final : public WaitDialog {
-public:
-    JobWaitDialog(std::unique_ptr<WaitDialog> dialog, bool& running) : dialog_(std::move(dialog)), running_(running) {}
-
-    void Show(const WaitDialogRequest& request) override {
-        running_ = true;
-        dialog_->Show(request);
-    }
-    void SetProgressText(const QString& text) override { dialog_->SetProgressText(text); }
-    void Step() override { dialog_->Step(); }
-    bool CancelRequested() const override { return dialog_->CancelRequested(); }
-    void Hide() override {
-        dialog_->Hide();
-        running_ = false;
-    }
-    void ProcessPendingEvents() override { dialog_->ProcessPendingEvents(); }
-
-private:
-    std::unique_ptr<WaitDialog> dialog_;
-    bool& running_;
-};
-
 template <typename Control>
 Control* NewControl(const char* objectName, const char* caption, QWidget* parent) {
     auto* control = new Control(QString::fromLatin1(caption), parent);
@@ -88,7 +65,7 @@ CKelvaneView::CKelvaneView(const ProgramPaths& paths, ViewDialogs dialogs, QWidg
     : QWidget(parent), paths_(paths) {
     dialogs = WithProgramDialogs(std::move(dialogs));
     prompts_ = dialogs.makePrompts(settings_, window());
-    waitDialog_ = std::make_unique<JobWaitDialog>(dialogs.makeWaitDialog(this), jobRunning_);
+    waitDialog_ = dialogs.makeWaitDialog(this);
     tabs_ = new CTabViews(this);
     mainView_ = std::make_unique<MainView>(ViewServices{paths_, settings_, *prompts_, *waitDialog_, *this, *tabs_});
     tabs_->SetActions(mainView_.get());
@@ -149,6 +126,8 @@ void CKelvaneView::BuildPanel() {
     panel->addLayout(left);
     panel->addWidget(tabs_, 1);
 }
+
+bool CKelvaneView::busy() const { return commandsRunning_ > 0 || mainView_->runningJobs() > 0; }
 
 void CKelvaneView::RunCommand(CommandAction action) {
     ++commandsRunning_;

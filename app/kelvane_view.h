@@ -56,9 +56,9 @@ public:
     // "Bus Test": the bus test dialog on the view's link.
     void OpenBusTest();
 
-    // True while a command runs or a job shows the wait dialog: both let
-    // window events run between their bus transactions.
-    bool busy() const { return commandsRunning_ > 0 || jobRunning_; }
+    // True while a command runs or any job shows a wait dialog (the view's or
+    // a tab's): both let window events run between their bus transactions.
+    bool busy() const;
 
     // ViewSurface
     void ShowSplash() override;
@@ -92,7 +92,6 @@ private:
     Settings settings_;
     std::unique_ptr<Prompts> prompts_;
     std::unique_ptr<WaitDialog> waitDialog_;
-    bool jobRunning_ = false;
     int commandsRunning_ = 0;
     CTabViews* tabs_;
     std::unique_ptr<MainView> mainView_;

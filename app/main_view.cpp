@@ -13,7 +13,13 @@
 
 #include <algorithm>
 
-MainView::MainView(ViewServices services) : services_(std::move(services)), status_(InitialStatusPanes()) {
+MainView::MainView(ViewServices services)
+    : services_(std::move(services)),
+      viewWaitDialog_(services_.waitDialog, runningJobs_),
+      basicWaitDialog_(services_.tabs.WaitDialogOf(DeviceTab::Basic), runningJobs_),
+      scenesWaitDialog_(services_.tabs.WaitDialogOf(DeviceTab::Scenes), runningJobs_),
+      infoWaitDialog_(services_.tabs.WaitDialogOf(DeviceTab::Info), runningJobs_),
+      status_(InitialStatusPanes()) {
     serialText_ = QStringLiteral("00000000");
     matrix_.notifyTarget = [this](int code, int index) { OwnCommand(code, index); };
     saveProject = [this] { SaveProject(); };
@@ -98,10 +104,10 @@ void MainView::ReloadSettingsAndLanguage() {
 }
 
 bool MainView::Execute(CommandAction action) {
-    BusWideContext context{link_,
+    BusWideContext context{busLink(),
                            store_,
                            services_.prompts,
-                           services_.waitDialog,
+                           viewWaitDialog_,
                            services_.settings.languageModulePath,
                            [this] {
                                matrix_.ResetFlags();
@@ -229,8 +235,11 @@ void MainView::SetPresentFlagsFromTable() {
 }
 
 void MainView::SendFrameAndWait(uint8_t first, uint8_t second) {
-    dalikit_Send(link_, first, second);
-    dalikit_WaitIdle(link_);
+    const BusLink link = busLink();
+    if (!link.handle)
+        return;
+    dalikit_Send(link, first, second);
+    dalikit_WaitIdle(link);
 }
 
 // --- Selection --------------------------------------------------------------------

@@ -11,6 +11,7 @@
 #include "app/status_panes.h"
 #include "app/tab_actions.h"
 #include "devices/device_store.h"
+#include "devices/job_wait_dialog.h"
 #include "link/dalikit.h"
 #include "storage/program_paths.h"
 #include "storage/settings.h"
@@ -31,7 +32,7 @@ struct ViewServices {
     ProgramPaths paths;
     Settings& settings;  // the prompts hold the same object
     Prompts& prompts;
-    WaitDialog& waitDialog;
+    WaitDialog& waitDialog;  // the view's own; each tab has its own (DeviceTabs)
     ViewSurface& surface;
     DeviceTabs& tabs;
 };
@@ -125,6 +126,10 @@ public:
     // notification: SaveProject, unless a test puts its own in.
     std::function<void()> saveProject;
 
+    // Jobs showing a wait dialog now, the view's and the tabs' together: the
+    // window may not close while one runs.
+    int runningJobs() const { return runningJobs_; }
+
     const BusLink& link() const { return link_; }
     uint8_t offlineMode() const { return offlineMode_; }
     uint8_t interfaceConnected() const { return interfaceConnected_; }
@@ -143,10 +148,19 @@ private:
     // Identification: every gear at the background level, the pointed one at full.
     static constexpr uint8_t kIdentifyBackgroundLevel = 87, kIdentifyLevel = 254;
 
+    // Offline nothing may reach the bus, although the kit stays open after
+    // "Trennen": the store and every job get a link without an interface.
+    void SetOfflineMode(uint8_t mode);
+    BusLink busLink() const { return offlineMode_ == 1 ? BusLink{} : link_; }
     void SetPane(int pane, const QString& text, PaneStyle style = PaneStyle::Normal);
     void SetCommands(std::initializer_list<CommandId> ids, bool on);
     void ConnectChosenInterface(KitHandle handle);
     void OfferBusScan();
+    // What a scan that found gear enables: the commands for present gear and
+    // the device panel; the tabs wait for a selection.
+    void EnableScannedBus();
+    // The basic and scenes tabs show this gear's record.
+    void ShowSelectedRecord(int address);
     void ShowOffline();
     void RebuildSelection();
     void SelectionChanged();
@@ -165,6 +179,11 @@ private:
     void MoveDropped();
 
     ViewServices services_;
+    int runningJobs_ = 0;
+    JobWaitDialog viewWaitDialog_;
+    JobWaitDialog basicWaitDialog_;
+    JobWaitDialog scenesWaitDialog_;
+    JobWaitDialog infoWaitDialog_;
     BusLink link_;
     uint8_t offlineMode_ = 1;
     uint8_t interfaceConnected_ = 0;

@@ -12,7 +12,7 @@
 
 void MainView::RunAddressingAssistant() {
     constexpr StringId kInformationTitle = 418, kFinishedText = 422;
-    if (!link_.handle)
+    if (!busLink().handle)
         return;
     ViewSurface& surface = services_.surface;
     addressing::AddressingAssistant assistant(link_, store_, services_.prompts,
@@ -58,7 +58,7 @@ void MainView::MoveDropped() {
         store_,
         matrix_,
         services_.prompts,
-        services_.waitDialog,
+        viewWaitDialog_,
         services_.settings.languageModulePath,
         [this] { services_.surface.RepaintMatrix(); },
         [this] { services_.surface.ProcessPendingEvents(); },

@@ -7,11 +7,11 @@
 #include "app/view_surface.h"
 #include "devices/prompts.h"
 #include "storage/device_file_flows.h"
+#include "storage/file_replacement.h"
 #include "storage/installation_report.h"
 #include "storage/project_flows.h"
 
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <functional>
 
@@ -24,7 +24,7 @@ constexpr uint32_t kReadStateOffline = 6;
 }  // namespace
 
 FileFlowContext MainView::FileFlows() {
-    return {store_, services_.prompts, services_.waitDialog, services_.settings.languageModulePath,
+    return {store_, services_.prompts, viewWaitDialog_, services_.settings.languageModulePath,
             [this] { services_.surface.ProcessPendingEvents(); }};
 }
 
@@ -69,8 +69,20 @@ void MainView::OpenProject() {
                 ShowProjectOffline();
             return;
         }
+        EnableScannedBus();
     }
     TransferProject(context);
+    // The tabs show what the records now hold, so a "Senden" cannot undo it.
+    if (store_.selectedCount == 1)
+        ShowSelectedRecord(store_.selectedAddresses[0]);
+}
+
+void MainView::ShowSelectedRecord(int address) {
+    if (!MatrixModel::IsCell(address))
+        return;
+    const DeviceRecord& record = store_.workingTable[size_t(address)];
+    services_.tabs.ShowBasic(address, record);
+    services_.tabs.ShowScenes(address, record);
 }
 
 void MainView::ShowProjectOffline() {
@@ -105,7 +117,7 @@ void MainView::SaveDeviceFile() {
 void MainView::LoadDeviceFile() {
     DeviceFileContext context{
         FileFlows(),
-        [this](int address) { services_.tabs.ShowBasic(address, store_.workingTable[size_t(address)]); },
+        [this](int address) { ShowSelectedRecord(address); },
         [this] { return services_.tabs.basicSettings(); },
     };
     ::LoadDeviceFile(context);
@@ -152,8 +164,7 @@ void MainView::ExportGearTable() {
     if (store_.PresentCount() == 0)
         return;
     exportInto(services_.prompts, QStringLiteral("csv"), QStringLiteral("CSV"), [this](const QString& path) {
-        QSaveFile file(path);
-        const QByteArray csv = GearTableCsv(Report());
-        return file.open(QIODevice::WriteOnly) && file.write(csv) == csv.size() && file.commit();
+        FileReplacement file(path);
+        return file.Write(GearTableCsv(Report())) && file.Commit();
     });
 }

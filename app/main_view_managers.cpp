@@ -14,8 +14,9 @@ constexpr StringId kNoGearTitle = 198, kNoGearText = 197;
 }  // namespace
 
 ManagerContext MainView::Managers() {
-    return {link_, store_, offlineMode_, services_.prompts, services_.settings.languageModulePath,
-            [this] { services_.surface.ProcessPendingEvents(); }};
+    return {busLink(), store_, offlineMode_, services_.prompts, services_.settings.languageModulePath, [this] {
+                services_.surface.ProcessPendingEvents();
+            }};
 }
 
 void MainView::OpenGroupManager() {

@@ -19,13 +19,14 @@ constexpr uint32_t kForceRead = 0xFFFFFFF9;  // both read bits clear
 }  // namespace
 
 GearCommandContext MainView::GearCommands() {
-    return {link_, store_, services_.prompts, services_.waitDialog, services_.settings.languageModulePath};
+    // The basic tab's commands show the basic tab's dialog.
+    return {busLink(), store_, services_.prompts, basicWaitDialog_, services_.settings.languageModulePath};
 }
 
 void MainView::RefreshTabs(int address) {
     if (store_.selectedCount != 1 || !MatrixModel::IsCell(address))
         return;
-    if (!link_.handle) {
+    if (!busLink().handle) {
         const DeviceRecord& record = store_.workingTable[size_t(address)];
         services_.tabs.ShowBasic(address, record);
         services_.tabs.ShowScenes(address, record);
@@ -36,7 +37,11 @@ void MainView::RefreshTabs(int address) {
 
 void MainView::RefreshTab(DeviceTab tab, int address) {
     DeviceTabs& tabs = services_.tabs;
-    WaitDialog& wait = services_.waitDialog;
+    // Each tab reads under its own dialog: a read while a job of the view
+    // runs leaves that job's dialog alone.
+    WaitDialog& wait = tab == DeviceTab::Basic    ? basicWaitDialog_
+                       : tab == DeviceTab::Scenes ? scenesWaitDialog_
+                                                  : infoWaitDialog_;
     const QString& module = services_.settings.languageModulePath;
     DeviceRecord& record = store_.workingTable[size_t(address)];
     // The scenes tab shows a bar that does not move while it reads.
@@ -92,16 +97,16 @@ void MainView::ReadDevice() {
 }
 
 void MainView::ReadAll() {
-    ReadAllContext context{store_, services_.prompts, services_.waitDialog, services_.settings.languageModulePath,
+    ReadAllContext context{store_, services_.prompts, viewWaitDialog_, services_.settings.languageModulePath,
                            [this] { services_.surface.ProcessPendingEvents(); }};
     RunReadAll(context);
 }
 
 void MainView::SendAll() {
-    SendAllContext context{link_,
+    SendAllContext context{busLink(),
                            store_,
                            services_.prompts,
-                           services_.waitDialog,
+                           viewWaitDialog_,
                            services_.settings.languageModulePath,
                            currentTab_,
                            services_.tabs.basicSettings(),

@@ -4,6 +4,7 @@
 #include "app/tab_actions.h"
 #include "devices/basic_view.h"
 #include "devices/scene_view.h"
+#include "devices/wait_dlg.h"
 #include "storage/load_text.h"
 
 #include <QPushButton>
@@ -17,6 +18,8 @@ CTabViews::CTabViews(QWidget* parent)
     addTab(basic_, QStringLiteral("Basic"));
     addTab(scenes_, QStringLiteral("Scenes"));
     addTab(info_, QStringLiteral("Info"));
+    for (int tab = 0; tab < count(); ++tab)
+        waitDialogs_[size_t(tab)] = new CWaitDlg(widget(tab));
     connect(this, &QTabWidget::currentChanged, this, [this](int index) {
         QWidget* page = widget(index);
         if (!page)
@@ -68,3 +71,5 @@ void CTabViews::ShowInfo(const std::vector<InfoRow>& rows) { info_->ShowInfo(row
 BasicSettings CTabViews::basicSettings() const { return basic_->Settings(); }
 
 SceneSettings CTabViews::sceneSettings() const { return scenes_->Settings(); }
+
+WaitDialog& CTabViews::WaitDialogOf(DeviceTab tab) { return *waitDialogs_[size_t(tab)]; }

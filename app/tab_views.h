@@ -8,7 +8,10 @@
 
 #include <QTabWidget>
 
+#include <array>
+
 class CBasicView;
+class CWaitDlg;
 class CInfoView;
 class CSceneView;
 class TabActions;
@@ -36,6 +39,7 @@ public:
     void ShowInfo(const std::vector<InfoRow>& rows) override;
     BasicSettings basicSettings() const override;
     SceneSettings sceneSettings() const override;
+    WaitDialog& WaitDialogOf(DeviceTab tab) override;
 
     CBasicView& basicView() const { return *basic_; }
     CSceneView& sceneView() const { return *scenes_; }
@@ -46,6 +50,7 @@ private:
     CBasicView* basic_;
     CSceneView* scenes_;
     CInfoView* info_;
+    std::array<CWaitDlg*, 3> waitDialogs_{};  // by DeviceTab, each owned by its page
     TabActions* actions_ = nullptr;
     BusLink link_;
 };

@@ -33,6 +33,7 @@ public:
     void Show(const WaitDialogRequest&) override {}
     void SetProgressText(const QString&) override {}
     void Step() override {}
+    void Repaint() override {}
     bool CancelRequested() const override { return false; }
     void Hide() override {}
     void ProcessPendingEvents() override {}

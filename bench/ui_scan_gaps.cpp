@@ -93,6 +93,7 @@ public:
     }
     void SetProgressText(const QString& text) override { dialog_->SetProgressText(text); }
     void Step() override { dialog_->Step(); }
+    void Repaint() override { dialog_->Repaint(); }
     bool CancelRequested() const override { return dialog_->CancelRequested(); }
     void Hide() override {
         meter_.End();

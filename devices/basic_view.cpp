@@ -299,8 +299,10 @@ BasicSettings CBasicView::Settings() const {
 }
 
 void CBasicView::EnableControls(bool enabled) {
+    // The tab's wait dialog is a window of its own, not a control.
     for (QWidget* control : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-        control->setEnabled(enabled);
+        if (!control->isWindow())
+            control->setEnabled(enabled);
     for (QPushButton* group : groups_)
         group->setChecked(false);
 }

@@ -21,12 +21,13 @@ void reportOutcome(Prompts& prompts, bool succeeded) {
     prompts.ShowMessage(kInformation, succeeded ? kSucceeded : kFailed);
 }
 
-// Asks, then sends the repeated broadcast firstOpcode + n for n = 0..15 under
-// the wait dialog and brings every present record in step. Success is silent;
-// when a frame did not get through the records stay as they were (the gear
-// may still hold what they held) and the user is told.
+// Only with an interface: asks, then sends the repeated broadcast
+// firstOpcode + n for n = 0..15 under the wait dialog and brings every
+// present record in step. Success is silent; when a frame did not get through
+// the records stay as they were (the gear may still hold what they held) and
+// the user is told.
 void removeFromAll(BusWideContext& c, StringId questionId, uint8_t firstOpcode, void (*clear)(DeviceRecord&)) {
-    if (c.prompts.AskConfirmation(kRemove, questionId, kYes, kNo, 0) != kDialogOk)
+    if (!c.link.handle || c.prompts.AskConfirmation(kRemove, questionId, kYes, kNo, 0) != kDialogOk)
         return;
     const QString& module = c.languageModulePath;
     c.waitDialog.Show({LoadText(kWriting, module), LoadText(kWaitWriting, module), 1, 0, {}, 16});

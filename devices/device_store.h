@@ -31,7 +31,9 @@ public:
     // bus traffic, while the link has no interface.
     LinkResult ReadParameters(int address);
     LinkResult ReadScenes(int address);
-    // Writes the whole record (all but the scenes) into the gear. Always 0.
+    // Writes the whole record into the gear: fades, curve, levels (MIN first
+    // when the new MAX lies below the gear's MIN, which it is asked for),
+    // groups and the 16 scenes. Always 0.
     LinkResult WriteAll(int address);
 
     DeviceTable workingTable;       // the gear on the bus as last read, scanned or loaded

@@ -15,6 +15,8 @@ constexpr uint8_t kRecallMax = 0x05, kRecallMin = 0x06, kReset = 0x20, kStoreDtr
                   kQueryActualLevel = 0xA0, kNoShortAddress = 0xFF;
 constexpr int kIdentifyCycles = 5;
 constexpr unsigned kIdentifyPauseMs = 250;
+// Gear may ignore commands for up to 300 ms after RESET (IEC 62386-102).
+constexpr unsigned kResetSettleMs = 300;
 constexpr StringId kOk = 179, kCancel = 181, kRemoveTitle = 414, kRemoveQuestion = 415, kResetTitle = 416,
                    kResetQuestion = 417, kWaitTitle = 423, kWaitText = 424, kIdentifyTitle = 425, kIdentifyText = 426;
 
@@ -75,9 +77,13 @@ bool FactoryResetSelected(GearCommandContext& c) {
     forEachSelected(c.store, [&](int a) {
         dalikit_SendTwice(c.link, dali::commandAddress(a), kReset);
         dalikit_WaitIdle(c.link);
+        // The record no longer holds the gear's settings, scenes included.
+        c.store.workingTable[size_t(a)].readState &= ~(kReadStateParameters | kReadStateScenes);
     });
-    if (c.store.selectedCount == 1)
+    if (c.store.selectedCount == 1) {
+        kit_sleep(c.link.handle, kResetSettleMs);
         c.store.ReadParameters(c.store.selectedAddresses[0] & 0x3F);
+    }
     return true;
 }
 

@@ -37,8 +37,9 @@ void IdentifySelected(GearCommandContext& context);
 // record. True when it did (the matrix then follows the records).
 bool RemoveSelectedAddresses(GearCommandContext& context);
 
-// Asks, then RESET to every selected gear; with one gear selected its
-// parameters are read again. True when it did.
+// Asks, then RESET to every selected gear, whose records count as unread;
+// with one gear selected its parameters are read again 300 ms later, once the
+// gear listens again. True when it did.
 bool FactoryResetSelected(GearCommandContext& context);
 
 // The ACTUAL slider: while it moves, the level goes to the first selected gear

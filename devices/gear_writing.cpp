@@ -2,11 +2,15 @@
 
 #include "dali/dali_commands.h"
 #include "devices/device_store.h"
+#include "devices/gear_transactions.h"
 
+#include <algorithm>
+#include <array>
+#include <span>
 
 namespace {
 
-constexpr uint8_t kAddToGroup = 0x60, kRemoveFromGroup = 0x70;
+constexpr uint8_t kAddToGroup = 0x60, kRemoveFromGroup = 0x70, kQueryMaxLevel = 0xA1, kQueryMinLevel = 0xA2;
 
 enum class Via { Dtr, DimmingCurve, FastFadeTime };
 
@@ -36,6 +40,14 @@ constexpr BasicItem kWriteAllOrder[] = {BasicItem::FadeRate,     BasicItem::Fade
                                         BasicItem::PowerOnLevel, BasicItem::FailureLevel};
 
 const ItemInfo& info(BasicItem item) { return kItems[size_t(item)]; }
+
+// Gear clamp a new MAX at their current MIN and a new MIN at their current
+// MAX: when the new range lies wholly above or below the gear's, the two are
+// swapped in the order so that both take.
+void swapMinAndMax(std::span<BasicItem> order) {
+    std::iter_swap(std::find(order.begin(), order.end(), BasicItem::MinLevel),
+                   std::find(order.begin(), order.end(), BasicItem::MaxLevel));
+}
 
 // Device-type-6 commands go out whatever the gear's device type.
 void sendItem(const BusLink& link, uint8_t address, const ItemInfo& item, uint8_t value) {
@@ -69,6 +81,15 @@ void SendGroupMembership(const BusLink& link, uint8_t address, uint16_t mask) {
 }
 
 void SendBasicSettings(const BusLink& link, DeviceRecord& record, int address, const BasicSettings& settings) {
+    const uint8_t a = dali::commandAddress(address);
+    std::array order{BasicItem::MinLevel, BasicItem::MaxLevel, BasicItem::PowerOnLevel, BasicItem::FailureLevel,
+                     BasicItem::FadeTime, BasicItem::FadeRate, BasicItem::DimmingCurve, BasicItem::FastFadeTime};
+    if (settings.IsTicked(BasicItem::MinLevel) && settings.IsTicked(BasicItem::MaxLevel)) {
+        // Asked, not taken from the record: a record may hold a file's values.
+        LinkResult ignored = 0;
+        if (const auto gearMax = QueryGear(link, a, kQueryMaxLevel, ignored); gearMax && settings.minLevel > *gearMax)
+            swapMinAndMax(order);
+    }
     for (size_t i = 0; i < std::size(kItems); ++i)
         if (settings.ticked[i])
             record.*kItems[i].field = settings.*kItems[i].value;
@@ -77,10 +98,9 @@ void SendBasicSettings(const BusLink& link, DeviceRecord& record, int address, c
     if (groups)
         record.SetGroupMask(settings.groupMask);
 
-    const uint8_t a = dali::commandAddress(address);
-    for (size_t i = 0; i < std::size(kItems); ++i)
-        if (settings.ticked[i])
-            sendItem(link, a, kItems[i], record.*kItems[i].field);
+    for (BasicItem item : order)
+        if (settings.IsTicked(item))
+            sendItem(link, a, info(item), record.*info(item).field);
     if (groups)
         SendGroupMembership(link, a, record.groupMask);
 }
@@ -97,13 +117,26 @@ void SendScenes(const BusLink& link, DeviceRecord& record, int address, const Sc
     }
 }
 
+void StoreAllScenes(const BusLink& link, uint8_t address, const std::array<uint8_t, kSceneCount>& levels) {
+    for (int n = 0; n < kSceneCount; ++n) {
+        dalikit_StoreScene(link, address, n, levels[size_t(n)]);
+        dalikit_WaitIdle(link);
+    }
+}
+
 LinkResult DeviceStore::WriteAll(int address) {
     if (!link.handle)
         return 0;
     const DeviceRecord& record = workingTable[size_t(address & 0x3F)];
     const uint8_t a = dali::commandAddress(address);
-    for (BasicItem item : kWriteAllOrder)
+    // The record is the file's: the gear's own MIN decides the order.
+    LinkResult ignored = 0;
+    auto order = std::to_array(kWriteAllOrder);
+    if (const auto gearMin = QueryGear(link, a, kQueryMinLevel, ignored); gearMin && record.maxLevel < *gearMin)
+        swapMinAndMax(order);
+    for (BasicItem item : order)
         sendItem(link, a, info(item), record.*info(item).field);
     SendGroupMembership(link, a, record.groupMask);
+    StoreAllScenes(link, a, record.sceneLevel);
     return 0;
 }

@@ -8,12 +8,18 @@
 #include "link/dalikit.h"
 
 // The record takes every ticked value and always the ACTUAL level; then the
-// ticked items go out in the order of BasicItem, each followed by the idle wait.
+// ticked items go out in the order of BasicItem, each followed by the idle
+// wait. With both MIN and MAX ticked the gear is asked for its MAX first, and
+// MAX goes before MIN when the new MIN lies above it, or the gear would clamp it.
 void SendBasicSettings(const BusLink& link, DeviceRecord& record, int address, const BasicSettings& settings);
 
 // Sends only the scenes whose level differs from the record's, and stores each
 // in the record after sending it. MASK (255) takes the gear out of the scene.
 void SendScenes(const BusLink& link, DeviceRecord& record, int address, const SceneSettings& settings);
+
+// The 16 scene levels, each with STORE THE DTR AS SCENE; MASK (255) takes
+// the gear out of the scene.
+void StoreAllScenes(const BusLink& link, uint8_t address, const std::array<uint8_t, kSceneCount>& levels);
 
 // REMOVE FROM GROUP 0..15, then ADD TO GROUP for each bit of the mask; every
 // command twice, each followed by the idle wait.

@@ -115,8 +115,10 @@ SceneSettings CSceneView::Settings() const {
 }
 
 void CSceneView::EnableControls(bool enabled) {
+    // The tab's wait dialog is a window of its own, not a control.
     for (QWidget* control : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-        control->setEnabled(enabled);
+        if (!control->isWindow())
+            control->setEnabled(enabled);
 }
 
 void CSceneView::ApplyLanguage(const QString& module) {

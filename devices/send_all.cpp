@@ -69,6 +69,7 @@ SendAllResult RunSendAll(SendAllContext& c) {
     c.waitDialog.Show({LoadText(kWriting, module), LoadText(kWaitWriting, module), 1, 0, {}, count});
     for (int i = 0; i < count; ++i) {
         c.waitDialog.SetProgressText(FormatNumbers(progress, {i, count}));
+        c.waitDialog.Repaint();
         send(addresses[size_t(i)]);
         c.waitDialog.Step();
         c.processPendingEvents();

@@ -31,6 +31,10 @@ public:
     // Advances the bar by one step.
     virtual void Step() = 0;
 
+    // Paints the dialog now, so a progress line set before a bus transaction
+    // is seen while it runs.
+    virtual void Repaint() = 0;
+
     // True once the cancel button was pressed since the last Show. The button
     // only records the request; a job that honours it tests this between steps.
     virtual bool CancelRequested() const = 0;

@@ -21,6 +21,7 @@ public:
     void Show(const WaitDialogRequest& request) override;
     void SetProgressText(const QString& text) override;
     void Step() override;
+    void Repaint() override { repaint(); }
     bool CancelRequested() const override { return state_ == kCancelRequested; }
     void Hide() override;
     void ProcessPendingEvents() override;

@@ -1,11 +1,11 @@
 #include "storage/config_file.h"
 
 #include "devices/prompts.h"
+#include "storage/file_replacement.h"
 #include "storage/ini_text.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <limits>
@@ -24,8 +24,8 @@ bool RewriteKey(const QString& path, const QString& key, const QString& value) {
     current.close();
     text.SetValue(kSection, key, value);
     const QByteArray bytes = text.Encode();
-    QSaveFile replacement(path);
-    return replacement.open(QIODevice::WriteOnly) && replacement.write(bytes) == bytes.size() && replacement.commit();
+    FileReplacement replacement(path);
+    return replacement.Write(bytes) && replacement.Commit();
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "storage/device_file_flows.h"
 
+#include "dali/dali_commands.h"
 #include "devices/device_store.h"
 #include "devices/gear_writing.h"
 #include "devices/prompts.h"
@@ -11,7 +12,7 @@ namespace {
 
 constexpr StringId kCountTitle = 230, kOnlyOneGear = 231, kReadTitle = 177, kReadText = 188, kSaveTitle = 186,
                    kSaved = 268, kContinueTitle = 253, kTransferQuestion = 344, kOk = 179, kCancel = 181,
-                   kWriteTitle = 182, kWriteText = 206, kNotWritten = 446;
+                   kWriteTitle = 182, kWriteText = 206, kNotWritten = 446, kLoadTitle = 292, kNotRead = 459;
 
 const QString kDeviceExtension = QStringLiteral("dev");
 const QString kDeviceFilter = QStringLiteral("Device file (*.dev)|*.dev|All Files (*.*)|*.*||");
@@ -53,18 +54,25 @@ void LoadDeviceFile(DeviceFileContext& c) {
         return;
     const int address = c.store.selectedAddresses[0];
     DeviceStore& store = c.store;
-    ReadDeviceFile(path, store.deviceFileRecord);
+    if (!ReadDeviceFile(path, store.deviceFileRecord)) {
+        c.prompts.ShowMessage(kLoadTitle, kNotRead);
+        return;
+    }
     DeviceRecord& record = store.workingTable[size_t(address)];
     DeviceRecord loaded = store.deviceFileRecord;
     loaded.present = record.present;
     loaded.deviceType = record.deviceType;
     loaded.readState = record.readState;
     record = loaded;
-    c.showBasic(address);
+    c.showRecord(address);
     record.readState |= kReadStateParameters | kReadStateScenes;
-    if (c.prompts.AskConfirmation(kContinueTitle, kTransferQuestion, kOk, kCancel, 0) != kDialogOk)
+    if (!store.link.handle ||
+        c.prompts.AskConfirmation(kContinueTitle, kTransferQuestion, kOk, kCancel, 0) != kDialogOk)
         return;
     showWaitDialog(c, kWriteTitle, kWriteText);
+    // The scenes too: the record now claims the file's scenes as the gear's.
     SendBasicSettings(store.link, record, address, c.basicSettings());
+    StoreAllScenes(store.link, dali::commandAddress(address), record.sceneLevel);
     c.waitDialog.Hide();
+    c.showRecord(address);
 }

@@ -6,7 +6,7 @@
 #include "storage/file_flow_context.h"
 
 struct DeviceFileContext : FileFlowContext {
-    std::function<void(int address)> showBasic;  // the basic tab shows the record
+    std::function<void(int address)> showRecord;   // the basic and scenes tabs show the record
     std::function<BasicSettings()> basicSettings;  // what the basic tab has ticked, for sending
 };
 
@@ -16,5 +16,7 @@ void SaveDeviceFile(DeviceFileContext& c);
 
 // The file's values go into the selected record (present, device type and
 // read state stay; parameters and scenes count as read); after a question
-// the basic tab's ticked settings are sent to the gear.
+// the basic tab's ticked settings and the 16 scene levels are sent to the
+// gear. A file that cannot be read is reported and changes nothing; offline
+// nothing is asked or sent.
 void LoadDeviceFile(DeviceFileContext& c);

@@ -20,11 +20,10 @@ const QString kDevicesProgress = QStringLiteral("Devices %d / %d");
 
 }  // namespace
 
-void SaveProject(FileFlowContext& c) {
+namespace {
+
+void readEveryPresentGear(FileFlowContext& c, int present) {
     DeviceStore& store = c.store;
-    const int present = store.PresentCount();
-    if (present == 0 || c.prompts.AskConfirmation(kSaveTitle, kSaveQuestion, kYes, kNo, 0) != kDialogOk)
-        return;
     const QString& module = c.languageModulePath;
     c.waitDialog.Show({LoadText(kReadTitle, module), LoadText(kReadText, module), 0, 0, QString(), 0});
     int k = 0;
@@ -38,6 +37,18 @@ void SaveProject(FileFlowContext& c) {
         store.ReadScenes(a);
     }
     c.waitDialog.Hide();
+}
+
+}  // namespace
+
+void SaveProject(FileFlowContext& c) {
+    DeviceStore& store = c.store;
+    const int present = store.PresentCount();
+    if (present == 0 || c.prompts.AskConfirmation(kSaveTitle, kSaveQuestion, kYes, kNo, 0) != kDialogOk)
+        return;
+    // Offline the records are saved as shown; there is nothing to read them from.
+    if (store.link.handle)
+        readEveryPresentGear(c, present);
     const QString path = ChooseFileWithExtension(c, true, kProjectExtension, kProjectFilter);
     if (!path.isEmpty() && !WriteProjectFile(path, store.workingTable))
         c.prompts.ShowMessage(kSaveTitle, kNotWritten);

@@ -6,8 +6,9 @@
 #include "storage/file_flow_context.h"
 
 // "Projekt speichern": only with present gear, and only after the user said
-// yes. Every present gear is read again first, so the file holds what the
-// gear hold. A file that cannot be written is reported.
+// yes. Online every present gear is read again first, so the file holds what
+// the gear hold; offline the records go in as shown. A file that cannot be
+// written is reported.
 void SaveProject(FileFlowContext& c);
 
 // The open dialog, then the file into projectTable. The file's path, empty

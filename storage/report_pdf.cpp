@@ -1,5 +1,6 @@
 #include "storage/report_pdf.h"
 
+#include "storage/file_replacement.h"
 #include "storage/installation_report.h"
 
 #include <QFont>
@@ -7,7 +8,6 @@
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QTextDocument>
 #include <QUrl>
 
@@ -35,14 +35,13 @@ QImage matrixImage(const InstallationReport& report) {
 }  // namespace
 
 bool WriteReportPdf(const QString& path, const InstallationReport& report, QString& error) {
-    QSaveFile file(path);
-    file.setDirectWriteFallback(true);
-    if (!file.open(QIODevice::WriteOnly)) {
+    FileReplacement file(path);
+    if (!file.isOpen()) {
         error = file.errorString();
         return false;
     }
     {
-        QPdfWriter writer(&file);
+        QPdfWriter writer(file.device());
         writer.setPageSize(QPageSize(QPageSize::A4));
         writer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
         writer.setResolution(150);
@@ -58,7 +57,7 @@ bool WriteReportPdf(const QString& path, const InstallationReport& report, QStri
         document.setHtml(ReportHtml(report));
         document.print(&writer);
     }
-    if (!file.commit()) {
+    if (!file.Commit()) {
         error = file.errorString();
         return false;
     }

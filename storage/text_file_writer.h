@@ -2,10 +2,11 @@
 // Writes a text file as UTF-16 little-endian code units without a byte-order
 // mark, the form of every file the program creates (config.ini, projects,
 // device files). The new content replaces the file only when the writer is
-// closed, in one step, so a failed write never leaves half a file behind;
-// only a file in a folder that cannot be written to is written in place.
+// closed, in one step (FileReplacement), so a failed write never leaves half
+// a file behind.
 
-#include <QSaveFile>
+#include "storage/file_replacement.h"
+
 #include <QString>
 
 class TextFileWriter {
@@ -22,9 +23,9 @@ public:
     void Write(const QString& text);
 
     // Puts the written text in place of the file. False when the file could
-    // not be opened or written; the old content then stays.
+    // not be opened or written, or was closed before; the old content then stays.
     bool Close();
 
 private:
-    QSaveFile file_;
+    FileReplacement file_;
 };

@@ -88,7 +88,7 @@ protected:
 
 TEST_F(DeviceTabsTest, ATypeZeroGearIsReadOncePerTabWithoutEnables) {
     record(2).fastFadeTime = 7;
-    const size_t shownBefore = h.waitDialog.shows.size();
+    const size_t shownBefore = h.tabs.basicWait.shows.size();
     Select({2});
     EXPECT_EQ(h.TakeForwardFrames(), kTypeZeroReadOf2);
     EXPECT_EQ(record(2).fadeTime, 4);
@@ -96,16 +96,16 @@ TEST_F(DeviceTabsTest, ATypeZeroGearIsReadOncePerTabWithoutEnables) {
     EXPECT_EQ(record(2).maxLevel, 200);
     EXPECT_EQ(record(2).fastFadeTime, 7);  // not asked of a type-0 gear
     EXPECT_EQ(record(2).readState, kReadStateParameters);
-    ASSERT_EQ(h.waitDialog.shows.size(), shownBefore + 1);
-    EXPECT_EQ(h.waitDialog.shows.back().title, "Lese Daten");
-    EXPECT_EQ(h.waitDialog.shows.back().text, "Bitte warten, bis die Daten gelesen wurden.");
-    EXPECT_EQ(h.waitDialog.shows.back().showProgress, 0);
-    EXPECT_FALSE(h.waitDialog.visible);
+    ASSERT_EQ(h.tabs.basicWait.shows.size(), shownBefore + 1);
+    EXPECT_EQ(h.tabs.basicWait.shows.back().title, "Lese Daten");
+    EXPECT_EQ(h.tabs.basicWait.shows.back().text, "Bitte warten, bis die Daten gelesen wurden.");
+    EXPECT_EQ(h.tabs.basicWait.shows.back().showProgress, 0);
+    EXPECT_FALSE(h.tabs.basicWait.visible);
 
     Select({2});  // read already: only shown
     view().TabChanged(DeviceTab::Scenes);
     EXPECT_EQ(h.TakeForwardFrames(), SceneQueries(0x05));
-    EXPECT_EQ(h.waitDialog.shows.back().steps, 16);
+    EXPECT_EQ(h.tabs.scenesWait.shows.back().steps, 16);
     view().TabChanged(DeviceTab::Basic);
     view().TabChanged(DeviceTab::Scenes);
     EXPECT_TRUE(h.TakeForwardFrames().empty());
@@ -216,19 +216,67 @@ TEST_F(DeviceTabsTest, TheBasicTabSendsOnlyItsTickedItemsInOrder) {
     EXPECT_EQ(h.waitDialog.shows.back().text, "Bitte warten, bis alle Daten geschrieben wurden");
 }
 
-TEST_F(DeviceTabsTest, WriteAllSendsTheWholeRecordButItsScenes) {
+// STORE THE DTR AS SCENE 0..15 to gear 2: scene 0 at 9, the others MASK.
+Frames ScenesOf2WithSceneZeroAt9() {
+    Frames frames;
+    for (int n = 0; n < 16; ++n) {
+        char dtr[8];
+        std::snprintf(dtr, sizeof dtr, "A3%02X", n == 0 ? 9 : 255);
+        frames.insert(frames.end(),
+                      {dtr, Queries(0x05, {uint8_t(0x40 + n)})[0], Queries(0x05, {uint8_t(0x40 + n)})[0]});
+    }
+    return frames;
+}
+
+TEST_F(DeviceTabsTest, WriteAllSendsTheWholeRecordScenesIncluded) {
     DeviceRecord& r = record(2);
     r.fadeRate = 1, r.fadeTime = 2, r.fastFadeTime = 3, r.dimmingCurve = 1, r.maxLevel = 250, r.minLevel = 5;
     r.powerOnLevel = 6, r.systemFailureLevel = 7;
     r.SetGroupMask(0x8000);
     r.sceneLevel[0] = 9;
     EXPECT_EQ(view().store().WriteAll(2), 0);
-    EXPECT_EQ(h.TakeForwardFrames(),
-              Concat({{"A301", "052F", "052F", "A302", "052E", "052E", "A303", "C106", "05E4", "05E4", "A301", "C106",
-                       "05E3", "05E3", "A3FA", "052A", "052A", "A305", "052B", "052B", "A306", "052D", "052D", "A307",
-                       "052C", "052C"},
-                      RemoveAllGroupsOf2(),
-                      {"056F", "056F"}}));
+    EXPECT_EQ(h.TakeForwardFrames(), Concat({{"05A2", "A301", "052F", "052F", "A302", "052E", "052E", "A303", "C106",
+                                              "05E4", "05E4", "A301", "C106", "05E3", "05E3", "A3FA", "052A", "052A",
+                                              "A305", "052B", "052B", "A306", "052D", "052D", "A307", "052C", "052C"},
+                                             RemoveAllGroupsOf2(),
+                                             {"056F", "056F"},
+                                             ScenesOf2WithSceneZeroAt9()}));
+    h.bus().withGear(0, [](sim::ControlGear& g) {
+        EXPECT_EQ(g.scenes()[0], 9);
+        EXPECT_EQ(g.scenes()[1], 255);
+    });
+}
+
+// Gear clamp a new MAX at their MIN and a new MIN at their MAX: a range wholly
+// above or below the gear's goes out in the order that lets both take.
+TEST_F(DeviceTabsTest, MinAndMaxGoOutInTheOrderTheGearAccept) {
+    Select({2});               // the gear holds MIN 1, MAX 200
+    record(2).maxLevel = 254;  // as a loaded file may claim: the gear is asked
+    h.TakeForwardFrames();
+    BasicSettings& s = h.tabs.basic;
+    s.ticked.fill(false);
+    s.Tick(BasicItem::MinLevel, true);
+    s.Tick(BasicItem::MaxLevel, true);
+    s.minLevel = 220, s.maxLevel = 250;
+    view().SendAll();
+    EXPECT_EQ(h.TakeForwardFrames(), (Frames{"05A1", "A3FA", "052A", "052A", "A3DC", "052B", "052B"}));
+    h.bus().withGear(0, [](sim::ControlGear& g) {
+        EXPECT_EQ(g.minLevel(), 220);
+        EXPECT_EQ(g.maxLevel(), 250);
+    });
+
+    // A whole record below the gear's MIN: the gear is asked, MIN goes first.
+    record(2).minLevel = 50, record(2).maxLevel = 100;
+    view().store().WriteAll(2);
+    const Frames frames = h.TakeForwardFrames();
+    ASSERT_GE(frames.size(), 21u);
+    EXPECT_EQ(frames[0], "05A2");
+    EXPECT_EQ(Frames(frames.begin() + 15, frames.begin() + 21),
+              (Frames{"A332", "052B", "052B", "A364", "052A", "052A"}));
+    h.bus().withGear(0, [](sim::ControlGear& g) {
+        EXPECT_EQ(g.minLevel(), 50);
+        EXPECT_EQ(g.maxLevel(), 100);
+    });
 }
 
 TEST_F(DeviceTabsTest, ScenesAreSentOnlyWhereTheyDifferFromTheRecord) {
@@ -245,6 +293,29 @@ TEST_F(DeviceTabsTest, ScenesAreSentOnlyWhereTheyDifferFromTheRecord) {
     EXPECT_TRUE(h.TakeForwardFrames().empty());
 }
 
+// A job started on the view's dialog while another runs there (window events
+// run between transactions) takes it over and gives it back as it was; the
+// tabs' own dialogs are the widget tests'.
+TEST_F(DeviceTabsTest, AJobNestedInReadAllGivesItsDialogBackWithTheCancelPressed) {
+    Select({9});
+    h.surface.onPendingEvents = [&] {
+        h.surface.onPendingEvents = nullptr;
+        h.waitDialog.PressCancel();
+        view().SendAll();  // one gear: under the view's own dialog
+        EXPECT_TRUE(h.waitDialog.visible);
+        EXPECT_EQ(h.waitDialog.shows.back().title, "Bitte Warten");
+        EXPECT_EQ(h.waitDialog.shows.back().showCancel, 1);
+        EXPECT_EQ(h.waitDialog.steps, 1);
+        EXPECT_EQ(view().runningJobs(), 1);
+    };
+    h.prompts.Answer(kDialogOk);
+    view().Execute(CommandAction::ReadAll);
+    EXPECT_EQ(record(2).readState, kReadStateParameters | kReadStateScenes);
+    EXPECT_EQ(record(3).readState, 0u);  // the cancel pressed before still counts
+    EXPECT_FALSE(h.waitDialog.visible);
+    EXPECT_EQ(view().runningJobs(), 0);
+}
+
 TEST_F(DeviceTabsTest, SeveralGearAreAskedForAndCountedFromZero) {
     view().SelectAll();
     view().GroupEntryChanged(1);  // group 0: gear 3
@@ -255,8 +326,11 @@ TEST_F(DeviceTabsTest, SeveralGearAreAskedForAndCountedFromZero) {
     view().SendAll();
     EXPECT_EQ(h.prompts.confirmations.back().text,
               "Achtung: Alle ausgewählten Daten werden für alle ausgewählten Geräte überschrieben.");
-    EXPECT_EQ(h.waitDialog.progressTexts,
-              (QStringList{"Sende Daten an Gerät 0 von 3", "Sende Daten an Gerät 1 von 3", "Sende Daten an Gerät 2 von 3"}));
+    // Each gear's line is painted before that gear is written.
+    EXPECT_EQ(h.waitDialog.log.mid(h.waitDialog.log.size() - 10),
+              (QStringList{"progress Sende Daten an Gerät 0 von 3", "repaint", "step",
+                           "progress Sende Daten an Gerät 1 von 3", "repaint", "step",
+                           "progress Sende Daten an Gerät 2 von 3", "repaint", "step", "hide"}));
     EXPECT_EQ(h.waitDialog.shows.back().steps, 3);
     for (int a : {2, 3, 9})
         EXPECT_EQ(view().matrix().cells[size_t(a)].groupHighlight, 1) << a;
@@ -357,8 +431,30 @@ TEST_F(DeviceTabsTest, IdentifyRecallsTenTimesPerGearOverTwoAndAHalfSeconds) {
         expected = Concat({expected, {"0505", "0705", "0506", "0706"}});
     EXPECT_EQ(h.TakeForwardFrames(), expected);
     EXPECT_GE(h.backend().clock()->nowUs() - before, 2'500'000u);
-    EXPECT_EQ(h.waitDialog.shows.back().title, "Identifizieren");
-    EXPECT_FALSE(h.waitDialog.visible);
+    EXPECT_EQ(h.tabs.basicWait.shows.back().title, "Identifizieren");
+    EXPECT_FALSE(h.tabs.basicWait.visible);
+}
+
+// Gear may ignore commands for 300 ms after RESET: the read back waits, and
+// the scenes read before count as unread.
+TEST_F(DeviceTabsTest, AFactoryResetReadsTheGearBack300MsLater) {
+    Select({9});
+    view().TabChanged(DeviceTab::Scenes);
+    view().TabChanged(DeviceTab::Basic);
+    h.TakeForwardFrames();
+    h.prompts.Answer(kDialogOk);
+    view().FactoryReset();
+    std::vector<sim::BusFrame> frames;
+    for (const sim::BusFrame& frame : h.bus().takeFrameLog())
+        if (frame.kind == sim::FrameKind::Forward)
+            frames.push_back(frame);
+    ASSERT_EQ(frames.size(), 2u + 13);
+    EXPECT_EQ(frames[1].data, 0x1320);
+    EXPECT_EQ(frames[2].data, 0x13A5);
+    EXPECT_GE(frames[2].timeUs - frames[1].timeUs, 300'000u);
+    EXPECT_EQ(record(9).readState, kReadStateParameters);
+    EXPECT_EQ(record(9).maxLevel, 254);  // the reset value, read back
+    EXPECT_EQ(h.tabs.basicShown.back(), 9);
 }
 
 TEST_F(DeviceTabsTest, RemoveAddressFactoryResetAndTheActualSlider) {
@@ -370,9 +466,12 @@ TEST_F(DeviceTabsTest, RemoveAddressFactoryResetAndTheActualSlider) {
     EXPECT_EQ(h.TakeForwardFrames(), (Frames{"0464", "0664"}));
     EXPECT_EQ(record(3).actualLevel, 100);
 
+    record(2).readState = record(3).readState = kReadStateParameters | kReadStateScenes;
     h.prompts.Answer(kDialogOk);
     view().FactoryReset();
     EXPECT_EQ(h.TakeForwardFrames(), (Frames{"0520", "0520", "0720", "0720"}));  // two gear: no read
+    EXPECT_EQ(record(2).readState, 0u);
+    EXPECT_EQ(record(3).readState, 0u);
 
     h.prompts.Answer(kDialogOk);
     view().RemoveAddress();

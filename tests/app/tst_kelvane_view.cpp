@@ -4,27 +4,29 @@
 
 #include "addressing/matrix_widget.h"
 #include "addressing/trace.h"
-#include "app/splash_window.h"
 #include "app/info_view.h"
+#include "app/splash_window.h"
+#include "app/tab_views.h"
 #include "devices/basic_view.h"
 #include "devices/scene_view.h"
+#include "devices/wait_dlg.h"
 #include "groups_scenes/group_dlg.h"
-#include "app/tab_views.h"
 #include "tests/app/main_window_fixture.h"
 #include "tests/support/qt_printers.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialog>
 #include <QGroupBox>
 #include <QLabel>
+#include <QListWidget>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QTest>
-#include <QDialog>
-#include <QTimer>
-#include <QListWidget>
+#include <QTabBar>
 #include <QTableWidget>
+#include <QTest>
+#include <QTimer>
 
 namespace {
 
@@ -74,6 +76,14 @@ protected:
         auto* control = frame->findChild<Control*>(QLatin1String(name));
         EXPECT_TRUE(control) << name;
         return control;
+    }
+
+    // The view's own wait dialog (the tabs' belong to their pages).
+    CWaitDlg* ViewWaitDialog() {
+        for (CWaitDlg* dialog : frame->findChildren<CWaitDlg*>())
+            if (dialog->parentWidget() == &frame->view())
+                return dialog;
+        return nullptr;
     }
 
     QStringList notifications;
@@ -390,6 +400,52 @@ TEST_F(KelvaneViewTest, SplashIsShownCentredOverTheViewDuringSetUpOnly) {
     const QColor background = picture.pixelColor(10, 10), cellArea = picture.pixelColor(300, 100);
     EXPECT_GT(background.blue(), background.red());  // the dark blue ground
     EXPECT_NE(background, cellArea);
+}
+
+// ------------------------------------------------------------------ jobs
+
+// Window events run between a job's transactions: what the user starts then
+// runs under its own tab's dialog and leaves the running job's dialog, its
+// cancel button and the close guard alone.
+TEST_F(KelvaneViewTest, JobsStartedDuringReadAllLeaveItsDialogAndCancelAlone) {
+    Start(1, kDialogOk);
+    CWaitDlg* readAllDialog = ViewWaitDialog();
+    ASSERT_TRUE(readAllDialog);
+    bool shownAfterNestedJobs = false;
+    QTimer::singleShot(0, [&] {
+        Click(12);  // unread: the basic tab reads it
+        QTest::mouseClick(Find<QPushButton>("identifyButton"), Qt::LeftButton);
+        QTabBar* tabs = frame->view().tabViews().tabBar();
+        QTest::mouseClick(tabs, Qt::LeftButton, Qt::NoModifier, tabs->tabRect(2).center());
+        shownAfterNestedJobs = readAllDialog->isVisible();
+        QTest::mouseClick(readAllDialog->findChild<QPushButton*>("cancelButton"), Qt::LeftButton);
+    });
+    prompts->Answer(kDialogOk);
+    Trigger(C::ReadAll);
+    EXPECT_TRUE(shownAfterNestedJobs);
+    EXPECT_EQ(view().store().workingTable[3].readState, kReadStateParameters | kReadStateScenes);
+    EXPECT_EQ(view().store().workingTable[12].readState, kReadStateParameters);  // by the click only
+    EXPECT_EQ(view().store().workingTable[40].readState, 0u);                    // cancelled before
+    EXPECT_EQ(frame->view().tabViews().infoView().list()->rowCount(), 15);
+    EXPECT_FALSE(readAllDialog->isVisible());
+    EXPECT_FALSE(frame->view().busy());
+}
+
+TEST_F(KelvaneViewTest, ASendToSeveralGearCannotBeClosedWhenAGearIsClickedMeanwhile) {
+    Start(1, kDialogOk);
+    QTest::mouseClick(Find<QPushButton>("selectAllButton"), Qt::LeftButton);
+    std::vector<bool> closeResults;
+    QTimer::singleShot(0, [&] {
+        Click(40);  // unread: read under the basic tab's dialog
+        closeResults.push_back(frame->close());
+    });
+    prompts->Answer(kDialogOk);  // all selected gear are overwritten
+    QTest::mouseClick(frame->view().tabViews().basicView().sendButton(), Qt::LeftButton);
+    EXPECT_EQ(closeResults, std::vector<bool>{false});
+    EXPECT_TRUE(frame->isVisible());
+    EXPECT_EQ(view().projectDirty, 1);
+    prompts->Answer(kDialogCancel);  // not saved
+    EXPECT_TRUE(frame->close());
 }
 
 }  // namespace

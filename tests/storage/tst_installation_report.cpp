@@ -5,8 +5,10 @@
 #include "storage/installation_report.h"
 #include "storage/report_pdf.h"
 #include "tests/support/file_bytes.h"
+#include "tests/support/file_size_limit.h"
 #include "tests/support/headless_view.h"
 
+#include <QDir>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -72,6 +74,20 @@ TEST(InstallationReport, APdfOfAFullBusHoldsEveryGear) {
     EXPECT_GE(text.count("Fast fade time"), 2);  // the header again on the next page
     EXPECT_FALSE(WriteReportPdf(dir.filePath("no/folder/report.pdf"), BuildInstallationReport(store, kOffline, {}),
                                 error));
+}
+
+TEST(InstallationReport, AFullDiskKeepsTheOldPdfAndLeavesNothingBeside) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("report.pdf");
+    ASSERT_TRUE(WriteFileBytes(path, "%PDF old"));
+    QString error;
+    {
+        FileSizeLimit full(32);
+        ASSERT_TRUE(full.active());
+        EXPECT_FALSE(WriteReportPdf(path, BuildInstallationReport(TwoGear(), kOffline, {}), error));
+    }
+    EXPECT_EQ(ReadFileBytes(path), "%PDF old");
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"report.pdf"});
 }
 
 TEST(InstallationReport, TheCommandsAskForAFileAndTellWhenItCannotBeWritten) {

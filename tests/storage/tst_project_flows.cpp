@@ -127,6 +127,35 @@ TEST_F(ProjectFlows, OpeningOnAnUnscannedBusAsksToSearch) {
     EXPECT_EQ(h.prompts.confirmations[0].text, "Wollen Sie nach vorhandenen / adressierten DALI-Geräten suchen?");
     EXPECT_EQ(h.prompts.confirmations[1].text, "Sollen die geladenen Einstellungen übertragen werden?");
     h.bus().withGear(0, [](sim::ControlGear& g) { EXPECT_EQ(g.maxLevel(), 0xC8); });
+    // What a scan that finds gear enables.
+    for (CommandId id : {CommandId::SaveProjectTool, CommandId::ReadAll, CommandId::GroupsTool, CommandId::ScenesMenu})
+        EXPECT_TRUE(h.view().commands().IsEnabled(id)) << int(id);
+    EXPECT_TRUE(h.surface.devicePanelEnabled);
+}
+
+TEST_F(ProjectFlows, ATransferWritesTheScenesItShowsAndTheTabsShowThem) {
+    Connect();
+    Select(5);
+    // Gear 5: scene 0 at 0x20 (it holds 100), the rest MASK; gear 17: scene 3 at 0x40.
+    const QString gear5 = QStringLiteral("05FE01FEFE000007000000") + QStringLiteral("20") + QString(30, u'F');
+    const QString gear17 = QStringLiteral("11FE01FEFE000007000000") + QStringLiteral("FFFFFF40") + QString(24, u'F');
+    ASSERT_TRUE(WriteFileBytes(Path("p.prj"), Utf16LE(gear5 + u'\n' + gear17 + u'\n')));
+    h.prompts.ChoosePath(Path("p.prj"));
+    h.prompts.Answer(kDialogOk);
+    h.tabs.basicShown.clear();
+    h.view().OpenProject();
+    h.bus().withGear(0, [](sim::ControlGear& g) {
+        EXPECT_EQ(g.scenes()[0], 0x20);
+        EXPECT_EQ(g.scenes()[3], 255);
+    });
+    h.bus().withGear(1, [](sim::ControlGear& g) {
+        EXPECT_EQ(g.scenes()[0], 255);
+        EXPECT_EQ(g.scenes()[3], 0x40);
+    });
+    EXPECT_EQ(h.tabs.basicShown, std::vector<int>{5});
+    EXPECT_EQ(h.tabs.scenesShown, std::vector<int>{5});
+    EXPECT_EQ(h.tabs.shownRecord, h.view().store().workingTable[5]);
+    EXPECT_EQ(h.tabs.shownRecord.sceneLevel[0], 0x20);
 }
 
 TEST_F(ProjectFlows, ADirtyProjectIsSavedBeforeDisconnecting) {
@@ -183,7 +212,22 @@ TEST_F(ProjectFlows, ADeviceFileCopiesOneGearsSettingsOntoAnother) {
     EXPECT_EQ(loaded.deviceType, before.deviceType);
     EXPECT_EQ(loaded.readState, before.readState | 6);
     EXPECT_EQ(h.tabs.basicShown.back(), 17);
-    h.bus().withGear(1, [](sim::ControlGear& g) { EXPECT_EQ(g.maxLevel(), 200); });
+    ASSERT_FALSE(h.tabs.scenesShown.empty());
+    EXPECT_EQ(h.tabs.scenesShown.back(), 17);
+    h.bus().withGear(1, [](sim::ControlGear& g) {
+        EXPECT_EQ(g.maxLevel(), 200);
+        EXPECT_EQ(g.scenes()[0], 100);  // gear 5's scenes go along
+    });
+
+    // A file that cannot be read: said so, nothing asked, the record stays.
+    h.prompts.messages.clear();
+    const size_t questions = h.prompts.confirmations.size();
+    const DeviceRecord kept = h.view().store().workingTable[17];
+    h.prompts.ChoosePath(Path("missing.dev"));
+    h.view().LoadDeviceFile();
+    EXPECT_EQ(MessageTexts(), (QStringList{"Die Gerätedatei konnte nicht gelesen werden."}));
+    EXPECT_EQ(h.prompts.confirmations.size(), questions);
+    EXPECT_EQ(h.view().store().workingTable[17], kept);
 }
 
 TEST_F(ProjectFlows, ANewProjectClearsTheStoreAndTheFlags) {

@@ -110,6 +110,9 @@ public:
     void ShowInfo(const std::vector<InfoRow>& rows) override { infoRows = rows; }
     BasicSettings basicSettings() const override { return basic; }
     SceneSettings sceneSettings() const override { return scenes; }
+    WaitDialog& WaitDialogOf(DeviceTab tab) override {
+        return tab == DeviceTab::Basic ? basicWait : tab == DeviceTab::Scenes ? scenesWait : infoWait;
+    }
 
     BusLink link;
     QStringList log;
@@ -119,6 +122,7 @@ public:
     std::vector<int> basicShown, scenesShown;  // addresses, in order
     DeviceRecord shownRecord;                  // as last shown
     std::vector<InfoRow> infoRows;
+    RecordingWaitDialog basicWait, scenesWait, infoWait;  // each tab's own
     BasicSettings basic;   // what the basic tab "shows" for sending
     SceneSettings scenes;  // what the scenes tab "shows"
 };

@@ -14,6 +14,7 @@ public:
     void Show(const WaitDialogRequest& request) override;
     void SetProgressText(const QString& text) override;
     void Step() override;
+    void Repaint() override { log.append(QStringLiteral("repaint")); }
     bool CancelRequested() const override { return cancelRequested_; }
     void Hide() override;
     void ProcessPendingEvents() override;
@@ -28,7 +29,7 @@ public:
     std::function<void()> onPendingEvents;
 
     // Every call in order: "show <title>|<text>", "progress <text>", "step",
-    // "events", "hide".
+    // "repaint", "events", "hide".
     QStringList log;
     std::vector<WaitDialogRequest> shows;
     QStringList progressTexts;
