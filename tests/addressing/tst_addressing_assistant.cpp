@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <iterator>
+#include <map>
 #include <atomic>
 #include <optional>
 
@@ -93,6 +94,21 @@ protected:
         return cells;
     }
     int TraceCount(const QString& line) const { return int(trace_.count(line)); }
+    // Plays the installer while the physical-selection worker polls QUERY
+    // SHORT ADDRESS (two frames a poll): the action of a frame's number runs
+    // once that frame is heard.
+    void AtPolls(std::map<int, std::function<void()>> actions) {
+        h->bus().setFrameListener([this, actions = std::move(actions)](const sim::BusFrame& frame) {
+            if (frame.data != kQueryShortAddress)
+                return;
+            if (const auto action = actions.find(++polls_); action != actions.end())
+                action->second();
+        });
+    }
+    // Cancel, answered OK, once the worker's line has been shown.
+    void CancelQueued() {
+        QMetaObject::invokeMethod(qApp, [this] { assistant_->Cancel(); }, Qt::QueuedConnection);
+    }
 
     std::optional<HeadlessView> h;
     ProgressList progress_;
@@ -100,6 +116,7 @@ protected:
     std::vector<uint8_t> freeAddresses_;
     QStringList trace_;
     TraceSink previousSink_;
+    std::atomic<int> polls_ = 0;
 };
 
 const AssistantChoice kNewAddressing{AddressingMode::NewAddressing, false, false};
@@ -377,22 +394,11 @@ TEST_F(Assistant, AFullBusOfNewGearGetsEveryAddressOnce) {
 // the worker polls QUERY SHORT ADDRESS (two frames per poll).
 TEST_F(Assistant, PhysicalSelectionProgramsOnlyPressedGearWithoutAnAddress) {
     Connect({"{}", "{}", "{}"});
-    std::atomic<int> polls = 0;
-    h->bus().setFrameListener([this, &polls](const sim::BusFrame& frame) {
-        if (frame.data != kQueryShortAddress)
-            return;
-        switch (++polls) {
-            case 6:   // new gear: programmed
-            case 20:  // the same, now addressed: ignored
-                h->bus().pressPhysicalSelectionKey(1);
-                break;
-            case 40: h->bus().pressPhysicalSelectionKey(2); break;  // another new one, alone
-            case 60:
-                QMetaObject::invokeMethod(qApp, [this] { assistant_->Cancel(); }, Qt::QueuedConnection);
-                break;
-            default: break;
-        }
-    });
+    const auto press = [this](size_t gear) { return [this, gear] { h->bus().pressPhysicalSelectionKey(gear); }; };
+    AtPolls({{6, press(1)},    // new gear: programmed
+             {20, press(1)},   // the same, now addressed: ignored
+             {40, press(2)},   // another new one, alone
+             {60, [this] { CancelQueued(); }}});
     h->prompts.Answer(kDialogOk);  // the Cancel, queued behind Start's answer
     Run({AddressingMode::NewAddressing, true, false});
     const QString pressKey = "Taste \"Physical Select\" auf dem Gerät betätigen...";
@@ -400,7 +406,7 @@ TEST_F(Assistant, PhysicalSelectionProgramsOnlyPressedGearWithoutAnAddress) {
     EXPECT_EQ(ShortAddress(1), 0);
     EXPECT_EQ(ShortAddress(2), 1);
     EXPECT_EQ(ShortAddress(0), std::nullopt);
-    EXPECT_GE(polls, 60);
+    EXPECT_GE(polls_, 60);
     EXPECT_EQ(PresentCells(), (std::vector<int>{0, 1}));
     EXPECT_EQ(TraceCount("COMPARE FULL: erfolgreich\r\n"), 0);  // no search, no trace
 }
@@ -435,22 +441,13 @@ TEST_F(Assistant, PhysicalSelectionFrameByFrame) {
 // address. The list asks for one key, and the next single key counts.
 TEST_F(Assistant, PhysicalSelectionNeverProgramsTwoGearAtOnce) {
     Connect({"{}", "{}", "{}"});
-    std::atomic<int> polls = 0;
-    h->bus().setFrameListener([this, &polls](const sim::BusFrame& frame) {
-        if (frame.data != kQueryShortAddress)
-            return;
-        switch (++polls) {
-            case 3:
-                h->bus().pressPhysicalSelectionKey(0);
-                h->bus().pressPhysicalSelectionKey(1);
-                break;
-            case 9: h->bus().pressPhysicalSelectionKey(1); break;
-            case 30:
-                QMetaObject::invokeMethod(qApp, [this] { assistant_->Cancel(); }, Qt::QueuedConnection);
-                break;
-            default: break;
-        }
-    });
+    AtPolls({{3,
+              [this] {
+                  h->bus().pressPhysicalSelectionKey(0);
+                  h->bus().pressPhysicalSelectionKey(1);
+              }},
+             {9, [this] { h->bus().pressPhysicalSelectionKey(1); }},
+             {30, [this] { CancelQueued(); }}});
     h->prompts.Answer(kDialogOk);  // the Cancel, queued behind Start's answer
     Run({AddressingMode::NewAddressing, true, false});
     const QString pressKey = "Taste \"Physical Select\" auf dem Gerät betätigen...";
