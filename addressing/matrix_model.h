@@ -119,4 +119,6 @@ public:
 
     MatrixNotifyFn notifyTarget;          // the main view
     std::function<void()> repaintTarget;  // the window that shows the model
+    // What the tool tip of a cell says (the gear's name); empty: no tool tip.
+    std::function<QString(int cell)> describeCell;
 };

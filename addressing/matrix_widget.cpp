@@ -4,7 +4,9 @@
 
 #include <QFontMetrics>
 #include <QLinearGradient>
+#include <QHelpEvent>
 #include <QMouseEvent>
+#include <QToolTip>
 #include <QPainter>
 #include <QPointer>
 
@@ -117,6 +119,19 @@ void CMatrix::mouseReleaseEvent(QMouseEvent* event) {
         const QPoint at = event->position().toPoint();
         model_.Release(at.x(), at.y(), keysOf(*event));
     }
+}
+
+bool CMatrix::event(QEvent* event) {
+    if (event->type() != QEvent::ToolTip)
+        return QWidget::event(event);
+    auto* help = static_cast<QHelpEvent*>(event);
+    const int cell = model_.HitTest(help->pos().x(), help->pos().y());
+    const QString text = model_.describeCell && MatrixModel::IsCell(cell) ? model_.describeCell(cell) : QString();
+    if (text.isEmpty())
+        QToolTip::hideText();
+    else
+        QToolTip::showText(help->globalPos(), text, this);
+    return true;
 }
 
 void CMatrix::leaveEvent(QEvent*) {

@@ -27,6 +27,7 @@ public:
     QImage Render();
 
 protected:
+    bool event(QEvent* event) override;  // the tool tip of the cell under the mouse
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;

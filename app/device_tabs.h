@@ -38,6 +38,9 @@ public:
     virtual void ShowBasic(int address, const DeviceRecord& record) = 0;
     virtual void ShowScenes(int address, const DeviceRecord& record) = 0;
     virtual void ShowInfo(const std::vector<InfoRow>& rows) = 0;
+    // The name field of the information tab: the one selected gear's name,
+    // editable only while one gear is selected.
+    virtual void ShowName(const QString& name, bool editable) = 0;
 
     // The tab's own wait dialog, for the jobs it starts.
     virtual WaitDialog& WaitDialogOf(DeviceTab tab) = 0;

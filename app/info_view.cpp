@@ -1,17 +1,31 @@
 #include "app/info_view.h"
 
+#include "app/tab_actions.h"
+#include "storage/device_lines.h"
 #include "storage/load_text.h"
 
+#include <QHBoxLayout>
 #include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
 namespace {
-constexpr StringId kLabelHeader = 269, kValueHeader = 270;
+constexpr StringId kLabelHeader = 269, kValueHeader = 270, kNameLabel = 453;
 constexpr int kLabelWidth = 200, kValueWidth = 100;
 }  // namespace
 
-CInfoView::CInfoView(QWidget* parent) : QWidget(parent), list_(new QTableWidget(0, 2, this)) {
+CInfoView::CInfoView(QWidget* parent)
+    : QWidget(parent), nameLabel_(new QLabel(this)), name_(new QLineEdit(this)), list_(new QTableWidget(0, 2, this)) {
+    name_->setObjectName(QStringLiteral("nameField"));
+    name_->setMaxLength(int(kMaxProjectTextLength));
+    name_->setEnabled(false);
+    connect(name_, &QLineEdit::editingFinished, this, [this] {
+        if (actions_ && name_->isEnabled() && name_->isModified())
+            actions_->NameEdited(name_->text());
+        name_->setModified(false);
+    });
     list_->setObjectName(QStringLiteral("infoList"));
     list_->setHorizontalHeaderLabels({QStringLiteral("Dummy"), QStringLiteral("Dummy")});
     list_->setColumnWidth(0, kLabelWidth);
@@ -22,8 +36,18 @@ CInfoView::CInfoView(QWidget* parent) : QWidget(parent), list_(new QTableWidget(
     list_->setWordWrap(false);
     list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     list_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    auto* nameRow = new QHBoxLayout;
+    nameRow->addWidget(nameLabel_);
+    nameRow->addWidget(name_, 1);
     auto* layout = new QVBoxLayout(this);
+    layout->addLayout(nameRow);
     layout->addWidget(list_);
+}
+
+void CInfoView::ShowName(const QString& name, bool editable) {
+    name_->setText(name);
+    name_->setModified(false);
+    name_->setEnabled(editable);
 }
 
 void CInfoView::ShowInfo(const std::vector<InfoRow>& rows) {
@@ -37,4 +61,5 @@ void CInfoView::ShowInfo(const std::vector<InfoRow>& rows) {
 
 void CInfoView::ApplyLanguage(const QString& module) {
     list_->setHorizontalHeaderLabels({LoadText(kLabelHeader, module), LoadText(kValueHeader, module)});
+    nameLabel_->setText(LoadText(kNameLabel, module));
 }

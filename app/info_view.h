@@ -7,7 +7,10 @@
 
 #include <QWidget>
 
+class QLabel;
+class QLineEdit;
 class QTableWidget;
+class TabActions;
 
 class CInfoView final : public QWidget {
     Q_OBJECT
@@ -16,11 +19,19 @@ public:
     explicit CInfoView(QWidget* parent = nullptr);
 
     void ShowInfo(const std::vector<InfoRow>& rows);
-    // The column headers, 269 and 270.
+    // The name field above the list; an edit ends with Enter or the focus
+    // leaving the field and goes to the main view.
+    void ShowName(const QString& name, bool editable);
+    void SetActions(TabActions* actions) { actions_ = actions; }
+    // The column headers, 269 and 270, and the name's label.
     void ApplyLanguage(const QString& languageModulePath);
 
     QTableWidget* list() const { return list_; }
+    QLineEdit* nameField() const { return name_; }
 
 private:
+    QLabel* nameLabel_;
+    QLineEdit* name_;
     QTableWidget* list_;
+    TabActions* actions_ = nullptr;
 };

@@ -8,6 +8,7 @@
 #include "devices/bus_wide_commands.h"
 #include "devices/prompts.h"
 #include "devices/wait_dialog.h"
+#include "storage/device_lines.h"
 #include "storage/load_settings.h"
 #include "storage/load_text.h"
 
@@ -22,6 +23,10 @@ MainView::MainView(ViewServices services)
       status_(InitialStatusPanes()) {
     serialText_ = QStringLiteral("00000000");
     matrix_.notifyTarget = [this](int code, int index) { OwnCommand(code, index); };
+    matrix_.describeCell = [this](int cell) {
+        const DeviceRecord& record = store_.workingTable[size_t(cell)];
+        return record.present == 1 ? record.name : QString();
+    };
     saveProject = [this] { SaveProject(); };
     commands_.hasPresentGear = [this] { return store_.PresentCount() > 0; };
 }
@@ -252,6 +257,31 @@ void MainView::RebuildSelection() {
         if (matrix_.cells[size_t(i)].selected == 1)
             store_.selectedAddresses[size_t(count++)] = i;
     store_.selectedCount = count;
+    ShowSelectedName();
+}
+
+// The status bar names the one selected gear.
+void MainView::ShowSelectedName() {
+    const int first = store_.selectedAddresses[0];
+    const bool one = store_.selectedCount == 1 && MatrixModel::IsCell(first);
+    const QString name = one ? store_.workingTable[size_t(first)].name : QString();
+    SetPane(kPaneName, name);
+    services_.tabs.ShowName(name, one);
+}
+
+// A name is the project's, not the gear's: nothing is sent, the project
+// has a change to save.
+void MainView::NameEdited(const QString& name) {
+    const int first = store_.selectedAddresses[0];
+    if (store_.selectedCount != 1 || !MatrixModel::IsCell(first))
+        return;
+    QString& stored = store_.workingTable[size_t(first)].name;
+    const QString trimmed = name.trimmed().left(kMaxProjectTextLength);
+    if (trimmed == stored)
+        return;
+    stored = trimmed;
+    projectDirty = 1;
+    ShowSelectedName();
 }
 
 void MainView::ClickOffline() {

@@ -97,6 +97,7 @@ public:
     void ActualLevelMoving(uint8_t level) override;
     void ActualLevelSet(uint8_t level) override;
     uint8_t FirstSelectedDimmingCurve() const override;
+    void NameEdited(const QString& name) override;
 
     // After the settings dialog closed with OK: settings again, then the language.
     void ReloadSettingsAndLanguage();
@@ -163,6 +164,7 @@ private:
     void ShowSelectedRecord(int address);
     void ShowOffline();
     void RebuildSelection();
+    void ShowSelectedName();
     void SelectionChanged();
     void SetPresentFlagsFromTable();
     void ClickOffline();

@@ -64,6 +64,7 @@ void MainView::MoveDropped() {
         [this] { services_.surface.ProcessPendingEvents(); },
         [this](int address) {
             SetPane(kPaneSelection, QStringLiteral("Adr: %1").arg(address));
+            ShowSelectedName();
             RefreshTabs(address);
         },
     };

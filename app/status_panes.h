@@ -23,7 +23,7 @@ struct StatusPane {
 };
 
 inline constexpr int kPaneState = 0, kPaneSerial = 2, kPaneRevision = 4, kPaneSelection = 6, kPaneCount = 8,
-                     kPaneVersion = 11;
+                     kPaneName = 10, kPaneVersion = 11;
 inline constexpr int kStatusPaneCount = 12;
 
 using StatusPanes = std::array<StatusPane, kStatusPaneCount>;

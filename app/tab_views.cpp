@@ -34,6 +34,7 @@ void CTabViews::SetActions(TabActions* actions) {
     actions_ = actions;
     basic_->SetActions(actions);
     scenes_->SetActions(actions);
+    info_->SetActions(actions);
 }
 
 void CTabViews::Initialise() { setCurrentIndex(int(DeviceTab::Basic)); }
@@ -67,6 +68,8 @@ void CTabViews::ShowBasic(int, const DeviceRecord& record) { basic_->ShowDevice(
 void CTabViews::ShowScenes(int, const DeviceRecord& record) { scenes_->ShowDevice(record); }
 
 void CTabViews::ShowInfo(const std::vector<InfoRow>& rows) { info_->ShowInfo(rows); }
+
+void CTabViews::ShowName(const QString& name, bool editable) { info_->ShowName(name, editable); }
 
 BasicSettings CTabViews::basicSettings() const { return basic_->Settings(); }
 

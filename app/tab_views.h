@@ -37,6 +37,7 @@ public:
     void ShowBasic(int address, const DeviceRecord& record) override;
     void ShowScenes(int address, const DeviceRecord& record) override;
     void ShowInfo(const std::vector<InfoRow>& rows) override;
+    void ShowName(const QString& name, bool editable) override;
     BasicSettings basicSettings() const override;
     SceneSettings sceneSettings() const override;
     WaitDialog& WaitDialogOf(DeviceTab tab) override;

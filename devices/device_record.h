@@ -1,7 +1,9 @@
 #pragma once
 // One DALI control gear's settings and the table of all 64 short addresses.
 // A default-constructed record is the reset record: every field 0, every scene
-// level 255 (MASK).
+// level 255 (MASK), no name.
+
+#include <QString>
 
 #include <array>
 #include <cstdint>
@@ -37,6 +39,9 @@ struct DeviceRecord {
     uint8_t fastFadeTime = 0;
     uint8_t deviceType = 0;
     std::array<uint8_t, kSceneCount> sceneLevel = kAllScenesMasked;
+    // The installer's name for the gear ("Empfang Downlight 1"); empty when
+    // it has none. It follows the record, so it follows the gear.
+    QString name{};
 
     void Reset() { *this = DeviceRecord{}; }
     bool operator==(const DeviceRecord&) const = default;

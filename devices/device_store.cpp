@@ -11,6 +11,7 @@ DeviceStore::DeviceStore() {
 void DeviceStore::Clear() {
     ResetTable(workingTable);
     ResetTable(projectTable);
+    projectHeader = {};
     selectedCount = 0;
     selectedAddresses.fill(0);
 }

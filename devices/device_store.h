@@ -4,6 +4,7 @@
 // into, the selection of short addresses and the link used to reach the gear.
 
 #include "devices/device_record.h"
+#include "devices/project_header.h"
 #include "link/dalikit.h"
 
 #include <array>
@@ -14,8 +15,9 @@ class DeviceStore {
 public:
     DeviceStore();
 
-    // Resets every record of both tables and clears the selection (count 0,
-    // every entry 0). The device file record and the link stay as they are.
+    // Resets every record of both tables and the project header and clears
+    // the selection (count 0, every entry 0). The device file record and the
+    // link stay as they are.
     void Clear();
 
     // Resets every record of the working table and forgets the unclear
@@ -39,6 +41,7 @@ public:
     DeviceTable workingTable;       // the gear on the bus as last read, scanned or loaded
     DeviceTable projectTable;       // a loaded project file, before it is compared and copied
     DeviceRecord deviceFileRecord;  // a loaded device file; all zero (scenes too) until one is read
+    ProjectHeader projectHeader;    // of the project opened or saved last
     // Short addresses that answered the last scan, but never with one clean
     // byte (several gear answering at once, among others): taken, though no
     // record can show a gear there.

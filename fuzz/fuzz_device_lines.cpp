@@ -32,13 +32,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         file.write(reinterpret_cast<const char*>(data), qint64(size));
     }
     DeviceTable table{};
-    const int kept = ReadProjectFile(inputPath(), table);
+    ProjectHeader header;
+    const int kept = ReadProjectFile(inputPath(), table, &header);
     int present = 0;
     for (const DeviceRecord& record : table) {
         present += record.present;
         require(record.present == 0 || record.readState == 7);
         require(record.groupMask == (record.groupsHigh << 8 | record.groupsLow));
+        require(record.name.isEmpty() || record.present == 1);
+        require(record.name.size() <= kMaxProjectTextLength);
     }
+    require(header.notes.size() <= kMaxProjectTextLength);
     require(kept >= present && kept <= kDeviceCount);
 
     DeviceRecord record;

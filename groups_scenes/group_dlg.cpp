@@ -14,8 +14,10 @@
 
 namespace {
 
-constexpr StringId kTitle = 176, kApply = 154, kReset = 155, kClose = 156, kClear = 262, kLabelHeader = 258;
-constexpr int kGroupCount = 16, kLabelWidth = 85, kGroupWidth = 30;
+constexpr StringId kTitle = 176, kApply = 154, kReset = 155, kClose = 156, kClear = 262, kLabelHeader = 258,
+                   kNameHeader = 453;
+constexpr int kGroupCount = 16, kLabelWidth = 85, kGroupWidth = 30, kNameWidth = 120;
+constexpr int kNameColumn = kGroupCount + 1;
 const QColor kMemberColour(0, 200, 0);
 const QColor kOddRowColour(255, 255, 255);
 const QColor kEvenRowColour(250, 250, 250);
@@ -43,12 +45,14 @@ CGroupDlg::CGroupDlg(const ManagerContext& context, QWidget* owner)
     const auto text = [&context](StringId id) { return LoadText(id, context.languageModulePath); };
     setWindowTitle(text(kTitle));
     MakeManagerWindow(*this, *waitDialog_);
-    grid_ = new QTableWidget(0, kGroupCount + 1, this);
+    grid_ = new QTableWidget(0, kGroupCount + 2, this);
     grid_->setObjectName(QStringLiteral("grid"));
     QStringList headers{text(kLabelHeader)};
     for (int g = 0; g < kGroupCount; ++g)
         headers << QString::number(g);
+    headers << text(kNameHeader);
     grid_->setHorizontalHeaderLabels(headers);
+    grid_->horizontalHeader()->setStretchLastSection(true);
     grid_->verticalHeader()->hide();
     grid_->setColumnWidth(0, kLabelWidth);
     for (int g = 1; g <= kGroupCount; ++g)
@@ -63,7 +67,7 @@ CGroupDlg::CGroupDlg(const ManagerContext& context, QWidget* owner)
     connect(grid_, &QTableWidget::cellEntered, grid_, [this](int row, int) { grid_->selectRow(row); });
     grid_->setItemDelegate(new HotRowDelegate(grid_));
     grid_->viewport()->installEventFilter(this);
-    grid_->setMinimumWidth(kLabelWidth + kGroupCount * kGroupWidth + 4);
+    grid_->setMinimumWidth(kLabelWidth + kGroupCount * kGroupWidth + kNameWidth + 4);
 
     auto* apply = new QPushButton(text(kApply), this);
     apply->setObjectName(QStringLiteral("apply"));
@@ -121,6 +125,7 @@ void CGroupDlg::Fill() {
         grid_->setItem(row, 0, label);
         for (int g = 1; g <= kGroupCount; ++g)
             grid_->setItem(row, g, new QTableWidgetItem);
+        grid_->setItem(row, kNameColumn, new QTableWidgetItem(manager_->rowName(row)));
         PaintRow(row);
     }
 }
@@ -128,6 +133,7 @@ void CGroupDlg::Fill() {
 void CGroupDlg::PaintRow(int row) {
     const QColor rowColour = row % 2 ? kOddRowColour : kEvenRowColour;
     grid_->item(row, 0)->setBackground(rowColour);
+    grid_->item(row, kNameColumn)->setBackground(rowColour);
     for (int g = 0; g < kGroupCount; ++g)
         grid_->item(row, g + 1)->setBackground(manager_->isMember(row, g) ? kMemberColour : rowColour);
 }

@@ -32,6 +32,8 @@ QString GroupManager::rowLabel(int row) const {
     return FormatNumbers(LoadText(kRowLabel, context_.languageModulePath), {rowAddress(row)});
 }
 
+QString GroupManager::rowName(int row) const { return context_.store.workingTable[size_t(rowAddress(row))].name; }
+
 bool GroupManager::isMember(int row, int group) const {
     return (membership_[size_t(rowAddress(row))] >> group) & 1;
 }

@@ -19,6 +19,7 @@ public:
     int rowCount() const { return int(rows_.size()); }
     int rowAddress(int row) const { return rows_[size_t(row)]; }
     QString rowLabel(int row) const;  // text 261 "Gerät %d"
+    QString rowName(int row) const;   // the gear's name, empty when it has none
     bool isMember(int row, int group) const;
     int changeCount() const { return changeCount_; }
     // Applying needs an interface, and an installation that is not offline.

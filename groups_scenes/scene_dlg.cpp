@@ -15,9 +15,9 @@
 namespace {
 
 constexpr StringId kTitle = 174, kIntroduction = 173, kSceneLabel = 168, kRecall = 306, kApply = 154, kClose = 156,
-                   kAddressHeader = 101, kLevelHeader = 171, kCurveHeader = 114;
-constexpr int kLevelColumn = 1, kPercentColumn = 2, kCurveColumn = 3;
-constexpr int kColumnWidths[] = {75, 50, 75, 75};
+                   kAddressHeader = 101, kLevelHeader = 171, kCurveHeader = 114, kNameHeader = 453;
+constexpr int kLevelColumn = 1, kPercentColumn = 2, kCurveColumn = 3, kNameColumn = 4, kColumns = 5;
+constexpr int kColumnWidths[] = {75, 50, 75, 95, 120};
 
 }  // namespace
 
@@ -38,11 +38,11 @@ CSceneDlg::CSceneDlg(const ManagerContext& context, QWidget* owner)
 
     levels_ = new CComboListCtrl(this);
     levels_->setObjectName(QStringLiteral("levels"));
-    levels_->setColumnCount(4);
+    levels_->setColumnCount(kColumns);
     levels_->setHorizontalHeaderLabels(
-        {text(kAddressHeader), text(kLevelHeader), text(kLevelHeader), text(kCurveHeader)});
+        {text(kAddressHeader), text(kLevelHeader), text(kLevelHeader), text(kCurveHeader), text(kNameHeader)});
     levels_->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    for (int column = 0; column < 4; ++column)
+    for (int column = 0; column < kColumns; ++column)
         levels_->setColumnWidth(column, kColumnWidths[column]);
     levels_->setSelectionMode(QAbstractItemView::SingleSelection);
     levels_->SetReadOnlyColumn(0);
@@ -56,9 +56,9 @@ CSceneDlg::CSceneDlg(const ManagerContext& context, QWidget* owner)
         const bool focusHere = isAncestorOf(QApplication::focusWidget()) || QApplication::focusWidget() == nullptr;
         return column == kLevelColumn && focusHere ? SceneManager::LevelChoices() : QStringList();
     };
-    // The curve's name takes the rest of the row, so no language cuts it.
+    // The name takes the rest of the row.
     levels_->horizontalHeader()->setStretchLastSection(true);
-    levels_->setMinimumSize(340, 260);
+    levels_->setMinimumSize(460, 260);
     levels_->setEnabled(false);
     ShowRows();
 
@@ -88,6 +88,10 @@ CSceneDlg::CSceneDlg(const ManagerContext& context, QWidget* owner)
     connect(apply_, &QPushButton::clicked, this, [this] { manager_->Apply(); });
     connect(close, &QPushButton::clicked, this, &CSceneDlg::CloseClicked);
     connect(levels_, &CComboListCtrl::CellEditEnded, this, [this](int row, int column, const QString& text) {
+        if (column == kNameColumn) {
+            manager_->NameEdited(row, text);
+            levels_->SetCellText(row, kNameColumn, manager_->RowName(row));
+        }
         if (column != kLevelColumn)
             return;
         manager_->LevelEdited(row, text);
@@ -105,6 +109,7 @@ void CSceneDlg::ShowRows() {
         const QStringList texts = manager_->RowTexts(row);
         for (int column = 0; column < 4; ++column)
             levels_->SetCellText(row, column, texts[column]);
+        levels_->SetCellText(row, kNameColumn, manager_->RowName(row));
     }
 }
 

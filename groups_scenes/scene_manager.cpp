@@ -12,6 +12,7 @@ namespace {
 constexpr StringId kLinear = 147, kLogarithmic = 122, kReadTitle = 177, kReadText = 188, kWriteTitle = 182,
                    kWriteText = 206;
 constexpr uint8_t kQuerySceneLevel = 0xB0, kGoToScene = 0x10, kMask = 255;
+constexpr qsizetype kMaxNameLength = 256;  // as a project file keeps it
 const QString kMaskText = QStringLiteral("MASK");
 
 }  // namespace
@@ -64,6 +65,15 @@ void SceneManager::ChooseScene(int scene) {
         context_.processPendingEvents();
     }
     waitDialog_.Hide();
+}
+
+QString SceneManager::RowName(int row) const {
+    return context_.store.workingTable[size_t(rows_[size_t(row)].address)].name;
+}
+
+void SceneManager::NameEdited(int row, const QString& name) {
+    if (row >= 0 && row < int(rows_.size()))
+        context_.store.workingTable[size_t(rows_[size_t(row)].address)].name = name.trimmed().left(kMaxNameLength);
 }
 
 QStringList SceneManager::LevelChoices() {

@@ -25,6 +25,10 @@ public:
     const std::vector<Row>& rows() const { return rows_; }
     // The four columns of a row: address, level, level in percent, curve.
     QStringList RowTexts(int row) const;
+    // The name of a row's gear, and a new one (trimmed; nothing is sent, the
+    // record keeps it).
+    QString RowName(int row) const;
+    void NameEdited(int row, const QString& name);
 
     int chosenScene() const { return scene_; }
     int changeCount() const { return changeCount_; }

@@ -225,6 +225,8 @@ constexpr StringTableEntry kEntries[] = {
     {450, u"Adresse %d: mehrere Geräte antworten. Die Adresse wird nicht vergeben."},
     {451, u"Mehrere Geräte ausgewählt. Bitte nur die Taste eines Gerätes betätigen."},
     {452, u"Die Adresse konnte nicht geändert werden: ein Befehl kam nicht am Bus an. Die Matrix zeigt, wo die Geräte jetzt sind."},
+    // The name of a gear
+    {453, u"Name"},
     // Device file that cannot be read
     {459, u"Die Gerätedatei konnte nicht gelesen werden."},
     // Application title

@@ -15,6 +15,20 @@ constexpr uint32_t kReadStateProject = 7;
 constexpr uint8_t kActualLevelUnknown = 255;
 constexpr qint64 kChunkBytes = qint64{64} * 1024;
 constexpr char16_t kByteOrderMark = 0xFEFF;
+// A comment line keeps room for its tag and an escaped text of full length.
+constexpr qsizetype kCommentLineKept = 32 + 2 * kMaxProjectTextLength;
+
+const QString kNameTag = QStringLiteral("#kelvane-name ");
+struct HeaderTag {
+    const char* tag;
+    QString ProjectHeader::*field;
+};
+const HeaderTag kHeaderTags[] = {
+    {"#kelvane-project ", &ProjectHeader::project},
+    {"#kelvane-site ", &ProjectHeader::site},
+    {"#kelvane-installer ", &ProjectHeader::installer},
+    {"#kelvane-notes ", &ProjectHeader::notes},
+};
 
 int hexDigit(QChar c) {
     const char16_t u = c.unicode();
@@ -59,8 +73,12 @@ bool forEachLine(const QString& path, const std::function<bool(const LineStart&)
     qsizetype length = 0;  // the whole line's length, beyond what is kept
     bool lastWasReturn = false;
     bool first = true;
+    // A device line's values fit in its first characters; a comment may carry a text.
+    const auto kept = [&line] {
+        return !line.text.isEmpty() && line.text[0] == QLatin1Char('#') ? kCommentLineKept : kDeviceLineLength + 1;
+    };
     const auto endLine = [&] {
-        if (lastWasReturn && length <= kDeviceLineLength + 1 && !line.text.isEmpty())
+        if (lastWasReturn && length <= kept() && !line.text.isEmpty())
             line.text.chop(1);
         line.empty = length - (lastWasReturn ? 1 : 0) == 0;
         line.comment = !line.text.isEmpty() && line.text[0] == QLatin1Char('#');
@@ -92,7 +110,7 @@ bool forEachLine(const QString& path, const std::function<bool(const LineStart&)
                 continue;
             }
             lastWasReturn = c == u'\r';
-            if (line.text.size() < kDeviceLineLength + 1)
+            if (line.text.size() < kept())
                 line.text.append(QChar(c));
             ++length;
         }
@@ -121,6 +139,48 @@ void fillRecord(DeviceRecord& record, const std::array<uint8_t, kDeviceLineValue
         record.sceneLevel[i] = v[kValueFirstScene + i];
 }
 
+// A text as one line of the file, and back.
+QString escapedText(const QString& text) {
+    QString line = text.left(kMaxProjectTextLength);
+    line.remove(QLatin1Char('\r'));
+    return line.replace(QLatin1String("\\"), QLatin1String("\\\\")).replace(QLatin1Char('\n'), QLatin1String("\\n"));
+}
+
+QString unescapedText(QStringView line) {
+    QString text;
+    for (qsizetype i = 0; i < line.size() && text.size() < kMaxProjectTextLength; ++i) {
+        if (line[i] == QLatin1Char('\\') && i + 1 < line.size() &&
+            (line[i + 1] == QLatin1Char('n') || line[i + 1] == QLatin1Char('\\'))) {
+            text += line[++i] == QLatin1Char('n') ? QLatin1Char('\n') : QLatin1Char('\\');
+            continue;
+        }
+        text += line[i];
+    }
+    return text;
+}
+
+// "#kelvane-name 05 Empfang": the name of a record the file holds.
+void readNameLine(QStringView line, DeviceTable& table) {
+    const QStringView rest = line.mid(kNameTag.size());
+    if (rest.size() < 3 || rest[2] != QLatin1Char(' ') || hexDigit(rest[0]) < 0 || hexDigit(rest[1]) < 0)
+        return;
+    const int address = hexDigit(rest[0]) * 16 + hexDigit(rest[1]);
+    if (address < kDeviceCount && table[size_t(address)].present == 1)
+        table[size_t(address)].name = unescapedText(rest.mid(3));
+}
+
+void readCommentLine(QStringView line, DeviceTable& table, ProjectHeader* header) {
+    if (line.startsWith(kNameTag)) {
+        readNameLine(line, table);
+        return;
+    }
+    if (!header)
+        return;
+    for (const HeaderTag& tag : kHeaderTags)
+        if (line.startsWith(QLatin1String(tag.tag)))
+            (*header).*tag.field = unescapedText(line.mid(qsizetype(qstrlen(tag.tag))));
+}
+
 }  // namespace
 
 QString FormatDeviceLine(const DeviceTable& table, int address) {
@@ -140,29 +200,42 @@ std::array<uint8_t, kDeviceLineValues> ParseDeviceLine(QStringView line) {
     return values;
 }
 
-bool WriteProjectFile(const QString& path, const DeviceTable& table) {
+bool WriteProjectFile(const QString& path, const DeviceTable& table, const ProjectHeader& header) {
     TextFileWriter writer(path);
     for (int a = 0; a < kDeviceCount; ++a)
         if (table[size_t(a)].present == 1)
             writer.Write(FormatDeviceLine(table, a) + QLatin1Char('\n'));
+    for (int a = 0; a < kDeviceCount; ++a)
+        if (table[size_t(a)].present == 1 && !table[size_t(a)].name.isEmpty())
+            writer.Write(kNameTag + QString::asprintf("%02X ", unsigned(a)) + escapedText(table[size_t(a)].name) +
+                         QLatin1Char('\n'));
+    for (const HeaderTag& tag : kHeaderTags)
+        if (!(header.*tag.field).isEmpty())
+            writer.Write(QLatin1String(tag.tag) + escapedText(header.*tag.field) + QLatin1Char('\n'));
     return writer.Close();
 }
 
-int ReadProjectFile(const QString& path, DeviceTable& table) {
+int ReadProjectFile(const QString& path, DeviceTable& table, ProjectHeader* header) {
     ResetTable(table);
+    if (header)
+        *header = {};
     int kept = 0;
     forEachLine(path, [&](const LineStart& line) {
-        if (line.comment || line.empty)
+        if (line.comment)
+            readCommentLine(line.text, table, header);
+        // Only 64 records exist: a line for another address has no place,
+        // nor a line past the 64th; the comment lines after them still count.
+        if (line.comment || line.empty || kept >= kDeviceCount)
             return true;
         const auto values = ParseDeviceLine(line.text);
-        // Only 64 records exist: a line for another address has no place.
         if (values[0] >= kDeviceCount)
             return true;
         DeviceRecord& record = table[values[0]];
         fillRecord(record, values);
         record.present = 1;
         record.readState = kReadStateProject;
-        return ++kept < kDeviceCount;
+        ++kept;
+        return true;
     });
     return kept;
 }

@@ -8,6 +8,14 @@
 // groups 0..7, groups 8..15, fade rate, fade time, dimming curve, fast fade
 // time, then the 16 scene levels (FF = MASK).
 //
+// After the device lines a project may carry what the 54 digits cannot hold,
+// in comment lines that every reader of the format skips:
+//   #kelvane-name 05 Empfang Downlight 1    the name of the gear at address 05 (hex, as the device lines)
+//   #kelvane-project, #kelvane-site, #kelvane-installer, #kelvane-notes <text>    the project header
+// A text is one line: a line feed in it is written as "\n", a backslash as
+// "\\". A project without names and header has no such lines, so it is byte
+// for byte the same as one written before they existed.
+//
 // The readers take any file a user may pick: a byte-order mark is skipped,
 // a last odd byte dropped, a carriage return before the line feed ignored,
 // values that are not hexadecimal read as 0. They read at most
@@ -15,6 +23,7 @@
 // carry values, so no file can make them hold much memory.
 
 #include "devices/device_record.h"
+#include "devices/project_header.h"
 
 #include <QString>
 
@@ -24,6 +33,8 @@
 inline constexpr int kDeviceLineValues = 27;
 inline constexpr int kDeviceLineLength = 2 * kDeviceLineValues;
 inline constexpr qint64 kMaxDeviceFileBytes = qint64{4} * 1024 * 1024;
+// A name or header text keeps at most this many characters.
+inline constexpr qsizetype kMaxProjectTextLength = 256;
 
 // The record of this address as a device line (no line feed).
 QString FormatDeviceLine(const DeviceTable& table, int address);
@@ -34,18 +45,20 @@ QString FormatDeviceLine(const DeviceTable& table, int address);
 // give 0; characters past the 27th piece are ignored.
 std::array<uint8_t, kDeviceLineValues> ParseDeviceLine(QStringView line);
 
-// Every present record of the table, ascending, one line each. The file is
-// replaced in one step; false when it could not be written (the old file
-// then stays as it was).
-bool WriteProjectFile(const QString& path, const DeviceTable& table);
+// Every present record of the table, ascending, one line each, then the
+// names of those records and the header's fields that are not empty. The
+// file is replaced in one step; false when it could not be written (the old
+// file then stays as it was).
+bool WriteProjectFile(const QString& path, const DeviceTable& table, const ProjectHeader& header = {});
 
 // Resets the table, then fills it from the file: comment lines ("#...") and
 // empty lines are skipped; a line whose address value is above 63 is skipped
 // too and not counted; after 64 kept lines reading stops. Each kept line's
 // record gets present 1, readState 7, actual level 255 (a later line of the
-// same address wins). Returns the number of kept lines, 0 for a file that
-// cannot be opened.
-int ReadProjectFile(const QString& path, DeviceTable& table);
+// same address wins). A name line names a kept record; the header lines fill
+// `header` (when given), which starts empty. Returns the number of kept
+// lines, 0 for a file that cannot be opened.
+int ReadProjectFile(const QString& path, DeviceTable& table, ProjectHeader* header = nullptr);
 
 // The record of this address as a device file of one line; false when the
 // file could not be written.

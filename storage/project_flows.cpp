@@ -50,14 +50,14 @@ void SaveProject(FileFlowContext& c) {
     if (store.link.handle)
         readEveryPresentGear(c, present);
     const QString path = ChooseFileWithExtension(c, true, kProjectExtension, kProjectFilter);
-    if (!path.isEmpty() && !WriteProjectFile(path, store.workingTable))
+    if (!path.isEmpty() && !WriteProjectFile(path, store.workingTable, store.projectHeader))
         c.prompts.ShowMessage(kSaveTitle, kNotWritten);
 }
 
 QString ReadChosenProject(FileFlowContext& c) {
     QString path = ChooseFileWithExtension(c, false, kProjectExtension, kProjectFilter);
     if (!path.isEmpty())
-        ReadProjectFile(path, c.store.projectTable);
+        ReadProjectFile(path, c.store.projectTable, &c.store.projectHeader);
     return path;
 }
 

@@ -857,6 +857,10 @@ Dieser Vorgang kann einige Zeit in Anspruch nehmen.</translation>
         <source>Die Adresse konnte nicht geändert werden: ein Befehl kam nicht am Bus an. Die Matrix zeigt, wo die Geräte jetzt sind.</source>
         <translation>Die Adresse konnte nicht geändert werden: ein Befehl kam nicht am Bus an. Die Matrix zeigt, wo die Geräte jetzt sind.</translation>
     </message>
+    <message id="453">
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
     <message id="459">
         <source>Die Gerätedatei konnte nicht gelesen werden.</source>
         <translation>Die Gerätedatei konnte nicht gelesen werden.</translation>

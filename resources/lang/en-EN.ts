@@ -857,6 +857,10 @@ This may take some time.</translation>
         <source>Die Adresse konnte nicht geändert werden: ein Befehl kam nicht am Bus an. Die Matrix zeigt, wo die Geräte jetzt sind.</source>
         <translation>The address could not be changed: a command did not reach the bus. The matrix shows where the devices are now.</translation>
     </message>
+    <message id="453">
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
     <message id="459">
         <source>Die Gerätedatei konnte nicht gelesen werden.</source>
         <translation>The device file could not be read.</translation>

@@ -72,6 +72,7 @@ protected:
     // Each gear's record before a move, by gear.
     std::vector<DeviceRecord> RecordsByGear() {
         std::vector<DeviceRecord> records;
+        records.reserve(h->bus().gearCount());
         for (size_t g = 0; g < h->bus().gearCount(); ++g)
             records.push_back(Record(*ShortAddressOfGear(g)));
         return records;

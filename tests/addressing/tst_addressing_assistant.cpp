@@ -206,6 +206,7 @@ TEST_F(Assistant, AddingAsksEveryAddressAndGivesNoAddressWhereSeveralAnswer) {
     EXPECT_EQ(ShortAddress(3), 0);
     EXPECT_EQ(PresentCells(), (std::vector<int>{0, 1}));
     std::vector<std::string> preparation;
+    preparation.reserve(72);
     for (int a = 0; a < 64; ++a)
         preparation.push_back(QString::asprintf("%02X90", a * 2 + 1).toStdString());
     preparation.insert(preparation.end(), {"A100", "A100", "FF06", "0190", "A5FF", "A5FF", "A700", "A700"});

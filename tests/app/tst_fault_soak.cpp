@@ -72,6 +72,7 @@ constexpr size_t kNewGear = 4;
 // Every address in use, for the exchange that finds the target gear again.
 std::string FullBusScenario() {
     std::vector<std::string> gear;
+    gear.reserve(64);
     for (int a = 0; a < 64; ++a)
         gear.push_back(R"({"shortAddress": )" + std::to_string(a) + R"(, "groups": [)" + std::to_string(a % 16) +
                        "]}");

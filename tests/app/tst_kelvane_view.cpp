@@ -19,7 +19,9 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QGroupBox>
+#include <QHelpEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -27,6 +29,7 @@
 #include <QTableWidget>
 #include <QTest>
 #include <QTimer>
+#include <QToolTip>
 
 namespace {
 
@@ -274,6 +277,33 @@ TEST_F(KelvaneViewTest, EscapeInTheGroupManagerRunsTheMainViewsFollowUp) {
     Trigger(C::GroupsTool);
     EXPECT_EQ(cell(3).groupHighlight, 1);
     EXPECT_EQ(view().store().workingTable[3].groupMask & 0x80, 0x80);
+}
+
+// A gear's name: the tool tip of its cell, and the information tab's name
+// field, typed into and ended with Enter.
+TEST_F(KelvaneViewTest, TheNameShowsAsToolTipAndIsTypedIntoTheInfoTab) {
+    Start(1, kDialogOk, 0);
+    view().store().workingTable[12].name = "Flur";
+    QHelpEvent help(QEvent::ToolTip, Centre(12), matrix().mapToGlobal(Centre(12)));
+    QApplication::sendEvent(&matrix(), &help);
+    EXPECT_EQ(QToolTip::text(), "Flur");
+
+    view().store().workingTable[12].readState = kReadStateParameters;
+    Click(12);
+    auto* field = frame->findChild<QLineEdit*>("nameField");
+    ASSERT_NE(field, nullptr);
+    EXPECT_EQ(field->text(), "Flur");
+    EXPECT_TRUE(field->isEnabled());
+    field->setFocus();
+    field->selectAll();
+    QTest::keyClicks(field, "Flur Nord");
+    QTest::keyClick(field, Qt::Key_Return);
+    EXPECT_EQ(view().store().workingTable[12].name, "Flur Nord");
+    EXPECT_EQ(PaneText(kPaneName), "Flur Nord");
+    EXPECT_TRUE(TakeForwardFrames().empty());
+
+    Click(12, Qt::ControlModifier);  // nothing selected: no name to edit
+    EXPECT_FALSE(field->isEnabled());
 }
 
 TEST_F(KelvaneViewTest, SelectAllAndDeselectAllButtons) {

@@ -126,6 +126,29 @@ TEST_F(ManagerWindows, ALevelPickedFromTheOpenedDropDownIsTakenAndApplied) {
               (Frames{"A30A", "0740", "0740", "A364", "4340", "4340", "A310", "5140", "5140"}));
 }
 
+// The name column of the scene manager is typed into; the group manager
+// shows the same names.
+TEST_F(ManagerWindows, GearAreNamedInTheSceneManager) {
+    auto dialog = SceneManagerOnScene0();
+    CComboListCtrl& levels = dialog->levels();
+    const QPoint cell = levels.visualRect(levels.model()->index(1, 4)).center();
+    QTest::mouseClick(levels.viewport(), Qt::LeftButton, Qt::NoModifier, cell);
+    if (!levels.openEditor())
+        QTest::mouseClick(levels.viewport(), Qt::LeftButton, Qt::NoModifier, cell);
+    auto* edit = qobject_cast<CInPlaceEdit*>(levels.openEditor());
+    ASSERT_NE(edit, nullptr);
+    QTest::keyClicks(edit, " Bad 2 ");
+    QTest::keyClick(edit, Qt::Key_Return);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(h.view().store().workingTable[33].name, "Bad 2");
+    EXPECT_EQ(levels.CellText(1, 4), "Bad 2");
+    EXPECT_TRUE(h.TakeForwardFrames().empty());
+    EXPECT_EQ(dialog->manager().changeCount(), 0);  // nothing to apply
+
+    CGroupDlg groups(Context());
+    EXPECT_EQ(groups.grid().item(1, 17)->text(), "Bad 2");
+}
+
 // Reading a scene shows the manager's own wait dialog, which blocks the
 // manager: a key on the scene list meanwhile starts no second read.
 TEST_F(ManagerWindows, WhileItsWaitDialogShowsTheManagerTakesNoInput) {

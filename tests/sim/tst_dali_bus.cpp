@@ -151,12 +151,14 @@ TEST(DaliBusCollisions, SeveralRepliesGarbleUnlessAlignedAndAlike) {
 // standard's 5.5 .. 10.5 ms, and keeps it.
 TEST(DaliBusCollisions, EachGearRepliesAfterADelayOfItsOwn) {
     std::vector<sim::GearConfig> gear;
+    gear.reserve(8);
     for (int a = 0; a < 8; ++a) {
         gear.push_back(gearAt(a));
         gear.back().replyDelayUs.reset();
     }
     DaliBus bus(busWith(gear), 1);
     std::vector<uint32_t> delays;
+    delays.reserve(8);
     for (size_t i = 0; i < 8; ++i)
         bus.withGear(i, [&](sim::ControlGear& g) { delays.push_back(g.replyDelayUs()); });
     EXPECT_EQ(std::set<uint32_t>(delays.begin(), delays.end()).size(), 8u);

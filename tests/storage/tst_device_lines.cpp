@@ -61,6 +61,47 @@ TEST_F(DeviceLines, AProjectOfTwoGearIsExactlyItsTwoLines) {
     EXPECT_EQ(table[6], DeviceRecord{});
 }
 
+// Names and the header go into comment lines after the device lines, and
+// come back as they were; the device lines stay as they are.
+TEST_F(DeviceLines, NamesAndTheHeaderFollowTheDeviceLines) {
+    DeviceTable written = TwoGear();
+    written[5].name = "Empfang Downlight 1";
+    written[17].name = "Flur\\Süd\nOst";
+    written[30].name = "not on the bus";  // no gear: no line
+    ProjectHeader header;
+    header.project = "Halle 3";
+    header.notes = "Zeile 1\nZeile 2";
+    ASSERT_TRUE(WriteProjectFile(Path("p.prj"), written, header));
+    EXPECT_EQ(ReadFileBytes(Path("p.prj")),
+              Utf16LE(kGear5 + "\n" + kGear17 + "\n" +
+                      "#kelvane-name 05 Empfang Downlight 1\n"
+                      "#kelvane-name 11 Flur\\\\Süd\\nOst\n"
+                      "#kelvane-project Halle 3\n"
+                      "#kelvane-notes Zeile 1\\nZeile 2\n"));
+
+    ProjectHeader read;
+    read.site = "left over";
+    EXPECT_EQ(ReadProjectFile(Path("p.prj"), table, &read), 2);
+    EXPECT_EQ(table[5].name, "Empfang Downlight 1");
+    EXPECT_EQ(table[17].name, "Flur\\Süd\nOst");
+    EXPECT_EQ(read, header);
+}
+
+TEST_F(DeviceLines, NameLinesAreReadOnlyForGearTheFileHolds) {
+    QString text;
+    for (int a = 0; a < 64; ++a)
+        text += QString::asprintf("%02X", a) + kGear5.mid(2) + "\r\n";
+    text += "#kelvane-name 3F Letzte\r\n";           // after 64 device lines, with CR LF
+    text += "#kelvane-name 40 Zu hoch\n";             // no address 64
+    text += "#kelvane-name 5 Kurz\n";                 // one digit
+    text += "#kelvane-name 07 " + QString(300, 'x') + "\n";
+    text += "#kelvane-colour 07 2700\n";              // a line of a later version
+    EXPECT_EQ(ReadProject(Utf16LE(text)), 64);
+    EXPECT_EQ(table[63].name, "Letzte");
+    EXPECT_EQ(table[7].name, QString(kMaxProjectTextLength, 'x'));
+    EXPECT_TRUE(table[5].name.isEmpty());
+}
+
 TEST_F(DeviceLines, TheProjectReaderTakesAnyFile) {
     QString seventy;
     for (int i = 0; i < 70; ++i)

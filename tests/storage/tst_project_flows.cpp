@@ -242,4 +242,44 @@ TEST_F(ProjectFlows, ANewProjectClearsTheStoreAndTheFlags) {
     EXPECT_EQ(h.view().matrix().cells[5].present, 0);
 }
 
+// Names live in the project: named where the installer sees the gear,
+// carried onto the bus's records by a transfer, kept by an address move,
+// written with the project and shown for the selected gear.
+TEST_F(ProjectFlows, GearNamesTravelWithTheProjectAndTheGear) {
+    Connect();
+    const QString gear5 = QStringLiteral("05C8010000020007000000") + QString(32, u'F');
+    const QString gear17 = QStringLiteral("11FE28000000000004010") + QString(33, u'F');
+    ASSERT_TRUE(WriteFileBytes(Path("named.prj"), Utf16LE(gear5 + "\n" + gear17 + "\n" +
+                                                         "#kelvane-name 05 Empfang\n#kelvane-site Halle 3\n")));
+    h.prompts.ChoosePath(Path("named.prj"));
+    h.prompts.Answer(kDialogOk);  // the transfer
+    h.view().OpenProject();
+    DeviceStore& store = h.view().store();
+    EXPECT_EQ(store.workingTable[5].name, "Empfang");
+    EXPECT_EQ(store.projectHeader.site, "Halle 3");
+
+    Select(5);
+    EXPECT_EQ(h.view().statusPanes()[kPaneName].text, "Empfang");
+    EXPECT_EQ(h.tabs.shownName, "Empfang");
+    EXPECT_TRUE(h.tabs.nameEditable);
+    h.view().NameEdited("  Empfang Downlight 1 ");
+    EXPECT_EQ(store.workingTable[5].name, "Empfang Downlight 1");
+    EXPECT_EQ(h.view().statusPanes()[kPaneName].text, "Empfang Downlight 1");
+    EXPECT_EQ(h.view().projectDirty, 1);
+    EXPECT_TRUE(h.TakeForwardFrames().empty());  // a name is not sent
+    EXPECT_EQ(h.view().matrix().describeCell(5), "Empfang Downlight 1");
+
+    h.prompts.Answer(kDialogOk);  // the move question
+    h.view().matrix().pressedCell = 5;
+    h.view().matrix().targetCell = 9;
+    h.view().OwnCommand(4, 9);
+    EXPECT_EQ(store.workingTable[9].name, "Empfang Downlight 1");
+    EXPECT_TRUE(store.workingTable[5].name.isEmpty());
+    EXPECT_EQ(h.view().statusPanes()[kPaneName].text, "Empfang Downlight 1");
+
+    SaveTo(Path("saved.prj"));
+    const QByteArray saved = ReadFileBytes(Path("saved.prj"));
+    EXPECT_TRUE(saved.endsWith(Utf16LE("#kelvane-name 09 Empfang Downlight 1\n#kelvane-site Halle 3\n")));
+}
+
 }  // namespace

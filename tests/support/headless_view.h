@@ -108,6 +108,10 @@ public:
         shownRecord = record;
     }
     void ShowInfo(const std::vector<InfoRow>& rows) override { infoRows = rows; }
+    void ShowName(const QString& name, bool editable) override {
+        shownName = name;
+        nameEditable = editable;
+    }
     BasicSettings basicSettings() const override { return basic; }
     SceneSettings sceneSettings() const override { return scenes; }
     WaitDialog& WaitDialogOf(DeviceTab tab) override {
@@ -122,6 +126,8 @@ public:
     std::vector<int> basicShown, scenesShown;  // addresses, in order
     DeviceRecord shownRecord;                  // as last shown
     std::vector<InfoRow> infoRows;
+    QString shownName;
+    bool nameEditable = false;
     RecordingWaitDialog basicWait, scenesWait, infoWait;  // each tab's own
     BasicSettings basic;   // what the basic tab "shows" for sending
     SceneSettings scenes;  // what the scenes tab "shows"
