@@ -201,7 +201,7 @@ TEST(InPlaceEdit, DroppedAndInputMethodTextFollowTheValidCharacters) {
     for (const auto& [dropped, expected] : std::vector<std::pair<QString, QString>>{{"5a", "123"}, {"56", "12356"}}) {
         QMimeData data;
         data.setText(dropped);
-        const QPointF end(edit.width() - 2, edit.height() / 2);
+        const QPointF end(edit.width() - 2, edit.height() / 2.0);
         QDragEnterEvent enter(end.toPoint(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(&edit, &enter);
         QDropEvent drop(end, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
