@@ -18,6 +18,9 @@ constexpr uint8_t kMaxLevelLimit = 254;
 constexpr uint64_t kRepeatWindowUs = 100'000;
 constexpr uint64_t kInitialisationUs = 15ULL * 60 * 1'000'000;
 constexpr uint8_t kMaxFastFadeTime = 27;
+constexpr uint64_t kFastFadeStepUs = 25'000;
+constexpr uint64_t kLateBeyondWindowUs = 2'000;  // a late reply starts this long after the window closed
+constexpr uint8_t kFactoryLastLevel = 254;  // the last level of a gear never switched before
 
 // Steps UP and DOWN cover in 200 ms at fade rates 1..15 (506 / sqrt(2)^rate steps per second).
 constexpr std::array<uint8_t, 15> kUpDownSteps{72, 51, 36, 25, 18, 13, 9, 6, 4, 3, 2, 2, 1, 1, 1};
@@ -54,7 +57,7 @@ ControlGear::ControlGear(GearConfig config, uint64_t seed)
       randomDraws_(std::move(config.randomDraws)),
       replyDelayUs_(std::clamp<uint32_t>(config.replyDelayUs.value_or(kEarliestReplyUs + uint32_t(seed % kReplySpreadUs)),
                                          kEarliestReplyUs, kLatestReplyUs)),
-      bank0_(config.gtin, config.firmwareVersion, config.identificationNumber),
+      bank0_(config.gtin, config.firmwareVersion, config.identificationNumber, config.versionNumber),
       gtin_(config.gtin),
       identificationNumber_(config.identificationNumber),
       firmwareVersion_(config.firmwareVersion),
@@ -63,7 +66,8 @@ ControlGear::ControlGear(GearConfig config, uint64_t seed)
       operatingMode_(config.operatingMode),
       extendedVersion_(config.extendedVersion),
       lampFailure_(config.lampFailure),
-      gearFailure_(config.gearFailure) {
+      gearFailure_(config.gearFailure),
+      faults_(config.faults) {
     if (config.shortAddress && *config.shortAddress <= 63)
         shortAddress_ = config.shortAddress;
     vars_.randomAddress = config.randomAddress.value_or(0xFFFFFF) & 0xFFFFFF;
@@ -78,10 +82,8 @@ ControlGear::ControlGear(GearConfig config, uint64_t seed)
     vars_.scenes = config.scenes;
     vars_.dimmingCurve = config.dimmingCurve <= 1 ? config.dimmingCurve : 0;
     vars_.fastFadeTime = validFastFadeTime(config.fastFadeTime, minFastFadeTime_) ? config.fastFadeTime : 0;
-    if (config.actualLevel)
-        actualLevel_ = *config.actualLevel;
-    else
-        actualLevel_ = vars_.powerOnLevel == kMask ? 0 : vars_.powerOnLevel;
+    lastLevel_ = config.actualLevel.value_or(kFactoryLastLevel);
+    actualLevel_ = config.actualLevel.value_or(vars_.powerOnLevel == kMask ? lastLevel_ : vars_.powerOnLevel);
     clampActualLevel();
 }
 
@@ -111,8 +113,10 @@ GearConfig ControlGear::snapshot() const {
     c.gtin = gtin_;
     c.firmwareVersion = firmwareVersion_;
     c.identificationNumber = identificationNumber_;
+    c.versionNumber = bank0_.versionNumber();
     c.lampFailure = lampFailure_;
     c.gearFailure = gearFailure_;
+    c.faults = faults_;
     return c;
 }
 
@@ -120,7 +124,10 @@ uint8_t ControlGear::actualLevel(uint64_t nowUs) const {
     if (!fade_ || nowUs >= fade_->startUs + fade_->durationUs)
         return fade_ ? fade_->to : actualLevel_;
     const double done = double(nowUs - std::min(nowUs, fade_->startUs)) / double(fade_->durationUs);
-    return uint8_t(std::lround(fade_->from + (int(fade_->to) - int(fade_->from)) * done));
+    // A lamp fading is lit: from off it starts at MIN, towards off it stays
+    // at MIN until the fade ends, and it never passes MAX on the way.
+    const auto level = uint8_t(std::lround(fade_->from + (int(fade_->to) - int(fade_->from)) * done));
+    return std::clamp(level, vars_.minLevel, vars_.maxLevel);
 }
 
 bool ControlGear::fadeRunning(uint64_t nowUs) const {
@@ -137,14 +144,23 @@ void ControlGear::settleFade(uint64_t nowUs) {
 
 void ControlGear::setArcLevel(uint8_t level, uint64_t endUs, bool fade) {
     settleFade(endUs);
-    if (!fade || vars_.fadeTime == 0 || level == actualLevel_) {
+    const uint64_t durationUs = fade ? fadeDurationUs() : 0;
+    if (durationUs == 0 || level == actualLevel_) {
         fade_.reset();
         actualLevel_ = level;
         return;
     }
-    // Fade time n lasts 0.5 s × √2^n.
-    const auto durationUs = uint64_t(std::llround(500'000.0 * std::pow(std::sqrt(2.0), vars_.fadeTime)));
     fade_ = Fade{endUs, durationUs, actualLevel_, level};
+}
+
+// Fade time n lasts 0.5 s × √2^n; with fade time 0 an LED module fades over
+// its fast fade time (25 ms steps) when one is set, else the change is at once.
+uint64_t ControlGear::fadeDurationUs() const {
+    if (vars_.fadeTime > 0)
+        return uint64_t(std::llround(500'000.0 * std::pow(std::sqrt(2.0), vars_.fadeTime)));
+    if (deviceType_ == 6)
+        return uint64_t(vars_.fastFadeTime) * kFastFadeStepUs;
+    return 0;
 }
 
 void ControlGear::busPowerLost() {
@@ -160,10 +176,12 @@ void ControlGear::setMainsPowered(bool powered) {
         return;
     mainsPowered_ = powered;
     fade_.reset();
-    if (powered)
+    if (powered) {
         powerUp();
-    else
+    } else {
+        lastLevel_ = actualLevel_;
         actualLevel_ = 0;
+    }
 }
 
 // Mains back: the volatile state is gone, the stored variables stay.
@@ -175,13 +193,17 @@ void ControlGear::powerUp() {
     lastFrame_.reset();
     limitError_ = false;
     powerFailure_ = true;
-    actualLevel_ = vars_.powerOnLevel == kMask ? 0 : vars_.powerOnLevel;
+    actualLevel_ = vars_.powerOnLevel == kMask ? lastLevel_ : vars_.powerOnLevel;
     clampActualLevel();
 }
 
 std::optional<uint8_t> ControlGear::receive(uint64_t endUs, uint8_t first, uint8_t second) {
     if (!mainsPowered_)
         return std::nullopt;
+    if (faults_.missFrames > 0) {  // as if the frame never reached it: no state changes
+        --faults_.missFrames;
+        return std::nullopt;
+    }
     settleFade(endUs);
     if (initialisationEndsUs_ && endUs > *initialisationEndsUs_)
         leaveInitialisation();
@@ -229,8 +251,12 @@ std::optional<uint8_t> ControlGear::receive(uint64_t endUs, uint8_t first, uint8
     return std::nullopt;
 }
 
+uint32_t ControlGear::replyDelayUs() const {
+    return faults_.lateReplies ? uint32_t(timing::kReplyWindowUs + kLateBeyondWindowUs) : replyDelayUs_;
+}
+
 void ControlGear::pressPhysicalSelectionKey() {
-    if (physicalSelectionMode_)
+    if (physicalSelectionMode_ && !faults_.noSelectionKey)
         physicallySelected_ = true;
 }
 
@@ -356,8 +382,11 @@ std::optional<uint8_t> ControlGear::addressingSpecial(uint8_t opcode, uint8_t da
 }
 
 void ControlGear::directArcPower(uint8_t level, uint64_t endUs) {
-    if (level == kMask)
+    if (level == kMask) {  // stops a running fade where it is
+        settleFade(endUs);
+        fade_.reset();
         return;
+    }
     powerFailure_ = false;
     limitError_ = level != 0 && (level < vars_.minLevel || level > vars_.maxLevel);
     setArcLevel(level == 0 ? 0 : std::clamp(level, vars_.minLevel, vars_.maxLevel), endUs, true);
@@ -370,14 +399,14 @@ void ControlGear::arcPower(uint8_t opcode, int scene, uint64_t endUs) {
     }
     powerFailure_ = false;
     limitError_ = false;
-    // The fading commands take over a running fade; the stepping ones stop it.
-    if (opcode != 0x00 && opcode != 0x05 && opcode != 0x06)
-        fade_.reset();
+    // Only DAPC and GO TO SCENE fade; every other arc power command acts at
+    // once and stops a running fade where it is.
+    fade_.reset();
     const bool on = actualLevel_ > 0;
     const uint8_t steps = kUpDownSteps[vars_.fadeRate - 1];
     switch (opcode) {
         case 0x00:  // OFF
-            setArcLevel(0, endUs, true);
+            setArcLevel(0, endUs, false);
             break;
         case 0x01:  // UP: not from off
             if (on)
@@ -396,10 +425,10 @@ void ControlGear::arcPower(uint8_t opcode, int scene, uint64_t endUs) {
                 --actualLevel_;
             break;
         case 0x05:  // RECALL MAX LEVEL
-            setArcLevel(vars_.maxLevel, endUs, true);
+            setArcLevel(vars_.maxLevel, endUs, false);
             break;
         case 0x06:  // RECALL MIN LEVEL
-            setArcLevel(vars_.minLevel, endUs, true);
+            setArcLevel(vars_.minLevel, endUs, false);
             break;
         case 0x07:  // STEP DOWN AND OFF
             if (on)
@@ -427,10 +456,12 @@ void ControlGear::configure(uint8_t opcode, int number) {
         case 0x2A:  // STORE DTR AS MAX LEVEL
             vars_.maxLevel = std::clamp(dtr0_, vars_.minLevel, kMaxLevelLimit);
             clampActualLevel();
+            clampFadeTarget();
             break;
         case 0x2B:  // STORE DTR AS MIN LEVEL
             vars_.minLevel = std::clamp(dtr0_, physicalMinLevel_, vars_.maxLevel);
             clampActualLevel();
+            clampFadeTarget();
             break;
         case 0x2C:  // STORE DTR AS SYSTEM FAILURE LEVEL
             vars_.systemFailureLevel = dtr0_;
@@ -484,7 +515,7 @@ std::optional<uint8_t> ControlGear::query(uint8_t opcode, int number) {
         case 0x96:
             return yesIf(!shortAddress_);
         case 0x97:
-            return MemoryBank0::kVersionNumber;
+            return bank0_.versionNumber();
         case 0x98:
             return dtr0_;
         case 0x99:
@@ -528,13 +559,15 @@ std::optional<uint8_t> ControlGear::query(uint8_t opcode, int number) {
     }
 }
 
-// Bank in DTR1, location in DTR0; each answered read moves DTR0 on by one.
-// Other banks and locations past the bank's end get no answer and leave DTR0.
+// Bank in DTR1, location in DTR0. A read of bank 0 moves DTR0 on by one,
+// answered or not (a location not implemented or past the bank's end answers
+// nothing), so a reader can step over gaps; DTR0 stops at 0xFF. A bank the
+// gear does not have ignores the command and leaves DTR0.
 std::optional<uint8_t> ControlGear::readMemoryLocation() {
     if (dtr1_ != 0)
         return std::nullopt;
     const std::optional<uint8_t> value = bank0_.read(dtr0_);
-    if (value)
+    if (dtr0_ < 0xFF)
         ++dtr0_;
     return value;
 }
@@ -617,6 +650,12 @@ void ControlGear::reset() {
 void ControlGear::clampActualLevel() {
     if (actualLevel_ > 0)
         actualLevel_ = std::clamp(actualLevel_, vars_.minLevel, vars_.maxLevel);
+}
+
+// A running fade ends within the new MIN..MAX (or off, if it was fading off).
+void ControlGear::clampFadeTarget() {
+    if (fade_ && fade_->to > 0)
+        fade_->to = std::clamp(fade_->to, vars_.minLevel, vars_.maxLevel);
 }
 
 }  // namespace sim

@@ -5,13 +5,16 @@
 // Not thread safe: the bus serialises all calls.
 //
 // Behaviour worth knowing when writing scenarios and tests:
-// - DAPC, GO TO SCENE, OFF and RECALL MAX/MIN fade over the fade time
-//   (0.5 s × √2^n for fade time n, none for 0), linearly in arc level, on the
-//   bus clock: QUERY ACTUAL LEVEL answers the level reached so far and status
-//   bit 4 is set until the fade ends. UP and DOWN move the level at once by
-//   the steps the fade rate covers in 200 ms.
-// - A gear starts at its power-on level (MASK: off) with the power-failure
-//   flag set. Bus power lost sends it to its system-failure level; its own
+// - DAPC and GO TO SCENE fade over the fade time (0.5 s × √2^n for fade
+//   time n; for fade time 0 an LED module's fast fade time, 25 ms steps),
+//   linearly in arc level, on the bus clock: QUERY ACTUAL LEVEL answers the
+//   level reached so far and status bit 4 is set until the fade ends. A fade
+//   stays within MIN..MAX, also when they change meanwhile. OFF, RECALL
+//   MAX/MIN and the step commands act at once and stop a running fade; so
+//   does DAPC with MASK. UP and DOWN move the level at once by the steps the
+//   fade rate covers in 200 ms.
+// - A gear starts at its power-on level (MASK: its last level, the level it
+//   had when its mains went off) with the power-failure flag set. Bus power lost sends it to its system-failure level; its own
 //   mains switched off make it dark and silent, switched on start it afresh.
 // - A configuration command acts when the identical frame ends a second time
 //   at most 100 ms (bus clock, frame end to frame end) after the first, with
@@ -34,6 +37,16 @@
 #include <vector>
 
 namespace sim {
+
+// Faults a tester gives a gear, to see how the program copes.
+struct GearFaults {
+    uint32_t missFrames = 0;      // the next n forward frames pass the gear unheard
+    bool lateReplies = false;     // replies start after the bridge's reply window has closed
+    bool garbledReplies = false;  // replies are not valid backward frames
+    bool noSelectionKey = false;  // the gear has no physical-selection key: presses do nothing
+
+    bool operator==(const GearFaults&) const = default;
+};
 
 // A gear's start state, as a scenario describes it. Defaults are the
 // standard's reset values, a physical minimum of 1 and no short address.
@@ -63,8 +76,10 @@ struct GearConfig {
     uint64_t gtin = 0;                            // 48 bit, memory bank 0 locations 3..8
     std::array<uint8_t, 2> firmwareVersion{1, 0}; // bank 0 locations 9..10
     uint64_t identificationNumber = 0;            // bank 0 locations 11..18
+    uint8_t versionNumber = 8;                    // QUERY VERSION NUMBER, bank 0: 8 (2.0) DALI-2, 1 edition 1
     bool lampFailure = false;
     bool gearFailure = false;
+    GearFaults faults;
 
     bool operator==(const GearConfig&) const = default;
 };
@@ -83,8 +98,13 @@ public:
     // The installer presses the gear's physical-selection key.
     void pressPhysicalSelectionKey();
 
-    // How long after a forward frame ends this gear starts its backward frame.
-    uint32_t replyDelayUs() const { return replyDelayUs_; }
+    // How long after a forward frame ends this gear starts its backward frame
+    // (past the reply window while it answers late).
+    uint32_t replyDelayUs() const;
+    // Its backward frames are garbled.
+    bool garblesReplies() const { return faults_.garbledReplies; }
+    const GearFaults& faults() const { return faults_; }
+    void setFaults(const GearFaults& faults) { faults_ = faults; }
 
     // The gear as a scenario would start it now: its stored variables, its
     // addresses and its level (a running fade at its end).
@@ -193,6 +213,8 @@ private:
 
     // Arc power to `level` (0 = off), fading over the fade time when asked to.
     void setArcLevel(uint8_t level, uint64_t endUs, bool fade);
+    uint64_t fadeDurationUs() const;
+    void clampFadeTarget();
     // Brings a finished fade to its end and a running one to where it is at `nowUs`.
     void settleFade(uint64_t nowUs);
     void powerUp();
@@ -218,6 +240,7 @@ private:
     ResetVariables vars_;
     std::optional<uint8_t> shortAddress_;
     uint8_t actualLevel_ = 0;
+    uint8_t lastLevel_ = 0;  // the level when the mains went off, for power-on level MASK
     std::optional<uint64_t> initialisationEndsUs_;  // set while initialising
     bool withdrawn_ = false;
     bool physicalSelectionMode_ = false;
@@ -236,6 +259,7 @@ private:
     std::optional<Fade> fade_;
     bool mainsPowered_ = true;
 
+    GearFaults faults_;
     bool deviceType6Enabled_ = false;  // ENABLE DEVICE TYPE 6 was the last frame
     std::optional<SeenFrame> lastFrame_;
 };

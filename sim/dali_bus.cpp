@@ -81,13 +81,15 @@ std::vector<BusFrame> DaliBus::transmitLocked(uint64_t nowUs, uint8_t first, uin
     const TimedReply timed = respond(endUs, first, second);
     const BusReply& reply = timed.reply;
     Transmission sent{endUs, endUs + kReplyWindowUs, reply};
-    if (reply.kind != BusReply::Kind::None) {
-        sent.windowEndUs = endUs + timed.lastEndUs;
+    const BusReply& onWire = timed.lateReply ? *timed.lateReply : reply;
+    if (onWire.kind != BusReply::Kind::None) {
+        if (!timed.lateReply)
+            sent.windowEndUs = endUs + timed.lastEndUs;
         frames.push_back({endUs + timed.firstStartUs,
-                          reply.kind == BusReply::Kind::Answer ? FrameKind::Backward : FrameKind::Garbled,
-                          uint16_t(reply.kind == BusReply::Kind::Answer ? reply.byte : 0), {}});
+                          onWire.kind == BusReply::Kind::Answer ? FrameKind::Backward : FrameKind::Garbled,
+                          uint16_t(onWire.kind == BusReply::Kind::Answer ? onWire.byte : 0), {}});
         record(frames.back());
-        nextStartUs_ = sent.windowEndUs + kSettlingUs;
+        nextStartUs_ = endUs + timed.lastEndUs + kSettlingUs;
     } else {
         nextStartUs_ = endUs + kSettlingUs;
     }
@@ -168,16 +170,18 @@ std::vector<BusFrame> DaliBus::takeFrameLog() {
 
 DaliBus::TimedReply DaliBus::respond(uint64_t endUs, uint8_t first, uint8_t second) {
     if (external_)
-        return {external_->exchange(first, second), kReplyDelayUs, kReplyDelayUs + kBackwardFrameUs};
+        return {external_->exchange(first, second), kReplyDelayUs, kReplyDelayUs + kBackwardFrameUs, {}};
     TimedReply timed;
-    int answers = 0;
-    bool differ = false;
+    int answers = 0, late = 0;
+    bool differ = false, garbled = false;
     uint8_t byte = 0;
     for (auto& gear : gear_) {  // every gear hears every frame, answering or not
         const std::optional<uint8_t> answer = gear->receive(endUs, first, second);
         if (!answer)
             continue;
         const uint64_t startUs = gear->replyDelayUs();
+        late += startUs >= kReplyWindowUs ? 1 : 0;
+        garbled = garbled || gear->garblesReplies();
         differ = differ || (answers > 0 && *answer != byte);
         timed.firstStartUs = answers == 0 ? startUs : std::min(timed.firstStartUs, startUs);
         timed.lastEndUs = std::max(timed.lastEndUs, startUs + kBackwardFrameUs);
@@ -186,13 +190,18 @@ DaliBus::TimedReply DaliBus::respond(uint64_t endUs, uint8_t first, uint8_t seco
     }
     if (answers == 0)
         return timed;
-    if (answers > 1 && (differ || !alignedReplies_)) {
-        timed.reply = BusReply::garbled();
-    } else {
-        timed.reply = BusReply::answer(byte);
-        if (alignedReplies_)  // replies that line up start and end together
-            timed.lastEndUs = timed.firstStartUs + kBackwardFrameUs;
+    // Replies that start after the window has closed are on the wire, but the
+    // bridge has already reported no answer; one that overlaps a reply in the
+    // window garbles it, since it never lines up with it.
+    const bool collide = answers > 1 && (differ || !alignedReplies_ || late > 0);
+    const BusReply heard = garbled || collide ? BusReply::garbled() : BusReply::answer(byte);
+    if (late == answers) {
+        timed.lateReply = heard;
+        return timed;
     }
+    timed.reply = heard;
+    if (heard.kind == BusReply::Kind::Answer && alignedReplies_)  // replies that line up start and end together
+        timed.lastEndUs = timed.firstStartUs + kBackwardFrameUs;
     return timed;
 }
 

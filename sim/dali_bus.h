@@ -112,6 +112,7 @@ private:
         BusReply reply;
         uint64_t firstStartUs = 0;  // the earliest reply starts
         uint64_t lastEndUs = 0;     // the latest reply ends
+        std::optional<BusReply> lateReply;  // every reply started after the window: on the wire, unheard
     };
     TimedReply respond(uint64_t endUs, uint8_t first, uint8_t second);
     void catchUp(uint64_t nowUs);
