@@ -20,13 +20,17 @@
 //   at most 100 ms (bus clock, frame end to frame end) after the first, with
 //   no frame between. A third copy counts as a new first copy.
 // - ENABLE DEVICE TYPE 6 applies to the next command; a configuration command
-//   keeps it for its repeat (ENABLE, command, command).
+//   keeps it for its repeat (ENABLE, command, command). The gear decodes
+//   frames with dali::FrameDecoder, as the bus's log and the monitor do.
+// - Broadcast unaddressed (first byte 0xFC/0xFD) reaches a DALI-2 gear
+//   (version number 8 or more) without a short address.
 // - The initialisation state ends 15 minutes after the INITIALISE that
 //   started it: a frame that ends later finds it over.
 // - A physical-selection key press counts only while the gear is in
 //   physical-selection mode; a press at any other time is forgotten. Every
 //   PHYSICAL SELECTION frame starts the mode afresh with nothing selected.
 
+#include "dali/frame_decoder.h"
 #include "sim/memory_bank0.h"
 
 #include <array>
@@ -79,7 +83,7 @@ struct GearConfig {
     uint8_t versionNumber = 8;                    // QUERY VERSION NUMBER, bank 0: 8 (2.0) DALI-2, 1 edition 1
     bool lampFailure = false;
     bool gearFailure = false;
-    GearFaults faults;
+    GearFaults faults{};
 
     bool operator==(const GearConfig&) const = default;
 };
@@ -186,13 +190,6 @@ private:
         bool operator==(const ResetVariables&) const = default;
     };
 
-    struct SeenFrame {
-        uint8_t first = 0, second = 0;
-        uint64_t endUs = 0;
-        bool deviceType6 = false;     // decoded with device type 6 enabled
-        bool awaitingRepeat = false;  // a configuration command's first copy
-    };
-
     ResetVariables resetValues() const;
     bool addressedBy(uint8_t first) const;
     bool initialiseSelects(uint8_t data) const;
@@ -200,15 +197,15 @@ private:
     // The gear that PROGRAM/QUERY SHORT ADDRESS and WITHDRAW act on.
     bool chosenForAddressing() const;
 
-    std::optional<uint8_t> special(uint64_t endUs, uint8_t opcode, uint8_t data);
-    std::optional<uint8_t> addressingSpecial(uint8_t opcode, uint8_t data);
-    void arcPower(uint8_t opcode, int scene, uint64_t endUs);
+    std::optional<uint8_t> special(uint64_t endUs, dali::SpecialOp op, uint8_t data);
+    std::optional<uint8_t> addressingSpecial(dali::SpecialOp op, uint8_t data);
+    void arcPower(dali::Op op, int scene, uint64_t endUs);
     void directArcPower(uint8_t level, uint64_t endUs);
-    void configure(uint8_t opcode, int number);
-    std::optional<uint8_t> query(uint8_t opcode, int number);
+    void configure(dali::Op op, int number);
+    std::optional<uint8_t> query(dali::Op op, int number);
     std::optional<uint8_t> readMemoryLocation();
-    void deviceType6Configure(uint8_t opcode);
-    std::optional<uint8_t> deviceType6Query(uint8_t opcode) const;
+    void deviceType6Configure(dali::Dt6Op op);
+    std::optional<uint8_t> deviceType6Query(dali::Dt6Op op) const;
     uint8_t deviceType6FailureStatus() const;
 
     // Arc power to `level` (0 = off), fading over the fade time when asked to.
@@ -260,8 +257,7 @@ private:
     bool mainsPowered_ = true;
 
     GearFaults faults_;
-    bool deviceType6Enabled_ = false;  // ENABLE DEVICE TYPE 6 was the last frame
-    std::optional<SeenFrame> lastFrame_;
+    dali::FrameDecoder decoder_;  // this gear's own: a frame it missed is not in it
 };
 
 }  // namespace sim

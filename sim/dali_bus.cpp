@@ -10,8 +10,6 @@ namespace {
 
 using namespace timing;
 
-constexpr uint8_t kEnableDeviceType = 0xC1;
-
 }  // namespace
 
 uint64_t deriveSeed(uint64_t seed, uint64_t index) {
@@ -23,13 +21,27 @@ uint64_t deriveSeed(uint64_t seed, uint64_t index) {
 }
 
 DaliBus::DaliBus(BusConfig config, uint64_t seed, Options options)
-    : seed_(seed), options_(std::move(options)), powered_(config.powered), alignedReplies_(config.alignedReplies) {
+    : seed_(config.seed.value_or(seed)), options_(std::move(options)), powered_(config.powered), alignedReplies_(config.alignedReplies) {
     if (config.external) {
         external_ = std::make_unique<ExternalBus>(*config.external, options_.externalErrors);
         return;
     }
     for (GearConfig& gear : config.gear)
-        gear_.push_back(std::make_unique<ControlGear>(std::move(gear), deriveSeed(seed, gearAdded_++)));
+        gear_.push_back(std::make_unique<ControlGear>(std::move(gear), deriveSeed(seed_, gearAdded_++)));
+}
+
+void DaliBus::replaceGear(std::vector<GearConfig> gear, uint64_t seed) {
+    std::lock_guard guard(lock_);
+    gear_.clear();
+    seed_ = seed;
+    gearAdded_ = 0;
+    for (GearConfig& config : gear)
+        gear_.push_back(std::make_unique<ControlGear>(std::move(config), deriveSeed(seed_, gearAdded_++)));
+}
+
+uint64_t DaliBus::seed() const {
+    std::lock_guard guard(lock_);
+    return seed_;
 }
 
 void DaliBus::transmit(uint64_t nowUs, uint8_t first, uint8_t second) {
@@ -74,7 +86,7 @@ std::vector<BusFrame> DaliBus::transmitLocked(uint64_t nowUs, uint8_t first, uin
     catchUp(nowUs);
     const uint64_t startUs = std::max(nowUs, nextStartUs_);
     const uint64_t endUs = startUs + kForwardFrameUs;
-    BusFrame forward{startUs, FrameKind::Forward, uint16_t(first << 8 | second), decode(first, second)};
+    BusFrame forward{startUs, FrameKind::Forward, uint16_t(first << 8 | second), decode(startUs, first, second)};
     record(forward);
 
     std::vector<BusFrame> frames{forward};
@@ -205,17 +217,11 @@ DaliBus::TimedReply DaliBus::respond(uint64_t endUs, uint8_t first, uint8_t seco
     return timed;
 }
 
-// The frame's command name and target, "QUERY STATUS, short 5". Device type 6
-// commands are recognised after ENABLE DEVICE TYPE 6 and, for configuration
-// commands, in their repeat.
-std::string DaliBus::decode(uint8_t first, uint8_t second) {
-    bool deviceType6 = lastSent_ && lastSent_->first == kEnableDeviceType && lastSent_->second == 0x06;
-    if (lastSent_ && lastSent_->deviceType6 && lastSent_->first == first && lastSent_->second == second) {
-        const dali::FrameMeaning meaning = dali::decodeForwardFrame(first, second, true);
-        deviceType6 = meaning.command && meaning.command->sentTwice;
-    }
-    lastSent_ = SentFrame{first, second, deviceType6};
-    std::string name = dali::frameName(first, second, deviceType6);
+// The frame's command name and target, "QUERY STATUS, short 5", in the
+// context of the frames before it (device type 6 commands and their repeats).
+std::string DaliBus::decode(uint64_t startUs, uint8_t first, uint8_t second) {
+    const dali::FrameDecoder::Decoded decoded = decoder_.feed(startUs, first, second);
+    std::string name = dali::frameName(first, second, decoded.deviceType == 6);
     if (const std::string target = dali::frameTarget(first); !target.empty())
         name += ", " + target;
     return name;

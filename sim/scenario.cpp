@@ -372,6 +372,7 @@ bool readGearList(Reader& r, const QJsonValue& value, const std::string& path, B
 constexpr Field<BusConfig> kBusFields[] = {
     {"powered", boolField<&BusConfig::powered>},
     {"alignedReplies", boolField<&BusConfig::alignedReplies>},
+    {"seed", intField<&BusConfig::seed, 0, UINT64_MAX>},
     {"external", textField<&BusConfig::external>},
     {"gear", readGearList},
 };

@@ -28,6 +28,8 @@
 // reply window has closed (the bridge reports no answer), answers with
 // garbled frames, has no physical-selection key. "versionNumber" is what
 // QUERY VERSION NUMBER and bank 0 give: 8 (2.0, the default) or 1 (edition 1).
+// A bus's "seed" seeds its gear directly (a bus saved from the panel keeps
+// its own); without it the bus's seed is derived from the scenario's.
 
 #include "sim/control_gear.h"
 #include "sim/dali_bus.h"

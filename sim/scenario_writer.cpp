@@ -76,6 +76,8 @@ std::string scenarioJson(const Scenario& scenario) {
         bus["powered"] = i.bus.powered;
         if (i.bus.alignedReplies)
             bus["alignedReplies"] = true;
+        if (i.bus.seed)
+            bus["seed"] = hex(*i.bus.seed);
         bus["external"] = i.bus.external ? QJsonValue(QString::fromStdString(*i.bus.external))
                                          : QJsonValue(QJsonValue::Null);
         QJsonArray gear;

@@ -501,9 +501,11 @@ TEST(ControlGearAddressing, ShortGroupAndBroadcastFrames) {
     bus.send(dali::kBroadcastArc, 99);
     EXPECT_EQ(bus.send(dali::kBroadcast, kQueryActual), (Answers{99, 99, 99}));
 
-    bus.send(0xFD, 0x00);  // reserved first bytes reach nobody
-    bus.send(0xA0, 0x00);
+    bus.send(0xA0, 0x00);  // reserved first bytes reach nobody
+    bus.send(0xCD, 0x00);
     EXPECT_EQ(bus.send(dali::kBroadcast, kQueryActual), (Answers{99, 99, 99}));
+    bus.send(0xFD, 0x00);  // OFF to the gear without a short address (broadcast unaddressed)
+    EXPECT_EQ(bus.send(dali::kBroadcast, kQueryActual), (Answers{99, 99, 0}));
 
     bus.send(kDtr0, dali::commandAddress(9));
     bus.sendTwice(dali::commandAddress(6), 0x80);  // STORE DTR AS SHORT ADDRESS
