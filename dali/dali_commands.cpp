@@ -10,104 +10,115 @@ namespace {
 using S = CommandSpace;
 constexpr bool twice = true, once = false, answers = true, silent = false;
 
+// Rows are keyed by the named opcodes; the space follows from the name's type.
+constexpr Command row(Op op, uint8_t count, std::string_view name, bool sentTwice, bool answer) {
+    return {S::Standard, code(op), count, name, sentTwice, answer};
+}
+constexpr Command row(SpecialOp op, uint8_t count, std::string_view name, bool sentTwice, bool answer) {
+    return {S::Special, code(op), count, name, sentTwice, answer};
+}
+constexpr Command row(Dt6Op op, uint8_t count, std::string_view name, bool sentTwice, bool answer) {
+    return {S::DeviceType6, code(op), count, name, sentTwice, answer};
+}
+
 constexpr std::array kCommands{
     // Arc power and scenes
-    Command{S::Standard, 0x00, 1, "OFF", once, silent},
-    Command{S::Standard, 0x01, 1, "UP", once, silent},
-    Command{S::Standard, 0x02, 1, "DOWN", once, silent},
-    Command{S::Standard, 0x03, 1, "STEP UP", once, silent},
-    Command{S::Standard, 0x04, 1, "STEP DOWN", once, silent},
-    Command{S::Standard, 0x05, 1, "RECALL MAX LEVEL", once, silent},
-    Command{S::Standard, 0x06, 1, "RECALL MIN LEVEL", once, silent},
-    Command{S::Standard, 0x07, 1, "STEP DOWN AND OFF", once, silent},
-    Command{S::Standard, 0x08, 1, "ON AND STEP UP", once, silent},
-    Command{S::Standard, 0x10, 16, "GO TO SCENE", once, silent},
+    row(Op::Off, 1, "OFF", once, silent),
+    row(Op::Up, 1, "UP", once, silent),
+    row(Op::Down, 1, "DOWN", once, silent),
+    row(Op::StepUp, 1, "STEP UP", once, silent),
+    row(Op::StepDown, 1, "STEP DOWN", once, silent),
+    row(Op::RecallMaxLevel, 1, "RECALL MAX LEVEL", once, silent),
+    row(Op::RecallMinLevel, 1, "RECALL MIN LEVEL", once, silent),
+    row(Op::StepDownAndOff, 1, "STEP DOWN AND OFF", once, silent),
+    row(Op::OnAndStepUp, 1, "ON AND STEP UP", once, silent),
+    row(Op::GoToScene, 16, "GO TO SCENE", once, silent),
     // Configuration
-    Command{S::Standard, 0x20, 1, "RESET", twice, silent},
-    Command{S::Standard, 0x21, 1, "STORE ACTUAL LEVEL IN THE DTR", twice, silent},
-    Command{S::Standard, 0x2A, 1, "STORE DTR AS MAX LEVEL", twice, silent},
-    Command{S::Standard, 0x2B, 1, "STORE DTR AS MIN LEVEL", twice, silent},
-    Command{S::Standard, 0x2C, 1, "STORE DTR AS SYSTEM FAILURE LEVEL", twice, silent},
-    Command{S::Standard, 0x2D, 1, "STORE DTR AS POWER ON LEVEL", twice, silent},
-    Command{S::Standard, 0x2E, 1, "STORE DTR AS FADE TIME", twice, silent},
-    Command{S::Standard, 0x2F, 1, "STORE DTR AS FADE RATE", twice, silent},
-    Command{S::Standard, 0x40, 16, "STORE THE DTR AS SCENE", twice, silent},
-    Command{S::Standard, 0x50, 16, "REMOVE FROM SCENE", twice, silent},
-    Command{S::Standard, 0x60, 16, "ADD TO GROUP", twice, silent},
-    Command{S::Standard, 0x70, 16, "REMOVE FROM GROUP", twice, silent},
-    Command{S::Standard, 0x80, 1, "STORE DTR AS SHORT ADDRESS", twice, silent},
-    Command{S::Standard, 0x81, 1, "ENABLE WRITE MEMORY", twice, silent},
+    row(Op::Reset, 1, "RESET", twice, silent),
+    row(Op::StoreActualLevelInDtr, 1, "STORE ACTUAL LEVEL IN THE DTR", twice, silent),
+    row(Op::StoreDtrAsMaxLevel, 1, "STORE DTR AS MAX LEVEL", twice, silent),
+    row(Op::StoreDtrAsMinLevel, 1, "STORE DTR AS MIN LEVEL", twice, silent),
+    row(Op::StoreDtrAsSystemFailureLevel, 1, "STORE DTR AS SYSTEM FAILURE LEVEL", twice, silent),
+    row(Op::StoreDtrAsPowerOnLevel, 1, "STORE DTR AS POWER ON LEVEL", twice, silent),
+    row(Op::StoreDtrAsFadeTime, 1, "STORE DTR AS FADE TIME", twice, silent),
+    row(Op::StoreDtrAsFadeRate, 1, "STORE DTR AS FADE RATE", twice, silent),
+    row(Op::StoreDtrAsScene, 16, "STORE THE DTR AS SCENE", twice, silent),
+    row(Op::RemoveFromScene, 16, "REMOVE FROM SCENE", twice, silent),
+    row(Op::AddToGroup, 16, "ADD TO GROUP", twice, silent),
+    row(Op::RemoveFromGroup, 16, "REMOVE FROM GROUP", twice, silent),
+    row(Op::StoreDtrAsShortAddress, 1, "STORE DTR AS SHORT ADDRESS", twice, silent),
+    row(Op::EnableWriteMemory, 1, "ENABLE WRITE MEMORY", twice, silent),
     // Queries
-    Command{S::Standard, 0x90, 1, "QUERY STATUS", once, answers},
-    Command{S::Standard, 0x91, 1, "QUERY CONTROL GEAR", once, answers},
-    Command{S::Standard, 0x92, 1, "QUERY LAMP FAILURE", once, answers},
-    Command{S::Standard, 0x93, 1, "QUERY LAMP POWER ON", once, answers},
-    Command{S::Standard, 0x94, 1, "QUERY LIMIT ERROR", once, answers},
-    Command{S::Standard, 0x95, 1, "QUERY RESET STATE", once, answers},
-    Command{S::Standard, 0x96, 1, "QUERY MISSING SHORT ADDRESS", once, answers},
-    Command{S::Standard, 0x97, 1, "QUERY VERSION NUMBER", once, answers},
-    Command{S::Standard, 0x98, 1, "QUERY CONTENT DTR", once, answers},
-    Command{S::Standard, 0x99, 1, "QUERY DEVICE TYPE", once, answers},
-    Command{S::Standard, 0x9A, 1, "QUERY PHYSICAL MINIMUM LEVEL", once, answers},
-    Command{S::Standard, 0x9B, 1, "QUERY POWER FAILURE", once, answers},
-    Command{S::Standard, 0x9C, 1, "QUERY CONTENT DTR1", once, answers},
-    Command{S::Standard, 0x9D, 1, "QUERY CONTENT DTR2", once, answers},
-    Command{S::Standard, 0xA0, 1, "QUERY ACTUAL LEVEL", once, answers},
-    Command{S::Standard, 0xA1, 1, "QUERY MAX LEVEL", once, answers},
-    Command{S::Standard, 0xA2, 1, "QUERY MIN LEVEL", once, answers},
-    Command{S::Standard, 0xA3, 1, "QUERY POWER ON LEVEL", once, answers},
-    Command{S::Standard, 0xA4, 1, "QUERY SYSTEM FAILURE LEVEL", once, answers},
-    Command{S::Standard, 0xA5, 1, "QUERY FADE TIME/FADE RATE", once, answers},
-    Command{S::Standard, 0xB0, 16, "QUERY SCENE LEVEL", once, answers},
-    Command{S::Standard, 0xC0, 1, "QUERY GROUPS 0-7", once, answers},
-    Command{S::Standard, 0xC1, 1, "QUERY GROUPS 8-15", once, answers},
-    Command{S::Standard, 0xC2, 1, "QUERY RANDOM ADDRESS (H)", once, answers},
-    Command{S::Standard, 0xC3, 1, "QUERY RANDOM ADDRESS (M)", once, answers},
-    Command{S::Standard, 0xC4, 1, "QUERY RANDOM ADDRESS (L)", once, answers},
-    Command{S::Standard, 0xC5, 1, "READ MEMORY LOCATION", once, answers},
+    row(Op::QueryStatus, 1, "QUERY STATUS", once, answers),
+    row(Op::QueryControlGear, 1, "QUERY CONTROL GEAR", once, answers),
+    row(Op::QueryLampFailure, 1, "QUERY LAMP FAILURE", once, answers),
+    row(Op::QueryLampPowerOn, 1, "QUERY LAMP POWER ON", once, answers),
+    row(Op::QueryLimitError, 1, "QUERY LIMIT ERROR", once, answers),
+    row(Op::QueryResetState, 1, "QUERY RESET STATE", once, answers),
+    row(Op::QueryMissingShortAddress, 1, "QUERY MISSING SHORT ADDRESS", once, answers),
+    row(Op::QueryVersionNumber, 1, "QUERY VERSION NUMBER", once, answers),
+    row(Op::QueryContentDtr0, 1, "QUERY CONTENT DTR", once, answers),
+    row(Op::QueryDeviceType, 1, "QUERY DEVICE TYPE", once, answers),
+    row(Op::QueryPhysicalMinimumLevel, 1, "QUERY PHYSICAL MINIMUM LEVEL", once, answers),
+    row(Op::QueryPowerFailure, 1, "QUERY POWER FAILURE", once, answers),
+    row(Op::QueryContentDtr1, 1, "QUERY CONTENT DTR1", once, answers),
+    row(Op::QueryContentDtr2, 1, "QUERY CONTENT DTR2", once, answers),
+    row(Op::QueryActualLevel, 1, "QUERY ACTUAL LEVEL", once, answers),
+    row(Op::QueryMaxLevel, 1, "QUERY MAX LEVEL", once, answers),
+    row(Op::QueryMinLevel, 1, "QUERY MIN LEVEL", once, answers),
+    row(Op::QueryPowerOnLevel, 1, "QUERY POWER ON LEVEL", once, answers),
+    row(Op::QuerySystemFailureLevel, 1, "QUERY SYSTEM FAILURE LEVEL", once, answers),
+    row(Op::QueryFadeTimeRate, 1, "QUERY FADE TIME/FADE RATE", once, answers),
+    row(Op::QuerySceneLevel, 16, "QUERY SCENE LEVEL", once, answers),
+    row(Op::QueryGroups0To7, 1, "QUERY GROUPS 0-7", once, answers),
+    row(Op::QueryGroups8To15, 1, "QUERY GROUPS 8-15", once, answers),
+    row(Op::QueryRandomAddressH, 1, "QUERY RANDOM ADDRESS (H)", once, answers),
+    row(Op::QueryRandomAddressM, 1, "QUERY RANDOM ADDRESS (M)", once, answers),
+    row(Op::QueryRandomAddressL, 1, "QUERY RANDOM ADDRESS (L)", once, answers),
+    row(Op::ReadMemoryLocation, 1, "READ MEMORY LOCATION", once, answers),
     // Special commands
-    Command{S::Special, 0xA1, 1, "TERMINATE", once, silent},
-    Command{S::Special, 0xA3, 1, "DTR0", once, silent},
-    Command{S::Special, 0xA5, 1, "INITIALISE", twice, silent},
-    Command{S::Special, 0xA7, 1, "RANDOMISE", twice, silent},
-    Command{S::Special, 0xA9, 1, "COMPARE", once, answers},
-    Command{S::Special, 0xAB, 1, "WITHDRAW", once, silent},
-    Command{S::Special, 0xB1, 1, "SEARCHADDRH", once, silent},
-    Command{S::Special, 0xB3, 1, "SEARCHADDRM", once, silent},
-    Command{S::Special, 0xB5, 1, "SEARCHADDRL", once, silent},
-    Command{S::Special, 0xB7, 1, "PROGRAM SHORT ADDRESS", once, silent},
-    Command{S::Special, 0xB9, 1, "VERIFY SHORT ADDRESS", once, answers},
-    Command{S::Special, 0xBB, 1, "QUERY SHORT ADDRESS", once, answers},
-    Command{S::Special, 0xBD, 1, "PHYSICAL SELECTION", once, silent},
-    Command{S::Special, 0xC1, 1, "ENABLE DEVICE TYPE", once, silent},
-    Command{S::Special, 0xC3, 1, "DTR1", once, silent},
-    Command{S::Special, 0xC5, 1, "DTR2", once, silent},
-    Command{S::Special, 0xC7, 1, "WRITE MEMORY LOCATION", once, answers},
+    row(SpecialOp::Terminate, 1, "TERMINATE", once, silent),
+    row(SpecialOp::Dtr0, 1, "DTR0", once, silent),
+    row(SpecialOp::Initialise, 1, "INITIALISE", twice, silent),
+    row(SpecialOp::Randomise, 1, "RANDOMISE", twice, silent),
+    row(SpecialOp::Compare, 1, "COMPARE", once, answers),
+    row(SpecialOp::Withdraw, 1, "WITHDRAW", once, silent),
+    row(SpecialOp::SearchAddrH, 1, "SEARCHADDRH", once, silent),
+    row(SpecialOp::SearchAddrM, 1, "SEARCHADDRM", once, silent),
+    row(SpecialOp::SearchAddrL, 1, "SEARCHADDRL", once, silent),
+    row(SpecialOp::ProgramShortAddress, 1, "PROGRAM SHORT ADDRESS", once, silent),
+    row(SpecialOp::VerifyShortAddress, 1, "VERIFY SHORT ADDRESS", once, answers),
+    row(SpecialOp::QueryShortAddress, 1, "QUERY SHORT ADDRESS", once, answers),
+    row(SpecialOp::PhysicalSelection, 1, "PHYSICAL SELECTION", once, silent),
+    row(SpecialOp::EnableDeviceType, 1, "ENABLE DEVICE TYPE", once, silent),
+    row(SpecialOp::Dtr1, 1, "DTR1", once, silent),
+    row(SpecialOp::Dtr2, 1, "DTR2", once, silent),
+    row(SpecialOp::WriteMemoryLocation, 1, "WRITE MEMORY LOCATION", once, answers),
     // Device type 6 (LED modules), after ENABLE DEVICE TYPE 6
-    Command{S::DeviceType6, 0xE0, 1, "REFERENCE SYSTEM POWER", twice, silent},
-    Command{S::DeviceType6, 0xE1, 1, "ENABLE CURRENT PROTECTOR", twice, silent},
-    Command{S::DeviceType6, 0xE2, 1, "DISABLE CURRENT PROTECTOR", twice, silent},
-    Command{S::DeviceType6, 0xE3, 1, "SELECT DIMMING CURVE", twice, silent},
-    Command{S::DeviceType6, 0xE4, 1, "STORE DTR AS FAST FADE TIME", twice, silent},
-    Command{S::DeviceType6, 0xED, 1, "QUERY GEAR TYPE", once, answers},
-    Command{S::DeviceType6, 0xEE, 1, "QUERY DIMMING CURVE", once, answers},
-    Command{S::DeviceType6, 0xEF, 1, "QUERY POSSIBLE OPERATING MODES", once, answers},
-    Command{S::DeviceType6, 0xF0, 1, "QUERY FEATURES", once, answers},
-    Command{S::DeviceType6, 0xF1, 1, "QUERY FAILURE STATUS", once, answers},
-    Command{S::DeviceType6, 0xF2, 1, "QUERY SHORT CIRCUIT", once, answers},
-    Command{S::DeviceType6, 0xF3, 1, "QUERY OPEN CIRCUIT", once, answers},
-    Command{S::DeviceType6, 0xF4, 1, "QUERY LOAD DECREASE", once, answers},
-    Command{S::DeviceType6, 0xF5, 1, "QUERY LOAD INCREASE", once, answers},
-    Command{S::DeviceType6, 0xF6, 1, "QUERY CURRENT PROTECTOR ACTIVE", once, answers},
-    Command{S::DeviceType6, 0xF7, 1, "QUERY THERMAL SHUT DOWN", once, answers},
-    Command{S::DeviceType6, 0xF8, 1, "QUERY THERMAL OVERLOAD", once, answers},
-    Command{S::DeviceType6, 0xF9, 1, "QUERY REFERENCE RUNNING", once, answers},
-    Command{S::DeviceType6, 0xFA, 1, "QUERY REFERENCE MEASUREMENT FAILED", once, answers},
-    Command{S::DeviceType6, 0xFB, 1, "QUERY CURRENT PROTECTOR ENABLED", once, answers},
-    Command{S::DeviceType6, 0xFC, 1, "QUERY OPERATING MODE", once, answers},
-    Command{S::DeviceType6, 0xFD, 1, "QUERY FAST FADE TIME", once, answers},
-    Command{S::DeviceType6, 0xFE, 1, "QUERY MIN FAST FADE TIME", once, answers},
-    Command{S::DeviceType6, 0xFF, 1, "QUERY EXTENDED VERSION NUMBER", once, answers},
+    row(Dt6Op::ReferenceSystemPower, 1, "REFERENCE SYSTEM POWER", twice, silent),
+    row(Dt6Op::EnableCurrentProtector, 1, "ENABLE CURRENT PROTECTOR", twice, silent),
+    row(Dt6Op::DisableCurrentProtector, 1, "DISABLE CURRENT PROTECTOR", twice, silent),
+    row(Dt6Op::SelectDimmingCurve, 1, "SELECT DIMMING CURVE", twice, silent),
+    row(Dt6Op::StoreDtrAsFastFadeTime, 1, "STORE DTR AS FAST FADE TIME", twice, silent),
+    row(Dt6Op::QueryGearType, 1, "QUERY GEAR TYPE", once, answers),
+    row(Dt6Op::QueryDimmingCurve, 1, "QUERY DIMMING CURVE", once, answers),
+    row(Dt6Op::QueryPossibleOperatingModes, 1, "QUERY POSSIBLE OPERATING MODES", once, answers),
+    row(Dt6Op::QueryFeatures, 1, "QUERY FEATURES", once, answers),
+    row(Dt6Op::QueryFailureStatus, 1, "QUERY FAILURE STATUS", once, answers),
+    row(Dt6Op::QueryShortCircuit, 1, "QUERY SHORT CIRCUIT", once, answers),
+    row(Dt6Op::QueryOpenCircuit, 1, "QUERY OPEN CIRCUIT", once, answers),
+    row(Dt6Op::QueryLoadDecrease, 1, "QUERY LOAD DECREASE", once, answers),
+    row(Dt6Op::QueryLoadIncrease, 1, "QUERY LOAD INCREASE", once, answers),
+    row(Dt6Op::QueryCurrentProtectorActive, 1, "QUERY CURRENT PROTECTOR ACTIVE", once, answers),
+    row(Dt6Op::QueryThermalShutDown, 1, "QUERY THERMAL SHUT DOWN", once, answers),
+    row(Dt6Op::QueryThermalOverload, 1, "QUERY THERMAL OVERLOAD", once, answers),
+    row(Dt6Op::QueryReferenceRunning, 1, "QUERY REFERENCE RUNNING", once, answers),
+    row(Dt6Op::QueryReferenceMeasurementFailed, 1, "QUERY REFERENCE MEASUREMENT FAILED", once, answers),
+    row(Dt6Op::QueryCurrentProtectorEnabled, 1, "QUERY CURRENT PROTECTOR ENABLED", once, answers),
+    row(Dt6Op::QueryOperatingMode, 1, "QUERY OPERATING MODE", once, answers),
+    row(Dt6Op::QueryFastFadeTime, 1, "QUERY FAST FADE TIME", once, answers),
+    row(Dt6Op::QueryMinFastFadeTime, 1, "QUERY MIN FAST FADE TIME", once, answers),
+    row(Dt6Op::QueryExtendedVersionNumber, 1, "QUERY EXTENDED VERSION NUMBER", once, answers),
 };
 
 std::string hexByte(uint8_t value) {
@@ -153,7 +164,9 @@ std::string frameName(uint8_t first, uint8_t second, bool deviceType6Enabled) {
     std::string name(meaning.command->name);
     if (meaning.number >= 0)
         name += " " + std::to_string(meaning.number);
-    if (meaning.command->space == CommandSpace::Special && specialCommandCarriesData(first))
+    if (const std::optional<std::string> address = addressData(first, second))
+        name += " " + *address;
+    else if (meaning.command->space == CommandSpace::Special && specialCommandCarriesData(first))
         name += " " + hexByte(second);
     return name;
 }
@@ -163,11 +176,28 @@ bool specialCommandCarriesData(uint8_t first) {
     return isSpecialCommand(first) && std::find(kWithoutData.begin(), kWithoutData.end(), first) == kWithoutData.end();
 }
 
+std::optional<std::string> addressData(uint8_t first, uint8_t second) {
+    const bool initialise = first == code(SpecialOp::Initialise);
+    if (!initialise && first != code(SpecialOp::ProgramShortAddress) && first != code(SpecialOp::VerifyShortAddress))
+        return std::nullopt;
+    if (initialise && second == 0x00)
+        return "all";
+    if (second == 0xFF)
+        return initialise ? "unaddressed" : "none";
+    if ((second & 0x81) == 0x01)
+        return std::to_string(second >> 1);
+    return std::nullopt;
+}
+
 std::string frameTarget(uint8_t first) {
     if (isSpecialCommand(first))
         return {};
     if (first >= 0xFE)
         return "all";
+    if (isBroadcastUnaddressed(first))
+        return "unaddressed";
+    if (isReservedAddress(first))
+        return "reserved";
     if (first & 0x80)
         return "group " + std::to_string((first >> 1) & 0x0F);
     return "short " + std::to_string(first >> 1);

@@ -21,6 +21,117 @@ constexpr uint8_t groupCommandAddress(int group) { return uint8_t(0x80 | ((group
 // Special commands occupy the odd first bytes 0xA1..0xCB; their second byte is data.
 constexpr bool isSpecialCommand(uint8_t first) { return first >= 0xA1 && first <= 0xCB && (first & 1); }
 
+// Opcodes of addressed commands (the second byte); a family names its first code.
+enum class Op : uint8_t {
+    Off = 0x00,
+    Up = 0x01,
+    Down = 0x02,
+    StepUp = 0x03,
+    StepDown = 0x04,
+    RecallMaxLevel = 0x05,
+    RecallMinLevel = 0x06,
+    StepDownAndOff = 0x07,
+    OnAndStepUp = 0x08,
+    GoToScene = 0x10,
+    Reset = 0x20,
+    StoreActualLevelInDtr = 0x21,
+    StoreDtrAsMaxLevel = 0x2A,
+    StoreDtrAsMinLevel = 0x2B,
+    StoreDtrAsSystemFailureLevel = 0x2C,
+    StoreDtrAsPowerOnLevel = 0x2D,
+    StoreDtrAsFadeTime = 0x2E,
+    StoreDtrAsFadeRate = 0x2F,
+    StoreDtrAsScene = 0x40,
+    RemoveFromScene = 0x50,
+    AddToGroup = 0x60,
+    RemoveFromGroup = 0x70,
+    StoreDtrAsShortAddress = 0x80,
+    EnableWriteMemory = 0x81,
+    QueryStatus = 0x90,
+    QueryControlGear = 0x91,
+    QueryLampFailure = 0x92,
+    QueryLampPowerOn = 0x93,
+    QueryLimitError = 0x94,
+    QueryResetState = 0x95,
+    QueryMissingShortAddress = 0x96,
+    QueryVersionNumber = 0x97,
+    QueryContentDtr0 = 0x98,
+    QueryDeviceType = 0x99,
+    QueryPhysicalMinimumLevel = 0x9A,
+    QueryPowerFailure = 0x9B,
+    QueryContentDtr1 = 0x9C,
+    QueryContentDtr2 = 0x9D,
+    QueryActualLevel = 0xA0,
+    QueryMaxLevel = 0xA1,
+    QueryMinLevel = 0xA2,
+    QueryPowerOnLevel = 0xA3,
+    QuerySystemFailureLevel = 0xA4,
+    QueryFadeTimeRate = 0xA5,
+    QuerySceneLevel = 0xB0,
+    QueryGroups0To7 = 0xC0,
+    QueryGroups8To15 = 0xC1,
+    QueryRandomAddressH = 0xC2,
+    QueryRandomAddressM = 0xC3,
+    QueryRandomAddressL = 0xC4,
+    ReadMemoryLocation = 0xC5,
+};
+
+// Special commands: the first byte of the frame.
+enum class SpecialOp : uint8_t {
+    Terminate = 0xA1,
+    Dtr0 = 0xA3,
+    Initialise = 0xA5,
+    Randomise = 0xA7,
+    Compare = 0xA9,
+    Withdraw = 0xAB,
+    SearchAddrH = 0xB1,
+    SearchAddrM = 0xB3,
+    SearchAddrL = 0xB5,
+    ProgramShortAddress = 0xB7,
+    VerifyShortAddress = 0xB9,
+    QueryShortAddress = 0xBB,
+    PhysicalSelection = 0xBD,
+    EnableDeviceType = 0xC1,
+    Dtr1 = 0xC3,
+    Dtr2 = 0xC5,
+    WriteMemoryLocation = 0xC7,
+};
+
+// Application extended commands of device type 6 (LED modules), after ENABLE DEVICE TYPE 6.
+enum class Dt6Op : uint8_t {
+    ReferenceSystemPower = 0xE0,
+    EnableCurrentProtector = 0xE1,
+    DisableCurrentProtector = 0xE2,
+    SelectDimmingCurve = 0xE3,
+    StoreDtrAsFastFadeTime = 0xE4,
+    QueryGearType = 0xED,
+    QueryDimmingCurve = 0xEE,
+    QueryPossibleOperatingModes = 0xEF,
+    QueryFeatures = 0xF0,
+    QueryFailureStatus = 0xF1,
+    QueryShortCircuit = 0xF2,
+    QueryOpenCircuit = 0xF3,
+    QueryLoadDecrease = 0xF4,
+    QueryLoadIncrease = 0xF5,
+    QueryCurrentProtectorActive = 0xF6,
+    QueryThermalShutDown = 0xF7,
+    QueryThermalOverload = 0xF8,
+    QueryReferenceRunning = 0xF9,
+    QueryReferenceMeasurementFailed = 0xFA,
+    QueryCurrentProtectorEnabled = 0xFB,
+    QueryOperatingMode = 0xFC,
+    QueryFastFadeTime = 0xFD,
+    QueryMinFastFadeTime = 0xFE,
+    QueryExtendedVersionNumber = 0xFF,
+};
+
+// The bytes of the named opcodes.
+constexpr uint8_t code(Op op) { return uint8_t(op); }
+constexpr uint8_t code(SpecialOp op) { return uint8_t(op); }
+constexpr uint8_t code(Dt6Op op) { return uint8_t(op); }
+// The opcode of member `n` of a numbered family: code(Op::GoToScene, 3) is GO TO SCENE 3.
+constexpr uint8_t code(Op family, int n) { return uint8_t(uint8_t(family) + (n & 0x0F)); }
+
 enum class CommandSpace : uint8_t {
     Standard,     // second byte of an addressed command frame
     Special,      // first byte of a special command frame
@@ -60,7 +171,18 @@ FrameMeaning decodeForwardFrame(uint8_t first, uint8_t second, bool deviceType6E
 // and capture comments: "QUERY STATUS", "GO TO SCENE 3", "DTR0 0x7F", "DAPC 254".
 std::string frameName(uint8_t first, uint8_t second, bool deviceType6Enabled = false);
 
-// "short 5", "group 2", "all", or "" for special commands.
+// "short 5", "group 2", "all", "unaddressed" (broadcast to gear without a
+// short address), "reserved", or "" for special commands.
 std::string frameTarget(uint8_t first);
+
+// First bytes 0xFC (arc power) and 0xFD (command): gear without a short address.
+constexpr bool isBroadcastUnaddressed(uint8_t first) { return first == 0xFC || first == 0xFD; }
+// First bytes that address no gear: 0xA0..0xFB outside the special commands.
+constexpr bool isReservedAddress(uint8_t first) { return first >= 0xA0 && first <= 0xFB && !isSpecialCommand(first); }
+
+// The data of a special command that carries an address, as the address it
+// means: INITIALISE "all", "unaddressed" or "5"; PROGRAM and VERIFY SHORT
+// ADDRESS "5" or "none"; anything else (not an address byte) as nothing.
+std::optional<std::string> addressData(uint8_t first, uint8_t second);
 
 }  // namespace dali

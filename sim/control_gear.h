@@ -5,25 +5,32 @@
 // Not thread safe: the bus serialises all calls.
 //
 // Behaviour worth knowing when writing scenarios and tests:
-// - DAPC, GO TO SCENE, OFF and RECALL MAX/MIN fade over the fade time
-//   (0.5 s × √2^n for fade time n, none for 0), linearly in arc level, on the
-//   bus clock: QUERY ACTUAL LEVEL answers the level reached so far and status
-//   bit 4 is set until the fade ends. UP and DOWN move the level at once by
-//   the steps the fade rate covers in 200 ms.
-// - A gear starts at its power-on level (MASK: off) with the power-failure
-//   flag set. Bus power lost sends it to its system-failure level; its own
+// - DAPC and GO TO SCENE fade over the fade time (0.5 s × √2^n for fade
+//   time n; for fade time 0 an LED module's fast fade time, 25 ms steps),
+//   linearly in arc level, on the bus clock: QUERY ACTUAL LEVEL answers the
+//   level reached so far and status bit 4 is set until the fade ends. A fade
+//   stays within MIN..MAX, also when they change meanwhile. OFF, RECALL
+//   MAX/MIN and the step commands act at once and stop a running fade; so
+//   does DAPC with MASK. UP and DOWN move the level at once by the steps the
+//   fade rate covers in 200 ms.
+// - A gear starts at its power-on level (MASK: its last level, the level it
+//   had when its mains went off) with the power-failure flag set. Bus power lost sends it to its system-failure level; its own
 //   mains switched off make it dark and silent, switched on start it afresh.
 // - A configuration command acts when the identical frame ends a second time
 //   at most 100 ms (bus clock, frame end to frame end) after the first, with
 //   no frame between. A third copy counts as a new first copy.
 // - ENABLE DEVICE TYPE 6 applies to the next command; a configuration command
-//   keeps it for its repeat (ENABLE, command, command).
+//   keeps it for its repeat (ENABLE, command, command). The gear decodes
+//   frames with dali::FrameDecoder, as the bus's log and the monitor do.
+// - Broadcast unaddressed (first byte 0xFC/0xFD) reaches a DALI-2 gear
+//   (version number 8 or more) without a short address.
 // - The initialisation state ends 15 minutes after the INITIALISE that
 //   started it: a frame that ends later finds it over.
 // - A physical-selection key press counts only while the gear is in
 //   physical-selection mode; a press at any other time is forgotten. Every
 //   PHYSICAL SELECTION frame starts the mode afresh with nothing selected.
 
+#include "dali/frame_decoder.h"
 #include "sim/memory_bank0.h"
 
 #include <array>
@@ -34,6 +41,16 @@
 #include <vector>
 
 namespace sim {
+
+// Faults a tester gives a gear, to see how the program copes.
+struct GearFaults {
+    uint32_t missFrames = 0;      // the next n forward frames pass the gear unheard
+    bool lateReplies = false;     // replies start after the bridge's reply window has closed
+    bool garbledReplies = false;  // replies are not valid backward frames
+    bool noSelectionKey = false;  // the gear has no physical-selection key: presses do nothing
+
+    bool operator==(const GearFaults&) const = default;
+};
 
 // A gear's start state, as a scenario describes it. Defaults are the
 // standard's reset values, a physical minimum of 1 and no short address.
@@ -63,8 +80,10 @@ struct GearConfig {
     uint64_t gtin = 0;                            // 48 bit, memory bank 0 locations 3..8
     std::array<uint8_t, 2> firmwareVersion{1, 0}; // bank 0 locations 9..10
     uint64_t identificationNumber = 0;            // bank 0 locations 11..18
+    uint8_t versionNumber = 8;                    // QUERY VERSION NUMBER, bank 0: 8 (2.0) DALI-2, 1 edition 1
     bool lampFailure = false;
     bool gearFailure = false;
+    GearFaults faults{};
 
     bool operator==(const GearConfig&) const = default;
 };
@@ -83,8 +102,13 @@ public:
     // The installer presses the gear's physical-selection key.
     void pressPhysicalSelectionKey();
 
-    // How long after a forward frame ends this gear starts its backward frame.
-    uint32_t replyDelayUs() const { return replyDelayUs_; }
+    // How long after a forward frame ends this gear starts its backward frame
+    // (past the reply window while it answers late).
+    uint32_t replyDelayUs() const;
+    // Its backward frames are garbled.
+    bool garblesReplies() const { return faults_.garbledReplies; }
+    const GearFaults& faults() const { return faults_; }
+    void setFaults(const GearFaults& faults) { faults_ = faults; }
 
     // The gear as a scenario would start it now: its stored variables, its
     // addresses and its level (a running fade at its end).
@@ -166,13 +190,6 @@ private:
         bool operator==(const ResetVariables&) const = default;
     };
 
-    struct SeenFrame {
-        uint8_t first = 0, second = 0;
-        uint64_t endUs = 0;
-        bool deviceType6 = false;     // decoded with device type 6 enabled
-        bool awaitingRepeat = false;  // a configuration command's first copy
-    };
-
     ResetVariables resetValues() const;
     bool addressedBy(uint8_t first) const;
     bool initialiseSelects(uint8_t data) const;
@@ -180,19 +197,21 @@ private:
     // The gear that PROGRAM/QUERY SHORT ADDRESS and WITHDRAW act on.
     bool chosenForAddressing() const;
 
-    std::optional<uint8_t> special(uint64_t endUs, uint8_t opcode, uint8_t data);
-    std::optional<uint8_t> addressingSpecial(uint8_t opcode, uint8_t data);
-    void arcPower(uint8_t opcode, int scene, uint64_t endUs);
+    std::optional<uint8_t> special(uint64_t endUs, dali::SpecialOp op, uint8_t data);
+    std::optional<uint8_t> addressingSpecial(dali::SpecialOp op, uint8_t data);
+    void arcPower(dali::Op op, int scene, uint64_t endUs);
     void directArcPower(uint8_t level, uint64_t endUs);
-    void configure(uint8_t opcode, int number);
-    std::optional<uint8_t> query(uint8_t opcode, int number);
+    void configure(dali::Op op, int number);
+    std::optional<uint8_t> query(dali::Op op, int number);
     std::optional<uint8_t> readMemoryLocation();
-    void deviceType6Configure(uint8_t opcode);
-    std::optional<uint8_t> deviceType6Query(uint8_t opcode) const;
+    void deviceType6Configure(dali::Dt6Op op);
+    std::optional<uint8_t> deviceType6Query(dali::Dt6Op op) const;
     uint8_t deviceType6FailureStatus() const;
 
     // Arc power to `level` (0 = off), fading over the fade time when asked to.
     void setArcLevel(uint8_t level, uint64_t endUs, bool fade);
+    uint64_t fadeDurationUs() const;
+    void clampFadeTarget();
     // Brings a finished fade to its end and a running one to where it is at `nowUs`.
     void settleFade(uint64_t nowUs);
     void powerUp();
@@ -218,6 +237,7 @@ private:
     ResetVariables vars_;
     std::optional<uint8_t> shortAddress_;
     uint8_t actualLevel_ = 0;
+    uint8_t lastLevel_ = 0;  // the level when the mains went off, for power-on level MASK
     std::optional<uint64_t> initialisationEndsUs_;  // set while initialising
     bool withdrawn_ = false;
     bool physicalSelectionMode_ = false;
@@ -236,8 +256,8 @@ private:
     std::optional<Fade> fade_;
     bool mainsPowered_ = true;
 
-    bool deviceType6Enabled_ = false;  // ENABLE DEVICE TYPE 6 was the last frame
-    std::optional<SeenFrame> lastFrame_;
+    GearFaults faults_;
+    dali::FrameDecoder decoder_;  // this gear's own: a frame it missed is not in it
 };
 
 }  // namespace sim

@@ -10,8 +10,6 @@ namespace {
 
 using namespace timing;
 
-constexpr uint8_t kEnableDeviceType = 0xC1;
-
 }  // namespace
 
 uint64_t deriveSeed(uint64_t seed, uint64_t index) {
@@ -23,13 +21,27 @@ uint64_t deriveSeed(uint64_t seed, uint64_t index) {
 }
 
 DaliBus::DaliBus(BusConfig config, uint64_t seed, Options options)
-    : seed_(seed), options_(std::move(options)), powered_(config.powered), alignedReplies_(config.alignedReplies) {
+    : seed_(config.seed.value_or(seed)), options_(std::move(options)), powered_(config.powered), alignedReplies_(config.alignedReplies) {
     if (config.external) {
         external_ = std::make_unique<ExternalBus>(*config.external, options_.externalErrors);
         return;
     }
     for (GearConfig& gear : config.gear)
-        gear_.push_back(std::make_unique<ControlGear>(std::move(gear), deriveSeed(seed, gearAdded_++)));
+        gear_.push_back(std::make_unique<ControlGear>(std::move(gear), deriveSeed(seed_, gearAdded_++)));
+}
+
+void DaliBus::replaceGear(std::vector<GearConfig> gear, uint64_t seed) {
+    std::lock_guard guard(lock_);
+    gear_.clear();
+    seed_ = seed;
+    gearAdded_ = 0;
+    for (GearConfig& config : gear)
+        gear_.push_back(std::make_unique<ControlGear>(std::move(config), deriveSeed(seed_, gearAdded_++)));
+}
+
+uint64_t DaliBus::seed() const {
+    std::lock_guard guard(lock_);
+    return seed_;
 }
 
 void DaliBus::transmit(uint64_t nowUs, uint8_t first, uint8_t second) {
@@ -74,20 +86,22 @@ std::vector<BusFrame> DaliBus::transmitLocked(uint64_t nowUs, uint8_t first, uin
     catchUp(nowUs);
     const uint64_t startUs = std::max(nowUs, nextStartUs_);
     const uint64_t endUs = startUs + kForwardFrameUs;
-    BusFrame forward{startUs, FrameKind::Forward, uint16_t(first << 8 | second), decode(first, second)};
+    BusFrame forward{startUs, FrameKind::Forward, uint16_t(first << 8 | second), decode(startUs, first, second)};
     record(forward);
 
     std::vector<BusFrame> frames{forward};
     const TimedReply timed = respond(endUs, first, second);
     const BusReply& reply = timed.reply;
     Transmission sent{endUs, endUs + kReplyWindowUs, reply};
-    if (reply.kind != BusReply::Kind::None) {
-        sent.windowEndUs = endUs + timed.lastEndUs;
+    const BusReply& onWire = timed.lateReply ? *timed.lateReply : reply;
+    if (onWire.kind != BusReply::Kind::None) {
+        if (!timed.lateReply)
+            sent.windowEndUs = endUs + timed.lastEndUs;
         frames.push_back({endUs + timed.firstStartUs,
-                          reply.kind == BusReply::Kind::Answer ? FrameKind::Backward : FrameKind::Garbled,
-                          uint16_t(reply.kind == BusReply::Kind::Answer ? reply.byte : 0), {}});
+                          onWire.kind == BusReply::Kind::Answer ? FrameKind::Backward : FrameKind::Garbled,
+                          uint16_t(onWire.kind == BusReply::Kind::Answer ? onWire.byte : 0), {}});
         record(frames.back());
-        nextStartUs_ = sent.windowEndUs + kSettlingUs;
+        nextStartUs_ = endUs + timed.lastEndUs + kSettlingUs;
     } else {
         nextStartUs_ = endUs + kSettlingUs;
     }
@@ -168,16 +182,18 @@ std::vector<BusFrame> DaliBus::takeFrameLog() {
 
 DaliBus::TimedReply DaliBus::respond(uint64_t endUs, uint8_t first, uint8_t second) {
     if (external_)
-        return {external_->exchange(first, second), kReplyDelayUs, kReplyDelayUs + kBackwardFrameUs};
+        return {external_->exchange(first, second), kReplyDelayUs, kReplyDelayUs + kBackwardFrameUs, {}};
     TimedReply timed;
-    int answers = 0;
-    bool differ = false;
+    int answers = 0, late = 0;
+    bool differ = false, garbled = false;
     uint8_t byte = 0;
     for (auto& gear : gear_) {  // every gear hears every frame, answering or not
         const std::optional<uint8_t> answer = gear->receive(endUs, first, second);
         if (!answer)
             continue;
         const uint64_t startUs = gear->replyDelayUs();
+        late += startUs >= kReplyWindowUs ? 1 : 0;
+        garbled = garbled || gear->garblesReplies();
         differ = differ || (answers > 0 && *answer != byte);
         timed.firstStartUs = answers == 0 ? startUs : std::min(timed.firstStartUs, startUs);
         timed.lastEndUs = std::max(timed.lastEndUs, startUs + kBackwardFrameUs);
@@ -186,27 +202,26 @@ DaliBus::TimedReply DaliBus::respond(uint64_t endUs, uint8_t first, uint8_t seco
     }
     if (answers == 0)
         return timed;
-    if (answers > 1 && (differ || !alignedReplies_)) {
-        timed.reply = BusReply::garbled();
-    } else {
-        timed.reply = BusReply::answer(byte);
-        if (alignedReplies_)  // replies that line up start and end together
-            timed.lastEndUs = timed.firstStartUs + kBackwardFrameUs;
+    // Replies that start after the window has closed are on the wire, but the
+    // bridge has already reported no answer; one that overlaps a reply in the
+    // window garbles it, since it never lines up with it.
+    const bool collide = answers > 1 && (differ || !alignedReplies_ || late > 0);
+    const BusReply heard = garbled || collide ? BusReply::garbled() : BusReply::answer(byte);
+    if (late == answers) {
+        timed.lateReply = heard;
+        return timed;
     }
+    timed.reply = heard;
+    if (heard.kind == BusReply::Kind::Answer && alignedReplies_)  // replies that line up start and end together
+        timed.lastEndUs = timed.firstStartUs + kBackwardFrameUs;
     return timed;
 }
 
-// The frame's command name and target, "QUERY STATUS, short 5". Device type 6
-// commands are recognised after ENABLE DEVICE TYPE 6 and, for configuration
-// commands, in their repeat.
-std::string DaliBus::decode(uint8_t first, uint8_t second) {
-    bool deviceType6 = lastSent_ && lastSent_->first == kEnableDeviceType && lastSent_->second == 0x06;
-    if (lastSent_ && lastSent_->deviceType6 && lastSent_->first == first && lastSent_->second == second) {
-        const dali::FrameMeaning meaning = dali::decodeForwardFrame(first, second, true);
-        deviceType6 = meaning.command && meaning.command->sentTwice;
-    }
-    lastSent_ = SentFrame{first, second, deviceType6};
-    std::string name = dali::frameName(first, second, deviceType6);
+// The frame's command name and target, "QUERY STATUS, short 5", in the
+// context of the frames before it (device type 6 commands and their repeats).
+std::string DaliBus::decode(uint64_t startUs, uint8_t first, uint8_t second) {
+    const dali::FrameDecoder::Decoded decoded = decoder_.feed(startUs, first, second);
+    std::string name = dali::frameName(first, second, decoded.deviceType == 6);
     if (const std::string target = dali::frameTarget(first); !target.empty())
         name += ", " + target;
     return name;

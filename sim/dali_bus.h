@@ -21,6 +21,7 @@
 // Thread safe: every method takes the bus's one lock, so a worker thread and
 // the UI thread may share one bus (through the bridge chip or directly).
 
+#include "dali/frame_decoder.h"
 #include "sim/bridge_bus.h"
 #include "sim/bus_capture.h"
 #include "sim/bus_frame.h"
@@ -42,6 +43,7 @@ struct BusConfig {
     std::optional<std::string> external;  // Unix socket of a process that answers; `gear` is then unused
     std::vector<GearConfig> gear;
     bool alignedReplies = false;  // several gear answering alike merge into one reply
+    std::optional<uint64_t> seed{};  // the bus's own seed (a saved bus keeps it); none: derived from the scenario's
 };
 
 // A seed for item `index` derived from a scenario seed (gear of a bus, buses
@@ -59,7 +61,7 @@ public:
         ExternalBus::ErrorSink externalErrors;  // default: standard error
     };
 
-    // Gear i is created with deriveSeed(seed, i).
+    // Gear i is created with deriveSeed(seed, i); a config with a seed of its own uses that instead.
     DaliBus(BusConfig config, uint64_t seed, Options options);
     DaliBus(BusConfig config, uint64_t seed) : DaliBus(std::move(config), seed, Options{}) {}
 
@@ -72,6 +74,10 @@ public:
     // returns its index. Gear `index` leaves it; the later ones move down.
     size_t addGear(GearConfig config);
     void removeGear(size_t index);
+    // All gear leave the bus and `gear` join it, seeded afresh from `seed`
+    // (as a bus opened from a file).
+    void replaceGear(std::vector<GearConfig> gear, uint64_t seed);
+    uint64_t seed() const;
     // Every gear as a scenario would start it now.
     std::vector<GearConfig> gearSnapshot() const;
     // Runs `visit` on gear `index` under the bus lock (inspection in tests and UI).
@@ -112,17 +118,13 @@ private:
         BusReply reply;
         uint64_t firstStartUs = 0;  // the earliest reply starts
         uint64_t lastEndUs = 0;     // the latest reply ends
+        std::optional<BusReply> lateReply;  // every reply started after the window: on the wire, unheard
     };
     TimedReply respond(uint64_t endUs, uint8_t first, uint8_t second);
     void catchUp(uint64_t nowUs);
     void record(BusFrame frame);
 
-    struct SentFrame {
-        uint8_t first, second;
-        bool deviceType6;  // decoded as a device type 6 command
-    };
-
-    std::string decode(uint8_t first, uint8_t second);
+    std::string decode(uint64_t startUs, uint8_t first, uint8_t second);
 
     mutable std::mutex lock_;
     uint64_t seed_;
@@ -138,7 +140,7 @@ private:
     uint64_t nextStartUs_ = 0;           // earliest start of the next forward frame
     uint8_t settledStatus_ = 0;          // status once the last reply window has ended
     uint8_t answer_ = 0;                 // answer register
-    std::optional<SentFrame> lastSent_;  // for decoding the next frame's name
+    dali::FrameDecoder decoder_;  // names frames as the bus carries them
     std::deque<BusFrame> log_;
     FrameListener listener_;
 };

@@ -6,13 +6,15 @@
 namespace sim {
 namespace {
 
-constexpr uint8_t kEnableDeviceType = 0xC1;
-
 int targetOf(uint8_t first) {
     if (dali::isSpecialCommand(first))
         return FrameMonitor::Special;
     if (first >= 0xFE)
         return FrameMonitor::Broadcast;
+    if (dali::isBroadcastUnaddressed(first))
+        return FrameMonitor::Unaddressed;
+    if (dali::isReservedAddress(first))
+        return FrameMonitor::Reserved;
     if (first & 0x80)
         return 100 + ((first >> 1) & 0x0F);
     return first >> 1;
@@ -23,13 +25,16 @@ QString targetName(int target) {
         return QStringLiteral("Special");
     if (target == FrameMonitor::Broadcast)
         return QStringLiteral("Broadcast");
+    if (target == FrameMonitor::Unaddressed)
+        return QStringLiteral("Unaddressed");
+    if (target == FrameMonitor::Reserved)
+        return QStringLiteral("Reserved");
     if (target >= 100)
         return QStringLiteral("Group %1").arg(target - 100);
     return QStringLiteral("Short %1").arg(target);
 }
 
-QString commandName(uint8_t first, uint8_t second, bool deviceType6) {
-    const dali::FrameMeaning meaning = dali::decodeForwardFrame(first, second, deviceType6);
+QString commandName(uint8_t first, uint8_t second, const dali::FrameMeaning& meaning) {
     if (meaning.directArcPower)
         return QStringLiteral("DAPC %1").arg(second);
     if (!meaning.command)
@@ -37,8 +42,10 @@ QString commandName(uint8_t first, uint8_t second, bool deviceType6) {
     QString name = QString::fromLatin1(meaning.command->name.data(), qsizetype(meaning.command->name.size()));
     if (meaning.number >= 0)
         name += QStringLiteral(" %1").arg(meaning.number);
-    // Special commands carry data in their second byte, shown in decimal.
-    if (meaning.command->space == dali::CommandSpace::Special && dali::specialCommandCarriesData(first))
+    // Special commands carry data in their second byte: the address it means, else decimal.
+    if (const std::optional<std::string> address = dali::addressData(first, second))
+        name += QStringLiteral(" ") + QString::fromStdString(*address);
+    else if (meaning.command->space == dali::CommandSpace::Special && dali::specialCommandCarriesData(first))
         name += QStringLiteral(" %1").arg(second);
     return name;
 }
@@ -46,6 +53,11 @@ QString commandName(uint8_t first, uint8_t second, bool deviceType6) {
 }  // namespace
 
 QString describeFrame(const BusFrame& frame, bool deviceType6) {
+    const auto first = uint8_t(frame.data >> 8), second = uint8_t(frame.data);
+    return describeFrame(frame, dali::decodeForwardFrame(first, second, deviceType6));
+}
+
+QString describeFrame(const BusFrame& frame, const dali::FrameMeaning& meaning) {
     switch (frame.kind) {
         case FrameKind::Backward:
             return QString::asprintf("Reply: 0x%02X", frame.data & 0xFF);
@@ -55,7 +67,7 @@ QString describeFrame(const BusFrame& frame, bool deviceType6) {
             break;
     }
     const auto first = uint8_t(frame.data >> 8), second = uint8_t(frame.data);
-    return targetName(targetOf(first)) + QStringLiteral(": ") + commandName(first, second, deviceType6);
+    return targetName(targetOf(first)) + QStringLiteral(": ") + commandName(first, second, meaning);
 }
 
 FrameMonitor::FrameMonitor(QObject* parent) : QAbstractTableModel(parent) {}
@@ -89,14 +101,14 @@ void FrameMonitor::Append(const BusFrame& frame) {
 
 void FrameMonitor::Store(const BusFrame& frame) {
     int target = lastTarget_;
+    dali::FrameMeaning meaning;
     if (frame.kind == FrameKind::Forward) {
-        const auto first = uint8_t(frame.data >> 8);
+        const auto first = uint8_t(frame.data >> 8), second = uint8_t(frame.data);
         target = targetOf(first);
         lastTarget_ = target;
+        meaning = decoder_.feed(frame.timeUs, first, second).meaning;
     }
-    entries_.push_back({frame, describeFrame(frame, deviceType6_), target});
-    if (frame.kind == FrameKind::Forward)
-        deviceType6_ = frame.data == (kEnableDeviceType << 8 | 0x06);
+    entries_.push_back({frame, describeFrame(frame, meaning), target});
 }
 
 void FrameMonitor::Clear() {
@@ -112,10 +124,30 @@ void FrameMonitor::SetPaused(bool paused) {
     paused_ = paused;
     if (paused)
         return;
+    if (held_.empty())
+        return;
+    // The held frames go in as one batch: one insertion for the view, not one per frame.
     const std::vector<BusFrame> held = std::move(held_);
     held_.clear();
+    const size_t firstNew = entries_.size();
     for (const BusFrame& frame : held)
-        Append(frame);
+        Store(frame);
+    if (entries_.size() > kKeptFrames) {
+        const size_t drop = entries_.size() - kKeptFrames;
+        entries_.erase(entries_.begin(), entries_.begin() + std::ptrdiff_t(drop));
+        dropped_ += drop;
+        Refilter();
+        return;
+    }
+    std::vector<size_t> added;
+    for (size_t i = firstNew; i < entries_.size(); ++i)
+        if (Shown(entries_[i]))
+            added.push_back(dropped_ + i);
+    if (added.empty())
+        return;
+    beginInsertRows({}, int(shown_.size()), int(shown_.size() + added.size()) - 1);
+    shown_.insert(shown_.end(), added.begin(), added.end());
+    endInsertRows();
 }
 
 bool FrameMonitor::Shown(const Entry& entry) const {

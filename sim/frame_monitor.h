@@ -5,6 +5,7 @@
 // of plain rows, so ten thousand frames scroll and filter at once.
 // UI thread only: frames from other threads are handed over by the caller.
 
+#include "dali/frame_decoder.h"
 #include "sim/bus_frame.h"
 
 #include <QAbstractTableModel>
@@ -17,15 +18,18 @@ namespace sim {
 
 // A frame as the monitor names it: "Short 5: RECALL MAX LEVEL",
 // "Broadcast: OFF", "Group 2: GO TO SCENE 3", "Special: DTR0 255",
-// "Reply: 0xFF", "Garbled reply". deviceType6: the frame before was ENABLE
-// DEVICE TYPE 6.
+// "Reply: 0xFF", "Garbled reply", "Special: PROGRAM SHORT ADDRESS 5".
+// `meaning`: the forward frame decoded in its context (dali::FrameDecoder).
+QString describeFrame(const BusFrame& frame, const dali::FrameMeaning& meaning);
+// The same for a frame on its own; deviceType6: the frame before was ENABLE DEVICE TYPE 6.
 QString describeFrame(const BusFrame& frame, bool deviceType6);
 
 class FrameMonitor final : public QAbstractTableModel {
 public:
     enum Column { Time, Direction, Bytes, Meaning, ColumnCount };
     // Whom a frame is for, for the address filter; a reply is for whom its question was.
-    enum Target : int { AnyTarget = -1, Broadcast = 64, Special = 65 };  // 0..63 short, 100 + g group g
+    // 0..63 short, 100 + g group g.
+    enum Target : int { AnyTarget = -1, Broadcast = 64, Special = 65, Unaddressed = 66, Reserved = 67 };
 
     static constexpr size_t kKeptFrames = 100000;  // the oldest go first
 
@@ -66,7 +70,7 @@ private:
     size_t dropped_ = 0;         // entries removed from the front so far
     std::vector<BusFrame> held_;
     bool paused_ = false;
-    bool deviceType6_ = false;
+    dali::FrameDecoder decoder_;  // the monitor's own: names frames in their context
     int lastTarget_ = AnyTarget;
     int addressFilter_ = AnyTarget;
     QString commandFilter_;

@@ -12,9 +12,9 @@ void putBigEndian(std::array<uint8_t, N>& bytes, size_t at, uint64_t value, int 
 
 }  // namespace
 
-MemoryBank0::MemoryBank0(uint64_t gtin, std::array<uint8_t, 2> firmwareVersion, uint64_t identificationNumber) {
+MemoryBank0::MemoryBank0(uint64_t gtin, std::array<uint8_t, 2> firmwareVersion, uint64_t identificationNumber,
+                         uint8_t versionNumber) {
     bytes_[0x00] = kLastLocation;
-    bytes_[0x01] = 0xFF;
     bytes_[0x02] = 0x00;
     putBigEndian(bytes_, 0x03, gtin, 6);
     bytes_[0x09] = firmwareVersion[0];
@@ -22,8 +22,8 @@ MemoryBank0::MemoryBank0(uint64_t gtin, std::array<uint8_t, 2> firmwareVersion, 
     putBigEndian(bytes_, 0x0B, identificationNumber, 8);
     bytes_[0x13] = 1;
     bytes_[0x14] = 0;
-    bytes_[0x15] = kVersionNumber;
-    bytes_[0x16] = kVersionNumber;
+    bytes_[0x15] = versionNumber;
+    bytes_[kControlGearVersion] = versionNumber;
     bytes_[0x17] = 0xFF;
     bytes_[0x18] = 0;
     bytes_[0x19] = 1;
@@ -31,7 +31,7 @@ MemoryBank0::MemoryBank0(uint64_t gtin, std::array<uint8_t, 2> firmwareVersion, 
 }
 
 std::optional<uint8_t> MemoryBank0::read(uint8_t location) const {
-    if (location > kLastLocation)
+    if (location > kLastLocation || location == kReserved)
         return std::nullopt;
     return bytes_[location];
 }

@@ -307,6 +307,17 @@ bool readRandomDraws(Reader& r, const QJsonValue& value, const std::string& path
     return ok;
 }
 
+constexpr Field<GearFaults> kFaultFields[] = {
+    {"missFrames", intField<&GearFaults::missFrames, 0, UINT32_MAX>},
+    {"lateReplies", boolField<&GearFaults::lateReplies>},
+    {"garbledReplies", boolField<&GearFaults::garbledReplies>},
+    {"noSelectionKey", boolField<&GearFaults::noSelectionKey>},
+};
+
+bool readFaults(Reader& r, const QJsonValue& value, const std::string& path, GearConfig& gear) {
+    return readObject<GearFaults>(r, value, path, kFaultFields, gear.faults);
+}
+
 constexpr Field<GearConfig> kGearFields[] = {
     {"name", textField<&GearConfig::name>},
     {"shortAddress", intField<&GearConfig::shortAddress, 0, 63>},
@@ -329,11 +340,13 @@ constexpr Field<GearConfig> kGearFields[] = {
     {"minFastFadeTime", intField<&GearConfig::minFastFadeTime, 1, 27>},
     {"operatingMode", intField<&GearConfig::operatingMode, 0, 255>},
     {"extendedVersion", intField<&GearConfig::extendedVersion, 0, 255>},
+    {"versionNumber", intField<&GearConfig::versionNumber, 0, 255>},
     {"gtin", intField<&GearConfig::gtin, 0, 0xFFFFFFFFFFFF>},
     {"firmwareVersion", bytePairField<&GearConfig::firmwareVersion>},
     {"identificationNumber", intField<&GearConfig::identificationNumber, 0, UINT64_MAX>},
     {"lampFailure", boolField<&GearConfig::lampFailure>},
     {"gearFailure", boolField<&GearConfig::gearFailure>},
+    {"faults", readFaults},
 };
 
 // Levels that only make sense together.
@@ -359,6 +372,7 @@ bool readGearList(Reader& r, const QJsonValue& value, const std::string& path, B
 constexpr Field<BusConfig> kBusFields[] = {
     {"powered", boolField<&BusConfig::powered>},
     {"alignedReplies", boolField<&BusConfig::alignedReplies>},
+    {"seed", intField<&BusConfig::seed, 0, UINT64_MAX>},
     {"external", textField<&BusConfig::external>},
     {"gear", readGearList},
 };

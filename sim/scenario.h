@@ -21,6 +21,15 @@
 // into one valid reply and only different bytes garble. "randomDraws" lists
 // what a gear's next RANDOMISEs give (two gear with the same first draw are
 // twins that a search must separate); after them the seeded generator draws.
+//
+// Faults of a gear, for testing the program against a misbehaving bus:
+// "faults": { "missFrames": 3, "lateReplies": true, "garbledReplies": true,
+// "noSelectionKey": true } — it misses the next 3 frames, answers after the
+// reply window has closed (the bridge reports no answer), answers with
+// garbled frames, has no physical-selection key. "versionNumber" is what
+// QUERY VERSION NUMBER and bank 0 give: 8 (2.0, the default) or 1 (edition 1).
+// A bus's "seed" seeds its gear directly (a bus saved from the panel keeps
+// its own); without it the bus's seed is derived from the scenario's.
 
 #include "sim/control_gear.h"
 #include "sim/dali_bus.h"

@@ -50,11 +50,20 @@ QJsonObject gearJson(const GearConfig& g) {
     o["minFastFadeTime"] = g.minFastFadeTime;
     o["operatingMode"] = g.operatingMode;
     o["extendedVersion"] = g.extendedVersion;
+    o["versionNumber"] = g.versionNumber;
     o["gtin"] = hex(g.gtin);
     o["firmwareVersion"] = QJsonArray{g.firmwareVersion[0], g.firmwareVersion[1]};
     o["identificationNumber"] = hex(g.identificationNumber);
     o["lampFailure"] = g.lampFailure;
     o["gearFailure"] = g.gearFailure;
+    if (g.faults != GearFaults{}) {  // a gear without faults is written as before
+        QJsonObject faults;
+        faults["missFrames"] = qint64(g.faults.missFrames);
+        faults["lateReplies"] = g.faults.lateReplies;
+        faults["garbledReplies"] = g.faults.garbledReplies;
+        faults["noSelectionKey"] = g.faults.noSelectionKey;
+        o["faults"] = faults;
+    }
     return o;
 }
 
@@ -67,6 +76,8 @@ std::string scenarioJson(const Scenario& scenario) {
         bus["powered"] = i.bus.powered;
         if (i.bus.alignedReplies)
             bus["alignedReplies"] = true;
+        if (i.bus.seed)
+            bus["seed"] = hex(*i.bus.seed);
         bus["external"] = i.bus.external ? QJsonValue(QString::fromStdString(*i.bus.external))
                                          : QJsonValue(QJsonValue::Null);
         QJsonArray gear;

@@ -2,8 +2,10 @@
 
 #include <QLabel>
 #include <QPainter>
-#include <QPushButton>
 #include <QHBoxLayout>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 #include <cmath>
@@ -14,6 +16,19 @@ double LightOutput(uint8_t level, uint8_t dimmingCurve) {
     if (dimmingCurve != 0)
         return level / 254.0;
     return std::pow(10.0, (level - 1) * 3.0 / 253.0 - 3.0);
+}
+
+QString AddressingStateText(const GearTileState& state) {
+    QStringList parts;
+    if (state.initialising)
+        parts << QStringLiteral("Initialising");
+    if (state.withdrawn)
+        parts << QStringLiteral("withdrawn");
+    if (state.selected)
+        parts << QStringLiteral("selected");
+    if (!parts.isEmpty())
+        parts[0][0] = parts[0][0].toUpper();
+    return parts.join(QStringLiteral(" · "));
 }
 
 class GearTile::Lamp final : public QWidget {
@@ -55,20 +70,56 @@ GearTile::GearTile(QWidget* parent) : QFrame(parent) {
     mains_->setCheckable(true);
     mains_->setChecked(true);
     auto* remove = new QPushButton(QStringLiteral("Remove"), this);
+    state_ = new QLabel(this);
+    state_->setObjectName(QStringLiteral("state"));
+    state_->setAlignment(Qt::AlignCenter);
     QFont small = font();
     small.setPointSizeF(small.pointSizeF() * 0.85);
     details_->setFont(small);
+    state_->setFont(small);
+
+    // Fault keys: a tester's, not an installer's.
+    missCount_ = new QSpinBox(this);
+    missCount_->setObjectName(QStringLiteral("missCount"));
+    missCount_->setRange(1, 999);
+    missCount_->setToolTip(QStringLiteral("How many of the next frames the gear misses"));
+    auto* miss = new QPushButton(QStringLiteral("Miss"), this);
+    miss->setObjectName(QStringLiteral("miss"));
+    const auto faultKey = [this](const char* name, const char* text, const char* tip) {
+        auto* key = new QToolButton(this);
+        key->setObjectName(QLatin1String(name));
+        key->setText(QLatin1String(text));
+        key->setToolTip(QLatin1String(tip));
+        key->setCheckable(true);
+        return key;
+    };
+    late_ = faultKey("late", "Late", "Answers after the reply window has closed");
+    garbled_ = faultKey("garbled", "Garbled", "Answers with garbled frames");
+    noKey_ = faultKey("noKey", "No key", "Has no physical-selection key");
     name_->setWordWrap(true);
     auto* layout = new QVBoxLayout(this);
     layout->setSpacing(2);
     layout->addWidget(lamp_, 0, Qt::AlignHCenter);
     layout->addWidget(name_);
     layout->addWidget(details_);
+    layout->addWidget(state_);
     layout->addWidget(select);
     auto* keys = new QHBoxLayout;
     keys->addWidget(mains_);
     keys->addWidget(remove);
     layout->addLayout(keys);
+    auto* missing = new QHBoxLayout;
+    missing->addWidget(missCount_);
+    missing->addWidget(miss);
+    layout->addLayout(missing);
+    auto* faults = new QHBoxLayout;
+    for (QToolButton* key : {late_, garbled_, noKey_})
+        faults->addWidget(key);
+    layout->addLayout(faults);
+    connect(miss, &QPushButton::clicked, this, [this] { Q_EMIT missFramesPressed(missCount_->value()); });
+    for (QToolButton* key : {late_, garbled_, noKey_})
+        connect(key, &QToolButton::toggled, this,
+                [this] { Q_EMIT faultsToggled(late_->isChecked(), garbled_->isChecked(), noKey_->isChecked()); });
     connect(select, &QPushButton::clicked, this, &GearTile::physicalSelectPressed);
     connect(mains_, &QPushButton::toggled, this, &GearTile::mainsToggled);
     connect(remove, &QPushButton::clicked, this, &GearTile::removePressed);
@@ -90,8 +141,15 @@ void GearTile::Show(const GearTileState& state) {
                           .arg(QString::asprintf("0x%06X", state.randomAddress))
                           .arg(state.deviceType)
                           .arg(groups.isEmpty() ? QStringLiteral("—") : groups.join(QLatin1Char(','))));
-    if (mains_->isChecked() != state.mainsPowered) {
-        const QSignalBlocker quiet(mains_);
-        mains_->setChecked(state.mainsPowered);
-    }
+    state_->setText(AddressingStateText(state));
+    const auto showChecked = [](QAbstractButton* key, bool on) {
+        if (key->isChecked() != on) {
+            const QSignalBlocker quiet(key);
+            key->setChecked(on);
+        }
+    };
+    showChecked(mains_, state.mainsPowered);
+    showChecked(late_, state.faults.lateReplies);
+    showChecked(garbled_, state.faults.garbledReplies);
+    showChecked(noKey_, state.faults.noSelectionKey);
 }

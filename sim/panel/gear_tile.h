@@ -1,8 +1,11 @@
 #pragma once
 // One simulated gear on the panel: a lamp whose brightness follows the arc
 // level through the gear's dimming curve, its name and addresses, device
-// type and groups, and the keys an installer has at the gear: "Physical
-// select" and its mains switch.
+// type and groups, its addressing state (initialising, withdrawn, selected),
+// the keys an installer has at the gear ("Physical select" and its mains
+// switch), and the faults a tester gives it.
+
+#include "sim/control_gear.h"
 
 #include <QFrame>
 
@@ -11,6 +14,8 @@
 
 class QLabel;
 class QPushButton;
+class QSpinBox;
+class QToolButton;
 
 // What a tile shows, read from the gear.
 struct GearTileState {
@@ -22,7 +27,14 @@ struct GearTileState {
     uint8_t level = 0;
     uint8_t dimmingCurve = 0;
     bool mainsPowered = true;
+    bool initialising = false;  // in the initialisation state
+    bool withdrawn = false;
+    bool selected = false;  // physically selected
+    sim::GearFaults faults{};
 };
+
+// The tile's line for the addressing state: "Initialising · withdrawn · selected", or empty.
+QString AddressingStateText(const GearTileState& state);
 
 // Light output 0..1 of an arc level: the logarithmic curve of IEC 62386-102
 // (0.1 % at level 1, 100 % at 254), or linear.
@@ -41,11 +53,20 @@ Q_SIGNALS:
     void physicalSelectPressed();
     void mainsToggled(bool on);
     void removePressed();
+    // The tester's fault keys: the gear misses the next `count` frames; a
+    // fault switched on or off (its answers late or garbled, its key gone).
+    void missFramesPressed(int count);
+    void faultsToggled(bool late, bool garbled, bool noKey);
 
 private:
     class Lamp;
     Lamp* lamp_;
     QLabel* name_;
     QLabel* details_;
+    QLabel* state_;
     QPushButton* mains_;
+    QSpinBox* missCount_;
+    QToolButton* late_;
+    QToolButton* garbled_;
+    QToolButton* noKey_;
 };

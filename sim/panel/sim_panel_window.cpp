@@ -94,6 +94,22 @@ void SimPanelWindow::RebuildTiles() {
         connect(tile, &GearTile::physicalSelectPressed, this, [this, i] { bus_->pressPhysicalSelectionKey(i); });
         connect(tile, &GearTile::mainsToggled, this,
                 [this, i](bool on) { bus_->withGear(i, [on](sim::ControlGear& g) { g.setMainsPowered(on); }); });
+        connect(tile, &GearTile::missFramesPressed, this, [this, i](int count) {
+            bus_->withGear(i, [count](sim::ControlGear& g) {
+                sim::GearFaults faults = g.faults();
+                faults.missFrames += uint32_t(count);
+                g.setFaults(faults);
+            });
+        });
+        connect(tile, &GearTile::faultsToggled, this, [this, i](bool late, bool garbled, bool noKey) {
+            bus_->withGear(i, [=](sim::ControlGear& g) {
+                sim::GearFaults faults = g.faults();
+                faults.lateReplies = late;
+                faults.garbledReplies = garbled;
+                faults.noSelectionKey = noKey;
+                g.setFaults(faults);
+            });
+        });
         // Queued: the tile that sent it is deleted by the rebuild.
         connect(tile, &GearTile::removePressed, this, [this, i] { RemoveGear(i); }, Qt::QueuedConnection);
         tiles_.push_back(tile);
@@ -132,6 +148,10 @@ bool SimPanelWindow::SaveBus(const QString& path, QString& error) const {
     scenario.interfaces.emplace_back();
     scenario.interfaces.back().bus.gear = bus_ ? bus_->gearSnapshot() : std::vector<sim::GearConfig>{};
     scenario.interfaces.back().bus.alignedReplies = bus_ && bus_->alignedReplies();
+    if (bus_) {
+        scenario.interfaces.back().bus.powered = bus_->powered();
+        scenario.interfaces.back().bus.seed = bus_->seed();
+    }
     QFile file(path);
     const QByteArray json = QByteArray::fromStdString(sim::scenarioJson(scenario));
     if (file.open(QIODevice::WriteOnly) && file.write(json) == json.size())
@@ -147,10 +167,9 @@ bool SimPanelWindow::OpenBus(const QString& path, QString& error) {
         error = scenario ? QStringLiteral("%1: no bus").arg(path) : QString::fromStdString(problem);
         return false;
     }
-    while (bus_->gearCount() > 0)
-        bus_->removeGear(bus_->gearCount() - 1);
-    for (const sim::GearConfig& gear : scenario->interfaces.front().bus.gear)
-        bus_->addGear(gear);
+    const sim::BusConfig& opened = scenario->interfaces.front().bus;
+    bus_->replaceGear(opened.gear, opened.seed.value_or(sim::deriveSeed(scenario->seed, 0)));
+    bus_->setPowered(opened.powered);
     RebuildTiles();
     return true;
 }
@@ -161,7 +180,7 @@ QWidget* SimPanelWindow::BuildBusKeys() {
     auto* addAddressed = new QPushButton(QStringLiteral("Add addressed gear"), box);
     auto* save = new QPushButton(QStringLiteral("Save bus…"), box);
     auto* open = new QPushButton(QStringLiteral("Open bus…"), box);
-    auto* power = new QCheckBox(QStringLiteral("Bus power"), box);
+    auto* power = power_ = new QCheckBox(QStringLiteral("Bus power"), box);
     power->setObjectName(QStringLiteral("busPower"));
     power->setChecked(!bus_ || bus_->powered());
     connect(power, &QCheckBox::toggled, this, [this](bool on) {
@@ -257,12 +276,27 @@ void SimPanelWindow::ExportShown() {
 void SimPanelWindow::Refresh() {
     if (!bus_)
         return;
+    if (power_ && power_->isChecked() != bus_->powered()) {
+        const QSignalBlocker quiet(power_);
+        power_->setChecked(bus_->powered());
+    }
     const uint64_t nowUs = backend_->clock()->nowUs();
     for (size_t i = 0; i < tiles_.size(); ++i) {
         GearTileState state;
         bus_->withGear(i, [&](sim::ControlGear& g) {
-            state = {QString::fromStdString(g.name()), g.shortAddress(), g.randomAddress(), g.deviceType(),
-                     g.groups(), g.actualLevel(nowUs), g.dimmingCurve(), g.mainsPowered()};
+            state = {QString::fromStdString(g.name()),
+                     g.shortAddress(),
+                     g.randomAddress(),
+                     g.deviceType(),
+                     g.groups(),
+                     g.actualLevel(nowUs),
+                     g.dimmingCurve(),
+                     g.mainsPowered(),
+                     g.isInitialising(nowUs),
+                     // Withdrawn and selected count only while the gear initialises.
+                     g.isInitialising(nowUs) && g.isWithdrawn(),
+                     g.isInitialising(nowUs) && g.isPhysicallySelected(),
+                     g.faults()};
         });
         tiles_[i]->Show(state);
     }

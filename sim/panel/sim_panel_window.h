@@ -10,6 +10,7 @@
 #include <vector>
 
 class GearTile;
+class QCheckBox;
 class QComboBox;
 class QLineEdit;
 class QTableView;
@@ -56,5 +57,6 @@ private:
     QWidget* tilesArea_ = nullptr;
     sim::FrameMonitor* monitor_;
     QTableView* list_ = nullptr;
+    QCheckBox* power_ = nullptr;
     QTimer* refresh_;
 };

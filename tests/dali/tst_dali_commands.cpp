@@ -110,10 +110,15 @@ TEST(DaliFrames, Names) {
     EXPECT_EQ(dali::frameName(0x0B, 0x4F), "STORE THE DTR AS SCENE 15");
     EXPECT_EQ(dali::frameName(0x0A, 0xFE), "DAPC 254");
     EXPECT_EQ(dali::frameName(0xA3, 0x7F), "DTR0 0x7F");
-    EXPECT_EQ(dali::frameName(0xA5, 0xFF), "INITIALISE 0xFF");
+    EXPECT_EQ(dali::frameName(0xA5, 0xFF), "INITIALISE unaddressed");
+    EXPECT_EQ(dali::frameName(0xA5, 0x00), "INITIALISE all");
+    EXPECT_EQ(dali::frameName(0xA5, 0x0B), "INITIALISE 5");
+    EXPECT_EQ(dali::frameName(0xA5, 0x0A), "INITIALISE 0x0A");  // not an address byte: the byte
     EXPECT_EQ(dali::frameName(0xA1, 0x00), "TERMINATE");
     EXPECT_EQ(dali::frameName(0xC1, 0x06), "ENABLE DEVICE TYPE 0x06");
-    EXPECT_EQ(dali::frameName(0xB7, 0x0B), "PROGRAM SHORT ADDRESS 0x0B");
+    EXPECT_EQ(dali::frameName(0xB7, 0x0B), "PROGRAM SHORT ADDRESS 5");
+    EXPECT_EQ(dali::frameName(0xB7, 0xFF), "PROGRAM SHORT ADDRESS none");
+    EXPECT_EQ(dali::frameName(0xB9, 0x7F), "VERIFY SHORT ADDRESS 63");
     EXPECT_EQ(dali::frameName(0xBB, 0x00), "QUERY SHORT ADDRESS");
     EXPECT_EQ(dali::frameName(0x0B, 0x0F), "UNKNOWN 0x0B 0x0F");
 }
@@ -132,6 +137,11 @@ TEST(DaliFrames, Targets) {
     EXPECT_EQ(dali::frameTarget(0xFF), "all");
     EXPECT_EQ(dali::frameTarget(0xFE), "all");
     EXPECT_EQ(dali::frameTarget(0xA3), "");
+    EXPECT_EQ(dali::frameTarget(0xFD), "unaddressed");
+    EXPECT_EQ(dali::frameTarget(0xFC), "unaddressed");
+    EXPECT_EQ(dali::frameTarget(0xA0), "reserved");
+    EXPECT_EQ(dali::frameTarget(0xCD), "reserved");
+    EXPECT_EQ(dali::frameTarget(0xFB), "reserved");
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include "dali/dali_commands.h"
 #include "sim/control_gear.h"
+#include "tests/sim/gear_test_bus.h"
 
 #include <gtest/gtest.h>
 
@@ -10,85 +11,11 @@
 
 namespace {
 
+using namespace gear_test;
 using sim::ControlGear;
 using sim::GearConfig;
-using Answers = std::vector<std::optional<uint8_t>>;
 
-// Frame bytes as they go on the bus.
-constexpr uint8_t kTerminate = 0xA1, kDtr0 = 0xA3, kInitialise = 0xA5, kRandomise = 0xA7, kCompare = 0xA9,
-                  kWithdraw = 0xAB, kSearchH = 0xB1, kSearchM = 0xB3, kSearchL = 0xB5, kProgram = 0xB7, kVerify = 0xB9,
-                  kQueryShort = 0xBB, kPhysicalSelection = 0xBD, kEnableDeviceType = 0xC1, kDtr1 = 0xC3;
-constexpr uint8_t kReset = 0x20, kStoreMax = 0x2A, kStoreMin = 0x2B, kStorePowerOn = 0x2D, kStoreFadeTime = 0x2E,
-                  kStoreFadeRate = 0x2F, kQueryStatus = 0x90, kQueryActual = 0xA0, kQueryMax = 0xA1, kReadMemory = 0xC5,
-                  kSelectCurve = 0xE3, kStoreFastFade = 0xE4, kQueryCurve = 0xEE, kQueryOperatingMode = 0xFC,
-                  kQueryFastFade = 0xFD;
-constexpr uint8_t kYes = 0xFF;
-constexpr uint64_t kFrameGapUs = 30'000;  // frame end to frame end, as on a busy bus
 
-// Several gear on one bus: every gear sees every frame; answers are kept per gear.
-class TestBus {
-public:
-    explicit TestBus(std::vector<GearConfig> configs) {
-        for (size_t i = 0; i < configs.size(); ++i)
-            gear_.push_back(std::make_unique<ControlGear>(configs[i], 100 + i));
-    }
-
-    ControlGear& gear(size_t i) { return *gear_.at(i); }
-    uint64_t nowUs() const { return nowUs_; }
-    void pass(uint64_t us) { nowUs_ += us; }
-
-    Answers send(uint8_t first, uint8_t second) {
-        nowUs_ += kFrameGapUs;
-        Answers answers;
-        for (auto& g : gear_)
-            answers.push_back(g->receive(nowUs_, first, second));
-        return answers;
-    }
-    void sendTwice(uint8_t first, uint8_t second) {
-        send(first, second);
-        send(first, second);
-    }
-    void sendWithDtr(uint8_t first, uint8_t second, uint8_t value) {
-        send(kDtr0, value);
-        sendTwice(first, second);
-    }
-    void setSearchAddress(uint32_t address) {
-        send(kSearchH, uint8_t(address >> 16));
-        send(kSearchM, uint8_t(address >> 8));
-        send(kSearchL, uint8_t(address));
-    }
-    bool compare() {
-        for (const auto& answer : send(kCompare, 0x00))
-            if (answer == kYes)
-                return true;
-        return false;
-    }
-    // The largest search address at which no gear answers COMPARE (one below the lowest random address).
-    uint32_t searchBelowLowest() {
-        uint32_t below = 0;
-        for (int bit = 23; bit >= 0; --bit) {
-            setSearchAddress(below | (1u << bit));
-            if (!compare())
-                below |= 1u << bit;
-        }
-        return below;
-    }
-
-private:
-    std::vector<std::unique_ptr<ControlGear>> gear_;
-    uint64_t nowUs_ = 0;
-};
-
-GearConfig withRandom(uint32_t random, std::optional<uint8_t> shortAddress = std::nullopt) {
-    GearConfig config;
-    config.randomAddress = random;
-    config.shortAddress = shortAddress;
-    return config;
-}
-
-GearConfig addressed(uint8_t shortAddress) { return withRandom(0xFFFFFF, shortAddress); }
-
-const std::optional<uint8_t> kNone;
 
 // --- Random-address search --------------------------------------------------
 
@@ -398,13 +325,20 @@ TEST(ControlGearMemory, ReadMemoryLocationAutoIncrementsOverBank0) {
     EXPECT_EQ(bus.gear(0).dtr0(), 19);
 
     bus.send(kDtr0, 0);
-    EXPECT_EQ(bus.send(a, kReadMemory)[0], 0x1A);  // last accessible location
-    bus.send(a, kReadMemory);
-    EXPECT_EQ(bus.send(a, kReadMemory)[0], 0x00);  // last accessible bank
+    EXPECT_EQ(bus.send(a, kReadMemory)[0], 0x1A);   // last accessible location
+    EXPECT_EQ(bus.send(a, kReadMemory)[0], kNone);  // 0x01 is reserved, not implemented
+    EXPECT_EQ(bus.send(a, kReadMemory)[0], 0x00);   // last accessible bank
+    bus.send(kDtr0, 0x15);
+    EXPECT_EQ(bus.send(a, kReadMemory)[0], 8);  // version 2.0 of the bus unit part
+    EXPECT_EQ(bus.send(a, kReadMemory)[0], 8);  // and of the control gear part
     bus.send(kDtr0, 0x1A);
     EXPECT_EQ(bus.send(a, kReadMemory)[0], 0x00);
-    EXPECT_EQ(bus.send(a, kReadMemory)[0], kNone);  // past the end
-    EXPECT_EQ(bus.gear(0).dtr0(), 0x1B);
+    EXPECT_EQ(bus.send(a, kReadMemory)[0], kNone);  // past the end: no answer, DTR0 still moves on
+    EXPECT_EQ(bus.send(a, kReadMemory)[0], kNone);
+    EXPECT_EQ(bus.gear(0).dtr0(), 0x1D);
+    bus.send(kDtr0, 0xFF);
+    EXPECT_EQ(bus.send(a, kReadMemory)[0], kNone);
+    EXPECT_EQ(bus.gear(0).dtr0(), 0xFF);  // stops at the top
 
     bus.send(kDtr1, 1);
     bus.send(kDtr0, 3);
@@ -567,9 +501,11 @@ TEST(ControlGearAddressing, ShortGroupAndBroadcastFrames) {
     bus.send(dali::kBroadcastArc, 99);
     EXPECT_EQ(bus.send(dali::kBroadcast, kQueryActual), (Answers{99, 99, 99}));
 
-    bus.send(0xFD, 0x00);  // reserved first bytes reach nobody
-    bus.send(0xA0, 0x00);
+    bus.send(0xA0, 0x00);  // reserved first bytes reach nobody
+    bus.send(0xCD, 0x00);
     EXPECT_EQ(bus.send(dali::kBroadcast, kQueryActual), (Answers{99, 99, 99}));
+    bus.send(0xFD, 0x00);  // OFF to the gear without a short address (broadcast unaddressed)
+    EXPECT_EQ(bus.send(dali::kBroadcast, kQueryActual), (Answers{99, 99, 0}));
 
     bus.send(kDtr0, dali::commandAddress(9));
     bus.sendTwice(dali::commandAddress(6), 0x80);  // STORE DTR AS SHORT ADDRESS
@@ -601,8 +537,8 @@ TEST(ControlGearFades, LevelChangesRunOverTheFadeTime) {
     EXPECT_EQ(bus.send(a, kQueryStatus)[0], 0x04);
     EXPECT_EQ(bus.send(a, kQueryActual)[0], 200);
 
-    // OFF fades too; UP stops a running fade where it is.
-    bus.send(a, 0x00);
+    // DAPC 0 fades too; UP stops a running fade where it is.
+    bus.send(dali::arcAddress(5), 0);
     bus.pass(250'000);
     bus.send(a, 0x01);  // UP: 9 steps at fade rate 7
     EXPECT_FALSE(g.fadeRunning(bus.nowUs()));
@@ -618,7 +554,7 @@ TEST(ControlGearPower, StartAndPowerCyclesFollowTheStoredLevels) {
     };
     const Case cases[] = {
         {"levels", 120, 30, 120, 30},
-        {"MASK keeps the level", 255, 255, 0, 0},
+        {"MASK: the last level, at first the factory 254", 255, 255, 254, 254},
         {"failure level 0 is off", 200, 0, 200, 0},
     };
     for (const Case& c : cases) {
@@ -640,6 +576,25 @@ TEST(ControlGearPower, StartAndPowerCyclesFollowTheStoredLevels) {
     g.setMainsPowered(true);
     EXPECT_EQ(bus.send(dali::commandAddress(5), kQueryActual)[0], 254);
     EXPECT_TRUE(g.powerFailure());
+
+    // Power-on level MASK: back at the level the mains took away, off included.
+    bus.sendWithDtr(dali::commandAddress(5), kStorePowerOn, 255);
+    for (const uint8_t level : {uint8_t(77), uint8_t(0)}) {
+        bus.send(dali::arcAddress(5), level);
+        g.setMainsPowered(false);
+        g.setMainsPowered(true);
+        EXPECT_EQ(bus.send(dali::commandAddress(5), kQueryActual)[0], level);
+    }
+}
+
+TEST(ControlGearMemory, VersionNumberIsTheGearsOwnAndAgreesWithBank0) {
+    GearConfig editionOne = addressed(1), dali2 = addressed(2);
+    editionOne.versionNumber = 1;
+    TestBus bus({editionOne, dali2});
+    EXPECT_EQ(bus.send(dali::kBroadcast, 0x97), (Answers{1, 8}));  // QUERY VERSION NUMBER
+    bus.send(kDtr0, 0x16);
+    EXPECT_EQ(bus.send(dali::kBroadcast, kReadMemory), (Answers{1, 8}));
+    EXPECT_EQ(bus.gear(0).snapshot().versionNumber, 1);
 }
 
 TEST(ControlGearLevels, OutOfRangeStartValuesAreBroughtIntoRange) {

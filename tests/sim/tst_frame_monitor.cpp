@@ -83,3 +83,78 @@ TEST(FrameMonitor, FiltersPauseAndExportsOfTheShownRows) {
 }
 
 }  // namespace
+
+// The monitor's names of the frames the program sends, each sent through the
+// link layer as the program sends it (pairs, device type 6 commands, data).
+#include "link/dalikit.h"
+#include "tests/sim/bus_test_support.h"
+
+#include <functional>
+
+namespace {
+
+struct SentCase {
+    const char* what;
+    std::function<void(const BusLink&)> send;
+    QStringList names;
+};
+
+TEST(FrameMonitorNames, EveryKindOfFrameTheProgramSends) {
+    const uint8_t a = dali::commandAddress(5);
+    const SentCase cases[] = {
+        {"select dimming curve", [&](const BusLink& l) { dalikit_SelectDimmingCurve(l, a, 1); },
+         {"Special: DTR0 1", "Special: ENABLE DEVICE TYPE 6", "Short 5: SELECT DIMMING CURVE",
+          "Short 5: SELECT DIMMING CURVE"}},
+        {"fast fade time", [&](const BusLink& l) { dalikit_StoreFastFadeTime(l, a, 12); },
+         {"Special: DTR0 12", "Special: ENABLE DEVICE TYPE 6", "Short 5: STORE DTR AS FAST FADE TIME",
+          "Short 5: STORE DTR AS FAST FADE TIME"}},
+        {"scene", [&](const BusLink& l) { dalikit_StoreScene(l, a, 3, 200); },
+         {"Special: DTR0 200", "Short 5: STORE THE DTR AS SCENE 3", "Short 5: STORE THE DTR AS SCENE 3"}},
+        {"short address to all", [](const BusLink& l) { dalikit_SendWithDTR(l, 0xFF, 0x80, 0xFF); },
+         {"Special: DTR0 255", "Broadcast: STORE DTR AS SHORT ADDRESS", "Broadcast: STORE DTR AS SHORT ADDRESS"}},
+        {"initialise", [](const BusLink& l) { dalikit_SendTwice(l, 0xA5, 0xFF); },
+         {"Special: INITIALISE unaddressed", "Special: INITIALISE unaddressed"}},
+        {"program", [](const BusLink& l) { dalikit_Send(l, 0xB7, dali::commandAddress(7)); },
+         {"Special: PROGRAM SHORT ADDRESS 7"}},
+        {"program none", [](const BusLink& l) { dalikit_Send(l, 0xB7, 0xFF); }, {"Special: PROGRAM SHORT ADDRESS none"}},
+        {"verify", [](const BusLink& l) { dalikit_Send(l, 0xB9, dali::commandAddress(7)); },
+         {"Special: VERIFY SHORT ADDRESS 7"}},
+        {"unaddressed", [](const BusLink& l) { dalikit_Send(l, 0xFD, 0x05); }, {"Unaddressed: RECALL MAX LEVEL"}},
+        {"reserved", [](const BusLink& l) { dalikit_Send(l, 0xE1, 0x05); }, {"Reserved: RECALL MAX LEVEL"}},
+        {"group", [](const BusLink& l) { dalikit_Send(l, dali::groupCommandAddress(15), 0x00); }, {"Group 15: OFF"}},
+        {"memory", [&](const BusLink& l) {
+             uint8_t answer = 0, status = 0;
+             dalikit_ReadMemoryLocation(l, a, 3, answer, status);
+         },
+         {"Special: DTR0 3", "Short 5: READ MEMORY LOCATION"}},
+    };
+    for (const SentCase& c : cases) {
+        LinkedBus linked({});
+        c.send(linked.link());
+        FrameMonitor monitor;
+        for (const BusFrame& frame : linked.bus().takeFrameLog())
+            monitor.Append(frame);
+        QStringList names;
+        for (int row = 0; row < monitor.rowCount(); ++row)
+            names << monitor.data(monitor.index(row, FrameMonitor::Meaning), Qt::DisplayRole).toString();
+        EXPECT_EQ(names, c.names) << c.what;
+    }
+}
+
+TEST(FrameMonitor, ResumingAppendsTheHeldFramesInOneInsertion) {
+    FrameMonitor monitor;
+    monitor.SetPaused(true);
+    for (int i = 0; i < 500; ++i)
+        monitor.Append(Forward(uint64_t(i) * 30000, 0x0B90));
+    int insertions = 0;
+    QObject::connect(&monitor, &QAbstractItemModel::rowsInserted, [&](const QModelIndex&, int first, int last) {
+        ++insertions;
+        EXPECT_EQ(first, 0);
+        EXPECT_EQ(last, 499);
+    });
+    monitor.SetPaused(false);
+    EXPECT_EQ(insertions, 1);
+    EXPECT_EQ(monitor.rowCount(), 500);
+}
+
+}  // namespace

@@ -49,7 +49,9 @@ TEST(ScenarioFields, EveryFieldOfTheExampleIsRead) {
                                              "operatingMode": 3, "extendedVersion": 2,
                                              "gtin": "0x0123456789AB", "firmwareVersion": [1, 10],
                                              "identificationNumber": "0xFF11223344556677",
-                                             "lampFailure": true, "gearFailure": true } ] } } ] })");
+                                             "lampFailure": true, "gearFailure": true, "versionNumber": 1,
+                                             "faults": { "missFrames": 3, "lateReplies": true,
+                                                         "garbledReplies": true, "noSelectionKey": true } } ] } } ] })");
     EXPECT_EQ(s.timeScale, 0.5);
     EXPECT_EQ(s.seed, 16u);
     ASSERT_EQ(s.interfaces.size(), 1u);
@@ -92,6 +94,8 @@ TEST(ScenarioFields, EveryFieldOfTheExampleIsRead) {
     EXPECT_EQ(g.identificationNumber, 0xFF11223344556677u);
     EXPECT_TRUE(g.lampFailure);
     EXPECT_TRUE(g.gearFailure);
+    EXPECT_EQ(g.versionNumber, 1);
+    EXPECT_EQ(g.faults, (sim::GearFaults{3, true, true, true}));
 }
 
 TEST(ScenarioFields, EmptyScenarioIsOneDefaultInterfaceWithAnEmptyBus) {
@@ -122,6 +126,26 @@ TEST(ScenarioFields, EmptyGearHasTheStandardsResetValuesAndNoAddresses) {
     EXPECT_EQ(g.fadeRate, 7);
     EXPECT_EQ(g.groups, 0);
     EXPECT_EQ(g.scenes, reset.scenes);
+}
+
+TEST(ScenarioFields, WrittenGearReadsBackWithItsFaultsAndVersion) {
+    Scenario scenario;
+    scenario.seed = 0xABCDEF0123ULL;
+    scenario.interfaces.emplace_back();
+    scenario.interfaces[0].bus.powered = false;
+    sim::GearConfig faulty, plain;
+    faulty.name = "Faulty";
+    faulty.versionNumber = 1;
+    faulty.faults = {7, true, false, true};
+    scenario.interfaces[0].bus.gear = {faulty, plain};
+    const std::string json = sim::scenarioJson(scenario);
+    const Scenario back = parsed(json);
+    EXPECT_EQ(back.seed, scenario.seed);
+    EXPECT_FALSE(back.interfaces[0].bus.powered);
+    EXPECT_EQ(back.interfaces[0].bus.gear, scenario.interfaces[0].bus.gear);
+    // A gear without faults writes no "faults" field, so older files stay as they were.
+    ASSERT_NE(json.find("\"faults\""), std::string::npos);
+    EXPECT_EQ(json.find("\"faults\""), json.rfind("\"faults\""));
 }
 
 TEST(ScenarioFields, NullMeansNone) {
@@ -192,6 +216,10 @@ INSTANTIATE_TEST_SUITE_P(
         ErrorCase{"random draw wider than 24 bits", withGear(R"("randomDraws": [1, "0x1000000"])"),
                   kGear1 + R"(.randomDraws[1]: "0x1000000" is out of range 0x0..0xFFFFFF)"},
         ErrorCase{"unknown field", withGear(R"("shortAdress": 5)"), kGear1 + ".shortAdress: unknown field"},
+        ErrorCase{"unknown fault", withGear(R"("faults": {"slowReplies": true})"),
+                  kGear1 + ".faults.slowReplies: unknown field"},
+        ErrorCase{"fault flag", withGear(R"("faults": {"lateReplies": 1})"),
+                  kGear1 + ".faults.lateReplies: expected true or false, got 1"},
         ErrorCase{"unknown top-level field", R"({"timescale": 1})", "s.json: $.timescale: unknown field"},
         ErrorCase{"null where none is meaningless", withGear(R"("name": null)"),
                   kGear1 + ".name: expected a string, got null"},

@@ -14,8 +14,11 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QLabel>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTemporaryDir>
+#include <QToolButton>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -93,6 +96,54 @@ TEST_F(SimPanel, TheMonitorListsFramesAndReplies) {
                     .startsWith("Reply: 0x"));
 }
 
+// The tile's addressing state, and its fault keys worked with the mouse.
+TEST_F(SimPanel, TilesShowAddressingStateAndTheirFaultKeysReachTheGear) {
+    SimPanelWindow panel(backend);
+    GearTile* tile = panel.tiles()[1];
+    const auto stateText = [&] {
+        panel.Refresh();
+        return tile->findChild<QLabel*>("state")->text();
+    };
+    EXPECT_EQ(stateText(), "");
+    Send(0xA5, 0x00);  // INITIALISE, twice
+    Send(0xA5, 0x00);
+    EXPECT_EQ(stateText(), "Initialising");
+    Send(0xBD, 0x00);  // PHYSICAL SELECTION
+    QTest::mouseClick(tile->findChildren<QPushButton*>()[0], Qt::LeftButton);  // "Physical select"
+    EXPECT_EQ(stateText(), "Initialising · selected");
+    Send(0xAB, 0x00);  // WITHDRAW
+    EXPECT_EQ(stateText(), "Initialising · withdrawn · selected");
+    Send(0xA1, 0x00);  // TERMINATE
+    EXPECT_EQ(stateText(), "");
+    GearTileState withdrawnOnly;
+    withdrawnOnly.withdrawn = true;
+    EXPECT_EQ(AddressingStateText(withdrawnOnly), "Withdrawn");
+
+    const auto faults = [&] {
+        sim::GearFaults f;
+        bus->withGear(1, [&](sim::ControlGear& g) { f = g.faults(); });
+        return f;
+    };
+    QTest::mouseClick(tile->findChild<QToolButton*>("late"), Qt::LeftButton);
+    QTest::mouseClick(tile->findChild<QToolButton*>("noKey"), Qt::LeftButton);
+    EXPECT_EQ(faults(), (sim::GearFaults{0, true, false, true}));
+    QTest::mouseClick(tile->findChild<QToolButton*>("late"), Qt::LeftButton);
+    QTest::mouseClick(tile->findChild<QToolButton*>("garbled"), Qt::LeftButton);
+    EXPECT_EQ(faults(), (sim::GearFaults{0, false, true, true}));
+    auto* count = tile->findChild<QSpinBox*>("missCount");
+    count->selectAll();
+    QTest::keyClicks(count, "3");
+    QTest::mouseClick(tile->findChild<QPushButton*>("miss"), Qt::LeftButton);
+    EXPECT_EQ(faults().missFrames, 3u);
+    Send(0xFF, 0x90);  // heard by gear 0 only
+    EXPECT_EQ(faults().missFrames, 2u);
+    // A fault set elsewhere (a scenario, a test) shows on the keys.
+    bus->withGear(1, [](sim::ControlGear& g) { g.setFaults({}); });
+    panel.Refresh();
+    EXPECT_FALSE(tile->findChild<QToolButton*>("garbled")->isChecked());
+    EXPECT_FALSE(tile->findChild<QToolButton*>("noKey")->isChecked());
+}
+
 }  // namespace
 
 namespace {
@@ -113,13 +164,18 @@ TEST_F(SimPanel, GearAreAddedRemovedAndTheBusSavedAndOpenedAgain) {
     QTemporaryDir dir;
     const QString path = dir.filePath("bus.json");
     QString error;
-    ASSERT_TRUE(panel.SaveBus(path, error)) << error.toStdString();
+    const uint64_t seed = bus->seed();
+    panel.findChild<QCheckBox*>("busPower")->click();  // the bus without power is saved so
     const std::vector<sim::GearConfig> saved = bus->gearSnapshot();
-    panel.RemoveGear(0);
-    panel.RemoveGear(0);
+    ASSERT_TRUE(panel.SaveBus(path, error)) << error.toStdString();
+    panel.findChild<QCheckBox*>("busPower")->click();
+    bus->replaceGear({}, 99);
     ASSERT_TRUE(panel.OpenBus(path, error)) << error.toStdString();
     EXPECT_EQ(bus->gearSnapshot(), saved);
     EXPECT_EQ(panel.tiles().size(), 3u);
+    EXPECT_EQ(bus->seed(), seed);
+    EXPECT_FALSE(bus->powered());
+    EXPECT_FALSE(panel.findChild<QCheckBox*>("busPower")->isChecked());
     EXPECT_FALSE(panel.OpenBus(dir.filePath("missing.json"), error));
     EXPECT_FALSE(error.isEmpty());
 }
