@@ -366,10 +366,10 @@ TEST_F(Assistant, OneSearchRoundFrameByFrame) {
     std::vector<std::string> round{"B1FF", "B3FF", "B5FE", "A900", "B300", "B500"};
     for (const char* trial : {"B180", "B140", "B160", "B170", "B178", "B17C", "B17E", "B17F"})
         round.insert(round.end(), {trial, "A900"});
-    round.push_back("B17F");
+    round.emplace_back("B17F");
     for (const char* trial : {"B380", "B3C0", "B3E0", "B3F0", "B3F8", "B3FC", "B3FE", "B3FF"})
         round.insert(round.end(), {trial, "A900"});
-    round.push_back("B3FF");
+    round.emplace_back("B3FF");
     for (const char* trial : {"B580", "B5C0", "B5E0", "B5F0", "B5F8", "B5FC", "B5FE", "B5FF"})
         round.insert(round.end(), {trial, "A900"});
     round.insert(round.end(), {"B180", "B300", "B500", "A900", "B701", "B901", "BB00", "BB00", "AB00",
