@@ -11,6 +11,9 @@
 
 #include <utility>
 
+using dali::code;
+using dali::Op;
+
 namespace addressing {
 namespace {
 
@@ -27,7 +30,7 @@ enum class MoveOutcome { Done, Failed, GearLost };
 bool answersAt(const BusLink& link, int address) {
     for (int attempt = 0; attempt < kProgramAttempts; ++attempt) {
         uint8_t answer = 0, status = 0;
-        const LinkResult asked = dalikit_Query(link, dali::commandAddress(address), kQueryStatus, answer, status);
+        const LinkResult asked = dalikit_Query(link, dali::commandAddress(address), code(Op::QueryStatus), answer, status);
         dalikit_WaitIdle(link);
         if (asked == link_result::kOk)
             return status != 0;
@@ -79,7 +82,7 @@ public:
     // back onto its own address.
     MoveOutcome exchangeBySearch(int s, int d) {
         const LinkResult removed =
-            dalikit_ConfigureWithDTR(c_.link, dali::commandAddress(d), kStoreDtrAsShortAddress, kNoShortAddress);
+            dalikit_ConfigureWithDTR(c_.link, dali::commandAddress(d), code(Op::StoreDtrAsShortAddress), kNoShortAddress);
         const LinkResult waited = dalikit_WaitIdle(c_.link);
         if (removed != link_result::kOk || waited != link_result::kOk)
             return MoveOutcome::Failed;
@@ -144,7 +147,7 @@ void finishMove(AddressMoveContext& c, int selectedBefore, int selectedNow) {
 
 bool ChangeShortAddress(const BusLink& link, int from, int to) {
     const LinkResult sent =
-        dalikit_ConfigureWithDTR(link, dali::commandAddress(from), kStoreDtrAsShortAddress, dali::commandAddress(to));
+        dalikit_ConfigureWithDTR(link, dali::commandAddress(from), code(Op::StoreDtrAsShortAddress), dali::commandAddress(to));
     const LinkResult waited = dalikit_WaitIdle(link);
     return sent == link_result::kOk && waited == link_result::kOk && answersAt(link, to);
 }

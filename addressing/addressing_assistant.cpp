@@ -4,6 +4,7 @@
 #include "devices/device_store.h"
 #include "devices/prompts.h"
 #include "storage/load_text.h"
+#include "dali/dali_commands.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>
@@ -12,6 +13,9 @@
 #include <atomic>
 #include <system_error>
 #include <thread>
+
+using dali::code;
+using dali::SpecialOp;
 
 namespace addressing {
 namespace {
@@ -104,7 +108,7 @@ bool AddressingAssistant::Cancel() {
         return true;
     if (prompts_.AskConfirmation(kTitle, kCancelQuestion, kOk, kCancel, 0) == kDialogOk && run_.running) {
         run_.running = false;
-        dalikit_Send(run_.link, kTerminate, 0x00);
+        dalikit_Send(run_.link, code(SpecialOp::Terminate), 0x00);
         if (surface_)
             surface_->DisableCancel();
     }

@@ -5,12 +5,15 @@
 #include "dali/dali_commands.h"
 #include "storage/load_text.h"
 
+using dali::code;
+using dali::Op;
+using dali::SpecialOp;
+
 namespace addressing {
 namespace {
 
 constexpr StringId kAddressingRunsText = 439, kPressKeyText = 440, kAddressLabel = 441, kNoFreeAddressText = 444,
                    kTwinsLeftText = 449, kSharedAddressText = 450, kSeveralKeysText = 451;
-constexpr uint8_t kStatusValid = 0x08, kStatusFrameError = 0x10, kLengthMask = 0x03;
 constexpr unsigned kPollPauseMs = 1;
 constexpr int kQueryAttempts = 3;  // per address while collecting the free ones
 
@@ -55,12 +58,12 @@ bool freeAddressesLeft(AddressingRun& run, int k) {
 // their key, and none is selected. The idle wait's result.
 LinkResult enterPhysicalSelection(const BusLink& link) {
     TransactionGuard guard(link.handle);
-    dalikit_SendTwice(link, kPhysicalSelection, 0x00);
+    dalikit_SendTwice(link, code(SpecialOp::PhysicalSelection), 0x00);
     return dalikit_WaitIdle(link);
 }
 
 void renewInitialisation(const BusLink& link, uint8_t initialiseData) {
-    dalikit_SendTwice(link, kInitialise, initialiseData);
+    dalikit_SendTwice(link, code(SpecialOp::Initialise), initialiseData);
     dalikit_WaitIdle(link);
     enterPhysicalSelection(link);
 }
@@ -76,7 +79,7 @@ bool waitForSelectedNewGear(AddressingRun& run, uint64_t& initialisedUs) {
             renewInitialisation(run.link, run.initialiseData);
             initialisedUs = kit_clock_us(run.link.handle);
         }
-        const Answer answer = AskTwice(run.link, kQueryShortAddress, 0x00);
+        const Answer answer = AskTwice(run.link, code(SpecialOp::QueryShortAddress), 0x00);
         // Keys of several gear were pressed: they would share one address.
         // None stays selected; the installer presses one key again.
         if (answer.garbled) {
@@ -97,9 +100,9 @@ bool waitForSelectedNewGear(AddressingRun& run, uint64_t& initialisedUs) {
 // PROGRAM SHORT ADDRESS to the selected gear, counted only once the gear
 // answers QUERY SHORT ADDRESS with it.
 bool programSelected(const BusLink& link, uint8_t addressByte) {
-    if (!SendUntilThrough(link, kProgramShortAddress, addressByte))
+    if (!SendUntilThrough(link, code(SpecialOp::ProgramShortAddress), addressByte))
         return false;
-    const Answer answer = AskTwice(link, kQueryShortAddress, 0x00);
+    const Answer answer = AskTwice(link, code(SpecialOp::QueryShortAddress), 0x00);
     return !answer.garbled && answer.byte == addressByte;
 }
 
@@ -112,12 +115,12 @@ void HandOutAllAddresses(AddressingRun& run) {
 }
 
 void PrepareAddressing(const BusLink& link, uint8_t initialiseData) {
-    SendAndWait(link, kTerminate, 0x00);
+    SendAndWait(link, code(SpecialOp::Terminate), 0x00);
     if (initialiseData == kInitialiseAll) {
-        dalikit_SendWithDTR(link, dali::kBroadcast, kStoreDtrAsShortAddress, 0xFF);
+        dalikit_SendWithDTR(link, dali::kBroadcast, code(Op::StoreDtrAsShortAddress), dali::kMask);
         dalikit_WaitIdle(link);
     }
-    SendAndWait(link, dali::kBroadcast, kRecallMinLevel);
+    SendAndWait(link, dali::kBroadcast, code(Op::RecallMinLevel));
     InitialiseAndRandomise(link, initialiseData);
 }
 
@@ -131,7 +134,7 @@ int CollectFreeAddresses(AddressingRun& run) {
         LinkResult asked = link_result::kNotAcknowledged;
         for (int attempt = 0; attempt < kQueryAttempts && asked != link_result::kOk; ++attempt) {
             status = 0;
-            asked = dalikit_Query(run.link, dali::commandAddress(a), kQueryStatus, answer, status);
+            asked = dalikit_Query(run.link, dali::commandAddress(a), code(Op::QueryStatus), answer, status);
             dalikit_WaitIdle(run.link);
         }
         if (asked != link_result::kOk)
@@ -140,18 +143,18 @@ int CollectFreeAddresses(AddressingRun& run) {
         // several gear on one address: it is taken, and the user reads where.
         if (status == 0)
             run.freeAddresses[size_t(run.freeCount++)] = uint8_t(a);
-        else if ((status & kStatusValid) && (status & kLengthMask) == 1)
+        else if (bridge_status::isCleanAnswer(status))
             run.table[size_t(a)].present = 1;
-        else if ((status & kStatusFrameError) && !(status & kStatusValid))
+        else if (bridge_status::isGarbledAnswer(status))
             appendAddressText(run, kSharedAddressText, a);
     }
-    SendAndWait(run.link, kTerminate, 0x00);
+    SendAndWait(run.link, code(SpecialOp::Terminate), 0x00);
     return run.freeCount;
 }
 
 LinkResult ConfirmVisually(const BusLink& link, uint8_t addressByte) {
     TransactionGuard guard(link.handle);
-    dalikit_Send(link, addressByte, kRecallMaxLevel);
+    dalikit_Send(link, addressByte, code(Op::RecallMaxLevel));
     return dalikit_WaitIdle(link);
 }
 
@@ -168,7 +171,7 @@ void RandomAddressingWorker(AddressingRun& run) {
     int k = 0, redraws = 0;
     do {
         if (!SearchHasCandidates(run.link) || !freeAddressesLeft(run, k)) {
-            dalikit_Send(run.link, kTerminate, 0x00);
+            dalikit_Send(run.link, code(SpecialOp::Terminate), 0x00);
             run.running = false;
             break;
         }
@@ -186,7 +189,7 @@ void RandomAddressingWorker(AddressingRun& run) {
                 break;
         }
     } while (run.running);
-    dalikit_Send(run.link, kTerminate, 0x00);
+    dalikit_Send(run.link, code(SpecialOp::Terminate), 0x00);
 }
 
 void PhysicalSelectionWorker(AddressingRun& run) {
@@ -205,7 +208,7 @@ void PhysicalSelectionWorker(AddressingRun& run) {
         if (programSelected(run.link, dali::commandAddress(run.freeAddresses[size_t(k)])))
             reportAddressed(run, k++);
     }
-    dalikit_Send(run.link, kTerminate, 0x00);
+    dalikit_Send(run.link, code(SpecialOp::Terminate), 0x00);
 }
 
 }  // namespace addressing

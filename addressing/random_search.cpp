@@ -6,6 +6,10 @@
 
 #include <optional>
 
+using dali::code;
+using dali::Op;
+using dali::SpecialOp;
+
 namespace addressing {
 namespace {
 
@@ -14,7 +18,7 @@ enum class ResultTrace { Assistant, Single };
 const QString kComparePrefix = QStringLiteral("COMPARE FULL: ");
 const QString kQueryShortPrefix = QStringLiteral("dalikit_Command_QueryShortAddress: ");
 
-Answer compare(const BusLink& link) { return Ask(link, kCompare, 0x00); }
+Answer compare(const BusLink& link) { return Ask(link, code(SpecialOp::Compare), 0x00); }
 bool compareAnswers(const BusLink& link) { return compare(link).byte != 0; }
 
 // Eight COMPARE rounds for one byte of the search address, highest bit first:
@@ -57,13 +61,13 @@ uint32_t lowestRandomAddress(const BusLink& link, uint32_t x) {
 // answers there; the search address stays set for PROGRAM SHORT ADDRESS.
 Answer findLowest(const BusLink& link, ResultTrace trace) {
     TraceText(QString(), QStringLiteral("Adressierung...."));
-    SendAndWait(link, kSearchAddrM, 0x00);
-    SendAndWait(link, kSearchAddrL, 0x00);
-    const uint8_t high = searchByte(link, kSearchAddrH);
-    SendAndWait(link, kSearchAddrH, high);
-    const uint8_t middle = searchByte(link, kSearchAddrM);
-    SendAndWait(link, kSearchAddrM, middle);
-    const uint8_t low = searchByte(link, kSearchAddrL);
+    SendAndWait(link, code(SpecialOp::SearchAddrM), 0x00);
+    SendAndWait(link, code(SpecialOp::SearchAddrL), 0x00);
+    const uint8_t high = searchByte(link, code(SpecialOp::SearchAddrH));
+    SendAndWait(link, code(SpecialOp::SearchAddrH), high);
+    const uint8_t middle = searchByte(link, code(SpecialOp::SearchAddrM));
+    SendAndWait(link, code(SpecialOp::SearchAddrM), middle);
+    const uint8_t low = searchByte(link, code(SpecialOp::SearchAddrL));
     const uint32_t x = uint32_t(high) << 16 | uint32_t(middle) << 8 | low;
     traceResult(x, trace);
 
@@ -83,9 +87,9 @@ SearchResult findAndProgram(const BusLink& link, uint8_t addressByte, ResultTrac
         return SearchResult::Missed;
     if (found.garbled)
         return SearchResult::Twins;
-    SendUntilThrough(link, kProgramShortAddress, addressByte);
-    SendAndWait(link, kVerifyShortAddress, addressByte);
-    const Answer answer = AskTwice(link, kQueryShortAddress, 0x00);
+    SendUntilThrough(link, code(SpecialOp::ProgramShortAddress), addressByte);
+    SendAndWait(link, code(SpecialOp::VerifyShortAddress), addressByte);
+    const Answer answer = AskTwice(link, code(SpecialOp::QueryShortAddress), 0x00);
     if (trace == ResultTrace::Assistant) {
         TraceHex8(kQueryShortPrefix, uint8_t(answer.byte >> 1));
         if (answer.byte != addressByte)
@@ -93,7 +97,7 @@ SearchResult findAndProgram(const BusLink& link, uint8_t addressByte, ResultTrac
     }
     if (answer.garbled) {
         // Both twins took the address: neither may keep it.
-        SendUntilThrough(link, kProgramShortAddress, kNoShortAddress);
+        SendUntilThrough(link, code(SpecialOp::ProgramShortAddress), kNoShortAddress);
         return SearchResult::Twins;
     }
     // Silence means nobody was selected; MASK means the address did not take.
@@ -103,12 +107,12 @@ SearchResult findAndProgram(const BusLink& link, uint8_t addressByte, ResultTrac
         return SearchResult::Missed;
     // A WITHDRAW lost on the link would leave the gear in the search, to be
     // found and given the next address as well.
-    SendUntilThrough(link, kWithdraw, 0x00);
+    SendUntilThrough(link, code(SpecialOp::Withdraw), 0x00);
     return SearchResult::Programmed;
 }
 
 void randomise(const BusLink& link) {
-    dalikit_SendTwice(link, kRandomise, 0x00);
+    dalikit_SendTwice(link, code(SpecialOp::Randomise), 0x00);
     dalikit_WaitIdle(link);
 }
 
@@ -131,22 +135,22 @@ bool SeparateTwins(const BusLink& link, int& redrawsInARow) {
         return false;
     }
     // The search address still holds the twins' random address.
-    SendUntilThrough(link, kWithdraw, 0x00);
+    SendUntilThrough(link, code(SpecialOp::Withdraw), 0x00);
     redrawsInARow = 0;
     return true;
 }
 
 void InitialiseAndRandomise(const BusLink& link, uint8_t initialiseData) {
     uint8_t answer = 0, status = 0;
-    dalikit_Query(link, dali::commandAddress(0), kQueryStatus, answer, status);
+    dalikit_Query(link, dali::commandAddress(0), code(Op::QueryStatus), answer, status);
     dalikit_WaitIdle(link);
-    dalikit_SendTwice(link, kInitialise, initialiseData);
+    dalikit_SendTwice(link, code(SpecialOp::Initialise), initialiseData);
     dalikit_WaitIdle(link);
     randomise(link);
 }
 
 bool AddressOneUnaddressed(const BusLink& link, int address) {
-    SendAndWait(link, kTerminate, 0x00);
+    SendAndWait(link, code(SpecialOp::Terminate), 0x00);
     InitialiseAndRandomise(link, kInitialiseUnaddressed);
     int redraws = 0;
     for (int attempt = 0; attempt < kSingleSearchAttempts; ++attempt) {

@@ -1,18 +1,18 @@
 #include "addressing/search_steps.h"
 
+using dali::code;
+using dali::SpecialOp;
+
 namespace addressing {
 namespace {
-
-constexpr uint8_t kAnswerRegister = 0x01;
-constexpr uint8_t kStatusValid = 0x08, kStatusFrameError = 0x10;
 
 // The answer of the frame just sent; no answer without a successful wait.
 Answer readAnswer(const BusLink& link, LinkResult sent) {
     Answer answer;  // a failed register read leaves the byte at 0
     uint8_t status = 0;
     if (sent == link_result::kOk && dalikit_WaitAnswer(link, status) == link_result::kOk && status != 0) {
-        dalikit_ReadRegister(link, kAnswerRegister, answer.byte);
-        answer.garbled = (status & kStatusFrameError) != 0 && (status & kStatusValid) == 0;
+        dalikit_ReadRegister(link, bridge_register::kFrame, answer.byte);
+        answer.garbled = bridge_status::isGarbledAnswer(status);
     }
     dalikit_WaitIdle(link);
     return answer;
@@ -45,9 +45,9 @@ Answer AskTwice(const BusLink& link, uint8_t first, uint8_t second) {
 }
 
 void SetSearchAddress(const BusLink& link, uint32_t searchAddress) {
-    SendAndWait(link, kSearchAddrH, uint8_t(searchAddress >> 16));
-    SendAndWait(link, kSearchAddrM, uint8_t(searchAddress >> 8));
-    SendAndWait(link, kSearchAddrL, uint8_t(searchAddress));
+    SendAndWait(link, code(SpecialOp::SearchAddrH), uint8_t(searchAddress >> 16));
+    SendAndWait(link, code(SpecialOp::SearchAddrM), uint8_t(searchAddress >> 8));
+    SendAndWait(link, code(SpecialOp::SearchAddrL), uint8_t(searchAddress));
 }
 
 }  // namespace addressing

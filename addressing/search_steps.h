@@ -1,24 +1,19 @@
 #pragma once
-// The bus steps of short-address programming: the special commands of the
-// random-address search and the two ways they are sent. Shared by the
+// The bus steps of short-address programming: the ways the special commands
+// of the random-address search are sent and answered. Shared by the
 // addressing assistant, the single search of an address move and the tests.
 
+#include "dali/dali_commands.h"
 #include "link/dalikit.h"
 
 #include <cstdint>
 
 namespace addressing {
 
-constexpr uint8_t kTerminate = 0xA1, kDtr0 = 0xA3, kInitialise = 0xA5, kRandomise = 0xA7, kCompare = 0xA9,
-                  kWithdraw = 0xAB, kSearchAddrH = 0xB1, kSearchAddrM = 0xB3, kSearchAddrL = 0xB5,
-                  kProgramShortAddress = 0xB7, kVerifyShortAddress = 0xB9, kQueryShortAddress = 0xBB,
-                  kPhysicalSelection = 0xBD;
-constexpr uint8_t kStoreDtrAsShortAddress = 0x80, kRecallMaxLevel = 0x05, kRecallMinLevel = 0x06,
-                  kQueryStatus = 0x90;
 // INITIALISE data: every gear, or only the gear without a short address.
 constexpr uint8_t kInitialiseAll = 0x00, kInitialiseUnaddressed = 0xFF;
 // What a gear without a short address answers to QUERY SHORT ADDRESS.
-constexpr uint8_t kNoShortAddress = 0xFF;
+constexpr uint8_t kNoShortAddress = dali::kMask;
 
 constexpr unsigned kSearchPauseMs = 50;
 

@@ -6,9 +6,12 @@
 
 #include <initializer_list>
 
+using dali::code;
+using dali::Op;
+using dali::Dt6Op;
+
 namespace {
 
-constexpr uint8_t kQueryStatus = 0x90, kQueryOperatingMode = 0xFC, kQueryExtendedVersion = 0xFF;
 
 struct BitRow {
     StringId label;
@@ -46,16 +49,16 @@ std::vector<InfoRow> ReadDeviceInfo(const BusLink& link, int address, const QStr
     rows.reserve(kInfoRowCount);
 
     EnableDeviceType6(link, ignored);
-    const auto version = QueryGear(link, a, kQueryExtendedVersion, ignored);
+    const auto version = QueryGear(link, a, code(Dt6Op::QueryExtendedVersionNumber), ignored);
     rows.push_back({QStringLiteral("DALI version"), version ? QString::number(*version) : QString()});
     rows.push_back({QStringLiteral("Firmware version"), memoryText(link, a, {9, 10}, true)});
     EnableDeviceType6(link, ignored);
-    const auto mode = QueryGear(link, a, kQueryOperatingMode, ignored);
+    const auto mode = QueryGear(link, a, code(Dt6Op::QueryOperatingMode), ignored);
     rows.push_back({QStringLiteral("Operation mode"), mode ? bitsText(*mode) : QString()});
     rows.push_back({QStringLiteral("Serial"), memoryText(link, a, {11, 12, 13, 14}, true)});
     rows.push_back({QStringLiteral("GTIN"), memoryText(link, a, {3, 4, 5, 6, 7, 8}, false)});
 
-    const auto status = QueryGear(link, a, kQueryStatus, ignored);
+    const auto status = QueryGear(link, a, code(Op::QueryStatus), ignored);
     rows.push_back({});
     rows.push_back({QStringLiteral("Status"), status ? bitsText(*status) : QString()});
     for (int bit = 0; bit < 8; ++bit) {

@@ -10,6 +10,9 @@
 #include "dali/dali_commands.h"
 #include "devices/prompts.h"
 
+using dali::code;
+using dali::SpecialOp;
+
 void MainView::RunAddressingAssistant() {
     constexpr StringId kInformationTitle = 418, kFinishedText = 422;
     if (!busLink().handle)
@@ -20,7 +23,7 @@ void MainView::RunAddressingAssistant() {
     if (surface.RunAddressingDialog(assistant) != kDialogOk)
         return;
     services_.prompts.ShowMessage(kInformationTitle, kFinishedText);
-    dalikit_Send(link_, addressing::kTerminate, 0x00);
+    dalikit_Send(link_, code(SpecialOp::Terminate), 0x00);
     SetPresentFlagsFromTable();
     // The managers' toolbar buttons; their menu entries follow a scan or an offline project.
     if (store_.PresentCount() > 0)

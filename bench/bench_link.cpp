@@ -1,10 +1,11 @@
 // Connection and sweep: the bus scan's traffic pattern.
 
 #include "bench/bench_jobs.h"
+#include "dali/dali_commands.h"
 
 namespace bench {
 namespace {
-constexpr uint8_t kTerminate = 0xA1, kQueryStatus = 0x90;
+constexpr uint8_t kTerminate = dali::code(dali::SpecialOp::Terminate), kQueryStatus = dali::code(dali::Op::QueryStatus);
 }
 
 std::optional<BusLink> connectFirstInterface() {

@@ -18,6 +18,13 @@ constexpr uint8_t commandAddress(int shortAddress) { return uint8_t(((shortAddre
 constexpr uint8_t arcAddress(int shortAddress) { return uint8_t((shortAddress & 0x3F) << 1); }
 constexpr uint8_t groupCommandAddress(int group) { return uint8_t(0x80 | ((group & 0x0F) << 1) | 1); }
 
+// MASK: the "no value" of a level, a scene or a short address; what a gear
+// without a short address holds and answers to QUERY SHORT ADDRESS.
+constexpr uint8_t kMask = 0xFF;
+
+// QUERY DEVICE TYPE answers of the device types Kelvane knows.
+constexpr uint8_t kDeviceTypeLedModule = 6;  // IEC 62386-207
+
 // Special commands occupy the odd first bytes 0xA1..0xCB; their second byte is data.
 constexpr bool isSpecialCommand(uint8_t first) { return first >= 0xA1 && first <= 0xCB && (first & 1); }
 

@@ -4,6 +4,7 @@
 #include "devices/level_controls.h"
 #include "devices/level_text.h"
 #include "storage/load_text.h"
+#include "dali/dali_commands.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -13,9 +14,11 @@
 #include <QPushButton>
 #include <QSlider>
 
+using dali::code;
+using dali::Op;
+
 namespace {
 
-constexpr uint8_t kOff = 0x00, kRecallMax = 0x05, kRecallMin = 0x06;
 constexpr StringId kSetActualText = 109, kReadText = 271, kGroupsText = 127, kFactoryResetText = 118,
                    kRemoveAddressText = 117, kIdentifyText = 119, kSendText = 285, kLogarithmicText = 122,
                    kLinearText = 147;
@@ -220,9 +223,9 @@ void CBasicView::BuildGroupsAndButtons() {
     connect(removeAddress_, &QPushButton::clicked, this, act(&TabActions::RemoveAddress));
     connect(identify_, &QPushButton::clicked, this, act(&TabActions::IdentifySelectedGear));
     connect(send_, &QPushButton::clicked, this, act(&TabActions::SendRequested));
-    connect(recallMax_, &QPushButton::clicked, this, lampCommand(kRecallMax));
-    connect(recallMin_, &QPushButton::clicked, this, lampCommand(kRecallMin));
-    connect(off_, &QPushButton::clicked, this, lampCommand(kOff));
+    connect(recallMax_, &QPushButton::clicked, this, lampCommand(code(Op::RecallMaxLevel)));
+    connect(recallMin_, &QPushButton::clicked, this, lampCommand(code(Op::RecallMinLevel)));
+    connect(off_, &QPushButton::clicked, this, lampCommand(code(Op::Off)));
 }
 
 int CBasicView::Curve() const { return curve_->currentIndex(); }

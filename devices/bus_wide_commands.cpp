@@ -6,12 +6,12 @@
 #include "devices/wait_dialog.h"
 #include "storage/load_text.h"
 
+using dali::code;
+using dali::Op;
+
 namespace {
 
 constexpr uint8_t kAll = dali::kBroadcast;
-constexpr uint8_t kOff = 0x00, kReset = 0x20, kStoreDtrAsShortAddress = 0x80, kRemoveFromScene = 0x50,
-                  kRemoveFromGroup = 0x70;
-constexpr uint8_t kNoShortAddress = 0xFF;
 
 constexpr StringId kYes = 239, kNo = 240, kContinue = 253, kResetQuestion = 401, kRemove = 411,
                    kRemoveGroupsQuestion = 412, kRemoveScenesQuestion = 413, kInformation = 418, kSucceeded = 419,
@@ -53,9 +53,9 @@ void removeFromAll(BusWideContext& c, StringId questionId, uint8_t firstOpcode, 
 void ResetBus(BusWideContext& c) {
     if (c.prompts.AskConfirmation(kContinue, kResetQuestion, kYes, kNo, 0) != kDialogOk || !c.link.handle)
         return;
-    const LinkResult r1 = dalikit_SendTwice(c.link, kAll, kReset);
+    const LinkResult r1 = dalikit_SendTwice(c.link, kAll, code(Op::Reset));
     const LinkResult r2 = dalikit_WaitIdle(c.link);
-    const LinkResult r3 = dalikit_SendWithDTR(c.link, kAll, kStoreDtrAsShortAddress, kNoShortAddress);
+    const LinkResult r3 = dalikit_SendWithDTR(c.link, kAll, code(Op::StoreDtrAsShortAddress), dali::kMask);
     const LinkResult r4 = dalikit_WaitIdle(c.link);
     c.store.ClearWorkingTable();
     c.resetMatrix();
@@ -65,16 +65,16 @@ void ResetBus(BusWideContext& c) {
 void AllOff(BusWideContext& c) {
     if (!c.link.handle)
         return;
-    const LinkResult r1 = dalikit_Send(c.link, kAll, kOff);
+    const LinkResult r1 = dalikit_Send(c.link, kAll, code(Op::Off));
     const LinkResult r2 = dalikit_WaitIdle(c.link);
     reportOutcome(c.prompts, (r1 | r2) == 0);
 }
 
 void RemoveAllGroups(BusWideContext& c) {
-    removeFromAll(c, kRemoveGroupsQuestion, kRemoveFromGroup, [](DeviceRecord& record) { record.SetGroupMask(0); });
+    removeFromAll(c, kRemoveGroupsQuestion, code(Op::RemoveFromGroup), [](DeviceRecord& record) { record.SetGroupMask(0); });
 }
 
 void RemoveAllScenes(BusWideContext& c) {
-    removeFromAll(c, kRemoveScenesQuestion, kRemoveFromScene,
+    removeFromAll(c, kRemoveScenesQuestion, code(Op::RemoveFromScene),
                   [](DeviceRecord& record) { record.sceneLevel = kAllScenesMasked; });
 }

@@ -9,10 +9,11 @@
 
 #include <functional>
 
+using dali::code;
+using dali::Op;
+
 namespace {
 
-constexpr uint8_t kRecallMax = 0x05, kRecallMin = 0x06, kReset = 0x20, kStoreDtrAsShortAddress = 0x80,
-                  kQueryActualLevel = 0xA0, kNoShortAddress = 0xFF;
 constexpr int kIdentifyCycles = 5;
 constexpr unsigned kIdentifyPauseMs = 250;
 // Gear may ignore commands for up to 300 ms after RESET (IEC 62386-102).
@@ -42,7 +43,7 @@ std::optional<uint8_t> ReadActualLevel(GearCommandContext& c) {
     if (!c.link.handle || c.store.selectedCount != 1)
         return std::nullopt;
     LinkResult ignored = 0;
-    return QueryGear(c.link, dali::commandAddress(c.store.selectedAddresses[0]), kQueryActualLevel, ignored);
+    return QueryGear(c.link, dali::commandAddress(c.store.selectedAddresses[0]), code(Op::QueryActualLevel), ignored);
 }
 
 void IdentifySelected(GearCommandContext& c) {
@@ -50,7 +51,7 @@ void IdentifySelected(GearCommandContext& c) {
         return;
     showWait(c, kIdentifyTitle, kIdentifyText);
     for (int cycle = 0; cycle < kIdentifyCycles; ++cycle) {
-        for (uint8_t opcode : {kRecallMax, kRecallMin}) {
+        for (uint8_t opcode : {code(Op::RecallMaxLevel), code(Op::RecallMinLevel)}) {
             SendToSelected(c, opcode);
             kit_sleep(c.link.handle, kIdentifyPauseMs);
         }
@@ -63,7 +64,7 @@ bool RemoveSelectedAddresses(GearCommandContext& c) {
         return false;
     showWait(c, kWaitTitle, kWaitText);
     forEachSelected(c.store, [&](int a) {
-        dalikit_SendWithDTR(c.link, dali::commandAddress(a), kStoreDtrAsShortAddress, kNoShortAddress);
+        dalikit_SendWithDTR(c.link, dali::commandAddress(a), code(Op::StoreDtrAsShortAddress), dali::kMask);
         dalikit_WaitIdle(c.link);
         c.store.workingTable[size_t(a)].Reset();
     });
@@ -75,7 +76,7 @@ bool FactoryResetSelected(GearCommandContext& c) {
     if (!c.link.handle || c.prompts.AskConfirmation(kResetTitle, kResetQuestion, kOk, kCancel, 0) != kDialogOk)
         return false;
     forEachSelected(c.store, [&](int a) {
-        dalikit_SendTwice(c.link, dali::commandAddress(a), kReset);
+        dalikit_SendTwice(c.link, dali::commandAddress(a), code(Op::Reset));
         dalikit_WaitIdle(c.link);
         // The record no longer holds the gear's settings, scenes included.
         c.store.workingTable[size_t(a)].readState &= ~(kReadStateParameters | kReadStateScenes);

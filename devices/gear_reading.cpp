@@ -5,11 +5,12 @@
 #include "devices/device_store.h"
 #include "devices/gear_transactions.h"
 
+using dali::code;
+using dali::Op;
+using dali::Dt6Op;
+
 namespace {
 
-constexpr uint8_t kQueryFadeTimeRate = 0xA5, kQueryDeviceType = 0x99, kQueryFastFadeTime = 0xFD,
-                  kQueryDimmingCurve = 0xEE, kQuerySceneLevel = 0xB0;
-constexpr uint8_t kLedModule = 6;
 
 struct FieldQuery {
     uint8_t opcode;
@@ -18,10 +19,13 @@ struct FieldQuery {
 
 // After the fade and the device-type-6 values, in this order.
 constexpr FieldQuery kLevelAndGroupQueries[] = {
-    {0xA0, &DeviceRecord::actualLevel},  {0xA1, &DeviceRecord::maxLevel},
-    {0xA2, &DeviceRecord::minLevel},     {0xA3, &DeviceRecord::powerOnLevel},
-    {0xA4, &DeviceRecord::systemFailureLevel}, {0xC0, &DeviceRecord::groupsLow},
-    {0xC1, &DeviceRecord::groupsHigh},
+    {code(Op::QueryActualLevel), &DeviceRecord::actualLevel},
+    {code(Op::QueryMaxLevel), &DeviceRecord::maxLevel},
+    {code(Op::QueryMinLevel), &DeviceRecord::minLevel},
+    {code(Op::QueryPowerOnLevel), &DeviceRecord::powerOnLevel},
+    {code(Op::QuerySystemFailureLevel), &DeviceRecord::systemFailureLevel},
+    {code(Op::QueryGroups0To7), &DeviceRecord::groupsLow},
+    {code(Op::QueryGroups8To15), &DeviceRecord::groupsHigh},
 };
 
 }  // namespace
@@ -34,17 +38,17 @@ LinkResult DeviceStore::ReadParameters(int address) {
     LinkResult results = 0;
 
     dalikit_WaitIdle(link);
-    if (const auto fade = QueryGear(link, a, kQueryFadeTimeRate, results)) {
+    if (const auto fade = QueryGear(link, a, code(Op::QueryFadeTimeRate), results)) {
         record.fadeRate = *fade & 0x0F;
         record.fadeTime = *fade >> 4;
     }
-    const auto type = QueryGear(link, a, kQueryDeviceType, results);
+    const auto type = QueryGear(link, a, code(Op::QueryDeviceType), results);
     Assign(record.deviceType, type);
-    if (type == kLedModule) {
+    if (type == dali::kDeviceTypeLedModule) {
         EnableDeviceType6(link, results);
-        Assign(record.fastFadeTime, QueryGear(link, a, kQueryFastFadeTime, results));
+        Assign(record.fastFadeTime, QueryGear(link, a, code(Dt6Op::QueryFastFadeTime), results));
         EnableDeviceType6(link, results);
-        Assign(record.dimmingCurve, QueryGear(link, a, kQueryDimmingCurve, results));
+        Assign(record.dimmingCurve, QueryGear(link, a, code(Dt6Op::QueryDimmingCurve), results));
     }
     for (const FieldQuery& query : kLevelAndGroupQueries)
         Assign(record.*query.field, QueryGear(link, a, query.opcode, results));
@@ -60,7 +64,7 @@ LinkResult DeviceStore::ReadScenes(int address) {
     const uint8_t a = dali::commandAddress(address);
     LinkResult results = 0;
     for (int n = 0; n < kSceneCount; ++n)
-        Assign(record.sceneLevel[size_t(n)], QueryGear(link, a, uint8_t(kQuerySceneLevel + n), results));
+        Assign(record.sceneLevel[size_t(n)], QueryGear(link, a, uint8_t(code(Op::QuerySceneLevel) + n), results));
     record.readState |= kReadStateScenes;
     return results;
 }

@@ -1,9 +1,11 @@
 #include "devices/gear_transactions.h"
+#include "dali/dali_commands.h"
+
+using dali::code;
+using dali::SpecialOp;
 
 namespace {
 
-constexpr uint8_t kEnableDeviceType = 0xC1, kLedModule = 6;
-constexpr uint8_t kStatusValid = 0x08, kLengthMask = 0x03;
 
 // Runs the query, then the idle wait; the answer only when it counts.
 template <typename Query>
@@ -12,7 +14,7 @@ std::optional<uint8_t> answerOf(const BusLink& link, LinkResult& results, Query 
     const LinkResult result = query(answer, status);
     dalikit_WaitIdle(link);
     results |= result;
-    if (result != link_result::kOk || !(status & kStatusValid) || (status & kLengthMask) != 1)
+    if (result != link_result::kOk || !bridge_status::isCleanAnswer(status))
         return std::nullopt;
     return answer;
 }
@@ -37,5 +39,5 @@ void SendToGear(const BusLink& link, uint8_t first, uint8_t second, LinkResult& 
 }
 
 void EnableDeviceType6(const BusLink& link, LinkResult& results) {
-    SendToGear(link, kEnableDeviceType, kLedModule, results);
+    SendToGear(link, code(SpecialOp::EnableDeviceType), dali::kDeviceTypeLedModule, results);
 }

@@ -8,9 +8,11 @@
 #include <array>
 #include <span>
 
+using dali::code;
+using dali::Op;
+
 namespace {
 
-constexpr uint8_t kAddToGroup = 0x60, kRemoveFromGroup = 0x70, kQueryMaxLevel = 0xA1, kQueryMinLevel = 0xA2;
 
 enum class Via { Dtr, DimmingCurve, FastFadeTime };
 
@@ -23,12 +25,12 @@ struct ItemInfo {
 
 // Indexed by BasicItem, all but Groups.
 constexpr ItemInfo kItems[] = {
-    {&BasicSettings::minLevel, &DeviceRecord::minLevel, Via::Dtr, 0x2B},
-    {&BasicSettings::maxLevel, &DeviceRecord::maxLevel, Via::Dtr, 0x2A},
-    {&BasicSettings::powerOnLevel, &DeviceRecord::powerOnLevel, Via::Dtr, 0x2D},
-    {&BasicSettings::systemFailureLevel, &DeviceRecord::systemFailureLevel, Via::Dtr, 0x2C},
-    {&BasicSettings::fadeTime, &DeviceRecord::fadeTime, Via::Dtr, 0x2E},
-    {&BasicSettings::fadeRate, &DeviceRecord::fadeRate, Via::Dtr, 0x2F},
+    {&BasicSettings::minLevel, &DeviceRecord::minLevel, Via::Dtr, code(Op::StoreDtrAsMinLevel)},
+    {&BasicSettings::maxLevel, &DeviceRecord::maxLevel, Via::Dtr, code(Op::StoreDtrAsMaxLevel)},
+    {&BasicSettings::powerOnLevel, &DeviceRecord::powerOnLevel, Via::Dtr, code(Op::StoreDtrAsPowerOnLevel)},
+    {&BasicSettings::systemFailureLevel, &DeviceRecord::systemFailureLevel, Via::Dtr, code(Op::StoreDtrAsSystemFailureLevel)},
+    {&BasicSettings::fadeTime, &DeviceRecord::fadeTime, Via::Dtr, code(Op::StoreDtrAsFadeTime)},
+    {&BasicSettings::fadeRate, &DeviceRecord::fadeRate, Via::Dtr, code(Op::StoreDtrAsFadeRate)},
     {&BasicSettings::dimmingCurve, &DeviceRecord::dimmingCurve, Via::DimmingCurve, 0},
     {&BasicSettings::fastFadeTime, &DeviceRecord::fastFadeTime, Via::FastFadeTime, 0},
 };
@@ -69,13 +71,13 @@ void sendItem(const BusLink& link, uint8_t address, const ItemInfo& item, uint8_
 
 void SendGroupMembership(const BusLink& link, uint8_t address, uint16_t mask) {
     for (int g = 0; g < 16; ++g) {
-        dalikit_SendTwice(link, address, uint8_t(kRemoveFromGroup + g));
+        dalikit_SendTwice(link, address, uint8_t(code(Op::RemoveFromGroup) + g));
         dalikit_WaitIdle(link);
     }
     for (int g = 0; g < 16; ++g) {
         if (!(mask >> g & 1))
             continue;
-        dalikit_SendTwice(link, address, uint8_t(kAddToGroup + g));
+        dalikit_SendTwice(link, address, uint8_t(code(Op::AddToGroup) + g));
         dalikit_WaitIdle(link);
     }
 }
@@ -87,7 +89,7 @@ void SendBasicSettings(const BusLink& link, DeviceRecord& record, int address, c
     if (settings.IsTicked(BasicItem::MinLevel) && settings.IsTicked(BasicItem::MaxLevel)) {
         // Asked, not taken from the record: a record may hold a file's values.
         LinkResult ignored = 0;
-        if (const auto gearMax = QueryGear(link, a, kQueryMaxLevel, ignored); gearMax && settings.minLevel > *gearMax)
+        if (const auto gearMax = QueryGear(link, a, code(Op::QueryMaxLevel), ignored); gearMax && settings.minLevel > *gearMax)
             swapMinAndMax(order);
     }
     for (size_t i = 0; i < std::size(kItems); ++i)
@@ -132,7 +134,7 @@ LinkResult DeviceStore::WriteAll(int address) {
     // The record is the file's: the gear's own MIN decides the order.
     LinkResult ignored = 0;
     auto order = std::to_array(kWriteAllOrder);
-    if (const auto gearMin = QueryGear(link, a, kQueryMinLevel, ignored); gearMin && record.maxLevel < *gearMin)
+    if (const auto gearMin = QueryGear(link, a, code(Op::QueryMinLevel), ignored); gearMin && record.maxLevel < *gearMin)
         swapMinAndMax(order);
     for (BasicItem item : order)
         sendItem(link, a, info(item), record.*info(item).field);

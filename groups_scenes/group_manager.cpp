@@ -6,10 +6,12 @@
 #include "devices/wait_dialog.h"
 #include "storage/load_text.h"
 
+using dali::code;
+using dali::Op;
+
 namespace {
 
 constexpr StringId kRowLabel = 261, kWriteTitle = 182, kWriteText = 206;
-constexpr uint8_t kAddToGroup = 0x60, kRemoveFromGroup = 0x70;
 constexpr int kGroupCount = 16;
 
 }  // namespace
@@ -73,7 +75,7 @@ void GroupManager::Apply() {
         for (int g = 0; g < kGroupCount; ++g) {
             if (((before ^ after) >> g & 1) == 0)
                 continue;
-            const uint8_t opcode = uint8_t(((after >> g) & 1 ? kAddToGroup : kRemoveFromGroup) + g);
+            const uint8_t opcode = uint8_t(((after >> g) & 1 ? code(Op::AddToGroup) : code(Op::RemoveFromGroup)) + g);
             dalikit_SendTwice(context_.link, dali::commandAddress(a), opcode);
         }
         waitDialog_.Step();

@@ -7,11 +7,13 @@
 #include "devices/wait_dialog.h"
 #include "storage/load_text.h"
 
+using dali::code;
+using dali::Op;
+
 namespace {
 
 constexpr StringId kLinear = 147, kLogarithmic = 122, kReadTitle = 177, kReadText = 188, kWriteTitle = 182,
                    kWriteText = 206;
-constexpr uint8_t kQuerySceneLevel = 0xB0, kGoToScene = 0x10, kMask = 255;
 constexpr qsizetype kMaxNameLength = 256;  // as a project file keeps it
 const QString kMaskText = QStringLiteral("MASK");
 
@@ -21,7 +23,7 @@ SceneManager::SceneManager(ManagerContext context, WaitDialog& waitDialog)
     : context_(std::move(context)), waitDialog_(waitDialog) {
     for (int a = 0; a < kDeviceCount; ++a)
         if (context_.store.workingTable[size_t(a)].present == 1)
-            rows_.push_back({a, kMask});
+            rows_.push_back({a, dali::kMask});
     presentCount_ = int(rows_.size());
 }
 
@@ -34,7 +36,7 @@ QStringList SceneManager::RowTexts(int row) const {
     const QString curveText = LoadText(curve != 0 ? kLinear : kLogarithmic, module);
     if (!r.known)
         return {QString::number(r.address), QString(), QString(), curveText};
-    const bool mask = r.level == kMask;
+    const bool mask = r.level == dali::kMask;
     return {QString::number(r.address), mask ? kMaskText : QString::number(r.level),
             mask ? kMaskText : LevelText(r.level, curve), curveText};
 }
@@ -59,8 +61,8 @@ void SceneManager::ChooseScene(int scene) {
             continue;
         LinkResult ignored = 0;
         const std::optional<uint8_t> level =
-            QueryGear(context_.link, dali::commandAddress(a), uint8_t(kQuerySceneLevel + scene_), ignored);
-        rows_.push_back({a, level.value_or(kMask), level.has_value()});
+            QueryGear(context_.link, dali::commandAddress(a), uint8_t(code(Op::QuerySceneLevel) + scene_), ignored);
+        rows_.push_back({a, level.value_or(dali::kMask), level.has_value()});
         waitDialog_.Step();
         context_.processPendingEvents();
     }
@@ -88,7 +90,7 @@ void SceneManager::LevelEdited(int row, const QString& text) {
     ++changeCount_;
     if (row < 0 || row >= int(rows_.size()) || text.isEmpty())
         return;
-    rows_[size_t(row)] = {rows_[size_t(row)].address, text == kMaskText ? kMask : uint8_t(text.toInt()), true};
+    rows_[size_t(row)] = {rows_[size_t(row)].address, text == kMaskText ? dali::kMask : uint8_t(text.toInt()), true};
 }
 
 void SceneManager::Apply() {
@@ -116,7 +118,7 @@ void SceneManager::Apply() {
 void SceneManager::Recall() {
     if (!context_.link.handle || scene_ < 0)
         return;
-    dalikit_Send(context_.link, dali::kBroadcast, uint8_t(kGoToScene + scene_));
+    dalikit_Send(context_.link, dali::kBroadcast, uint8_t(code(Op::GoToScene) + scene_));
     dalikit_WaitIdle(context_.link);
 }
 

@@ -98,7 +98,7 @@ LinkResult dalikit_WaitIdle(const BusLink& link) {
     for (;;) {
         kit_sleep(link.handle, kIdlePollMs);
         uint8_t status = 0;
-        if (LinkResult r = dalikit_ReadRegister(link, 0x00, status))
+        if (LinkResult r = dalikit_ReadRegister(link, bridge_register::kStatus, status))
             return r | kInnerStep;
         if (status & 0x80)
             return kBusError;

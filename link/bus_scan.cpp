@@ -10,11 +10,9 @@
 
 namespace {
 
-constexpr uint8_t kTerminate = 0xA1, kEnableDeviceType = 0xC1;
-constexpr uint8_t kQueryStatus = 0x90, kQueryGroupsLow = 0xC0, kQueryGroupsHigh = 0xC1, kQueryDeviceType = 0x99,
-                  kQueryDimmingCurve = 0xEE;
-constexpr uint8_t kStatusBusError = 0x80, kStatusBusy = 0x40, kStatusOverrun = 0x20, kStatusFrameError = 0x10,
-                  kStatusValid = 0x08, kLengthMask = 0x03;
+using dali::code;
+using dali::Op;
+using namespace bridge_status;
 
 constexpr StringId kTitleBusError = 249, kTextBusError = 250, kTitleBusBusy = 251, kTextBusBusy = 252;
 constexpr StringId kTitleSearching = 189, kTextSearching = 199, kCaptionCancel = 181;
@@ -40,14 +38,14 @@ uint8_t readFoundGear(BusScanContext& c, int address, DeviceRecord& record) {
     const uint8_t a = dali::commandAddress(address);
     uint8_t status = 0;
     record.present = 1;
-    const uint8_t low = ask(c, a, kQueryGroupsLow, status);
-    const uint8_t high = ask(c, a, kQueryGroupsHigh, status);
+    const uint8_t low = ask(c, a, code(Op::QueryGroups0To7), status);
+    const uint8_t high = ask(c, a, code(Op::QueryGroups8To15), status);
     record.SetGroupMask(uint16_t(high << 8 | low));
-    record.deviceType = ask(c, a, kQueryDeviceType, status);
-    if (record.deviceType == 6) {
-        dalikit_Send(c.link, kEnableDeviceType, 0x06);
+    record.deviceType = ask(c, a, code(Op::QueryDeviceType), status);
+    if (record.deviceType == dali::kDeviceTypeLedModule) {
+        dalikit_Send(c.link, code(dali::SpecialOp::EnableDeviceType), dali::kDeviceTypeLedModule);
         dalikit_WaitIdle(c.link);
-        record.dimmingCurve = ask(c, a, kQueryDimmingCurve, status);
+        record.dimmingCurve = ask(c, a, code(dali::Dt6Op::QueryDimmingCurve), status);
     }
     return status;
 }
@@ -59,13 +57,13 @@ BusScanResult RunBusScan(BusScanContext& c) {
     const BusLink& link = c.link;
 
     uint8_t status = 0;
-    dalikit_ReadRegister(link, 0x00, status);
-    if (status & kStatusBusError) {
+    dalikit_ReadRegister(link, bridge_register::kStatus, status);
+    if (status & kBusError) {
         c.prompts.ShowMessage(kTitleBusError, kTextBusError);
         result.presentCount = c.store.PresentCount();
         return result;
     }
-    if (status & kStatusBusy) {
+    if (status & kBusy) {
         c.prompts.ShowMessage(kTitleBusBusy, kTextBusBusy);
         result.presentCount = c.store.PresentCount();
         return result;
@@ -81,8 +79,8 @@ BusScanResult RunBusScan(BusScanContext& c) {
     c.store.ClearWorkingTable();
 
     uint8_t stale = 0;
-    dalikit_ReadRegister(link, 0x01, stale);  // drops an answer left over from before
-    dalikit_Send(link, kTerminate, 0x00);
+    dalikit_ReadRegister(link, bridge_register::kFrame, stale);  // drops an answer left over from before
+    dalikit_Send(link, code(dali::SpecialOp::Terminate), 0x00);
     dalikit_WaitIdle(link);
 
     int address = 0;
@@ -91,10 +89,10 @@ BusScanResult RunBusScan(BusScanContext& c) {
     int asks = 0;  // of the current address
     while (true) {
         uint8_t s = 0;
-        ask(c, dali::commandAddress(address), kQueryStatus, s);
+        ask(c, dali::commandAddress(address), code(Op::QueryStatus), s);
         ++asks;
-        const bool garbled = (s & (kStatusValid | kStatusOverrun)) == 0 && (s & kStatusFrameError);
-        if (s & kStatusValid) {
+        const bool garbled = (s & (kValid | kOverrun)) == 0 && (s & kFrameError);
+        if (s & kValid) {
             if ((s & kLengthMask) == 1) {
                 s = readFoundGear(c, address, c.store.workingTable[size_t(address)]);
                 c.matrix.cells[size_t(address)].present = 1;
@@ -109,13 +107,13 @@ BusScanResult RunBusScan(BusScanContext& c) {
                 TraceText(kStatePrefix, QStringLiteral("DALIKIT_STATE_2BYTE"));
             else if ((s & kLengthMask) == 3)
                 TraceText(kStatePrefix, QStringLiteral("DALIKIT_STATE_3BYTE"));
-        } else if (s & kStatusOverrun) {
+        } else if (s & kOverrun) {
             TraceText(kStatePrefix, QStringLiteral("DALIKIT_STATE_OVERRUN"));
             ++overruns;
         } else if (s == 0) {
             ++address;
             asks = 0;
-        } else if (s & kStatusFrameError) {
+        } else if (s & kFrameError) {
             // Several gear answered differently: two gear share this address.
             TraceText(kStatePrefix, QStringLiteral("DALIKIT_STATE_FRAMEERROR"));
         }
@@ -143,7 +141,7 @@ BusScanResult RunBusScan(BusScanContext& c) {
             break;
     }
 
-    dalikit_Send(link, kTerminate, 0x00);
+    dalikit_Send(link, code(dali::SpecialOp::Terminate), 0x00);
     dalikit_WaitIdle(link);
     result.presentCount = c.store.PresentCount();
     c.waitDialog.Hide();

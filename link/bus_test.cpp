@@ -1,13 +1,16 @@
 #include "link/bus_test.h"
 
+#include "dali/dali_commands.h"
+
 namespace {
 
-constexpr uint8_t kBroadcast = 0xFF;
+using dali::code;
+using dali::Op;
 
 constexpr BusTestButton kButtons[] = {
-    {"Broadcast OFF", 0x00},  // OFF
-    {"Broadcast MAX", 0x05},  // RECALL MAX LEVEL
-    {"Broadcast MIN", 0x06},  // RECALL MIN LEVEL
+    {"Broadcast OFF", code(Op::Off)},
+    {"Broadcast MAX", code(Op::RecallMaxLevel)},
+    {"Broadcast MIN", code(Op::RecallMinLevel)},
 };
 
 }  // namespace
@@ -18,5 +21,5 @@ LinkResult dalikit_SendBusTest(const BusLink& link, uint8_t opcode) {
     // These are not configuration commands: one frame, no repeat. A failed or
     // timed-out wait does not stop the frame; the lamps show what happened.
     dalikit_WaitIdle(link);
-    return dalikit_Send(link, kBroadcast, opcode);
+    return dalikit_Send(link, dali::kBroadcast, opcode);
 }

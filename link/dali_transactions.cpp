@@ -2,16 +2,17 @@
 
 #include "link/dalikit.h"
 
+#include "dali/dali_commands.h"
+
 #include <utility>
 
 using namespace link_result;
 
 namespace {
 
-constexpr uint8_t kRegisterStatus = 0x00, kRegisterFrame = 0x01, kRegisterControl = 0x02;
+using namespace bridge_register;
+
 constexpr uint8_t kControlRepeat = 0x03;
-constexpr uint8_t kDtr0 = 0xA3, kEnableDeviceType = 0xC1;
-constexpr uint8_t kStatusWindowOpen = 0x04;
 constexpr int kAnswerBusyPolls = 11;
 
 // The idle wait between the steps of a composite operation: a failed status
@@ -30,9 +31,9 @@ LinkResult sendPreStep(const BusLink& link, uint8_t first, uint8_t second) {
 
 LinkResult sendDeviceType6Twice(const BusLink& link, uint8_t address, uint8_t opcode, uint8_t value) {
     TransactionGuard guard(link.handle);
-    if (LinkResult r = sendPreStep(link, kDtr0, value))
+    if (LinkResult r = sendPreStep(link, dali::code(dali::SpecialOp::Dtr0), value))
         return r;
-    if (LinkResult r = sendPreStep(link, kEnableDeviceType, 0x06))
+    if (LinkResult r = sendPreStep(link, dali::code(dali::SpecialOp::EnableDeviceType), dali::kDeviceTypeLedModule))
         return r;
     return dalikit_SendTwice(link, address, opcode);
 }
@@ -41,7 +42,7 @@ LinkResult sendDeviceType6Twice(const BusLink& link, uint8_t address, uint8_t op
 // the two frames' register writes.
 std::pair<LinkResult, LinkResult> sendTwice(const BusLink& link, uint8_t first, uint8_t second) {
     TransactionGuard guard(link.handle);
-    dalikit_WriteRegister(link, kRegisterControl, kControlRepeat, link.bridgeAddress);
+    dalikit_WriteRegister(link, kControl, kControlRepeat, link.bridgeAddress);
     const LinkResult firstCopy = dalikit_Send(link, first, second);
     dalikit_WaitIdle(link);
     const LinkResult secondCopy = dalikit_Send(link, first, second);
@@ -52,7 +53,7 @@ std::pair<LinkResult, LinkResult> sendTwice(const BusLink& link, uint8_t first, 
 }  // namespace
 
 LinkResult dalikit_Send(const BusLink& link, uint8_t first, uint8_t second) {
-    return dalikit_WriteRegister(link, kRegisterFrame, first, second);
+    return dalikit_WriteRegister(link, kFrame, first, second);
 }
 
 LinkResult dalikit_WaitAnswer(const BusLink& link, uint8_t& status) {
@@ -61,19 +62,19 @@ LinkResult dalikit_WaitAnswer(const BusLink& link, uint8_t& status) {
     int busyCount = 0;
     for (;;) {
         uint8_t value = 0xFF;
-        if (LinkResult r = dalikit_ReadRegister(link, kRegisterStatus, value)) {
+        if (LinkResult r = dalikit_ReadRegister(link, kStatus, value)) {
             status = value;
             return r | kInnerStep;
         }
         status = value;
-        if (value & 0x80)
+        if (value & bridge_status::kBusError)
             return kBusError;
-        if (value & 0x40) {
+        if (value & bridge_status::kBusy) {
             if (++busyCount == kAnswerBusyPolls)
                 return kAnswerBusy;
             continue;
         }
-        if (value != kStatusWindowOpen)
+        if (value != bridge_status::kWindowOpen)
             return kOk;
         if (kit_clock_us(link.handle) - start >= uint64_t(kWaitLimitMs) * 1000)
             return kWaitTimedOut;
@@ -86,7 +87,7 @@ LinkResult dalikit_Query(const BusLink& link, uint8_t first, uint8_t second, uin
         return r | kInnerStep;
     if (LinkResult r = dalikit_WaitAnswer(link, status))
         return r | kInnerStep;
-    return dalikit_ReadRegister(link, kRegisterFrame, answer);
+    return dalikit_ReadRegister(link, kFrame, answer);
 }
 
 LinkResult dalikit_SendTwice(const BusLink& link, uint8_t first, uint8_t second) {
@@ -95,38 +96,38 @@ LinkResult dalikit_SendTwice(const BusLink& link, uint8_t first, uint8_t second)
 
 LinkResult dalikit_SendWithDTR(const BusLink& link, uint8_t first, uint8_t second, uint8_t value) {
     TransactionGuard guard(link.handle);
-    if (LinkResult r = sendPreStep(link, kDtr0, value))
+    if (LinkResult r = sendPreStep(link, dali::code(dali::SpecialOp::Dtr0), value))
         return r;
     return dalikit_SendTwice(link, first, second);
 }
 
 LinkResult dalikit_ConfigureWithDTR(const BusLink& link, uint8_t first, uint8_t second, uint8_t value) {
     TransactionGuard guard(link.handle);
-    if (LinkResult r = sendPreStep(link, kDtr0, value))
+    if (LinkResult r = sendPreStep(link, dali::code(dali::SpecialOp::Dtr0), value))
         return r;
     const auto [firstCopy, secondCopy] = sendTwice(link, first, second);
     return firstCopy ? firstCopy : secondCopy;
 }
 
 LinkResult dalikit_SelectDimmingCurve(const BusLink& link, uint8_t address, uint8_t curve) {
-    return sendDeviceType6Twice(link, address, 0xE3, curve);
+    return sendDeviceType6Twice(link, address, dali::code(dali::Dt6Op::SelectDimmingCurve), curve);
 }
 
 LinkResult dalikit_StoreFastFadeTime(const BusLink& link, uint8_t address, uint8_t value) {
-    return sendDeviceType6Twice(link, address, 0xE4, value);
+    return sendDeviceType6Twice(link, address, dali::code(dali::Dt6Op::StoreDtrAsFastFadeTime), value);
 }
 
 LinkResult dalikit_StoreScene(const BusLink& link, uint8_t address, int scene, uint8_t level) {
     TransactionGuard guard(link.handle);
-    if (LinkResult r = sendPreStep(link, kDtr0, level))
+    if (LinkResult r = sendPreStep(link, dali::code(dali::SpecialOp::Dtr0), level))
         return r;
-    return dalikit_SendTwice(link, address, uint8_t(0x40 | (scene & 0x0F)));
+    return dalikit_SendTwice(link, address, dali::code(dali::Op::StoreDtrAsScene, scene));
 }
 
 LinkResult dalikit_ReadMemoryLocation(const BusLink& link, uint8_t address, uint8_t location, uint8_t& answer,
                                       uint8_t& status) {
     TransactionGuard guard(link.handle);
-    dalikit_Send(link, kDtr0, location);
+    dalikit_Send(link, dali::code(dali::SpecialOp::Dtr0), location);
     dalikit_WaitIdle(link);
-    return dalikit_Query(link, address, 0xC5, answer, status);
+    return dalikit_Query(link, address, dali::code(dali::Op::ReadMemoryLocation), answer, status);
 }

@@ -41,6 +41,30 @@ constexpr LinkResult kAnswerBusy = 0x0400;        // answer wait: busy for 11 po
 constexpr LinkResult kWaitTimedOut = 0x0800;
 }  // namespace link_result
 
+// The bridge's registers: status, the frame (a forward frame written, the
+// answer read) and control (0x03 repeats the next frame).
+namespace bridge_register {
+constexpr uint8_t kStatus = 0x00;
+constexpr uint8_t kFrame = 0x01;
+constexpr uint8_t kControl = 0x02;
+}  // namespace bridge_register
+
+// Bits of the bridge's status register.
+namespace bridge_status {
+constexpr uint8_t kBusError = 0x80;    // the bus is shorted or unpowered
+constexpr uint8_t kBusy = 0x40;        // a frame is on the wire
+constexpr uint8_t kOverrun = 0x20;     // a frame arrived while the last one was unread
+constexpr uint8_t kFrameError = 0x10;  // the backward frame broke the Manchester rules (colliding answers)
+constexpr uint8_t kValid = 0x08;       // the frame register holds a received frame
+constexpr uint8_t kWindowOpen = 0x04;  // exactly this value: still waiting for an answer
+constexpr uint8_t kLengthMask = 0x03;  // received frame length in bytes
+
+// One clean backward frame: valid, one byte long.
+constexpr bool isCleanAnswer(uint8_t status) { return (status & kValid) && (status & kLengthMask) == 1; }
+// Several gear answered at once: a frame error without a valid frame.
+constexpr bool isGarbledAnswer(uint8_t status) { return (status & kFrameError) && !(status & kValid); }
+}  // namespace bridge_status
+
 // Longest an idle wait or an answer wait may last before it gives up.
 constexpr unsigned kWaitLimitMs = 2000;
 

@@ -17,7 +17,7 @@ bool ControlGear::addressedBy(uint8_t first) const {
     if (first == dali::kBroadcast || first == dali::kBroadcastArc)
         return true;
     if (dali::isBroadcastUnaddressed(first))
-        return !shortAddress_ && bank0_.versionNumber() >= 8;
+        return !shortAddress_ && bank0_.versionNumber() >= MemoryBank0::kFirstDali2Version;
     if ((first & 0x80) == 0)
         return shortAddress_ == ((first >> 1) & 0x3F);
     if ((first & 0xE0) == 0x80)

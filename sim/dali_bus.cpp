@@ -46,13 +46,30 @@ uint64_t DaliBus::seed() const {
 
 void DaliBus::transmit(uint64_t nowUs, uint8_t first, uint8_t second) {
     std::vector<BusFrame> sent;
-    {
-        std::lock_guard guard(lock_);
-        sent = transmitLocked(nowUs, first, second);
+    FrameListener listener;
+    if (external_) {
+        // The peer may take seconds to answer: only the frames to it wait for
+        // each other, the bridge's status reads go on meanwhile.
+        const std::lock_guard peer(peerLock_);
+        std::optional<BusReply> peerReply;
+        if (carriesFrames())
+            peerReply = external_->exchange(first, second);
+        const std::lock_guard guard(lock_);
+        sent = transmitLocked(nowUs, first, second, peerReply.value_or(BusReply::none()));
+        listener = listener_;
+    } else {
+        const std::lock_guard guard(lock_);
+        sent = transmitLocked(nowUs, first, second, BusReply::none());
+        listener = listener_;
     }
-    if (listener_)
+    if (listener)
         for (const BusFrame& frame : sent)
-            listener_(frame);
+            listener(frame);
+}
+
+bool DaliBus::carriesFrames() const {
+    const std::lock_guard guard(lock_);
+    return powered_ && !stuckBusy_;
 }
 
 size_t DaliBus::addGear(GearConfig config) {
@@ -80,7 +97,7 @@ void DaliBus::setFrameListener(FrameListener listener) {
     listener_ = std::move(listener);
 }
 
-std::vector<BusFrame> DaliBus::transmitLocked(uint64_t nowUs, uint8_t first, uint8_t second) {
+std::vector<BusFrame> DaliBus::transmitLocked(uint64_t nowUs, uint8_t first, uint8_t second, BusReply peerReply) {
     if (!powered_ || stuckBusy_)
         return {};  // nothing can be sent on a bus without power or held busy
     catchUp(nowUs);
@@ -90,7 +107,7 @@ std::vector<BusFrame> DaliBus::transmitLocked(uint64_t nowUs, uint8_t first, uin
     record(forward);
 
     std::vector<BusFrame> frames{forward};
-    const TimedReply timed = respond(endUs, first, second);
+    const TimedReply timed = respond(endUs, first, second, peerReply);
     const BusReply& reply = timed.reply;
     Transmission sent{endUs, endUs + kReplyWindowUs, reply};
     const BusReply& onWire = timed.lateReply ? *timed.lateReply : reply;
@@ -180,9 +197,9 @@ std::vector<BusFrame> DaliBus::takeFrameLog() {
     return frames;
 }
 
-DaliBus::TimedReply DaliBus::respond(uint64_t endUs, uint8_t first, uint8_t second) {
+DaliBus::TimedReply DaliBus::respond(uint64_t endUs, uint8_t first, uint8_t second, BusReply peerReply) {
     if (external_)
-        return {external_->exchange(first, second), kReplyDelayUs, kReplyDelayUs + kBackwardFrameUs, {}};
+        return {peerReply, kReplyDelayUs, kReplyDelayUs + kBackwardFrameUs, {}};
     TimedReply timed;
     int answers = 0, late = 0;
     bool differ = false, garbled = false;

@@ -112,7 +112,9 @@ private:
     };
 
     // The forward frame and its reply as recorded; nothing on a bus without power.
-    std::vector<BusFrame> transmitLocked(uint64_t nowUs, uint8_t first, uint8_t second);
+    // `peerReply` is what the external process answered (unused without one).
+    std::vector<BusFrame> transmitLocked(uint64_t nowUs, uint8_t first, uint8_t second, BusReply peerReply);
+    bool carriesFrames() const;  // powered and not held busy
     // The reply to a frame and when it lies on the bus, after the frame's end.
     struct TimedReply {
         BusReply reply;
@@ -120,13 +122,14 @@ private:
         uint64_t lastEndUs = 0;     // the latest reply ends
         std::optional<BusReply> lateReply;  // every reply started after the window: on the wire, unheard
     };
-    TimedReply respond(uint64_t endUs, uint8_t first, uint8_t second);
+    TimedReply respond(uint64_t endUs, uint8_t first, uint8_t second, BusReply peerReply);
     void catchUp(uint64_t nowUs);
     void record(BusFrame frame);
 
     std::string decode(uint64_t startUs, uint8_t first, uint8_t second);
 
     mutable std::mutex lock_;
+    std::mutex peerLock_;  // serialises the exchanges with an external process; taken before lock_
     uint64_t seed_;
     uint64_t gearAdded_ = 0;  // gear created so far: each gets its own seed
     std::vector<std::unique_ptr<ControlGear>> gear_;

@@ -9,6 +9,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileDialog>
 #include <QGridLayout>
@@ -63,14 +64,7 @@ SimPanelWindow::SimPanelWindow(std::shared_ptr<kit::SimBackend> backend, QWidget
     layout->addWidget(splitter);
     resize(kTileColumns * 170 + 40, 760);
 
-    if (bus_) {
-        // Frames arrive on whichever thread sends them; the list lives here.
-        QPointer<sim::FrameMonitor> monitor(monitor_);
-        bus_->setFrameListener([monitor](const sim::BusFrame& frame) {
-            QMetaObject::invokeMethod(
-                monitor.data(), [monitor, frame] { if (monitor) monitor->Append(frame); }, Qt::QueuedConnection);
-        });
-    }
+    ListenToBus();
     refresh_ = new QTimer(this);
     connect(refresh_, &QTimer::timeout, this, &SimPanelWindow::Refresh);
     refresh_->start(kRefreshMs);
@@ -80,6 +74,32 @@ SimPanelWindow::SimPanelWindow(std::shared_ptr<kit::SimBackend> backend, QWidget
 SimPanelWindow::~SimPanelWindow() {
     if (bus_)
         bus_->setFrameListener({});
+}
+
+void SimPanelWindow::ListenToBus() {
+    if (!bus_)
+        return;
+    // Frames arrive on whichever thread sends them; the list lives here.
+    QPointer<sim::FrameMonitor> monitor(monitor_);
+    bus_->setFrameListener([monitor](const sim::BusFrame& frame) {
+        QMetaObject::invokeMethod(
+            monitor.data(), [monitor, frame] { if (monitor) monitor->Append(frame); }, Qt::QueuedConnection);
+    });
+}
+
+void SimPanelWindow::ShowInterface(size_t index) {
+    std::shared_ptr<sim::DaliBus> bus = backend_->bus(index);
+    if (!bus || index == shown_)
+        return;
+    if (bus_)
+        bus_->setFrameListener({});
+    // Frames of the old bus still queued for the monitor land before the clear.
+    QCoreApplication::sendPostedEvents(monitor_);
+    monitor_->Clear();
+    bus_ = std::move(bus);
+    shown_ = index;
+    ListenToBus();
+    RebuildTiles();
 }
 
 void SimPanelWindow::RebuildTiles() {
@@ -204,6 +224,15 @@ QWidget* SimPanelWindow::BuildBusKeys() {
     });
     auto* layout = new QHBoxLayout(box);
     layout->setContentsMargins(0, 0, 0, 0);
+    const std::vector<std::shared_ptr<kit::SimController>>& controllers = backend_->controllers();
+    if (controllers.size() > 1) {
+        auto* picker = new QComboBox(box);
+        picker->setObjectName(QStringLiteral("interface"));
+        for (const std::shared_ptr<kit::SimController>& controller : controllers)
+            picker->addItem(QStringLiteral("Interface %1").arg(QString::fromStdWString(controller->serialNumber())));
+        connect(picker, &QComboBox::currentIndexChanged, this, [this](int index) { ShowInterface(size_t(index)); });
+        layout->addWidget(picker);
+    }
     for (QPushButton* button : {add, addAddressed, save, open})
         layout->addWidget(button);
     layout->addStretch();

@@ -40,8 +40,12 @@ public:
     // address or with the lowest one no gear has; a gear leaves it.
     void AddGear(bool withShortAddress);
     void RemoveGear(size_t index);
-    // The bus as a scenario file, and a scenario file's first bus in place of
-    // this one's gear. False (with `error`) when the file cannot be written or read.
+    // A scenario with several interfaces shows one bus at a time; the picker
+    // above the lamps chooses which. The monitor starts empty on the new bus.
+    void ShowInterface(size_t index);
+    size_t shownInterface() const { return shown_; }
+    // The shown bus as a scenario file, and a scenario file's first bus in
+    // place of the shown bus's gear. False (with `error`) when the file cannot be written or read.
     bool SaveBus(const QString& path, QString& error) const;
     bool OpenBus(const QString& path, QString& error);
 
@@ -49,10 +53,12 @@ private:
     QWidget* BuildMonitor();
     QWidget* BuildBusKeys();
     void RebuildTiles();
+    void ListenToBus();
     void ExportShown();
 
     std::shared_ptr<kit::SimBackend> backend_;
     std::shared_ptr<sim::DaliBus> bus_;
+    size_t shown_ = 0;
     std::vector<GearTile*> tiles_;
     QWidget* tilesArea_ = nullptr;
     sim::FrameMonitor* monitor_;

@@ -25,7 +25,9 @@ using addressing::AddressingAssistant;
 using addressing::AddressingMode;
 using addressing::AssistantChoice;
 
-constexpr uint16_t kRandomise = 0xA700, kQueryShortAddress = 0xBB00;
+// Whole forward frames as the bus capture holds them.
+constexpr uint16_t kRandomise = dali::code(dali::SpecialOp::Randomise) << 8,
+                   kQueryShortAddress = dali::code(dali::SpecialOp::QueryShortAddress) << 8;
 
 class ProgressList final : public addressing::AssistantSurface {
 public:

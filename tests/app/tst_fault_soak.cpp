@@ -35,7 +35,7 @@ using addressing::AddressingMode;
 using addressing::AssistantChoice;
 
 constexpr int kCases = 432;
-constexpr uint16_t kQueryShortAddress = 0xBB00;
+constexpr uint16_t kQueryShortAddress = dali::code(dali::SpecialOp::QueryShortAddress) << 8;
 constexpr uint64_t kMinuteUs = 60ull * 1000 * 1000;
 constexpr uint64_t kInstallerPauseUs = 500ull * 1000;
 const char* const kBusErrorText =

@@ -15,15 +15,28 @@ using sim::ControlGear;
 using sim::GearConfig;
 using Answers = std::vector<std::optional<uint8_t>>;
 
-// Frame bytes as they go on the bus.
-constexpr uint8_t kTerminate = 0xA1, kDtr0 = 0xA3, kInitialise = 0xA5, kRandomise = 0xA7, kCompare = 0xA9,
-                  kWithdraw = 0xAB, kSearchH = 0xB1, kSearchM = 0xB3, kSearchL = 0xB5, kProgram = 0xB7, kVerify = 0xB9,
-                  kQueryShort = 0xBB, kPhysicalSelection = 0xBD, kEnableDeviceType = 0xC1, kDtr1 = 0xC3;
-constexpr uint8_t kReset = 0x20, kStoreMax = 0x2A, kStoreMin = 0x2B, kStorePowerOn = 0x2D, kStoreFadeTime = 0x2E,
-                  kStoreFadeRate = 0x2F, kQueryStatus = 0x90, kQueryActual = 0xA0, kQueryMax = 0xA1, kReadMemory = 0xC5,
-                  kSelectCurve = 0xE3, kStoreFastFade = 0xE4, kQueryCurve = 0xEE, kQueryOperatingMode = 0xFC,
-                  kQueryFastFade = 0xFD;
-constexpr uint8_t kYes = 0xFF;
+// Frame bytes as they go on the bus, short names for the frame tables below.
+using dali::code;
+using dali::Dt6Op;
+using dali::Op;
+using dali::SpecialOp;
+constexpr uint8_t kTerminate = code(SpecialOp::Terminate), kDtr0 = code(SpecialOp::Dtr0),
+                  kInitialise = code(SpecialOp::Initialise), kRandomise = code(SpecialOp::Randomise),
+                  kCompare = code(SpecialOp::Compare), kWithdraw = code(SpecialOp::Withdraw),
+                  kSearchH = code(SpecialOp::SearchAddrH), kSearchM = code(SpecialOp::SearchAddrM),
+                  kSearchL = code(SpecialOp::SearchAddrL), kProgram = code(SpecialOp::ProgramShortAddress),
+                  kVerify = code(SpecialOp::VerifyShortAddress), kQueryShort = code(SpecialOp::QueryShortAddress),
+                  kPhysicalSelection = code(SpecialOp::PhysicalSelection),
+                  kEnableDeviceType = code(SpecialOp::EnableDeviceType), kDtr1 = code(SpecialOp::Dtr1);
+constexpr uint8_t kReset = code(Op::Reset), kStoreMax = code(Op::StoreDtrAsMaxLevel),
+                  kStoreMin = code(Op::StoreDtrAsMinLevel), kStorePowerOn = code(Op::StoreDtrAsPowerOnLevel),
+                  kStoreFadeTime = code(Op::StoreDtrAsFadeTime), kStoreFadeRate = code(Op::StoreDtrAsFadeRate),
+                  kQueryStatus = code(Op::QueryStatus), kQueryActual = code(Op::QueryActualLevel),
+                  kQueryMax = code(Op::QueryMaxLevel), kReadMemory = code(Op::ReadMemoryLocation);
+constexpr uint8_t kSelectCurve = code(Dt6Op::SelectDimmingCurve), kStoreFastFade = code(Dt6Op::StoreDtrAsFastFadeTime),
+                  kQueryCurve = code(Dt6Op::QueryDimmingCurve), kQueryOperatingMode = code(Dt6Op::QueryOperatingMode),
+                  kQueryFastFade = code(Dt6Op::QueryFastFadeTime);
+constexpr uint8_t kYes = dali::kMask;
 constexpr uint64_t kFrameGapUs = 30'000;  // frame end to frame end, as on a busy bus
 
 class TestBus {

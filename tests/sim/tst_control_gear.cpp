@@ -346,6 +346,26 @@ TEST(ControlGearMemory, ReadMemoryLocationAutoIncrementsOverBank0) {
     EXPECT_EQ(bus.gear(0).dtr0(), 3);
 }
 
+// An edition-1 gear: a 16-byte bank with its checksum at 0x01 and a 32-bit serial number.
+TEST(ControlGearMemory, AnEdition1GearHasTheShortBankWithAChecksum) {
+    GearConfig config = addressed(2);
+    config.versionNumber = 1;
+    config.gtin = 0x0123456789ABULL;
+    config.firmwareVersion = {0x01, 0x0A};
+    config.identificationNumber = 0x1122334455667788ULL;
+    TestBus bus({config});
+    const uint8_t a = dali::commandAddress(2);
+    bus.send(kDtr0, 0);
+    std::vector<uint8_t> read;
+    read.reserve(16);
+    for (int i = 0; i < 16; ++i)
+        read.push_back(bus.send(a, kReadMemory)[0].value_or(0xEE));
+    // 0x0E + 0x01 + 0x23 + ... + 0x88 = 0x3D7: the checksum 0x29 makes it 0x400.
+    EXPECT_EQ(read, (std::vector<uint8_t>{0x0E, 0x29, 0x00, 0x01, 0x23, 0x45, 0x67, 0x89, 0xAB, 0x01, 0x0A, 0x55, 0x66,
+                                          0x77, 0x88, 0xEE}));
+    EXPECT_EQ(bus.gear(0).dtr0(), 16);
+}
+
 // --- Levels, reset, status -------------------------------------------------
 
 TEST(ControlGearLevels, StoredLevelsAreClampedAsTheStandardSays) {
@@ -591,9 +611,10 @@ TEST(ControlGearMemory, VersionNumberIsTheGearsOwnAndAgreesWithBank0) {
     GearConfig editionOne = addressed(1), dali2 = addressed(2);
     editionOne.versionNumber = 1;
     TestBus bus({editionOne, dali2});
-    EXPECT_EQ(bus.send(dali::kBroadcast, 0x97), (Answers{1, 8}));  // QUERY VERSION NUMBER
+    EXPECT_EQ(bus.send(dali::kBroadcast, code(Op::QueryVersionNumber)), (Answers{1, 8}));
     bus.send(kDtr0, 0x16);
-    EXPECT_EQ(bus.send(dali::kBroadcast, kReadMemory), (Answers{1, 8}));
+    // The edition-1 bank ends at 0x0E; a DALI-2 bank repeats the version there.
+    EXPECT_EQ(bus.send(dali::kBroadcast, kReadMemory), (Answers{std::nullopt, 8}));
     EXPECT_EQ(bus.gear(0).snapshot().versionNumber, 1);
 }
 

@@ -18,7 +18,8 @@ using sim::FrameKind;
 
 namespace {
 
-constexpr uint8_t kQueryStatus = 0x90, kQueryActualLevel = 0xA0;
+constexpr uint8_t kQueryStatus = dali::code(dali::Op::QueryStatus),
+                  kQueryActualLevel = dali::code(dali::Op::QueryActualLevel);
 const uint8_t kGear5 = dali::commandAddress(5), kEmpty9 = dali::commandAddress(9);
 
 BusConfig busWith(std::vector<sim::GearConfig> gear) { return {true, std::nullopt, std::move(gear)}; }

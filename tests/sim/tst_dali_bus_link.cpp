@@ -12,8 +12,10 @@
 
 namespace {
 
-constexpr uint8_t kQueryStatus = 0x90, kQueryActualLevel = 0xA0, kStoreDtrAsShortAddress = 0x80;
-constexpr uint8_t kTerminate = 0xA1, kDtr0 = 0xA3;
+using dali::code;
+constexpr uint8_t kQueryStatus = code(dali::Op::QueryStatus), kQueryActualLevel = code(dali::Op::QueryActualLevel),
+                  kStoreDtrAsShortAddress = code(dali::Op::StoreDtrAsShortAddress);
+constexpr uint8_t kTerminate = code(dali::SpecialOp::Terminate), kDtr0 = code(dali::SpecialOp::Dtr0);
 const uint8_t kGear5 = dali::commandAddress(5), kEmpty9 = dali::commandAddress(9);
 
 using Statuses = std::vector<uint8_t>;

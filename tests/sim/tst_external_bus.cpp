@@ -17,6 +17,8 @@
 #include <sys/un.h>
 #include <unistd.h>
 
+#include <atomic>
+#include <condition_variable>
 #include <cstring>
 #include <deque>
 #include <mutex>
@@ -25,6 +27,7 @@
 namespace {
 
 constexpr const char* kHangUp = "<hang up>";  // scripted reply: close the connection instead
+constexpr const char* kHold = "<hold>";        // scripted reply: answer with the next one after release()
 
 // The process behind the socket: answers each line with the next scripted
 // reply and records what it received and how many connections it accepted.
@@ -43,12 +46,24 @@ public:
         {
             std::lock_guard guard(lock_);
             stopping_ = true;
+            changed_.notify_all();
             if (connection_ >= 0)
                 ::shutdown(connection_, SHUT_RDWR);  // wakes recv()
         }
         ::shutdown(listener_, SHUT_RDWR);  // wakes accept()
         thread_.join();
         ::close(listener_);
+    }
+
+    // Blocks until `count` lines have come in.
+    void waitForLines(size_t count) {
+        std::unique_lock guard(lock_);
+        changed_.wait(guard, [&] { return received_.size() >= count || stopping_; });
+    }
+    void release() {
+        std::lock_guard guard(lock_);
+        released_ = true;
+        changed_.notify_all();
     }
 
     std::vector<std::string> received() {
@@ -90,11 +105,14 @@ private:
             for (size_t end; (end = pending.find('\n')) != std::string::npos;) {
                 std::string reply;
                 {
-                    std::lock_guard guard(lock_);
+                    std::unique_lock guard(lock_);
                     received_.push_back(pending.substr(0, end));
-                    reply = replies_.empty() ? "N" : replies_.front();
-                    if (!replies_.empty())
-                        replies_.pop_front();
+                    changed_.notify_all();
+                    reply = nextReply();
+                    if (reply == kHold) {
+                        changed_.wait(guard, [&] { return released_ || stopping_; });
+                        reply = nextReply();
+                    }
                 }
                 pending.erase(0, end + 1);
                 if (reply == kHangUp)
@@ -105,11 +123,21 @@ private:
         }
     }
 
+    std::string nextReply() {
+        if (replies_.empty())
+            return "N";
+        std::string reply = replies_.front();
+        replies_.pop_front();
+        return reply;
+    }
+
     int listener_ = -1;
     int connection_ = -1;  // the connection being answered
     bool stopping_ = false;
     std::thread thread_;
     std::mutex lock_;
+    std::condition_variable changed_;
+    bool released_ = false;
     std::deque<std::string> replies_;
     std::vector<std::string> received_;
     int connections_ = 0;
@@ -211,4 +239,23 @@ TEST_F(ExternalBusTest, PeerHangingUpIsNoReply) {
     EXPECT_EQ(errors_,
               (std::vector<std::string>{"kelvane: external bus " + socketPath() +
                                         ": no reply to F 0B90 (connection closed, or no line within 2000 ms)"}));
+}
+
+// While the bridge waits for the peer's reply, the bus answers everyone else
+// (the panel's refresh, the bridge's status reads): the wait holds no bus lock.
+TEST_F(ExternalBusTest, WaitingForThePeerHoldsNoBusLock) {
+    SocketPeer peer(socketPath(), {kHold, "B 07"});
+    std::atomic<bool> failed{false};
+    sim::DaliBus::Options options;
+    options.externalErrors = [&](const std::string&) { failed = true; };
+    sim::DaliBus bus(sim::BusConfig{true, socketPath(), {}}, 1, options);
+    std::thread sender([&] { bus.transmit(0, 0x0B, 0x90); });
+    peer.waitForLines(1);
+    EXPECT_TRUE(bus.powered());
+    EXPECT_EQ(bus.gearCount(), 0u);
+    EXPECT_FALSE(failed) << "the bus lock was held until the peer's wait gave up";
+    peer.release();
+    sender.join();
+    EXPECT_EQ(bus.status(40000), 0x09);
+    EXPECT_EQ(bus.answer(40000), 0x07);
 }

@@ -15,8 +15,9 @@ namespace {
 
 using namespace gear_test;
 
-constexpr uint8_t kArc = 0x02, kCmd = 0x03;  // short address 1: arc power, command
-constexpr uint8_t kOff = 0x00, kUp = 0x01, kRecallMax = 0x05, kRecallMin = 0x06, kScene3 = 0x13;
+constexpr uint8_t kArc = dali::arcAddress(1), kCmd = dali::commandAddress(1);
+constexpr uint8_t kOff = code(Op::Off), kUp = code(Op::Up), kRecallMax = code(Op::RecallMaxLevel),
+                  kRecallMin = code(Op::RecallMinLevel), kScene3 = code(Op::GoToScene, 3);
 constexpr uint8_t kLampOn = 0x04, kLimit = 0x08, kFading = 0x10;
 constexpr uint8_t kLongFade = 15;   // 90.5 s: a level barely moves within a row
 constexpr uint8_t kOneSecond = 2;  // fade time 2: 1 s

@@ -19,7 +19,7 @@ using sim::GearFaults;
 
 namespace {
 
-constexpr uint8_t kQueryActualLevel = 0xA0;
+constexpr uint8_t kQueryActualLevel = dali::code(dali::Op::QueryActualLevel);
 const uint8_t kGear5 = dali::commandAddress(5);
 const std::string kQueryName = "QUERY ACTUAL LEVEL, short 5";
 

@@ -14,6 +14,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QSpinBox>
@@ -178,6 +179,45 @@ TEST_F(SimPanel, GearAreAddedRemovedAndTheBusSavedAndOpenedAgain) {
     EXPECT_FALSE(panel.findChild<QCheckBox*>("busPower")->isChecked());
     EXPECT_FALSE(panel.OpenBus(dir.filePath("missing.json"), error));
     EXPECT_FALSE(error.isEmpty());
+}
+
+// Two interfaces: the picker shows the second bus's lamps, keys and frames.
+TEST(SimPanelInterfaces, ThePickerShowsTheOtherBus) {
+    std::string error;
+    const auto scenario = sim::parseScenario(
+        R"({"timeScale": 0, "interfaces": [{"serial": "0000BE01", "bus": {"gear": [{"shortAddress": 1}]}},
+             {"serial": "0000BE02", "bus": {"gear": [{"shortAddress": 4}, {"shortAddress": 5}]}}]})",
+        "two", error);
+    ASSERT_TRUE(scenario) << error;
+    const std::shared_ptr<kit::SimBackend> backend = kit::buildSimulatedBackend(*scenario);
+    SimPanelWindow panel(backend);
+    ASSERT_EQ(panel.tiles().size(), 1u);
+    auto* picker = panel.findChild<QComboBox*>("interface");
+    ASSERT_NE(picker, nullptr);
+    EXPECT_EQ(picker->itemText(1), "Interface 0000BE02");
+    backend->bus(0)->transmit(backend->clock()->nowUs(), 0x03, 0x90);  // queued for the monitor, then dropped
+
+    picker->setFocus();
+    QTest::keyClick(picker, Qt::Key_Down);
+    EXPECT_EQ(panel.shownInterface(), 1u);
+    ASSERT_EQ(panel.tiles().size(), 2u);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(panel.monitor().rowCount(), 0);
+
+    backend->clock()->advanceUs(40'000);
+    backend->bus(1)->transmit(backend->clock()->nowUs(), 0xFF, 0x05);  // RECALL MAX LEVEL to all
+    backend->clock()->advanceUs(40'000);
+    backend->bus(0)->transmit(backend->clock()->nowUs(), 0xFF, 0x05);  // the hidden bus: not listed
+    QCoreApplication::processEvents();
+    panel.Refresh();
+    EXPECT_DOUBLE_EQ(panel.tiles()[1]->lampOutput(), 1.0);
+    ASSERT_EQ(panel.monitor().rowCount(), 1);
+    EXPECT_EQ(panel.monitor().data(panel.monitor().index(0, sim::FrameMonitor::Meaning), Qt::DisplayRole),
+              "Broadcast: RECALL MAX LEVEL");
+    QTest::mouseClick(panel.tiles()[0]->findChildren<QPushButton*>()[1], Qt::LeftButton);  // mains of gear 4
+    bool mains = true;
+    backend->bus(1)->withGear(0, [&](sim::ControlGear& g) { mains = g.mainsPowered(); });
+    EXPECT_FALSE(mains);
 }
 
 }  // namespace
