@@ -7,6 +7,7 @@
 #include "sim/bus_frame.h"
 #include "sim/scenario.h"
 
+#include <functional>
 #include <optional>
 #include <span>
 #include <string>
@@ -20,10 +21,15 @@ struct JobOutcome {
     std::string summary;  // what the job found, e.g. "11 gear answered"
 };
 
+// Called by a job once its preparation (connecting, scanning, reading) is
+// done: bus time, CPU time and the frames of the wire limit count from there.
+// A job that does not call it is measured from its start.
+using MeasureFromHere = std::function<void()>;
+
 struct BenchJob {
     std::string_view name;
     sim::Scenario (*ownScenario)();  // used unless PELLIXKIT_SIMULATION names one
-    JobOutcome (*run)();
+    JobOutcome (*run)(const MeasureFromHere& measureFromHere);
 };
 
 std::span<const BenchJob> benchJobs();
@@ -49,6 +55,19 @@ int scanBus(const BusLink& link);
 // loses its short address and gets 0, 1, 2, ... in the order of its random
 // address. Returns how many gear were addressed.
 int addressAllByRandomSearch(const BusLink& link);
+
+// The long jobs of the main view, each through its own job code on the
+// scanned bus of the first interface (flow_jobs.cpp, manager_jobs.cpp,
+// report_job.cpp): read all, send the basic tab to every gear, transfer a
+// loaded project, save a project (its re-read and the file), the group and
+// the scene manager's apply, and the installation report (CPU only).
+JobOutcome readAllJob(const MeasureFromHere& measureFromHere);
+JobOutcome sendBasicToAllJob(const MeasureFromHere& measureFromHere);
+JobOutcome transferProjectJob(const MeasureFromHere& measureFromHere);
+JobOutcome saveProjectJob(const MeasureFromHere& measureFromHere);
+JobOutcome groupManagerApplyJob(const MeasureFromHere& measureFromHere);
+JobOutcome sceneManagerApplyJob(const MeasureFromHere& measureFromHere);
+JobOutcome installationReportJob(const MeasureFromHere& measureFromHere);
 
 // The shortest bus time the same frames need: frame times, the gear's reply
 // delays and the minimum settling between frames.
