@@ -69,8 +69,12 @@ JobOutcome groupManagerApplyJob(const MeasureFromHere& measureFromHere);
 JobOutcome sceneManagerApplyJob(const MeasureFromHere& measureFromHere);
 JobOutcome installationReportJob(const MeasureFromHere& measureFromHere);
 
-// The shortest bus time the same frames need: frame times, the gear's reply
-// delays and the minimum settling between frames.
+// The shortest bus time the same frames need: frame times, each reply as the
+// bus carried it (its gear's own delay of 5.5..10.5 ms, taken from the log)
+// and the minimum settling after every frame. Frames queued back to back on
+// the simulated bus take exactly this long. A garbled reply counts as one
+// backward frame from the first reply's start; the later replies of several
+// gear may hold the bus a little longer.
 uint64_t wireTimeLimitUs(const std::vector<sim::BusFrame>& frames);
 
 }  // namespace bench
