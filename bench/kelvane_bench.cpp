@@ -1,5 +1,5 @@
 // kelvane-bench: runs bus jobs on the simulated interface and prints, per job,
-// the simulated bus time, the wire-time limit of the same frames (frame times
+// the simulated bus time, its forward frames, the wire-time limit of the same frames (frame times
 // plus minimum settling), their ratio and the host CPU time. A job that
 // prepares its bus first (a scan, a read) is measured from the end of that.
 // A job without frames (the report) shows "-" for its limit and ratio.
@@ -18,6 +18,7 @@
 
 #include <QGuiApplication>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -58,7 +59,8 @@ int main(int argc, char** argv) {
     if (common)
         std::printf("# every job runs on PELLIXKIT_SIMULATION=%s (virtual time)\n",
                     environment("PELLIXKIT_SIMULATION"));
-    std::printf("%-12s %12s %12s %7s %9s  %s\n", "job", "bus time", "wire limit", "ratio", "cpu", "result");
+    std::printf("%-12s %12s %7s %12s %7s %9s  %s\n", "job", "bus time", "frames", "wire limit", "ratio", "cpu",
+                "result");
     int failures = 0;
     uint64_t clockUs = 0;
     for (const bench::BenchJob& job : bench::benchJobs()) {
@@ -82,7 +84,11 @@ int main(int argc, char** argv) {
         const double cpu = bench::cpuSeconds() - cpuStart;
         clockUs = backend->clock()->nowUs();
 
-        const uint64_t limitUs = bus ? bench::wireTimeLimitUs(bus->frameLog()) : 0;
+        const std::vector<sim::BusFrame> frames = bus ? bus->frameLog() : std::vector<sim::BusFrame>{};
+        const uint64_t limitUs = bench::wireTimeLimitUs(frames);
+        const auto forwardFrames = std::count_if(frames.begin(), frames.end(), [](const sim::BusFrame& frame) {
+            return frame.kind == sim::FrameKind::Forward;
+        });
         const double busSeconds = double(clockUs - busStartUs) * 1e-6;
         const double limitSeconds = double(limitUs) * 1e-6;
         char limit[16] = "-", ratio[16] = "-";
@@ -90,8 +96,8 @@ int main(int argc, char** argv) {
             std::snprintf(limit, sizeof limit, "%.3f s", limitSeconds);
             std::snprintf(ratio, sizeof ratio, "%.2f", busSeconds / limitSeconds);
         }
-        std::printf("%-12.*s %10.3f s %12s %7s %7.3f s  %s\n", int(job.name.size()), job.name.data(), busSeconds, limit,
-                    ratio, cpu, outcome.summary.c_str());
+        std::printf("%-12.*s %10.3f s %7lld %12s %7s %7.3f s  %s\n", int(job.name.size()), job.name.data(), busSeconds,
+                    static_cast<long long>(forwardFrames), limit, ratio, cpu, outcome.summary.c_str());
         std::fflush(stdout);
         failures += outcome.ok ? 0 : 1;
         kit::installBackend(nullptr);
