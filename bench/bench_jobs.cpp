@@ -53,14 +53,14 @@ sim::Scenario unaddressedGear() {
     return oneBus(std::move(gear));
 }
 
-JobOutcome sweep() {
+JobOutcome sweep(const MeasureFromHere&) {
     const std::optional<BusLink> link = connectFirstInterface();
     if (!link)
         return {false, "no interface with a bridge"};
     return {true, std::to_string(sweepShortAddresses(*link)) + " gear answered"};
 }
 
-JobOutcome scan() {
+JobOutcome scan(const MeasureFromHere&) {
     const std::optional<BusLink> link = connectFirstInterface();
     if (!link)
         return {false, "no interface with a bridge"};
@@ -69,7 +69,7 @@ JobOutcome scan() {
 }
 
 // Host CPU per query transaction, apart from the bus time it simulates.
-JobOutcome query() {
+JobOutcome query(const MeasureFromHere&) {
     constexpr int kQueries = 10000;
     const std::optional<BusLink> link = connectFirstInterface();
     if (!link)
@@ -87,7 +87,7 @@ JobOutcome query() {
     return {answered == kQueries, text};
 }
 
-JobOutcome search() {
+JobOutcome search(const MeasureFromHere&) {
     const std::optional<BusLink> link = connectFirstInterface();
     if (!link)
         return {false, "no interface with a bridge"};
@@ -106,6 +106,13 @@ constexpr BenchJob kJobs[] = {
     {"scan-64", gearAtEveryAddress, scan},
     {"search-64", unaddressedGear, search},
     {"query", gearAtAddressZero, query},
+    {"read-all-64", gearAtEveryAddress, readAllJob},
+    {"send-64", gearAtEveryAddress, sendBasicToAllJob},
+    {"transfer-64", gearAtEveryAddress, transferProjectJob},
+    {"groups-64", gearAtEveryAddress, groupManagerApplyJob},
+    {"scenes-64", gearAtEveryAddress, sceneManagerApplyJob},
+    {"save-64", gearAtEveryAddress, saveProjectJob},
+    {"report-64", gearAtEveryAddress, installationReportJob},
 };
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include "sim/bus_frame.h"
 #include "sim/scenario.h"
 
+#include <functional>
 #include <optional>
 #include <span>
 #include <string>
@@ -20,10 +21,15 @@ struct JobOutcome {
     std::string summary;  // what the job found, e.g. "11 gear answered"
 };
 
+// Called by a job once its preparation (connecting, scanning, reading) is
+// done: bus time, CPU time and the frames of the wire limit count from there.
+// A job that does not call it is measured from its start.
+using MeasureFromHere = std::function<void()>;
+
 struct BenchJob {
     std::string_view name;
     sim::Scenario (*ownScenario)();  // used unless PELLIXKIT_SIMULATION names one
-    JobOutcome (*run)();
+    JobOutcome (*run)(const MeasureFromHere& measureFromHere);
 };
 
 std::span<const BenchJob> benchJobs();
@@ -50,8 +56,25 @@ int scanBus(const BusLink& link);
 // address. Returns how many gear were addressed.
 int addressAllByRandomSearch(const BusLink& link);
 
-// The shortest bus time the same frames need: frame times, the gear's reply
-// delays and the minimum settling between frames.
+// The long jobs of the main view, each through its own job code on the
+// scanned bus of the first interface (flow_jobs.cpp, manager_jobs.cpp,
+// report_job.cpp): read all, send the basic tab to every gear, transfer a
+// loaded project, save a project (its re-read and the file), the group and
+// the scene manager's apply, and the installation report (CPU only).
+JobOutcome readAllJob(const MeasureFromHere& measureFromHere);
+JobOutcome sendBasicToAllJob(const MeasureFromHere& measureFromHere);
+JobOutcome transferProjectJob(const MeasureFromHere& measureFromHere);
+JobOutcome saveProjectJob(const MeasureFromHere& measureFromHere);
+JobOutcome groupManagerApplyJob(const MeasureFromHere& measureFromHere);
+JobOutcome sceneManagerApplyJob(const MeasureFromHere& measureFromHere);
+JobOutcome installationReportJob(const MeasureFromHere& measureFromHere);
+
+// The shortest bus time the same frames need: frame times, each reply as the
+// bus carried it (its gear's own delay of 5.5..10.5 ms, taken from the log)
+// and the minimum settling after every frame. Frames queued back to back on
+// the simulated bus take exactly this long. A garbled reply counts as one
+// backward frame from the first reply's start; the later replies of several
+// gear may hold the bus a little longer.
 uint64_t wireTimeLimitUs(const std::vector<sim::BusFrame>& frames);
 
 }  // namespace bench

@@ -1,6 +1,8 @@
 // kelvane-bench: runs bus jobs on the simulated interface and prints, per job,
-// the simulated bus time, the wire-time limit of the same frames (frame times
-// plus minimum settling), their ratio and the host CPU time.
+// the simulated bus time, its forward frames, the wire-time limit of the same frames (frame times
+// plus minimum settling), their ratio and the host CPU time. A job that
+// prepares its bus first (a scan, a read) is measured from the end of that.
+// A job without frames (the report) shows "-" for its limit and ratio.
 //
 // PELLIXKIT_SIMULATION ("demo" or a scenario file) replaces the jobs' own
 // scenarios; the bench always runs on virtual time (timeScale 0), whatever the
@@ -14,6 +16,9 @@
 #include "sim/dali_bus.h"
 #include "sim/sim_clock.h"
 
+#include <QGuiApplication>
+
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -26,7 +31,12 @@ const char* environment(const char* name) {
 
 }  // namespace
 
-int main() {
+int main(int argc, char** argv) {
+    // The report job draws a PDF, which needs fonts, so a GUI application,
+    // but no display.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
     std::optional<sim::Scenario> common;
     if (const char* name = environment("PELLIXKIT_SIMULATION")) {
         std::string error;
@@ -49,7 +59,8 @@ int main() {
     if (common)
         std::printf("# every job runs on PELLIXKIT_SIMULATION=%s (virtual time)\n",
                     environment("PELLIXKIT_SIMULATION"));
-    std::printf("%-12s %12s %12s %7s %9s  %s\n", "job", "bus time", "wire limit", "ratio", "cpu", "result");
+    std::printf("%-12s %12s %7s %12s %7s %9s  %s\n", "job", "bus time", "frames", "wire limit", "ratio", "cpu",
+                "result");
     int failures = 0;
     uint64_t clockUs = 0;
     for (const bench::BenchJob& job : bench::benchJobs()) {
@@ -59,18 +70,34 @@ int main() {
         backend->clock()->advanceToUs(clockUs);
         kit::installBackend(backend);
 
-        const double cpuStart = bench::cpuSeconds();
-        const uint64_t busStartUs = backend->clock()->nowUs();
-        const bench::JobOutcome outcome = job.run();
-        clockUs = backend->clock()->nowUs();
-        const double cpu = bench::cpuSeconds() - cpuStart;
-
         const auto bus = backend->bus(0);
-        const uint64_t limitUs = bus ? bench::wireTimeLimitUs(bus->frameLog()) : 0;
+        double cpuStart = 0;
+        uint64_t busStartUs = 0;
+        const auto measureFromHere = [&] {
+            if (bus)
+                bus->takeFrameLog();
+            busStartUs = backend->clock()->nowUs();
+            cpuStart = bench::cpuSeconds();
+        };
+        measureFromHere();
+        const bench::JobOutcome outcome = job.run(measureFromHere);
+        const double cpu = bench::cpuSeconds() - cpuStart;
+        clockUs = backend->clock()->nowUs();
+
+        const std::vector<sim::BusFrame> frames = bus ? bus->frameLog() : std::vector<sim::BusFrame>{};
+        const uint64_t limitUs = bench::wireTimeLimitUs(frames);
+        const auto forwardFrames = std::count_if(frames.begin(), frames.end(), [](const sim::BusFrame& frame) {
+            return frame.kind == sim::FrameKind::Forward;
+        });
         const double busSeconds = double(clockUs - busStartUs) * 1e-6;
         const double limitSeconds = double(limitUs) * 1e-6;
-        std::printf("%-12.*s %10.3f s %10.3f s %7.2f %7.3f s  %s\n", int(job.name.size()), job.name.data(), busSeconds,
-                    limitSeconds, limitUs ? busSeconds / limitSeconds : 0.0, cpu, outcome.summary.c_str());
+        char limit[16] = "-", ratio[16] = "-";
+        if (limitUs) {
+            std::snprintf(limit, sizeof limit, "%.3f s", limitSeconds);
+            std::snprintf(ratio, sizeof ratio, "%.2f", busSeconds / limitSeconds);
+        }
+        std::printf("%-12.*s %10.3f s %7lld %12s %7s %7.3f s  %s\n", int(job.name.size()), job.name.data(), busSeconds,
+                    static_cast<long long>(forwardFrames), limit, ratio, cpu, outcome.summary.c_str());
         std::fflush(stdout);
         failures += outcome.ok ? 0 : 1;
         kit::installBackend(nullptr);

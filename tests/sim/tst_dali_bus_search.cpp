@@ -3,11 +3,14 @@
 // patterns).
 
 #include "bench/bench_jobs.h"
+#include "dali/dali_commands.h"
+#include "sim/bus_timing.h"
 #include "tests/sim/bus_test_support.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <set>
 
 namespace {
 
@@ -67,4 +70,27 @@ TEST(BenchWireTime, FramesRepliesAndMinimumSettlingAddUp) {
     EXPECT_EQ(bench::wireTimeLimitUs(frames),
               15833u + 13500 + (15833 + 7000 + 9167) + 13500 + (15833 + 8000 + 9167) + 13500 + 15833);
     EXPECT_EQ(bench::wireTimeLimitUs({}), 0u);
+}
+
+// Frames written without waiting queue on the bus, which then carries them at
+// its own closest spacing: the limit must be exactly that span, with the
+// reply delay each gear drew for itself (not a typical one).
+TEST(BenchWireTime, EqualsTheSpanOfFramesQueuedBackToBack) {
+    std::vector<sim::GearConfig> gear(8);
+    for (size_t i = 0; i < gear.size(); ++i)
+        gear[i].shortAddress = uint8_t(i);  // reply delays drawn from the seed
+    LinkedBus bus(gear, 5);
+    std::vector<uint32_t> delays;
+    for (size_t i = 0; i < gear.size(); ++i)
+        bus.bus().withGear(i, [&](sim::ControlGear& g) { delays.push_back(g.replyDelayUs()); });
+    ASSERT_GT(std::set<uint32_t>(delays.begin(), delays.end()).size(), 4u);
+
+    const uint8_t queryMaxLevel = dali::code(dali::Op::QueryMaxLevel);
+    for (int address = 0; address < 10; ++address)  // addresses 8 and 9 stay unanswered
+        dalikit_Send(bus.link(), dali::commandAddress(address), queryMaxLevel);
+    dalikit_Send(bus.link(), dali::kBroadcast, dali::code(dali::Op::Off));
+    const std::vector<sim::BusFrame> frames = bus.bus().takeFrameLog();
+
+    ASSERT_EQ(frames.size(), 8u * 2 + 2 + 1);
+    EXPECT_EQ(bench::wireTimeLimitUs(frames), frames.back().timeUs + sim::timing::kForwardFrameUs - frames.front().timeUs);
 }
