@@ -180,6 +180,7 @@ TEST_F(LineCheckOneGear, AGearAsInTheProjectIsAskedThisAndNothingIsListed) {
     view.CheckLine();
     std::vector<std::string> expected = {"FF96", "0190", "0199", "01A1", "01A2", "01A3", "01A4", "01A5",
                                          "C106", "01FD", "C106", "01EE", "01C0", "01C1"};
+    expected.reserve(expected.size() + 16 + 63);
     for (int n = 0; n < 16; ++n)
         expected.push_back("01B" + std::string(1, "0123456789ABCDEF"[n]));
     char text[8];
