@@ -89,7 +89,7 @@ std::vector<std::string> framesOtherThanQueries(const std::vector<std::string>& 
         const dali::FrameMeaning meaning = dali::decodeForwardFrame(first, second, deviceType6);
         const bool enable = first == dali::code(dali::SpecialOp::EnableDeviceType) && second == 6;
         if (deviceType6 && meaning.command && meaning.command->space != dali::CommandSpace::DeviceType6)
-            others.push_back("C106");  // enabled, but no device-type-6 query followed
+            others.emplace_back("C106");  // enabled, but no device-type-6 query followed
         if (!enable && (!meaning.command || !meaning.command->answers))
             others.push_back(frame);
         deviceType6 = enable;
