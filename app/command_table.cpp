@@ -26,6 +26,7 @@ constexpr CommandInfo kCommands[] = {
     {C::RemoveAllGroups, A::RemoveAllGroups,     Menu::Extras,  u"Alle Gruppen entfernen", 278, 0,  0,   R::Flag,   false},
     {C::RemoveAllScenes, A::RemoveAllScenes,     Menu::Extras,  u"Alle Szenen entfernen",  280, 0,  0,   R::Flag,   false},
     {C::BusTest,         A::BusTest,             Menu::Extras,  u"Bus Test",               308, 0,  0,   R::Flag,   false},
+    {C::CheckLine,       A::CheckLine,           Menu::Extras,  u"Anlage prüfen",          460, 0,  0,   R::ConnectedProject, false},
     {C::About,           A::None,                Menu::Help,    u"Über",                   0,   0,  0,   R::Never,  false},
     {C::NewProjectTool,  A::NewProject,          Menu::None,    nullptr,                   0,   1,  281, R::Flag,   true},
     {C::SaveProjectTool, A::SaveProject,         Menu::None,    nullptr,                   0,   2,  283, R::Flag,   false},

@@ -2,6 +2,7 @@
 
 #include "addressing/address_dlg.h"
 #include "addressing/matrix_widget.h"
+#include "app/line_check_dlg.h"
 #include "app/main_view.h"
 #include "app/splash_window.h"
 #include "app/tab_views.h"
@@ -171,6 +172,11 @@ int CKelvaneView::RunSceneDialog(const ManagerContext& context) {
     return ExecOverMainWindow(dialog);
 }
 
+
+void CKelvaneView::RunLineCheckDialog(LineCheckActions& actions) {
+    CLineCheckDlg dialog(actions, window());
+    ExecOverMainWindow(dialog);
+}
 
 bool CKelvaneView::WriteReportPdf(const QString& path, const InstallationReport& report, QString& error) {
     return ::WriteReportPdf(path, report, error);

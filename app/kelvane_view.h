@@ -78,6 +78,7 @@ public:
     int RunGroupDialog(const ManagerContext& context) override;
     int RunSceneDialog(const ManagerContext& context) override;
     bool WriteReportPdf(const QString& path, const InstallationReport& report, QString& error) override;
+    void RunLineCheckDialog(LineCheckActions& actions) override;
 
 Q_SIGNALS:
     // The frame renders the status bar, the enable states and its own texts.

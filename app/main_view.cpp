@@ -29,6 +29,9 @@ MainView::MainView(ViewServices services)
     };
     saveProject = [this] { SaveProject(); };
     commands_.hasPresentGear = [this] { return store_.PresentCount() > 0; };
+    commands_.hasConnectedProject = [this] {
+        return interfaceConnected_ == 1 && offlineMode_ != 1 && projectLoaded == 1;
+    };
 }
 
 MainView::~MainView() {
@@ -143,6 +146,9 @@ bool MainView::Execute(CommandAction action) {
         return true;
     case CommandAction::ExportGearTable:
         ExportGearTable();
+        return true;
+    case CommandAction::CheckLine:
+        CheckLine();
         return true;
     case CommandAction::NewProject:
         NewProject();

@@ -12,6 +12,7 @@
 #include "app/tab_actions.h"
 #include "devices/device_store.h"
 #include "devices/job_wait_dialog.h"
+#include "devices/line_check.h"
 #include "link/dalikit.h"
 #include "storage/program_paths.h"
 #include "storage/settings.h"
@@ -119,6 +120,14 @@ public:
     void ExportGearTable();
     InstallationReport Report() const;
 
+    // "Anlage prüfen" (line_check_flow.cpp): the bus against the opened
+    // project, then the list in its window; only connected with a project.
+    void CheckLine();
+    const LineCheckResult& lastLineCheck() const { return lineCheck_; }
+    // Starts replacing the gear missing at this address; set by whoever
+    // offers the replacement. Without it the list offers none.
+    std::function<void(int address)> startReplacement;
+
     // "Gruppen" and "Szenen" (main_view_managers.cpp): only with present gear.
     void OpenGroupManager();
     void OpenSceneManager();
@@ -198,5 +207,6 @@ private:
     uint8_t dragIdentifyDone_ = 0;
     int lastTrackedAddress_ = -1;  // lit last by a drag over it; never reset
     QString projectFileName_;      // the project opened last, for the report
+    LineCheckResult lineCheck_;    // the last line check of this project, for the report
     DeviceTab currentTab_ = DeviceTab::Basic;
 };

@@ -5,6 +5,7 @@
 #include "app/device_tabs.h"
 #include "app/main_view.h"
 #include "app/view_surface.h"
+#include "devices/line_check_text.h"
 #include "devices/prompts.h"
 #include "storage/device_file_flows.h"
 #include "storage/file_replacement.h"
@@ -12,8 +13,6 @@
 #include "storage/project_flows.h"
 
 #include <QFileInfo>
-
-#include <functional>
 
 namespace {
 
@@ -35,6 +34,7 @@ void MainView::NewProject() {
     services_.surface.RepaintMatrix();
     projectLoaded = 0;
     projectDirty = 0;
+    lineCheck_ = {};
     basicChanged = 0;
     scenesChanged = 0;
     services_.surface.CommandsChanged();  // no gear: no report
@@ -52,6 +52,8 @@ void MainView::OpenProject() {
         return;
     projectFileName_ = QFileInfo(path).fileName();
     projectLoaded = 1;
+    lineCheck_ = {};
+    services_.surface.CommandsChanged();  // "Anlage prüfen" wants a project
     if (offlineMode_ == 1) {
         ShowProjectOffline();
         return;
@@ -133,28 +135,16 @@ InstallationReport MainView::Report() const {
     source.revision.remove(QStringLiteral("Rev: "));
     source.projectFile = projectFileName_;
     source.madeAt = QDateTime::currentDateTime();
-    return BuildInstallationReport(store_, source, services_.settings.languageModulePath);
+    InstallationReport report = BuildInstallationReport(store_, source, services_.settings.languageModulePath);
+    if (lineCheck_.ran)
+        AddLineCheckToReport(report, lineCheck_, services_.settings.languageModulePath);
+    return report;
 }
-
-namespace {
-
-// Asks for the file to export into (a save dialog for this extension) and
-// writes it; a file that cannot be written is reported.
-void exportInto(Prompts& prompts, const QString& extension, const QString& description,
-                const std::function<bool(const QString& path)>& write) {
-    constexpr StringId kSaveTitle = 186, kNotWritten = 446;
-    const QString filter = QStringLiteral("%1 (*.%2)|*.%2|All Files (*.*)|*.*||").arg(description, extension);
-    const QString path = prompts.ChooseFile({true, extension, QStringLiteral("*.") + extension, filter});
-    if (!path.isEmpty() && !write(path))
-        prompts.ShowMessage(kSaveTitle, kNotWritten);
-}
-
-}  // namespace
 
 void MainView::CreateReport() {
     if (store_.PresentCount() == 0)
         return;
-    exportInto(services_.prompts, QStringLiteral("pdf"), QStringLiteral("PDF"), [this](const QString& path) {
+    ExportInto(services_.prompts, QStringLiteral("pdf"), QStringLiteral("PDF"), [this](const QString& path) {
         QString error;
         return services_.surface.WriteReportPdf(path, Report(), error);
     });
@@ -163,7 +153,7 @@ void MainView::CreateReport() {
 void MainView::ExportGearTable() {
     if (store_.PresentCount() == 0)
         return;
-    exportInto(services_.prompts, QStringLiteral("csv"), QStringLiteral("CSV"), [this](const QString& path) {
+    ExportInto(services_.prompts, QStringLiteral("csv"), QStringLiteral("CSV"), [this](const QString& path) {
         FileReplacement file(path);
         return file.Write(GearTableCsv(Report())) && file.Commit();
     });

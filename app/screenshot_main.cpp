@@ -1,14 +1,16 @@
 // kelvane-screenshot <basic.png> [<scenes.png> [<info.png> [<groups.png>
-// [<scene-manager.png> [<panel.png> [<report.pdf>]]]]]]: starts the main window as Kelvane
+// [<scene-manager.png> [<panel.png> [<report.pdf> [<line-check.png>]]]]]]]: starts the main window as Kelvane
 // does, with a config.ini of its own (auto_connect=1) in a temporary folder,
 // answers the search question with OK, clicks the first gear found, and
 // saves the window as a PNG with each tab in front in turn, one file per tab;
 // then the group manager and the scene manager (scene 0 chosen); then, after
 // the bus test's "Broadcast MAX", the main window with the simulated bus
-// panel beside it; then the installation report of the bus. The interface
+// panel beside it; then the installation report of the bus; then the line
+// check's list against a project that differs from the bus. The interface
 // comes from the kit, e.g. PELLIXKIT_SIMULATION.
 
 #include "addressing/matrix_model.h"
+#include "app/line_check_dlg.h"
 #include "app/main_frame.h"
 #include "app/main_view.h"
 #include "app/tab_views.h"
@@ -107,13 +109,50 @@ bool SavePanelBeside(CMainFrame& frame, const char* path) {
     return both.save(QString::fromLocal8Bit(path), "PNG");
 }
 
+// A project made from the bus with three differences: a value and a name
+// of the first gear, a gear the bus lacks, a gear the project lacks. The
+// check's list is saved once it shows, then closed.
+bool SaveLineCheck(CMainFrame& frame, const char* path) {
+    MainView& view = frame.view().mainView();
+    DeviceStore& store = view.store();
+    DeviceTable project = store.workingTable;
+    std::vector<int> present;
+    for (int a = 0; a < kDeviceCount; ++a)
+        if (project[size_t(a)].present == 1)
+            present.push_back(a);
+    const auto free = std::find_if(project.begin(), project.end(), [](const auto& r) { return r.present != 1; });
+    if (present.size() < 2 || free == project.end())
+        return false;
+    project[size_t(present.front())].maxLevel = 200;
+    project[size_t(present.front())].name = QStringLiteral("Empfang Downlight 1");
+    *free = project[size_t(present.front())];
+    free->name = QStringLiteral("Flur 3");
+    project[size_t(present.back())].Reset();
+    store.projectTable = project;
+    view.projectLoaded = 1;
+    bool saved = false;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto* dialog = qobject_cast<CLineCheckDlg*>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        poll.stop();
+        QApplication::processEvents();
+        saved = dialog->grab().save(QString::fromLocal8Bit(path), "PNG");
+        dialog->reject();
+    });
+    poll.start(10);
+    frame.view().RunCommand(CommandAction::CheckLine);
+    return saved;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    if (argc < 2 || argc > 8) {
+    if (argc < 2 || argc > 9) {
         std::fprintf(stderr, "usage: kelvane-screenshot <basic.png> [<scenes.png> [<info.png> [<groups.png> "
-                             "[<scene-manager.png> [<panel.png> [<report.pdf>]]]]]]\n");
+                             "[<scene-manager.png> [<panel.png> [<report.pdf> [<line-check.png>]]]]]]]\n");
         return 2;
     }
     QTemporaryDir configFolder;
@@ -162,15 +201,20 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     // The report shows the records as they stand: every gear is read first.
-    for (int a = 0; argc == 8 && a < kDeviceCount; ++a) {
+    for (int a = 0; argc >= 8 && a < kDeviceCount; ++a) {
         if (view.store().workingTable[size_t(a)].present == 1) {
             view.store().ReadParameters(a);
             view.store().ReadScenes(a);
         }
     }
     QString error;
-    if (argc == 8 && !WriteReportPdf(QString::fromLocal8Bit(argv[7]), view.Report(), error)) {
+    if (argc >= 8 && !WriteReportPdf(QString::fromLocal8Bit(argv[7]), view.Report(), error)) {
         std::fprintf(stderr, "kelvane-screenshot: cannot write %s: %s\n", argv[7], qPrintable(error));
+        frame.close();
+        return 1;
+    }
+    if (argc == 9 && !SaveLineCheck(frame, argv[8])) {
+        std::fprintf(stderr, "kelvane-screenshot: cannot write %s\n", argv[8]);
         frame.close();
         return 1;
     }

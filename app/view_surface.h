@@ -10,6 +10,7 @@ class AddressingAssistant;
 }
 struct ManagerContext;
 struct InstallationReport;
+struct LineCheckActions;
 
 class ViewSurface {
 public:
@@ -49,4 +50,6 @@ public:
     virtual int RunSceneDialog(const ManagerContext& context) = 0;
     // Draws the report into a PDF file; false with `error` when it cannot be written.
     virtual bool WriteReportPdf(const QString& path, const InstallationReport& report, QString& error) = 0;
+    // Shows the line check's list modally; its buttons call the actions.
+    virtual void RunLineCheckDialog(LineCheckActions& actions) = 0;
 };

@@ -229,6 +229,27 @@ constexpr StringTableEntry kEntries[] = {
     {453, u"Name"},
     // Device file that cannot be read
     {459, u"Die Gerätedatei konnte nicht gelesen werden."},
+    // Line check
+    {460, u"Anlage prüfen"},
+    {461, u"Bitte warten, bis der Bus mit dem Projekt verglichen wurde."},
+    {462, u"Fehlt: im Projekt, antwortet nicht"},
+    {463, u"Unerwartet: antwortet, nicht im Projekt"},
+    {464, u"Mehrere Geräte auf dieser Adresse"},
+    {465, u"Mindestens ein Gerät ohne Kurzadresse"},
+    {466, u"Mehrere Geräte ohne Kurzadresse"},
+    {467, u"Status: Betriebsgerätefehler"},
+    {468, u"Wert weicht ab"},
+    {469, u"Keine klare Antwort"},
+    {470, u"Adresse"},
+    {471, u"Befund"},
+    {472, u"Projekt"},
+    {473, u"Bus"},
+    {474, u"Gerät auswählen"},
+    {475, u"Projektwerte senden"},
+    {476, u"Austausch starten"},
+    {477, u"Der Austausch eines Gerätes ist in dieser Version nicht verfügbar."},
+    {478, u"Keine Abweichungen: die Anlage entspricht dem Projekt."},
+    {479, u"Die Prüfung wurde nicht beendet: die Liste ist unvollständig."},
     // Application title
     {57344, u"Orvent Kelvane"},
 };

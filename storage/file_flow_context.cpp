@@ -10,3 +10,12 @@ QString ChooseFileWithExtension(FileFlowContext& c, bool save, const QString& ex
         path += QLatin1Char('.') + extension;
     return path;
 }
+
+void ExportInto(Prompts& prompts, const QString& extension, const QString& description,
+                const std::function<bool(const QString& path)>& write) {
+    constexpr StringId kSaveTitle = 186, kNotWritten = 446;
+    const QString filter = QStringLiteral("%1 (*.%2)|*.%2|All Files (*.*)|*.*||").arg(description, extension);
+    const QString path = prompts.ChooseFile({true, extension, QStringLiteral("*.") + extension, filter});
+    if (!path.isEmpty() && !write(path))
+        prompts.ShowMessage(kSaveTitle, kNotWritten);
+}

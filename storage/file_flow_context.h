@@ -18,5 +18,10 @@ struct FileFlowContext {
     std::function<void()> processPendingEvents;
 };
 
+// Asks for the file to export into (a save dialog for this extension) and
+// writes it; a file that cannot be written is reported.
+void ExportInto(Prompts& prompts, const QString& extension, const QString& description,
+                const std::function<bool(const QString& path)>& write);
+
 // The chooser's path; a name to save under gets the default extension when it has none.
 QString ChooseFileWithExtension(FileFlowContext& c, bool save, const QString& extension, const QString& filter);

@@ -77,17 +77,17 @@ InstallationReport BuildInstallationReport(const DeviceStore& store, const Repor
     return report;
 }
 
+QString CsvLine(const QStringList& cells) {
+    QStringList fields;
+    for (const QString& cell : cells)
+        fields << csvField(cell);
+    return fields.join(QLatin1Char(',')) + QLatin1Char('\n');
+}
+
 QByteArray GearTableCsv(const InstallationReport& report) {
-    QString text;
-    const auto line = [&text](const QStringList& cells) {
-        QStringList fields;
-        for (const QString& cell : cells)
-            fields << csvField(cell);
-        text += fields.join(QLatin1Char(',')) + QLatin1Char('\n');
-    };
-    line(report.gearHeader);
+    QString text = CsvLine(report.gearHeader);
     for (const QStringList& row : report.gearRows)
-        line(row);
+        text += CsvLine(row);
     return text.toUtf8();
 }
 
@@ -108,5 +108,13 @@ QString ReportHtml(const InstallationReport& report) {
         scenes.push_back(QStringList{QString::number(address)} + levels);
     html += QStringLiteral("<h2>Groups</h2>") + tableHtml(numbered(QStringLiteral("Address")), groups);
     html += QStringLiteral("<h2>Scenes</h2>") + tableHtml(numbered(QStringLiteral("Address")), scenes);
+    // Only a report made after a line check has this part.
+    if (!report.checkTitle.isEmpty()) {
+        html += QStringLiteral("<h2>%1</h2>").arg(escaped(report.checkTitle));
+        for (const QString& line : report.checkLines)
+            html += QStringLiteral("<p>%1</p>").arg(escaped(line));
+        if (!report.checkRows.empty())
+            html += tableHtml(report.checkHeader, report.checkRows);
+    }
     return html + QStringLiteral("</body></html>");
 }

@@ -31,10 +31,18 @@ struct InstallationReport {
     std::vector<QStringList> gearRows;
     std::vector<std::pair<int, uint16_t>> groupRows;  // address, membership bits
     std::vector<std::pair<int, QStringList>> sceneRows;  // address, 16 levels ("—" = MASK)
+    // The last line check; an empty title when none was made.
+    QString checkTitle;
+    QStringList checkLines;  // whether it found nothing or was not complete
+    QStringList checkHeader;
+    std::vector<QStringList> checkRows;
 };
 
 InstallationReport BuildInstallationReport(const DeviceStore& store, const ReportSource& source,
                                            const QString& languageModulePath);
+
+// One CSV line of these cells (a cell with a comma or quote quoted), LF ended.
+QString CsvLine(const QStringList& cells);
 
 // The gear table as CSV: UTF-8, a header row, one row per gear, LF line ends.
 QByteArray GearTableCsv(const InstallationReport& report);

@@ -865,6 +865,86 @@ Dieser Vorgang kann einige Zeit in Anspruch nehmen.</translation>
         <source>Die Gerätedatei konnte nicht gelesen werden.</source>
         <translation>Die Gerätedatei konnte nicht gelesen werden.</translation>
     </message>
+    <message id="460">
+        <source>Anlage prüfen</source>
+        <translation>Anlage prüfen</translation>
+    </message>
+    <message id="461">
+        <source>Bitte warten, bis der Bus mit dem Projekt verglichen wurde.</source>
+        <translation>Bitte warten, bis der Bus mit dem Projekt verglichen wurde.</translation>
+    </message>
+    <message id="462">
+        <source>Fehlt: im Projekt, antwortet nicht</source>
+        <translation>Fehlt: im Projekt, antwortet nicht</translation>
+    </message>
+    <message id="463">
+        <source>Unerwartet: antwortet, nicht im Projekt</source>
+        <translation>Unerwartet: antwortet, nicht im Projekt</translation>
+    </message>
+    <message id="464">
+        <source>Mehrere Geräte auf dieser Adresse</source>
+        <translation>Mehrere Geräte auf dieser Adresse</translation>
+    </message>
+    <message id="465">
+        <source>Mindestens ein Gerät ohne Kurzadresse</source>
+        <translation>Mindestens ein Gerät ohne Kurzadresse</translation>
+    </message>
+    <message id="466">
+        <source>Mehrere Geräte ohne Kurzadresse</source>
+        <translation>Mehrere Geräte ohne Kurzadresse</translation>
+    </message>
+    <message id="467">
+        <source>Status: Betriebsgerätefehler</source>
+        <translation>Status: Betriebsgerätefehler</translation>
+    </message>
+    <message id="468">
+        <source>Wert weicht ab</source>
+        <translation>Wert weicht ab</translation>
+    </message>
+    <message id="469">
+        <source>Keine klare Antwort</source>
+        <translation>Keine klare Antwort</translation>
+    </message>
+    <message id="470">
+        <source>Adresse</source>
+        <translation>Adresse</translation>
+    </message>
+    <message id="471">
+        <source>Befund</source>
+        <translation>Befund</translation>
+    </message>
+    <message id="472">
+        <source>Projekt</source>
+        <translation>Projekt</translation>
+    </message>
+    <message id="473">
+        <source>Bus</source>
+        <translation>Bus</translation>
+    </message>
+    <message id="474">
+        <source>Gerät auswählen</source>
+        <translation>Gerät auswählen</translation>
+    </message>
+    <message id="475">
+        <source>Projektwerte senden</source>
+        <translation>Projektwerte senden</translation>
+    </message>
+    <message id="476">
+        <source>Austausch starten</source>
+        <translation>Austausch starten</translation>
+    </message>
+    <message id="477">
+        <source>Der Austausch eines Gerätes ist in dieser Version nicht verfügbar.</source>
+        <translation>Der Austausch eines Gerätes ist in dieser Version nicht verfügbar.</translation>
+    </message>
+    <message id="478">
+        <source>Keine Abweichungen: die Anlage entspricht dem Projekt.</source>
+        <translation>Keine Abweichungen: die Anlage entspricht dem Projekt.</translation>
+    </message>
+    <message id="479">
+        <source>Die Prüfung wurde nicht beendet: die Liste ist unvollständig.</source>
+        <translation>Die Prüfung wurde nicht beendet: die Liste ist unvollständig.</translation>
+    </message>
     <message id="57344">
         <source>Orvent Kelvane</source>
         <translation>Orvent Kelvane</translation>

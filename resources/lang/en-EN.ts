@@ -865,6 +865,86 @@ This may take some time.</translation>
         <source>Die Gerätedatei konnte nicht gelesen werden.</source>
         <translation>The device file could not be read.</translation>
     </message>
+    <message id="460">
+        <source>Anlage prüfen</source>
+        <translation>Check installation</translation>
+    </message>
+    <message id="461">
+        <source>Bitte warten, bis der Bus mit dem Projekt verglichen wurde.</source>
+        <translation>Please wait while the bus is compared with the project.</translation>
+    </message>
+    <message id="462">
+        <source>Fehlt: im Projekt, antwortet nicht</source>
+        <translation>Missing: in the project, does not answer</translation>
+    </message>
+    <message id="463">
+        <source>Unerwartet: antwortet, nicht im Projekt</source>
+        <translation>Unexpected: answers, not in the project</translation>
+    </message>
+    <message id="464">
+        <source>Mehrere Geräte auf dieser Adresse</source>
+        <translation>Several gear on this address</translation>
+    </message>
+    <message id="465">
+        <source>Mindestens ein Gerät ohne Kurzadresse</source>
+        <translation>At least one gear without a short address</translation>
+    </message>
+    <message id="466">
+        <source>Mehrere Geräte ohne Kurzadresse</source>
+        <translation>Several gear without a short address</translation>
+    </message>
+    <message id="467">
+        <source>Status: Betriebsgerätefehler</source>
+        <translation>Status: control gear failure</translation>
+    </message>
+    <message id="468">
+        <source>Wert weicht ab</source>
+        <translation>Value differs</translation>
+    </message>
+    <message id="469">
+        <source>Keine klare Antwort</source>
+        <translation>No clear answer</translation>
+    </message>
+    <message id="470">
+        <source>Adresse</source>
+        <translation>Address</translation>
+    </message>
+    <message id="471">
+        <source>Befund</source>
+        <translation>Finding</translation>
+    </message>
+    <message id="472">
+        <source>Projekt</source>
+        <translation>Project</translation>
+    </message>
+    <message id="473">
+        <source>Bus</source>
+        <translation>Bus</translation>
+    </message>
+    <message id="474">
+        <source>Gerät auswählen</source>
+        <translation>Select gear</translation>
+    </message>
+    <message id="475">
+        <source>Projektwerte senden</source>
+        <translation>Send project values</translation>
+    </message>
+    <message id="476">
+        <source>Austausch starten</source>
+        <translation>Start replacement</translation>
+    </message>
+    <message id="477">
+        <source>Der Austausch eines Gerätes ist in dieser Version nicht verfügbar.</source>
+        <translation>Replacing a gear is not available in this version.</translation>
+    </message>
+    <message id="478">
+        <source>Keine Abweichungen: die Anlage entspricht dem Projekt.</source>
+        <translation>No differences: the installation matches the project.</translation>
+    </message>
+    <message id="479">
+        <source>Die Prüfung wurde nicht beendet: die Liste ist unvollständig.</source>
+        <translation>The check did not finish: the list is incomplete.</translation>
+    </message>
     <message id="57344">
         <source>Orvent Kelvane</source>
         <translation>Orvent Kelvane</translation>

@@ -84,7 +84,7 @@ TEST_F(MainFrameStructureTest, MenuHoldsTheTableInOrderWithItsOwnTextsUntilTheLa
     EXPECT_EQ(MenuEntries(*frame, Menu::Options), (QStringList{"Gruppen", "Szenen", "Adressieren", "Einstellungen"}));
     EXPECT_EQ(MenuEntries(*frame, Menu::Extras),
               (QStringList{"DALI bus zurücksetzten", "Alle Geräte aus", "Alle Gruppen entfernen",
-                           "Alle Szenen entfernen", "Bus Test"}));
+                           "Alle Szenen entfernen", "Bus Test", "Anlage prüfen"}));
     EXPECT_EQ(MenuEntries(*frame, Menu::Help), (QStringList{"Über"}));
 
     frame->InitialUpdate();
@@ -95,7 +95,7 @@ TEST_F(MainFrameStructureTest, MenuHoldsTheTableInOrderWithItsOwnTextsUntilTheLa
               (QStringList{"Gruppenübersicht", "Szenenübersicht", "Geräte adressieren", "Programmeinstellungen"}));
     EXPECT_EQ(MenuEntries(*frame, Menu::Extras),
               (QStringList{"Bus zurücksetzten", "Alle Geräte Aus", "Alle Gruppen entfernen", "Alle Szenen entfernen",
-                           "Test Broadcast"}));
+                           "Test Broadcast", "Anlage prüfen"}));
     EXPECT_EQ(MenuEntries(*frame, Menu::Help), (QStringList{"Version 1.0.3.2"}));
 }
 

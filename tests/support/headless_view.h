@@ -7,6 +7,7 @@
 
 #include "addressing/addressing_assistant.h"
 #include "app/device_tabs.h"
+#include "app/line_check_flow.h"
 #include "groups_scenes/group_manager.h"
 #include "groups_scenes/scene_manager.h"
 #include "storage/installation_report.h"
@@ -65,6 +66,15 @@ public:
         reports.push_back(report);
         return writeReport;
     }
+    // The line check's window: the script works its actions; without one it
+    // is closed at once.
+    void RunLineCheckDialog(LineCheckActions& actions) override {
+        ++lineCheckDialogs;
+        if (onLineCheckDialog)
+            onLineCheckDialog(actions);
+    }
+    std::function<void(LineCheckActions&)> onLineCheckDialog;
+    int lineCheckDialogs = 0;
     int RunSceneDialog(const ManagerContext& context) override {
         SceneManager manager(context, managerWaitDialog);
         return onSceneDialog ? onSceneDialog(manager) : kDialogCancel;

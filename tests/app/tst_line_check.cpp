@@ -1,0 +1,285 @@
+// "Anlage prüfen" on a simulated bus: the list a line with one gear of each
+// kind of difference gives, the frames a check sends (queries only), cancel
+// and a bus failing on the way, and the actions the list offers.
+
+#include "app/line_check_flow.h"
+#include "dali/dali_commands.h"
+#include "devices/line_check_text.h"
+#include "storage/device_lines.h"
+#include "tests/support/headless_view.h"
+#include "tests/support/qt_printers.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using K = LineCheckKind;
+using F = LineCheckField;
+using Rows = std::vector<LineCheckRow>;
+constexpr int kNo = kLineCheckNoValue;
+
+// One of each: 0 as the project has it, 1 with five values changed, 2 gone,
+// 3 not in the project, 4 with a lamp failure, two gear on 5, 6 with a
+// control gear failure, and two gear without a short address.
+const std::string kLine = OneInterfaceScenario({
+    R"({"shortAddress": 0})",
+    R"({"shortAddress": 1, "groups": [0]})",
+    R"({"shortAddress": 3})",
+    R"({"shortAddress": 4, "lampFailure": true})",
+    R"({"shortAddress": 5})",
+    R"({"shortAddress": 5, "deviceType": 0})",
+    R"({"shortAddress": 6, "deviceType": 0, "gearFailure": true})",
+    R"({})",
+    R"({})",
+});
+
+// A project record holding what a gear of the simulator starts with.
+DeviceRecord resetGear(const QString& name = {}) {
+    DeviceRecord r;
+    r.present = 1;
+    r.maxLevel = 254;
+    r.minLevel = 1;
+    r.powerOnLevel = 254;
+    r.systemFailureLevel = 254;
+    r.fadeRate = 7;
+    r.name = name;
+    return r;
+}
+
+DeviceTable lineProject() {
+    DeviceTable table;
+    for (int a : {0, 4, 5, 6})
+        table[size_t(a)] = resetGear();
+    DeviceRecord& changed = table[1] = resetGear(QStringLiteral("Empfang"));
+    changed.maxLevel = 200;
+    changed.fadeTime = 3;
+    changed.dimmingCurve = 1;
+    changed.SetGroupMask(0x0005);
+    changed.sceneLevel[3] = 100;
+    table[2] = resetGear(QStringLiteral("Flur"));
+    return table;
+}
+
+const Rows kLineRows = {
+    {K::SeveralNoShortAddress, -1, F::None, -1, kNo, kNo, {}},
+    {K::ValueDiffers, 1, F::MaxLevel, -1, 200, 254, QStringLiteral("Empfang")},
+    {K::ValueDiffers, 1, F::FadeTime, -1, 3, 0, QStringLiteral("Empfang")},
+    {K::ValueDiffers, 1, F::DimmingCurve, -1, 1, 0, QStringLiteral("Empfang")},
+    {K::ValueDiffers, 1, F::Groups, -1, 5, 1, QStringLiteral("Empfang")},
+    {K::ValueDiffers, 1, F::Scene, 3, 100, 255, QStringLiteral("Empfang")},
+    {K::Missing, 2, F::None, -1, kNo, kNo, QStringLiteral("Flur")},
+    {K::Unexpected, 3, F::None, -1, kNo, kNo, {}},
+    {K::LampFailure, 4, F::None, -1, kNo, kNo, {}},
+    {K::SharedAddress, 5, F::None, -1, kNo, kNo, {}},
+    {K::GearFailure, 6, F::None, -1, kNo, kNo, {}},
+};
+
+std::pair<uint8_t, uint8_t> bytesOf(const std::string& frame) {
+    const int value = std::stoi(frame, nullptr, 16);
+    return {uint8_t(value >> 8), uint8_t(value)};
+}
+
+// The frames that are neither a query nor ENABLE DEVICE TYPE 6 right before
+// a device-type-6 query.
+std::vector<std::string> framesOtherThanQueries(const std::vector<std::string>& frames) {
+    std::vector<std::string> others;
+    bool deviceType6 = false;
+    for (const std::string& frame : frames) {
+        const auto [first, second] = bytesOf(frame);
+        const dali::FrameMeaning meaning = dali::decodeForwardFrame(first, second, deviceType6);
+        const bool enable = first == dali::code(dali::SpecialOp::EnableDeviceType) && second == 6;
+        if (deviceType6 && meaning.command && meaning.command->space != dali::CommandSpace::DeviceType6)
+            others.emplace_back("C106");  // enabled, but no device-type-6 query followed
+        if (!enable && (!meaning.command || !meaning.command->answers))
+            others.push_back(frame);
+        deviceType6 = enable;
+    }
+    return others;
+}
+
+class LineCheck : public ::testing::Test {
+protected:
+    explicit LineCheck(const std::string& scenario = kLine) : h(scenario) {}
+
+    // Connected and scanned, with this project opened (its addresses differ
+    // from the bus's: it is shown, not transferred).
+    MainView& Opened(const DeviceTable& project, int transferAnswer = -1) {
+        h.WriteConfig(0, 0, 1);
+        MainView& view = h.Start();
+        h.prompts.Answer(kDialogOk);
+        view.Connect();
+        const QString path = h.folder.filePath(QStringLiteral("line.prj"));
+        EXPECT_TRUE(WriteProjectFile(path, project));
+        h.prompts.ChoosePath(path);
+        if (transferAnswer >= 0)
+            h.prompts.Answer(transferAnswer);
+        view.OpenProject();
+        h.TakeForwardFrames();
+        h.prompts.messages.clear();
+        h.waitDialog.shows.clear();
+        return view;
+    }
+
+    HeadlessView h;
+};
+
+TEST_F(LineCheck, OneGearOfEachKindGivesExactlyItsRowsAndOnlyQueriesAreSent) {
+    MainView& view = Opened(lineProject());
+    view.CheckLine();
+    const LineCheckResult& result = view.lastLineCheck();
+    EXPECT_TRUE(result.ran);
+    EXPECT_TRUE(result.complete);
+    EXPECT_EQ(result.rows, kLineRows);
+    EXPECT_EQ(h.surface.lineCheckDialogs, 1);
+    EXPECT_EQ(framesOtherThanQueries(h.TakeForwardFrames()), std::vector<std::string>{});
+    EXPECT_EQ(h.waitDialog.steps, 65);
+    ASSERT_EQ(h.waitDialog.shows.size(), 1u);
+    EXPECT_EQ(h.waitDialog.shows[0].title, "Anlage prüfen");
+    EXPECT_FALSE(h.waitDialog.visible);
+    EXPECT_TRUE(h.prompts.messages.empty());
+    // Nothing of the main view changed: no record read into, nothing selected.
+    EXPECT_EQ(view.store().workingTable[1].maxLevel, 0);
+    EXPECT_EQ(view.store().selectedCount, 0);
+}
+
+TEST_F(LineCheck, TheListAsCsvAndInTheReport) {
+    MainView& view = Opened(lineProject());
+    EXPECT_TRUE(view.Report().checkTitle.isEmpty());
+    view.CheckLine();
+    const QByteArray csv = LineCheckCsv(view.lastLineCheck(), QString());
+    EXPECT_EQ(csv.toStdString(),
+              "Adresse,Name,Befund,Wert,Projekt,Bus\n"
+              "—,,Mehrere Geräte ohne Kurzadresse,,,\n"
+              "01,Empfang,Wert weicht ab,MAX LEVEL,200,254\n"
+              "01,Empfang,Wert weicht ab,FADE TIME,3,0\n"
+              "01,Empfang,Wert weicht ab,Dimmkurve,Linear,Logaritmisch\n"
+              "01,Empfang,Wert weicht ab,Gruppenzugehörigkeit,\"0, 2\",0\n"
+              "01,Empfang,Wert weicht ab,Szene 3,100,MASK\n"
+              "02,Flur,\"Fehlt: im Projekt, antwortet nicht\",,,\n"
+              "03,,\"Unerwartet: antwortet, nicht im Projekt\",,,\n"
+              "04,,Status: Lampenfehler,,,\n"
+              "05,,Mehrere Geräte auf dieser Adresse,,,\n"
+              "06,,Status: Betriebsgerätefehler,,,\n");
+    const InstallationReport report = view.Report();
+    EXPECT_EQ(report.checkTitle, "Anlage prüfen");
+    EXPECT_TRUE(report.checkLines.isEmpty());
+    ASSERT_EQ(report.checkRows.size(), kLineRows.size());
+    EXPECT_EQ(report.checkRows[7], LineCheckCells(kLineRows[7], QString()));
+    EXPECT_TRUE(ReportHtml(report).contains(QStringLiteral("<h2>Anlage prüfen</h2>")));
+}
+
+class LineCheckOneGear : public LineCheck {
+protected:
+    LineCheckOneGear() : LineCheck(OneInterfaceScenario({R"({"shortAddress": 0})"})) {}
+};
+
+TEST_F(LineCheckOneGear, AGearAsInTheProjectIsAskedThisAndNothingIsListed) {
+    DeviceTable project;
+    project[0] = resetGear();
+    MainView& view = Opened(project, kDialogCancel);  // same addresses: the transfer is declined
+    view.CheckLine();
+    std::vector<std::string> expected = {"FF96", "0190", "0199", "01A1", "01A2", "01A3", "01A4", "01A5",
+                                         "C106", "01FD", "C106", "01EE", "01C0", "01C1"};
+    expected.reserve(expected.size() + 16 + 63);
+    for (int n = 0; n < 16; ++n)
+        expected.push_back("01B" + std::string(1, "0123456789ABCDEF"[n]));
+    char text[8];
+    for (int a = 1; a < 64; ++a) {
+        std::snprintf(text, sizeof text, "%02X90", a * 2 + 1);
+        expected.emplace_back(text);
+    }
+    EXPECT_EQ(h.TakeForwardFrames(), expected);
+    EXPECT_TRUE(view.lastLineCheck().rows.empty());
+    EXPECT_EQ(LineCheckSummary(view.lastLineCheck(), QString()),
+              "Keine Abweichungen: die Anlage entspricht dem Projekt.");
+    EXPECT_EQ(view.Report().checkLines, QStringList{"Keine Abweichungen: die Anlage entspricht dem Projekt."});
+}
+
+TEST_F(LineCheck, CancelEndsAfterTheAddressBeingAskedAndTheListSaysItIsIncomplete) {
+    MainView& view = Opened(lineProject());
+    h.waitDialog.PressCancelAfterSteps(3);  // the unaddressed gear, address 0, address 1
+    view.CheckLine();
+    const LineCheckResult& result = view.lastLineCheck();
+    EXPECT_TRUE(result.ran);
+    EXPECT_FALSE(result.complete);
+    EXPECT_EQ(result.rows, Rows(kLineRows.begin(), kLineRows.begin() + 6));  // no "Fehlt" for 2
+    EXPECT_EQ(h.TakeForwardFrames().back(), "03BF");
+    EXPECT_EQ(LineCheckSummary(result, QString()), "Die Prüfung wurde nicht beendet: die Liste ist unvollständig.");
+    EXPECT_EQ(h.surface.lineCheckDialogs, 1);
+}
+
+TEST_F(LineCheck, ABusLosingItsPowerStopsTheCheckWithTheBusErrorAndNoFalseMissing) {
+    MainView& view = Opened(lineProject());
+    h.bus().setFrameListener([this](const sim::BusFrame& frame) {
+        if (frame.kind == sim::FrameKind::Forward && frame.data == 0x0790)
+            h.bus().setPowered(false);
+    });
+    view.CheckLine();
+    const LineCheckResult& result = view.lastLineCheck();
+    EXPECT_FALSE(result.complete);
+    EXPECT_EQ(result.rows, Rows(kLineRows.begin(), kLineRows.begin() + 7));  // up to the "Fehlt" of 2
+    ASSERT_EQ(h.prompts.messages.size(), 1u);
+    EXPECT_EQ(h.prompts.messages[0].titleId, 249);
+    EXPECT_FALSE(h.waitDialog.visible);
+}
+
+TEST_F(LineCheck, TheCommandWantsAConnectionAndAProject) {
+    h.WriteConfig(0, 0, 1);
+    MainView& view = h.Start();
+    h.prompts.Answer(kDialogOk);
+    view.Connect();
+    EXPECT_FALSE(view.commands().IsEnabled(CommandId::CheckLine));
+    h.TakeForwardFrames();
+    view.CheckLine();
+    EXPECT_TRUE(h.TakeForwardFrames().empty());
+    EXPECT_FALSE(view.lastLineCheck().ran);
+    const QString path = h.folder.filePath(QStringLiteral("line.prj"));
+    ASSERT_TRUE(WriteProjectFile(path, lineProject()));
+    h.prompts.ChoosePath(path);
+    view.OpenProject();
+    EXPECT_TRUE(view.commands().IsEnabled(CommandId::CheckLine));
+    view.Disconnect();
+    EXPECT_FALSE(view.commands().IsEnabled(CommandId::CheckLine));
+}
+
+TEST_F(LineCheck, SendingTheProjectValuesWritesTheGearAndItsRowsGoWhenItAnswersThem) {
+    MainView& view = Opened(lineProject());
+    std::vector<std::string> sent;
+    h.surface.onLineCheckDialog = [&](LineCheckActions& actions) {
+        EXPECT_TRUE(actions.canSend(kLineRows[1]));
+        EXPECT_FALSE(actions.canSend(kLineRows[7]));  // not in the project
+        EXPECT_FALSE(actions.canSend(kLineRows[6]));  // nothing to send to
+        h.TakeForwardFrames();
+        actions.sendProjectValues(kLineRows[1]);
+        sent = h.TakeForwardFrames();
+    };
+    view.CheckLine();
+    Rows expected = kLineRows;
+    expected.erase(expected.begin() + 1, expected.begin() + 6);
+    EXPECT_EQ(view.lastLineCheck().rows, expected);
+    EXPECT_TRUE(view.lastLineCheck().complete);
+    EXPECT_FALSE(framesOtherThanQueries(sent).empty());  // the writing, asked for
+    EXPECT_EQ(view.store().workingTable[1].maxLevel, 200);
+    EXPECT_EQ(view.store().workingTable[1].name, "Empfang");
+}
+
+TEST_F(LineCheck, ReplacementIsOfferedForMissingGearOnlyOnceItIsWired) {
+    MainView& view = Opened(lineProject());
+    h.surface.onLineCheckDialog = [&](LineCheckActions& actions) {
+        EXPECT_FALSE(actions.replacementWired);
+        EXPECT_FALSE(actions.canReplace(kLineRows[6]));
+    };
+    view.CheckLine();
+    std::vector<int> replaced;
+    view.startReplacement = [&](int address) { replaced.push_back(address); };
+    h.surface.onLineCheckDialog = [&](LineCheckActions& actions) {
+        EXPECT_TRUE(actions.canReplace(kLineRows[6]));
+        EXPECT_FALSE(actions.canReplace(kLineRows[1]));
+        actions.replaceAddress = 2;
+        EXPECT_TRUE(replaced.empty());  // only after the window closed
+    };
+    view.CheckLine();
+    EXPECT_EQ(replaced, std::vector<int>{2});
+}
+
+}  // namespace
