@@ -12,9 +12,9 @@ namespace {
 using dali::code;
 using dali::Op;
 
-constexpr uint8_t kStatusBusError = 0x80, kStatusBusy = 0x40, kStatusOverrun = 0x20, kStatusFrameError = 0x10,
-                  kStatusValid = 0x08, kLengthMask = 0x03;
-constexpr uint8_t kGearFailureBit = 0x01, kLampFailureBit = 0x02, kLedModule = 6;
+using namespace bridge_status;
+// QUERY STATUS bits.
+constexpr uint8_t kGearFailureBit = 0x01, kLampFailureBit = 0x02;
 constexpr LinkResult kFault = link_result::kBusError | link_result::kWaitTimedOut;
 
 // A garbled answer may be a disturbance, so a query without a clear outcome
@@ -37,7 +37,7 @@ Asked ask(LineCheckContext& c, uint8_t first, uint8_t second, LinkResult& busFau
     Asked asked;
     for (int attempt = 0; attempt < kMaxAsks; ++attempt) {
         if (deviceType6) {
-            dalikit_Send(c.link, code(dali::SpecialOp::EnableDeviceType), kLedModule);
+            dalikit_Send(c.link, code(dali::SpecialOp::EnableDeviceType), dali::kDeviceTypeLedModule);
             busFault |= dalikit_WaitIdle(c.link) & kFault;
         }
         uint8_t answer = 0, status = 0;
@@ -47,11 +47,11 @@ Asked ask(LineCheckContext& c, uint8_t first, uint8_t second, LinkResult& busFau
             return {Reply::BusFault, 0};
         if (result != link_result::kOk)
             continue;
-        if ((status & kStatusValid) && (status & kLengthMask) == 1)
+        if (isCleanAnswer(status))
             return {Reply::Answer, answer};
         if (status == 0)
             return {Reply::Silent, 0};
-        const bool collided = (status & kStatusFrameError) && !(status & (kStatusValid | kStatusOverrun));
+        const bool collided = (status & kFrameError) && !(status & (kValid | kOverrun));
         asked.reply = collided ? Reply::Collision : Reply::Unclear;
     }
     return asked;
@@ -99,7 +99,7 @@ public:
             Compare(LineCheckField::FadeRate, -1, project_.fadeRate, *fade & 0x0F);
         }
         // The project file cannot tell the device type: the gear's own decides.
-        if (type == kLedModule)
+        if (type == dali::kDeviceTypeLedModule)
             for (const Dt6Field& value : kDeviceType6Values)
                 Compare(value.field, -1, project_.*value.value,
                         Read(value.field, project_.*value.value, code(value.query), true));
@@ -191,9 +191,9 @@ std::vector<LineCheckRow> CheckAddress(LineCheckContext& c, int address, LinkRes
 LineCheckResult RunLineCheck(LineCheckContext& c) {
     LineCheckResult result;
     uint8_t bridgeStatus = 0;
-    dalikit_ReadRegister(c.link, 0x00, bridgeStatus);
-    if (bridgeStatus & (kStatusBusError | kStatusBusy)) {
-        showBusFault(c.prompts, (bridgeStatus & kStatusBusError) ? link_result::kBusError : link_result::kOk);
+    dalikit_ReadRegister(c.link, bridge_register::kStatus, bridgeStatus);
+    if (bridgeStatus & (kBusError | kBusy)) {
+        showBusFault(c.prompts, (bridgeStatus & kBusError) ? link_result::kBusError : link_result::kOk);
         return result;
     }
     result.ran = true;
@@ -201,7 +201,7 @@ LineCheckResult RunLineCheck(LineCheckContext& c) {
     c.waitDialog.Show({LoadText(kTitle, module), LoadText(kWaitText, module), 1, 1, LoadText(kCancel, module),
                        kDeviceCount + 1});
     uint8_t stale = 0;
-    dalikit_ReadRegister(c.link, 0x01, stale);  // drops an answer left over from before
+    dalikit_ReadRegister(c.link, bridge_register::kFrame, stale);  // drops an answer left over from before
 
     // Only gear without a short address answer yes; every gear hears a
     // broadcast, edition-1 gear too, which the unaddressed broadcast misses.
