@@ -19,6 +19,8 @@ bool CommandState::IsEnabled(CommandId id) const {
         return Flag(id) != 0;
     case EnableRule::PresentGear:
         return hasPresentGear && hasPresentGear();
+    case EnableRule::ConnectedProject:
+        return connectedWithProject && connectedWithProject();
     }
     return false;
 }

@@ -25,6 +25,8 @@ public:
     // Whether the working table has present gear, for the commands whose
     // rule asks; the main view answers it. Without an answer: no.
     std::function<bool()> hasPresentGear;
+    // Whether the view is connected with a project open, for the same.
+    std::function<bool()> connectedWithProject;
 
 private:
     std::map<CommandId, int32_t> flags_;

@@ -18,6 +18,7 @@ enum class CommandId : int32_t {
     SaveProjectMenu = 32784,
     CreateReport = 32840,
     ExportGearTable = 32841,
+    ReplaceGear = 32842,
     Exit = 32781,
     GroupsMenu = 32797,
     ScenesMenu = 32787,
@@ -50,7 +51,7 @@ enum class CommandAction {
     NewProject, OpenProject, SaveProject, Exit, GroupManager, SceneManager, AddressingAssistant,
     Settings, ResetBus, AllOff, RemoveAllGroups, RemoveAllScenes, BusTest, None,
     SaveDeviceFile, LoadDeviceFile, Connect, Disconnect, SearchDevices, Send, ReadDevice, ReadAll,
-    CreateReport, ExportGearTable,
+    CreateReport, ExportGearTable, ReplaceGear,
 };
 
 enum class Menu { None, File, Options, Extras, Help };
@@ -60,6 +61,7 @@ enum class EnableRule {
     Never,   // no flag: never enabled
     Flag,    // the main view's enable flag decides
     PresentGear,  // no flag: enabled while the working table has present gear
+    ConnectedProject,  // no flag: enabled while connected with a project open
 };
 
 struct CommandInfo {

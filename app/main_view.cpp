@@ -29,6 +29,7 @@ MainView::MainView(ViewServices services)
     };
     saveProject = [this] { SaveProject(); };
     commands_.hasPresentGear = [this] { return store_.PresentCount() > 0; };
+    commands_.connectedWithProject = [this] { return offlineMode_ != 1 && projectLoaded == 1; };
 }
 
 MainView::~MainView() {
@@ -143,6 +144,9 @@ bool MainView::Execute(CommandAction action) {
         return true;
     case CommandAction::ExportGearTable:
         ExportGearTable();
+        return true;
+    case CommandAction::ReplaceGear:
+        ReplaceGear();
         return true;
     case CommandAction::NewProject:
         NewProject();

@@ -22,6 +22,7 @@ public:
 
 protected:
     ConfirmationAnswer Confirm(const ConfirmationRequest&) override { return {}; }
+    int Pick(const ListRequest&) override { return -1; }
     int Message(const MessageRequest&) override {
         ++messages;
         return kDialogOk;

@@ -229,6 +229,27 @@ constexpr StringTableEntry kEntries[] = {
     {453, u"Name"},
     // Device file that cannot be read
     {459, u"Die Gerätedatei konnte nicht gelesen werden."},
+    // Replacing failed gear
+    {480, u"Gerät ersetzen"},
+    {481, u"Zum Ersetzen eines Gerätes muss ein Projekt mit Geräten geöffnet sein."},
+    {482, u"Alle Geräte des Projekts antworten. Es fehlt kein Gerät."},
+    {483, u"Es wurde kein neues Gerät ohne Adresse gefunden."},
+    {484, u"Soll das neue Gerät die Adresse %1 übernehmen? Es erhält alle Einstellungen dieser Adresse aus dem Projekt."},
+    {485, u"Fehlende und neue Geräte werden gesucht..."},
+    {486, u"Fehlende Adressen: %1, neue Geräte: %2. Wie sollen die neuen Geräte erkannt werden?"},
+    {487, u"Taste \"Physical Select\" am Gerät betätigen"},
+    {488, u"Gerät blinken lassen (Geräte ohne Taste)"},
+    {489, u"Taste \"Physical Select\" am neuen Gerät betätigen..."},
+    {490, u"Welche Adresse soll das ausgewählte Gerät übernehmen?"},
+    {491, u"Ein neues Gerät blinkt jetzt. Welche Adresse soll es übernehmen?"},
+    {492, u"Überspringen"},
+    {493, u"Ergebnis:"},
+    {494, u"Adresse %1: ersetzt, Einstellungen geschrieben und bestätigt."},
+    {495, u"Adresse %1: ersetzt, aber das Gerät meldet andere Werte: %2"},
+    {496, u"Adresse %1: ein Gerät antwortet dort. Es wurde nichts geschrieben."},
+    {497, u"Adresse %1: das neue Gerät hat die Adresse nicht bestätigt. Es wurde nichts geschrieben."},
+    {498, u"Adresse %1: nicht ersetzt."},
+    {499, u"%1: %2 statt %3"},
     // Application title
     {57344, u"Orvent Kelvane"},
 };
