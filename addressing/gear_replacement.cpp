@@ -29,6 +29,8 @@ constexpr StringId kYes = 239, kNo = 240, kOk = 179, kCancel = 181, kWaitTitle =
 
 // "5", or "5 (Empfang Downlight 1)" when the project names the gear.
 QString addressLabel(const DeviceStore& store, int address) {
+    if (address < 0 || address >= kDeviceCount)
+        return QString::number(address);
     const QString& name = store.projectTable[size_t(address)].name;
     return name.isEmpty() ? QString::number(address) : QStringLiteral("%1 (%2)").arg(address).arg(name);
 }
@@ -104,11 +106,9 @@ public:
     void ByFlashing() {
         for (uint32_t candidate : candidates_) {
             busy(kWaitText, false);
-            while (!open_.empty() && !stillSilent(open_.front())) {
-            }
-            if (open_.empty())
+            const int shown = firstSilentOpen();
+            if (shown < 0)
                 break;
-            const int shown = open_.front();
             if (!ProgramAtRandomAddress(c_.link, candidate, dali::commandAddress(shown))) {
                 ProgramAtRandomAddress(c_.link, candidate, kNoShortAddress);
                 continue;
@@ -192,6 +192,15 @@ private:
         return false;
     }
 
+    // The first open address where still no gear answers; -1 when none is left.
+    int firstSilentOpen() {
+        while (!open_.empty()) {
+            if (stillSilent(open_.front()))
+                return open_.front();
+        }
+        return -1;
+    }
+
     void programCandidate(uint32_t candidate, int address) {
         if (ProgramAtRandomAddress(c_.link, candidate, dali::commandAddress(address))) {
             take(address);
@@ -244,7 +253,7 @@ std::vector<ReplacementRow> RunGearReplacement(ReplacementContext& c, int prefer
         c.waitDialog.Hide();
         // The address asked for has a gear again: refused, and the user reads why.
         if (preferredAddress >= 0 && !answering.empty()) {
-            const std::vector<ReplacementRow> rows{{preferredAddress, ReplacementOutcome::GearAnswers, {}}};
+            std::vector<ReplacementRow> rows{{preferredAddress, ReplacementOutcome::GearAnswers, {}}};
             showResult(c, rows);
             return rows;
         }
@@ -280,7 +289,7 @@ std::vector<ReplacementRow> RunGearReplacement(ReplacementContext& c, int prefer
     }
     endInitialisation(c.link);
     replacement.WriteRecords();
-    const std::vector<ReplacementRow> rows = replacement.Rows();
+    std::vector<ReplacementRow> rows = replacement.Rows();
     showResult(c, rows);
     return rows;
 }

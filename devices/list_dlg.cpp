@@ -32,11 +32,11 @@ CListDlg::CListDlg(QWidget* parent)
     layout->addWidget(text_);
     layout->addWidget(list_);
     layout->addWidget(buttons);
-    connect(ok_, &QPushButton::clicked, this, &CListDlg::Accept);
+    connect(ok_, &QPushButton::clicked, this, &CListDlg::TakeChosen);
     connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
     connect(list_, &QListWidget::itemActivated, this, [this] {
         if (picking_)
-            Accept();
+            TakeChosen();
     });
 }
 
@@ -54,7 +54,7 @@ void CListDlg::SetRequest(const ListRequest& request) {
         list_->setCurrentRow(0);
 }
 
-void CListDlg::Accept() {
+void CListDlg::TakeChosen() {
     chosen_ = picking_ ? list_->currentRow() : 0;
     done(kDialogOk);
 }

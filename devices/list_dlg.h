@@ -23,7 +23,7 @@ public:
     int chosen() const { return chosen_; }
 
 private:
-    void Accept();
+    void TakeChosen();
 
     QLabel* text_;
     QListWidget* list_;
