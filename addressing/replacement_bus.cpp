@@ -91,6 +91,7 @@ std::vector<uint32_t> ListNewGear(const BusLink& link) {
 }
 
 bool ProgramAtRandomAddress(const BusLink& link, uint32_t randomAddress, uint8_t addressByte) {
+    InitialiseNewGear(link);
     SetSearchAddress(link, randomAddress);
     if (!SendUntilThrough(link, code(SpecialOp::ProgramShortAddress), addressByte))
         return false;

@@ -35,9 +35,11 @@ std::vector<uint32_t> ListNewGear(const BusLink& link);
 void InitialiseNewGear(const BusLink& link);
 
 // The gear whose random address this is takes the address byte (a short
-// address as (a << 1) | 1, or MASK to lose it): search address, PROGRAM
-// SHORT ADDRESS, then true only when QUERY SHORT ADDRESS answers that byte
-// and nothing else answers with it.
+// address as (a << 1) | 1, or MASK to lose it): INITIALISE of the gear
+// without an address first (the installer may have taken longer than the
+// 15 minutes of the last one to decide), search address, PROGRAM SHORT
+// ADDRESS, then true only when QUERY SHORT ADDRESS answers that byte and
+// nothing else answers with it.
 bool ProgramAtRandomAddress(const BusLink& link, uint32_t randomAddress, uint8_t addressByte);
 
 // The gear at this short address blinks kFlashes times (RECALL MAX LEVEL,

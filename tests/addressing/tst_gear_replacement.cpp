@@ -186,8 +186,8 @@ TEST_F(Replacement, OneMissingAndOneNewGearTakeOneQuestion) {
                                                 "alle Einstellungen dieser Adresse aus dem Projekt.");
     Frames expected{"0190", "0B90"};  // which gear of the project answer: 5 does not
     Append(expected, ListingOfOneGearAt800000());
-    // Asked again before programming, programmed at its random address, confirmed.
-    Append(expected, {"0B90", "B180", "B300", "B500", "B70B", "BB00", "BB00", "A100"});
+    // Asked again before programming, INITIALISE renewed, programmed at its random address, confirmed.
+    Append(expected, {"0B90", "A5FF", "A5FF", "B180", "B300", "B500", "B70B", "BB00", "BB00", "A100"});
     Append(expected, WriteAndReadBack(5, 200, 0x0012));
     EXPECT_EQ(h->TakeForwardFrames(), expected);
 
@@ -248,10 +248,10 @@ TEST_F(Replacement, GearWithoutAKeyFlashAndTakeTheAddressPicked) {
     h->view().Execute(CommandAction::ReplaceGear);
 
     const Frames flashAt3{"0705", "0700", "0705", "0700", "0705", "0700", "0705"};
-    Frames expected{"0790", "B110", "B300", "B500", "B707", "BB00", "BB00"};
+    Frames expected{"0790", "A5FF", "A5FF", "B110", "B300", "B500", "B707", "BB00", "BB00"};
     Append(expected, flashAt3);
-    Append(expected, {"0F90", "B110", "B300", "B500", "B70F", "BB00", "BB00"});
-    Append(expected, {"0790", "B120", "B300", "B500", "B707", "BB00", "BB00"});
+    Append(expected, {"0F90", "A5FF", "A5FF", "B110", "B300", "B500", "B70F", "BB00", "BB00"});
+    Append(expected, {"0790", "A5FF", "A5FF", "B120", "B300", "B500", "B707", "BB00", "BB00"});
     Append(expected, flashAt3);
     expected.emplace_back("A100");
     const Frames frames = h->TakeForwardFrames();
