@@ -9,6 +9,7 @@
 #include "devices/wait_dialog.h"
 #include "storage/load_text.h"
 
+#include <optional>
 #include <utility>
 
 using dali::code;
@@ -23,20 +24,10 @@ constexpr StringId kTitle = 404, kQuestion = 405, kDontAsk = 406, kNoFreeAddress
 
 enum class MoveOutcome { Done, Failed, GearLost };
 
-// Whether anything answers QUERY STATUS at `address`. A gear that missed
-// its move (switched off, or deaf to one copy of the command) answers
-// nowhere new, and the next step of an exchange must not count on it. A
-// question the link fails is asked again; false when none gets through.
-bool answersAt(const BusLink& link, int address) {
-    for (int attempt = 0; attempt < kProgramAttempts; ++attempt) {
-        uint8_t answer = 0, status = 0;
-        const LinkResult asked = dalikit_Query(link, dali::commandAddress(address), code(Op::QueryStatus), answer, status);
-        dalikit_WaitIdle(link);
-        if (asked == link_result::kOk)
-            return status != 0;
-    }
-    return false;
-}
+// A gear that missed its move (switched off, or deaf to one copy of the
+// command) answers nowhere new, and the next step of an exchange must not
+// count on it: a question that never got through counts as silence here.
+bool answersAt(const BusLink& link, int address) { return AnswersAt(link, address).value_or(false); }
 
 void showWaitDialog(AddressMoveContext& c) {
     WaitDialogRequest request;
@@ -144,6 +135,18 @@ void finishMove(AddressMoveContext& c, int selectedBefore, int selectedNow) {
 }
 
 }  // namespace
+
+std::optional<bool> AnswersAt(const BusLink& link, int address) {
+    for (int attempt = 0; attempt < kProgramAttempts; ++attempt) {
+        uint8_t answer = 0, status = 0;
+        const LinkResult asked =
+            dalikit_Query(link, dali::commandAddress(address), dali::code(dali::Op::QueryStatus), answer, status);
+        dalikit_WaitIdle(link);
+        if (asked == link_result::kOk)
+            return status != 0;
+    }
+    return std::nullopt;
+}
 
 bool ChangeShortAddress(const BusLink& link, int from, int to) {
     const LinkResult sent =

@@ -10,6 +10,7 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 class DeviceStore;
 class MatrixModel;
@@ -30,6 +31,12 @@ struct AddressMoveContext {
     // The selected gear is now at `address`: the status pane "Adr: %d" and the tabs.
     std::function<void(int address)> showSelectedGear;
 };
+
+// Whether anything answers QUERY STATUS at `address` (several gear at once
+// count: the answer is garbled, but the address is taken). A question the
+// link fails is asked again, kProgramAttempts times in all; nothing when none
+// got through, so a caller can tell silence from a link it cannot trust.
+std::optional<bool> AnswersAt(const BusLink& link, int address);
 
 // DTR0 := the new address byte, STORE DTR AS SHORT ADDRESS twice to the old
 // address, idle wait, then QUERY STATUS at the new address: true when the

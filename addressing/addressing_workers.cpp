@@ -54,25 +54,25 @@ bool freeAddressesLeft(AddressingRun& run, int k) {
     return false;
 }
 
-// PHYSICAL SELECTION twice: the gear in the initialisation state wait for
-// their key, and none is selected. The idle wait's result.
-LinkResult enterPhysicalSelection(const BusLink& link) {
+void renewInitialisation(const BusLink& link, uint8_t initialiseData) {
+    dalikit_SendTwice(link, code(SpecialOp::Initialise), initialiseData);
+    dalikit_WaitIdle(link);
+    EnterPhysicalSelection(link);
+}
+
+}  // namespace
+
+LinkResult EnterPhysicalSelection(const BusLink& link) {
     TransactionGuard guard(link.handle);
     dalikit_SendTwice(link, code(SpecialOp::PhysicalSelection), 0x00);
     return dalikit_WaitIdle(link);
 }
 
-void renewInitialisation(const BusLink& link, uint8_t initialiseData) {
-    dalikit_SendTwice(link, code(SpecialOp::Initialise), initialiseData);
-    dalikit_WaitIdle(link);
-    enterPhysicalSelection(link);
-}
-
-// Polls QUERY SHORT ADDRESS until a gear without an address is selected
-// (true) or the run is cancelled (false).
-bool waitForSelectedNewGear(AddressingRun& run, uint64_t& initialisedUs) {
+bool WaitForSelectedNewGear(AddressingRun& run, uint64_t& initialisedUs) {
     for (;;) {
         kit_sleep(run.link.handle, kPollPauseMs);
+        if (run.onPoll)
+            run.onPoll();
         if (!run.running)
             return false;
         if (kit_clock_us(run.link.handle) - initialisedUs >= kRenewInitialisationUs) {
@@ -84,7 +84,7 @@ bool waitForSelectedNewGear(AddressingRun& run, uint64_t& initialisedUs) {
         // None stays selected; the installer presses one key again.
         if (answer.garbled) {
             appendText(run, kSeveralKeysText);
-            enterPhysicalSelection(run.link);
+            EnterPhysicalSelection(run.link);
             continue;
         }
         if (answer.byte == kNoShortAddress)
@@ -93,20 +93,16 @@ bool waitForSelectedNewGear(AddressingRun& run, uint64_t& initialisedUs) {
         // it must not stay selected, or the next new gear's key would select
         // both and they would share that gear's new address.
         if (answer.byte != 0)
-            enterPhysicalSelection(run.link);
+            EnterPhysicalSelection(run.link);
     }
 }
 
-// PROGRAM SHORT ADDRESS to the selected gear, counted only once the gear
-// answers QUERY SHORT ADDRESS with it.
-bool programSelected(const BusLink& link, uint8_t addressByte) {
+bool ProgramSelected(const BusLink& link, uint8_t addressByte) {
     if (!SendUntilThrough(link, code(SpecialOp::ProgramShortAddress), addressByte))
         return false;
     const Answer answer = AskTwice(link, code(SpecialOp::QueryShortAddress), 0x00);
     return !answer.garbled && answer.byte == addressByte;
 }
-
-}  // namespace
 
 void HandOutAllAddresses(AddressingRun& run) {
     for (int a = 0; a < kDeviceCount; ++a)
@@ -200,12 +196,12 @@ void PhysicalSelectionWorker(AddressingRun& run) {
         if (!freeAddressesLeft(run, k))
             break;
         appendText(run, kPressKeyText);
-        if (enterPhysicalSelection(run.link) != link_result::kOk)
+        if (EnterPhysicalSelection(run.link) != link_result::kOk)
             return;  // the bridge fails or the bus is in error: no TERMINATE gets through either
         // Cancelled while waiting: no gear was selected, none is programmed.
-        if (!waitForSelectedNewGear(run, initialisedUs))
+        if (!WaitForSelectedNewGear(run, initialisedUs))
             break;
-        if (programSelected(run.link, dali::commandAddress(run.freeAddresses[size_t(k)])))
+        if (ProgramSelected(run.link, dali::commandAddress(run.freeAddresses[size_t(k)])))
             reportAddressed(run, k++);
     }
     dalikit_Send(run.link, code(SpecialOp::Terminate), 0x00);

@@ -31,6 +31,9 @@ struct AddressingRun {
     std::atomic<bool> running{false};  // cleared by Cancel and by the worker
     // Appends a line to the progress list and selects it; returns once shown.
     std::function<void(const QString&)> appendLine;
+    // Runs before each poll while waiting for a key: a run on the UI thread
+    // lets its wait dialog's cancel button clear `running` here.
+    std::function<void()> onPoll;
 };
 
 // Every short address free, in ascending order ("Neu adressieren").
@@ -54,6 +57,20 @@ void AppendAddressLine(AddressingRun& run, int address);
 // Addresses every gear the search finds, lowest random address first, until
 // none is left, the free addresses run out or the run is cancelled.
 void RandomAddressingWorker(AddressingRun& run);
+
+// PHYSICAL SELECTION twice: the gear in the initialisation state wait for
+// their key, and none is selected. The idle wait's result.
+LinkResult EnterPhysicalSelection(const BusLink& link);
+
+// Polls QUERY SHORT ADDRESS until a gear without an address is selected
+// (true) or the run is cancelled (false). A gear with an address that was
+// pressed is left unselected; keys of several gear select none. Renews the
+// initialisation state every kRenewInitialisationUs.
+bool WaitForSelectedNewGear(AddressingRun& run, uint64_t& initialisedUs);
+
+// PROGRAM SHORT ADDRESS to the selected gear, counted only once the gear
+// answers QUERY SHORT ADDRESS with it.
+bool ProgramSelected(const BusLink& link, uint8_t addressByte);
 
 // Waits for the key of one gear at a time and programs the selected gear
 // when it has no short address yet, until the run is cancelled. Gear leave

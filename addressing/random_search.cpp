@@ -57,9 +57,7 @@ uint32_t lowestRandomAddress(const BusLink& link, uint32_t x) {
     return x + 1;
 }
 
-// Narrows the search to the lowest random address and asks whether a gear
-// answers there; the search address stays set for PROGRAM SHORT ADDRESS.
-Answer findLowest(const BusLink& link, ResultTrace trace) {
+Lowest findLowest(const BusLink& link, ResultTrace trace) {
     TraceText(QString(), QStringLiteral("Adressierung...."));
     SendAndWait(link, code(SpecialOp::SearchAddrM), 0x00);
     SendAndWait(link, code(SpecialOp::SearchAddrL), 0x00);
@@ -71,18 +69,19 @@ Answer findLowest(const BusLink& link, ResultTrace trace) {
     const uint32_t x = uint32_t(high) << 16 | uint32_t(middle) << 8 | low;
     traceResult(x, trace);
 
-    SetSearchAddress(link, lowestRandomAddress(link, x));
+    const uint32_t lowest = lowestRandomAddress(link, x);
+    SetSearchAddress(link, lowest);
     kit_sleep(link.handle, kSearchPauseMs);
     const Answer found = compare(link);
     TraceText(kComparePrefix, found.byte != 0 ? QStringLiteral("erfolgreich") : QStringLiteral("NICHT erfolgreich"));
-    return found;
+    return {found, lowest};
 }
 
 // One round: find, program, ask the programmed gear back. The assistant
 // counts a gear that answers another address (the trace tells); the single
 // search wants exactly its address.
 SearchResult findAndProgram(const BusLink& link, uint8_t addressByte, ResultTrace trace) {
-    const Answer found = findLowest(link, trace);
+    const Answer found = findLowest(link, trace).found;
     if (found.byte == 0)
         return SearchResult::Missed;
     if (found.garbled)
@@ -117,6 +116,8 @@ void randomise(const BusLink& link) {
 }
 
 }  // namespace
+
+Lowest FindLowest(const BusLink& link) { return findLowest(link, ResultTrace::Single); }
 
 bool SearchHasCandidates(const BusLink& link) {
     SetSearchAddress(link, 0xFFFFFE);

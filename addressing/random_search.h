@@ -3,6 +3,7 @@
 // address among those still in the search, and giving it a short address.
 // Callers have sent INITIALISE and RANDOMISE; every step writes the trace.
 
+#include "addressing/search_steps.h"
 #include "link/dalikit.h"
 
 #include <cstdint>
@@ -17,6 +18,16 @@ void InitialiseAndRandomise(const BusLink& link, uint8_t initialiseData);
 // the search address 0xFFFFFE answers (a gear whose random address is
 // 0xFFFFFF never does).
 bool SearchHasCandidates(const BusLink& link);
+
+// Narrows the search to the lowest random address among the gear still in
+// it and asks whether a gear answers there (garbled: several do), without
+// programming: the search address stays at `randomAddress`, for PROGRAM
+// SHORT ADDRESS or WITHDRAW.
+struct Lowest {
+    Answer found;
+    uint32_t randomAddress = 0;
+};
+Lowest FindLowest(const BusLink& link);
 
 // What one search round came to.
 enum class SearchResult {

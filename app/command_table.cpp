@@ -20,6 +20,7 @@ constexpr CommandInfo kCommands[] = {
     {C::GroupsMenu,      A::GroupManager,        Menu::Options, u"Gruppen",                226, 0,  0,   R::Flag,   false},
     {C::ScenesMenu,      A::SceneManager,        Menu::Options, u"Szenen",                 227, 0,  0,   R::Flag,   false},
     {C::AddressMenu,     A::AddressingAssistant, Menu::Options, u"Adressieren",            228, 0,  0,   R::Flag,   false},
+    {C::ReplaceGear,     A::ReplaceGear,         Menu::Options, u"Gerät ersetzen",         480, 0,  0,   R::ConnectedProject, false},
     {C::Settings,        A::Settings,            Menu::Options, u"Einstellungen",          229, 0,  0,   R::Always, true},
     {C::ResetBus,        A::ResetBus,            Menu::Extras,  u"DALI bus zurücksetzten", 273, 0,  0,   R::Flag,   false},
     {C::AllOff,          A::AllOff,              Menu::Extras,  u"Alle Geräte aus",        275, 0,  0,   R::Flag,   false},

@@ -19,6 +19,7 @@ enum class CommandId : int32_t {
     CreateReport = 32840,
     ExportGearTable = 32841,
     CheckLine = 32842,
+    ReplaceGear = 32843,
     Exit = 32781,
     GroupsMenu = 32797,
     ScenesMenu = 32787,
@@ -51,7 +52,7 @@ enum class CommandAction {
     NewProject, OpenProject, SaveProject, Exit, GroupManager, SceneManager, AddressingAssistant,
     Settings, ResetBus, AllOff, RemoveAllGroups, RemoveAllScenes, BusTest, None,
     SaveDeviceFile, LoadDeviceFile, Connect, Disconnect, SearchDevices, Send, ReadDevice, ReadAll,
-    CreateReport, ExportGearTable, CheckLine,
+    CreateReport, ExportGearTable, CheckLine, ReplaceGear,
 };
 
 enum class Menu { None, File, Options, Extras, Help };

@@ -13,7 +13,7 @@
 
 namespace {
 
-constexpr StringId kTitle = 460, kSelect = 474, kSend = 475, kReplace = 476, kNoReplacement = 477, kExport = 448,
+constexpr StringId kTitle = 460, kSelect = 474, kSend = 475, kReplace = 476, kExport = 448,
                    kClose = 156;
 constexpr int kRowIndexRole = Qt::UserRole;
 constexpr int kSortRole = Qt::UserRole + 1;
@@ -68,12 +68,6 @@ CLineCheckDlg::CLineCheckDlg(LineCheckActions& actions, QWidget* parent) : QDial
     layout->addWidget(summary_);
     layout->addWidget(list_);
     layout->addLayout(buttons);
-    if (!actions.replacementWired) {
-        auto* note = new QLabel(LoadText(kNoReplacement, module), this);
-        note->setObjectName(QStringLiteral("noReplacement"));
-        layout->addWidget(note);
-        replace_->setToolTip(note->text());
-    }
 
     connect(list_, &QTreeWidget::currentItemChanged, this, [this] { EnableActions(); });
     connect(select_, &QPushButton::clicked, this, [this] {

@@ -33,7 +33,7 @@ void MainView::CheckLine() {
     if (!lineCheck_.ran)
         return;
 
-    LineCheckActions actions{lineCheck_, module, {}, {}, {}, bool(startReplacement), {}, {}, {}, -1};
+    LineCheckActions actions{lineCheck_, module, {}, {}, {}, {}, {}, {}, -1};
     const auto onBus = [this](const LineCheckRow& row) {
         return MatrixModel::IsCell(row.address) && store_.workingTable[size_t(row.address)].present == 1;
     };
@@ -41,9 +41,7 @@ void MainView::CheckLine() {
     actions.canSend = [onBus](const LineCheckRow& row) {
         return row.kind == LineCheckKind::ValueDiffers && onBus(row);
     };
-    actions.canReplace = [this](const LineCheckRow& row) {
-        return row.kind == LineCheckKind::Missing && bool(startReplacement);
-    };
+    actions.canReplace = [](const LineCheckRow& row) { return row.kind == LineCheckKind::Missing; };
     actions.select = [this, onBus](const LineCheckRow& row) {
         if (!onBus(row))
             return;
@@ -89,6 +87,6 @@ void MainView::CheckLine() {
         });
     };
     services_.surface.RunLineCheckDialog(actions);
-    if (actions.replaceAddress >= 0 && startReplacement)
-        startReplacement(actions.replaceAddress);
+    if (actions.replaceAddress >= 0)
+        ReplaceGear(actions.replaceAddress);
 }

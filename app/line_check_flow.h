@@ -12,8 +12,7 @@ struct LineCheckActions {
     QString languageModulePath;
     std::function<bool(const LineCheckRow&)> canSelect;  // the gear is in the main view's matrix
     std::function<bool(const LineCheckRow&)> canSend;    // a value of a gear of the project differs
-    std::function<bool(const LineCheckRow&)> canReplace;  // missing, and a replacement is wired
-    bool replacementWired = false;
+    std::function<bool(const LineCheckRow&)> canReplace;  // a gear of the project is missing
     // Selects the row's gear in the main view, as a click on its cell would.
     std::function<void(const LineCheckRow&)> select;
     // Writes the project's record into the row's gear and asks it again.

@@ -150,6 +150,9 @@ bool MainView::Execute(CommandAction action) {
     case CommandAction::CheckLine:
         CheckLine();
         return true;
+    case CommandAction::ReplaceGear:
+        ReplaceGear();
+        return true;
     case CommandAction::NewProject:
         NewProject();
         return true;

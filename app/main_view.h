@@ -60,6 +60,10 @@ public:
     // "Adressieren": the addressing assistant, then the matrix from the
     // records it marked (main_view_addressing.cpp). Only while connected.
     void RunAddressingAssistant();
+    // "Gerät ersetzen" (replacement_flow.cpp): new gear take the addresses of
+    // the open project's gear that no longer answer, with their records;
+    // only that address when preferredAddress is 0..63. Only while connected.
+    void ReplaceGear(int preferredAddress = -1);
     // Asks each short address for its status and fills the working table and
     // the matrix; returns the number of gear present afterwards.
     int ScanBus();
@@ -124,9 +128,6 @@ public:
     // project, then the list in its window; only connected with a project.
     void CheckLine();
     const LineCheckResult& lastLineCheck() const { return lineCheck_; }
-    // Starts replacing the gear missing at this address; set by whoever
-    // offers the replacement. Without it the list offers none.
-    std::function<void(int address)> startReplacement;
 
     // "Gruppen" and "Szenen" (main_view_managers.cpp): only with present gear.
     void OpenGroupManager();

@@ -29,6 +29,7 @@ public:
 
 protected:
     ConfirmationAnswer Confirm(const ConfirmationRequest&) override { return {kDialogOk, false}; }
+    int Pick(const ListRequest&) override { return -1; }
     int Message(const MessageRequest&) override {
         ++messages;
         return kDialogOk;

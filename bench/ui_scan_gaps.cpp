@@ -38,6 +38,7 @@ public:
 
 protected:
     ConfirmationAnswer Confirm(const ConfirmationRequest&) override { return {kDialogOk, false}; }
+    int Pick(const ListRequest&) override { return -1; }
     int Message(const MessageRequest& request) override {
         std::fprintf(stderr, "message: %s\n", qPrintable(request.text));
         return kDialogOk;

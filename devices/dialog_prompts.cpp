@@ -2,6 +2,7 @@
 
 #include "app/device_dlg.h"
 #include "devices/confirm_dlg.h"
+#include "devices/list_dlg.h"
 #include "devices/message_dlg.h"
 
 #include <QApplication>
@@ -29,6 +30,13 @@ int DialogPrompts::Message(const MessageRequest& request) {
     CMessageDlg dialog;
     dialog.SetTexts(request.title, request.text, request.buttonCaption);
     return dialog.exec();
+}
+
+int DialogPrompts::Pick(const ListRequest& request) {
+    QWidget* modal = QApplication::activeModalWidget();
+    CListDlg dialog(modal ? modal : mainWindow_);
+    dialog.SetRequest(request);
+    return dialog.exec() == kDialogOk ? dialog.chosen() : -1;
 }
 
 Prompts::ChooserResult DialogPrompts::ChooseInterface(KitHandle currentHandle, const QString& languageModulePath) {

@@ -21,6 +21,7 @@ public:
 protected:
     ConfirmationAnswer Confirm(const ConfirmationRequest& request) override;
     int Message(const MessageRequest& request) override;
+    int Pick(const ListRequest& request) override;
 
 private:
     QWidget* mainWindow_;

@@ -32,3 +32,29 @@ int Prompts::ShowMessage(StringId titleId, StringId textId) {
     const QString& module = settings_.languageModulePath;
     return Message({titleId, textId, LoadText(titleId, module), LoadText(textId, module), LoadText(kOkText, module)});
 }
+
+int Prompts::AskFilledConfirmation(StringId titleId, StringId textId, const QString& text, StringId okId,
+                                   StringId cancelId) {
+    const QString& module = settings_.languageModulePath;
+    const ConfirmationRequest request{titleId, textId, okId, cancelId, 0, LoadText(titleId, module), text,
+                                      LoadText(okId, module), LoadText(cancelId, module), QString()};
+    return Confirm(request).result;
+}
+
+int Prompts::PickFromList(StringId titleId, StringId textId, const QString& text, const QStringList& entries,
+                          StringId okId, StringId cancelId) {
+    if (entries.isEmpty())
+        return -1;
+    const QString& module = settings_.languageModulePath;
+    ListRequest request{titleId, textId, okId, cancelId, LoadText(titleId, module), text, LoadText(okId, module),
+                        LoadText(cancelId, module), entries};
+    const int index = Pick(request);
+    // Only an entry that was offered counts.
+    return index >= 0 && index < entries.size() ? index : -1;
+}
+
+void Prompts::ShowList(StringId titleId, StringId textId, const QStringList& entries) {
+    const QString& module = settings_.languageModulePath;
+    Pick({titleId, textId, kOkText, 0, LoadText(titleId, module), LoadText(textId, module), LoadText(kOkText, module),
+          QString(), entries});
+}

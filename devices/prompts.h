@@ -12,6 +12,7 @@
 #include "storage/settings.h"
 
 #include <QString>
+#include <QStringList>
 
 inline constexpr int kDialogOk = 1;
 inline constexpr int kDialogCancel = 2;
@@ -34,6 +35,14 @@ struct MessageRequest {
     QString title, text, buttonCaption;
 };
 
+// A list to pick one entry from, or (without a cancel caption) to read: a
+// job's result.
+struct ListRequest {
+    StringId titleId = 0, textId = 0, okId = 0, cancelId = 0;
+    QString title, text, okCaption, cancelCaption;
+    QStringList entries;
+};
+
 class Prompts {
 public:
     // The settings outlive the prompts; askAddressChange may be cleared by a
@@ -52,6 +61,18 @@ public:
 
     // A notice with the button "OK" (string 179); the dialog's result.
     int ShowMessage(StringId titleId, StringId textId);
+
+    // A question whose text is made from the text of textId with numbers or
+    // names filled in; no do-not-ask box. kDialogOk or kDialogCancel.
+    int AskFilledConfirmation(StringId titleId, StringId textId, const QString& text, StringId okId,
+                              StringId cancelId);
+
+    // The index of the entry chosen with OK, or -1 (cancel, closed, no
+    // entries). The text is the one given, made from textId's.
+    int PickFromList(StringId titleId, StringId textId, const QString& text, const QStringList& entries,
+                     StringId okId, StringId cancelId);
+    // The entries to read, with one OK button.
+    void ShowList(StringId titleId, StringId textId, const QStringList& entries);
 
     // The platform's plain message box with an OK button and no owner, used
     // for the config.ini read and write errors. Its texts are fixed English.
@@ -82,6 +103,8 @@ public:
 protected:
     virtual ConfirmationAnswer Confirm(const ConfirmationRequest& request) = 0;
     virtual int Message(const MessageRequest& request) = 0;
+    // The index of the chosen entry, -1 for none.
+    virtual int Pick(const ListRequest& request) = 0;
 
 private:
     Settings& settings_;

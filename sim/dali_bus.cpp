@@ -46,7 +46,7 @@ uint64_t DaliBus::seed() const {
 
 void DaliBus::transmit(uint64_t nowUs, uint8_t first, uint8_t second) {
     std::vector<BusFrame> sent;
-    FrameListener listener;
+    std::shared_ptr<FrameListener> listener;  // the one callable: a listener may keep state
     if (external_) {
         // The peer may take seconds to answer: only the frames to it wait for
         // each other, the bridge's status reads go on meanwhile.
@@ -62,9 +62,9 @@ void DaliBus::transmit(uint64_t nowUs, uint8_t first, uint8_t second) {
         sent = transmitLocked(nowUs, first, second, BusReply::none());
         listener = listener_;
     }
-    if (listener)
+    if (listener && *listener)
         for (const BusFrame& frame : sent)
-            listener(frame);
+            (*listener)(frame);
 }
 
 bool DaliBus::carriesFrames() const {
@@ -94,7 +94,7 @@ std::vector<GearConfig> DaliBus::gearSnapshot() const {
 
 void DaliBus::setFrameListener(FrameListener listener) {
     std::lock_guard guard(lock_);
-    listener_ = std::move(listener);
+    listener_ = std::make_shared<FrameListener>(std::move(listener));
 }
 
 std::vector<BusFrame> DaliBus::transmitLocked(uint64_t nowUs, uint8_t first, uint8_t second, BusReply peerReply) {

@@ -145,7 +145,7 @@ private:
     uint8_t answer_ = 0;                 // answer register
     dali::FrameDecoder decoder_;  // names frames as the bus carries them
     std::deque<BusFrame> log_;
-    FrameListener listener_;
+    std::shared_ptr<FrameListener> listener_;  // shared, so a call outside the lock outlives a replacement
 };
 
 }  // namespace sim

@@ -933,10 +933,6 @@ Dieser Vorgang kann einige Zeit in Anspruch nehmen.</translation>
         <source>Austausch starten</source>
         <translation>Austausch starten</translation>
     </message>
-    <message id="477">
-        <source>Der Austausch eines Gerätes ist in dieser Version nicht verfügbar.</source>
-        <translation>Der Austausch eines Gerätes ist in dieser Version nicht verfügbar.</translation>
-    </message>
     <message id="478">
         <source>Keine Abweichungen: die Anlage entspricht dem Projekt.</source>
         <translation>Keine Abweichungen: die Anlage entspricht dem Projekt.</translation>
@@ -944,6 +940,86 @@ Dieser Vorgang kann einige Zeit in Anspruch nehmen.</translation>
     <message id="479">
         <source>Die Prüfung wurde nicht beendet: die Liste ist unvollständig.</source>
         <translation>Die Prüfung wurde nicht beendet: die Liste ist unvollständig.</translation>
+    </message>
+    <message id="480">
+        <source>Gerät ersetzen</source>
+        <translation>Gerät ersetzen</translation>
+    </message>
+    <message id="481">
+        <source>Zum Ersetzen eines Gerätes muss ein Projekt mit Geräten geöffnet sein.</source>
+        <translation>Zum Ersetzen eines Gerätes muss ein Projekt mit Geräten geöffnet sein.</translation>
+    </message>
+    <message id="482">
+        <source>Alle Geräte des Projekts antworten. Es fehlt kein Gerät.</source>
+        <translation>Alle Geräte des Projekts antworten. Es fehlt kein Gerät.</translation>
+    </message>
+    <message id="483">
+        <source>Es wurde kein neues Gerät ohne Adresse gefunden.</source>
+        <translation>Es wurde kein neues Gerät ohne Adresse gefunden.</translation>
+    </message>
+    <message id="484">
+        <source>Soll das neue Gerät die Adresse %1 übernehmen? Es erhält alle Einstellungen dieser Adresse aus dem Projekt.</source>
+        <translation>Soll das neue Gerät die Adresse %1 übernehmen? Es erhält alle Einstellungen dieser Adresse aus dem Projekt.</translation>
+    </message>
+    <message id="485">
+        <source>Fehlende und neue Geräte werden gesucht...</source>
+        <translation>Fehlende und neue Geräte werden gesucht...</translation>
+    </message>
+    <message id="486">
+        <source>Fehlende Adressen: %1, neue Geräte: %2. Wie sollen die neuen Geräte erkannt werden?</source>
+        <translation>Fehlende Adressen: %1, neue Geräte: %2. Wie sollen die neuen Geräte erkannt werden?</translation>
+    </message>
+    <message id="487">
+        <source>Taste "Physical Select" am Gerät betätigen</source>
+        <translation>Taste "Physical Select" am Gerät betätigen</translation>
+    </message>
+    <message id="488">
+        <source>Gerät blinken lassen (Geräte ohne Taste)</source>
+        <translation>Gerät blinken lassen (Geräte ohne Taste)</translation>
+    </message>
+    <message id="489">
+        <source>Taste "Physical Select" am neuen Gerät betätigen...</source>
+        <translation>Taste "Physical Select" am neuen Gerät betätigen...</translation>
+    </message>
+    <message id="490">
+        <source>Welche Adresse soll das ausgewählte Gerät übernehmen?</source>
+        <translation>Welche Adresse soll das ausgewählte Gerät übernehmen?</translation>
+    </message>
+    <message id="491">
+        <source>Ein neues Gerät blinkt jetzt. Welche Adresse soll es übernehmen?</source>
+        <translation>Ein neues Gerät blinkt jetzt. Welche Adresse soll es übernehmen?</translation>
+    </message>
+    <message id="492">
+        <source>Überspringen</source>
+        <translation>Überspringen</translation>
+    </message>
+    <message id="493">
+        <source>Ergebnis:</source>
+        <translation>Ergebnis:</translation>
+    </message>
+    <message id="494">
+        <source>Adresse %1: ersetzt, Einstellungen geschrieben und bestätigt.</source>
+        <translation>Adresse %1: ersetzt, Einstellungen geschrieben und bestätigt.</translation>
+    </message>
+    <message id="495">
+        <source>Adresse %1: ersetzt, aber das Gerät meldet andere Werte: %2</source>
+        <translation>Adresse %1: ersetzt, aber das Gerät meldet andere Werte: %2</translation>
+    </message>
+    <message id="496">
+        <source>Adresse %1: ein Gerät antwortet dort. Es wurde nichts geschrieben.</source>
+        <translation>Adresse %1: ein Gerät antwortet dort. Es wurde nichts geschrieben.</translation>
+    </message>
+    <message id="497">
+        <source>Adresse %1: das neue Gerät hat die Adresse nicht bestätigt. Es wurde nichts geschrieben.</source>
+        <translation>Adresse %1: das neue Gerät hat die Adresse nicht bestätigt. Es wurde nichts geschrieben.</translation>
+    </message>
+    <message id="498">
+        <source>Adresse %1: nicht ersetzt.</source>
+        <translation>Adresse %1: nicht ersetzt.</translation>
+    </message>
+    <message id="499">
+        <source>%1: %2 statt %3</source>
+        <translation>%1: %2 statt %3</translation>
     </message>
     <message id="57344">
         <source>Orvent Kelvane</source>

@@ -933,10 +933,6 @@ This may take some time.</translation>
         <source>Austausch starten</source>
         <translation>Start replacement</translation>
     </message>
-    <message id="477">
-        <source>Der Austausch eines Gerätes ist in dieser Version nicht verfügbar.</source>
-        <translation>Replacing a gear is not available in this version.</translation>
-    </message>
     <message id="478">
         <source>Keine Abweichungen: die Anlage entspricht dem Projekt.</source>
         <translation>No differences: the installation matches the project.</translation>
@@ -944,6 +940,86 @@ This may take some time.</translation>
     <message id="479">
         <source>Die Prüfung wurde nicht beendet: die Liste ist unvollständig.</source>
         <translation>The check did not finish: the list is incomplete.</translation>
+    </message>
+    <message id="480">
+        <source>Gerät ersetzen</source>
+        <translation>Replace device</translation>
+    </message>
+    <message id="481">
+        <source>Zum Ersetzen eines Gerätes muss ein Projekt mit Geräten geöffnet sein.</source>
+        <translation>To replace a device, a project with devices must be open.</translation>
+    </message>
+    <message id="482">
+        <source>Alle Geräte des Projekts antworten. Es fehlt kein Gerät.</source>
+        <translation>All devices of the project answer. No device is missing.</translation>
+    </message>
+    <message id="483">
+        <source>Es wurde kein neues Gerät ohne Adresse gefunden.</source>
+        <translation>No new device without an address was found.</translation>
+    </message>
+    <message id="484">
+        <source>Soll das neue Gerät die Adresse %1 übernehmen? Es erhält alle Einstellungen dieser Adresse aus dem Projekt.</source>
+        <translation>Shall the new device take address %1? It receives all settings of this address from the project.</translation>
+    </message>
+    <message id="485">
+        <source>Fehlende und neue Geräte werden gesucht...</source>
+        <translation>Searching for missing and new devices...</translation>
+    </message>
+    <message id="486">
+        <source>Fehlende Adressen: %1, neue Geräte: %2. Wie sollen die neuen Geräte erkannt werden?</source>
+        <translation>Missing addresses: %1, new devices: %2. How shall the new devices be identified?</translation>
+    </message>
+    <message id="487">
+        <source>Taste "Physical Select" am Gerät betätigen</source>
+        <translation>Press the "Physical Select" key on the device</translation>
+    </message>
+    <message id="488">
+        <source>Gerät blinken lassen (Geräte ohne Taste)</source>
+        <translation>Let the device flash (devices without a key)</translation>
+    </message>
+    <message id="489">
+        <source>Taste "Physical Select" am neuen Gerät betätigen...</source>
+        <translation>Press the "Physical Select" key on the new device...</translation>
+    </message>
+    <message id="490">
+        <source>Welche Adresse soll das ausgewählte Gerät übernehmen?</source>
+        <translation>Which address shall the selected device take?</translation>
+    </message>
+    <message id="491">
+        <source>Ein neues Gerät blinkt jetzt. Welche Adresse soll es übernehmen?</source>
+        <translation>A new device is flashing now. Which address shall it take?</translation>
+    </message>
+    <message id="492">
+        <source>Überspringen</source>
+        <translation>Skip</translation>
+    </message>
+    <message id="493">
+        <source>Ergebnis:</source>
+        <translation>Result:</translation>
+    </message>
+    <message id="494">
+        <source>Adresse %1: ersetzt, Einstellungen geschrieben und bestätigt.</source>
+        <translation>Address %1: replaced, settings written and confirmed.</translation>
+    </message>
+    <message id="495">
+        <source>Adresse %1: ersetzt, aber das Gerät meldet andere Werte: %2</source>
+        <translation>Address %1: replaced, but the device reports other values: %2</translation>
+    </message>
+    <message id="496">
+        <source>Adresse %1: ein Gerät antwortet dort. Es wurde nichts geschrieben.</source>
+        <translation>Address %1: a device answers there. Nothing was written.</translation>
+    </message>
+    <message id="497">
+        <source>Adresse %1: das neue Gerät hat die Adresse nicht bestätigt. Es wurde nichts geschrieben.</source>
+        <translation>Address %1: the new device did not confirm the address. Nothing was written.</translation>
+    </message>
+    <message id="498">
+        <source>Adresse %1: nicht ersetzt.</source>
+        <translation>Address %1: not replaced.</translation>
+    </message>
+    <message id="499">
+        <source>%1: %2 statt %3</source>
+        <translation>%1: %2 instead of %3</translation>
     </message>
     <message id="57344">
         <source>Orvent Kelvane</source>

@@ -263,23 +263,19 @@ TEST_F(LineCheck, SendingTheProjectValuesWritesTheGearAndItsRowsGoWhenItAnswersT
     EXPECT_EQ(view.store().workingTable[1].name, "Empfang");
 }
 
-TEST_F(LineCheck, ReplacementIsOfferedForMissingGearOnlyOnceItIsWired) {
+TEST_F(LineCheck, ReplacementIsOfferedForMissingGearAndStartsOnceTheWindowClosed) {
     MainView& view = Opened(lineProject());
-    h.surface.onLineCheckDialog = [&](LineCheckActions& actions) {
-        EXPECT_FALSE(actions.replacementWired);
-        EXPECT_FALSE(actions.canReplace(kLineRows[6]));
-    };
-    view.CheckLine();
-    std::vector<int> replaced;
-    view.startReplacement = [&](int address) { replaced.push_back(address); };
     h.surface.onLineCheckDialog = [&](LineCheckActions& actions) {
         EXPECT_TRUE(actions.canReplace(kLineRows[6]));
         EXPECT_FALSE(actions.canReplace(kLineRows[1]));
         actions.replaceAddress = 2;
-        EXPECT_TRUE(replaced.empty());  // only after the window closed
+        EXPECT_TRUE(h.prompts.lists.empty());  // only after the window closed
     };
+    h.prompts.PickEntry(-1);
     view.CheckLine();
-    EXPECT_EQ(replaced, std::vector<int>{2});
+    // The replacement for address 2 found the two new gear and asked how to tell them apart.
+    ASSERT_EQ(h.prompts.lists.size(), 1u);
+    EXPECT_EQ(h.prompts.lists[0].text, "Fehlende Adressen: 1, neue Geräte: 2. Wie sollen die neuen Geräte erkannt werden?");
 }
 
 }  // namespace

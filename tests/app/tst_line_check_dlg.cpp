@@ -1,6 +1,6 @@
 // The line check's window on the main view of a simulated bus, worked with
 // the mouse: sorting by a column, selecting a gear from a row, the
-// replacement that is not there.
+// replacement of a missing gear.
 
 #define QTEST_QPA_MOUSE_HANDLING
 
@@ -109,14 +109,19 @@ TEST_F(LineCheckWindow, ARowAndSelectGearSelectItInTheMainView) {
     });
 }
 
-TEST_F(LineCheckWindow, WithoutAReplacementItsButtonStaysOffAndSaysWhy) {
+TEST_F(LineCheckWindow, TheReplacementOfAMissingGearStartsWhenTheWindowCloses) {
     CheckWith([](CLineCheckDlg& dialog) {
+        QPushButton& replace = Button(dialog, "startReplacement");
+        ClickRow(*dialog.list(), 0);  // 01, a value differs
+        EXPECT_FALSE(replace.isEnabled());
         ClickRow(*dialog.list(), 1);  // 02, missing
-        EXPECT_FALSE(Button(dialog, "startReplacement").isEnabled());
-        const QLabel* note = dialog.findChild<QLabel*>(QStringLiteral("noReplacement"));
-        ASSERT_NE(note, nullptr);
-        EXPECT_EQ(note->text(), "Der Austausch eines Gerätes ist in dieser Version nicht verfügbar.");
+        ASSERT_TRUE(replace.isEnabled());
+        QTest::mouseClick(&replace, Qt::LeftButton);
+        EXPECT_FALSE(dialog.isVisible());
     });
+    // The replacement ran for address 2; this bus has no new gear to put there.
+    ASSERT_FALSE(h.prompts.messages.empty());
+    EXPECT_EQ(h.prompts.messages.back().text, "Es wurde kein neues Gerät ohne Adresse gefunden.");
 }
 
 }  // namespace

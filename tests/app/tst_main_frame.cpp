@@ -81,7 +81,7 @@ TEST_F(MainFrameStructureTest, MenuHoldsTheTableInOrderWithItsOwnTextsUntilTheLa
     EXPECT_EQ(MenuEntries(*frame, Menu::File),
               (QStringList{"Neues Projekt", "Projekt öffnen", "Projekt speichern", "Bericht erstellen…",
                             "Als CSV exportieren…", "&Beenden"}));
-    EXPECT_EQ(MenuEntries(*frame, Menu::Options), (QStringList{"Gruppen", "Szenen", "Adressieren", "Einstellungen"}));
+    EXPECT_EQ(MenuEntries(*frame, Menu::Options), (QStringList{"Gruppen", "Szenen", "Adressieren", "Gerät ersetzen", "Einstellungen"}));
     EXPECT_EQ(MenuEntries(*frame, Menu::Extras),
               (QStringList{"DALI bus zurücksetzten", "Alle Geräte aus", "Alle Gruppen entfernen",
                            "Alle Szenen entfernen", "Bus Test", "Anlage prüfen"}));
@@ -92,7 +92,8 @@ TEST_F(MainFrameStructureTest, MenuHoldsTheTableInOrderWithItsOwnTextsUntilTheLa
     EXPECT_EQ(MenuEntries(*frame, Menu::File), (QStringList{"Neu", "Projekt öffnen", "Projekt speichern", "Bericht erstellen…",
                                                                 "Als CSV exportieren…", "Beenden"}));
     EXPECT_EQ(MenuEntries(*frame, Menu::Options),
-              (QStringList{"Gruppenübersicht", "Szenenübersicht", "Geräte adressieren", "Programmeinstellungen"}));
+              (QStringList{"Gruppenübersicht", "Szenenübersicht", "Geräte adressieren", "Gerät ersetzen",
+                           "Programmeinstellungen"}));
     EXPECT_EQ(MenuEntries(*frame, Menu::Extras),
               (QStringList{"Bus zurücksetzten", "Alle Geräte Aus", "Alle Gruppen entfernen", "Alle Szenen entfernen",
                            "Test Broadcast", "Anlage prüfen"}));
@@ -291,7 +292,7 @@ TEST_F(MainFrameLanguageTest, AModuleWithoutAnIdShowsQuestionMarks) {
     WriteConfig(0, 0, QStringLiteral("xx-XX"));
     Create(programFolder.path());
     frame->InitialUpdate();
-    EXPECT_EQ(MenuEntries(*frame, Menu::Options), (QStringList{"???", "???", "Address gear", "???"}));
+    EXPECT_EQ(MenuEntries(*frame, Menu::Options), (QStringList{"???", "???", "Address gear", "???", "???"}));
     EXPECT_EQ(MenuEntries(*frame, Menu::Help), (QStringList{"Version 1.0.3.2"}));
     EXPECT_EQ(frame->windowTitle(), "Orvent Kelvane");  // the module has no 57344
 }

@@ -26,6 +26,19 @@ int ScriptedPrompts::Message(const MessageRequest& request) {
     return kDialogOk;
 }
 
+int ScriptedPrompts::Pick(const ListRequest& request) {
+    lists.push_back(request);
+    if (request.cancelId == 0)
+        return 0;
+    if (picks_.empty()) {
+        ADD_FAILURE() << "unexpected list: " << request.text.toStdString();
+        return -1;
+    }
+    const int index = picks_.front();
+    picks_.pop_front();
+    return index;
+}
+
 Prompts::ChooserResult ScriptedPrompts::ChooseInterface(KitHandle, const QString&) {
     const std::vector<InterfaceEntry> entries = ListQuorrelInterfaces();
     QStringList texts;

@@ -34,6 +34,12 @@ public:
     void ChoosePath(const QString& path) { paths_.push_back(path); }
     std::vector<FileChooserRequest> fileChoosers;
 
+    // The next list's answer: the index of the entry chosen with OK, or -1
+    // for cancel. A list to pick from without a script fails the test and is
+    // cancelled; a list only to read (no cancel) needs none.
+    void PickEntry(int index) { picks_.push_back(index); }
+    std::vector<ListRequest> lists;
+
     struct StockMessage {
         QString text;
         QString caption;
@@ -50,10 +56,12 @@ public:
 protected:
     ConfirmationAnswer Confirm(const ConfirmationRequest& request) override;
     int Message(const MessageRequest& request) override;
+    int Pick(const ListRequest& request) override;
 
 private:
     std::deque<ConfirmationAnswer> answers_;
     std::optional<int> restAnswer_;
     std::deque<int> chooserAnswers_;
     std::deque<QString> paths_;
+    std::deque<int> picks_;
 };
