@@ -97,7 +97,7 @@ bool SavePanelBeside(CMainFrame& frame, const char* path) {
     dalikit_SendBusTest(frame.view().mainView().link(), BusTestButtons()[1].opcode);
     backend->clock()->advanceUs(20'000'000);  // every fade has ended
     QApplication::processEvents();
-    panel.Refresh();
+    panel.refresh();
     QApplication::processEvents();
     const QPixmap main = frame.grab(), side = panel.grab();
     QImage both(main.width() + side.width(), std::max(main.height(), side.height()), QImage::Format_RGB32);

@@ -37,16 +37,16 @@ int main(int argc, char** argv) {
         // Queries to every address, half of them answered.
         const uint64_t us = uint64_t(i) * 30000;
         if (i % 2 == 0)
-            monitor.Append({us, sim::FrameKind::Forward, uint16_t(((i / 2) % 64) << 9 | 0x0190), {}});
+            monitor.append({us, sim::FrameKind::Forward, uint16_t(((i / 2) % 64) << 9 | 0x0190), {}});
         else
-            monitor.Append({us, sim::FrameKind::Backward, uint16_t(i & 0xFF), {}});
+            monitor.append({us, sim::FrameKind::Backward, uint16_t(i & 0xFF), {}});
     }
     const double append = secondsSince(start);
     start = std::chrono::steady_clock::now();
-    monitor.SetAddressFilter(17);
+    monitor.setAddressFilter(17);
     const int byAddress = monitor.rowCount();
-    monitor.SetAddressFilter(sim::FrameMonitor::AnyTarget);
-    monitor.SetCommandFilter(QStringLiteral("status"));
+    monitor.setAddressFilter(sim::FrameMonitor::AnyTarget);
+    monitor.setCommandFilter(QStringLiteral("status"));
     const int byCommand = monitor.rowCount();
     const double filter = secondsSince(start);
     std::printf("%d frames: append %.1f ms, two filters %.1f ms (%d and %d rows), %.1f MiB held\n", kFrames,

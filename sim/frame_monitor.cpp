@@ -72,7 +72,7 @@ QString describeFrame(const BusFrame& frame, const dali::FrameMeaning& meaning) 
 
 FrameMonitor::FrameMonitor(QObject* parent) : QAbstractTableModel(parent) {}
 
-void FrameMonitor::Append(const BusFrame& frame) {
+void FrameMonitor::append(const BusFrame& frame) {
     if (paused_) {
         held_.push_back(frame);
         return;
@@ -82,16 +82,16 @@ void FrameMonitor::Append(const BusFrame& frame) {
         beginResetModel();
         entries_.erase(entries_.begin(), entries_.begin() + kKeptFrames / 10);
         dropped_ += kKeptFrames / 10;
-        Store(frame);
+        store(frame);
         shown_.clear();
         for (size_t i = 0; i < entries_.size(); ++i)
-            if (Shown(entries_[i]))
+            if (shown(entries_[i]))
                 shown_.push_back(dropped_ + i);
         endResetModel();
         return;
     }
-    Store(frame);
-    if (Shown(entries_.back())) {
+    store(frame);
+    if (shown(entries_.back())) {
         const int row = int(shown_.size());
         beginInsertRows({}, row, row);
         shown_.push_back(dropped_ + entries_.size() - 1);
@@ -99,7 +99,7 @@ void FrameMonitor::Append(const BusFrame& frame) {
     }
 }
 
-void FrameMonitor::Store(const BusFrame& frame) {
+void FrameMonitor::store(const BusFrame& frame) {
     int target = lastTarget_;
     dali::FrameMeaning meaning;
     if (frame.kind == FrameKind::Forward) {
@@ -111,7 +111,7 @@ void FrameMonitor::Store(const BusFrame& frame) {
     entries_.push_back({frame, describeFrame(frame, meaning), target});
 }
 
-void FrameMonitor::Clear() {
+void FrameMonitor::clear() {
     beginResetModel();
     entries_.clear();
     shown_.clear();
@@ -120,7 +120,7 @@ void FrameMonitor::Clear() {
     endResetModel();
 }
 
-void FrameMonitor::SetPaused(bool paused) {
+void FrameMonitor::setPaused(bool paused) {
     paused_ = paused;
     if (paused)
         return;
@@ -131,17 +131,17 @@ void FrameMonitor::SetPaused(bool paused) {
     held_.clear();
     const size_t firstNew = entries_.size();
     for (const BusFrame& frame : held)
-        Store(frame);
+        store(frame);
     if (entries_.size() > kKeptFrames) {
         const size_t drop = entries_.size() - kKeptFrames;
         entries_.erase(entries_.begin(), entries_.begin() + std::ptrdiff_t(drop));
         dropped_ += drop;
-        Refilter();
+        refilter();
         return;
     }
     std::vector<size_t> added;
     for (size_t i = firstNew; i < entries_.size(); ++i)
-        if (Shown(entries_[i]))
+        if (shown(entries_[i]))
             added.push_back(dropped_ + i);
     if (added.empty())
         return;
@@ -150,32 +150,32 @@ void FrameMonitor::SetPaused(bool paused) {
     endInsertRows();
 }
 
-bool FrameMonitor::Shown(const Entry& entry) const {
+bool FrameMonitor::shown(const Entry& entry) const {
     if (addressFilter_ != AnyTarget && entry.target != addressFilter_)
         return false;
     return commandFilter_.isEmpty() || entry.meaning.contains(commandFilter_, Qt::CaseInsensitive);
 }
 
-void FrameMonitor::Refilter() {
+void FrameMonitor::refilter() {
     beginResetModel();
     shown_.clear();
     for (size_t i = 0; i < entries_.size(); ++i)
-        if (Shown(entries_[i]))
+        if (shown(entries_[i]))
             shown_.push_back(dropped_ + i);
     endResetModel();
 }
 
-void FrameMonitor::SetAddressFilter(int target) {
+void FrameMonitor::setAddressFilter(int target) {
     addressFilter_ = target;
-    Refilter();
+    refilter();
 }
 
-void FrameMonitor::SetCommandFilter(const QString& text) {
+void FrameMonitor::setCommandFilter(const QString& text) {
     commandFilter_ = text;
-    Refilter();
+    refilter();
 }
 
-QString FrameMonitor::Cell(const Entry& entry, int column) const {
+QString FrameMonitor::cell(const Entry& entry, int column) const {
     const BusFrame& f = entry.frame;
     switch (column) {
         case Time:
@@ -194,7 +194,7 @@ QString FrameMonitor::Cell(const Entry& entry, int column) const {
     }
 }
 
-QString FrameMonitor::ExportCapture() const {
+QString FrameMonitor::exportCapture() const {
     QString text = QString::fromLatin1(BusCapture::kHeader.data(), qsizetype(BusCapture::kHeader.size())) + '\n';
     for (size_t seq : shown_) {
         BusFrame frame = entries_[seq - dropped_].frame;
@@ -204,13 +204,13 @@ QString FrameMonitor::ExportCapture() const {
     return text;
 }
 
-QString FrameMonitor::ExportCsv() const {
+QString FrameMonitor::exportCsv() const {
     QString text = QStringLiteral("time_s,direction,bytes,meaning\n");
     for (size_t seq : shown_) {
         const Entry& entry = entries_[seq - dropped_];
         QString meaning = entry.meaning;
         meaning.replace('"', QStringLiteral("\"\""));
-        text += Cell(entry, Time) + ',' + Cell(entry, Direction) + ',' + Cell(entry, Bytes) + ",\"" + meaning + "\"\n";
+        text += cell(entry, Time) + ',' + cell(entry, Direction) + ',' + cell(entry, Bytes) + ",\"" + meaning + "\"\n";
     }
     return text;
 }
@@ -222,7 +222,7 @@ int FrameMonitor::columnCount(const QModelIndex& parent) const { return parent.i
 QVariant FrameMonitor::data(const QModelIndex& index, int role) const {
     if (role != Qt::DisplayRole || !index.isValid() || size_t(index.row()) >= shown_.size())
         return {};
-    return Cell(entries_[shown_[size_t(index.row())] - dropped_], index.column());
+    return cell(entries_[shown_[size_t(index.row())] - dropped_], index.column());
 }
 
 QVariant FrameMonitor::headerData(int section, Qt::Orientation orientation, int role) const {

@@ -35,19 +35,19 @@ public:
 
     explicit FrameMonitor(QObject* parent = nullptr);
 
-    void Append(const BusFrame& frame);
-    void Clear();
+    void append(const BusFrame& frame);
+    void clear();
     // While paused the list stands still; frames meanwhile are kept and
     // listed on resuming.
-    void SetPaused(bool paused);
+    void setPaused(bool paused);
     bool paused() const { return paused_; }
-    void SetAddressFilter(int target);
+    void setAddressFilter(int target);
     // Frames whose meaning holds this text (any case); empty: all.
-    void SetCommandFilter(const QString& text);
+    void setCommandFilter(const QString& text);
 
     // The rows shown, as a capture (with its header) or as CSV with a header row.
-    QString ExportCapture() const;
-    QString ExportCsv() const;
+    QString exportCapture() const;
+    QString exportCsv() const;
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -60,10 +60,10 @@ private:
         QString meaning;
         int target;
     };
-    void Store(const BusFrame& frame);
-    bool Shown(const Entry& entry) const;
-    void Refilter();
-    QString Cell(const Entry& entry, int column) const;
+    void store(const BusFrame& frame);
+    bool shown(const Entry& entry) const;
+    void refilter();
+    QString cell(const Entry& entry, int column) const;
 
     std::deque<Entry> entries_;
     std::vector<size_t> shown_;  // indexes into entries_ since `dropped_`

@@ -10,7 +10,7 @@
 
 #include <cmath>
 
-double LightOutput(uint8_t level, uint8_t dimmingCurve) {
+double lightOutput(uint8_t level, uint8_t dimmingCurve) {
     if (level == 0 || level == 255)
         return 0.0;
     if (dimmingCurve != 0)
@@ -18,7 +18,7 @@ double LightOutput(uint8_t level, uint8_t dimmingCurve) {
     return std::pow(10.0, (level - 1) * 3.0 / 253.0 - 3.0);
 }
 
-QString AddressingStateText(const GearTileState& state) {
+QString addressingStateText(const GearTileState& state) {
     QStringList parts;
     if (state.initialising)
         parts << QStringLiteral("Initialising");
@@ -129,8 +129,8 @@ GearTile::GearTile(QWidget* parent) : QFrame(parent) {
 
 double GearTile::lampOutput() const { return lamp_->output(); }
 
-void GearTile::Show(const GearTileState& state) {
-    lamp_->SetOutput(LightOutput(state.level, state.dimmingCurve), state.mainsPowered);
+void GearTile::showState(const GearTileState& state) {
+    lamp_->SetOutput(lightOutput(state.level, state.dimmingCurve), state.mainsPowered);
     name_->setText(state.name.isEmpty() ? QStringLiteral("Gear") : state.name);
     QStringList groups;
     for (int g = 0; g < 16; ++g)
@@ -141,7 +141,7 @@ void GearTile::Show(const GearTileState& state) {
                           .arg(QString::asprintf("0x%06X", state.randomAddress))
                           .arg(state.deviceType)
                           .arg(groups.isEmpty() ? QStringLiteral("—") : groups.join(QLatin1Char(','))));
-    state_->setText(AddressingStateText(state));
+    state_->setText(addressingStateText(state));
     const auto showChecked = [](QAbstractButton* key, bool on) {
         if (key->isChecked() != on) {
             const QSignalBlocker quiet(key);

@@ -34,18 +34,18 @@ struct GearTileState {
 };
 
 // The tile's line for the addressing state: "Initialising · withdrawn · selected", or empty.
-QString AddressingStateText(const GearTileState& state);
+QString addressingStateText(const GearTileState& state);
 
 // Light output 0..1 of an arc level: the logarithmic curve of IEC 62386-102
 // (0.1 % at level 1, 100 % at 254), or linear.
-double LightOutput(uint8_t level, uint8_t dimmingCurve);
+double lightOutput(uint8_t level, uint8_t dimmingCurve);
 
 class GearTile final : public QFrame {
     Q_OBJECT
 
 public:
     explicit GearTile(QWidget* parent = nullptr);
-    void Show(const GearTileState& state);
+    void showState(const GearTileState& state);
     // The light output the lamp shows now, 0..1 (0 while the mains are off).
     double lampOutput() const;
 

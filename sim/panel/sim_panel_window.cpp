@@ -45,30 +45,30 @@ SimPanelWindow::SimPanelWindow(std::shared_ptr<kit::SimBackend> backend, QWidget
 
     tilesArea_ = new QWidget;
     new QGridLayout(tilesArea_);
-    RebuildTiles();
+    rebuildTiles();
     auto* scroll = new QScrollArea;
     scroll->setWidget(tilesArea_);
     scroll->setWidgetResizable(true);
     auto* top = new QWidget;
     auto* topLayout = new QVBoxLayout(top);
     topLayout->setContentsMargins(0, 0, 0, 0);
-    topLayout->addWidget(BuildBusKeys());
+    topLayout->addWidget(buildBusKeys());
     topLayout->addWidget(scroll);
 
     auto* splitter = new QSplitter(Qt::Vertical, this);
     splitter->addWidget(top);
-    splitter->addWidget(BuildMonitor());
+    splitter->addWidget(buildMonitor());
     splitter->setStretchFactor(0, 3);
     splitter->setStretchFactor(1, 2);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(splitter);
     resize(kTileColumns * 170 + 40, 760);
 
-    ListenToBus();
+    listenToBus();
     refresh_ = new QTimer(this);
-    connect(refresh_, &QTimer::timeout, this, &SimPanelWindow::Refresh);
+    connect(refresh_, &QTimer::timeout, this, &SimPanelWindow::refresh);
     refresh_->start(kRefreshMs);
-    Refresh();
+    refresh();
 }
 
 SimPanelWindow::~SimPanelWindow() {
@@ -76,18 +76,18 @@ SimPanelWindow::~SimPanelWindow() {
         bus_->setFrameListener({});
 }
 
-void SimPanelWindow::ListenToBus() {
+void SimPanelWindow::listenToBus() {
     if (!bus_)
         return;
     // Frames arrive on whichever thread sends them; the list lives here.
     QPointer<sim::FrameMonitor> monitor(monitor_);
     bus_->setFrameListener([monitor](const sim::BusFrame& frame) {
         QMetaObject::invokeMethod(
-            monitor.data(), [monitor, frame] { if (monitor) monitor->Append(frame); }, Qt::QueuedConnection);
+            monitor.data(), [monitor, frame] { if (monitor) monitor->append(frame); }, Qt::QueuedConnection);
     });
 }
 
-void SimPanelWindow::ShowInterface(size_t index) {
+void SimPanelWindow::showInterface(size_t index) {
     std::shared_ptr<sim::DaliBus> bus = backend_->bus(index);
     if (!bus || index == shown_)
         return;
@@ -95,14 +95,14 @@ void SimPanelWindow::ShowInterface(size_t index) {
         bus_->setFrameListener({});
     // Frames of the old bus still queued for the monitor land before the clear.
     QCoreApplication::sendPostedEvents(monitor_);
-    monitor_->Clear();
+    monitor_->clear();
     bus_ = std::move(bus);
     shown_ = index;
-    ListenToBus();
-    RebuildTiles();
+    listenToBus();
+    rebuildTiles();
 }
 
-void SimPanelWindow::RebuildTiles() {
+void SimPanelWindow::rebuildTiles() {
     for (GearTile* tile : tiles_)
         delete tile;
     tiles_.clear();
@@ -131,13 +131,13 @@ void SimPanelWindow::RebuildTiles() {
             });
         });
         // Queued: the tile that sent it is deleted by the rebuild.
-        connect(tile, &GearTile::removePressed, this, [this, i] { RemoveGear(i); }, Qt::QueuedConnection);
+        connect(tile, &GearTile::removePressed, this, [this, i] { removeGear(i); }, Qt::QueuedConnection);
         tiles_.push_back(tile);
     }
-    Refresh();
+    refresh();
 }
 
-void SimPanelWindow::AddGear(bool withShortAddress) {
+void SimPanelWindow::addGear(bool withShortAddress) {
     if (!bus_)
         return;
     sim::GearConfig gear;
@@ -152,17 +152,17 @@ void SimPanelWindow::AddGear(bool withShortAddress) {
             gear.shortAddress = uint8_t(free - used.begin());
     }
     bus_->addGear(std::move(gear));
-    RebuildTiles();
+    rebuildTiles();
 }
 
-void SimPanelWindow::RemoveGear(size_t index) {
+void SimPanelWindow::removeGear(size_t index) {
     if (!bus_)
         return;
     bus_->removeGear(index);
-    RebuildTiles();
+    rebuildTiles();
 }
 
-bool SimPanelWindow::SaveBus(const QString& path, QString& error) const {
+bool SimPanelWindow::saveBus(const QString& path, QString& error) const {
     sim::Scenario scenario;
     scenario.timeScale = backend_->clock()->timeScale();
     scenario.interfaces.emplace_back();
@@ -180,7 +180,7 @@ bool SimPanelWindow::SaveBus(const QString& path, QString& error) const {
     return false;
 }
 
-bool SimPanelWindow::OpenBus(const QString& path, QString& error) {
+bool SimPanelWindow::openBus(const QString& path, QString& error) {
     std::string problem;
     const std::optional<sim::Scenario> scenario = sim::loadScenarioFile(path.toStdString(), problem);
     if (!scenario || scenario->interfaces.empty() || !bus_) {
@@ -190,11 +190,11 @@ bool SimPanelWindow::OpenBus(const QString& path, QString& error) {
     const sim::BusConfig& opened = scenario->interfaces.front().bus;
     bus_->replaceGear(opened.gear, opened.seed.value_or(sim::deriveSeed(scenario->seed, 0)));
     bus_->setPowered(opened.powered);
-    RebuildTiles();
+    rebuildTiles();
     return true;
 }
 
-QWidget* SimPanelWindow::BuildBusKeys() {
+QWidget* SimPanelWindow::buildBusKeys() {
     auto* box = new QWidget;
     auto* add = new QPushButton(QStringLiteral("Add gear"), box);
     auto* addAddressed = new QPushButton(QStringLiteral("Add addressed gear"), box);
@@ -207,19 +207,19 @@ QWidget* SimPanelWindow::BuildBusKeys() {
         if (bus_)
             bus_->setPowered(on);
     });
-    connect(add, &QPushButton::clicked, this, [this] { AddGear(false); });
-    connect(addAddressed, &QPushButton::clicked, this, [this] { AddGear(true); });
+    connect(add, &QPushButton::clicked, this, [this] { addGear(false); });
+    connect(addAddressed, &QPushButton::clicked, this, [this] { addGear(true); });
     const QString filter = QStringLiteral("Scenario (*.json)");
     connect(save, &QPushButton::clicked, this, [this, filter] {
         const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Save the bus"), QString(), filter);
         QString error;
-        if (!path.isEmpty() && !SaveBus(path, error))
+        if (!path.isEmpty() && !saveBus(path, error))
             QMessageBox::warning(this, windowTitle(), error);
     });
     connect(open, &QPushButton::clicked, this, [this, filter] {
         const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Open a bus"), QString(), filter);
         QString error;
-        if (!path.isEmpty() && !OpenBus(path, error))
+        if (!path.isEmpty() && !openBus(path, error))
             QMessageBox::warning(this, windowTitle(), error);
     });
     auto* layout = new QHBoxLayout(box);
@@ -230,7 +230,7 @@ QWidget* SimPanelWindow::BuildBusKeys() {
         picker->setObjectName(QStringLiteral("interface"));
         for (const std::shared_ptr<kit::SimController>& controller : controllers)
             picker->addItem(QStringLiteral("Interface %1").arg(QString::fromStdWString(controller->serialNumber())));
-        connect(picker, &QComboBox::currentIndexChanged, this, [this](int index) { ShowInterface(size_t(index)); });
+        connect(picker, &QComboBox::currentIndexChanged, this, [this](int index) { showInterface(size_t(index)); });
         layout->addWidget(picker);
     }
     for (QPushButton* button : {add, addAddressed, save, open})
@@ -240,7 +240,7 @@ QWidget* SimPanelWindow::BuildBusKeys() {
     return box;
 }
 
-QWidget* SimPanelWindow::BuildMonitor() {
+QWidget* SimPanelWindow::buildMonitor() {
     auto* box = new QWidget;
     auto* address = new QComboBox(box);
     address->addItem(QStringLiteral("All addresses"), int(sim::FrameMonitor::AnyTarget));
@@ -265,11 +265,11 @@ QWidget* SimPanelWindow::BuildMonitor() {
     list_->setColumnWidth(sim::FrameMonitor::Bytes, 60);
 
     connect(address, &QComboBox::currentIndexChanged, this,
-            [this, address] { monitor_->SetAddressFilter(address->currentData().toInt()); });
-    connect(command, &QLineEdit::textChanged, monitor_, &sim::FrameMonitor::SetCommandFilter);
-    connect(pause, &QCheckBox::toggled, monitor_, &sim::FrameMonitor::SetPaused);
-    connect(clear, &QPushButton::clicked, monitor_, &sim::FrameMonitor::Clear);
-    connect(exportButton, &QPushButton::clicked, this, &SimPanelWindow::ExportShown);
+            [this, address] { monitor_->setAddressFilter(address->currentData().toInt()); });
+    connect(command, &QLineEdit::textChanged, monitor_, &sim::FrameMonitor::setCommandFilter);
+    connect(pause, &QCheckBox::toggled, monitor_, &sim::FrameMonitor::setPaused);
+    connect(clear, &QPushButton::clicked, monitor_, &sim::FrameMonitor::clear);
+    connect(exportButton, &QPushButton::clicked, this, &SimPanelWindow::exportShown);
     // New frames keep the list at its end unless the user scrolled up.
     connect(monitor_, &QAbstractItemModel::rowsInserted, list_, [this] {
         if (!monitor_->paused())
@@ -290,19 +290,19 @@ QWidget* SimPanelWindow::BuildMonitor() {
     return box;
 }
 
-void SimPanelWindow::ExportShown() {
+void SimPanelWindow::exportShown() {
     const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Export the shown frames"), QString(),
                                                       QStringLiteral("Capture (*.txt);;CSV (*.csv)"));
     if (path.isEmpty())
         return;
     QFile file(path);
-    const QString text = path.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive) ? monitor_->ExportCsv()
-                                                                                     : monitor_->ExportCapture();
+    const QString text = path.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive) ? monitor_->exportCsv()
+                                                                                     : monitor_->exportCapture();
     if (!file.open(QIODevice::WriteOnly) || file.write(text.toUtf8()) < 0)
         QMessageBox::warning(this, windowTitle(), QStringLiteral("The file could not be written: %1").arg(path));
 }
 
-void SimPanelWindow::Refresh() {
+void SimPanelWindow::refresh() {
     if (!bus_)
         return;
     if (power_ && power_->isChecked() != bus_->powered()) {
@@ -327,6 +327,6 @@ void SimPanelWindow::Refresh() {
                      g.isInitialising(nowUs) && g.isPhysicallySelected(),
                      g.faults()};
         });
-        tiles_[i]->Show(state);
+        tiles_[i]->showState(state);
     }
 }

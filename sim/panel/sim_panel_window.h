@@ -34,27 +34,27 @@ public:
     sim::FrameMonitor& monitor() { return *monitor_; }
     const std::vector<GearTile*>& tiles() const { return tiles_; }
     // Reads every gear and shows it (the window does so 20 times a second).
-    void Refresh();
+    void refresh();
 
     // Rehearsing an installation: a new gear joins the bus, without a short
     // address or with the lowest one no gear has; a gear leaves it.
-    void AddGear(bool withShortAddress);
-    void RemoveGear(size_t index);
+    void addGear(bool withShortAddress);
+    void removeGear(size_t index);
     // A scenario with several interfaces shows one bus at a time; the picker
     // above the lamps chooses which. The monitor starts empty on the new bus.
-    void ShowInterface(size_t index);
+    void showInterface(size_t index);
     size_t shownInterface() const { return shown_; }
     // The shown bus as a scenario file, and a scenario file's first bus in
     // place of the shown bus's gear. False (with `error`) when the file cannot be written or read.
-    bool SaveBus(const QString& path, QString& error) const;
-    bool OpenBus(const QString& path, QString& error);
+    bool saveBus(const QString& path, QString& error) const;
+    bool openBus(const QString& path, QString& error);
 
 private:
-    QWidget* BuildMonitor();
-    QWidget* BuildBusKeys();
-    void RebuildTiles();
-    void ListenToBus();
-    void ExportShown();
+    QWidget* buildMonitor();
+    QWidget* buildBusKeys();
+    void rebuildTiles();
+    void listenToBus();
+    void exportShown();
 
     std::shared_ptr<kit::SimBackend> backend_;
     std::shared_ptr<sim::DaliBus> bus_;

@@ -52,33 +52,33 @@ TEST(FrameMonitor, EveryCommandOfTheTableHasItsName) {
 
 TEST(FrameMonitor, FiltersPauseAndExportsOfTheShownRows) {
     FrameMonitor monitor;
-    monitor.Append(Forward(1000, 0x0B90));  // QUERY STATUS to 5
-    monitor.Append(Reply(9000, 0x04));
-    monitor.Append(Forward(30000, 0x1390));  // to 9, no reply
-    monitor.SetPaused(true);
-    monitor.Append(Forward(60000, 0xFF12));  // GO TO SCENE 2, held
+    monitor.append(Forward(1000, 0x0B90));  // QUERY STATUS to 5
+    monitor.append(Reply(9000, 0x04));
+    monitor.append(Forward(30000, 0x1390));  // to 9, no reply
+    monitor.setPaused(true);
+    monitor.append(Forward(60000, 0xFF12));  // GO TO SCENE 2, held
     EXPECT_EQ(monitor.rowCount(), 3);
-    monitor.SetPaused(false);
+    monitor.setPaused(false);
     EXPECT_EQ(monitor.rowCount(), 4);
 
-    monitor.SetAddressFilter(5);  // the question and its reply
+    monitor.setAddressFilter(5);  // the question and its reply
     EXPECT_EQ(monitor.rowCount(), 2);
     EXPECT_EQ(monitor.data(monitor.index(1, FrameMonitor::Meaning), Qt::DisplayRole).toString(), "Reply: 0x04");
-    EXPECT_EQ(monitor.ExportCsv(), "time_s,direction,bytes,meaning\n"
+    EXPECT_EQ(monitor.exportCsv(), "time_s,direction,bytes,meaning\n"
                                    "0.001000,forward,0B 90,\"Short 5: QUERY STATUS\"\n"
                                    "0.009000,backward,04,\"Reply: 0x04\"\n");
-    monitor.SetAddressFilter(FrameMonitor::AnyTarget);
-    monitor.SetCommandFilter("scene");
+    monitor.setAddressFilter(FrameMonitor::AnyTarget);
+    monitor.setCommandFilter("scene");
     EXPECT_EQ(monitor.rowCount(), 1);
 
-    monitor.SetCommandFilter({});
+    monitor.setCommandFilter({});
     std::vector<BusFrame> read;
-    for (const QString& line : monitor.ExportCapture().split('\n', Qt::SkipEmptyParts))
+    for (const QString& line : monitor.exportCapture().split('\n', Qt::SkipEmptyParts))
         if (const auto frame = sim::parseCaptureLine(line.toStdString()))
             read.push_back(*frame);
     EXPECT_EQ(read, (std::vector<BusFrame>{Forward(1000, 0x0B90), Reply(9000, 0x04), Forward(30000, 0x1390),
                                            Forward(60000, 0xFF12)}));
-    monitor.Clear();
+    monitor.clear();
     EXPECT_EQ(monitor.rowCount(), 0);
 }
 
@@ -133,7 +133,7 @@ TEST(FrameMonitorNames, EveryKindOfFrameTheProgramSends) {
         c.send(linked.link());
         FrameMonitor monitor;
         for (const BusFrame& frame : linked.bus().takeFrameLog())
-            monitor.Append(frame);
+            monitor.append(frame);
         QStringList names;
         for (int row = 0; row < monitor.rowCount(); ++row)
             names << monitor.data(monitor.index(row, FrameMonitor::Meaning), Qt::DisplayRole).toString();
@@ -143,16 +143,16 @@ TEST(FrameMonitorNames, EveryKindOfFrameTheProgramSends) {
 
 TEST(FrameMonitor, ResumingAppendsTheHeldFramesInOneInsertion) {
     FrameMonitor monitor;
-    monitor.SetPaused(true);
+    monitor.setPaused(true);
     for (int i = 0; i < 500; ++i)
-        monitor.Append(Forward(uint64_t(i) * 30000, 0x0B90));
+        monitor.append(Forward(uint64_t(i) * 30000, 0x0B90));
     int insertions = 0;
     QObject::connect(&monitor, &QAbstractItemModel::rowsInserted, [&](const QModelIndex&, int first, int last) {
         ++insertions;
         EXPECT_EQ(first, 0);
         EXPECT_EQ(last, 499);
     });
-    monitor.SetPaused(false);
+    monitor.setPaused(false);
     EXPECT_EQ(insertions, 1);
     EXPECT_EQ(monitor.rowCount(), 500);
 }

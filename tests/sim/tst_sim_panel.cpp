@@ -52,11 +52,11 @@ TEST_F(SimPanel, LampsFollowTheGearAndTheKeysReachIt) {
     ASSERT_EQ(panel.tiles().size(), 2u);
     EXPECT_EQ(panel.tiles()[0]->lampOutput(), 0.0);
     Send(0xFF, 0x05);  // RECALL MAX LEVEL to all, as the bus test sends it
-    panel.Refresh();
+    panel.refresh();
     for (GearTile* tile : panel.tiles())
         EXPECT_DOUBLE_EQ(tile->lampOutput(), 1.0);
-    EXPECT_NEAR(LightOutput(127, 0), 0.0316, 0.001);  // logarithmic: about 3 % at half the arc range
-    EXPECT_NEAR(LightOutput(127, 1), 0.5, 0.001);
+    EXPECT_NEAR(lightOutput(127, 0), 0.0316, 0.001);  // logarithmic: about 3 % at half the arc range
+    EXPECT_NEAR(lightOutput(127, 1), 0.5, 0.001);
 
     // "Physical select" on the second tile selects that gear.
     for (int i = 0; i < 2; ++i)
@@ -73,13 +73,13 @@ TEST_F(SimPanel, LampsFollowTheGearAndTheKeysReachIt) {
     // Bus power lost: every gear at its system-failure level (254 here).
     Send(0xFE, 0);
     panel.findChild<QCheckBox*>("busPower")->click();
-    panel.Refresh();
+    panel.refresh();
     EXPECT_DOUBLE_EQ(panel.tiles()[1]->lampOutput(), 1.0);
     panel.findChild<QCheckBox*>("busPower")->click();
 
     // Its mains switch makes it dark and silent.
     panel.tiles()[0]->findChildren<QPushButton*>()[1]->click();
-    panel.Refresh();
+    panel.refresh();
     EXPECT_EQ(panel.tiles()[0]->lampOutput(), 0.0);
     bus->withGear(0, [](sim::ControlGear& g) { EXPECT_FALSE(g.mainsPowered()); });
 }
@@ -102,7 +102,7 @@ TEST_F(SimPanel, TilesShowAddressingStateAndTheirFaultKeysReachTheGear) {
     SimPanelWindow panel(backend);
     GearTile* tile = panel.tiles()[1];
     const auto stateText = [&] {
-        panel.Refresh();
+        panel.refresh();
         return tile->findChild<QLabel*>("state")->text();
     };
     EXPECT_EQ(stateText(), "");
@@ -118,7 +118,7 @@ TEST_F(SimPanel, TilesShowAddressingStateAndTheirFaultKeysReachTheGear) {
     EXPECT_EQ(stateText(), "");
     GearTileState withdrawnOnly;
     withdrawnOnly.withdrawn = true;
-    EXPECT_EQ(AddressingStateText(withdrawnOnly), "Withdrawn");
+    EXPECT_EQ(addressingStateText(withdrawnOnly), "Withdrawn");
 
     const auto faults = [&] {
         sim::GearFaults f;
@@ -140,7 +140,7 @@ TEST_F(SimPanel, TilesShowAddressingStateAndTheirFaultKeysReachTheGear) {
     EXPECT_EQ(faults().missFrames, 2u);
     // A fault set elsewhere (a scenario, a test) shows on the keys.
     bus->withGear(1, [](sim::ControlGear& g) { g.setFaults({}); });
-    panel.Refresh();
+    panel.refresh();
     EXPECT_FALSE(tile->findChild<QToolButton*>("garbled")->isChecked());
     EXPECT_FALSE(tile->findChild<QToolButton*>("noKey")->isChecked());
 }
@@ -151,13 +151,13 @@ namespace {
 
 TEST_F(SimPanel, GearAreAddedRemovedAndTheBusSavedAndOpenedAgain) {
     SimPanelWindow panel(backend);
-    panel.AddGear(true);   // the lowest free short address: 0
-    panel.AddGear(false);  // none
+    panel.addGear(true);   // the lowest free short address: 0
+    panel.addGear(false);  // none
     ASSERT_EQ(panel.tiles().size(), 4u);
     std::vector<sim::GearConfig> gear = bus->gearSnapshot();
     EXPECT_EQ(gear[2].shortAddress, 0);
     EXPECT_EQ(gear[3].shortAddress, std::nullopt);
-    panel.RemoveGear(0);
+    panel.removeGear(0);
     EXPECT_EQ(bus->gearCount(), 3u);
     bus->withGear(0, [](sim::ControlGear& g) { g.setRandomAddress(0x123456); });
     Send(0xFE, 100);  // every lamp at 100
@@ -168,16 +168,16 @@ TEST_F(SimPanel, GearAreAddedRemovedAndTheBusSavedAndOpenedAgain) {
     const uint64_t seed = bus->seed();
     panel.findChild<QCheckBox*>("busPower")->click();  // the bus without power is saved so
     const std::vector<sim::GearConfig> saved = bus->gearSnapshot();
-    ASSERT_TRUE(panel.SaveBus(path, error)) << error.toStdString();
+    ASSERT_TRUE(panel.saveBus(path, error)) << error.toStdString();
     panel.findChild<QCheckBox*>("busPower")->click();
     bus->replaceGear({}, 99);
-    ASSERT_TRUE(panel.OpenBus(path, error)) << error.toStdString();
+    ASSERT_TRUE(panel.openBus(path, error)) << error.toStdString();
     EXPECT_EQ(bus->gearSnapshot(), saved);
     EXPECT_EQ(panel.tiles().size(), 3u);
     EXPECT_EQ(bus->seed(), seed);
     EXPECT_FALSE(bus->powered());
     EXPECT_FALSE(panel.findChild<QCheckBox*>("busPower")->isChecked());
-    EXPECT_FALSE(panel.OpenBus(dir.filePath("missing.json"), error));
+    EXPECT_FALSE(panel.openBus(dir.filePath("missing.json"), error));
     EXPECT_FALSE(error.isEmpty());
 }
 
@@ -209,7 +209,7 @@ TEST(SimPanelInterfaces, ThePickerShowsTheOtherBus) {
     backend->clock()->advanceUs(40'000);
     backend->bus(0)->transmit(backend->clock()->nowUs(), 0xFF, 0x05);  // the hidden bus: not listed
     QCoreApplication::processEvents();
-    panel.Refresh();
+    panel.refresh();
     EXPECT_DOUBLE_EQ(panel.tiles()[1]->lampOutput(), 1.0);
     ASSERT_EQ(panel.monitor().rowCount(), 1);
     EXPECT_EQ(panel.monitor().data(panel.monitor().index(0, sim::FrameMonitor::Meaning), Qt::DisplayRole),
