@@ -6,6 +6,7 @@
 #include "dali/dali_commands.h"
 #include "devices/line_check_text.h"
 #include "storage/device_lines.h"
+#include "tests/support/gear_records.h"
 #include "tests/support/headless_view.h"
 #include "tests/support/qt_printers.h"
 
@@ -33,30 +34,18 @@ const std::string kLine = OneInterfaceScenario({
     R"({})",
 });
 
-// A project record holding what a gear of the simulator starts with.
-DeviceRecord resetGear(const QString& name = {}) {
-    DeviceRecord r;
-    r.present = 1;
-    r.maxLevel = 254;
-    r.minLevel = 1;
-    r.powerOnLevel = 254;
-    r.systemFailureLevel = 254;
-    r.fadeRate = 7;
-    r.name = name;
-    return r;
-}
 
 DeviceTable lineProject() {
     DeviceTable table;
     for (int a : {0, 4, 5, 6})
-        table[size_t(a)] = resetGear();
-    DeviceRecord& changed = table[1] = resetGear(QStringLiteral("Empfang"));
+        table[size_t(a)] = FreshGearRecord();
+    DeviceRecord& changed = table[1] = FreshGearRecord(QStringLiteral("Empfang"));
     changed.maxLevel = 200;
     changed.fadeTime = 3;
     changed.dimmingCurve = 1;
     changed.SetGroupMask(0x0005);
     changed.sceneLevel[3] = 100;
-    table[2] = resetGear(QStringLiteral("Flur"));
+    table[2] = FreshGearRecord(QStringLiteral("Flur"));
     return table;
 }
 
@@ -175,7 +164,7 @@ protected:
 
 TEST_F(LineCheckOneGear, AGearAsInTheProjectIsAskedThisAndNothingIsListed) {
     DeviceTable project;
-    project[0] = resetGear();
+    project[0] = FreshGearRecord();
     MainView& view = Opened(project, kDialogCancel);  // same addresses: the transfer is declined
     view.CheckLine();
     std::vector<std::string> expected = {"FF96", "0190", "0199", "01A1", "01A2", "01A3", "01A4", "01A5",

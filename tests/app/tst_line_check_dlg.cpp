@@ -7,6 +7,7 @@
 #include "app/line_check_dlg.h"
 #include "app/line_check_flow.h"
 #include "storage/device_lines.h"
+#include "tests/support/gear_records.h"
 #include "tests/support/headless_view.h"
 #include "tests/support/qt_printers.h"
 
@@ -32,15 +33,8 @@ protected:
         h.prompts.Answer(kDialogOk);
         h.view().Connect();
         DeviceTable project;
-        for (int a : {1, 2}) {
-            DeviceRecord& r = project[size_t(a)];
-            r.present = 1;
-            r.maxLevel = 254;
-            r.minLevel = 1;
-            r.powerOnLevel = 254;
-            r.systemFailureLevel = 254;
-            r.fadeRate = 7;
-        }
+        for (int a : {1, 2})
+            project[size_t(a)] = FreshGearRecord();
         const QString path = h.folder.filePath(QStringLiteral("p.prj"));
         ASSERT_TRUE(WriteProjectFile(path, project));
         h.prompts.ChoosePath(path);
