@@ -4,13 +4,13 @@
 // "Zurücksetzten", "Schließen" and "Clear". GroupManager decides; the dialog
 // shows and forwards clicks.
 
+#include "groups_scenes/combo_list_ctrl.h"
 #include "groups_scenes/group_manager.h"
 
 #include <QDialog>
 
 #include <memory>
 
-class CComboListCtrl;
 class CWaitDlg;
 class QPushButton;
 
