@@ -63,13 +63,10 @@ CGroupDlg::CGroupDlg(const ManagerContext& context, QWidget* owner)
     grid_->setSelectionMode(QAbstractItemView::SingleSelection);
     grid_->setShowGrid(true);
     // The row under the mouse is selected (hot tracking) and drawn tinted
-    // over its own colours, so the member cells stay green. While a name is
-    // typed the row stays: a new current row would end the edit.
+    // over its own colours, so the member cells stay green. (The view
+    // reports no entered cell while a name is typed, so the edit stays.)
     grid_->setMouseTracking(true);
-    connect(grid_, &QTableWidget::cellEntered, grid_, [this](int row, int) {
-        if (!grid_->openEditor())
-            grid_->selectRow(row);
-    });
+    connect(grid_, &QTableWidget::cellEntered, grid_, [this](int row, int) { grid_->selectRow(row); });
     auto* hotRow = new HotRowDelegate(grid_);
     for (int column = 0; column < kNameColumn; ++column)
         grid_->setItemDelegateForColumn(column, hotRow);
