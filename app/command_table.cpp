@@ -14,6 +14,7 @@ constexpr CommandInfo kCommands[] = {
     {C::NewProjectMenu,  A::NewProject,          Menu::File,    u"Neues Projekt",          106, 0,  0,   R::Always, true},
     {C::OpenProjectMenu, A::OpenProject,         Menu::File,    u"Projekt öffnen",         223, 0,  0,   R::Flag,   false},
     {C::SaveProjectMenu, A::SaveProject,         Menu::File,    u"Projekt speichern",      224, 0,  0,   R::Flag,   false},
+    {C::ProjectHeader,   A::ProjectHeader,       Menu::File,    u"Projektangaben…",        500, 0,  0,   R::PresentGear, false},
     {C::CreateReport,    A::CreateReport,        Menu::File,    u"Bericht erstellen…",     447, 0,  0,   R::PresentGear, false},
     {C::ExportGearTable, A::ExportGearTable,     Menu::File,    u"Als CSV exportieren…",   448, 0,  0,   R::PresentGear, false},
     {C::Exit,            A::Exit,                Menu::File,    u"&Beenden",               225, 0,  0,   R::Always, true},

@@ -20,6 +20,7 @@ enum class CommandId : int32_t {
     ExportGearTable = 32841,
     CheckLine = 32842,
     ReplaceGear = 32843,
+    ProjectHeader = 32844,
     Exit = 32781,
     GroupsMenu = 32797,
     ScenesMenu = 32787,
@@ -52,7 +53,7 @@ enum class CommandAction {
     NewProject, OpenProject, SaveProject, Exit, GroupManager, SceneManager, AddressingAssistant,
     Settings, ResetBus, AllOff, RemoveAllGroups, RemoveAllScenes, BusTest, None,
     SaveDeviceFile, LoadDeviceFile, Connect, Disconnect, SearchDevices, Send, ReadDevice, ReadAll,
-    CreateReport, ExportGearTable, CheckLine, ReplaceGear,
+    CreateReport, ExportGearTable, CheckLine, ReplaceGear, ProjectHeader,
 };
 
 enum class Menu { None, File, Options, Extras, Help };

@@ -4,6 +4,7 @@
 #include "addressing/matrix_widget.h"
 #include "app/line_check_dlg.h"
 #include "app/main_view.h"
+#include "app/project_header_dlg.h"
 #include "app/splash_window.h"
 #include "app/tab_views.h"
 #include "devices/dialog_prompts.h"
@@ -172,6 +173,13 @@ int CKelvaneView::RunSceneDialog(const ManagerContext& context) {
     return ExecOverMainWindow(dialog);
 }
 
+bool CKelvaneView::RunProjectHeaderDialog(ProjectHeader& header) {
+    CProjectHeaderDlg dialog(header, settings_.languageModulePath, window());
+    if (ExecOverMainWindow(dialog) != QDialog::Accepted)
+        return false;
+    header = dialog.header();
+    return true;
+}
 
 void CKelvaneView::RunLineCheckDialog(LineCheckActions& actions) {
     CLineCheckDlg dialog(actions, window());

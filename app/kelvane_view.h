@@ -79,6 +79,7 @@ public:
     int RunSceneDialog(const ManagerContext& context) override;
     bool WriteReportPdf(const QString& path, const InstallationReport& report, QString& error) override;
     void RunLineCheckDialog(LineCheckActions& actions) override;
+    bool RunProjectHeaderDialog(ProjectHeader& header) override;
 
 Q_SIGNALS:
     // The frame renders the status bar, the enable states and its own texts.

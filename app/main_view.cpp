@@ -153,6 +153,9 @@ bool MainView::Execute(CommandAction action) {
     case CommandAction::ReplaceGear:
         ReplaceGear();
         return true;
+    case CommandAction::ProjectHeader:
+        EditProjectHeader();
+        return true;
     case CommandAction::NewProject:
         NewProject();
         return true;
@@ -285,7 +288,7 @@ void MainView::NameEdited(const QString& name) {
     if (store_.selectedCount != 1 || !MatrixModel::IsCell(first))
         return;
     QString& stored = store_.workingTable[size_t(first)].name;
-    const QString trimmed = name.trimmed().left(kMaxProjectTextLength);
+    const QString trimmed = ProjectText(name);
     if (trimmed == stored)
         return;
     stored = trimmed;

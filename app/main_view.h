@@ -123,6 +123,9 @@ public:
     void CreateReport();
     void ExportGearTable();
     InstallationReport Report() const;
+    // "Projektangaben": the header of the project in the store, edited in
+    // its dialog; a changed header is a change to save. Nothing is sent.
+    void EditProjectHeader();
 
     // "Anlage prüfen" (line_check_flow.cpp): the bus against the opened
     // project, then the list in its window; only connected with a project.

@@ -45,6 +45,17 @@ void MainView::SaveProject() {
     ::SaveProject(context);
 }
 
+void MainView::EditProjectHeader() {
+    ProjectHeader header = store_.projectHeader;
+    if (!services_.surface.RunProjectHeaderDialog(header))
+        return;
+    header = header.Kept();
+    if (header == store_.projectHeader)
+        return;
+    store_.projectHeader = header;
+    projectDirty = 1;
+}
+
 void MainView::OpenProject() {
     FileFlowContext context = FileFlows();
     const QString path = ReadChosenProject(context);

@@ -14,9 +14,13 @@ constexpr StringId kNoGearTitle = 198, kNoGearText = 197;
 }  // namespace
 
 ManagerContext MainView::Managers() {
-    return {busLink(), store_, offlineMode_, services_.prompts, services_.settings.languageModulePath, [this] {
-                services_.surface.ProcessPendingEvents();
-            }};
+    return {busLink(),
+            store_,
+            offlineMode_,
+            services_.prompts,
+            services_.settings.languageModulePath,
+            [this] { services_.surface.ProcessPendingEvents(); },
+            [this] { projectDirty = 1; }};
 }
 
 void MainView::OpenGroupManager() {

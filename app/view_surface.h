@@ -11,6 +11,7 @@ class AddressingAssistant;
 struct ManagerContext;
 struct InstallationReport;
 struct LineCheckActions;
+struct ProjectHeader;
 
 class ViewSurface {
 public:
@@ -52,4 +53,7 @@ public:
     virtual bool WriteReportPdf(const QString& path, const InstallationReport& report, QString& error) = 0;
     // Shows the line check's list modally; its buttons call the actions.
     virtual void RunLineCheckDialog(LineCheckActions& actions) = 0;
+    // "Projektangaben" modally over the window, starting from `header`; true
+    // after OK with `header` as typed, false (and `header` untouched) after Cancel.
+    virtual bool RunProjectHeaderDialog(ProjectHeader& header) = 0;
 };

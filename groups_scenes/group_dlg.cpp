@@ -1,6 +1,7 @@
 #include "groups_scenes/group_dlg.h"
 
 #include "devices/wait_dlg.h"
+#include "groups_scenes/combo_list_ctrl.h"
 #include "groups_scenes/manager_window.h"
 #include "storage/load_text.h"
 
@@ -10,7 +11,6 @@
 #include <QPainter>
 #include <QStyledItemDelegate>
 #include <QPushButton>
-#include <QTableWidget>
 
 namespace {
 
@@ -45,27 +45,31 @@ CGroupDlg::CGroupDlg(const ManagerContext& context, QWidget* owner)
     const auto text = [&context](StringId id) { return LoadText(id, context.languageModulePath); };
     setWindowTitle(text(kTitle));
     MakeManagerWindow(*this, *waitDialog_);
-    grid_ = new QTableWidget(0, kGroupCount + 2, this);
+    grid_ = new CComboListCtrl(this);
     grid_->setObjectName(QStringLiteral("grid"));
+    grid_->setColumnCount(kGroupCount + 2);
     QStringList headers{text(kLabelHeader)};
     for (int g = 0; g < kGroupCount; ++g)
         headers << QString::number(g);
     headers << text(kNameHeader);
     grid_->setHorizontalHeaderLabels(headers);
     grid_->horizontalHeader()->setStretchLastSection(true);
-    grid_->verticalHeader()->hide();
     grid_->setColumnWidth(0, kLabelWidth);
     for (int g = 1; g <= kGroupCount; ++g)
         grid_->setColumnWidth(g, kGroupWidth);
-    grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    // Only the name is typed in place; the other cells are clicked.
+    for (int column = 0; column < kNameColumn; ++column)
+        grid_->SetReadOnlyColumn(column);
     grid_->setSelectionMode(QAbstractItemView::SingleSelection);
     grid_->setShowGrid(true);
     // The row under the mouse is selected (hot tracking) and drawn tinted
-    // over its own colours, so the member cells stay green.
+    // over its own colours, so the member cells stay green. (The view
+    // reports no entered cell while a name is typed, so the edit stays.)
     grid_->setMouseTracking(true);
     connect(grid_, &QTableWidget::cellEntered, grid_, [this](int row, int) { grid_->selectRow(row); });
-    grid_->setItemDelegate(new HotRowDelegate(grid_));
+    auto* hotRow = new HotRowDelegate(grid_);
+    for (int column = 0; column < kNameColumn; ++column)
+        grid_->setItemDelegateForColumn(column, hotRow);
     grid_->viewport()->installEventFilter(this);
     grid_->setMinimumWidth(kLabelWidth + kGroupCount * kGroupWidth + kNameWidth + 4);
 
@@ -105,6 +109,12 @@ CGroupDlg::CGroupDlg(const ManagerContext& context, QWidget* owner)
             PaintRow(row);
     });
     connect(close, &QPushButton::clicked, this, &CGroupDlg::CloseClicked);
+    connect(grid_, &CComboListCtrl::CellEditEnded, this, [this](int row, int column, const QString& name) {
+        if (column != kNameColumn)
+            return;
+        manager_->NameEdited(row, name);
+        grid_->SetCellText(row, kNameColumn, manager_->rowName(row));
+    });
     Fill();
     resize(sizeHint().width(), 420);
 }

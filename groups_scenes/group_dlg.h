@@ -1,8 +1,10 @@
 #pragma once
 // The group manager's window: the grid of present gear × groups 0..15 with
-// green member cells, and "Übernehmen", "Zurücksetzten", "Schließen" and
-// "Clear". GroupManager decides; the dialog shows and forwards clicks.
+// green member cells and a name column edited in place, and "Übernehmen",
+// "Zurücksetzten", "Schließen" and "Clear". GroupManager decides; the dialog
+// shows and forwards clicks.
 
+#include "groups_scenes/combo_list_ctrl.h"
 #include "groups_scenes/group_manager.h"
 
 #include <QDialog>
@@ -11,7 +13,6 @@
 
 class CWaitDlg;
 class QPushButton;
-class QTableWidget;
 
 class CGroupDlg final : public QDialog {
     Q_OBJECT
@@ -21,7 +22,7 @@ public:
     ~CGroupDlg() override;
 
     GroupManager& manager() { return *manager_; }
-    QTableWidget& grid() { return *grid_; }
+    CComboListCtrl& grid() { return *grid_; }
 
     // Escape and the window manager's close end the dialog as "Schließen" does.
     void reject() override;
@@ -37,5 +38,5 @@ private:
 
     std::unique_ptr<CWaitDlg> waitDialog_;
     std::unique_ptr<GroupManager> manager_;
-    QTableWidget* grid_;
+    CComboListCtrl* grid_;
 };

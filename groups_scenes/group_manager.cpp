@@ -36,6 +36,11 @@ QString GroupManager::rowLabel(int row) const {
 
 QString GroupManager::rowName(int row) const { return context_.store.workingTable[size_t(rowAddress(row))].name; }
 
+void GroupManager::NameEdited(int row, const QString& name) {
+    if (row >= 0 && row < rowCount())
+        ManagerNameEdited(context_, rowAddress(row), name);
+}
+
 bool GroupManager::isMember(int row, int group) const {
     return (membership_[size_t(rowAddress(row))] >> group) & 1;
 }

@@ -20,6 +20,7 @@ public:
     int rowAddress(int row) const { return rows_[size_t(row)]; }
     QString rowLabel(int row) const;  // text 261 "Gerät %d"
     QString rowName(int row) const;   // the gear's name, empty when it has none
+    void NameEdited(int row, const QString& name);  // ManagerNameEdited; not a change to apply
     bool isMember(int row, int group) const;
     int changeCount() const { return changeCount_; }
     // Applying needs an interface, and an installation that is not offline.

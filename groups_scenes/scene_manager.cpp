@@ -14,7 +14,6 @@ namespace {
 
 constexpr StringId kLinear = 147, kLogarithmic = 122, kReadTitle = 177, kReadText = 188, kWriteTitle = 182,
                    kWriteText = 206;
-constexpr qsizetype kMaxNameLength = 256;  // as a project file keeps it
 const QString kMaskText = QStringLiteral("MASK");
 
 }  // namespace
@@ -75,7 +74,7 @@ QString SceneManager::RowName(int row) const {
 
 void SceneManager::NameEdited(int row, const QString& name) {
     if (row >= 0 && row < int(rows_.size()))
-        context_.store.workingTable[size_t(rows_[size_t(row)].address)].name = name.trimmed().left(kMaxNameLength);
+        ManagerNameEdited(context_, rows_[size_t(row)].address, name);
 }
 
 QStringList SceneManager::LevelChoices() {

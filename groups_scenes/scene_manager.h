@@ -25,8 +25,7 @@ public:
     const std::vector<Row>& rows() const { return rows_; }
     // The four columns of a row: address, level, level in percent, curve.
     QStringList RowTexts(int row) const;
-    // The name of a row's gear, and a new one (trimmed; nothing is sent, the
-    // record keeps it).
+    // The name of a row's gear, and a new one (ManagerNameEdited).
     QString RowName(int row) const;
     void NameEdited(int row, const QString& name);
 

@@ -270,6 +270,13 @@ constexpr StringTableEntry kEntries[] = {
     {497, u"Adresse %1: das neue Gerät hat die Adresse nicht bestätigt. Es wurde nichts geschrieben."},
     {498, u"Adresse %1: nicht ersetzt."},
     {499, u"%1: %2 statt %3"},
+    // The project's header
+    {500, u"Projektangaben…"},
+    {501, u"Projekt:"},
+    {502, u"Standort:"},
+    {503, u"Errichter:"},
+    {504, u"Notizen:"},
+    {505, u"Projektangaben"},
     // Application title
     {57344, u"Orvent Kelvane"},
 };

@@ -33,8 +33,6 @@
 inline constexpr int kDeviceLineValues = 27;
 inline constexpr int kDeviceLineLength = 2 * kDeviceLineValues;
 inline constexpr qint64 kMaxDeviceFileBytes = qint64{4} * 1024 * 1024;
-// A name or header text keeps at most this many characters.
-inline constexpr qsizetype kMaxProjectTextLength = 256;
 
 // The record of this address as a device line (no line feed).
 QString FormatDeviceLine(const DeviceTable& table, int address);

@@ -1021,6 +1021,30 @@ Dieser Vorgang kann einige Zeit in Anspruch nehmen.</translation>
         <source>%1: %2 statt %3</source>
         <translation>%1: %2 statt %3</translation>
     </message>
+    <message id="500">
+        <source>Projektangaben…</source>
+        <translation>Projektangaben…</translation>
+    </message>
+    <message id="501">
+        <source>Projekt:</source>
+        <translation>Projekt:</translation>
+    </message>
+    <message id="502">
+        <source>Standort:</source>
+        <translation>Standort:</translation>
+    </message>
+    <message id="503">
+        <source>Errichter:</source>
+        <translation>Errichter:</translation>
+    </message>
+    <message id="504">
+        <source>Notizen:</source>
+        <translation>Notizen:</translation>
+    </message>
+    <message id="505">
+        <source>Projektangaben</source>
+        <translation>Projektangaben</translation>
+    </message>
     <message id="57344">
         <source>Orvent Kelvane</source>
         <translation>Orvent Kelvane</translation>

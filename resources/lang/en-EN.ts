@@ -1021,6 +1021,30 @@ This may take some time.</translation>
         <source>%1: %2 statt %3</source>
         <translation>%1: %2 instead of %3</translation>
     </message>
+    <message id="500">
+        <source>Projektangaben…</source>
+        <translation>Project details…</translation>
+    </message>
+    <message id="501">
+        <source>Projekt:</source>
+        <translation>Project:</translation>
+    </message>
+    <message id="502">
+        <source>Standort:</source>
+        <translation>Site:</translation>
+    </message>
+    <message id="503">
+        <source>Errichter:</source>
+        <translation>Installer:</translation>
+    </message>
+    <message id="504">
+        <source>Notizen:</source>
+        <translation>Notes:</translation>
+    </message>
+    <message id="505">
+        <source>Projektangaben</source>
+        <translation>Project details</translation>
+    </message>
     <message id="57344">
         <source>Orvent Kelvane</source>
         <translation>Orvent Kelvane</translation>

@@ -79,7 +79,7 @@ TEST_F(MainFrameStructureTest, MenuHoldsTheTableInOrderWithItsOwnTextsUntilTheLa
     Create();
     EXPECT_EQ(MenuTitles(*frame), (QStringList{"Datei", "Optionen", "Extras", "Hilfe"}));
     EXPECT_EQ(MenuEntries(*frame, Menu::File),
-              (QStringList{"Neues Projekt", "Projekt öffnen", "Projekt speichern", "Bericht erstellen…",
+              (QStringList{"Neues Projekt", "Projekt öffnen", "Projekt speichern", "Projektangaben…", "Bericht erstellen…",
                             "Als CSV exportieren…", "&Beenden"}));
     EXPECT_EQ(MenuEntries(*frame, Menu::Options), (QStringList{"Gruppen", "Szenen", "Adressieren", "Gerät ersetzen", "Einstellungen"}));
     EXPECT_EQ(MenuEntries(*frame, Menu::Extras),
@@ -89,7 +89,7 @@ TEST_F(MainFrameStructureTest, MenuHoldsTheTableInOrderWithItsOwnTextsUntilTheLa
 
     frame->InitialUpdate();
     EXPECT_EQ(MenuTitles(*frame), (QStringList{"Datei", "Optionen", "Extras", "Hilfe"}));
-    EXPECT_EQ(MenuEntries(*frame, Menu::File), (QStringList{"Neu", "Projekt öffnen", "Projekt speichern", "Bericht erstellen…",
+    EXPECT_EQ(MenuEntries(*frame, Menu::File), (QStringList{"Neu", "Projekt öffnen", "Projekt speichern", "Projektangaben…", "Bericht erstellen…",
                                                                 "Als CSV exportieren…", "Beenden"}));
     EXPECT_EQ(MenuEntries(*frame, Menu::Options),
               (QStringList{"Gruppenübersicht", "Szenenübersicht", "Geräte adressieren", "Gerät ersetzen",
@@ -223,7 +223,7 @@ TEST_F(MainFrameCommandsTest, ConnectAndScanSwitchTheirColumnsOn) {
               (Commands{C::NewProjectTool, C::SaveProjectTool, C::OpenProjectTool, C::Disconnect, C::SearchDevices,
                         C::ReadAll, C::AddressTool, C::GroupsTool, C::ScenesTool}));
     EXPECT_EQ(EnabledMenuEntries(), (Commands{C::NewProjectMenu, C::OpenProjectMenu, C::SaveProjectMenu,
-                                              C::CreateReport, C::ExportGearTable, C::Exit, C::GroupsMenu, C::ScenesMenu, C::AddressMenu, C::Settings, C::ResetBus,
+                                              C::ProjectHeader, C::CreateReport, C::ExportGearTable, C::Exit, C::GroupsMenu, C::ScenesMenu, C::AddressMenu, C::Settings, C::ResetBus,
                                               C::AllOff, C::RemoveAllGroups, C::RemoveAllScenes, C::BusTest}));
     EXPECT_EQ(PaneText(kPaneSerial), "SN: 0000E001");
     EXPECT_EQ(PaneText(kPaneRevision), "Rev: 0.1.2.3");
@@ -270,7 +270,7 @@ TEST_F(MainFrameLanguageTest, EnglishModuleRelabelsMenusToolbarTabsPanelAndTips)
     Create();
     frame->InitialUpdate();
     EXPECT_EQ(MenuTitles(*frame), (QStringList{"File", "Options", "Tools", "Help"}));
-    EXPECT_EQ(MenuEntries(*frame, Menu::File), (QStringList{"New", "Open project", "Save project", "Create report…",
+    EXPECT_EQ(MenuEntries(*frame, Menu::File), (QStringList{"New", "Open project", "Save project", "Project details…", "Create report…",
                                                                 "Export as CSV…", "Exit"}));
     EXPECT_EQ(MenuEntries(*frame, Menu::Help), (QStringList{"Version 1.0.3.2"}));
     EXPECT_EQ(ToolbarTips(*frame).mid(0, 3), (QStringList{"New project", "Save project", "Open project"}));

@@ -132,7 +132,7 @@ TEST(Connect, OneInterfaceGoesOnlineAndOffersTheScan) {
     EXPECT_FALSE(h.tabs.basicEnabled);  // disabled again until a gear is selected
 
     EXPECT_EQ(enabledCommands(view),
-              (std::vector<C>{C::NewProjectMenu, C::OpenProjectMenu, C::SaveProjectMenu, C::CreateReport,
+              (std::vector<C>{C::NewProjectMenu, C::OpenProjectMenu, C::SaveProjectMenu, C::ProjectHeader, C::CreateReport,
                               C::ExportGearTable, C::Exit, C::GroupsMenu,
                               C::ScenesMenu, C::AddressMenu, C::Settings, C::ResetBus, C::AllOff,
                               C::RemoveAllGroups, C::RemoveAllScenes, C::BusTest, C::NewProjectTool,

@@ -19,6 +19,7 @@
 #include <QComboBox>
 #include <QInputMethodEvent>
 #include <QMimeData>
+#include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
 #include <QTimer>
@@ -147,6 +148,38 @@ TEST_F(ManagerWindows, GearAreNamedInTheSceneManager) {
 
     CGroupDlg groups(Context());
     EXPECT_EQ(groups.grid().item(1, 17)->text(), "Bad 2");
+}
+
+// The group manager's name column is typed into as the scene manager's: a
+// double-click opens the editor, the mouse wandering over other rows while
+// typing does not end it, Return keeps the name in the record, and
+// "Übernehmen" and "Schließen" leave it there.
+TEST_F(ManagerWindows, GearAreNamedInTheGroupManager) {
+    CGroupDlg dialog(Context());
+    dialog.show();
+    QApplication::setActiveWindow(&dialog);
+    CComboListCtrl& grid = dialog.grid();
+    const QPoint cell = grid.visualRect(grid.model()->index(2, 17)).center();
+    QTest::mouseDClick(grid.viewport(), Qt::LeftButton, Qt::NoModifier, cell);
+    auto* edit = qobject_cast<CInPlaceEdit*>(grid.openEditor());
+    ASSERT_NE(edit, nullptr);
+    QTest::keyClicks(edit, " Flur");
+    QTest::mouseMove(grid.viewport(), grid.visualRect(grid.model()->index(0, 3)).center());
+    QCoreApplication::processEvents();
+    ASSERT_EQ(grid.openEditor(), edit);
+    QTest::keyClicks(edit, " Nord ");
+    QTest::keyClick(edit, Qt::Key_Return);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(grid.openEditor(), nullptr);
+    EXPECT_EQ(h.view().store().workingTable[40].name, "Flur Nord");
+    EXPECT_EQ(grid.item(2, 17)->text(), "Flur Nord");
+    EXPECT_FALSE(dialog.manager().isMember(2, 0));  // the clicks on the name switched no group
+
+    QTest::mouseClick(dialog.findChild<QPushButton*>("apply"), Qt::LeftButton);
+    QTest::mouseClick(dialog.findChild<QPushButton*>("close"), Qt::LeftButton);
+    EXPECT_EQ(dialog.result(), kManagerClosed);
+    EXPECT_EQ(h.view().store().workingTable[40].name, "Flur Nord");
+    EXPECT_TRUE(h.TakeForwardFrames().empty());
 }
 
 // Reading a scene shows the manager's own wait dialog, which blocks the

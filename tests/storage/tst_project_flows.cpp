@@ -282,4 +282,48 @@ TEST_F(ProjectFlows, GearNamesTravelWithTheProjectAndTheGear) {
     EXPECT_TRUE(saved.endsWith(Utf16LE("#kelvane-name 09 Empfang Downlight 1\n#kelvane-site Halle 3\n")));
 }
 
+// The header is edited through its dialog: Cancel changes nothing, OK keeps
+// the fields as the file will, and the next save writes them after the
+// device lines.
+TEST_F(ProjectFlows, TheEditedHeaderIsAChangeToSaveAndIsSaved) {
+    Connect();
+    h.surface.onProjectHeaderDialog = [](ProjectHeader& header) {
+        header.project = QStringLiteral("verworfen");
+        return false;
+    };
+    h.view().EditProjectHeader();
+    EXPECT_TRUE(h.view().store().projectHeader.isEmpty());
+    EXPECT_EQ(h.view().projectDirty, 0);
+
+    h.surface.onProjectHeaderDialog = [](ProjectHeader& header) {
+        header = {QStringLiteral("  Umbau Nord "), QStringLiteral("Halle 3"), QString(),
+                  QStringLiteral("Zeile 1\nC:\\Licht\n") + QString(300, u'x')};
+        return true;
+    };
+    h.view().EditProjectHeader();
+    const QString notes = QStringLiteral("Zeile 1\nC:\\Licht\n") + QString(239, u'x');
+    EXPECT_EQ(h.view().store().projectHeader, (ProjectHeader{"Umbau Nord", "Halle 3", QString(), notes}));
+    EXPECT_EQ(h.view().projectDirty, 1);
+    EXPECT_TRUE(h.TakeForwardFrames().empty());
+
+    SaveTo(Path("header.prj"));
+    const QByteArray saved = ReadFileBytes(Path("header.prj"));
+    ASSERT_GT(saved.size(), 220);
+    EXPECT_EQ(saved.mid(220), Utf16LE("#kelvane-project Umbau Nord\n#kelvane-site Halle 3\n#kelvane-notes Zeile 1\\nC:\\\\Licht\\n" +
+                                      QString(239, u'x') + "\n"));
+}
+
+// A name typed in a manager's list is kept at once and is a change to save.
+TEST_F(ProjectFlows, ANameTypedInTheGroupManagerIsAChangeToSave) {
+    Connect();
+    h.surface.onGroupDialog = [](GroupManager& manager) {
+        manager.NameEdited(1, QStringLiteral(" Flur "));
+        return kManagerClosed;
+    };
+    h.view().OpenGroupManager();
+    EXPECT_EQ(h.view().store().workingTable[17].name, "Flur");
+    EXPECT_EQ(h.view().projectDirty, 1);
+    EXPECT_TRUE(h.TakeForwardFrames().empty());
+}
+
 }  // namespace

@@ -74,6 +74,12 @@ public:
             onLineCheckDialog(actions);
     }
     std::function<void(LineCheckActions&)> onLineCheckDialog;
+    // "Projektangaben": the script types into the header and says whether it
+    // pressed OK; without one the dialog is cancelled.
+    bool RunProjectHeaderDialog(ProjectHeader& header) override {
+        return onProjectHeaderDialog && onProjectHeaderDialog(header);
+    }
+    std::function<bool(ProjectHeader&)> onProjectHeaderDialog;
     int lineCheckDialogs = 0;
     int RunSceneDialog(const ManagerContext& context) override {
         SceneManager manager(context, managerWaitDialog);
