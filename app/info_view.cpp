@@ -1,6 +1,6 @@
 #include "app/info_view.h"
 
-#include "app/tab_actions.h"
+#include "devices/tab_actions.h"
 #include "storage/device_lines.h"
 #include "storage/load_text.h"
 
@@ -16,14 +16,14 @@ constexpr StringId kLabelHeader = 269, kValueHeader = 270, kNameLabel = 453;
 constexpr int kLabelWidth = 200, kValueWidth = 100;
 }  // namespace
 
-CInfoView::CInfoView(QWidget* parent)
-    : QWidget(parent), nameLabel_(new QLabel(this)), name_(new QLineEdit(this)), list_(new QTableWidget(0, 2, this)) {
+CInfoView::CInfoView(TabActions& actions, QWidget* parent)
+    : QWidget(parent), actions_(actions), nameLabel_(new QLabel(this)), name_(new QLineEdit(this)), list_(new QTableWidget(0, 2, this)) {
     name_->setObjectName(QStringLiteral("nameField"));
     name_->setMaxLength(int(kMaxProjectTextLength));
     name_->setEnabled(false);
     connect(name_, &QLineEdit::editingFinished, this, [this] {
-        if (actions_ && name_->isEnabled() && name_->isModified())
-            actions_->NameEdited(name_->text());
+        if (name_->isEnabled() && name_->isModified())
+            actions_.NameEdited(name_->text());
         name_->setModified(false);
     });
     list_->setObjectName(QStringLiteral("infoList"));

@@ -16,13 +16,12 @@ class CInfoView final : public QWidget {
     Q_OBJECT
 
 public:
-    explicit CInfoView(QWidget* parent = nullptr);
+    CInfoView(TabActions& actions, QWidget* parent = nullptr);
 
     void ShowInfo(const std::vector<InfoRow>& rows);
     // The name field above the list; an edit ends with Enter or the focus
     // leaving the field and goes to the main view.
     void ShowName(const QString& name, bool editable);
-    void SetActions(TabActions* actions) { actions_ = actions; }
     // The column headers, 269 and 270, and the name's label.
     void ApplyLanguage(const QString& languageModulePath);
 
@@ -30,8 +29,8 @@ public:
     QLineEdit* nameField() const { return name_; }
 
 private:
+    TabActions& actions_;
     QLabel* nameLabel_;
     QLineEdit* name_;
     QTableWidget* list_;
-    TabActions* actions_ = nullptr;
 };

@@ -68,15 +68,19 @@ CKelvaneView::CKelvaneView(const ProgramPaths& paths, ViewDialogs dialogs, QWidg
     dialogs = WithProgramDialogs(std::move(dialogs));
     prompts_ = dialogs.makePrompts(settings_, window());
     waitDialog_ = dialogs.makeWaitDialog(this);
-    tabs_ = new CTabViews(this);
-    mainView_ = std::make_unique<MainView>(ViewServices{paths_, settings_, *prompts_, *waitDialog_, *this, *tabs_});
-    tabs_->SetActions(mainView_.get());
+    // The main view builds the tabs once its tab flow exists.
+    mainView_ = std::make_unique<MainView>(
+        ViewServices{paths_, settings_, *prompts_, *waitDialog_, *this, [this](TabActions& actions) -> DeviceTabs& {
+                         tabs_ = new CTabViews(actions, this);
+                         return *tabs_;
+                     }});
     BuildPanel();
 }
 
 CKelvaneView::~CKelvaneView() {
-    // The tabs outlive the main view as children of this widget.
-    tabs_->SetActions(nullptr);
+    // The tabs call the main view: they go first.
+    delete tabs_;
+    tabs_ = nullptr;
     // The matrix control shows the main view's model: it goes first.
     delete matrix_;
     matrix_ = nullptr;

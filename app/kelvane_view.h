@@ -95,7 +95,7 @@ private:
     std::unique_ptr<Prompts> prompts_;
     std::unique_ptr<WaitDialog> waitDialog_;
     int commandsRunning_ = 0;
-    CTabViews* tabs_;
+    CTabViews* tabs_ = nullptr;
     std::unique_ptr<MainView> mainView_;
 
     CMatrix* matrix_ = nullptr;

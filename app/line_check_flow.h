@@ -1,12 +1,20 @@
 #pragma once
-// What the line check's window may do with a row of the list. The main view
-// fills it (line_check_flow.cpp); the window only shows the rows, enables
-// its buttons by these answers and calls the actions.
+// "Anlage prüfen" from the main view: the check job, then its list in a
+// window with what can be done per row. The flow keeps the last check of
+// the project, for the report.
 
+#include "app/view_core.h"
 #include "devices/line_check.h"
 
 #include <functional>
 
+class AddressingFlow;
+class SelectionFlow;
+class TabFlow;
+
+// What the line check's window may do with a row of the list. The flow
+// fills it; the window only shows the rows, enables its buttons by these
+// answers and calls the actions.
 struct LineCheckActions {
     const LineCheckResult& result;  // rows of an address change when it is asked again
     QString languageModulePath;
@@ -21,4 +29,28 @@ struct LineCheckActions {
     std::function<void()> exportCsv;
     // After the window closed, the replacement starts for this address (-1: none).
     int replaceAddress = -1;
+};
+
+class LineCheckFlow {
+public:
+    LineCheckFlow(ViewCore& core, SelectionFlow& selection, TabFlow& tabs, AddressingFlow& addressing)
+        : core_(core), selection_(selection), tabs_(tabs), addressing_(addressing) {}
+
+    // The bus against the opened project, then the list in its window; only
+    // connected with a project.
+    void CheckLine();
+    const LineCheckResult& last() const { return lastCheck_; }
+    // A new or another project: the last check no longer describes it.
+    void Forget() { lastCheck_ = {}; }
+
+private:
+    LineCheckContext Context();
+    void SendProjectValues(const LineCheckRow& row);
+    void ExportCsv();
+
+    ViewCore& core_;
+    SelectionFlow& selection_;
+    TabFlow& tabs_;
+    AddressingFlow& addressing_;
+    LineCheckResult lastCheck_;
 };

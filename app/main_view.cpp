@@ -9,25 +9,38 @@
 #include "devices/prompts.h"
 #include "devices/wait_dialog.h"
 #include "storage/device_lines.h"
+#include "storage/installation_report.h"
 #include "storage/load_settings.h"
 #include "storage/load_text.h"
 
-#include <algorithm>
+#include <utility>
 
 MainView::MainView(ViewServices services)
     : services_(std::move(services)),
       viewWaitDialog_(services_.waitDialog, runningJobs_),
-      basicWaitDialog_(services_.tabs.WaitDialogOf(DeviceTab::Basic), runningJobs_),
-      scenesWaitDialog_(services_.tabs.WaitDialogOf(DeviceTab::Scenes), runningJobs_),
-      infoWaitDialog_(services_.tabs.WaitDialogOf(DeviceTab::Info), runningJobs_),
-      status_(InitialStatusPanes()) {
-    serialText_ = QStringLiteral("00000000");
+      status_(InitialStatusPanes()),
+      tabFlow_(core_, [this] { selection_.RefreshGroupHighlight(true); },
+               [this](int code, int index) { OwnCommand(code, index); }),
+      core_{services_,   services_.makeTabs(tabFlow_),
+            viewWaitDialog_, runningJobs_,
+            link_,         offlineMode_,
+            interfaceConnected_, projectLoaded,
+            projectDirty,  basicChanged,
+            scenesChanged, saveProject,
+            store_,        matrix_,
+            status_,       commands_},
+      connection_(core_),
+      selection_(core_, tabFlow_),
+      addressing_(core_, tabFlow_),
+      lineCheck_(core_, selection_, tabFlow_, addressing_),
+      files_(core_, connection_, tabFlow_, lineCheck_),
+      managers_(core_, selection_) {
     matrix_.notifyTarget = [this](int code, int index) { OwnCommand(code, index); };
     matrix_.describeCell = [this](int cell) {
         const DeviceRecord& record = store_.workingTable[size_t(cell)];
         return record.present == 1 ? record.name : QString();
     };
-    saveProject = [this] { SaveProject(); };
+    saveProject = [this] { files_.SaveProject(); };
     commands_.hasPresentGear = [this] { return store_.PresentCount() > 0; };
     commands_.hasConnectedProject = [this] {
         return interfaceConnected_ == 1 && offlineMode_ != 1 && projectLoaded == 1;
@@ -39,20 +52,9 @@ MainView::~MainView() {
         kit_close(link_.handle);
 }
 
-void MainView::SetPane(int pane, const QString& text, PaneStyle style) {
-    status_[size_t(pane)].text = text;
-    status_[size_t(pane)].style = style;
-    services_.surface.StatusChanged();
-}
-
-void MainView::SetCommands(std::initializer_list<CommandId> ids, bool on) {
-    commands_.Set(ids, on);
-    services_.surface.CommandsChanged();
-}
-
 void MainView::InitialUpdate() {
     ViewSurface& surface = services_.surface;
-    DeviceTabs& tabs = services_.tabs;
+    DeviceTabs& tabs = core_.tabs;
 
     LoadSettings(services_.paths, services_.prompts, services_.settings);
     surface.ShowSplash();
@@ -67,20 +69,17 @@ void MainView::InitialUpdate() {
     surface.RepaintMatrix();
 
     store_.Clear();
-    groupEntry_ = 0;
-    surface.SelectGroupEntry(0);
-    serialText_ = QStringLiteral("00000000");
-
-    SetPane(kPaneSerial, QStringLiteral("---"));
+    selection_.ResetGroupEntry();
+    connection_.ResetSerial();
     ApplyLanguage();
 
     for (int i = 0; i < kMatrixCellCount; ++i)
         matrix_.cells[size_t(i)].cellText = QString::asprintf("%02d", i);
 
-    ShowOffline();
-    SetPane(kPaneSelection, QStringLiteral("---"));
-    SetPane(kPaneRevision, QStringLiteral("---"));
-    SetPane(kPaneVersion, VersionText());
+    connection_.ShowOffline();
+    core_.SetPane(kPaneSelection, QStringLiteral("---"));
+    core_.SetPane(kPaneRevision, QStringLiteral("---"));
+    core_.SetPane(kPaneVersion, VersionText());
 
     surface.RepaintMatrix();
     tabs.Initialise();
@@ -88,20 +87,16 @@ void MainView::InitialUpdate() {
     tabs.EnableBasicControls(false);
     tabs.EnableSceneControls(false);
 
-    SetCommands({CommandId::Connect}, true);
+    core_.SetCommands({CommandId::Connect}, true);
     surface.ShowMainWindow();
     surface.SetIdentifyChecked(services_.settings.identifyMode == 1);
     if (services_.settings.autoConnect == 1)
-        Connect();
-}
-
-void MainView::ShowOffline() {
-    SetPane(kPaneState, LoadText(246, services_.settings.languageModulePath), PaneStyle::Offline);
+        connection_.Connect();
 }
 
 void MainView::ApplyLanguage() {
     // The tabs first: the frame fits itself to the relabelled panel.
-    services_.tabs.ApplyLanguage(services_.settings.languageModulePath);
+    core_.tabs.ApplyLanguage(services_.settings.languageModulePath);
     services_.surface.ApplyLanguage(services_.settings.languageModulePath);
 }
 
@@ -111,90 +106,51 @@ void MainView::ReloadSettingsAndLanguage() {
     ApplyLanguage();
 }
 
+InstallationReport MainView::Report() const { return files_.Report(); }
+
 bool MainView::Execute(CommandAction action) {
-    BusWideContext context{busLink(),
+    BusWideContext busWide{core_.busLink(),
                            store_,
                            services_.prompts,
                            viewWaitDialog_,
                            services_.settings.languageModulePath,
                            [this] {
                                matrix_.ResetFlags();
-                               services_.surface.RepaintMatrix();
+                               core_.RepaintMatrix();
                            },
-                           [this] { services_.surface.ProcessPendingEvents(); }};
-    switch (action) {
-    case CommandAction::Connect:
-        Connect();
-        return true;
-    case CommandAction::Disconnect:
-        Disconnect();
-        return true;
-    case CommandAction::SearchDevices:
-        SearchDevices();
-        return true;
-    case CommandAction::AddressingAssistant:
-        RunAddressingAssistant();
-        return true;
-    case CommandAction::GroupManager:
-        OpenGroupManager();
-        return true;
-    case CommandAction::SceneManager:
-        OpenSceneManager();
-        return true;
-    case CommandAction::CreateReport:
-        CreateReport();
-        return true;
-    case CommandAction::ExportGearTable:
-        ExportGearTable();
-        return true;
-    case CommandAction::CheckLine:
-        CheckLine();
-        return true;
-    case CommandAction::ReplaceGear:
-        ReplaceGear();
-        return true;
-    case CommandAction::ProjectHeader:
-        EditProjectHeader();
-        return true;
-    case CommandAction::NewProject:
-        NewProject();
-        return true;
-    case CommandAction::OpenProject:
-        OpenProject();
-        return true;
-    case CommandAction::SaveProject:
-        SaveProject();
-        return true;
-    case CommandAction::SaveDeviceFile:
-        SaveDeviceFile();
-        return true;
-    case CommandAction::LoadDeviceFile:
-        LoadDeviceFile();
-        return true;
-    case CommandAction::ResetBus:
-        ResetBus(context);
-        return true;
-    case CommandAction::AllOff:
-        AllOff(context);
-        return true;
-    case CommandAction::RemoveAllGroups:
-        RemoveAllGroups(context);
-        return true;
-    case CommandAction::RemoveAllScenes:
-        RemoveAllScenes(context);
-        return true;
-    case CommandAction::Send:
-        SendAll();
-        return true;
-    case CommandAction::ReadDevice:
-        ReadDevice();
-        return true;
-    case CommandAction::ReadAll:
-        ReadAll();
-        return true;
-    default:
-        return false;
-    }
+                           [this] { core_.ProcessPendingEvents(); }};
+    // Each command the core handles, and the flow it goes to.
+    const std::pair<CommandAction, std::function<void()>> handlers[] = {
+        {CommandAction::Connect, [this] { connection_.Connect(); }},
+        {CommandAction::Disconnect, [this] { connection_.Disconnect(); }},
+        {CommandAction::SearchDevices, [this] { connection_.SearchDevices(); }},
+        {CommandAction::AddressingAssistant, [this] { addressing_.RunAddressingAssistant(); }},
+        {CommandAction::ReplaceGear, [this] { addressing_.ReplaceGear(); }},
+        {CommandAction::GroupManager, [this] { managers_.OpenGroupManager(); }},
+        {CommandAction::SceneManager, [this] { managers_.OpenSceneManager(); }},
+        {CommandAction::CheckLine, [this] { lineCheck_.CheckLine(); }},
+        {CommandAction::NewProject, [this] { files_.NewProject(); }},
+        {CommandAction::OpenProject, [this] { files_.OpenProject(); }},
+        {CommandAction::SaveProject, [this] { files_.SaveProject(); }},
+        {CommandAction::SaveDeviceFile, [this] { files_.SaveDeviceFile(); }},
+        {CommandAction::LoadDeviceFile, [this] { files_.LoadDeviceFile(); }},
+        {CommandAction::ProjectHeader, [this] { files_.EditProjectHeader(); }},
+        {CommandAction::CreateReport, [this] { files_.CreateReport(); }},
+        {CommandAction::ExportGearTable, [this] { files_.ExportGearTable(); }},
+        {CommandAction::Send, [this] { tabFlow_.SendAll(); }},
+        {CommandAction::ReadDevice, [this] { tabFlow_.ReadDevice(); }},
+        {CommandAction::ReadAll, [this] { tabFlow_.ReadAll(); }},
+        {CommandAction::ResetBus, [&busWide] { ResetBus(busWide); }},
+        {CommandAction::AllOff, [&busWide] { AllOff(busWide); }},
+        {CommandAction::RemoveAllGroups, [&busWide] { RemoveAllGroups(busWide); }},
+        {CommandAction::RemoveAllScenes, [&busWide] { RemoveAllScenes(busWide); }},
+    };
+    for (const auto& [handled, run] : handlers)
+        if (handled == action) {
+            run();
+            return true;
+        }
+    return false;
 }
 
 // --- The view's own notifications ----------------------------------------------
@@ -211,223 +167,33 @@ void MainView::OwnCommand(int code, int index) {
 
     switch (code) {
     case WM_OWN_COMMAND_CLICK:
-        if (offlineMode_ == 1)
-            ClickOffline();
-        else
-            ClickOnline();
-        dragIdentifyDone_ = 0;
+        selection_.Clicked();
+        addressing_.DragEnded();
         break;
     case WM_OWN_COMMAND_MOVE:
         if (offlineMode_ != 1)
-            MoveDropped();
-        dragIdentifyDone_ = 0;
+            addressing_.MoveDropped();
+        addressing_.DragEnded();
         break;
     case WM_OWN_COMMAND_MOVING:
-        DragStarted(index);
+        addressing_.DragStarted(index);
         break;
     case WM_OWN_COMMAND_TRACK:
-        DragTracked(index);
+        addressing_.DragTracked(index);
         break;
     case WM_OWN_COMMAND_UPDATE:
         matrix_.ResetFlags();
-        SetPresentFlagsFromTable();
-        services_.surface.ProcessPendingEvents();
-        services_.surface.RepaintMatrix();
+        core_.SetPresentFlagsFromTable();
+        core_.ProcessPendingEvents();
+        core_.RepaintMatrix();
         break;
     case WM_OWN_COMMAND_CLOSE:
-        Close();
+        connection_.Close();
         break;
     case WM_OWN_COMMAND_SEND:
-        SendAll();
+        tabFlow_.SendAll();
         break;
     default:
         break;
     }
-}
-
-void MainView::SetPresentFlagsFromTable() {
-    for (int a = 0; a < kMatrixCellCount; ++a)
-        matrix_.cells[size_t(a)].present = store_.workingTable[size_t(a)].present == 1 ? 1 : 0;
-    services_.surface.RepaintMatrix();
-}
-
-void MainView::SendFrameAndWait(uint8_t first, uint8_t second) {
-    const BusLink link = busLink();
-    if (!link.handle)
-        return;
-    dalikit_Send(link, first, second);
-    dalikit_WaitIdle(link);
-}
-
-// --- Selection --------------------------------------------------------------------
-
-// Entries past the count keep what they held: switching identify mode off
-// marks the address selected last even after "Deselect ALL".
-void MainView::RebuildSelection() {
-    int count = 0;
-    for (int i = 0; i < kMatrixCellCount; ++i)
-        if (matrix_.cells[size_t(i)].selected == 1)
-            store_.selectedAddresses[size_t(count++)] = i;
-    store_.selectedCount = count;
-    ShowSelectedName();
-}
-
-// The status bar names the one selected gear.
-void MainView::ShowSelectedName() {
-    const int first = store_.selectedAddresses[0];
-    const bool one = store_.selectedCount == 1 && MatrixModel::IsCell(first);
-    const QString name = one ? store_.workingTable[size_t(first)].name : QString();
-    SetPane(kPaneName, name);
-    services_.tabs.ShowName(name, one);
-}
-
-// A name is the project's, not the gear's: nothing is sent, the project
-// has a change to save.
-void MainView::NameEdited(const QString& name) {
-    const int first = store_.selectedAddresses[0];
-    if (store_.selectedCount != 1 || !MatrixModel::IsCell(first))
-        return;
-    QString& stored = store_.workingTable[size_t(first)].name;
-    const QString trimmed = ProjectText(name);
-    if (trimmed == stored)
-        return;
-    stored = trimmed;
-    projectDirty = 1;
-    ShowSelectedName();
-}
-
-void MainView::ClickOffline() {
-    DeviceTabs& tabs = services_.tabs;
-    matrix_.ctrlMultiSelect = 0;
-    tabs.EnableBasicControls(true);
-    tabs.EnableSceneControls(true);
-    tabs.DisableBusButtons();
-    store_.selectedAddresses.fill(-1);
-    RebuildSelection();
-    if (store_.selectedCount > 0)
-        RefreshTabs(store_.selectedAddresses[0]);
-}
-
-// Unsent edits are lost by a new selection: the user may keep the old one.
-void MainView::ClickOnline() {
-    constexpr StringId kUnsentTitle = 402, kUnsentText = 403, kOk = 179, kCancel = 181;
-    if ((basicChanged == 1 || scenesChanged == 1) &&
-        services_.prompts.AskConfirmation(kUnsentTitle, kUnsentText, kOk, kCancel, 0) != kDialogOk) {
-        for (MatrixCell& cell : matrix_.cells)
-            cell.selected = 0;
-        for (int i = 0; i < store_.selectedCount; ++i)
-            if (MatrixModel::IsCell(store_.selectedAddresses[size_t(i)]))
-                matrix_.cells[size_t(store_.selectedAddresses[size_t(i)])].selected = 1;
-        services_.surface.RepaintMatrix();
-        return;
-    }
-    SelectionChanged();
-    basicChanged = 0;
-    scenesChanged = 0;
-}
-
-void MainView::SelectionChanged() {
-    DeviceTabs& tabs = services_.tabs;
-    store_.selectedAddresses.fill(-1);
-    RebuildSelection();
-    matrix_.ctrlMultiSelect = 1;
-    if (services_.settings.identifyMode == 1) {
-        SendFrameAndWait(dali::kBroadcastArc, kIdentifyBackgroundLevel);
-        for (int i = 0; i < store_.selectedCount; ++i)
-            SendFrameAndWait(dali::arcAddress(store_.selectedAddresses[size_t(i)]), kIdentifyLevel);
-    }
-    SetCommands({CommandId::SaveDeviceFile, CommandId::LoadDeviceFile, CommandId::ReadDevice, CommandId::Send}, false);
-    tabs.EnableBasicControls(true);
-    tabs.EnableSceneControls(true);
-    if (store_.selectedCount == 1) {
-        const int address = store_.selectedAddresses[0];
-        SetCommands({CommandId::SaveDeviceFile}, true);
-        SetPane(kPaneSelection, QStringLiteral("Adr: %1").arg(address));
-        if (offlineMode_ != 1) {
-            SetCommands({CommandId::LoadDeviceFile, CommandId::ReadDevice, CommandId::Send}, true);
-            tabs.EnableSendButtons(true);
-            RefreshTabs(address);
-        }
-    } else {
-        SetPane(kPaneSelection, QStringLiteral("List"));
-    }
-}
-
-void MainView::SelectAll() {
-    for (int i = 0; i < kMatrixCellCount; ++i)
-        if (store_.workingTable[size_t(i)].present == 1)
-            matrix_.cells[size_t(i)].selected = 1;
-    RebuildSelection();
-    SetPane(kPaneSelection, QStringLiteral("List"));
-    services_.tabs.EnableBasicControls(true);
-    services_.tabs.EnableSceneControls(true);
-    SetCommands({CommandId::Send}, true);
-    SetCommands({CommandId::SaveDeviceFile, CommandId::LoadDeviceFile, CommandId::ReadDevice}, false);
-    services_.surface.RepaintMatrix();
-}
-
-void MainView::DeselectAll() {
-    for (int i = 0; i < kMatrixCellCount; ++i)
-        if (store_.workingTable[size_t(i)].present == 1)
-            matrix_.cells[size_t(i)].selected = 0;
-    matrix_.lastClickedCell = -1;
-    matrix_.pressedCell = -1;
-    matrix_.targetCell = -1;
-    matrix_.selectedCount = 0;
-    matrix_.dragging = 0;
-    RebuildSelection();
-    SetPane(kPaneSelection, QStringLiteral("NONE"));
-    services_.tabs.EnableBasicControls(false);
-    services_.tabs.EnableSceneControls(false);
-    SetCommands({CommandId::Send, CommandId::SaveDeviceFile, CommandId::LoadDeviceFile, CommandId::ReadDevice},
-                false);
-    services_.surface.RepaintMatrix();
-}
-
-void MainView::GroupEntryChanged(int entry) {
-    groupEntry_ = entry;
-    for (int i = 0; i < kMatrixCellCount; ++i) {
-        const DeviceRecord& record = store_.workingTable[size_t(i)];
-        matrix_.cells[size_t(i)].groupHighlight =
-            entry >= 1 && record.present == 1 && (record.groupMask >> (entry - 1)) & 1 ? 1 : 0;
-    }
-    services_.surface.RepaintMatrix();
-}
-
-void MainView::SelectGroup() {
-    store_.selectedCount = 0;
-    store_.selectedAddresses.fill(-1);
-    if (groupEntry_ == 0) {
-        for (MatrixCell& cell : matrix_.cells)
-            cell.selected = 0;
-        services_.tabs.EnableBasicControls(false);
-        services_.tabs.EnableSceneControls(false);
-    } else {
-        for (int i = 0; i < kMatrixCellCount; ++i) {
-            const DeviceRecord& record = store_.workingTable[size_t(i)];
-            matrix_.cells[size_t(i)].selected = record.present == 1 && (record.groupMask >> (groupEntry_ - 1)) & 1;
-        }
-        RebuildSelection();
-        services_.tabs.EnableBasicControls(true);
-        services_.tabs.EnableSceneControls(true);
-    }
-    services_.surface.RepaintMatrix();
-}
-
-void MainView::IdentifyClicked() {
-    Settings& settings = services_.settings;
-    if (settings.identifyMode == 0) {
-        settings.identifyMode = 1;
-        return;
-    }
-    if (store_.selectedCount == 0) {
-        // Refreshing the tabs would do nothing with no gear selected.
-        const int first = store_.selectedAddresses[0];
-        // Only a real address is marked; -1 means nothing was selected before.
-        if (MatrixModel::IsCell(first)) {
-            matrix_.cells[size_t(first)].selected = 1;
-            services_.surface.RepaintMatrix();
-        }
-    }
-    settings.identifyMode = 0;
 }

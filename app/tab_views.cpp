@@ -1,7 +1,7 @@
 #include "app/tab_views.h"
 
 #include "app/info_view.h"
-#include "app/tab_actions.h"
+#include "devices/tab_actions.h"
 #include "devices/basic_view.h"
 #include "devices/scene_view.h"
 #include "devices/wait_dlg.h"
@@ -13,28 +13,32 @@ namespace {
 constexpr StringId kBasicCaption = 102, kScenesCaption = 103, kInfoCaption = 104;
 }
 
-CTabViews::CTabViews(QWidget* parent)
-    : QTabWidget(parent), basic_(new CBasicView(this)), scenes_(new CSceneView(this)), info_(new CInfoView(this)) {
+CTabViews::CTabViews(TabActions& actions, QWidget* parent)
+    : QTabWidget(parent),
+      basic_(new CBasicView(actions, this)),
+      scenes_(new CSceneView(actions, this)),
+      info_(new CInfoView(actions, this)) {
     addTab(basic_, QStringLiteral("Basic"));
     addTab(scenes_, QStringLiteral("Scenes"));
     addTab(info_, QStringLiteral("Info"));
     for (int tab = 0; tab < count(); ++tab)
         waitDialogs_[size_t(tab)] = new CWaitDlg(widget(tab));
-    connect(this, &QTabWidget::currentChanged, this, [this](int index) {
+    // Connected once the pages are in: adding the first one makes it current.
+    connect(this, &QTabWidget::currentChanged, this, [this, &actions](int index) {
         QWidget* page = widget(index);
         if (!page)
             return;
         page->setFocus();
-        if (actions_)
-            actions_->TabChanged(DeviceTab(index));
+        actions.TabChanged(DeviceTab(index));
     });
 }
 
-void CTabViews::SetActions(TabActions* actions) {
-    actions_ = actions;
-    basic_->SetActions(actions);
-    scenes_->SetActions(actions);
-    info_->SetActions(actions);
+// Nothing the host or its pages signal while they go (a focus moving away
+// from an edited field) may reach the actions.
+CTabViews::~CTabViews() {
+    blockSignals(true);
+    for (QObject* child : findChildren<QObject*>())
+        child->blockSignals(true);
 }
 
 void CTabViews::Initialise() { setCurrentIndex(int(DeviceTab::Basic)); }

@@ -20,10 +20,9 @@ class CTabViews final : public QTabWidget, public DeviceTabs {
     Q_OBJECT
 
 public:
-    explicit CTabViews(QWidget* parent = nullptr);
-
-    // The main view, once it exists; the pages' buttons and edits go there.
-    void SetActions(TabActions* actions);
+    // The pages' buttons and edits go to `actions`, which must outlive the host.
+    explicit CTabViews(TabActions& actions, QWidget* parent = nullptr);
+    ~CTabViews() override;
 
     void SetLink(const BusLink& link) override { link_ = link; }
     // Shows the first page.
@@ -52,6 +51,5 @@ private:
     CSceneView* scenes_;
     CInfoView* info_;
     std::array<CWaitDlg*, 3> waitDialogs_{};  // by DeviceTab, each owned by its page
-    TabActions* actions_ = nullptr;
     BusLink link_;
 };

@@ -1,6 +1,6 @@
 #include "devices/basic_view.h"
 
-#include "app/tab_actions.h"
+#include "devices/tab_actions.h"
 #include "devices/level_controls.h"
 #include "devices/level_text.h"
 #include "storage/load_text.h"
@@ -70,7 +70,8 @@ QCheckBox* newBox(const QString& objectName, const QString& caption, QWidget* pa
 
 }  // namespace
 
-CBasicView::CBasicView(QWidget* parent) : QWidget(parent), grid_(new QGridLayout(this)) {
+CBasicView::CBasicView(TabActions& actions, QWidget* parent)
+    : QWidget(parent), actions_(actions), grid_(new QGridLayout(this)) {
     BuildLevelRows();
     BuildValueCombos();
     BuildGroupsAndButtons();
@@ -122,8 +123,7 @@ void CBasicView::BuildLevelRows() {
     }
     read_ = newButton(QStringLiteral("readButton"), QStringLiteral("Read"), this);
     connect(read_, &QPushButton::clicked, this, [this] {
-        if (actions_)
-            if (const auto level = actions_->ReadActualLevel())
+        if (const auto level = actions_.ReadActualLevel())
                 SetLevel(kActualRow, *level);
         Edited();
     });
@@ -209,14 +209,12 @@ void CBasicView::BuildGroupsAndButtons() {
 
     auto act = [this](void (TabActions::*action)()) {
         return [this, action] {
-            if (actions_)
-                (actions_->*action)();
+            (actions_.*action)();
         };
     };
     auto lampCommand = [this](uint8_t opcode) {
         return [this, opcode] {
-            if (actions_)
-                actions_->SendToSelectedGear(opcode);
+            actions_.SendToSelectedGear(opcode);
         };
     };
     connect(factoryReset_, &QPushButton::clicked, this, act(&TabActions::FactoryReset));
@@ -231,8 +229,7 @@ void CBasicView::BuildGroupsAndButtons() {
 int CBasicView::Curve() const { return curve_->currentIndex(); }
 
 void CBasicView::Edited() {
-    if (actions_)
-        actions_->BasicEdited();
+    actions_.BasicEdited();
 }
 
 void CBasicView::UpdatePercent(LevelRow row) {

@@ -24,9 +24,8 @@ class CBasicView final : public QWidget {
 public:
     enum LevelRow { kMinRow, kMaxRow, kPowerRow, kFailRow, kActualRow, kLevelRowCount };
 
-    explicit CBasicView(QWidget* parent = nullptr);
+    CBasicView(TabActions& actions, QWidget* parent = nullptr);
 
-    void SetActions(TabActions* actions) { actions_ = actions; }
 
     // Fills every control from the record.
     void ShowDevice(const DeviceRecord& record);
@@ -59,7 +58,7 @@ private:
     void SliderMoved(LevelRow row, int position);
     void SetActualAs(LevelRow row);
 
-    TabActions* actions_ = nullptr;
+    TabActions& actions_;
     std::array<Row, kLevelRowCount> rows_;
     std::array<QCheckBox*, kBasicItemCount> boxes_{};  // by BasicItem
     QComboBox* fadeTime_ = nullptr;

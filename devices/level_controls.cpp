@@ -1,6 +1,6 @@
 #include "devices/level_controls.h"
 
-#include "app/tab_actions.h"
+#include "devices/tab_actions.h"
 
 #include <QComboBox>
 #include <QSlider>
@@ -30,21 +30,18 @@ void OnUserMove(QSlider* slider, std::function<void(int)> moved) {
                      [slider, moved = std::move(moved)](int) { moved(slider->sliderPosition()); });
 }
 
-void ConnectActualSlider(QSlider* slider, QComboBox* combo, TabActions* const& actions,
+void ConnectActualSlider(QSlider* slider, QComboBox* combo, TabActions& actions,
                          std::function<void(int)> moved) {
     OnUserMove(slider, [slider, combo, &actions, moved = std::move(moved)](int position) {
         combo->setCurrentIndex(position);
         if (moved)
             moved(position);
-        if (!actions)
-            return;
-        actions->ActualLevelMoving(uint8_t(position));
+        actions.ActualLevelMoving(uint8_t(position));
         // A step of the keyboard or the page ends the move at once.
         if (!slider->isSliderDown())
-            actions->ActualLevelSet(uint8_t(position));
+            actions.ActualLevelSet(uint8_t(position));
     });
     QObject::connect(slider, &QAbstractSlider::sliderReleased, slider, [slider, &actions] {
-        if (actions)
-            actions->ActualLevelSet(uint8_t(slider->value()));
+        actions.ActualLevelSet(uint8_t(slider->value()));
     });
 }

@@ -25,5 +25,5 @@ void OnUserMove(QSlider* slider, std::function<void(int position)> moved);
 // The ACTUAL slider: every user move shows the position in the combo box and
 // sends it to the first selected gear; when the move ends (the thumb is let
 // go, or after a line, page or key step) every selected gear gets the level.
-void ConnectActualSlider(QSlider* slider, QComboBox* combo, TabActions* const& actions,
+void ConnectActualSlider(QSlider* slider, QComboBox* combo, TabActions& actions,
                          std::function<void(int position)> moved = {});

@@ -1,6 +1,6 @@
 #include "devices/scene_view.h"
 
-#include "app/tab_actions.h"
+#include "devices/tab_actions.h"
 #include "devices/level_controls.h"
 #include "devices/level_text.h"
 #include "storage/load_text.h"
@@ -19,7 +19,7 @@ constexpr StringId kFirstSceneText = 129, kMaskHintText = 145, kSetSceneHeadingT
 constexpr int kSceneColumns = 2;  // two columns of eight scenes
 }  // namespace
 
-CSceneView::CSceneView(QWidget* parent) : QWidget(parent) {
+CSceneView::CSceneView(TabActions& actions, QWidget* parent) : QWidget(parent), actions_(actions) {
     auto* scenes = new QGridLayout;
     for (int n = 0; n < kSceneCount; ++n) {
         const int row = n % (kSceneCount / kSceneColumns), column = n / (kSceneCount / kSceneColumns) * 3;
@@ -73,8 +73,7 @@ CSceneView::CSceneView(QWidget* parent) : QWidget(parent) {
     send_ = new QPushButton(QStringLiteral("Send"), this);
     send_->setObjectName(QStringLiteral("sendButton"));
     connect(send_, &QPushButton::clicked, this, [this] {
-        if (actions_)
-            actions_->SendRequested();
+        actions_.SendRequested();
     });
 
     auto* column = new QVBoxLayout(this);
@@ -90,12 +89,11 @@ CSceneView::CSceneView(QWidget* parent) : QWidget(parent) {
 }
 
 void CSceneView::Edited() {
-    if (actions_)
-        actions_->ScenesEdited();
+    actions_.ScenesEdited();
 }
 
 void CSceneView::ShowScene(int scene, int level) {
-    const uint8_t curve = actions_ ? actions_->FirstSelectedDimmingCurve() : 0;
+    const uint8_t curve = actions_.FirstSelectedDimmingCurve();
     percents_[size_t(scene)]->setText(LevelText(uint8_t(level), curve));
 }
 

@@ -20,9 +20,8 @@ class CSceneView final : public QWidget {
     Q_OBJECT
 
 public:
-    explicit CSceneView(QWidget* parent = nullptr);
+    CSceneView(TabActions& actions, QWidget* parent = nullptr);
 
-    void SetActions(TabActions* actions) { actions_ = actions; }
 
     // The scene combos and labels from the record; the ACTUAL row stays.
     void ShowDevice(const DeviceRecord& record);
@@ -37,7 +36,7 @@ private:
     void ShowScene(int scene, int level);  // combo and label, labelled with the first selected gear's curve
     void Edited();
 
-    TabActions* actions_ = nullptr;
+    TabActions& actions_;
     std::array<QLabel*, kSceneCount> sceneLabels_{};
     std::array<QComboBox*, kSceneCount> sceneCombos_{};
     std::array<QLabel*, kSceneCount> percents_{};

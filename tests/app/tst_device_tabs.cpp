@@ -103,11 +103,11 @@ TEST_F(DeviceTabsTest, ATypeZeroGearIsReadOncePerTabWithoutEnables) {
     EXPECT_FALSE(h.tabs.basicWait.visible);
 
     Select({2});  // read already: only shown
-    view().TabChanged(DeviceTab::Scenes);
+    view().tabActions().TabChanged(DeviceTab::Scenes);
     EXPECT_EQ(h.TakeForwardFrames(), SceneQueries(0x05));
     EXPECT_EQ(h.tabs.scenesWait.shows.back().steps, 16);
-    view().TabChanged(DeviceTab::Basic);
-    view().TabChanged(DeviceTab::Scenes);
+    view().tabActions().TabChanged(DeviceTab::Basic);
+    view().tabActions().TabChanged(DeviceTab::Scenes);
     EXPECT_TRUE(h.TakeForwardFrames().empty());
     EXPECT_EQ(h.tabs.basicShown, (std::vector<int>{2, 2, 2}));
     EXPECT_EQ(h.tabs.scenesShown, (std::vector<int>{2, 2}));
@@ -116,14 +116,14 @@ TEST_F(DeviceTabsTest, ATypeZeroGearIsReadOncePerTabWithoutEnables) {
     view().Execute(CommandAction::ReadDevice);
     EXPECT_EQ(record(2).readState & (kReadStateParameters | kReadStateScenes), kReadStateScenes);
     EXPECT_EQ(h.TakeForwardFrames(), SceneQueries(0x05));
-    view().TabChanged(DeviceTab::Basic);
+    view().tabActions().TabChanged(DeviceTab::Basic);
     EXPECT_EQ(h.TakeForwardFrames(), kTypeZeroReadOf2);
 }
 
 TEST_F(DeviceTabsTest, WithTwoGearSelectedSwitchingTabsReadsNothing) {
     Select({2, 3});
-    view().TabChanged(DeviceTab::Scenes);
-    view().TabChanged(DeviceTab::Info);
+    view().tabActions().TabChanged(DeviceTab::Scenes);
+    view().tabActions().TabChanged(DeviceTab::Info);
     EXPECT_TRUE(h.TakeForwardFrames().empty());
     EXPECT_EQ(view().currentTab(), DeviceTab::Info);
 }
@@ -281,7 +281,7 @@ TEST_F(DeviceTabsTest, MinAndMaxGoOutInTheOrderTheGearAccept) {
 
 TEST_F(DeviceTabsTest, ScenesAreSentOnlyWhereTheyDifferFromTheRecord) {
     Select({3});
-    view().TabChanged(DeviceTab::Scenes);
+    view().tabActions().TabChanged(DeviceTab::Scenes);
     h.TakeForwardFrames();
     h.tabs.scenes.sceneLevel[1] = 180;  // as read
     h.tabs.scenes.sceneLevel[4] = 100;
@@ -335,7 +335,7 @@ TEST_F(DeviceTabsTest, SeveralGearAreAskedForAndCountedFromZero) {
     for (int a : {2, 3, 9})
         EXPECT_EQ(view().matrix().cells[size_t(a)].groupHighlight, 1) << a;
 
-    view().TabChanged(DeviceTab::Scenes);
+    view().tabActions().TabChanged(DeviceTab::Scenes);
     h.prompts.Answer(kDialogOk);
     h.tabs.scenes.sceneLevel[0] = 1;
     view().SendAll();
@@ -364,7 +364,7 @@ TEST_F(DeviceTabsTest, SendWithNothingSelectedOnlySaysSo) {
 
 TEST_F(DeviceTabsTest, AClickWithUnsentEditsAsksAndCancelKeepsTheSelection) {
     Select({2});
-    view().BasicEdited();
+    view().tabActions().BasicEdited();
     h.prompts.Answer(kDialogCancel);
     Select({3});
     EXPECT_EQ(h.prompts.confirmations.back().title, "Änderungen nicht übertragen");
@@ -386,9 +386,9 @@ TEST_F(DeviceTabsTest, AClickWithUnsentEditsAsksAndCancelKeepsTheSelection) {
 
 TEST_F(DeviceTabsTest, TheInformationRowsOfAGearAndOfAnAddressWithoutOne) {
     Select({9});
-    view().SendToSelectedGear(0x05);  // a level since power-on: no POWER FAILURE
+    view().tabActions().SendToSelectedGear(0x05);  // a level since power-on: no POWER FAILURE
     h.TakeForwardFrames();
-    view().TabChanged(DeviceTab::Info);
+    view().tabActions().TabChanged(DeviceTab::Info);
     const Frames frames = h.TakeForwardFrames();
     ASSERT_GE(frames.size(), 4u);
     EXPECT_EQ((Frames{frames[0], frames[1]}), (Frames{"C106", "13FF"}));
@@ -413,7 +413,7 @@ TEST_F(DeviceTabsTest, TheInformationRowsOfAGearAndOfAnAddressWithoutOne) {
     // No gear at 40: every row still there, no value made up.
     view().store().workingTable[40].present = 1;
     Select({40});
-    view().TabChanged(DeviceTab::Info);
+    view().tabActions().TabChanged(DeviceTab::Info);
     ASSERT_EQ(h.tabs.infoRows.size(), size_t(kInfoRowCount));
     for (const InfoRow& row : h.tabs.infoRows)
         EXPECT_TRUE(row.value.isEmpty()) << row.label.toStdString();
@@ -425,7 +425,7 @@ TEST_F(DeviceTabsTest, IdentifyRecallsTenTimesPerGearOverTwoAndAHalfSeconds) {
     Select({2, 3});
     h.TakeForwardFrames();
     const uint64_t before = h.backend().clock()->nowUs();
-    view().IdentifySelectedGear();
+    view().tabActions().IdentifySelectedGear();
     Frames expected;
     for (int cycle = 0; cycle < 5; ++cycle)
         expected = Concat({expected, {"0505", "0705", "0506", "0706"}});
@@ -439,11 +439,11 @@ TEST_F(DeviceTabsTest, IdentifyRecallsTenTimesPerGearOverTwoAndAHalfSeconds) {
 // the scenes read before count as unread.
 TEST_F(DeviceTabsTest, AFactoryResetReadsTheGearBack300MsLater) {
     Select({9});
-    view().TabChanged(DeviceTab::Scenes);
-    view().TabChanged(DeviceTab::Basic);
+    view().tabActions().TabChanged(DeviceTab::Scenes);
+    view().tabActions().TabChanged(DeviceTab::Basic);
     h.TakeForwardFrames();
     h.prompts.Answer(kDialogOk);
-    view().FactoryReset();
+    view().tabActions().FactoryReset();
     std::vector<sim::BusFrame> frames;
     for (const sim::BusFrame& frame : h.bus().takeFrameLog())
         if (frame.kind == sim::FrameKind::Forward)
@@ -460,21 +460,21 @@ TEST_F(DeviceTabsTest, AFactoryResetReadsTheGearBack300MsLater) {
 TEST_F(DeviceTabsTest, RemoveAddressFactoryResetAndTheActualSlider) {
     Select({2, 3});
     h.TakeForwardFrames();
-    view().ActualLevelMoving(100);
+    view().tabActions().ActualLevelMoving(100);
     EXPECT_EQ(h.TakeForwardFrames(), Frames{"0464"});
-    view().ActualLevelSet(100);
+    view().tabActions().ActualLevelSet(100);
     EXPECT_EQ(h.TakeForwardFrames(), (Frames{"0464", "0664"}));
     EXPECT_EQ(record(3).actualLevel, 100);
 
     record(2).readState = record(3).readState = kReadStateParameters | kReadStateScenes;
     h.prompts.Answer(kDialogOk);
-    view().FactoryReset();
+    view().tabActions().FactoryReset();
     EXPECT_EQ(h.TakeForwardFrames(), (Frames{"0520", "0520", "0720", "0720"}));  // two gear: no read
     EXPECT_EQ(record(2).readState, 0u);
     EXPECT_EQ(record(3).readState, 0u);
 
     h.prompts.Answer(kDialogOk);
-    view().RemoveAddress();
+    view().tabActions().RemoveAddress();
     EXPECT_EQ(h.TakeForwardFrames(), (Frames{"A3FF", "0580", "0580", "A3FF", "0780", "0780"}));
     EXPECT_EQ(record(2).present, 0);
     EXPECT_EQ(view().matrix().cells[3].present, 0);

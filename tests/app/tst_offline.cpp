@@ -48,28 +48,28 @@ TEST_F(OfflineProject, SavingWritesTheRecordsAsShownWithoutReadingTheGear) {
 TEST_F(OfflineProject, NoTabButtonSliderOrCommandSendsAFrame) {
     MainView& v = h.view();
     const DeviceTable before = v.store().workingTable;
-    v.TabChanged(DeviceTab::Info);
+    v.tabActions().TabChanged(DeviceTab::Info);
     v.matrix().cells[5].selected = 1;
     v.OwnCommand(WM_OWN_COMMAND_CLICK, 5);
     ExpectSilence("click with the information tab in front");
     for (DeviceTab tab : {DeviceTab::Scenes, DeviceTab::Basic, DeviceTab::Info})
-        v.TabChanged(tab);
+        v.tabActions().TabChanged(tab);
     ExpectSilence("switching tabs");
     for (CommandAction a :
          {CommandAction::ReadDevice, CommandAction::ReadAll, CommandAction::Send, CommandAction::ResetBus,
           CommandAction::AllOff, CommandAction::RemoveAllGroups, CommandAction::RemoveAllScenes})
         v.Execute(a);
-    v.SendRequested();
+    v.tabActions().SendRequested();
     ExpectSilence("reading, sending and the bus-wide commands");
     for (uint8_t opcode : {0x00, 0x05, 0x06})
-        v.SendToSelectedGear(opcode);
-    EXPECT_FALSE(v.ReadActualLevel().has_value());
-    v.IdentifySelectedGear();
-    v.RemoveAddress();
-    v.FactoryReset();
+        v.tabActions().SendToSelectedGear(opcode);
+    EXPECT_FALSE(v.tabActions().ReadActualLevel().has_value());
+    v.tabActions().IdentifySelectedGear();
+    v.tabActions().RemoveAddress();
+    v.tabActions().FactoryReset();
     ExpectSilence("OFF, MAX, MIN, Read, Identify, Remove Address, Factory reset");
-    v.ActualLevelMoving(100);
-    v.ActualLevelSet(100);
+    v.tabActions().ActualLevelMoving(100);
+    v.tabActions().ActualLevelSet(100);
     ExpectSilence("ACTUAL sliders");
     v.OwnCommand(WM_OWN_COMMAND_MOVING, 5);
     v.OwnCommand(WM_OWN_COMMAND_TRACK, 17);

@@ -3,6 +3,7 @@
 // each other, and what it reports for sending.
 #include "devices/basic_view.h"
 
+#include "tests/support/idle_tab_actions.h"
 #include "tests/support/qt_printers.h"
 
 #include <QComboBox>
@@ -34,7 +35,8 @@ protected:
         slider->setSliderDown(false);
     }
 
-    CBasicView view;
+    IdleTabActions actions;
+    CBasicView view{actions};
 };
 
 TEST_F(BasicViewTest, MaskInTheFailComboMovesTheSliderToTheEnd) {

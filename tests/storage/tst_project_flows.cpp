@@ -262,7 +262,7 @@ TEST_F(ProjectFlows, GearNamesTravelWithTheProjectAndTheGear) {
     EXPECT_EQ(h.view().statusPanes()[kPaneName].text, "Empfang");
     EXPECT_EQ(h.tabs.shownName, "Empfang");
     EXPECT_TRUE(h.tabs.nameEditable);
-    h.view().NameEdited("  Empfang Downlight 1 ");
+    h.view().tabActions().NameEdited("  Empfang Downlight 1 ");
     EXPECT_EQ(store.workingTable[5].name, "Empfang Downlight 1");
     EXPECT_EQ(h.view().statusPanes()[kPaneName].text, "Empfang Downlight 1");
     EXPECT_EQ(h.view().projectDirty, 1);

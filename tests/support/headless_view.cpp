@@ -41,7 +41,8 @@ void HeadlessView::WriteConfig(int autoConnect, int autoLocate, int askAddressCh
 MainView& HeadlessView::Start() {
     // No language/ folder: the built-in texts, as with a missing module.
     view_ = std::make_unique<MainView>(
-        ViewServices{{folder.path(), folder.path()}, settings, prompts, waitDialog, surface, tabs});
+        ViewServices{{folder.path(), folder.path()}, settings, prompts, waitDialog, surface,
+                     [this](TabActions&) -> DeviceTabs& { return tabs; }});
     view_->InitialUpdate();
     return *view_;
 }

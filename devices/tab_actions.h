@@ -1,6 +1,7 @@
 #pragma once
 // What the device tabs ask of the main view: the tab switch, their edits,
-// "Send" and the commands to the selected gear. MainView implements it.
+// "Send" and the commands to the selected gear. The tabs get it when they are
+// built; the main view's tab flow implements it.
 
 #include "devices/tab_settings.h"
 

@@ -1,0 +1,34 @@
+#pragma once
+// Connecting to an interface, the device search and bus scan, disconnecting
+// and the close notification. It owns the serial number the status bar shows.
+
+#include "app/view_core.h"
+
+class ConnectionFlow {
+public:
+    explicit ConnectionFlow(ViewCore& core) : core_(core) {}
+
+    void Connect();
+    void Disconnect();
+    void SearchDevices();
+    // Asks each short address for its status and fills the working table and
+    // the matrix; returns the number of gear present afterwards.
+    int ScanBus();
+    // What a scan that found gear enables: the commands for present gear and
+    // the device panel; the tabs wait for a selection.
+    void EnableScannedBus();
+    // The close notification: a dirty project is saved, the interface closed.
+    void Close();
+    // The state pane says "offline".
+    void ShowOffline();
+    // Start-up: no interface yet.
+    void ResetSerial();
+    const QString& serialText() const { return serialText_; }
+
+private:
+    void ConnectChosenInterface(KitHandle handle);
+    void OfferBusScan();
+
+    ViewCore& core_;
+    QString serialText_ = QStringLiteral("00000000");
+};

@@ -1,0 +1,45 @@
+#pragma once
+// The main view's project and device files, the project header and the
+// installation report: the jobs in storage/ do the file and bus work; this
+// decides between transfer and offline display and updates the view. It
+// owns the name of the project opened last, for the report.
+
+#include "app/view_core.h"
+
+class ConnectionFlow;
+class LineCheckFlow;
+class TabFlow;
+struct FileFlowContext;
+struct InstallationReport;
+
+class ProjectFiles {
+public:
+    ProjectFiles(ViewCore& core, ConnectionFlow& connection, TabFlow& tabs, LineCheckFlow& lineCheck)
+        : core_(core), connection_(connection), tabs_(tabs), lineCheck_(lineCheck) {}
+
+    void NewProject();
+    void SaveProject();
+    // Reads a chosen project file, then shows it offline or transfers it to
+    // the bus (scanning first, when asked, if the bus was not scanned).
+    void OpenProject();
+    // Disconnects and shows the loaded project, read-only.
+    void ShowProjectOffline();
+    void SaveDeviceFile();
+    void LoadDeviceFile();
+    // "Projektangaben": the header of the project in the store, edited in
+    // its dialog; a changed header is a change to save. Nothing is sent.
+    void EditProjectHeader();
+    // "Bericht erstellen…" and "Als CSV exportieren…": the records as they
+    // stand, into a PDF or a CSV file the user names; nothing is sent.
+    void CreateReport();
+    void ExportGearTable();
+    InstallationReport Report() const;
+    FileFlowContext FileFlows();
+
+private:
+    ViewCore& core_;
+    ConnectionFlow& connection_;
+    TabFlow& tabs_;
+    LineCheckFlow& lineCheck_;
+    QString projectFileName_;  // the project opened last, for the report
+};
