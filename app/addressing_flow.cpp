@@ -21,7 +21,7 @@ void AddressingFlow::RunAddressingAssistant() {
         return;
     services.prompts.ShowMessage(kInformationTitle, kFinishedText);
     dalikit_Send(core_.link, code(SpecialOp::Terminate), 0x00);
-    ShowChangedAddresses();
+    showChangedAddresses();
 }
 
 void AddressingFlow::ReplaceGear(int preferredAddress) {
@@ -31,11 +31,11 @@ void AddressingFlow::ReplaceGear(int preferredAddress) {
                                            core_.languageModulePath()};
     if (addressing::RunGearReplacement(context, preferredAddress).empty())
         return;
-    ShowChangedAddresses();
+    showChangedAddresses();
     core_.services.surface.CommandsChanged();
 }
 
-void AddressingFlow::ShowChangedAddresses() {
+void AddressingFlow::showChangedAddresses() {
     core_.SetPresentFlagsFromTable();
     // The managers' toolbar buttons; their menu entries follow a scan or an offline project.
     if (core_.store.PresentCount() > 0)

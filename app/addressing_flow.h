@@ -25,11 +25,11 @@ public:
     void DragStarted(int pressedCell);
     void DragTracked(int cell);
     void MoveDropped();
-    void DragEnded() { dragIdentifyDone_ = 0; }
+    void dragEnded() { dragIdentifyDone_ = 0; }
 
 private:
     // After the gear changed addresses: the matrix and the managers' buttons.
-    void ShowChangedAddresses();
+    void showChangedAddresses();
 
     ViewCore& core_;
     TabFlow& tabs_;

@@ -211,7 +211,7 @@ void ConnectionFlow::ShowOffline() {
     core_.SetPane(kPaneState, LoadText(kOffline, core_.languageModulePath()), PaneStyle::Offline);
 }
 
-void ConnectionFlow::ResetSerial() {
+void ConnectionFlow::resetSerial() {
     serialText_ = QStringLiteral("00000000");
     core_.SetPane(kPaneSerial, QStringLiteral("---"));
 }

@@ -22,7 +22,7 @@ public:
     // The state pane says "offline".
     void ShowOffline();
     // Start-up: no interface yet.
-    void ResetSerial();
+    void resetSerial();
     const QString& serialText() const { return serialText_; }
 
 private:

@@ -21,7 +21,7 @@ constexpr StringId kWriteTitle = 182, kWriteText = 206, kTitleBusError = 249, kT
                    kTitleBusBusy = 251, kTextBusBusy = 252;
 }  // namespace
 
-LineCheckContext LineCheckFlow::Context() {
+LineCheckContext LineCheckFlow::context() {
     return LineCheckContext{core_.busLink(),         core_.store.projectTable,
                             core_.waitDialog,        core_.services.prompts,
                             core_.languageModulePath(), [this] { core_.ProcessPendingEvents(); }};
@@ -30,7 +30,7 @@ LineCheckContext LineCheckFlow::Context() {
 void LineCheckFlow::CheckLine() {
     if (!core_.commands.IsEnabled(CommandId::CheckLine))
         return;
-    LineCheckContext check = Context();
+    LineCheckContext check = context();
     lastCheck_ = RunLineCheck(check);
     if (!lastCheck_.ran)
         return;
@@ -46,19 +46,19 @@ void LineCheckFlow::CheckLine() {
     actions.canReplace = [](const LineCheckRow& row) { return row.kind == LineCheckKind::Missing; };
     actions.select = [this, onBus](const LineCheckRow& row) {
         if (onBus(row))
-            selection_.SelectOnly(row.address);
+            selection_.selectOnly(row.address);
     };
     actions.sendProjectValues = [this, onBus](const LineCheckRow& row) {
         if (onBus(row))
-            SendProjectValues(row);
+            sendProjectValues(row);
     };
-    actions.exportCsv = [this] { ExportCsv(); };
+    actions.exportCsv = [this] { exportCsv(); };
     core_.services.surface.RunLineCheckDialog(actions);
     if (actions.replaceAddress >= 0)
         addressing_.ReplaceGear(actions.replaceAddress);
 }
 
-void LineCheckFlow::SendProjectValues(const LineCheckRow& row) {
+void LineCheckFlow::sendProjectValues(const LineCheckRow& row) {
     DeviceStore& store = core_.store;
     const QString& module = core_.languageModulePath();
     const int address = row.address;
@@ -71,7 +71,7 @@ void LineCheckFlow::SendProjectValues(const LineCheckRow& row) {
     store.WriteAll(address);
     core_.waitDialog.Hide();
     // The list says what the gear answers now, not what was sent.
-    LineCheckContext again = Context();
+    LineCheckContext again = context();
     LinkResult busFault = 0;
     std::vector<LineCheckRow> rows = CheckAddress(again, address, busFault);
     std::vector<LineCheckRow>& all = lastCheck_.rows;
@@ -88,7 +88,7 @@ void LineCheckFlow::SendProjectValues(const LineCheckRow& row) {
         tabs_.ShowSelectedRecord(address);
 }
 
-void LineCheckFlow::ExportCsv() {
+void LineCheckFlow::exportCsv() {
     ExportInto(core_.services.prompts, QStringLiteral("csv"), QStringLiteral("CSV"), [this](const QString& path) {
         FileReplacement file(path);
         return file.Write(LineCheckCsv(lastCheck_, core_.languageModulePath())) && file.Commit();

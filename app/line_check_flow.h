@@ -41,12 +41,12 @@ public:
     void CheckLine();
     const LineCheckResult& last() const { return lastCheck_; }
     // A new or another project: the last check no longer describes it.
-    void Forget() { lastCheck_ = {}; }
+    void forget() { lastCheck_ = {}; }
 
 private:
-    LineCheckContext Context();
-    void SendProjectValues(const LineCheckRow& row);
-    void ExportCsv();
+    LineCheckContext context();
+    void sendProjectValues(const LineCheckRow& row);
+    void exportCsv();
 
     ViewCore& core_;
     SelectionFlow& selection_;

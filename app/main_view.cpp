@@ -19,7 +19,7 @@ MainView::MainView(ViewServices services)
     : services_(std::move(services)),
       viewWaitDialog_(services_.waitDialog, runningJobs_),
       status_(InitialStatusPanes()),
-      tabFlow_(core_, [this] { selection_.RefreshGroupHighlight(true); },
+      tabFlow_(core_, [this] { selection_.refreshGroupHighlight(true); },
                [this](int code, int index) { OwnCommand(code, index); }),
       core_{services_,   services_.makeTabs(tabFlow_),
             viewWaitDialog_, runningJobs_,
@@ -69,8 +69,8 @@ void MainView::InitialUpdate() {
     surface.RepaintMatrix();
 
     store_.Clear();
-    selection_.ResetGroupEntry();
-    connection_.ResetSerial();
+    selection_.resetGroupEntry();
+    connection_.resetSerial();
     ApplyLanguage();
 
     for (int i = 0; i < kMatrixCellCount; ++i)
@@ -167,13 +167,13 @@ void MainView::OwnCommand(int code, int index) {
 
     switch (code) {
     case WM_OWN_COMMAND_CLICK:
-        selection_.Clicked();
-        addressing_.DragEnded();
+        selection_.clicked();
+        addressing_.dragEnded();
         break;
     case WM_OWN_COMMAND_MOVE:
         if (offlineMode_ != 1)
             addressing_.MoveDropped();
-        addressing_.DragEnded();
+        addressing_.dragEnded();
         break;
     case WM_OWN_COMMAND_MOVING:
         addressing_.DragStarted(index);

@@ -16,7 +16,7 @@ ManagerContext ManagerFlow::Managers() {
             [this] { core_.projectDirty = 1; }};
 }
 
-bool ManagerFlow::GearPresent() {
+bool ManagerFlow::gearPresent() {
     constexpr StringId kNoGearTitle = 198, kNoGearText = 197;
     if (core_.store.PresentCount() > 0)
         return true;
@@ -25,18 +25,18 @@ bool ManagerFlow::GearPresent() {
 }
 
 void ManagerFlow::OpenGroupManager() {
-    if (!GearPresent() || core_.services.surface.RunGroupDialog(Managers()) != kManagerClosed)
+    if (!gearPresent() || core_.services.surface.RunGroupDialog(Managers()) != kManagerClosed)
         return;
     const DeviceStore& store = core_.store;
     if (store.selectedCount == 1) {
         const int address = store.selectedAddresses[0];
         core_.tabs.ShowBasic(address, store.workingTable[size_t(address)]);
     }
-    selection_.RefreshGroupHighlight();
+    selection_.refreshGroupHighlight();
 }
 
 void ManagerFlow::OpenSceneManager() {
-    if (!GearPresent() || core_.services.surface.RunSceneDialog(Managers()) != kManagerClosed ||
+    if (!gearPresent() || core_.services.surface.RunSceneDialog(Managers()) != kManagerClosed ||
         core_.store.selectedCount != 1)
         return;
     const int address = core_.store.selectedAddresses[0];

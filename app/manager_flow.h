@@ -17,7 +17,7 @@ public:
 private:
     ManagerContext Managers();
     // Says so when no gear is present; true when a manager may open.
-    bool GearPresent();
+    bool gearPresent();
 
     ViewCore& core_;
     SelectionFlow& selection_;

@@ -34,7 +34,7 @@ void ProjectFiles::NewProject() {
     core_.services.surface.RepaintMatrix();
     core_.projectLoaded = 0;
     core_.projectDirty = 0;
-    lineCheck_.Forget();
+    lineCheck_.forget();
     core_.basicChanged = 0;
     core_.scenesChanged = 0;
     core_.services.surface.CommandsChanged();  // no gear: no report
@@ -63,7 +63,7 @@ void ProjectFiles::OpenProject() {
         return;
     projectFileName_ = QFileInfo(path).fileName();
     core_.projectLoaded = 1;
-    lineCheck_.Forget();
+    lineCheck_.forget();
     core_.services.surface.CommandsChanged();  // "Anlage prüfen" wants a project
     if (core_.offlineMode == 1) {
         ShowProjectOffline();

@@ -6,7 +6,7 @@
 #include "dali/dali_commands.h"
 #include "devices/prompts.h"
 
-void SelectionFlow::EnableTabControls(bool enabled) {
+void SelectionFlow::enableTabControls(bool enabled) {
     core_.tabs.EnableBasicControls(enabled);
     core_.tabs.EnableSceneControls(enabled);
 }
@@ -23,7 +23,7 @@ void SelectionFlow::RebuildSelection() {
     tabs_.ShowSelectedName();
 }
 
-void SelectionFlow::Clicked() {
+void SelectionFlow::clicked() {
     if (core_.offlineMode == 1)
         ClickOffline();
     else
@@ -33,7 +33,7 @@ void SelectionFlow::Clicked() {
 void SelectionFlow::ClickOffline() {
     DeviceStore& store = core_.store;
     core_.matrix.ctrlMultiSelect = 0;
-    EnableTabControls(true);
+    enableTabControls(true);
     core_.tabs.DisableBusButtons();
     store.selectedAddresses.fill(-1);
     RebuildSelection();
@@ -60,7 +60,7 @@ void SelectionFlow::ClickOnline() {
     core_.scenesChanged = 0;
 }
 
-void SelectionFlow::SelectOnly(int address) {
+void SelectionFlow::selectOnly(int address) {
     for (MatrixCell& cell : core_.matrix.cells)
         cell.selected = 0;
     core_.matrix.cells[size_t(address)].selected = 1;
@@ -80,7 +80,7 @@ void SelectionFlow::SelectionChanged() {
             core_.SendFrameAndWait(dali::arcAddress(store.selectedAddresses[size_t(i)]), kIdentifyLevel);
     }
     core_.SetCommands({C::SaveDeviceFile, C::LoadDeviceFile, C::ReadDevice, C::Send}, false);
-    EnableTabControls(true);
+    enableTabControls(true);
     if (store.selectedCount == 1) {
         const int address = store.selectedAddresses[0];
         core_.SetCommands({C::SaveDeviceFile}, true);
@@ -102,7 +102,7 @@ void SelectionFlow::SelectAll() {
             core_.matrix.cells[size_t(i)].selected = 1;
     RebuildSelection();
     core_.SetPane(kPaneSelection, QStringLiteral("List"));
-    EnableTabControls(true);
+    enableTabControls(true);
     core_.SetCommands({C::Send}, true);
     core_.SetCommands({C::SaveDeviceFile, C::LoadDeviceFile, C::ReadDevice}, false);
     core_.RepaintMatrix();
@@ -121,12 +121,12 @@ void SelectionFlow::DeselectAll() {
     matrix.dragging = 0;
     RebuildSelection();
     core_.SetPane(kPaneSelection, QStringLiteral("NONE"));
-    EnableTabControls(false);
+    enableTabControls(false);
     core_.SetCommands({C::Send, C::SaveDeviceFile, C::LoadDeviceFile, C::ReadDevice}, false);
     core_.RepaintMatrix();
 }
 
-void SelectionFlow::ResetGroupEntry() {
+void SelectionFlow::resetGroupEntry() {
     groupEntry_ = 0;
     core_.services.surface.SelectGroupEntry(0);
 }
@@ -141,7 +141,7 @@ void SelectionFlow::GroupEntryChanged(int entry) {
     core_.RepaintMatrix();
 }
 
-void SelectionFlow::RefreshGroupHighlight(bool letEventsRunFirst) {
+void SelectionFlow::refreshGroupHighlight(bool letEventsRunFirst) {
     if (groupEntry_ < 1)
         return;
     if (letEventsRunFirst)
@@ -156,7 +156,7 @@ void SelectionFlow::SelectGroup() {
     if (groupEntry_ == 0) {
         for (MatrixCell& cell : core_.matrix.cells)
             cell.selected = 0;
-        EnableTabControls(false);
+        enableTabControls(false);
     } else {
         for (int i = 0; i < kMatrixCellCount; ++i) {
             const DeviceRecord& record = store.workingTable[size_t(i)];
@@ -164,7 +164,7 @@ void SelectionFlow::SelectGroup() {
                 record.present == 1 && (record.groupMask >> (groupEntry_ - 1)) & 1;
         }
         RebuildSelection();
-        EnableTabControls(true);
+        enableTabControls(true);
     }
     core_.RepaintMatrix();
 }

@@ -12,19 +12,19 @@ public:
     SelectionFlow(ViewCore& core, TabFlow& tabs) : core_(core), tabs_(tabs) {}
 
     // A click in the matrix ended (the view's click notification).
-    void Clicked();
+    void clicked();
     void SelectAll();
     void DeselectAll();
     void GroupEntryChanged(int entry);  // 0 = none, n = group n - 1
     // Group membership may have changed: the highlighted group follows.
     // `letEventsRunFirst` lets pending window events run before it.
-    void RefreshGroupHighlight(bool letEventsRunFirst = false);
+    void refreshGroupHighlight(bool letEventsRunFirst = false);
     void SelectGroup();      // the "Select" button
     void IdentifyClicked();  // the "Identify" check box
     // Exactly this gear selected, as a click on its cell would.
-    void SelectOnly(int address);
+    void selectOnly(int address);
     // Start-up: no group entry.
-    void ResetGroupEntry();
+    void resetGroupEntry();
     int groupEntry() const { return groupEntry_; }
 
 private:
@@ -32,7 +32,7 @@ private:
     void ClickOffline();
     void ClickOnline();
     void SelectionChanged();
-    void EnableTabControls(bool enabled);
+    void enableTabControls(bool enabled);
 
     ViewCore& core_;
     TabFlow& tabs_;

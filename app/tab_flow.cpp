@@ -24,7 +24,7 @@ TabFlow::TabFlow(ViewCore& core, std::function<void()> groupsChanged, std::funct
       groupsChanged_(std::move(groupsChanged)),
       notifyView_(std::move(notifyView)) {}
 
-JobWaitDialog& TabFlow::WaitDialogOf(DeviceTab tab) {
+JobWaitDialog& TabFlow::waitDialogOf(DeviceTab tab) {
     std::optional<JobWaitDialog>& dialog = waitDialogs_[size_t(tab)];
     if (!dialog)
         dialog.emplace(core_.tabs.WaitDialogOf(tab), core_.runningJobs);
@@ -33,7 +33,7 @@ JobWaitDialog& TabFlow::WaitDialogOf(DeviceTab tab) {
 
 GearCommandContext TabFlow::GearCommands() {
     // The basic tab's commands show the basic tab's dialog.
-    return {core_.busLink(), core_.store, core_.services.prompts, WaitDialogOf(DeviceTab::Basic),
+    return {core_.busLink(), core_.store, core_.services.prompts, waitDialogOf(DeviceTab::Basic),
             core_.languageModulePath()};
 }
 
@@ -49,7 +49,7 @@ void TabFlow::RefreshTabs(int address) {
 
 void TabFlow::RefreshTab(DeviceTab tab, int address) {
     DeviceTabs& tabs = core_.tabs;
-    WaitDialog& wait = WaitDialogOf(tab);
+    WaitDialog& wait = waitDialogOf(tab);
     const QString& module = core_.languageModulePath();
     DeviceRecord& record = core_.store.workingTable[size_t(address)];
     // The scenes tab shows a bar that does not move while it reads.

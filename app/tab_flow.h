@@ -54,7 +54,7 @@ private:
     std::function<void(int, int)> notifyView_;
     // Each tab's own dialog; taken when first needed, as the tabs are built
     // after this flow.
-    JobWaitDialog& WaitDialogOf(DeviceTab tab);
+    JobWaitDialog& waitDialogOf(DeviceTab tab);
 
     std::array<std::optional<JobWaitDialog>, 3> waitDialogs_;
     DeviceTab currentTab_ = DeviceTab::Basic;
