@@ -14,6 +14,8 @@
 
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace {
 
 constexpr StringId kSearchTitle = 189, kSearchQuestion = 190, kNoGearTitle = 198, kNoGearGoOffline = 263, kOk = 179,
@@ -144,9 +146,25 @@ InstallationReport ProjectFiles::Report() const {
     return report;
 }
 
+// Values never read would show as "?": online the user may have every gear
+// read first. Nothing is sent unless he says yes.
+void ProjectFiles::offerReadingFirst() {
+    constexpr StringId kYes = 239, kNo = 240, kReportTitle = 635, kReadFirstText = 636;
+    if (!core_.busLink().handle)
+        return;
+    const DeviceTable& table = core_.store.workingTable;
+    const bool allRead = std::all_of(table.begin(), table.end(), [](const DeviceRecord& r) {
+        const uint32_t both = kReadStateParameters | kReadStateScenes;
+        return r.present != 1 || (r.readState & both) == both;
+    });
+    if (!allRead && core_.services.prompts.AskConfirmation(kReportTitle, kReadFirstText, kYes, kNo, 0) == kDialogOk)
+        tabs_.ReadAll(false);
+}
+
 void ProjectFiles::CreateReport() {
     if (core_.store.PresentCount() == 0)
         return;
+    offerReadingFirst();
     ExportInto(core_.services.prompts, QStringLiteral("pdf"), QStringLiteral("PDF"), [this](const QString& path) {
         QString error;
         return core_.services.surface.WriteReportPdf(path, Report(), error);
@@ -156,6 +174,7 @@ void ProjectFiles::CreateReport() {
 void ProjectFiles::ExportGearTable() {
     if (core_.store.PresentCount() == 0)
         return;
+    offerReadingFirst();
     ExportInto(core_.services.prompts, QStringLiteral("csv"), QStringLiteral("CSV"), [this](const QString& path) {
         FileReplacement file(path);
         return file.Write(GearTableCsv(Report())) && file.Commit();

@@ -30,13 +30,16 @@ public:
     // its dialog; a changed header is a change to save. Nothing is sent.
     void EditProjectHeader();
     // "Bericht erstellen…" and "Als CSV exportieren…": the records as they
-    // stand, into a PDF or a CSV file the user names; nothing is sent.
+    // stand, into a PDF or a CSV file the user names; nothing is sent, but
+    // when present gear were never read the user may have them read first.
     void CreateReport();
     void ExportGearTable();
     InstallationReport Report() const;
     FileFlowContext FileFlows();
 
 private:
+    void offerReadingFirst();
+
     ViewCore& core_;
     ConnectionFlow& connection_;
     TabFlow& tabs_;

@@ -104,9 +104,13 @@ void TabFlow::ReadDevice() {
     RefreshTabs(address);
 }
 
-void TabFlow::ReadAll() {
-    ReadAllContext context{core_.store, core_.services.prompts, core_.waitDialog, core_.languageModulePath(),
-                           [this] { core_.ProcessPendingEvents(); }};
+void TabFlow::ReadAll(bool askFirst) {
+    ReadAllContext context{core_.store,
+                           core_.services.prompts,
+                           core_.waitDialog,
+                           core_.languageModulePath(),
+                           [this] { core_.ProcessPendingEvents(); },
+                           askFirst};
     RunReadAll(context);
 }
 

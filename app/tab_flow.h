@@ -26,7 +26,8 @@ public:
     // The status bar and the name field name the one selected gear.
     void ShowSelectedName();
     void ReadDevice();
-    void ReadAll();
+    // "Alle Geräte auslesen"; without its question when the user said yes to another.
+    void ReadAll(bool askFirst = true);
     void SendAll();
     DeviceTab currentTab() const { return currentTab_; }
 

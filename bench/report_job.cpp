@@ -29,7 +29,7 @@ JobOutcome installationReportJob(const MeasureFromHere& measureFromHere) {
     const QByteArray csv = GearTableCsv(report);
     QString error;
     const bool written = WriteReportPdf(pdf, report, error);
-    const int rows = int(report.gearRows.size());
+    const int rows = int(report.gear.rows.size());
     std::string summary = std::to_string(rows) + " gear, CSV " + std::to_string(csv.size()) + " bytes, PDF " +
                           std::to_string(QFileInfo(pdf).size() / 1024) + " KiB";
     if (!written)

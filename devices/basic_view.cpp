@@ -1,6 +1,7 @@
 #include "devices/basic_view.h"
 
 #include "devices/tab_actions.h"
+#include "devices/fade_text.h"
 #include "devices/level_controls.h"
 #include "devices/level_text.h"
 #include "storage/load_text.h"
@@ -34,18 +35,6 @@ constexpr LevelRowInfo kLevelRows[] = {
     {"power", "POWER Level", BasicItem::PowerOnLevel}, {"fail", "FAIL Level", BasicItem::FailureLevel},
     {"actual", "ACTUAL level", BasicItem::Groups},
 };
-
-const QStringList kFadeTimes = {"0", "0.7", "1",  "1.4",  "2",  "2.8",  "4",  "5.7",
-                                "8", "11.3", "16", "22.6", "32", "45.3", "64", "90.5"};
-const QStringList kFadeRates = {"Impossible", "358",  "253",  "179",  "127", "89.4", "63.3", "44.7",
-                                "31.6",       "22.4", "15.8", "11.2", "7.9", "5.6",  "4",    "2.8"};
-
-QStringList fastFadeTimes() {
-    QStringList entries{QStringLiteral("<25ms")};
-    for (int n = 1; n <= 27; ++n)
-        entries << QStringLiteral("%1ms").arg(n * 25);
-    return entries;
-}
 
 QString name(const char* row, const char* part) { return QLatin1String(row) + QLatin1String(part); }
 
@@ -141,10 +130,10 @@ void CBasicView::BuildValueCombos() {
         QStringList entries;
     };
     const ValueInfo values[] = {
-        {"fadeTime", "Fade time", BasicItem::FadeTime, &CBasicView::fadeTime_, kFadeTimes},
-        {"fadeRate", "Fade rate", BasicItem::FadeRate, &CBasicView::fadeRate_, kFadeRates},
+        {"fadeTime", "Fade time", BasicItem::FadeTime, &CBasicView::fadeTime_, FadeTimeEntries()},
+        {"fadeRate", "Fade rate", BasicItem::FadeRate, &CBasicView::fadeRate_, FadeRateEntries()},
         {"curve", "Dimmcurve", BasicItem::DimmingCurve, &CBasicView::curve_, {"logarithmic", "Linear"}},
-        {"fastFade", "Fast fade time", BasicItem::FastFadeTime, &CBasicView::fastFade_, fastFadeTimes()},
+        {"fastFade", "Fast fade time", BasicItem::FastFadeTime, &CBasicView::fastFade_, FastFadeTimeEntries()},
     };
     int gridRow = kLevelRowCount + 1;
     for (const ValueInfo& value : values) {

@@ -15,7 +15,7 @@ void RunReadAll(ReadAllContext& c) {
     const int present = store.PresentCount();
     if (!store.link.handle || present == 0)
         return;
-    if (c.prompts.AskConfirmation(kReadTitle, kReadQuestion, kYes, kNo, 0) != kDialogOk)
+    if (c.askFirst && c.prompts.AskConfirmation(kReadTitle, kReadQuestion, kYes, kNo, 0) != kDialogOk)
         return;
     const QString& module = c.languageModulePath;
     c.waitDialog.Show({LoadText(kWaitTitle, module), LoadText(kWaitText, module), 1, 1, LoadText(kCancel, module),

@@ -17,6 +17,7 @@ struct ReadAllContext {
     WaitDialog& waitDialog;
     QString languageModulePath;
     std::function<void()> processPendingEvents;
+    bool askFirst = true;  // false: the user has already said yes elsewhere
 };
 
 // Nothing happens without an interface or without present gear.

@@ -1,33 +1,44 @@
 #include "storage/installation_report.h"
 
 #include "devices/device_store.h"
+#include "devices/fade_text.h"
 #include "devices/level_text.h"
 #include "storage/load_text.h"
 
+#include <map>
+
 namespace {
 
-constexpr StringId kLinear = 147, kLogarithmic = 122;
-const QString kMaskShown = QStringLiteral("—");
+constexpr StringId kCurveHeader = 114, kLogarithmic = 122, kLinear = 147, kAddressHeader = 470, kProjectLabel = 501,
+                   kSiteLabel = 502, kInstallerLabel = 503, kNotesLabel = 504, kTitle = 610, kMadeOn = 611,
+                   kInterfaceLine = 612, kProjectFileLine = 613, kGearCount = 614, kTypeCount = 615, kUnknown = 616,
+                   kNameHeader = 617, kTypeHeader = 618, kMinHeader = 619, kMaxHeader = 620, kPowerOnHeader = 621,
+                   kFailureHeader = 622, kPercentHeader = 623, kFadeTimeHeader = 624, kFadeRateHeader = 625,
+                   kFastFadeHeader = 626, kGearHeading = 627, kGroupsHeading = 628, kScenesHeading = 629,
+                   kNotReadLegend = 630, kMaskLegend = 631, kCsvSeparator = 632, kDecimalMark = 633,
+                   kOfflineLine = 634;
 
-QString levelCell(uint8_t level, uint8_t curve) {
-    return level == 255 ? kMaskShown : QStringLiteral("%1 (%2)").arg(level).arg(LevelText(level, curve).trimmed());
-}
+const QString kNotRead = QStringLiteral("?");
+const QString kMaskShown = QStringLiteral("—");
 
 QString escaped(const QString& text) { return text.toHtmlEscaped(); }
 
-QString csvField(const QString& text) {
-    if (!text.contains(QLatin1Char(',')) && !text.contains(QLatin1Char('"')))
-        return text;
-    return QLatin1Char('"') + QString(text).replace(QLatin1Char('"'), QStringLiteral("\"\"")) + QLatin1Char('"');
+// A header cell's words stay whole: each on its own line if the column is narrow.
+QString headerCellHtml(const QString& text) {
+    QStringList words;
+    for (const QString& word : text.split(QLatin1Char(' '), Qt::SkipEmptyParts))
+        words << escaped(word);
+    return QStringLiteral("<th style=\"white-space: nowrap\">%1</th>").arg(words.join(QStringLiteral("<br>")));
 }
 
-QString tableHtml(const QStringList& header, const std::vector<QStringList>& rows) {
-    QString html = QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"2\"><thead><tr>");
-    for (const QString& cell : header)
-        html += QStringLiteral("<th>%1</th>").arg(escaped(cell));
+QString tableHtml(const ReportTable& table) {
+    QString html = table.heading.isEmpty() ? QString() : QStringLiteral("<h2>%1</h2>").arg(escaped(table.heading));
+    html += QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"2\"><thead><tr>");
+    for (const QString& cell : table.header)
+        html += headerCellHtml(cell);
     html += QStringLiteral("</tr></thead>");
     // A value and its percent stay on one line.
-    for (const QStringList& row : rows) {
+    for (const QStringList& row : table.rows) {
         html += QStringLiteral("<tr>");
         for (const QString& cell : row)
             html += QStringLiteral("<td style=\"white-space: nowrap\">%1</td>").arg(escaped(cell));
@@ -36,11 +47,95 @@ QString tableHtml(const QStringList& header, const std::vector<QStringList>& row
     return html + QStringLiteral("</table>");
 }
 
-QStringList numbered(const QString& first) {
+QString csvField(const QString& text, QChar separator) {
+    if (!text.contains(separator) && !text.contains(QLatin1Char('"')) && !text.contains(QLatin1Char('\n')))
+        return text;
+    return QLatin1Char('"') + QString(text).replace(QLatin1Char('"'), QStringLiteral("\"\"")) + QLatin1Char('"');
+}
+
+QStringList numberedHeader(const QString& first) {
     QStringList header{first};
     for (int i = 0; i < 16; ++i)
         header << QString::number(i);
     return header;
+}
+
+// The first letters of up to three words of a name: "Empfang Downlight 1" -> "ED1".
+QString initialsOf(const QString& name) {
+    QString initials;
+    for (const QString& word : name.split(QLatin1Char(' '), Qt::SkipEmptyParts).mid(0, 3))
+        initials += word.front().toUpper();
+    return initials;
+}
+
+// Builds the report's cells in one language, noting which marks it used.
+class ReportWriter {
+public:
+    ReportWriter(const QString& module) : module_(module), decimalMark_(text(kDecimalMark)) {}
+
+    QString text(StringId id) const { return LoadText(id, module_); }
+
+    // "85 (0.991%)" for the PDF; "85" and "0,991" for the CSV.
+    QString levelCell(bool read, uint8_t level, uint8_t curve) {
+        if (!read)
+            return notRead();
+        if (level == kLevelMask)
+            return mask();
+        return QStringLiteral("%1 (%2)").arg(level).arg(LevelText(level, curve).trimmed());
+    }
+    QStringList levelCsv(bool read, uint8_t level, uint8_t curve) {
+        if (!read)
+            return {notRead(), notRead()};
+        if (level == kLevelMask)
+            return {QStringLiteral("MASK"), QString()};
+        return {QString::number(level), decimal(LevelText(level, curve).remove(QLatin1Char('%')).trimmed())};
+    }
+    QString decimal(QString number) const { return number.replace(QLatin1Char('.'), decimalMark_); }
+    QString notRead() {
+        usedNotRead = true;
+        return kNotRead;
+    }
+    QString mask() {
+        usedMask = true;
+        return kMaskShown;
+    }
+
+    bool usedNotRead = false;
+    bool usedMask = false;
+
+private:
+    const QString& module_;
+    QString decimalMark_;
+};
+
+void addTitleBlock(InstallationReport& report, const DeviceStore& store, const ReportSource& source,
+                   const ReportWriter& w) {
+    report.title = w.text(kTitle);
+    const ProjectHeader& header = store.projectHeader;
+    const std::pair<StringId, const QString*> fields[] = {
+        {kProjectLabel, &header.project},
+        {kSiteLabel, &header.site},
+        {kInstallerLabel, &header.installer},
+        {kNotesLabel, &header.notes},
+    };
+    for (const auto& [label, value] : fields)
+        if (!value->isEmpty())
+            report.titleLines << w.text(label) + QLatin1Char(' ') + *value;
+    report.titleLines << w.text(kMadeOn).arg(source.madeAt.toString(QStringLiteral("yyyy-MM-dd HH:mm")));
+    if (source.online)
+        report.titleLines << w.text(kInterfaceLine).arg(source.serial, source.revision);
+    else if (!source.projectFile.isEmpty())
+        report.titleLines << w.text(kProjectFileLine).arg(source.projectFile);
+    else
+        report.titleLines << w.text(kOfflineLine);
+    report.titleLines << w.text(kGearCount).arg(store.PresentCount());
+    // Offline the device type is not known: the project file does not hold it.
+    std::map<int, int> perType;
+    for (const DeviceRecord& r : store.workingTable)
+        if (r.present == 1)
+            ++perType[source.online ? r.deviceType : -1];
+    for (const auto& [type, count] : perType)
+        report.titleLines << w.text(kTypeCount).arg(type < 0 ? w.text(kUnknown) : QString::number(type)).arg(count);
 }
 
 }  // namespace
@@ -48,47 +143,81 @@ QStringList numbered(const QString& first) {
 InstallationReport BuildInstallationReport(const DeviceStore& store, const ReportSource& source,
                                            const QString& languageModulePath) {
     InstallationReport report;
-    report.title = QStringLiteral("Kelvane — DALI installation");
-    report.titleLines << source.madeAt.toString(QStringLiteral("yyyy-MM-dd HH:mm"));
-    report.titleLines << (source.online ? QStringLiteral("Interface %1, revision %2").arg(source.serial, source.revision)
-                                        : QStringLiteral("Offline, project %1").arg(source.projectFile));
-    report.titleLines << QStringLiteral("%1 gear").arg(store.PresentCount());
-    report.gearHeader = {QStringLiteral("Address"), QStringLiteral("Device type"), QStringLiteral("Dimming curve"),
-                         QStringLiteral("MIN"), QStringLiteral("MAX"), QStringLiteral("POWER ON"),
-                         QStringLiteral("FAIL"), QStringLiteral("Fade time"), QStringLiteral("Fade rate"),
-                         QStringLiteral("Fast fade time")};
+    ReportWriter w(languageModulePath);
+    addTitleBlock(report, store, source, w);
+
+    const QString levels[] = {w.text(kMinHeader), w.text(kMaxHeader), w.text(kPowerOnHeader),
+                              w.text(kFailureHeader)};
+    report.gear.heading = w.text(kGearHeading);
+    report.gear.header = {w.text(kAddressHeader), w.text(kNameHeader), w.text(kTypeHeader), w.text(kCurveHeader)};
+    report.csvHeader = report.gear.header;
+    for (const QString& level : levels) {
+        report.gear.header << level;
+        report.csvHeader << level << w.text(kPercentHeader).arg(level);
+    }
+    const QStringList fades = {w.text(kFadeTimeHeader), w.text(kFadeRateHeader), w.text(kFastFadeHeader)};
+    report.gear.header << fades;
+    report.csvHeader << fades;
+    report.csvSeparator = w.text(kCsvSeparator).front();
+    report.groups = {w.text(kGroupsHeading), numberedHeader(w.text(kAddressHeader)), {}};
+    report.scenes = {w.text(kScenesHeading), numberedHeader(w.text(kAddressHeader)), {}};
+
     for (int a = 0; a < kDeviceCount; ++a) {
         const DeviceRecord& r = store.workingTable[size_t(a)];
         if (r.present != 1)
             continue;
         report.present[size_t(a)] = true;
-        report.gearRows.push_back({QString::number(a), QString::number(r.deviceType),
-                                   LoadText(r.dimmingCurve != 0 ? kLinear : kLogarithmic, languageModulePath),
-                                   levelCell(r.minLevel, r.dimmingCurve), levelCell(r.maxLevel, r.dimmingCurve),
-                                   levelCell(r.powerOnLevel, r.dimmingCurve),
-                                   levelCell(r.systemFailureLevel, r.dimmingCurve), QString::number(r.fadeTime),
-                                   QString::number(r.fadeRate), QString::number(r.fastFadeTime)});
-        report.groupRows.emplace_back(a, uint16_t(r.groupsHigh << 8 | r.groupsLow));
-        QStringList scenes;
+        report.initials[size_t(a)] = initialsOf(r.name);
+        const bool read = r.readState & kReadStateParameters;
+        const QString address = QString::number(a);
+        const QString type = source.online ? QString::number(r.deviceType) : w.text(kUnknown);
+        const QString curve = read ? w.text(r.dimmingCurve != 0 ? kLinear : kLogarithmic) : w.notRead();
+        QStringList row{address, r.name, type, curve};
+        QStringList csv = row;
+        for (uint8_t level : {r.minLevel, r.maxLevel, r.powerOnLevel, r.systemFailureLevel}) {
+            row << w.levelCell(read, level, r.dimmingCurve);
+            csv << w.levelCsv(read, level, r.dimmingCurve);
+        }
+        const auto fade = [&](const QStringList& entries, uint8_t value) {
+            return read ? FadeEntry(entries, value) : w.notRead();
+        };
+        const QStringList fadeCells = {fade(FadeTimeEntries(), r.fadeTime), fade(FadeRateEntries(), r.fadeRate),
+                                       fade(FastFadeTimeEntries(), r.fastFadeTime)};
+        row << fadeCells;
+        csv << w.decimal(fadeCells[0]) << w.decimal(fadeCells[1]) << QString(fadeCells[2]).remove(QStringLiteral("ms"));
+        report.gear.rows.push_back(row);
+        report.csvRows.push_back(csv);
+
+        QStringList groups{address};
+        for (int g = 0; g < 16; ++g)
+            groups << (!read ? w.notRead() : (r.groupMask >> g) & 1 ? QStringLiteral("●") : QString());
+        report.groups.rows.push_back(groups);
+
+        QStringList scenes{address};
+        const bool scenesRead = r.readState & kReadStateScenes;
         for (uint8_t level : r.sceneLevel)
-            scenes << (level == 255 ? kMaskShown : QString::number(level));
-        report.sceneRows.emplace_back(a, scenes);
+            scenes << (!scenesRead ? w.notRead() : level == kLevelMask ? w.mask() : QString::number(level));
+        report.scenes.rows.push_back(scenes);
     }
+    if (w.usedNotRead)
+        report.legendLines << w.text(kNotReadLegend);
+    if (w.usedMask)
+        report.legendLines << w.text(kMaskLegend);
     return report;
 }
 
-QString CsvLine(const QStringList& cells) {
+QString CsvLine(const QStringList& cells, QChar separator) {
     QStringList fields;
     for (const QString& cell : cells)
-        fields << csvField(cell);
-    return fields.join(QLatin1Char(',')) + QLatin1Char('\n');
+        fields << csvField(cell, separator);
+    return fields.join(separator) + QLatin1Char('\n');
 }
 
 QByteArray GearTableCsv(const InstallationReport& report) {
-    QString text = CsvLine(report.gearHeader);
-    for (const QStringList& row : report.gearRows)
-        text += CsvLine(row);
-    return text.toUtf8();
+    QString text = CsvLine(report.csvHeader, report.csvSeparator);
+    for (const QStringList& row : report.csvRows)
+        text += CsvLine(row, report.csvSeparator);
+    return QByteArrayLiteral("\xEF\xBB\xBF") + text.toUtf8();
 }
 
 QString ReportHtml(const InstallationReport& report) {
@@ -96,25 +225,16 @@ QString ReportHtml(const InstallationReport& report) {
     for (const QString& line : report.titleLines)
         html += QStringLiteral("<p>%1</p>").arg(escaped(line));
     html += QStringLiteral("<p><img src=\"%1\"></p>").arg(QLatin1String(kReportMatrixImage));
-    html += QStringLiteral("<h2>Gear</h2>") + tableHtml(report.gearHeader, report.gearRows);
-    std::vector<QStringList> groups, scenes;
-    for (const auto& [address, bits] : report.groupRows) {
-        QStringList row{QString::number(address)};
-        for (int g = 0; g < 16; ++g)
-            row << ((bits >> g) & 1 ? QStringLiteral("●") : QString());
-        groups.push_back(row);
-    }
-    for (const auto& [address, levels] : report.sceneRows)
-        scenes.push_back(QStringList{QString::number(address)} + levels);
-    html += QStringLiteral("<h2>Groups</h2>") + tableHtml(numbered(QStringLiteral("Address")), groups);
-    html += QStringLiteral("<h2>Scenes</h2>") + tableHtml(numbered(QStringLiteral("Address")), scenes);
+    for (const QString& line : report.legendLines)
+        html += QStringLiteral("<p>%1</p>").arg(escaped(line));
+    html += tableHtml(report.gear) + tableHtml(report.groups) + tableHtml(report.scenes);
     // Only a report made after a line check has this part.
     if (!report.checkTitle.isEmpty()) {
         html += QStringLiteral("<h2>%1</h2>").arg(escaped(report.checkTitle));
         for (const QString& line : report.checkLines)
             html += QStringLiteral("<p>%1</p>").arg(escaped(line));
         if (!report.checkRows.empty())
-            html += tableHtml(report.checkHeader, report.checkRows);
+            html += tableHtml({QString(), report.checkHeader, report.checkRows});
     }
     return html + QStringLiteral("</body></html>");
 }

@@ -1,9 +1,11 @@
 #pragma once
 // The installation report's content, decided from the records as they stand
-// (it never sends a frame): the title lines, the matrix of present
-// addresses, and three tables of the present gear (settings, groups,
-// scenes). Also the gear table as CSV. The PDF is drawn from this by the
-// widget layer (report_pdf.cpp).
+// (it never sends a frame), in the program's language: the title block from
+// the project's header, the matrix of present addresses, and three tables of
+// the present gear (settings, groups, scenes). Values are shown as the tabs
+// show them; a value never read from the gear is "?" and a device type not
+// known offline "unknown", never a 0. Also the gear table as CSV. The PDF is
+// drawn from this by the widget layer (report_pdf.cpp).
 
 #include "devices/device_record.h"
 
@@ -23,14 +25,27 @@ struct ReportSource {
     QDateTime madeAt;
 };
 
+// A table of the report: its heading, header row and rows of cells.
+struct ReportTable {
+    QString heading;
+    QStringList header;
+    std::vector<QStringList> rows;
+};
+
 struct InstallationReport {
     QString title;
-    QStringList titleLines;  // date, interface or "Offline", number of gear
+    QStringList titleLines;   // header fields, date, interface or project file, gear per device type
+    QStringList legendLines;  // what the marks used in the tables mean
     std::array<bool, kDeviceCount> present{};
-    QStringList gearHeader;  // the settings table
-    std::vector<QStringList> gearRows;
-    std::vector<std::pair<int, uint16_t>> groupRows;  // address, membership bits
-    std::vector<std::pair<int, QStringList>> sceneRows;  // address, 16 levels ("—" = MASK)
+    std::array<QString, kDeviceCount> initials{};  // of the gear's names, for the matrix picture
+    ReportTable gear;    // the settings, a level as "level (percent)"
+    ReportTable groups;  // "●" per group
+    ReportTable scenes;  // scene levels
+    // The gear table for a spreadsheet: one value per cell, in the
+    // language's separator and decimal mark.
+    QStringList csvHeader;
+    std::vector<QStringList> csvRows;
+    QChar csvSeparator = QLatin1Char(',');
     // The last line check; an empty title when none was made.
     QString checkTitle;
     QStringList checkLines;  // whether it found nothing or was not complete
@@ -41,13 +56,16 @@ struct InstallationReport {
 InstallationReport BuildInstallationReport(const DeviceStore& store, const ReportSource& source,
                                            const QString& languageModulePath);
 
-// One CSV line of these cells (a cell with a comma or quote quoted), LF ended.
-QString CsvLine(const QStringList& cells);
+// One CSV line of these cells (a cell with the separator, a quote or a line
+// break quoted), LF ended.
+QString CsvLine(const QStringList& cells, QChar separator = QLatin1Char(','));
 
-// The gear table as CSV: UTF-8, a header row, one row per gear, LF line ends.
+// The gear table as CSV: UTF-8 with a byte-order mark (so a spreadsheet
+// reads the umlauts), a header row, one row per gear, LF line ends.
 QByteArray GearTableCsv(const InstallationReport& report);
 
-// The report as HTML for QTextDocument: table headers repeat on every page;
-// the matrix is the image resource named kReportMatrixImage.
+// The report as HTML for QTextDocument: table headers repeat on every page
+// and never break inside a word; the matrix is the image resource named
+// kReportMatrixImage.
 inline constexpr const char* kReportMatrixImage = "matrix.png";
 QString ReportHtml(const InstallationReport& report);

@@ -13,21 +13,31 @@
 
 namespace {
 
-// The 8 × 8 matrix: present addresses blue, the others grey, each with its number.
+// The 8 × 8 matrix: present addresses blue, the others grey, each with its
+// number, and a named gear's initials below it.
 QImage matrixImage(const InstallationReport& report) {
     constexpr int kCell = 44, kGap = 4, kSide = 8 * kCell + 7 * kGap;
     QImage image(kSide, kSide, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
-    QFont font = painter.font();
-    font.setPixelSize(14);
-    painter.setFont(font);
+    QFont number = painter.font();
+    number.setPixelSize(14);
+    QFont initials = number;
+    initials.setPixelSize(11);
     for (int a = 0; a < 64; ++a) {
         const QRect cell((a % 8) * (kCell + kGap), (a / 8) * (kCell + kGap), kCell, kCell);
         const bool present = report.present[size_t(a)];
+        const QString& name = report.initials[size_t(a)];
         painter.fillRect(cell, present ? QColor(0, 100, 255) : QColor(190, 190, 190));
         painter.setPen(present ? Qt::white : Qt::black);
-        painter.drawText(cell, Qt::AlignCenter, QString::asprintf("%02d", a));
+        painter.setFont(number);
+        painter.drawText(name.isEmpty() ? cell : cell.adjusted(0, 2, 0, -kCell / 2),
+                         Qt::AlignHCenter | (name.isEmpty() ? Qt::AlignVCenter : Qt::AlignBottom),
+                         QString::asprintf("%02d", a));
+        if (!name.isEmpty()) {
+            painter.setFont(initials);
+            painter.drawText(cell.adjusted(0, kCell / 2, 0, -2), Qt::AlignHCenter | Qt::AlignTop, name);
+        }
     }
     return image;
 }
@@ -42,7 +52,9 @@ bool WriteReportPdf(const QString& path, const InstallationReport& report, QStri
     }
     {
         QPdfWriter writer(file.device());
+        // Landscape: the settings table has eleven columns.
         writer.setPageSize(QPageSize(QPageSize::A4));
+        writer.setPageOrientation(QPageLayout::Landscape);
         writer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
         writer.setResolution(150);
         writer.setTitle(report.title);

@@ -1045,6 +1045,114 @@ Dieser Vorgang kann einige Zeit in Anspruch nehmen.</translation>
         <source>Projektangaben</source>
         <translation>Projektangaben</translation>
     </message>
+    <message id="610">
+        <source>Kelvane – DALI-Anlagenbericht</source>
+        <translation>Kelvane – DALI-Anlagenbericht</translation>
+    </message>
+    <message id="611">
+        <source>Erstellt am %1</source>
+        <translation>Erstellt am %1</translation>
+    </message>
+    <message id="612">
+        <source>Schnittstelle %1, Revision %2</source>
+        <translation>Schnittstelle %1, Revision %2</translation>
+    </message>
+    <message id="613">
+        <source>Offline, Projektdatei %1</source>
+        <translation>Offline, Projektdatei %1</translation>
+    </message>
+    <message id="614">
+        <source>Geräte: %1</source>
+        <translation>Geräte: %1</translation>
+    </message>
+    <message id="615">
+        <source>Gerätetyp %1: %2</source>
+        <translation>Gerätetyp %1: %2</translation>
+    </message>
+    <message id="616">
+        <source>unbekannt</source>
+        <translation>unbekannt</translation>
+    </message>
+    <message id="617">
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message id="618">
+        <source>Gerätetyp</source>
+        <translation>Gerätetyp</translation>
+    </message>
+    <message id="619">
+        <source>Minimum</source>
+        <translation>Minimum</translation>
+    </message>
+    <message id="620">
+        <source>Maximum</source>
+        <translation>Maximum</translation>
+    </message>
+    <message id="621">
+        <source>Einschaltwert</source>
+        <translation>Einschaltwert</translation>
+    </message>
+    <message id="622">
+        <source>Systemfehlerwert</source>
+        <translation>Systemfehlerwert</translation>
+    </message>
+    <message id="623">
+        <source>%1 in %</source>
+        <translation>%1 in %</translation>
+    </message>
+    <message id="624">
+        <source>Überblendzeit (s)</source>
+        <translation>Überblendzeit (s)</translation>
+    </message>
+    <message id="625">
+        <source>Überblendrate (Schritte/s)</source>
+        <translation>Überblendrate (Schritte/s)</translation>
+    </message>
+    <message id="626">
+        <source>Schnelle Überblendzeit (ms)</source>
+        <translation>Schnelle Überblendzeit (ms)</translation>
+    </message>
+    <message id="627">
+        <source>Geräte</source>
+        <translation>Geräte</translation>
+    </message>
+    <message id="628">
+        <source>Gruppen</source>
+        <translation>Gruppen</translation>
+    </message>
+    <message id="629">
+        <source>Szenen</source>
+        <translation>Szenen</translation>
+    </message>
+    <message id="630">
+        <source>? = nicht ausgelesen</source>
+        <translation>? = nicht ausgelesen</translation>
+    </message>
+    <message id="631">
+        <source>— = MASK (kein Wert)</source>
+        <translation>— = MASK (kein Wert)</translation>
+    </message>
+    <message id="632">
+        <source>;</source>
+        <translation>;</translation>
+    </message>
+    <message id="633">
+        <source>,</source>
+        <translation>,</translation>
+    </message>
+    <message id="634">
+        <source>Offline</source>
+        <translation>Offline</translation>
+    </message>
+    <message id="635">
+        <source>Bericht erstellen</source>
+        <translation>Bericht erstellen</translation>
+    </message>
+    <message id="636">
+        <source>Einige Geräte wurden noch nicht ausgelesen; der Bericht zeigt ihre Werte als „?“. Sollen zuerst alle Geräte ausgelesen werden?</source>
+        <translation>Einige Geräte wurden noch nicht ausgelesen; der Bericht zeigt ihre Werte als „?“. Sollen zuerst alle Geräte ausgelesen werden?</translation>
+    </message>
     <message id="57344">
         <source>Orvent Kelvane</source>
         <translation>Orvent Kelvane</translation>

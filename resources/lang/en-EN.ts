@@ -1045,6 +1045,114 @@ This may take some time.</translation>
         <source>Projektangaben</source>
         <translation>Project details</translation>
     </message>
+    <message id="610">
+        <source>Kelvane – DALI-Anlagenbericht</source>
+        <translation>Kelvane – DALI installation report</translation>
+    </message>
+    <message id="611">
+        <source>Erstellt am %1</source>
+        <translation>Made on %1</translation>
+    </message>
+    <message id="612">
+        <source>Schnittstelle %1, Revision %2</source>
+        <translation>Interface %1, revision %2</translation>
+    </message>
+    <message id="613">
+        <source>Offline, Projektdatei %1</source>
+        <translation>Offline, project file %1</translation>
+    </message>
+    <message id="614">
+        <source>Geräte: %1</source>
+        <translation>Gear: %1</translation>
+    </message>
+    <message id="615">
+        <source>Gerätetyp %1: %2</source>
+        <translation>Device type %1: %2</translation>
+    </message>
+    <message id="616">
+        <source>unbekannt</source>
+        <translation>unknown</translation>
+    </message>
+    <message id="617">
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message id="618">
+        <source>Gerätetyp</source>
+        <translation>Device type</translation>
+    </message>
+    <message id="619">
+        <source>Minimum</source>
+        <translation>Minimum</translation>
+    </message>
+    <message id="620">
+        <source>Maximum</source>
+        <translation>Maximum</translation>
+    </message>
+    <message id="621">
+        <source>Einschaltwert</source>
+        <translation>Power-on level</translation>
+    </message>
+    <message id="622">
+        <source>Systemfehlerwert</source>
+        <translation>System failure level</translation>
+    </message>
+    <message id="623">
+        <source>%1 in %</source>
+        <translation>%1 in %</translation>
+    </message>
+    <message id="624">
+        <source>Überblendzeit (s)</source>
+        <translation>Fade time (s)</translation>
+    </message>
+    <message id="625">
+        <source>Überblendrate (Schritte/s)</source>
+        <translation>Fade rate (steps/s)</translation>
+    </message>
+    <message id="626">
+        <source>Schnelle Überblendzeit (ms)</source>
+        <translation>Fast fade time (ms)</translation>
+    </message>
+    <message id="627">
+        <source>Geräte</source>
+        <translation>Gear</translation>
+    </message>
+    <message id="628">
+        <source>Gruppen</source>
+        <translation>Groups</translation>
+    </message>
+    <message id="629">
+        <source>Szenen</source>
+        <translation>Scenes</translation>
+    </message>
+    <message id="630">
+        <source>? = nicht ausgelesen</source>
+        <translation>? = not read</translation>
+    </message>
+    <message id="631">
+        <source>— = MASK (kein Wert)</source>
+        <translation>— = MASK (no value)</translation>
+    </message>
+    <message id="632">
+        <source>;</source>
+        <translation>,</translation>
+    </message>
+    <message id="633">
+        <source>,</source>
+        <translation>.</translation>
+    </message>
+    <message id="634">
+        <source>Offline</source>
+        <translation>Offline</translation>
+    </message>
+    <message id="635">
+        <source>Bericht erstellen</source>
+        <translation>Create report</translation>
+    </message>
+    <message id="636">
+        <source>Einige Geräte wurden noch nicht ausgelesen; der Bericht zeigt ihre Werte als „?“. Sollen zuerst alle Geräte ausgelesen werden?</source>
+        <translation>Some gear have not been read yet; the report shows their values as “?”. Read all gear first?</translation>
+    </message>
     <message id="57344">
         <source>Orvent Kelvane</source>
         <translation>Orvent Kelvane</translation>

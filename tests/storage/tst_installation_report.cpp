@@ -17,32 +17,94 @@
 
 namespace {
 
-DeviceStore TwoGear() {
+const QString kEnglish = QStringLiteral(KELVANE_LANGUAGE_DIR "/en-EN.qm");
+
+// A named project shown offline: gear 5 read (from the file), gear 17 present
+// but never read.
+DeviceStore NamedPartlyRead() {
     DeviceStore store;
+    store.projectHeader = {"Büro Nord", "Halle 3", "Licht GmbH", {}};
     DeviceRecord& a = store.workingTable[5];
-    a = {.present = 1, .fadeRate = 7, .fadeTime = 4, .maxLevel = 254, .minLevel = 85, .powerOnLevel = 254,
-         .systemFailureLevel = 255, .deviceType = 6};
+    a = {.readState = kReadStateParameters | kReadStateScenes, .present = 1, .fadeRate = 7, .fadeTime = 4,
+         .maxLevel = 254, .minLevel = 85, .powerOnLevel = 254, .systemFailureLevel = 255, .deviceType = 6};
+    a.name = "Empfang Downlight 1";
     a.SetGroupMask(0x0003);
     a.sceneLevel[1] = 128;
-    DeviceRecord& b = store.workingTable[17];
-    b = {.present = 1, .maxLevel = 200, .minLevel = 1, .powerOnLevel = 127, .systemFailureLevel = 0,
-         .dimmingCurve = 1, .fastFadeTime = 4, .deviceType = 6};
+    store.workingTable[17] = {.present = 1, .deviceType = 6};
     return store;
 }
 
 const ReportSource kOffline{false, {}, {}, "office.prj", QDateTime(QDate(2026, 12, 9), QTime(8, 30))};
 
-TEST(InstallationReport, TheGearTableAsCsv) {
-    const InstallationReport report = BuildInstallationReport(TwoGear(), kOffline, QString());
-    EXPECT_EQ(report.titleLines, (QStringList{"2026-12-09 08:30", "Offline, project office.prj", "2 gear"}));
-    EXPECT_EQ(GearTableCsv(report).toStdString(),
-              std::string("Address,Device type,Dimming curve,MIN,MAX,POWER ON,FAIL,Fade time,Fade rate,Fast fade time\n"
-                         "5,6,Logaritmisch,85 (0.991%),254 (100.000%),254 (100.000%),—,4,7,0\n"
-                         "17,6,Linear,1 (0.394%),200 (78.740%),127 (50.000%),0 (0.000%),0,0,4\n"));
-    ASSERT_EQ(report.sceneRows.size(), 2u);
-    EXPECT_EQ(report.sceneRows[0].second[1], "128");
-    EXPECT_EQ(report.sceneRows[0].second[0], "—");
-    EXPECT_EQ(report.groupRows[0], (std::pair<int, uint16_t>{5, 0x0003}));
+struct LanguageCase {
+    const char* name;
+    QString module;
+    QStringList titleLines;
+    QStringList legend;
+    QStringList readGear;
+    std::string csv;
+};
+
+class ReportLanguage : public ::testing::TestWithParam<LanguageCase> {};
+
+TEST_P(ReportLanguage, ANamedPartlyReadOfflineProject) {
+    const LanguageCase& c = GetParam();
+    const InstallationReport report = BuildInstallationReport(NamedPartlyRead(), kOffline, c.module);
+    EXPECT_EQ(report.titleLines, c.titleLines);
+    EXPECT_EQ(report.legendLines, c.legend);
+    ASSERT_EQ(report.gear.rows.size(), 2u);
+    EXPECT_EQ(report.gear.rows[0], c.readGear);
+    EXPECT_EQ(report.gear.rows[1].mid(3), QStringList(8, "?"));  // never read: nothing shown as a value
+    EXPECT_EQ(report.groups.rows[0].mid(1, 3), (QStringList{"●", "●", ""}));
+    EXPECT_EQ(report.groups.rows[1][1], "?");
+    EXPECT_EQ(report.scenes.rows[0].mid(1, 2), (QStringList{"—", "128"}));
+    EXPECT_EQ(report.scenes.rows[1][16], "?");
+    EXPECT_EQ(report.initials[5], "ED1");
+    EXPECT_EQ(GearTableCsv(report).toStdString(), c.csv);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Languages, ReportLanguage,
+    ::testing::Values(
+        LanguageCase{"German",
+                     QString(),
+                     {"Projekt: Büro Nord", "Standort: Halle 3", "Errichter: Licht GmbH", "Erstellt am 2026-12-09 08:30",
+                      "Offline, Projektdatei office.prj", "Geräte: 2", "Gerätetyp unbekannt: 2"},
+                     {"? = nicht ausgelesen", "— = MASK (kein Wert)"},
+                     {"5", "Empfang Downlight 1", "unbekannt", "Logaritmisch", "85 (0.991%)", "254 (100.000%)",
+                      "254 (100.000%)", "—", "2", "44.7", "<25ms"},
+                     "\xEF\xBB\xBF"
+                     "Adresse;Name;Gerätetyp;Dimmkurve;Minimum;Minimum in %;Maximum;Maximum in %;Einschaltwert;"
+                     "Einschaltwert in %;Systemfehlerwert;Systemfehlerwert in %;Überblendzeit (s);"
+                     "Überblendrate (Schritte/s);Schnelle Überblendzeit (ms)\n"
+                     "5;Empfang Downlight 1;unbekannt;Logaritmisch;85;0,991;254;100,000;254;100,000;MASK;;2;44,7;<25\n"
+                     "17;;unbekannt;?;?;?;?;?;?;?;?;?;?;?;?\n"},
+        LanguageCase{"English",
+                     kEnglish,
+                     {"Project: Büro Nord", "Site: Halle 3", "Installer: Licht GmbH", "Made on 2026-12-09 08:30",
+                      "Offline, project file office.prj", "Gear: 2", "Device type unknown: 2"},
+                     {"? = not read", "— = MASK (no value)"},
+                     {"5", "Empfang Downlight 1", "unknown", "Logarithmic", "85 (0.991%)", "254 (100.000%)",
+                      "254 (100.000%)", "—", "2", "44.7", "<25ms"},
+                     "\xEF\xBB\xBF"
+                     "Address,Name,Device type,Dimming curve,Minimum,Minimum in %,Maximum,Maximum in %,Power-on level,"
+                     "Power-on level in %,System failure level,System failure level in %,Fade time (s),"
+                     "Fade rate (steps/s),Fast fade time (ms)\n"
+                     "5,Empfang Downlight 1,unknown,Logarithmic,85,0.991,254,100.000,254,100.000,MASK,,2,44.7,<25\n"
+                     "17,,unknown,?,?,?,?,?,?,?,?,?,?,?,?\n"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(InstallationReport, OnlineTheDeviceTypesAreCountedAndAFullyReadBusHasNoNotReadMark) {
+    DeviceStore store;
+    for (int a : {1, 2, 9})
+        store.workingTable[size_t(a)] = {.readState = kReadStateParameters | kReadStateScenes, .present = 1,
+                                         .maxLevel = 254, .minLevel = 1, .deviceType = uint8_t(a == 9 ? 1 : 6)};
+    const InstallationReport report = BuildInstallationReport(
+        store, {true, "0000ABCD", "0.1.2.3", {}, QDateTime(QDate(2026, 12, 9), QTime(8, 30))}, QString());
+    EXPECT_EQ(report.titleLines, (QStringList{"Erstellt am 2026-12-09 08:30", "Schnittstelle 0000ABCD, Revision 0.1.2.3",
+                                              "Geräte: 3", "Gerätetyp 1: 1", "Gerätetyp 6: 2"}));
+    EXPECT_EQ(report.legendLines, QStringList{"— = MASK (kein Wert)"});  // the scenes never stored
+    EXPECT_EQ(report.gear.rows[2][2], "1");
 }
 
 QString RunTool(const QString& program, const QStringList& arguments) {
@@ -55,7 +117,8 @@ QString RunTool(const QString& program, const QStringList& arguments) {
 TEST(InstallationReport, APdfOfAFullBusHoldsEveryGear) {
     DeviceStore store;
     for (int a = 0; a < 64; ++a) {
-        store.workingTable[size_t(a)] = {.present = 1, .maxLevel = 254, .minLevel = uint8_t(1 + a), .deviceType = 6};
+        store.workingTable[size_t(a)] = {.readState = kReadStateParameters | kReadStateScenes, .present = 1,
+                                         .maxLevel = 254, .minLevel = uint8_t(1 + a), .deviceType = 6};
         store.workingTable[size_t(a)].SetGroupMask(uint16_t(1u << (a % 16)));
     }
     QTemporaryDir dir;
@@ -63,15 +126,17 @@ TEST(InstallationReport, APdfOfAFullBusHoldsEveryGear) {
     QString error;
     ASSERT_TRUE(WriteReportPdf(path, BuildInstallationReport(store, kOffline, QString()), error))
         << error.toStdString();
-    EXPECT_TRUE(RunTool("pdfinfo", {path}).contains(QRegularExpression("Pages:\\s+4\\n")));
-    // The title's font joins "ffl" and "ffi" into ligatures.
-    const QString text = RunTool("pdftotext", {"-layout", path, "-"});
-    EXPECT_TRUE(text.contains("Kelvane — DALI installation"));
-    EXPECT_TRUE(text.contains("project"));
-    EXPECT_TRUE(text.contains("64 gear"));
+    EXPECT_TRUE(RunTool("pdfinfo", {path}).contains(QRegularExpression("Pages:\\s+6\\n")));
+    const QString text = RunTool("pdftotext", {"-layout", path, "-"}).normalized(QString::NormalizationForm_KC);
+    EXPECT_TRUE(text.contains("Kelvane – DALI-Anlagenbericht"));
+    EXPECT_TRUE(text.contains("Offline, Projektdatei office.prj"));
+    EXPECT_TRUE(text.contains("Geräte: 64"));
     for (int a = 0; a < 64; ++a)
         EXPECT_TRUE(text.contains(QStringLiteral("%1 (").arg(1 + a))) << "MIN of gear " << a;
-    EXPECT_GE(text.count("Fast fade time"), 2);  // the header again on the next page
+    // Every header word whole, and the header again on the next page.
+    for (const char* word : {"Adresse", "Gerätetyp", "Dimmkurve", "Einschaltwert", "Systemfehlerwert", "Überblendrate",
+                             "Schnelle"})
+        EXPECT_GE(text.count(QString::fromUtf8(word)), 2) << word;
     EXPECT_FALSE(WriteReportPdf(dir.filePath("no/folder/report.pdf"), BuildInstallationReport(store, kOffline, {}),
                                 error));
 }
@@ -84,7 +149,7 @@ TEST(InstallationReport, AFullDiskKeepsTheOldPdfAndLeavesNothingBeside) {
     {
         FileSizeLimit full(32);
         ASSERT_TRUE(full.active());
-        EXPECT_FALSE(WriteReportPdf(path, BuildInstallationReport(TwoGear(), kOffline, {}), error));
+        EXPECT_FALSE(WriteReportPdf(path, BuildInstallationReport(NamedPartlyRead(), kOffline, {}), error));
     }
     EXPECT_EQ(ReadFileBytes(path), "%PDF old");
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"report.pdf"});
@@ -102,25 +167,63 @@ TEST(InstallationReport, TheCommandsAskForAFileAndTellWhenItCannotBeWritten) {
     EXPECT_TRUE(h.view().commands().IsEnabled(CommandId::CreateReport));
 
     h.TakeForwardFrames();
+    h.prompts.Answer(kDialogCancel);  // not read first
     h.prompts.ChoosePath(h.folder.filePath("site.pdf"));
     h.view().CreateReport();
     EXPECT_TRUE(h.TakeForwardFrames().empty());  // made from the records, never from the bus
     ASSERT_EQ(h.surface.reports.size(), 1u);
-    EXPECT_EQ(h.surface.reports[0].titleLines[1], "Interface 0000ABCD, revision 0.1.2.3");
+    EXPECT_EQ(h.surface.reports[0].titleLines[1], "Schnittstelle 0000ABCD, Revision 0.1.2.3");
     EXPECT_EQ(h.prompts.fileChoosers.back().filter, "PDF (*.pdf)|*.pdf|All Files (*.*)|*.*||");
     h.surface.writeReport = false;
+    h.prompts.Answer(kDialogCancel);  // not read first
     h.prompts.ChoosePath(h.folder.filePath("site.pdf"));
     h.view().CreateReport();
     EXPECT_EQ(h.prompts.messages.back().text, "Die Datei konnte nicht gespeichert werden.");
 
     h.prompts.messages.clear();
+    h.prompts.Answer(kDialogCancel);  // not read first
     h.prompts.ChoosePath(h.folder.filePath("gear.csv"));
     h.view().ExportGearTable();
-    EXPECT_TRUE(ReadFileBytes(h.folder.filePath("gear.csv")).startsWith("Address,Device type"));
+    EXPECT_TRUE(ReadFileBytes(h.folder.filePath("gear.csv")).startsWith("\xEF\xBB\xBF" "Adresse;Name;Gerätetyp"));
     EXPECT_TRUE(h.prompts.messages.empty());
+    h.prompts.Answer(kDialogCancel);  // not read first
     h.prompts.ChoosePath(h.folder.filePath("no/folder/gear.csv"));
     h.view().ExportGearTable();
     EXPECT_EQ(h.prompts.messages.size(), 1u);
+}
+
+// The scan reads no settings: the report offers to read every gear first,
+// and sends nothing when the user declines.
+TEST(InstallationReport, GearNeverReadAreReadFirstOnlyWhenTheUserSaysSo) {
+    HeadlessView h(OneInterfaceScenario({R"({"shortAddress": 3, "minLevel": 40})"}));
+    h.WriteConfig(0, 0, 1);
+    h.Start();
+    h.prompts.Answer(kDialogOk);
+    h.view().Connect();
+    h.TakeForwardFrames();
+
+    h.prompts.Answer(kDialogCancel);
+    h.prompts.ChoosePath(h.folder.filePath("site.pdf"));
+    h.view().CreateReport();
+    EXPECT_EQ(h.prompts.confirmations.back().text,
+              "Einige Geräte wurden noch nicht ausgelesen; der Bericht zeigt ihre Werte als „?“. Sollen zuerst alle "
+              "Geräte ausgelesen werden?");
+    EXPECT_TRUE(h.TakeForwardFrames().empty());
+    ASSERT_EQ(h.surface.reports.size(), 1u);
+    EXPECT_EQ(h.surface.reports[0].legendLines, QStringList{"? = nicht ausgelesen"});
+
+    h.prompts.Answer(kDialogOk);
+    h.prompts.ChoosePath(h.folder.filePath("site.pdf"));
+    h.view().CreateReport();
+    EXPECT_FALSE(h.TakeForwardFrames().empty());
+    ASSERT_EQ(h.surface.reports.size(), 2u);
+    EXPECT_EQ(h.surface.reports[1].gear.rows[0][4], "40 (0.290%)");
+
+    const size_t asked = h.prompts.confirmations.size();
+    h.prompts.ChoosePath(h.folder.filePath("site.pdf"));
+    h.view().CreateReport();  // all read now: no question, no frame
+    EXPECT_EQ(h.prompts.confirmations.size(), asked);
+    EXPECT_TRUE(h.TakeForwardFrames().empty());
 }
 
 }  // namespace
