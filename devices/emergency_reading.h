@@ -9,8 +9,8 @@
 
 struct EmergencyReadContext {
     const BusLink& link;
-    int shortAddress;        // 0..63
-    EmergencyState& state;   // answered fields are replaced, the others keep their value
+    int shortAddress;       // 0..63
+    EmergencyState& state;  // answered fields are replaced, the others keep their value
 };
 
 // The OR of the transactions' results; 0 at once, without bus traffic, when

@@ -10,14 +10,14 @@
 #include <optional>
 
 struct EmergencyState {
-    std::optional<uint8_t> mode;                  // dali::dt1_mode bits
-    std::optional<uint8_t> features;              // dali::dt1_features bits
-    std::optional<uint8_t> failureStatus;         // dali::dt1_failure bits
-    std::optional<uint8_t> status;                // dali::dt1_status bits
-    std::optional<uint8_t> batteryCharge;         // 0..254, 255: unknown
-    std::optional<uint8_t> ratedDuration;         // 2-minute steps
-    std::optional<uint8_t> durationTestResult;    // 2-minute steps
-    std::optional<uint8_t> lampEmergencyTime;     // hours, 255: that or more
+    std::optional<uint8_t> mode;                    // dali::dt1_mode bits
+    std::optional<uint8_t> features;                // dali::dt1_features bits
+    std::optional<uint8_t> failureStatus;           // dali::dt1_failure bits
+    std::optional<uint8_t> status;                  // dali::dt1_status bits
+    std::optional<uint8_t> batteryCharge;           // 0..254, 255: unknown
+    std::optional<uint8_t> ratedDuration;           // 2-minute steps
+    std::optional<uint8_t> durationTestResult;      // 2-minute steps
+    std::optional<uint8_t> lampEmergencyTime;       // hours, 255: that or more
     std::optional<uint8_t> lampTotalOperationTime;  // 4-hour steps, 255: that or more
     std::optional<uint8_t> emergencyLevel;
     std::optional<uint8_t> functionTestInterval;  // days, 0: none

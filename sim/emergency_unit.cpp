@@ -118,8 +118,8 @@ void EmergencyUnit::startTest(Test test, uint64_t atUs) {
 }
 
 void EmergencyUnit::endTest(uint64_t atUs) {
-    const uint8_t hardware = uint8_t((config_.batteryFailure ? failure::kBattery : 0) |
-                                     (config_.lampFailure ? failure::kLamp : 0));
+    const uint8_t hardware =
+        uint8_t((config_.batteryFailure ? failure::kBattery : 0) | (config_.lampFailure ? failure::kLamp : 0));
     uint8_t& f = config_.failureStatus;
     f = uint8_t((f & ~(failure::kBattery | failure::kLamp)) | hardware);
     if (running_ == Test::Function) {
@@ -134,10 +134,9 @@ void EmergencyUnit::endTest(uint64_t atUs) {
         const uint64_t ranUs = atUs - runningSinceUs_;
         const bool tooShort = !hardware && ranUs < ratedUs();
         config_.durationTestResult = saturated(ranUs / kDurationStepUs);
-        f = uint8_t((f & ~(failure::kDurationTestFailed | failure::kDurationTestDelayExceeded |
-                           failure::kBatteryDuration)) |
-                    (tooShort ? failure::kBatteryDuration : 0) |
-                    (hardware || tooShort ? failure::kDurationTestFailed : 0));
+        f = uint8_t(
+            (f & ~(failure::kDurationTestFailed | failure::kDurationTestDelayExceeded | failure::kBatteryDuration)) |
+            (tooShort ? failure::kBatteryDuration : 0) | (hardware || tooShort ? failure::kDurationTestFailed : 0));
         config_.emergencyStatus |= status::kDurationTestDone;
     }
     running_ = Test::None;
@@ -213,8 +212,8 @@ void EmergencyUnit::command(uint64_t nowUs, uint8_t opcode, uint8_t dtr0) {
 }
 
 uint16_t EmergencyUnit::quarterHoursUntilNext(Test test) const {
-    const uint64_t intervalUs = test == Test::Function ? config_.functionTestInterval * kDayUs
-                                                       : config_.durationTestInterval * 7 * kDayUs;
+    const uint64_t intervalUs =
+        test == Test::Function ? config_.functionTestInterval * kDayUs : config_.durationTestInterval * 7 * kDayUs;
     const uint64_t sinceUs = lastUs_ - (test == Test::Function ? lastFunctionTestUs_ : lastDurationTestUs_);
     return uint16_t(std::min<uint64_t>(intervalUs > sinceUs ? (intervalUs - sinceUs) / kQuarterHourUs : 0, 0xFFFE));
 }
@@ -230,12 +229,11 @@ uint8_t EmergencyUnit::mode(uint64_t nowUs) {
 
 uint8_t EmergencyUnit::status(uint64_t nowUs, bool physicallySelected) {
     advance(nowUs);
-    return uint8_t((inhibitEndsUs_ ? status::kInhibit : 0) | config_.emergencyStatus |
-                   (charge_ >= 1.0 && !config_.batteryFailure ? status::kBatteryFull : 0) |
-                   (functionPending_ ? status::kFunctionTestPending : 0) |
-                   (durationPending_ ? status::kDurationTestPending : 0) |
-                   (identificationEndsUs_ ? status::kIdentification : 0) |
-                   (physicallySelected ? status::kPhysicallySelected : 0));
+    return uint8_t(
+        (inhibitEndsUs_ ? status::kInhibit : 0) | config_.emergencyStatus |
+        (charge_ >= 1.0 && !config_.batteryFailure ? status::kBatteryFull : 0) |
+        (functionPending_ ? status::kFunctionTestPending : 0) | (durationPending_ ? status::kDurationTestPending : 0) |
+        (identificationEndsUs_ ? status::kIdentification : 0) | (physicallySelected ? status::kPhysicallySelected : 0));
 }
 
 uint8_t EmergencyUnit::failureStatus(uint64_t nowUs) {

@@ -33,25 +33,25 @@ namespace sim {
 
 // A unit's start state and its hardware, as a scenario describes it.
 struct EmergencyConfig {
-    uint8_t ratedDuration = 90;                // 2-minute steps: 90 = 3 hours
-    std::optional<uint16_t> batteryMinutes;    // what a full battery lasts; none: longer than rated
-    uint8_t batteryCharge = 254;               // 0 (deep discharge) .. 254 (full) at the start
-    uint16_t rechargeMinutes = 1440;           // empty to full
+    uint8_t ratedDuration = 90;              // 2-minute steps: 90 = 3 hours
+    std::optional<uint16_t> batteryMinutes;  // what a full battery lasts; none: longer than rated
+    uint8_t batteryCharge = 254;             // 0 (deep discharge) .. 254 (full) at the start
+    uint16_t rechargeMinutes = 1440;         // empty to full
     uint16_t functionTestSeconds = 10;
     uint8_t emergencyLevel = 254;
     uint8_t emergencyMinLevel = 1;
     uint8_t emergencyMaxLevel = 254;
-    uint8_t features = 0x19;                   // integral, auto test, adjustable emergency level
-    uint8_t functionTestInterval = 7;          // days
-    uint8_t durationTestInterval = 52;         // weeks
-    uint8_t testExecutionTimeout = 7;          // days, 0: 15 minutes
-    uint8_t prolongTime = 4;                   // 30 s steps
-    uint16_t testDelayTime = 0;                // quarter hours
-    uint32_t lampEmergencyMinutes = 0;         // lamp time on battery so far
-    uint32_t lampOperationHours = 0;           // lamp time in total so far
-    uint8_t durationTestResult = 0;            // 2-minute steps, of the last duration test
-    uint8_t failureStatus = 0;                 // failure bits the last tests left
-    uint8_t emergencyStatus = 0x00;            // only the done flags count at the start
+    uint8_t features = 0x19;            // integral, auto test, adjustable emergency level
+    uint8_t functionTestInterval = 7;   // days
+    uint8_t durationTestInterval = 52;  // weeks
+    uint8_t testExecutionTimeout = 7;   // days, 0: 15 minutes
+    uint8_t prolongTime = 4;            // 30 s steps
+    uint16_t testDelayTime = 0;         // quarter hours
+    uint32_t lampEmergencyMinutes = 0;  // lamp time on battery so far
+    uint32_t lampOperationHours = 0;    // lamp time in total so far
+    uint8_t durationTestResult = 0;     // 2-minute steps, of the last duration test
+    uint8_t failureStatus = 0;          // failure bits the last tests left
+    uint8_t emergencyStatus = 0x00;     // only the done flags count at the start
     // Injected failures.
     bool batteryFailure = false;
     bool lampFailure = false;
@@ -68,8 +68,8 @@ public:
     void command(uint64_t nowUs, uint8_t opcode, uint8_t dtr0);
     // The answer to a query (0xF1..0xFF), or nothing for unknown opcodes.
     // QUERY TEST TIMING reads DTR0 and leaves a 16-bit value's low byte in DTR1.
-    std::optional<uint8_t> query(uint64_t nowUs, uint8_t opcode, uint8_t dtr0, uint8_t& dtr1,
-                                 bool physicallySelected, uint8_t extendedVersion);
+    std::optional<uint8_t> query(uint64_t nowUs, uint8_t opcode, uint8_t dtr0, uint8_t& dtr1, bool physicallySelected,
+                                 uint8_t extendedVersion);
 
     // The state at the last frame the unit heard, as a scenario would start
     // it again (a running test is not part of it).

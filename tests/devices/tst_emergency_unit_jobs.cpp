@@ -43,8 +43,8 @@ TEST(EmergencyReading, QueriesEveryValueAfterEnableDeviceType1) {
     EXPECT_EQ(bus.takeForwardFrames(),
               (std::vector<uint16_t>{0xC101, 0x51FA, 0xC101, 0x51FB, 0xC101, 0x51FC, 0xC101, 0x51FD, 0xC101, 0x51F1,
                                      0xC101, 0x51F9, 0xC101, 0x51F3, 0xC101, 0x51F4, 0xC101, 0x51F5, 0xC101, 0x51F6,
-                                     0xA304, 0xC101, 0x51F2, 0xA305, 0xC101, 0x51F2, 0xA306, 0xC101, 0x51F2,
-                                     0xA300, 0xC101, 0x51F2, 0x519C, 0xA302, 0xC101, 0x51F2, 0x519C}));
+                                     0xA304, 0xC101, 0x51F2, 0xA305, 0xC101, 0x51F2, 0xA306, 0xC101, 0x51F2, 0xA300,
+                                     0xC101, 0x51F2, 0x519C, 0xA302, 0xC101, 0x51F2, 0x519C}));
     EmergencyState expected;
     expected.mode = dali::dt1_mode::kNormal;
     expected.features = 0x19;
@@ -96,8 +96,8 @@ TEST_P(EmergencyActions, SendEnableAndTheCommandTwice) {
     const ActionCase& c = GetParam();
     LinkedBus bus({unitAt(40)});
     EXPECT_EQ(RunEmergencyAction({bus.link(), dali::commandAddress(40)}, c.action), 0);
-    EXPECT_EQ(bus.takeForwardFrames(), (std::vector<uint16_t>{0xC101, uint16_t(0x5100 | c.opcode),
-                                                              uint16_t(0x5100 | c.opcode)}));
+    EXPECT_EQ(bus.takeForwardFrames(),
+              (std::vector<uint16_t>{0xC101, uint16_t(0x5100 | c.opcode), uint16_t(0x5100 | c.opcode)}));
     uint8_t mode = 0, status = 0;
     const uint64_t now = bus.clock().nowUs();
     bus.bus().withGear(0, [&](sim::ControlGear& gear) {

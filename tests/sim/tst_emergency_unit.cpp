@@ -143,8 +143,8 @@ struct TestCase {
     const char* what;
     Dt1Op start;
     sim::EmergencyConfig unit;
-    uint64_t afterUs;            // bus time after the start
-    uint8_t failure;             // failure status afterwards
+    uint64_t afterUs;               // bus time after the start
+    uint8_t failure;                // failure status afterwards
     std::optional<uint8_t> result;  // duration test result, when it ran
 };
 
@@ -179,12 +179,11 @@ INSTANTIATE_TEST_SUITE_P(
     Failures, EmergencyTests,
     ::testing::Values(
         TestCase{"function_sound", Dt1Op::StartFunctionTest, with(false, false, {}), 5'000'000, 0, {}},
-        TestCase{"function_battery", Dt1Op::StartFunctionTest, with(true, false, {}), 0,
-                 kBattery | kFunctionTestFailed, {}},
-        TestCase{"function_lamp", Dt1Op::StartFunctionTest, with(false, true, {}), 0, kLamp | kFunctionTestFailed,
-                 {}},
-        TestCase{"duration_battery", Dt1Op::StartDurationTest, with(true, false, {}), 0,
-                 kBattery | kDurationTestFailed, 0},
+        TestCase{
+            "function_battery", Dt1Op::StartFunctionTest, with(true, false, {}), 0, kBattery | kFunctionTestFailed, {}},
+        TestCase{"function_lamp", Dt1Op::StartFunctionTest, with(false, true, {}), 0, kLamp | kFunctionTestFailed, {}},
+        TestCase{"duration_battery", Dt1Op::StartDurationTest, with(true, false, {}), 0, kBattery | kDurationTestFailed,
+                 0},
         TestCase{"duration_too_short", Dt1Op::StartDurationTest, with(false, false, 41), 41 * kMinuteUs,
                  kBatteryDuration | kDurationTestFailed, 20},
         TestCase{"duration_sound", Dt1Op::StartDurationTest, with(false, false, 90), 60 * kMinuteUs, 0, 30}),
@@ -203,8 +202,8 @@ TEST(EmergencyUnit, StopTestEndsARunningTestWithoutAResult) {
 
 TEST(EmergencyUnit, DurationTestWaitsForAFullBatteryAndFlagsTheDelayPastTheTimeout) {
     sim::EmergencyConfig e = with(false, false, {});
-    e.batteryCharge = 127;        // half: full after 12 of 24 hours' charging
-    e.testExecutionTimeout = 0;   // 15 minutes
+    e.batteryCharge = 127;       // half: full after 12 of 24 hours' charging
+    e.testExecutionTimeout = 0;  // 15 minutes
     TestBus bus({emergencyUnit(e)});
     order(bus, Dt1Op::StartDurationTest);
     bus.pass(20 * kMinuteUs);
