@@ -69,8 +69,8 @@ private:
         if (duration_) {
             const std::optional<uint8_t> rated =
                 QueryEmergency(c_.link, address(unit), Dt1Op::QueryRatedDuration, results_);
-            allowedUs =
-                rated.value_or(kLongestRatedDuration) * kDurationStepUs + c_.durationMarginMinutes * 60 * kSecondUs;
+            allowedUs = rated.value_or(kLongestRatedDuration) * kDurationStepUs +
+                        uint64_t(c_.durationMarginMinutes) * 60 * kSecondUs;
         }
         SendEmergencyCommand(c_.link, address(unit),
                              duration_ ? Dt1Op::ResetDurationTestDoneFlag : Dt1Op::ResetFunctionTestDoneFlag, results_);

@@ -212,8 +212,8 @@ void EmergencyUnit::command(uint64_t nowUs, uint8_t opcode, uint8_t dtr0) {
 }
 
 uint16_t EmergencyUnit::quarterHoursUntilNext(Test test) const {
-    const uint64_t intervalUs =
-        test == Test::Function ? config_.functionTestInterval * kDayUs : config_.durationTestInterval * 7 * kDayUs;
+    const uint64_t intervalUs = test == Test::Function ? config_.functionTestInterval * kDayUs
+                                                       : uint64_t(config_.durationTestInterval) * 7 * kDayUs;
     const uint64_t sinceUs = lastUs_ - (test == Test::Function ? lastFunctionTestUs_ : lastDurationTestUs_);
     return uint16_t(std::min<uint64_t>(intervalUs > sinceUs ? (intervalUs - sinceUs) / kQuarterHourUs : 0, 0xFFFE));
 }

@@ -210,7 +210,7 @@ TEST(EmergencyUnit, DurationTestWaitsForAFullBatteryAndFlagsTheDelayPastTheTimeo
     EXPECT_EQ(ask(bus, Dt1Op::QueryEmergencyMode), dali::dt1_mode::kNormal);
     EXPECT_EQ(ask(bus, Dt1Op::QueryEmergencyStatus), dali::dt1_status::kDurationTestPending);
     EXPECT_EQ(ask(bus, Dt1Op::QueryFailureStatus), kDurationTestDelayExceeded);
-    bus.pass(12 * 60 * kMinuteUs);
+    bus.pass(12ULL * 60 * kMinuteUs);
     EXPECT_EQ(ask(bus, Dt1Op::QueryEmergencyMode), dali::dt1_mode::kDurationTestRunning);
 }
 
