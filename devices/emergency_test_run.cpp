@@ -43,7 +43,7 @@ public:
                     poll(unit);
             if (next == c_.units.size() && unfinished() == 0)
                 break;
-            uint64_t pauseUs = c_.pollSeconds * kSecondUs;
+            uint64_t pauseUs = std::max<uint32_t>(c_.pollSeconds, 1) * kSecondUs;  // never a busy bus
             if (next < c_.units.size())
                 pauseUs = std::min(pauseUs, nextStartUs > now() ? nextStartUs - now() : 0);
             kit_sleep(c_.link.handle, unsigned(std::max<uint64_t>(pauseUs / 1000, 1)));

@@ -41,7 +41,7 @@ struct EmergencyTestRunContext {
     std::vector<int> units;  // short addresses, in the order they are started
     EmergencyTestKind kind = EmergencyTestKind::Function;
     uint32_t staggerSeconds = 30;  // from one unit's start to the next's
-    uint32_t pollSeconds = 10;     // between two looks at a running unit
+    uint32_t pollSeconds = 10;     // between two looks at a running unit (at least 1)
     uint32_t functionTimeoutSeconds = 300;
     // A duration test may take its rated duration (read before the start;
     // 510 minutes when the unit does not say) and this much more.

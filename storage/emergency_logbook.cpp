@@ -19,6 +19,7 @@ const QByteArray kFirstLine = "#kelvane-emergency-log 1\n";
 constexpr int kFieldCount = 7;
 constexpr int kMinutesPerDurationStep = 2;
 constexpr StringId kCsvHeaderFirst = 593;  // date, address, name, test, result, failures, duration
+constexpr StringId kLogbookTitle = 600;
 
 constexpr std::array<std::pair<EmergencyOutcome, const char*>, 4> kOutcomeWords{{
     {EmergencyOutcome::Passed, "passed"},
@@ -180,16 +181,35 @@ std::optional<EmergencyLogbook> ReadEmergencyLogbook(const QString& path, QStrin
     return logbook;
 }
 
-QByteArray EmergencyLogbookCsv(const std::vector<EmergencyLogEntry>& entries, const QString& languageModulePath) {
+QStringList EmergencyLogbookHeader(const QString& languageModulePath) {
     QStringList header;
     for (StringId id = kCsvHeaderFirst; id < kCsvHeaderFirst + kFieldCount; ++id)
         header << LoadText(id, languageModulePath);
-    QString csv = CsvLine(header);
+    return header;
+}
+
+QStringList EmergencyLogbookRow(const EmergencyLogEntry& e, const QString& languageModulePath) {
+    return {e.at.toUTC().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")),
+            QString::number(e.shortAddress),
+            e.name,
+            EmergencyTestKindText(e.kind, languageModulePath),
+            EmergencyOutcomeText(e.outcome, languageModulePath),
+            EmergencyBitsText(EmergencyBits::Failure, e.failureStatus, languageModulePath),
+            e.durationMinutes ? QString::number(*e.durationMinutes) : QString()};
+}
+
+QByteArray EmergencyLogbookCsv(const std::vector<EmergencyLogEntry>& entries, const QString& languageModulePath) {
+    QString csv = CsvLine(EmergencyLogbookHeader(languageModulePath));
     for (const EmergencyLogEntry& e : entries)
-        csv += CsvLine({e.at.toUTC().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")), QString::number(e.shortAddress),
-                        e.name, EmergencyTestKindText(e.kind, languageModulePath),
-                        EmergencyOutcomeText(e.outcome, languageModulePath),
-                        EmergencyBitsText(EmergencyBits::Failure, e.failureStatus, languageModulePath),
-                        e.durationMinutes ? QString::number(*e.durationMinutes) : QString()});
+        csv += CsvLine(EmergencyLogbookRow(e, languageModulePath));
     return csv.toUtf8();
+}
+
+QString EmergencyLogbookHtml(const std::vector<EmergencyLogEntry>& entries, const QString& languageModulePath) {
+    std::vector<QStringList> rows;
+    rows.reserve(entries.size());
+    for (const EmergencyLogEntry& e : entries)
+        rows.push_back(EmergencyLogbookRow(e, languageModulePath));
+    return QStringLiteral("<html><body><h1>%1</h1>").arg(LoadText(kLogbookTitle, languageModulePath).toHtmlEscaped()) +
+           ReportTableHtml(EmergencyLogbookHeader(languageModulePath), rows) + QStringLiteral("</body></html>");
 }

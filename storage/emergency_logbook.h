@@ -20,6 +20,7 @@
 #include <QByteArray>
 #include <QDateTime>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 #include <vector>
@@ -61,6 +62,13 @@ bool AppendToEmergencyLogbook(const QString& path, const std::vector<EmergencyLo
 // exists but cannot be read or does not start with the logbook's first line.
 std::optional<EmergencyLogbook> ReadEmergencyLogbook(const QString& path, QString& error);
 
-// The entries as CSV (UTF-8, LF, a header row in the user's language, the
-// failures and outcomes in words).
+// The list's columns and one entry's cells in the user's language (failures
+// and outcomes in words), as the list, the CSV and the printout show them.
+QStringList EmergencyLogbookHeader(const QString& languageModulePath);
+QStringList EmergencyLogbookRow(const EmergencyLogEntry& entry, const QString& languageModulePath);
+
+// The logbook's title and its table as HTML, for WriteHtmlPdf (storage/report_pdf.h).
+QString EmergencyLogbookHtml(const std::vector<EmergencyLogEntry>& entries, const QString& languageModulePath);
+
+// The entries as CSV (UTF-8, LF, the header row, the rows).
 QByteArray EmergencyLogbookCsv(const std::vector<EmergencyLogEntry>& entries, const QString& languageModulePath);

@@ -91,6 +91,10 @@ QByteArray GearTableCsv(const InstallationReport& report) {
     return text.toUtf8();
 }
 
+QString ReportTableHtml(const QStringList& header, const std::vector<QStringList>& rows) {
+    return tableHtml(header, rows);
+}
+
 QString ReportHtml(const InstallationReport& report) {
     QString html = QStringLiteral("<html><body><h1>%1</h1>").arg(escaped(report.title));
     for (const QString& line : report.titleLines)

@@ -47,6 +47,9 @@ QString CsvLine(const QStringList& cells);
 // The gear table as CSV: UTF-8, a header row, one row per gear, LF line ends.
 QByteArray GearTableCsv(const InstallationReport& report);
 
+// A table as the report draws it: bordered, its header repeated on every page.
+QString ReportTableHtml(const QStringList& header, const std::vector<QStringList>& rows);
+
 // The report as HTML for QTextDocument: table headers repeat on every page;
 // the matrix is the image resource named kReportMatrixImage.
 inline constexpr const char* kReportMatrixImage = "matrix.png";
