@@ -20,6 +20,9 @@ constexpr Command row(SpecialOp op, uint8_t count, std::string_view name, bool s
 constexpr Command row(Dt6Op op, uint8_t count, std::string_view name, bool sentTwice, bool answer) {
     return {S::DeviceType6, code(op), count, name, sentTwice, answer};
 }
+constexpr Command row(Dt1Op op, std::string_view name, bool sentTwice, bool answer) {
+    return {S::DeviceType1, code(op), 1, name, sentTwice, answer};
+}
 
 constexpr std::array kCommands{
     // Arc power and scenes
@@ -119,6 +122,38 @@ constexpr std::array kCommands{
     row(Dt6Op::QueryFastFadeTime, 1, "QUERY FAST FADE TIME", once, answers),
     row(Dt6Op::QueryMinFastFadeTime, 1, "QUERY MIN FAST FADE TIME", once, answers),
     row(Dt6Op::QueryExtendedVersionNumber, 1, "QUERY EXTENDED VERSION NUMBER", once, answers),
+    // Device type 1 (emergency lighting), after ENABLE DEVICE TYPE 1
+    row(Dt1Op::Rest, "REST", twice, silent),
+    row(Dt1Op::Inhibit, "INHIBIT", twice, silent),
+    row(Dt1Op::ReLightResetInhibit, "RE-LIGHT/RESET INHIBIT", twice, silent),
+    row(Dt1Op::StartFunctionTest, "START FUNCTION TEST", twice, silent),
+    row(Dt1Op::StartDurationTest, "START DURATION TEST", twice, silent),
+    row(Dt1Op::StopTest, "STOP TEST", twice, silent),
+    row(Dt1Op::ResetFunctionTestDoneFlag, "RESET FUNCTION TEST DONE FLAG", twice, silent),
+    row(Dt1Op::ResetDurationTestDoneFlag, "RESET DURATION TEST DONE FLAG", twice, silent),
+    row(Dt1Op::ResetLampTime, "RESET LAMP TIME", twice, silent),
+    row(Dt1Op::StoreDtrAsEmergencyLevel, "STORE DTR AS EMERGENCY LEVEL", twice, silent),
+    row(Dt1Op::StoreTestDelayTimeHighByte, "STORE TEST DELAY TIME HIGH BYTE", twice, silent),
+    row(Dt1Op::StoreTestDelayTimeLowByte, "STORE TEST DELAY TIME LOW BYTE", twice, silent),
+    row(Dt1Op::StoreFunctionTestInterval, "STORE FUNCTION TEST INTERVAL", twice, silent),
+    row(Dt1Op::StoreDurationTestInterval, "STORE DURATION TEST INTERVAL", twice, silent),
+    row(Dt1Op::StoreTestExecutionTimeout, "STORE TEST EXECUTION TIMEOUT", twice, silent),
+    row(Dt1Op::StoreProlongTime, "STORE PROLONG TIME", twice, silent),
+    row(Dt1Op::StartIdentification, "START IDENTIFICATION", twice, silent),
+    row(Dt1Op::QueryBatteryCharge, "QUERY BATTERY CHARGE", once, answers),
+    row(Dt1Op::QueryTestTiming, "QUERY TEST TIMING", once, answers),
+    row(Dt1Op::QueryDurationTestResult, "QUERY DURATION TEST RESULT", once, answers),
+    row(Dt1Op::QueryLampEmergencyTime, "QUERY LAMP EMERGENCY TIME", once, answers),
+    row(Dt1Op::QueryLampTotalOperationTime, "QUERY LAMP TOTAL OPERATION TIME", once, answers),
+    row(Dt1Op::QueryEmergencyLevel, "QUERY EMERGENCY LEVEL", once, answers),
+    row(Dt1Op::QueryEmergencyMinLevel, "QUERY EMERGENCY MIN LEVEL", once, answers),
+    row(Dt1Op::QueryEmergencyMaxLevel, "QUERY EMERGENCY MAX LEVEL", once, answers),
+    row(Dt1Op::QueryRatedDuration, "QUERY RATED DURATION", once, answers),
+    row(Dt1Op::QueryEmergencyMode, "QUERY EMERGENCY MODE", once, answers),
+    row(Dt1Op::QueryFeatures, "QUERY FEATURES", once, answers),
+    row(Dt1Op::QueryFailureStatus, "QUERY FAILURE STATUS", once, answers),
+    row(Dt1Op::QueryEmergencyStatus, "QUERY EMERGENCY STATUS", once, answers),
+    row(Dt1Op::QueryExtendedVersionNumber, "QUERY EXTENDED VERSION NUMBER", once, answers),
 };
 
 std::string hexByte(uint8_t value) {
@@ -138,7 +173,18 @@ const Command* findCommand(CommandSpace space, uint8_t code) {
     return it == kCommands.end() ? nullptr : &*it;
 }
 
-FrameMeaning decodeForwardFrame(uint8_t first, uint8_t second, bool deviceType6Enabled) {
+std::optional<CommandSpace> deviceTypeSpace(int deviceType) {
+    switch (deviceType) {
+        case kDeviceTypeEmergency:
+            return CommandSpace::DeviceType1;
+        case kDeviceTypeLedModule:
+            return CommandSpace::DeviceType6;
+        default:
+            return std::nullopt;
+    }
+}
+
+FrameMeaning decodeForwardFrame(uint8_t first, uint8_t second, int enabledDeviceType) {
     FrameMeaning meaning;
     if (isSpecialCommand(first)) {
         meaning.command = findCommand(CommandSpace::Special, first);
@@ -148,15 +194,19 @@ FrameMeaning decodeForwardFrame(uint8_t first, uint8_t second, bool deviceType6E
         meaning.directArcPower = true;
         return meaning;
     }
-    const auto space = (deviceType6Enabled && second >= 0xE0) ? CommandSpace::DeviceType6 : CommandSpace::Standard;
-    meaning.command = findCommand(space, second);
+    // Another device type's extended command is unknown here, not a standard one.
+    const std::optional<CommandSpace> extended = deviceTypeSpace(enabledDeviceType);
+    const auto space = (enabledDeviceType >= 0 && second >= 0xE0) ? extended : CommandSpace::Standard;
+    if (!space)
+        return meaning;
+    meaning.command = findCommand(*space, second);
     if (meaning.command && meaning.command->count > 1)
         meaning.number = second - meaning.command->code;
     return meaning;
 }
 
-std::string frameName(uint8_t first, uint8_t second, bool deviceType6Enabled) {
-    const FrameMeaning meaning = decodeForwardFrame(first, second, deviceType6Enabled);
+std::string frameName(uint8_t first, uint8_t second, int enabledDeviceType) {
+    const FrameMeaning meaning = decodeForwardFrame(first, second, enabledDeviceType);
     if (meaning.directArcPower)
         return "DAPC " + std::to_string(second);
     if (!meaning.command)

@@ -1,6 +1,7 @@
 #pragma once
 // The DALI command set that Kelvane sends, decodes and simulates
-// (IEC 62386-102 control gear commands, IEC 62386-207 device type 6).
+// (IEC 62386-102 control gear commands, IEC 62386-202 device type 1,
+// IEC 62386-207 device type 6).
 // One table, read by the link layer, the simulator, the bus monitor and tests.
 
 #include <cstdint>
@@ -23,6 +24,7 @@ constexpr uint8_t groupCommandAddress(int group) { return uint8_t(0x80 | ((group
 constexpr uint8_t kMask = 0xFF;
 
 // QUERY DEVICE TYPE answers of the device types Kelvane knows.
+constexpr uint8_t kDeviceTypeEmergency = 1;  // IEC 62386-202, self-contained emergency lighting
 constexpr uint8_t kDeviceTypeLedModule = 6;  // IEC 62386-207
 
 // Special commands occupy the odd first bytes 0xA1..0xCB; their second byte is data.
@@ -132,10 +134,84 @@ enum class Dt6Op : uint8_t {
     QueryExtendedVersionNumber = 0xFF,
 };
 
+// Application extended commands of device type 1 (self-contained emergency
+// lighting), after ENABLE DEVICE TYPE 1. The control and configuration
+// commands (0xE0..0xF0) act only when repeated; the queries are sent once.
+enum class Dt1Op : uint8_t {
+    Rest = 0xE0,
+    Inhibit = 0xE1,
+    ReLightResetInhibit = 0xE2,
+    StartFunctionTest = 0xE3,
+    StartDurationTest = 0xE4,
+    StopTest = 0xE5,
+    ResetFunctionTestDoneFlag = 0xE6,
+    ResetDurationTestDoneFlag = 0xE7,
+    ResetLampTime = 0xE8,
+    StoreDtrAsEmergencyLevel = 0xE9,
+    StoreTestDelayTimeHighByte = 0xEA,
+    StoreTestDelayTimeLowByte = 0xEB,
+    StoreFunctionTestInterval = 0xEC,
+    StoreDurationTestInterval = 0xED,
+    StoreTestExecutionTimeout = 0xEE,
+    StoreProlongTime = 0xEF,
+    StartIdentification = 0xF0,
+    QueryBatteryCharge = 0xF1,
+    QueryTestTiming = 0xF2,
+    QueryDurationTestResult = 0xF3,
+    QueryLampEmergencyTime = 0xF4,
+    QueryLampTotalOperationTime = 0xF5,
+    QueryEmergencyLevel = 0xF6,
+    QueryEmergencyMinLevel = 0xF7,
+    QueryEmergencyMaxLevel = 0xF8,
+    QueryRatedDuration = 0xF9,
+    QueryEmergencyMode = 0xFA,
+    QueryFeatures = 0xFB,
+    QueryFailureStatus = 0xFC,
+    QueryEmergencyStatus = 0xFD,
+    QueryExtendedVersionNumber = 0xFF,
+};
+
+// What DTR0 selects for QUERY TEST TIMING. The high byte's query leaves the
+// low byte in DTR1, so a 16-bit time reads in one piece.
+enum class Dt1TestTiming : uint8_t {
+    NextFunctionTestHigh = 0,  // quarter hours until the next function test
+    NextFunctionTestLow = 1,
+    NextDurationTestHigh = 2,  // quarter hours until the next duration test
+    NextDurationTestLow = 3,
+    FunctionTestInterval = 4,  // days, 0: no automatic function test
+    DurationTestInterval = 5,  // weeks, 0: no automatic duration test
+    TestExecutionTimeout = 6,  // days, 0: 15 minutes
+    ProlongTime = 7,           // 30 s steps
+};
+
+// Bits of the emergency answers.
+namespace dt1_mode {  // QUERY EMERGENCY MODE
+constexpr uint8_t kRest = 0x01, kNormal = 0x02, kEmergency = 0x04, kExtendedEmergency = 0x08,
+                  kFunctionTestRunning = 0x10, kDurationTestRunning = 0x20, kHardwiredInhibit = 0x40,
+                  kHardwiredSwitchOn = 0x80;
+}
+namespace dt1_features {  // QUERY FEATURES
+constexpr uint8_t kIntegral = 0x01, kMaintained = 0x02, kSwitchedMaintained = 0x04, kAutoTest = 0x08,
+                  kAdjustableLevel = 0x10, kHardwiredInhibit = 0x20, kPhysicalSelection = 0x40,
+                  kRelightInRest = 0x80;
+}
+namespace dt1_failure {  // QUERY FAILURE STATUS
+constexpr uint8_t kCircuit = 0x01, kBatteryDuration = 0x02, kBattery = 0x04, kLamp = 0x08,
+                  kFunctionTestDelayExceeded = 0x10, kDurationTestDelayExceeded = 0x20, kFunctionTestFailed = 0x40,
+                  kDurationTestFailed = 0x80;
+}
+namespace dt1_status {  // QUERY EMERGENCY STATUS
+constexpr uint8_t kInhibit = 0x01, kFunctionTestDone = 0x02, kDurationTestDone = 0x04, kBatteryFull = 0x08,
+                  kFunctionTestPending = 0x10, kDurationTestPending = 0x20, kIdentification = 0x40,
+                  kPhysicallySelected = 0x80;
+}
+
 // The bytes of the named opcodes.
 constexpr uint8_t code(Op op) { return uint8_t(op); }
 constexpr uint8_t code(SpecialOp op) { return uint8_t(op); }
 constexpr uint8_t code(Dt6Op op) { return uint8_t(op); }
+constexpr uint8_t code(Dt1Op op) { return uint8_t(op); }
+constexpr uint8_t code(Dt1TestTiming selector) { return uint8_t(selector); }
 // The opcode of member `n` of a numbered family: code(Op::GoToScene, 3) is GO TO SCENE 3.
 constexpr uint8_t code(Op family, int n) { return uint8_t(uint8_t(family) + (n & 0x0F)); }
 
@@ -143,6 +219,7 @@ enum class CommandSpace : uint8_t {
     Standard,     // second byte of an addressed command frame
     Special,      // first byte of a special command frame
     DeviceType6,  // application extended command after ENABLE DEVICE TYPE 6
+    DeviceType1,  // application extended command after ENABLE DEVICE TYPE 1
 };
 
 struct Command {
@@ -170,13 +247,20 @@ struct FrameMeaning {
     bool directArcPower = false;       // first byte has bit 0 clear: second byte is a level
 };
 
-// Decodes a 16-bit forward frame. deviceType6Enabled selects the application
-// extended command space for opcodes 0xE0..0xFF (the frame after ENABLE DEVICE TYPE 6).
-FrameMeaning decodeForwardFrame(uint8_t first, uint8_t second, bool deviceType6Enabled = false);
+// The application extended command space of a device type, if the table has one.
+std::optional<CommandSpace> deviceTypeSpace(int deviceType);
+
+// Decodes a 16-bit forward frame. enabledDeviceType (the frame after ENABLE
+// DEVICE TYPE n, else -1) selects the application extended command space of
+// that device type for opcodes 0xE0..0xFF.
+FrameMeaning decodeForwardFrame(uint8_t first, uint8_t second, int enabledDeviceType = -1);
+// No flag any more: a bool would silently mean device type 1.
+FrameMeaning decodeForwardFrame(uint8_t first, uint8_t second, bool) = delete;
 
 // The standard name of a decoded frame with its number and data, for monitors
 // and capture comments: "QUERY STATUS", "GO TO SCENE 3", "DTR0 0x7F", "DAPC 254".
-std::string frameName(uint8_t first, uint8_t second, bool deviceType6Enabled = false);
+std::string frameName(uint8_t first, uint8_t second, int enabledDeviceType = -1);
+std::string frameName(uint8_t first, uint8_t second, bool) = delete;
 
 // "short 5", "group 2", "all", "unaddressed" (broadcast to gear without a
 // short address), "reserved", or "" for special commands.

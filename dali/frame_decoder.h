@@ -2,7 +2,7 @@
 // The meaning of each forward frame in the context of the frames before it,
 // as one hearer on the bus (a gear, the bus's log, a monitor) hears them:
 // ENABLE DEVICE TYPE n opens the application extended commands of device
-// type n for the next frame only, and the repeat of a configuration command
+// type n (1 emergency lighting, 6 LED modules) for the next frame only, and the repeat of a configuration command
 // (the identical frame at most 100 ms after the first, nothing between) keeps
 // the first copy's context, so "ENABLE DEVICE TYPE 6, SELECT DIMMING CURVE,
 // SELECT DIMMING CURVE" is one device type 6 command. Every hearer keeps its

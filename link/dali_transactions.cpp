@@ -94,6 +94,11 @@ LinkResult dalikit_SendTwice(const BusLink& link, uint8_t first, uint8_t second)
     return sendTwice(link, first, second).second;
 }
 
+LinkResult dalikit_ConfigureTwice(const BusLink& link, uint8_t first, uint8_t second) {
+    const auto [firstCopy, secondCopy] = sendTwice(link, first, second);
+    return firstCopy ? firstCopy : secondCopy;
+}
+
 LinkResult dalikit_SendWithDTR(const BusLink& link, uint8_t first, uint8_t second, uint8_t value) {
     TransactionGuard guard(link.handle);
     if (LinkResult r = sendPreStep(link, dali::code(dali::SpecialOp::Dtr0), value))

@@ -130,6 +130,10 @@ LinkResult dalikit_Query(const BusLink& link, uint8_t first, uint8_t second, uin
 // frame's register write decides the result.
 LinkResult dalikit_SendTwice(const BusLink& link, uint8_t first, uint8_t second);
 
+// The command twice, for a command whose effect must be known: a failed write
+// of either copy counts (the first copy's result if it failed, else the second's).
+LinkResult dalikit_ConfigureTwice(const BusLink& link, uint8_t first, uint8_t second);
+
 // DTR0 := value, idle wait, then the command twice. A failed DTR0 frame ->
 // its result | 0x80; the wait after it: failed read -> | 0x80, bus error 0x280.
 LinkResult dalikit_SendWithDTR(const BusLink& link, uint8_t first, uint8_t second, uint8_t value);

@@ -29,7 +29,10 @@ ControlGear::ControlGear(GearConfig config, uint64_t seed)
       extendedVersion_(config.extendedVersion),
       lampFailure_(config.lampFailure),
       gearFailure_(config.gearFailure),
+      emergencyConfig_(config.emergency),
       faults_(config.faults) {
+    if (deviceType_ == dali::kDeviceTypeEmergency)
+        emergency_.emplace(config.emergency);
     if (config.shortAddress && *config.shortAddress <= 63)
         shortAddress_ = config.shortAddress;
     vars_.randomAddress = config.randomAddress.value_or(0xFFFFFF) & 0xFFFFFF;
@@ -78,6 +81,7 @@ GearConfig ControlGear::snapshot() const {
     c.versionNumber = bank0_.versionNumber();
     c.lampFailure = lampFailure_;
     c.gearFailure = gearFailure_;
+    c.emergency = emergency_ ? emergency_->snapshot() : emergencyConfig_;
     c.faults = faults_;
     return c;
 }
@@ -112,6 +116,8 @@ std::optional<uint8_t> ControlGear::receive(uint64_t endUs, uint8_t first, uint8
         return std::nullopt;
 
     const dali::Command& command = *meaning.command;
+    if (command.space == dali::CommandSpace::DeviceType1)
+        return deviceType1(endUs, command);
     if (command.space == dali::CommandSpace::DeviceType6) {
         if (deviceType_ != 6)  // another device type's application extended command
             return std::nullopt;
@@ -174,6 +180,17 @@ void ControlGear::powerUp() {
     powerFailure_ = true;
     actualLevel_ = vars_.powerOnLevel == kMask ? lastLevel_ : vars_.powerOnLevel;
     clampActualLevel();
+}
+
+// Another device type's gear ignores the emergency commands, as it does those of device type 6.
+std::optional<uint8_t> ControlGear::deviceType1(uint64_t endUs, const dali::Command& command) {
+    if (!emergency_)
+        return std::nullopt;
+    if (command.sentTwice) {
+        emergency_->command(endUs, command.code, dtr0_);
+        return std::nullopt;
+    }
+    return emergency_->query(endUs, command.code, dtr0_, dtr1_, physicallySelected_, extendedVersion_);
 }
 
 }  // namespace sim

@@ -1,6 +1,7 @@
 #pragma once
 // One simulated DALI control gear (IEC 62386-102), optionally an LED module
-// (IEC 62386-207, device type 6). The bus hands it every forward frame when
+// (IEC 62386-207, device type 6) or a self-contained emergency luminaire
+// (IEC 62386-202, device type 1, see sim/emergency_unit.h). The bus hands it every forward frame when
 // the frame has ended; the gear answers with a backward frame or stays quiet.
 // Not thread safe: the bus serialises all calls.
 //
@@ -31,6 +32,7 @@
 //   PHYSICAL SELECTION frame starts the mode afresh with nothing selected.
 
 #include "dali/frame_decoder.h"
+#include "sim/emergency_unit.h"
 #include "sim/memory_bank0.h"
 
 #include <array>
@@ -83,6 +85,7 @@ struct GearConfig {
     uint8_t versionNumber = 8;                    // QUERY VERSION NUMBER, bank 0: 8 (2.0) DALI-2, 1 edition 1
     bool lampFailure = false;
     bool gearFailure = false;
+    EmergencyConfig emergency{};                  // device type 1 only
     GearFaults faults{};
 
     bool operator==(const GearConfig&) const = default;
@@ -171,6 +174,9 @@ public:
 
     const MemoryBank0& memoryBank0() const { return bank0_; }
 
+    // The emergency part of a device type 1 gear, else nullptr.
+    EmergencyUnit* emergencyUnit() { return emergency_ ? &*emergency_ : nullptr; }
+
 private:
     // The variables RESET sets, at their reset values (minLevel becomes the
     // physical minimum). The reset state flag compares against these.
@@ -207,6 +213,7 @@ private:
     void deviceType6Configure(dali::Dt6Op op);
     std::optional<uint8_t> deviceType6Query(dali::Dt6Op op) const;
     uint8_t deviceType6FailureStatus() const;
+    std::optional<uint8_t> deviceType1(uint64_t endUs, const dali::Command& command);
 
     // Arc power to `level` (0 = off), fading over the fade time when asked to.
     void setArcLevel(uint8_t level, uint64_t endUs, bool fade);
@@ -256,6 +263,8 @@ private:
     std::optional<Fade> fade_;
     bool mainsPowered_ = true;
 
+    std::optional<EmergencyUnit> emergency_;
+    EmergencyConfig emergencyConfig_;  // kept for the snapshot of a gear of another type
     GearFaults faults_;
     dali::FrameDecoder decoder_;  // this gear's own: a frame it missed is not in it
 };

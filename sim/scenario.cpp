@@ -318,6 +318,35 @@ bool readFaults(Reader& r, const QJsonValue& value, const std::string& path, Gea
     return readObject<GearFaults>(r, value, path, kFaultFields, gear.faults);
 }
 
+constexpr Field<EmergencyConfig> kEmergencyFields[] = {
+    {"ratedDuration", intField<&EmergencyConfig::ratedDuration, 0, 255>},
+    {"batteryMinutes", intField<&EmergencyConfig::batteryMinutes, 0, 65535>},
+    {"batteryCharge", intField<&EmergencyConfig::batteryCharge, 0, 254>},
+    {"rechargeMinutes", intField<&EmergencyConfig::rechargeMinutes, 0, 65535>},
+    {"functionTestSeconds", intField<&EmergencyConfig::functionTestSeconds, 1, 3600>},
+    {"emergencyLevel", intField<&EmergencyConfig::emergencyLevel, 0, 255>},
+    {"emergencyMinLevel", intField<&EmergencyConfig::emergencyMinLevel, 1, 254>},
+    {"emergencyMaxLevel", intField<&EmergencyConfig::emergencyMaxLevel, 1, 254>},
+    {"features", intField<&EmergencyConfig::features, 0, 255>},
+    {"functionTestInterval", intField<&EmergencyConfig::functionTestInterval, 0, 255>},
+    {"durationTestInterval", intField<&EmergencyConfig::durationTestInterval, 0, 97>},
+    {"testExecutionTimeout", intField<&EmergencyConfig::testExecutionTimeout, 0, 255>},
+    {"prolongTime", intField<&EmergencyConfig::prolongTime, 0, 255>},
+    {"testDelayTime", intField<&EmergencyConfig::testDelayTime, 0, 65535>},
+    {"lampEmergencyMinutes", intField<&EmergencyConfig::lampEmergencyMinutes, 0, UINT32_MAX>},
+    {"lampOperationHours", intField<&EmergencyConfig::lampOperationHours, 0, UINT32_MAX>},
+    {"durationTestResult", intField<&EmergencyConfig::durationTestResult, 0, 255>},
+    {"failureStatus", intField<&EmergencyConfig::failureStatus, 0, 255>},
+    {"emergencyStatus", intField<&EmergencyConfig::emergencyStatus, 0, 255>},
+    {"batteryFailure", boolField<&EmergencyConfig::batteryFailure>},
+    {"lampFailure", boolField<&EmergencyConfig::lampFailure>},
+};
+
+// A self-contained emergency luminaire's battery, timers and injected failures.
+bool readEmergency(Reader& r, const QJsonValue& value, const std::string& path, GearConfig& gear) {
+    return readObject<EmergencyConfig>(r, value, path, kEmergencyFields, gear.emergency);
+}
+
 constexpr Field<GearConfig> kGearFields[] = {
     {"name", textField<&GearConfig::name>},
     {"shortAddress", intField<&GearConfig::shortAddress, 0, 63>},
@@ -347,6 +376,7 @@ constexpr Field<GearConfig> kGearFields[] = {
     {"lampFailure", boolField<&GearConfig::lampFailure>},
     {"gearFailure", boolField<&GearConfig::gearFailure>},
     {"faults", readFaults},
+    {"emergency", readEmergency},
 };
 
 // Levels that only make sense together.
@@ -354,6 +384,10 @@ bool checkLevels(Reader& r, const std::string& path, const GearConfig& gear) {
     if (gear.minLevel > gear.maxLevel)
         return r.fail(
             path, "minLevel " + std::to_string(gear.minLevel) + " is above maxLevel " + std::to_string(gear.maxLevel));
+    if (gear.emergency.emergencyMinLevel > gear.emergency.emergencyMaxLevel)
+        return r.fail(path + ".emergency", "emergencyMinLevel " + std::to_string(gear.emergency.emergencyMinLevel) +
+                                               " is above emergencyMaxLevel " +
+                                               std::to_string(gear.emergency.emergencyMaxLevel));
     if (gear.physicalMinLevel > gear.maxLevel)
         return r.fail(path, "physicalMinLevel " + std::to_string(gear.physicalMinLevel) + " is above maxLevel " +
                                 std::to_string(gear.maxLevel));

@@ -13,6 +13,33 @@ namespace {
 
 QJsonValue hex(uint64_t value) { return QString::asprintf("0x%llX", static_cast<unsigned long long>(value)); }
 
+// Written only for device type 1 gear or a changed default, so other gear stay as before.
+QJsonObject emergencyJson(const EmergencyConfig& e) {
+    QJsonObject o;
+    o["ratedDuration"] = e.ratedDuration;
+    o["batteryMinutes"] = e.batteryMinutes ? QJsonValue(*e.batteryMinutes) : QJsonValue(QJsonValue::Null);
+    o["batteryCharge"] = e.batteryCharge;
+    o["rechargeMinutes"] = e.rechargeMinutes;
+    o["functionTestSeconds"] = e.functionTestSeconds;
+    o["emergencyLevel"] = e.emergencyLevel;
+    o["emergencyMinLevel"] = e.emergencyMinLevel;
+    o["emergencyMaxLevel"] = e.emergencyMaxLevel;
+    o["features"] = e.features;
+    o["functionTestInterval"] = e.functionTestInterval;
+    o["durationTestInterval"] = e.durationTestInterval;
+    o["testExecutionTimeout"] = e.testExecutionTimeout;
+    o["prolongTime"] = e.prolongTime;
+    o["testDelayTime"] = e.testDelayTime;
+    o["lampEmergencyMinutes"] = qint64(e.lampEmergencyMinutes);
+    o["lampOperationHours"] = qint64(e.lampOperationHours);
+    o["durationTestResult"] = e.durationTestResult;
+    o["failureStatus"] = e.failureStatus;
+    o["emergencyStatus"] = e.emergencyStatus;
+    o["batteryFailure"] = e.batteryFailure;
+    o["lampFailure"] = e.lampFailure;
+    return o;
+}
+
 QJsonObject gearJson(const GearConfig& g) {
     QJsonObject o;
     o["name"] = QString::fromStdString(g.name);
@@ -64,6 +91,8 @@ QJsonObject gearJson(const GearConfig& g) {
         faults["noSelectionKey"] = g.faults.noSelectionKey;
         o["faults"] = faults;
     }
+    if (g.deviceType == 1 || g.emergency != EmergencyConfig{})
+        o["emergency"] = emergencyJson(g.emergency);
     return o;
 }
 

@@ -31,22 +31,6 @@ QString headerCellHtml(const QString& text) {
     return QStringLiteral("<th style=\"white-space: nowrap\">%1</th>").arg(words.join(QStringLiteral("<br>")));
 }
 
-QString tableHtml(const ReportTable& table) {
-    QString html = table.heading.isEmpty() ? QString() : QStringLiteral("<h2>%1</h2>").arg(escaped(table.heading));
-    html += QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"2\"><thead><tr>");
-    for (const QString& cell : table.header)
-        html += headerCellHtml(cell);
-    html += QStringLiteral("</tr></thead>");
-    // A value and its percent stay on one line.
-    for (const QStringList& row : table.rows) {
-        html += QStringLiteral("<tr>");
-        for (const QString& cell : row)
-            html += QStringLiteral("<td style=\"white-space: nowrap\">%1</td>").arg(escaped(cell));
-        html += QStringLiteral("</tr>");
-    }
-    return html + QStringLiteral("</table>");
-}
-
 QString csvField(const QString& text, QChar separator) {
     if (!text.contains(separator) && !text.contains(QLatin1Char('"')) && !text.contains(QLatin1Char('\n')))
         return text;
@@ -140,6 +124,22 @@ void addTitleBlock(InstallationReport& report, const DeviceStore& store, const R
 
 }  // namespace
 
+QString ReportTableHtml(const ReportTable& table) {
+    QString html = table.heading.isEmpty() ? QString() : QStringLiteral("<h2>%1</h2>").arg(escaped(table.heading));
+    html += QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"2\"><thead><tr>");
+    for (const QString& cell : table.header)
+        html += headerCellHtml(cell);
+    html += QStringLiteral("</tr></thead>");
+    // A value and its percent stay on one line.
+    for (const QStringList& row : table.rows) {
+        html += QStringLiteral("<tr>");
+        for (const QString& cell : row)
+            html += QStringLiteral("<td style=\"white-space: nowrap\">%1</td>").arg(escaped(cell));
+        html += QStringLiteral("</tr>");
+    }
+    return html + QStringLiteral("</table>");
+}
+
 InstallationReport BuildInstallationReport(const DeviceStore& store, const ReportSource& source,
                                            const QString& languageModulePath) {
     InstallationReport report;
@@ -220,6 +220,7 @@ QByteArray GearTableCsv(const InstallationReport& report) {
     return QByteArrayLiteral("\xEF\xBB\xBF") + text.toUtf8();
 }
 
+
 QString ReportHtml(const InstallationReport& report) {
     QString html = QStringLiteral("<html><body><h1>%1</h1>").arg(escaped(report.title));
     for (const QString& line : report.titleLines)
@@ -227,14 +228,14 @@ QString ReportHtml(const InstallationReport& report) {
     html += QStringLiteral("<p><img src=\"%1\"></p>").arg(QLatin1String(kReportMatrixImage));
     for (const QString& line : report.legendLines)
         html += QStringLiteral("<p>%1</p>").arg(escaped(line));
-    html += tableHtml(report.gear) + tableHtml(report.groups) + tableHtml(report.scenes);
+    html += ReportTableHtml(report.gear) + ReportTableHtml(report.groups) + ReportTableHtml(report.scenes);
     // Only a report made after a line check has this part.
     if (!report.checkTitle.isEmpty()) {
         html += QStringLiteral("<h2>%1</h2>").arg(escaped(report.checkTitle));
         for (const QString& line : report.checkLines)
             html += QStringLiteral("<p>%1</p>").arg(escaped(line));
         if (!report.checkRows.empty())
-            html += tableHtml({QString(), report.checkHeader, report.checkRows});
+            html += ReportTableHtml({QString(), report.checkHeader, report.checkRows});
     }
     return html + QStringLiteral("</body></html>");
 }

@@ -64,8 +64,11 @@ QString CsvLine(const QStringList& cells, QChar separator = QLatin1Char(','));
 // reads the umlauts), a header row, one row per gear, LF line ends.
 QByteArray GearTableCsv(const InstallationReport& report);
 
-// The report as HTML for QTextDocument: table headers repeat on every page
-// and never break inside a word; the matrix is the image resource named
-// kReportMatrixImage.
+// A table as the report draws it: bordered, its header repeated on every
+// page and never broken inside a word; a heading above it when it has one.
+QString ReportTableHtml(const ReportTable& table);
+
+// The report as HTML for QTextDocument: the matrix is the image resource
+// named kReportMatrixImage.
 inline constexpr const char* kReportMatrixImage = "matrix.png";
 QString ReportHtml(const InstallationReport& report);

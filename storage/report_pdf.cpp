@@ -45,6 +45,14 @@ QImage matrixImage(const InstallationReport& report) {
 }  // namespace
 
 bool WriteReportPdf(const QString& path, const InstallationReport& report, QString& error) {
+    return WriteHtmlPdf(path, report.title, ReportHtml(report), error, [&](QTextDocument& document) {
+        document.addResource(QTextDocument::ImageResource, QUrl(QString::fromLatin1(kReportMatrixImage)),
+                             matrixImage(report));
+    });
+}
+
+bool WriteHtmlPdf(const QString& path, const QString& title, const QString& html, QString& error,
+                  const std::function<void(QTextDocument&)>& addResources) {
     FileReplacement file(path);
     if (!file.isOpen()) {
         error = file.errorString();
@@ -57,16 +65,16 @@ bool WriteReportPdf(const QString& path, const InstallationReport& report, QStri
         writer.setPageOrientation(QPageLayout::Landscape);
         writer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
         writer.setResolution(150);
-        writer.setTitle(report.title);
+        writer.setTitle(title);
         QTextDocument document;
         // Laid out on the page in the writer's own pixels, in a small print font.
         document.setPageSize(writer.pageLayout().paintRectPixels(writer.resolution()).size());
         QFont font(QStringLiteral("DejaVu Sans"));
         font.setPixelSize(writer.resolution() * 8 / 72);
         document.setDefaultFont(font);
-        document.addResource(QTextDocument::ImageResource, QUrl(QString::fromLatin1(kReportMatrixImage)),
-                             matrixImage(report));
-        document.setHtml(ReportHtml(report));
+        if (addResources)
+            addResources(document);
+        document.setHtml(html);
         document.print(&writer);
     }
     if (!file.Commit()) {

@@ -6,7 +6,16 @@
 
 #include <QString>
 
+#include <functional>
+
+class QTextDocument;
 struct InstallationReport;
+
+// Any HTML laid out and written the same way (the emergency logbook);
+// `addResources` adds the images the HTML names. False, with `error` set,
+// when the file cannot be written.
+bool WriteHtmlPdf(const QString& path, const QString& title, const QString& html, QString& error,
+                  const std::function<void(QTextDocument&)>& addResources = {});
 
 // False, with `error` set, when the file cannot be written.
 bool WriteReportPdf(const QString& path, const InstallationReport& report, QString& error);

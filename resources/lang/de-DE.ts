@@ -1045,6 +1045,206 @@ Dieser Vorgang kann einige Zeit in Anspruch nehmen.</translation>
         <source>Projektangaben</source>
         <translation>Projektangaben</translation>
     </message>
+    <message id="560">
+        <source>Notlicht</source>
+        <translation>Notlicht</translation>
+    </message>
+    <message id="561">
+        <source>Funktionstest</source>
+        <translation>Funktionstest</translation>
+    </message>
+    <message id="562">
+        <source>Betriebsdauertest</source>
+        <translation>Betriebsdauertest</translation>
+    </message>
+    <message id="563">
+        <source>bestanden</source>
+        <translation>bestanden</translation>
+    </message>
+    <message id="564">
+        <source>nicht bestanden</source>
+        <translation>nicht bestanden</translation>
+    </message>
+    <message id="565">
+        <source>Zeit überschritten</source>
+        <translation>Zeit überschritten</translation>
+    </message>
+    <message id="566">
+        <source>abgebrochen</source>
+        <translation>abgebrochen</translation>
+    </message>
+    <message id="567">
+        <source>Schaltungsfehler</source>
+        <translation>Schaltungsfehler</translation>
+    </message>
+    <message id="568">
+        <source>Batteriedauer zu kurz</source>
+        <translation>Batteriedauer zu kurz</translation>
+    </message>
+    <message id="569">
+        <source>Batteriefehler</source>
+        <translation>Batteriefehler</translation>
+    </message>
+    <message id="570">
+        <source>Notlichtlampe defekt</source>
+        <translation>Notlichtlampe defekt</translation>
+    </message>
+    <message id="571">
+        <source>Funktionstest zu lange verzögert</source>
+        <translation>Funktionstest zu lange verzögert</translation>
+    </message>
+    <message id="572">
+        <source>Betriebsdauertest zu lange verzögert</source>
+        <translation>Betriebsdauertest zu lange verzögert</translation>
+    </message>
+    <message id="573">
+        <source>Funktionstest fehlgeschlagen</source>
+        <translation>Funktionstest fehlgeschlagen</translation>
+    </message>
+    <message id="574">
+        <source>Betriebsdauertest fehlgeschlagen</source>
+        <translation>Betriebsdauertest fehlgeschlagen</translation>
+    </message>
+    <message id="575">
+        <source>gesperrt</source>
+        <translation>gesperrt</translation>
+    </message>
+    <message id="576">
+        <source>Funktionstest erledigt</source>
+        <translation>Funktionstest erledigt</translation>
+    </message>
+    <message id="577">
+        <source>Betriebsdauertest erledigt</source>
+        <translation>Betriebsdauertest erledigt</translation>
+    </message>
+    <message id="578">
+        <source>Batterie voll geladen</source>
+        <translation>Batterie voll geladen</translation>
+    </message>
+    <message id="579">
+        <source>Funktionstest ausstehend</source>
+        <translation>Funktionstest ausstehend</translation>
+    </message>
+    <message id="580">
+        <source>Betriebsdauertest ausstehend</source>
+        <translation>Betriebsdauertest ausstehend</translation>
+    </message>
+    <message id="581">
+        <source>Identifikation läuft</source>
+        <translation>Identifikation läuft</translation>
+    </message>
+    <message id="582">
+        <source>physikalisch ausgewählt</source>
+        <translation>physikalisch ausgewählt</translation>
+    </message>
+    <message id="583">
+        <source>Ruhezustand</source>
+        <translation>Ruhezustand</translation>
+    </message>
+    <message id="584">
+        <source>Normalbetrieb</source>
+        <translation>Normalbetrieb</translation>
+    </message>
+    <message id="585">
+        <source>Notbetrieb</source>
+        <translation>Notbetrieb</translation>
+    </message>
+    <message id="586">
+        <source>verlängerter Notbetrieb</source>
+        <translation>verlängerter Notbetrieb</translation>
+    </message>
+    <message id="587">
+        <source>Funktionstest läuft</source>
+        <translation>Funktionstest läuft</translation>
+    </message>
+    <message id="588">
+        <source>Betriebsdauertest läuft</source>
+        <translation>Betriebsdauertest läuft</translation>
+    </message>
+    <message id="589">
+        <source>festverdrahtete Sperre aktiv</source>
+        <translation>festverdrahtete Sperre aktiv</translation>
+    </message>
+    <message id="590">
+        <source>festverdrahtet eingeschaltet</source>
+        <translation>festverdrahtet eingeschaltet</translation>
+    </message>
+    <message id="591">
+        <source>keine Fehler</source>
+        <translation>keine Fehler</translation>
+    </message>
+    <message id="592">
+        <source>unbekannt</source>
+        <translation>unbekannt</translation>
+    </message>
+    <message id="593">
+        <source>Datum (UTC)</source>
+        <translation>Datum (UTC)</translation>
+    </message>
+    <message id="594">
+        <source>Adresse</source>
+        <translation>Adresse</translation>
+    </message>
+    <message id="595">
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message id="596">
+        <source>Test</source>
+        <translation>Test</translation>
+    </message>
+    <message id="597">
+        <source>Ergebnis</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message id="598">
+        <source>Fehler</source>
+        <translation>Fehler</translation>
+    </message>
+    <message id="599">
+        <source>Erreichte Dauer (min)</source>
+        <translation>Erreichte Dauer (min)</translation>
+    </message>
+    <message id="600">
+        <source>Notlicht-Prüfbuch</source>
+        <translation>Notlicht-Prüfbuch</translation>
+    </message>
+    <message id="601">
+        <source>Betriebsart:</source>
+        <translation>Betriebsart:</translation>
+    </message>
+    <message id="602">
+        <source>Zustand:</source>
+        <translation>Zustand:</translation>
+    </message>
+    <message id="603">
+        <source>Batterie %1, Nenndauer %2 min, letzter Betriebsdauertest %3 min</source>
+        <translation>Batterie %1, Nenndauer %2 min, letzter Betriebsdauertest %3 min</translation>
+    </message>
+    <message id="604">
+        <source>Lampe %1 h im Notbetrieb, %2 h insgesamt, Notlichtpegel %3</source>
+        <translation>Lampe %1 h im Notbetrieb, %2 h insgesamt, Notlichtpegel %3</translation>
+    </message>
+    <message id="605">
+        <source>Funktionstest alle %1 Tage, Betriebsdauertest alle %2 Wochen</source>
+        <translation>Funktionstest alle %1 Tage, Betriebsdauertest alle %2 Wochen</translation>
+    </message>
+    <message id="606">
+        <source>Test stoppen</source>
+        <translation>Test stoppen</translation>
+    </message>
+    <message id="607">
+        <source>Sperren</source>
+        <translation>Sperren</translation>
+    </message>
+    <message id="608">
+        <source>Wiederzünden</source>
+        <translation>Wiederzünden</translation>
+    </message>
+    <message id="609">
+        <source>Identifizieren</source>
+        <translation>Identifizieren</translation>
+    </message>
     <message id="610">
         <source>Kelvane – DALI-Anlagenbericht</source>
         <translation>Kelvane – DALI-Anlagenbericht</translation>

@@ -1045,6 +1045,206 @@ This may take some time.</translation>
         <source>Projektangaben</source>
         <translation>Project details</translation>
     </message>
+    <message id="560">
+        <source>Notlicht</source>
+        <translation>Emergency</translation>
+    </message>
+    <message id="561">
+        <source>Funktionstest</source>
+        <translation>Function test</translation>
+    </message>
+    <message id="562">
+        <source>Betriebsdauertest</source>
+        <translation>Duration test</translation>
+    </message>
+    <message id="563">
+        <source>bestanden</source>
+        <translation>passed</translation>
+    </message>
+    <message id="564">
+        <source>nicht bestanden</source>
+        <translation>failed</translation>
+    </message>
+    <message id="565">
+        <source>Zeit überschritten</source>
+        <translation>timed out</translation>
+    </message>
+    <message id="566">
+        <source>abgebrochen</source>
+        <translation>cancelled</translation>
+    </message>
+    <message id="567">
+        <source>Schaltungsfehler</source>
+        <translation>circuit failure</translation>
+    </message>
+    <message id="568">
+        <source>Batteriedauer zu kurz</source>
+        <translation>battery duration too short</translation>
+    </message>
+    <message id="569">
+        <source>Batteriefehler</source>
+        <translation>battery failure</translation>
+    </message>
+    <message id="570">
+        <source>Notlichtlampe defekt</source>
+        <translation>emergency lamp failure</translation>
+    </message>
+    <message id="571">
+        <source>Funktionstest zu lange verzögert</source>
+        <translation>function test delayed too long</translation>
+    </message>
+    <message id="572">
+        <source>Betriebsdauertest zu lange verzögert</source>
+        <translation>duration test delayed too long</translation>
+    </message>
+    <message id="573">
+        <source>Funktionstest fehlgeschlagen</source>
+        <translation>function test failed</translation>
+    </message>
+    <message id="574">
+        <source>Betriebsdauertest fehlgeschlagen</source>
+        <translation>duration test failed</translation>
+    </message>
+    <message id="575">
+        <source>gesperrt</source>
+        <translation>inhibited</translation>
+    </message>
+    <message id="576">
+        <source>Funktionstest erledigt</source>
+        <translation>function test done</translation>
+    </message>
+    <message id="577">
+        <source>Betriebsdauertest erledigt</source>
+        <translation>duration test done</translation>
+    </message>
+    <message id="578">
+        <source>Batterie voll geladen</source>
+        <translation>battery fully charged</translation>
+    </message>
+    <message id="579">
+        <source>Funktionstest ausstehend</source>
+        <translation>function test pending</translation>
+    </message>
+    <message id="580">
+        <source>Betriebsdauertest ausstehend</source>
+        <translation>duration test pending</translation>
+    </message>
+    <message id="581">
+        <source>Identifikation läuft</source>
+        <translation>identification running</translation>
+    </message>
+    <message id="582">
+        <source>physikalisch ausgewählt</source>
+        <translation>physically selected</translation>
+    </message>
+    <message id="583">
+        <source>Ruhezustand</source>
+        <translation>rest mode</translation>
+    </message>
+    <message id="584">
+        <source>Normalbetrieb</source>
+        <translation>normal mode</translation>
+    </message>
+    <message id="585">
+        <source>Notbetrieb</source>
+        <translation>emergency mode</translation>
+    </message>
+    <message id="586">
+        <source>verlängerter Notbetrieb</source>
+        <translation>extended emergency mode</translation>
+    </message>
+    <message id="587">
+        <source>Funktionstest läuft</source>
+        <translation>function test running</translation>
+    </message>
+    <message id="588">
+        <source>Betriebsdauertest läuft</source>
+        <translation>duration test running</translation>
+    </message>
+    <message id="589">
+        <source>festverdrahtete Sperre aktiv</source>
+        <translation>hardwired inhibit active</translation>
+    </message>
+    <message id="590">
+        <source>festverdrahtet eingeschaltet</source>
+        <translation>hardwired switch on</translation>
+    </message>
+    <message id="591">
+        <source>keine Fehler</source>
+        <translation>no failures</translation>
+    </message>
+    <message id="592">
+        <source>unbekannt</source>
+        <translation>unknown</translation>
+    </message>
+    <message id="593">
+        <source>Datum (UTC)</source>
+        <translation>Date (UTC)</translation>
+    </message>
+    <message id="594">
+        <source>Adresse</source>
+        <translation>Address</translation>
+    </message>
+    <message id="595">
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message id="596">
+        <source>Test</source>
+        <translation>Test</translation>
+    </message>
+    <message id="597">
+        <source>Ergebnis</source>
+        <translation>Result</translation>
+    </message>
+    <message id="598">
+        <source>Fehler</source>
+        <translation>Failures</translation>
+    </message>
+    <message id="599">
+        <source>Erreichte Dauer (min)</source>
+        <translation>Duration reached (min)</translation>
+    </message>
+    <message id="600">
+        <source>Notlicht-Prüfbuch</source>
+        <translation>Emergency test logbook</translation>
+    </message>
+    <message id="601">
+        <source>Betriebsart:</source>
+        <translation>Mode:</translation>
+    </message>
+    <message id="602">
+        <source>Zustand:</source>
+        <translation>Status:</translation>
+    </message>
+    <message id="603">
+        <source>Batterie %1, Nenndauer %2 min, letzter Betriebsdauertest %3 min</source>
+        <translation>Battery %1, rated duration %2 min, last duration test %3 min</translation>
+    </message>
+    <message id="604">
+        <source>Lampe %1 h im Notbetrieb, %2 h insgesamt, Notlichtpegel %3</source>
+        <translation>Lamp %1 h in emergency operation, %2 h in total, emergency level %3</translation>
+    </message>
+    <message id="605">
+        <source>Funktionstest alle %1 Tage, Betriebsdauertest alle %2 Wochen</source>
+        <translation>Function test every %1 days, duration test every %2 weeks</translation>
+    </message>
+    <message id="606">
+        <source>Test stoppen</source>
+        <translation>Stop test</translation>
+    </message>
+    <message id="607">
+        <source>Sperren</source>
+        <translation>Inhibit</translation>
+    </message>
+    <message id="608">
+        <source>Wiederzünden</source>
+        <translation>Re-light</translation>
+    </message>
+    <message id="609">
+        <source>Identifizieren</source>
+        <translation>Identify</translation>
+    </message>
     <message id="610">
         <source>Kelvane – DALI-Anlagenbericht</source>
         <translation>Kelvane – DALI installation report</translation>

@@ -72,6 +72,56 @@ TEST(DaliCommandTable, KnowsEveryCommandKelvaneSends) {
     }
 }
 
+// The emergency lighting commands (device type 1) with the standard's opcodes:
+// control and configuration commands are repeated, queries answer.
+const Sent kEmergencyCommands[] = {
+    {CommandSpace::DeviceType1, 0xE0, "REST", true, false},
+    {CommandSpace::DeviceType1, 0xE1, "INHIBIT", true, false},
+    {CommandSpace::DeviceType1, 0xE2, "RE-LIGHT/RESET INHIBIT", true, false},
+    {CommandSpace::DeviceType1, 0xE3, "START FUNCTION TEST", true, false},
+    {CommandSpace::DeviceType1, 0xE4, "START DURATION TEST", true, false},
+    {CommandSpace::DeviceType1, 0xE5, "STOP TEST", true, false},
+    {CommandSpace::DeviceType1, 0xE6, "RESET FUNCTION TEST DONE FLAG", true, false},
+    {CommandSpace::DeviceType1, 0xE7, "RESET DURATION TEST DONE FLAG", true, false},
+    {CommandSpace::DeviceType1, 0xE8, "RESET LAMP TIME", true, false},
+    {CommandSpace::DeviceType1, 0xE9, "STORE DTR AS EMERGENCY LEVEL", true, false},
+    {CommandSpace::DeviceType1, 0xEA, "STORE TEST DELAY TIME HIGH BYTE", true, false},
+    {CommandSpace::DeviceType1, 0xEB, "STORE TEST DELAY TIME LOW BYTE", true, false},
+    {CommandSpace::DeviceType1, 0xEC, "STORE FUNCTION TEST INTERVAL", true, false},
+    {CommandSpace::DeviceType1, 0xED, "STORE DURATION TEST INTERVAL", true, false},
+    {CommandSpace::DeviceType1, 0xEE, "STORE TEST EXECUTION TIMEOUT", true, false},
+    {CommandSpace::DeviceType1, 0xEF, "STORE PROLONG TIME", true, false},
+    {CommandSpace::DeviceType1, 0xF0, "START IDENTIFICATION", true, false},
+    {CommandSpace::DeviceType1, 0xF1, "QUERY BATTERY CHARGE", false, true},
+    {CommandSpace::DeviceType1, 0xF2, "QUERY TEST TIMING", false, true},
+    {CommandSpace::DeviceType1, 0xF3, "QUERY DURATION TEST RESULT", false, true},
+    {CommandSpace::DeviceType1, 0xF4, "QUERY LAMP EMERGENCY TIME", false, true},
+    {CommandSpace::DeviceType1, 0xF5, "QUERY LAMP TOTAL OPERATION TIME", false, true},
+    {CommandSpace::DeviceType1, 0xF6, "QUERY EMERGENCY LEVEL", false, true},
+    {CommandSpace::DeviceType1, 0xF7, "QUERY EMERGENCY MIN LEVEL", false, true},
+    {CommandSpace::DeviceType1, 0xF8, "QUERY EMERGENCY MAX LEVEL", false, true},
+    {CommandSpace::DeviceType1, 0xF9, "QUERY RATED DURATION", false, true},
+    {CommandSpace::DeviceType1, 0xFA, "QUERY EMERGENCY MODE", false, true},
+    {CommandSpace::DeviceType1, 0xFB, "QUERY FEATURES", false, true},
+    {CommandSpace::DeviceType1, 0xFC, "QUERY FAILURE STATUS", false, true},
+    {CommandSpace::DeviceType1, 0xFD, "QUERY EMERGENCY STATUS", false, true},
+    {CommandSpace::DeviceType1, 0xFF, "QUERY EXTENDED VERSION NUMBER", false, true},
+};
+
+TEST(DaliCommandTable, KnowsEveryEmergencyCommandWithItsStandardOpcode) {
+    for (const Sent& s : kEmergencyCommands) {
+        const dali::Command* c = dali::findCommand(s.space, s.code);
+        ASSERT_NE(c, nullptr) << s.name;
+        EXPECT_EQ(c->name, s.name);
+        EXPECT_EQ(c->sentTwice, s.twice) << s.name;
+        EXPECT_EQ(c->answers, s.answers) << s.name;
+    }
+    // 0xFE (PERFORM DTR SELECTED FUNCTION) is not sent by Kelvane, so not in the table.
+    EXPECT_EQ(dali::findCommand(CommandSpace::DeviceType1, 0xFE), nullptr);
+    EXPECT_EQ(dali::code(dali::Dt1Op::StopTest), 0xE5);
+    EXPECT_EQ(dali::code(dali::Dt1Op::QueryEmergencyStatus), 0xFD);
+}
+
 TEST(DaliCommandTable, EveryCodeBelongsToAtMostOneEntry) {
     std::set<std::pair<CommandSpace, int>> seen;
     for (const dali::Command& c : dali::commandTable())
@@ -121,13 +171,19 @@ TEST(DaliFrames, Names) {
     EXPECT_EQ(dali::frameName(0xB9, 0x7F), "VERIFY SHORT ADDRESS 63");
     EXPECT_EQ(dali::frameName(0xBB, 0x00), "QUERY SHORT ADDRESS");
     EXPECT_EQ(dali::frameName(0x0B, 0x0F), "UNKNOWN 0x0B 0x0F");
+    // After ENABLE DEVICE TYPE n the opcodes from 0xE0 are that device type's.
+    EXPECT_EQ(dali::frameName(0x0B, 0xE3, 1), "START FUNCTION TEST");
+    EXPECT_EQ(dali::frameName(0x0B, 0xE3, 6), "SELECT DIMMING CURVE");
+    EXPECT_EQ(dali::frameName(0xFF, 0xFC, 1), "QUERY FAILURE STATUS");
+    EXPECT_EQ(dali::frameName(0x0B, 0xE3, 8), "UNKNOWN 0x0B 0xE3");
+    EXPECT_EQ(dali::frameName(0x0B, 0x90, 1), "QUERY STATUS");  // below 0xE0: the standard command
 }
 
 TEST(DaliFrames, ApplicationExtendedCommandsNeedTheEnable) {
-    EXPECT_EQ(dali::frameName(0x0B, 0xEE, true), "QUERY DIMMING CURVE");
-    EXPECT_EQ(dali::frameName(0x0B, 0xEE, false), "UNKNOWN 0x0B 0xEE");
+    EXPECT_EQ(dali::frameName(0x0B, 0xEE, 6), "QUERY DIMMING CURVE");
+    EXPECT_EQ(dali::frameName(0x0B, 0xEE), "UNKNOWN 0x0B 0xEE");
     // Below 0xE0 the standard space stays in force after the enable.
-    EXPECT_EQ(dali::frameName(0x0B, 0xC0, true), "QUERY GROUPS 0-7");
+    EXPECT_EQ(dali::frameName(0x0B, 0xC0, 6), "QUERY GROUPS 0-7");
 }
 
 TEST(DaliFrames, Targets) {

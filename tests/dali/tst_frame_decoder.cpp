@@ -32,7 +32,7 @@ std::vector<Heard> hear(const std::vector<Fed>& frames) {
     std::vector<Heard> heard;
     for (const Fed& f : frames) {
         const FrameDecoder::Decoded d = decoder.feed(f.timeUs, f.first, f.second);
-        heard.push_back({dali::frameName(f.first, f.second, d.deviceType == 6), d.deviceType, d.firstCopy, d.repeat});
+        heard.push_back({dali::frameName(f.first, f.second, d.deviceType), d.deviceType, d.firstCopy, d.repeat});
     }
     return heard;
 }
@@ -43,6 +43,21 @@ TEST(FrameDecoder, EnableHoldsForOneFrameAndForTheRepeatOfAConfigurationCommand)
                                   {"SELECT DIMMING CURVE", 6, true, false},
                                   {"SELECT DIMMING CURVE", 6, false, true},
                                   {"UNKNOWN 0x0B 0xEE", -1, false, false}}));
+}
+
+TEST(FrameDecoder, EmergencyCommandsAreNamedAfterEnableDeviceType1) {
+    EXPECT_EQ(hear({{0, 0xC1, 1},
+                    {30'000, 0x0B, 0xE4},
+                    {60'000, 0x0B, 0xE4},
+                    {90'000, 0xC1, 1},
+                    {120'000, 0x0B, 0xFD},
+                    {150'000, 0x0B, 0xFD}}),
+              (std::vector<Heard>{{"ENABLE DEVICE TYPE 0x01", -1, false, false},
+                                  {"START DURATION TEST", 1, true, false},
+                                  {"START DURATION TEST", 1, false, true},
+                                  {"ENABLE DEVICE TYPE 0x01", -1, false, false},
+                                  {"QUERY EMERGENCY STATUS", 1, false, false},
+                                  {"UNKNOWN 0x0B 0xFD", -1, false, false}}));
 }
 
 TEST(FrameDecoder, APairNeedsTheIdenticalFrameWithin100MsAndNothingBetween) {

@@ -148,6 +148,30 @@ TEST(ScenarioFields, WrittenGearReadsBackWithItsFaultsAndVersion) {
     EXPECT_EQ(json.find("\"faults\""), json.rfind("\"faults\""));
 }
 
+TEST(ScenarioFields, EmergencyUnitsReadBackAndOtherGearWriteNoEmergencyField) {
+    Scenario scenario;
+    scenario.interfaces.emplace_back();
+    sim::GearConfig unit, plain;
+    unit.deviceType = 1;
+    unit.emergency.ratedDuration = 30;
+    unit.emergency.batteryMinutes = 41;
+    unit.emergency.batteryCharge = 100;
+    unit.emergency.lampFailure = true;
+    unit.emergency.testDelayTime = 0x1234;
+    unit.emergency.lampOperationHours = 70000;
+    scenario.interfaces[0].bus.gear = {unit, plain};
+    const std::string json = sim::scenarioJson(scenario);
+    EXPECT_EQ(parsed(json).interfaces[0].bus.gear, scenario.interfaces[0].bus.gear);
+    EXPECT_EQ(json.find("\"emergency\""), json.rfind("\"emergency\""));
+    const Scenario read = parsed(R"({"interfaces": [{"bus": {"gear": [
+        {"deviceType": 1, "emergency": {"ratedDuration": 45, "batteryMinutes": null, "batteryFailure": true}}]}}]})");
+    const sim::EmergencyConfig& e = read.interfaces[0].bus.gear[0].emergency;
+    EXPECT_EQ(e.ratedDuration, 45);
+    EXPECT_FALSE(e.batteryMinutes);
+    EXPECT_TRUE(e.batteryFailure);
+    EXPECT_EQ(e.emergencyLevel, 254);
+}
+
 TEST(ScenarioFields, NullMeansNone) {
     const Scenario s = parsed(R"({"interfaces": [{"bridgeAddress": null,
         "bus": {"external": null, "gear": [{"shortAddress": null, "randomAddress": null}]}}]})");
@@ -238,6 +262,12 @@ INSTANTIATE_TEST_SUITE_P(
         ErrorCase{"report faster than a USB frame", R"({"interfaces": [{"reportLatencyUs": 500}]})",
                   "s.json: $.interfaces[0].reportLatencyUs: 500 is out of range 1000..1000000"},
         ErrorCase{"time scale", R"({"timeScale": "1"})", R"(s.json: $.timeScale: expected a number, got "1")"},
+        ErrorCase{"emergency levels",
+                  R"({"interfaces": [{"bus": {"gear": [{"emergency": {"emergencyMinLevel": 90, "emergencyMaxLevel": 80}}]}}]})",
+                  "s.json: $.interfaces[0].bus.gear[0].emergency: emergencyMinLevel 90 is above emergencyMaxLevel 80"},
+        ErrorCase{"emergency field",
+                  R"({"interfaces": [{"bus": {"gear": [{"emergency": {"ratedDuration": 256}}]}}]})",
+                  "s.json: $.interfaces[0].bus.gear[0].emergency.ratedDuration: 256 is out of range 0..255"},
         ErrorCase{"levels that contradict", withGear(R"("minLevel": 200, "maxLevel": 100)"),
                   kGear1 + ": minLevel 200 is above maxLevel 100"},
         ErrorCase{"external bus with gear", R"({"interfaces": [{"bus": {"external": "/tmp/b.sock", "gear": [{}]}}]})",

@@ -2,6 +2,7 @@
 // CSV bytes, the PDF as pdftotext reads it, and the main view's commands.
 
 #include "devices/device_store.h"
+#include "storage/emergency_logbook.h"
 #include "storage/installation_report.h"
 #include "storage/report_pdf.h"
 #include "tests/support/file_bytes.h"
@@ -139,6 +140,27 @@ TEST(InstallationReport, APdfOfAFullBusHoldsEveryGear) {
         EXPECT_GE(text.count(QString::fromUtf8(word)), 2) << word;
     EXPECT_FALSE(WriteReportPdf(dir.filePath("no/folder/report.pdf"), BuildInstallationReport(store, kOffline, {}),
                                 error));
+}
+
+TEST(InstallationReport, TheEmergencyLogbookPrintsThroughTheSameWriter) {
+    std::vector<EmergencyLogEntry> entries(40);
+    for (size_t i = 0; i < entries.size(); ++i) {
+        entries[i].at = QDateTime(QDate(2026, 3, 2), QTime(9, 0), Qt::UTC).addSecs(qint64(i) * 30);
+        entries[i].shortAddress = int(i);
+        entries[i].outcome = i == 7 ? EmergencyOutcome::Failed : EmergencyOutcome::Passed;
+        entries[i].failureStatus = i == 7 ? 0x44 : 0x00;
+        entries[i].name = QStringLiteral("Notleuchte %1").arg(i);
+    }
+    QTemporaryDir dir;
+    const QString path = dir.filePath("logbook.pdf");
+    QString error;
+    ASSERT_TRUE(WriteHtmlPdf(path, "Notlicht-Prüfbuch", EmergencyLogbookHtml(entries, {}), error));
+    const QString text = RunTool("pdftotext", {"-layout", path, "-"});
+    EXPECT_TRUE(text.contains("Notlicht-Prüfbuch"));
+    EXPECT_TRUE(text.contains("Notleuchte 39"));
+    EXPECT_TRUE(text.contains("2026-03-02 09:03:30"));
+    EXPECT_EQ(text.count("Batteriefehler, Funktionstest fehlgeschlagen"), 1);
+    EXPECT_EQ(text.count("keine Fehler"), 39);
 }
 
 TEST(InstallationReport, AFullDiskKeepsTheOldPdfAndLeavesNothingBeside) {

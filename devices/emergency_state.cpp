@@ -1,0 +1,5 @@
+#include "devices/emergency_state.h"
+
+#include "dali/dali_commands.h"
+
+bool IsEmergencyUnit(const DeviceRecord& record) { return record.deviceType == dali::kDeviceTypeEmergency; }
