@@ -1,6 +1,7 @@
 #pragma once
 // The DALI command set that Kelvane sends, decodes and simulates
-// (IEC 62386-102 control gear commands, IEC 62386-207 device type 6).
+// (IEC 62386-102 control gear commands, IEC 62386-207 device type 6,
+// IEC 62386-209 device type 8).
 // One table, read by the link layer, the simulator, the bus monitor and tests.
 
 #include <cstdint>
@@ -24,6 +25,10 @@ constexpr uint8_t kMask = 0xFF;
 
 // QUERY DEVICE TYPE answers of the device types Kelvane knows.
 constexpr uint8_t kDeviceTypeLedModule = 6;  // IEC 62386-207
+constexpr uint8_t kDeviceTypeColour = 8;     // IEC 62386-209
+// QUERY DEVICE TYPE answers MASK for a gear of several device types; QUERY
+// NEXT DEVICE TYPE then lists them, lowest first, and ends with this.
+constexpr uint8_t kDeviceTypeListEnd = 0xFE;
 
 // Special commands occupy the odd first bytes 0xA1..0xCB; their second byte is data.
 constexpr bool isSpecialCommand(uint8_t first) { return first >= 0xA1 && first <= 0xCB && (first & 1); }
@@ -74,6 +79,7 @@ enum class Op : uint8_t {
     QueryPowerOnLevel = 0xA3,
     QuerySystemFailureLevel = 0xA4,
     QueryFadeTimeRate = 0xA5,
+    QueryNextDeviceType = 0xA7,
     QuerySceneLevel = 0xB0,
     QueryGroups0To7 = 0xC0,
     QueryGroups8To15 = 0xC1,
@@ -132,10 +138,79 @@ enum class Dt6Op : uint8_t {
     QueryExtendedVersionNumber = 0xFF,
 };
 
+// Application extended commands of device type 8 (colour control), after ENABLE DEVICE TYPE 8.
+enum class Dt8Op : uint8_t {
+    SetTemporaryXCoordinate = 0xE0,
+    SetTemporaryYCoordinate = 0xE1,
+    Activate = 0xE2,
+    XCoordinateStepUp = 0xE3,
+    XCoordinateStepDown = 0xE4,
+    YCoordinateStepUp = 0xE5,
+    YCoordinateStepDown = 0xE6,
+    SetTemporaryColourTemperature = 0xE7,
+    ColourTemperatureStepCooler = 0xE8,
+    ColourTemperatureStepWarmer = 0xE9,
+    SetTemporaryPrimaryDimLevel = 0xEA,
+    SetTemporaryRgbDimLevel = 0xEB,
+    SetTemporaryWafDimLevel = 0xEC,
+    SetTemporaryRgbwafControl = 0xED,
+    CopyReportToTemporary = 0xEE,
+    StoreTyPrimary = 0xF0,
+    StoreXyCoordinatePrimary = 0xF1,
+    StoreColourTemperatureLimit = 0xF2,
+    StoreGearFeaturesStatus = 0xF3,
+    AssignColourToLinkedChannel = 0xF5,
+    StartAutoCalibration = 0xF6,
+    QueryGearFeaturesStatus = 0xF7,
+    QueryColourStatus = 0xF8,
+    QueryColourTypeFeatures = 0xF9,
+    QueryColourValue = 0xFA,
+    QueryRgbwafControl = 0xFB,
+    QueryAssignedColour = 0xFC,
+    QueryExtendedVersionNumber = 0xFF,
+};
+
+// DTR2 of STORE COLOUR TEMPERATURE Tc LIMIT: which limit DTR1:DTR0 sets.
+enum class ColourTemperatureLimit : uint8_t { Coolest = 0, Warmest = 1, PhysicalCoolest = 2, PhysicalWarmest = 3 };
+
+// DTR0 of QUERY COLOUR VALUE: the value asked for. A 16-bit value answers its
+// high byte and leaves the low byte in DTR0 (QUERY CONTENT DTR0).
+enum class ColourValue : uint8_t {
+    XCoordinate = 0,
+    YCoordinate = 1,
+    ColourTemperature = 2,
+    RedDimLevel = 9,  // 9..14: red, green, blue, white, amber, freecolour
+    RgbwafControl = 15,
+    ColourTemperatureCoolest = 128,
+    ColourTemperaturePhysicalCoolest = 129,
+    ColourTemperatureWarmest = 130,
+    ColourTemperaturePhysicalWarmest = 131,
+    TemporaryColourTemperature = 194,
+    TemporaryRedDimLevel = 201,  // 201..206
+    TemporaryColourType = 208,
+    ReportColourTemperature = 226,
+    ReportRedDimLevel = 233,  // 233..238
+    ReportColourType = 240,
+};
+constexpr uint8_t code(ColourValue value) { return uint8_t(value); }
+constexpr uint8_t code(ColourTemperatureLimit limit) { return uint8_t(limit); }
+// The colour value of RGBWAF channel `channel` (0 red .. 5 freecolour) counted from `first`.
+constexpr uint8_t code(ColourValue first, int channel) { return uint8_t(uint8_t(first) + (channel % 6)); }
+
+// Bits of QUERY COLOUR TYPE FEATURES and of the colour type in QUERY COLOUR STATUS.
+constexpr uint8_t kColourTypeXy = 0x01;
+constexpr uint8_t kColourTypeTc = 0x02;
+constexpr uint8_t kColourTypePrimaryN = 0x04;
+constexpr uint8_t kColourTypeRgbwaf = 0x08;
+// QUERY COLOUR TYPE FEATURES: number of primaries in bits 2..4, of RGBWAF channels in bits 5..7.
+constexpr int primaryCount(uint8_t features) { return (features >> 2) & 0x07; }
+constexpr int rgbwafChannelCount(uint8_t features) { return (features >> 5) & 0x07; }
+
 // The bytes of the named opcodes.
 constexpr uint8_t code(Op op) { return uint8_t(op); }
 constexpr uint8_t code(SpecialOp op) { return uint8_t(op); }
 constexpr uint8_t code(Dt6Op op) { return uint8_t(op); }
+constexpr uint8_t code(Dt8Op op) { return uint8_t(op); }
 // The opcode of member `n` of a numbered family: code(Op::GoToScene, 3) is GO TO SCENE 3.
 constexpr uint8_t code(Op family, int n) { return uint8_t(uint8_t(family) + (n & 0x0F)); }
 
@@ -143,6 +218,7 @@ enum class CommandSpace : uint8_t {
     Standard,     // second byte of an addressed command frame
     Special,      // first byte of a special command frame
     DeviceType6,  // application extended command after ENABLE DEVICE TYPE 6
+    DeviceType8,  // application extended command after ENABLE DEVICE TYPE 8
 };
 
 struct Command {
@@ -170,13 +246,17 @@ struct FrameMeaning {
     bool directArcPower = false;       // first byte has bit 0 clear: second byte is a level
 };
 
-// Decodes a 16-bit forward frame. deviceType6Enabled selects the application
-// extended command space for opcodes 0xE0..0xFF (the frame after ENABLE DEVICE TYPE 6).
-FrameMeaning decodeForwardFrame(uint8_t first, uint8_t second, bool deviceType6Enabled = false);
+// Decodes a 16-bit forward frame. enabledDeviceType (the data of the ENABLE
+// DEVICE TYPE right before, -1 for none) selects the application extended
+// command space of device type 6 or 8 for opcodes 0xE0..0xFF.
+FrameMeaning decodeForwardFrame(uint8_t first, uint8_t second, int enabledDeviceType = -1);
+// A flag for "device type 6 enabled" would silently mean device type 1.
+FrameMeaning decodeForwardFrame(uint8_t first, uint8_t second, bool) = delete;
 
 // The standard name of a decoded frame with its number and data, for monitors
 // and capture comments: "QUERY STATUS", "GO TO SCENE 3", "DTR0 0x7F", "DAPC 254".
-std::string frameName(uint8_t first, uint8_t second, bool deviceType6Enabled = false);
+std::string frameName(uint8_t first, uint8_t second, int enabledDeviceType = -1);
+std::string frameName(uint8_t first, uint8_t second, bool) = delete;
 
 // "short 5", "group 2", "all", "unaddressed" (broadcast to gear without a
 // short address), "reserved", or "" for special commands.

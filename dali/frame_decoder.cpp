@@ -9,7 +9,7 @@ FrameDecoder::Decoded FrameDecoder::feed(uint64_t timeUs, uint8_t first, uint8_t
                           timeUs >= last_->timeUs && timeUs - last_->timeUs <= kRepeatWindowUs;
     Decoded decoded;
     decoded.deviceType = repeated ? last_->deviceType : enabled_;
-    decoded.meaning = decodeForwardFrame(first, second, decoded.deviceType == 6);
+    decoded.meaning = decodeForwardFrame(first, second, decoded.deviceType);
     const bool configuration = decoded.meaning.command && decoded.meaning.command->sentTwice;
     decoded.firstCopy = configuration && !repeated;
     decoded.repeat = configuration && repeated;

@@ -235,10 +235,10 @@ DaliBus::TimedReply DaliBus::respond(uint64_t endUs, uint8_t first, uint8_t seco
 }
 
 // The frame's command name and target, "QUERY STATUS, short 5", in the
-// context of the frames before it (device type 6 commands and their repeats).
+// context of the frames before it (device type 6 and 8 commands and their repeats).
 std::string DaliBus::decode(uint64_t startUs, uint8_t first, uint8_t second) {
     const dali::FrameDecoder::Decoded decoded = decoder_.feed(startUs, first, second);
-    std::string name = dali::frameName(first, second, decoded.deviceType == 6);
+    std::string name = dali::frameName(first, second, decoded.deviceType);
     if (const std::string target = dali::frameTarget(first); !target.empty())
         name += ", " + target;
     return name;

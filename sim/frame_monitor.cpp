@@ -52,9 +52,9 @@ QString commandName(uint8_t first, uint8_t second, const dali::FrameMeaning& mea
 
 }  // namespace
 
-QString describeFrame(const BusFrame& frame, bool deviceType6) {
+QString describeFrame(const BusFrame& frame, int enabledDeviceType) {
     const auto first = uint8_t(frame.data >> 8), second = uint8_t(frame.data);
-    return describeFrame(frame, dali::decodeForwardFrame(first, second, deviceType6));
+    return describeFrame(frame, dali::decodeForwardFrame(first, second, enabledDeviceType));
 }
 
 QString describeFrame(const BusFrame& frame, const dali::FrameMeaning& meaning) {

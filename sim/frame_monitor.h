@@ -21,8 +21,10 @@ namespace sim {
 // "Reply: 0xFF", "Garbled reply", "Special: PROGRAM SHORT ADDRESS 5".
 // `meaning`: the forward frame decoded in its context (dali::FrameDecoder).
 QString describeFrame(const BusFrame& frame, const dali::FrameMeaning& meaning);
-// The same for a frame on its own; deviceType6: the frame before was ENABLE DEVICE TYPE 6.
-QString describeFrame(const BusFrame& frame, bool deviceType6);
+// The same for a frame on its own; enabledDeviceType: the data of the ENABLE
+// DEVICE TYPE right before, -1 for none.
+QString describeFrame(const BusFrame& frame, int enabledDeviceType);
+QString describeFrame(const BusFrame& frame, bool) = delete;
 
 class FrameMonitor final : public QAbstractTableModel {
 public:

@@ -75,7 +75,7 @@ std::vector<std::string> framesOtherThanQueries(const std::vector<std::string>& 
     bool deviceType6 = false;
     for (const std::string& frame : frames) {
         const auto [first, second] = bytesOf(frame);
-        const dali::FrameMeaning meaning = dali::decodeForwardFrame(first, second, deviceType6);
+        const dali::FrameMeaning meaning = dali::decodeForwardFrame(first, second, deviceType6 ? 6 : -1);
         const bool enable = first == dali::code(dali::SpecialOp::EnableDeviceType) && second == 6;
         if (deviceType6 && meaning.command && meaning.command->space != dali::CommandSpace::DeviceType6)
             others.emplace_back("C106");  // enabled, but no device-type-6 query followed

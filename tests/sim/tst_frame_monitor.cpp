@@ -20,30 +20,33 @@ BusFrame Reply(uint64_t us, uint8_t byte) { return {us, FrameKind::Backward, byt
 TEST(FrameMonitor, FramesAreNamedWithTheirTarget) {
     struct Case {
         BusFrame frame;
-        bool deviceType6;
+        int enabledDeviceType;
         const char* meaning;
     };
     const Case cases[] = {
-        {Forward(0, 0x0B05), false, "Short 5: RECALL MAX LEVEL"},
-        {Forward(0, 0xFF00), false, "Broadcast: OFF"},
-        {Forward(0, 0xFE57), false, "Broadcast: DAPC 87"},
-        {Forward(0, 0x8513), false, "Group 2: GO TO SCENE 3"},
-        {Forward(0, 0xA3FF), false, "Special: DTR0 255"},
-        {Forward(0, 0xA100), false, "Special: TERMINATE"},
-        {Forward(0, 0x0BEE), true, "Short 5: QUERY DIMMING CURVE"},
-        {Reply(0, 0xFF), false, "Reply: 0xFF"},
-        {{0, FrameKind::Garbled, 0, {}}, false, "Garbled reply"},
+        {Forward(0, 0x0B05), -1, "Short 5: RECALL MAX LEVEL"},
+        {Forward(0, 0xFF00), -1, "Broadcast: OFF"},
+        {Forward(0, 0xFE57), -1, "Broadcast: DAPC 87"},
+        {Forward(0, 0x8513), -1, "Group 2: GO TO SCENE 3"},
+        {Forward(0, 0xA3FF), -1, "Special: DTR0 255"},
+        {Forward(0, 0xA100), -1, "Special: TERMINATE"},
+        {Forward(0, 0x0BEE), 6, "Short 5: QUERY DIMMING CURVE"},
+        {Forward(0, 0x0BEE), 8, "Short 5: COPY REPORT TO TEMPORARY"},
+        {Reply(0, 0xFF), -1, "Reply: 0xFF"},
+        {{0, FrameKind::Garbled, 0, {}}, -1, "Garbled reply"},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(sim::describeFrame(c.frame, c.deviceType6), c.meaning);
+        EXPECT_EQ(sim::describeFrame(c.frame, c.enabledDeviceType), c.meaning);
 }
 
 TEST(FrameMonitor, EveryCommandOfTheTableHasItsName) {
     for (const dali::Command& command : dali::commandTable()) {
         const bool special = command.space == dali::CommandSpace::Special;
         const uint16_t data = special ? uint16_t(command.code << 8) : uint16_t(0x0B00 | command.code);
-        const QString meaning =
-            sim::describeFrame(Forward(0, data), command.space == dali::CommandSpace::DeviceType6);
+        const int enabled = command.space == dali::CommandSpace::DeviceType6   ? 6
+                            : command.space == dali::CommandSpace::DeviceType8 ? 8
+                                                                               : -1;
+        const QString meaning = sim::describeFrame(Forward(0, data), enabled);
         EXPECT_TRUE(meaning.contains(QString::fromLatin1(command.name.data(), qsizetype(command.name.size()))))
             << meaning.toStdString();
         EXPECT_FALSE(meaning.contains("UNKNOWN")) << meaning.toStdString();
