@@ -14,7 +14,7 @@ using namespace gear_values;
 
 ControlGear::ControlGear(GearConfig config, uint64_t seed)
     : name_(std::move(config.name)),
-      deviceType_(config.deviceType),
+      deviceTypes_(std::move(config.moreDeviceTypes)),
       random_(seed),
       randomDraws_(std::move(config.randomDraws)),
       replyDelayUs_(std::clamp<uint32_t>(config.replyDelayUs.value_or(kEarliestReplyUs + uint32_t(seed % kReplySpreadUs)),
@@ -30,6 +30,9 @@ ControlGear::ControlGear(GearConfig config, uint64_t seed)
       lampFailure_(config.lampFailure),
       gearFailure_(config.gearFailure),
       faults_(config.faults) {
+    deviceTypes_.push_back(config.deviceType);
+    std::sort(deviceTypes_.begin(), deviceTypes_.end());
+    deviceTypes_.erase(std::unique(deviceTypes_.begin(), deviceTypes_.end()), deviceTypes_.end());
     if (config.shortAddress && *config.shortAddress <= 63)
         shortAddress_ = config.shortAddress;
     vars_.randomAddress = config.randomAddress.value_or(0xFFFFFF) & 0xFFFFFF;
@@ -56,7 +59,8 @@ GearConfig ControlGear::snapshot() const {
     c.randomAddress = vars_.randomAddress;
     c.randomDraws = randomDraws_;
     c.replyDelayUs = replyDelayUs_;
-    c.deviceType = deviceType_;
+    c.deviceType = deviceTypes_.front();
+    c.moreDeviceTypes.assign(deviceTypes_.begin() + 1, deviceTypes_.end());
     c.physicalMinLevel = physicalMinLevel_;
     c.maxLevel = vars_.maxLevel;
     c.minLevel = vars_.minLevel;
@@ -96,6 +100,7 @@ std::optional<uint8_t> ControlGear::receive(uint64_t endUs, uint8_t first, uint8
     // The gear hears every frame, so its decoder sees the pairs and the
     // device type context as the bus carries them.
     const dali::FrameDecoder::Decoded decoded = decoder_.feed(endUs, first, second);
+    const std::optional<size_t> listed = std::exchange(listedDeviceTypes_, std::nullopt);
     if (decoded.firstCopy)
         return std::nullopt;
     const dali::FrameMeaning& meaning = decoded.meaning;
@@ -113,7 +118,7 @@ std::optional<uint8_t> ControlGear::receive(uint64_t endUs, uint8_t first, uint8
 
     const dali::Command& command = *meaning.command;
     if (command.space == dali::CommandSpace::DeviceType6) {
-        if (deviceType_ != 6)  // another device type's application extended command
+        if (!hasDeviceType(dali::kDeviceTypeLedModule))  // another device type's application extended command
             return std::nullopt;
         if (command.sentTwice) {
             deviceType6Configure(dali::Dt6Op(command.code));
@@ -122,6 +127,10 @@ std::optional<uint8_t> ControlGear::receive(uint64_t endUs, uint8_t first, uint8
         return deviceType6Query(dali::Dt6Op(command.code));
     }
     const auto op = dali::Op(command.code);
+    if (op == dali::Op::QueryNextDeviceType) {
+        listedDeviceTypes_ = listed;
+        return nextDeviceType();
+    }
     if (command.sentTwice) {
         configure(op, meaning.number);
         return std::nullopt;
@@ -130,6 +139,21 @@ std::optional<uint8_t> ControlGear::receive(uint64_t endUs, uint8_t first, uint8
         return query(op, meaning.number);
     arcPower(op, meaning.number, endUs);
     return std::nullopt;
+}
+
+uint8_t ControlGear::deviceType() const { return deviceTypes_.size() > 1 ? kMask : deviceTypes_.front(); }
+
+bool ControlGear::hasDeviceType(uint8_t type) const {
+    return std::binary_search(deviceTypes_.begin(), deviceTypes_.end(), type);
+}
+
+std::optional<uint8_t> ControlGear::nextDeviceType() {
+    if (!listedDeviceTypes_ || *listedDeviceTypes_ > deviceTypes_.size()) {
+        listedDeviceTypes_.reset();
+        return std::nullopt;
+    }
+    const size_t index = (*listedDeviceTypes_)++;
+    return index < deviceTypes_.size() ? deviceTypes_[index] : dali::kDeviceTypeListEnd;
 }
 
 uint32_t ControlGear::replyDelayUs() const {

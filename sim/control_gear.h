@@ -19,6 +19,8 @@
 // - A configuration command acts when the identical frame ends a second time
 //   at most 100 ms (bus clock, frame end to frame end) after the first, with
 //   no frame between. A third copy counts as a new first copy.
+// - A gear may be of several device types (moreDeviceTypes); QUERY NEXT
+//   DEVICE TYPE lists them only right after QUERY DEVICE TYPE or itself.
 // - ENABLE DEVICE TYPE 6 applies to the next command; a configuration command
 //   keeps it for its repeat (ENABLE, command, command). The gear decodes
 //   frames with dali::FrameDecoder, as the bus's log and the monitor do.
@@ -61,6 +63,9 @@ struct GearConfig {
     std::vector<uint32_t> randomDraws;            // what the next RANDOMISEs draw, then the seeded generator
     std::optional<uint32_t> replyDelayUs;         // 5500..10500; none: drawn from the gear's seed
     uint8_t deviceType = 6;
+    // A gear of several device types: the others. QUERY DEVICE TYPE then
+    // answers MASK and QUERY NEXT DEVICE TYPE lists them all, lowest first.
+    std::vector<uint8_t> moreDeviceTypes;
     uint8_t physicalMinLevel = 1;
     uint8_t maxLevel = 254;
     uint8_t minLevel = 1;                         // raised to physicalMinLevel
@@ -116,7 +121,10 @@ public:
 
     // Identity and addressing.
     const std::string& name() const { return name_; }
-    uint8_t deviceType() const { return deviceType_; }
+    // The answer to QUERY DEVICE TYPE: the gear's type, MASK for several.
+    uint8_t deviceType() const;
+    const std::vector<uint8_t>& deviceTypes() const { return deviceTypes_; }  // sorted
+    bool hasDeviceType(uint8_t type) const;
     std::optional<uint8_t> shortAddress() const { return shortAddress_; }
     uint32_t randomAddress() const { return vars_.randomAddress; }
     uint32_t searchAddress() const { return vars_.searchAddress; }
@@ -221,8 +229,13 @@ private:
     void reset();
     void clampActualLevel();
 
+    // QUERY NEXT DEVICE TYPE right after QUERY DEVICE TYPE or itself: the
+    // index of the type it lists (the size: the end mark).
+    std::optional<uint8_t> nextDeviceType();
+
     std::string name_;
-    uint8_t deviceType_;
+    std::vector<uint8_t> deviceTypes_;
+    std::optional<size_t> listedDeviceTypes_;  // set by the frame before; any frame clears it
     std::mt19937_64 random_;
     std::vector<uint32_t> randomDraws_;  // preset draws, consumed from the front
     uint32_t replyDelayUs_;

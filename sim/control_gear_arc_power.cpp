@@ -51,7 +51,7 @@ void ControlGear::setArcLevel(uint8_t level, uint64_t endUs, bool fade) {
 uint64_t ControlGear::fadeDurationUs() const {
     if (vars_.fadeTime > 0)
         return uint64_t(std::llround(500'000.0 * std::pow(std::sqrt(2.0), vars_.fadeTime)));
-    if (deviceType_ == 6)
+    if (hasDeviceType(dali::kDeviceTypeLedModule))
         return uint64_t(vars_.fastFadeTime) * kFastFadeStepUs;
     return 0;
 }

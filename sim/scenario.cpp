@@ -276,6 +276,16 @@ bool readGroups(Reader& r, const QJsonValue& value, const std::string& path, Gea
     return true;
 }
 
+bool readMoreDeviceTypes(Reader& r, const QJsonValue& value, const std::string& path, GearConfig& gear) {
+    std::vector<uint64_t> types;
+    const bool ok = readArray(r, value, path, types,
+                              [&](const QJsonValue& item, const std::string& itemPath, size_t, uint64_t& type) {
+                                  return r.integer(item, itemPath, 0, 254, type);
+                              });
+    gear.moreDeviceTypes.assign(types.begin(), types.end());
+    return ok;
+}
+
 // {"0": 254, "1": 128}: scene number -> level (255: not in the scene).
 bool readScenes(Reader& r, const QJsonValue& value, const std::string& path, GearConfig& gear) {
     if (!value.isObject())
@@ -325,6 +335,7 @@ constexpr Field<GearConfig> kGearFields[] = {
     {"randomDraws", readRandomDraws},
     {"replyDelayUs", intField<&GearConfig::replyDelayUs, timing::kEarliestReplyUs, timing::kLatestReplyUs>},
     {"deviceType", intField<&GearConfig::deviceType, 0, 255>},
+    {"moreDeviceTypes", readMoreDeviceTypes},
     {"physicalMinLevel", intField<&GearConfig::physicalMinLevel, 1, 254>},
     {"maxLevel", intField<&GearConfig::maxLevel, 1, 254>},
     {"minLevel", intField<&GearConfig::minLevel, 1, 254>},

@@ -26,6 +26,12 @@ QJsonObject gearJson(const GearConfig& g) {
     if (g.replyDelayUs)
         o["replyDelayUs"] = qint64(*g.replyDelayUs);
     o["deviceType"] = g.deviceType;
+    if (!g.moreDeviceTypes.empty()) {  // a gear of one type is written as before
+        QJsonArray more;
+        for (uint8_t type : g.moreDeviceTypes)
+            more.append(type);
+        o["moreDeviceTypes"] = more;
+    }
     o["physicalMinLevel"] = g.physicalMinLevel;
     o["maxLevel"] = g.maxLevel;
     o["minLevel"] = g.minLevel;

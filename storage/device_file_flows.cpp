@@ -62,6 +62,7 @@ void LoadDeviceFile(DeviceFileContext& c) {
     DeviceRecord loaded = store.deviceFileRecord;
     loaded.present = record.present;
     loaded.deviceType = record.deviceType;
+    loaded.deviceTypes = record.deviceTypes;
     loaded.readState = record.readState;
     record = loaded;
     c.showRecord(address);
