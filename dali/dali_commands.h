@@ -197,14 +197,23 @@ constexpr uint8_t code(ColourTemperatureLimit limit) { return uint8_t(limit); }
 // The colour value of RGBWAF channel `channel` (0 red .. 5 freecolour) counted from `first`.
 constexpr uint8_t code(ColourValue first, int channel) { return uint8_t(uint8_t(first) + (channel % 6)); }
 
-// Bits of QUERY COLOUR TYPE FEATURES and of the colour type in QUERY COLOUR STATUS.
-constexpr uint8_t kColourTypeXy = 0x01;
-constexpr uint8_t kColourTypeTc = 0x02;
-constexpr uint8_t kColourTypePrimaryN = 0x04;
-constexpr uint8_t kColourTypeRgbwaf = 0x08;
-// QUERY COLOUR TYPE FEATURES: number of primaries in bits 2..4, of RGBWAF channels in bits 5..7.
+// QUERY COLOUR TYPE FEATURES: bit 0 xy, bit 1 Tc, the number of primaries in
+// bits 2..4, of RGBWAF channels in bits 5..7.
+constexpr uint8_t kColourFeatureXy = 0x01;
+constexpr uint8_t kColourFeatureTc = 0x02;
 constexpr int primaryCount(uint8_t features) { return (features >> 2) & 0x07; }
 constexpr int rgbwafChannelCount(uint8_t features) { return (features >> 5) & 0x07; }
+// Colour types, as QUERY COLOUR STATUS bits 4..7 and the colour type values
+// of QUERY COLOUR VALUE give them.
+constexpr uint8_t kColourTypeXy = 0x10;
+constexpr uint8_t kColourTypeTc = 0x20;
+constexpr uint8_t kColourTypePrimaryN = 0x40;
+constexpr uint8_t kColourTypeRgbwaf = 0x80;
+// QUERY COLOUR STATUS bit 1: the last colour temperature asked for lay beyond a limit.
+constexpr uint8_t kColourStatusTcOutOfRange = 0x02;
+// The 16-bit MASK: a colour value the gear has not got or is not to change.
+constexpr uint16_t kMask16 = 0xFFFF;
+constexpr int kRgbwafChannels = 6;  // red, green, blue, white, amber, freecolour
 
 // The bytes of the named opcodes.
 constexpr uint8_t code(Op op) { return uint8_t(op); }

@@ -29,6 +29,7 @@ ControlGear::ControlGear(GearConfig config, uint64_t seed)
       extendedVersion_(config.extendedVersion),
       lampFailure_(config.lampFailure),
       gearFailure_(config.gearFailure),
+      colour_(config.colour),
       faults_(config.faults) {
     deviceTypes_.push_back(config.deviceType);
     std::sort(deviceTypes_.begin(), deviceTypes_.end());
@@ -47,6 +48,11 @@ ControlGear::ControlGear(GearConfig config, uint64_t seed)
     vars_.scenes = config.scenes;
     vars_.dimmingCurve = config.dimmingCurve <= 1 ? config.dimmingCurve : 0;
     vars_.fastFadeTime = validFastFadeTime(config.fastFadeTime, minFastFadeTime_) ? config.fastFadeTime : 0;
+    if (colour_.actual.type == kMask)  // a colour gear always shows some colour
+        colour_.actual = colour_.tc ? GearColourPoint::tc(colour_.physicalWarmest)
+                                    : GearColourPoint{dali::kColourTypeRgbwaf, dali::kMask16, {254, 254, 254, 254, 254, 254}};
+    clampColourTemperature();
+    tcOutOfRange_ = false;
     lastLevel_ = config.actualLevel.value_or(kFactoryLastLevel);
     actualLevel_ = config.actualLevel.value_or(vars_.powerOnLevel == kMask ? lastLevel_ : vars_.powerOnLevel);
     clampActualLevel();
@@ -83,6 +89,7 @@ GearConfig ControlGear::snapshot() const {
     c.lampFailure = lampFailure_;
     c.gearFailure = gearFailure_;
     c.faults = faults_;
+    c.colour = colour_;
     return c;
 }
 
@@ -117,6 +124,8 @@ std::optional<uint8_t> ControlGear::receive(uint64_t endUs, uint8_t first, uint8
         return std::nullopt;
 
     const dali::Command& command = *meaning.command;
+    if (command.space == dali::CommandSpace::DeviceType8)
+        return deviceType8(command);
     if (command.space == dali::CommandSpace::DeviceType6) {
         if (!hasDeviceType(dali::kDeviceTypeLedModule))  // another device type's application extended command
             return std::nullopt;
@@ -169,6 +178,7 @@ uint8_t ControlGear::status() const {
 
 void ControlGear::busPowerLost() {
     fade_.reset();
+    recallColour(colour_.systemFailure);
     if (vars_.systemFailureLevel != kMask)
         actualLevel_ = vars_.systemFailureLevel == 0
                            ? 0
@@ -198,6 +208,8 @@ void ControlGear::powerUp() {
     powerFailure_ = true;
     actualLevel_ = vars_.powerOnLevel == kMask ? lastLevel_ : vars_.powerOnLevel;
     clampActualLevel();
+    temporaryColour_ = {};
+    recallColour(colour_.powerOn);
 }
 
 }  // namespace sim

@@ -19,6 +19,12 @@
 // - A configuration command acts when the identical frame ends a second time
 //   at most 100 ms (bus clock, frame end to frame end) after the first, with
 //   no frame between. A third copy counts as a new first copy.
+// - A colour gear (device type 8) takes a temporary colour (SET TEMPORARY
+//   ...) that ACTIVATE makes its colour; a colour temperature stays within
+//   the coolest and warmest limits. STORE DTR AS POWER ON LEVEL, SYSTEM
+//   FAILURE LEVEL and SCENE keep the temporary colour with the level, and
+//   power-up, bus power lost and GO TO SCENE show it. The simulated colour
+//   changes at once; the report colour is the actual colour.
 // - A gear may be of several device types (moreDeviceTypes); QUERY NEXT
 //   DEVICE TYPE lists them only right after QUERY DEVICE TYPE or itself.
 // - ENABLE DEVICE TYPE 6 applies to the next command; a configuration command
@@ -33,6 +39,7 @@
 //   PHYSICAL SELECTION frame starts the mode afresh with nothing selected.
 
 #include "dali/frame_decoder.h"
+#include "sim/gear_colour.h"
 #include "sim/memory_bank0.h"
 
 #include <array>
@@ -89,6 +96,7 @@ struct GearConfig {
     bool lampFailure = false;
     bool gearFailure = false;
     GearFaults faults{};
+    GearColourConfig colour{};  // device type 8
 
     bool operator==(const GearConfig&) const = default;
 };
@@ -179,6 +187,11 @@ public:
 
     const MemoryBank0& memoryBank0() const { return bank0_; }
 
+    // Colour (device type 8): the settings with the colour shown now, and the
+    // temporary colour waiting for ACTIVATE.
+    const GearColourConfig& colour() const { return colour_; }
+    const GearColourPoint& temporaryColour() const { return temporaryColour_; }
+
 private:
     // The variables RESET sets, at their reset values (minLevel becomes the
     // physical minimum). The reset state flag compares against these.
@@ -215,6 +228,17 @@ private:
     void deviceType6Configure(dali::Dt6Op op);
     std::optional<uint8_t> deviceType6Query(dali::Dt6Op op) const;
     uint8_t deviceType6FailureStatus() const;
+    std::optional<uint8_t> deviceType8(const dali::Command& command);
+    void deviceType8Command(dali::Dt8Op op);
+    void storeColourTemperatureLimit();
+    std::optional<uint8_t> deviceType8Query(dali::Dt8Op op);
+    std::optional<uint8_t> colourValue();
+    // STORE DTR AS POWER ON LEVEL, SYSTEM FAILURE LEVEL, SCENE keep the
+    // temporary colour with the level; REMOVE FROM SCENE drops the scene's.
+    void storeColour(dali::Op op, int scene);
+    // A stored colour taking effect (MASK: the colour stays).
+    void recallColour(const GearColourPoint& stored);
+    void clampColourTemperature();
 
     // Arc power to `level` (0 = off), fading over the fade time when asked to.
     void setArcLevel(uint8_t level, uint64_t endUs, bool fade);
@@ -268,6 +292,10 @@ private:
     };
     std::optional<Fade> fade_;
     bool mainsPowered_ = true;
+
+    GearColourConfig colour_;
+    GearColourPoint temporaryColour_;
+    bool tcOutOfRange_ = false;
 
     GearFaults faults_;
     dali::FrameDecoder decoder_;  // this gear's own: a frame it missed is not in it

@@ -69,6 +69,8 @@ void ControlGear::directArcPower(uint8_t level, uint64_t endUs) {
 
 void ControlGear::arcPower(dali::Op op, int scene, uint64_t endUs) {
     if (op == dali::Op::GoToScene) {
+        if (vars_.scenes[scene] != kMask)
+            recallColour(colour_.scenes[size_t(scene)]);
         directArcPower(vars_.scenes[scene], endUs);
         return;
     }

@@ -14,6 +14,7 @@ namespace sim {
 using namespace gear_values;
 
 void ControlGear::configure(dali::Op op, int number) {
+    storeColour(op, number);
     switch (op) {
         case dali::Op::Reset:
             reset();

@@ -3,15 +3,52 @@
 
 #include "sim/scenario.h"
 
+#include "dali/dali_commands.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QString>
 
+#include <algorithm>
+
 namespace sim {
 namespace {
 
 QJsonValue hex(uint64_t value) { return QString::asprintf("0x%llX", static_cast<unsigned long long>(value)); }
+
+QJsonObject colourPointJson(const GearColourPoint& p) {
+    QJsonObject o;
+    if (p.type == dali::kColourTypeTc) {
+        o["tc"] = p.mirek;
+    } else if (p.type == dali::kColourTypeRgbwaf) {
+        QJsonArray levels;
+        for (uint8_t level : p.levels)
+            levels.append(level);
+        o["levels"] = levels;
+    }
+    return o;
+}
+
+QJsonObject colourJson(const GearColourConfig& c) {
+    QJsonObject o;
+    o["tc"] = c.tc;
+    o["channels"] = c.channels;
+    o["physicalCoolest"] = c.physicalCoolest;
+    o["physicalWarmest"] = c.physicalWarmest;
+    o["coolest"] = c.coolest;
+    o["warmest"] = c.warmest;
+    o["rgbwafControl"] = c.rgbwafControl;
+    o["actual"] = colourPointJson(c.actual);
+    o["powerOn"] = colourPointJson(c.powerOn);
+    o["systemFailure"] = colourPointJson(c.systemFailure);
+    QJsonObject scenes;
+    for (size_t scene = 0; scene < c.scenes.size(); ++scene)
+        if (c.scenes[scene].type != dali::kMask)
+            scenes[QString::number(scene)] = colourPointJson(c.scenes[scene]);
+    o["scenes"] = scenes;
+    return o;
+}
 
 QJsonObject gearJson(const GearConfig& g) {
     QJsonObject o;
@@ -62,6 +99,9 @@ QJsonObject gearJson(const GearConfig& g) {
     o["identificationNumber"] = hex(g.identificationNumber);
     o["lampFailure"] = g.lampFailure;
     o["gearFailure"] = g.gearFailure;
+    if (g.deviceType == dali::kDeviceTypeColour ||
+        std::find(g.moreDeviceTypes.begin(), g.moreDeviceTypes.end(), dali::kDeviceTypeColour) != g.moreDeviceTypes.end())
+        o["colour"] = colourJson(g.colour);  // only colour gear: others are written as before
     if (g.faults != GearFaults{}) {  // a gear without faults is written as before
         QJsonObject faults;
         faults["missFrames"] = qint64(g.faults.missFrames);
