@@ -3,6 +3,8 @@
 // A default-constructed record is the reset record: every field 0, every scene
 // level 255 (MASK), no name.
 
+#include "devices/colour_settings.h"
+
 #include <QString>
 
 #include <array>
@@ -18,6 +20,7 @@ constexpr uint8_t kLevelMask = 255;  // level byte meaning MASK
 // Bits of DeviceRecord::readState.
 constexpr uint32_t kReadStateParameters = 2;  // parameters read or taken from a file
 constexpr uint32_t kReadStateScenes = 4;      // scene levels read or taken from a file
+constexpr uint32_t kReadStateColour = 8;      // colour settings read (device type 8)
 
 constexpr std::array<uint8_t, kSceneCount> kAllScenesMasked = [] {
     std::array<uint8_t, kSceneCount> scenes{};
@@ -49,6 +52,8 @@ struct DeviceRecord {
     // The installer's name for the gear ("Empfang Downlight 1"); empty when
     // it has none. It follows the record, so it follows the gear.
     QString name{};
+    // Device type 8: the colour settings; all MASK for other gear.
+    ColourSettings colour{};
 
     void Reset() { *this = DeviceRecord{}; }
     bool operator==(const DeviceRecord&) const = default;
