@@ -172,3 +172,11 @@ ColourWriteResult SendColourSettings(ColourWriteContext& c, const ColourSettings
     }
     return result;
 }
+
+ColourSettings UnknownColour(const ColourSettings& colour) {
+    ColourSettings unknown;
+    unknown.features = colour.features;
+    unknown.physicalCoolest = colour.physicalCoolest;
+    unknown.physicalWarmest = colour.physicalWarmest;
+    return unknown;
+}

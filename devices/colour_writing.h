@@ -29,3 +29,8 @@ struct ColourWriteResult {
 // - each scene's colour temperature, stored with the record's scene level.
 // A MASK colour shown now is not sent.
 ColourWriteResult SendColourSettings(ColourWriteContext& context, const ColourSettings& wanted);
+
+// The colour of a gear of these features whose colours are not known (all
+// MASK but features and physical limits): compared with it, every colour of a
+// record differs and is sent.
+ColourSettings UnknownColour(const ColourSettings& colour);

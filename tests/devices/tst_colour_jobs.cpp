@@ -3,6 +3,7 @@
 
 #include "devices/colour_reading.h"
 #include "devices/colour_writing.h"
+#include "devices/device_store.h"
 #include "tests/sim/bus_test_support.h"
 
 #include <gtest/gtest.h>
@@ -196,6 +197,34 @@ TEST_F(ColourJobs, RgbLevelsLiveAndAsTheSystemFailureColour) {
                               "A300", "C300", "C5FE", "C108", "01EB", "A3FE", "012C", "012C"}));
     EXPECT_EQ(GearColour().actual.levels, (std::array<uint8_t, 6>{254, 0, 128, 255, 255, 255}));
     EXPECT_EQ(GearColour().systemFailure.levels, (std::array<uint8_t, 6>{0, 0, 254, 255, 255, 255}));
+}
+
+// A project transfer: the gear's colours are not known, so every colour of the record goes out after the scenes.
+TEST_F(ColourJobs, WritingAWholeRecordSendsItsColours) {
+    Start(colourGear(true, 0));
+    DeviceStore store;
+    store.link = bus_->link();
+    DeviceRecord& fromFile = store.workingTable[0];
+    fromFile = {.present = 1, .maxLevel = 254, .minLevel = 1, .powerOnLevel = 200, .systemFailureLevel = 254,
+                .deviceType = 8};
+    fromFile.sceneLevel[2] = 90;
+    fromFile.colour = record.colour;
+    fromFile.colour.mirek = kColourMask;  // files keep no colour shown now
+    fromFile.colour.coolest = 180;
+    fromFile.colour.powerOnMirek = 220;
+    fromFile.colour.sceneMirek[2] = 300;
+    store.WriteAll(0);
+    const Frames frames = Sent();
+    const Frames colour{"A3B4", "C300", "C500", "C108", "01F2", "01F2",                    // coolest 180
+                        "A35E", "C301", "C501", "C108", "01F2", "01F2",                    // warmest 350
+                        "A3DC", "C300", "C108", "01E7", "A3C8", "012D", "012D",            // power on
+                        "A32C", "C301", "C108", "01E7", "A35A", "0142", "0142"};           // scene 2
+    ASSERT_GE(frames.size(), colour.size());
+    EXPECT_EQ(Frames(frames.end() - std::ptrdiff_t(colour.size()), frames.end()), colour);
+    EXPECT_EQ(GearColour().coolest, 180);
+    EXPECT_EQ(GearColour().powerOn, sim::GearColourPoint::tc(220));
+    EXPECT_EQ(GearColour().scenes[2], sim::GearColourPoint::tc(300));
+    EXPECT_EQ(store.workingTable[0], fromFile);  // the record stays the file's
 }
 
 TEST(ColourUnits, KelvinAndMirek) {
