@@ -98,6 +98,15 @@ ColourView::ColourView(ColourTabServices& services, QWidget* parent)
     };
     edits(coolest_, ColourItem::Coolest, &ColourSettings::coolest);
     edits(warmest_, ColourItem::Warmest, &ColourSettings::warmest);
+    // Each limit bounds the other: coolest is the higher kelvin.
+    connect(coolest_, &QSpinBox::valueChanged, this, [this](int kelvin) {
+        const QSignalBlocker block(warmest_);
+        warmest_->setMaximum(kelvin);
+    });
+    connect(warmest_, &QSpinBox::valueChanged, this, [this](int kelvin) {
+        const QSignalBlocker block(coolest_);
+        coolest_->setMinimum(kelvin);
+    });
     edits(powerOn_, ColourItem::PowerOn, &ColourSettings::powerOnMirek);
     edits(failure_, ColourItem::SystemFailure, &ColourSettings::systemFailureMirek);
     connect(send_, &QPushButton::clicked, this, [this] {
@@ -140,6 +149,7 @@ void ColourView::ShowDevice(const DeviceRecord& record) {
     kelvin_->setRange(warmest, coolest);
     slider_->setValue(kelvinOr(c.mirek, warmest));
     kelvin_->setValue(kelvinOr(c.mirek, warmest));
+    liveKelvin_ = kelvin_->value();
     powerOn_->setValue(KelvinFromMirek(c.powerOnMirek));
     failure_->setValue(KelvinFromMirek(c.systemFailureMirek));
     for (int i = 0; i < kColourChannels; ++i) {
@@ -169,8 +179,10 @@ void ColourView::Edited(ColourItem item) {
 }
 
 void ColourView::LiveSet(int kelvin) {
-    if (!online_ || !shown_.tunableWhite())
+    // A field left without a new value sends nothing.
+    if (!online_ || !shown_.tunableWhite() || kelvin == liveKelvin_)
         return;
+    liveKelvin_ = kelvin;
     services_.SetLiveColourTemperature(MirekFromKelvin(kelvin));
     current_->setText(LoadText(kKelvinAndMirek, module_).arg(kelvin).arg(MirekFromKelvin(kelvin)));
 }

@@ -48,6 +48,7 @@ private:
     QString module_;
     bool online_ = false;
     bool filling_ = false;  // controls set from the record, not by the user
+    int liveKelvin_ = 0;    // the colour temperature the live controls set last
 
     QLabel* typeLabel_;
     QLabel* type_;

@@ -48,7 +48,7 @@ ControlGear::ControlGear(GearConfig config, uint64_t seed)
     vars_.scenes = config.scenes;
     vars_.dimmingCurve = config.dimmingCurve <= 1 ? config.dimmingCurve : 0;
     vars_.fastFadeTime = validFastFadeTime(config.fastFadeTime, minFastFadeTime_) ? config.fastFadeTime : 0;
-    if (colour_.actual.type == kMask)  // a colour gear always shows some colour
+    if (hasDeviceType(dali::kDeviceTypeColour) && colour_.actual.type == kMask)  // a colour gear shows some colour
         colour_.actual = colour_.tc ? GearColourPoint::tc(colour_.physicalWarmest)
                                     : GearColourPoint{dali::kColourTypeRgbwaf, dali::kMask16, {254, 254, 254, 254, 254, 254}};
     clampColourTemperature();

@@ -1,5 +1,6 @@
 #include "sim/panel/sim_panel_window.h"
 
+#include "dali/dali_commands.h"
 #include "kit/sim_backend.h"
 #include "sim/dali_bus.h"
 #include "sim/frame_monitor.h"
@@ -326,6 +327,10 @@ void SimPanelWindow::refresh() {
                      g.isInitialising(nowUs) && g.isWithdrawn(),
                      g.isInitialising(nowUs) && g.isPhysicallySelected(),
                      g.faults()};
+            if (g.hasDeviceType(dali::kDeviceTypeColour)) {
+                state.colour = g.colour().actual;
+                state.colourChannels = g.colour().channels;
+            }
         });
         tiles_[i]->showState(state);
     }

@@ -1,6 +1,7 @@
 // Reading and writing colour gear (device type 8) on the simulated bus: exact
 // frames, the record afterwards and what the gear holds.
 
+#include "devices/colour_changes.h"
 #include "devices/colour_reading.h"
 #include "devices/colour_writing.h"
 #include "devices/device_store.h"
@@ -225,6 +226,35 @@ TEST_F(ColourJobs, WritingAWholeRecordSendsItsColours) {
     EXPECT_EQ(GearColour().powerOn, sim::GearColourPoint::tc(220));
     EXPECT_EQ(GearColour().scenes[2], sim::GearColourPoint::tc(300));
     EXPECT_EQ(store.workingTable[0], fromFile);  // the record stays the file's
+}
+
+// "Senden" with several gear selected: each colour gear gets the edited item on top of its own record.
+TEST(ColourSelection, EachSelectedColourGearGetsOnlyTheEditedItems) {
+    sim::GearConfig second = colourGear(true, 0);
+    second.shortAddress = 1;
+    second.colour.warmest = 300;
+    sim::GearConfig plain = gearAt(2);
+    LinkedBus bus({colourGear(true, 0), second, plain});
+    DeviceTable table{};
+    for (int a : {0, 1, 2}) {
+        table[size_t(a)].present = 1;
+        ColourReadContext read{bus.link(), table[size_t(a)], a};
+        ReadColour(read);
+    }
+    bus.takeForwardFrames();
+    ColourChanges changes;
+    changes.values.coolest = 200;
+    changes.values.warmest = 360;  // not edited: each gear keeps its own
+    changes.Set(ColourItem::Coolest);
+    const int32_t selected[] = {0, 1, 2};
+    ColourSelectionContext c{bus.link(), table, selected};
+    EXPECT_EQ(SendColourToSelection(c, changes).results, 0);
+    EXPECT_EQ(hex(bus.takeForwardFrames()), (Frames{"A3C8", "C300", "C500", "C108", "01F2", "01F2",  // gear 0
+                                                    "A3C8", "C300", "C500", "C108", "03F2", "03F2"}));
+    EXPECT_EQ(table[0].colour.coolest, 200);
+    EXPECT_EQ(table[0].colour.warmest, 350);
+    EXPECT_EQ(table[1].colour.warmest, 300);
+    EXPECT_EQ(table[2].colour, ColourSettings{});  // no colour gear: nothing sent, nothing changed
 }
 
 TEST(ColourUnits, KelvinAndMirek) {

@@ -116,12 +116,14 @@ TEST_F(ColourViewTest, KeysSetTheColourLiveAndSendSendsOnlyWhatWasEdited) {
     slider->setFocus();
     QTest::keyClick(slider, Qt::Key_Right);  // one step of 100 K: 4100 K
     Type(Find<QSpinBox>("kelvin"), "3000");
+    Find<QSpinBox>("coolest")->setFocus();  // leaving the field without a new value sends nothing
     EXPECT_EQ(services.live, (std::vector<uint16_t>{244, 333}));
     EXPECT_EQ(slider->value(), 3000);
     EXPECT_TRUE(services.sent.empty());
     EXPECT_FALSE(view.Changes().Any());  // live, not an edit to send
 
     Type(Find<QSpinBox>("coolest"), "6000");
+    EXPECT_EQ(Find<QSpinBox>("warmest")->maximum(), 6000);
     Type(Find<QSpinBox>("powerOn"), "2900");
     QPushButton* send = Find<QPushButton>("sendColour");
     ASSERT_TRUE(send->isEnabled());
