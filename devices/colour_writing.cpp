@@ -32,11 +32,11 @@ public:
     // Red, green, blue; white, amber, freecolour only for gear that has them.
     Frames TemporaryLevels(const ChannelLevels& levels, int channels) const {
         Frames frames;
-        for (int first = 0; first < channels; first += 3) {
+        for (size_t first = 0; first < size_t(channels); first += 3) {
             const Dt8Op op = first == 0 ? Dt8Op::SetTemporaryRgbDimLevel : Dt8Op::SetTemporaryWafDimLevel;
-            frames.insert(frames.end(), {{code(SpecialOp::Dtr0), levels[size_t(first)]},
-                                         {code(SpecialOp::Dtr1), levels[size_t(first + 1)]},
-                                         {code(SpecialOp::Dtr2), levels[size_t(first + 2)]},
+            frames.insert(frames.end(), {{code(SpecialOp::Dtr0), levels[first]},
+                                         {code(SpecialOp::Dtr1), levels[first + 1]},
+                                         {code(SpecialOp::Dtr2), levels[first + 2]},
                                          kEnableColour,
                                          {a_, code(op)}});
         }

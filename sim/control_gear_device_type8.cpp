@@ -41,12 +41,12 @@ std::optional<uint8_t> ControlGear::deviceType8(const dali::Command& command) {
 
 void ControlGear::deviceType8Command(Dt8Op op) {
     const bool rgbwaf = colour_.channels > 0;
-    const auto setLevels = [&](int firstChannel) {
+    const auto setLevels = [&](size_t firstChannel) {
         temporaryColour_.type = dali::kColourTypeRgbwaf;
         const uint8_t dtrs[3] = {dtr0_, dtr1_, dtr2_};
-        for (int i = 0; i < 3; ++i)
-            if (firstChannel + i < colour_.channels)
-                temporaryColour_.levels[size_t(firstChannel + i)] = dtrs[i];
+        for (size_t i = 0; i < 3; ++i)
+            if (firstChannel + i < size_t(colour_.channels))
+                temporaryColour_.levels[firstChannel + i] = dtrs[i];
     };
     switch (op) {
         case Dt8Op::SetTemporaryColourTemperature:

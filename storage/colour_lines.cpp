@@ -76,11 +76,11 @@ std::optional<std::pair<int, ColourSettings>> ParseColourLine(QStringView line) 
     c.features = uint8_t(value(Features));
     for (const WordField& w : kWords)
         c.*w.field = uint16_t(value(w.group));
-    for (int i = 0; i < kColourChannels; ++i) {
+    for (qsizetype i = 0; i < kColourChannels; ++i) {
         c.powerOnLevels[size_t(i)] = uint8_t(value(PowerOnLevels, 2 * i, 2));
         c.systemFailureLevels[size_t(i)] = uint8_t(value(SystemFailureLevels, 2 * i, 2));
     }
-    for (int n = 0; n < 16; ++n)
+    for (qsizetype n = 0; n < 16; ++n)
         c.sceneMirek[size_t(n)] = uint16_t(value(Scenes, 4 * n, 4));
     return std::make_pair(address, c);
 }

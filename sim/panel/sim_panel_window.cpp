@@ -326,7 +326,9 @@ void SimPanelWindow::refresh() {
                      // Withdrawn and selected count only while the gear initialises.
                      g.isInitialising(nowUs) && g.isWithdrawn(),
                      g.isInitialising(nowUs) && g.isPhysicallySelected(),
-                     g.faults()};
+                     g.faults(),
+                     std::nullopt,
+                     0};
             if (g.hasDeviceType(dali::kDeviceTypeColour)) {
                 state.colour = g.colour().actual;
                 state.colourChannels = g.colour().channels;

@@ -103,7 +103,7 @@ ColourSettings TunableWhite() {
 }
 
 const QString kColour17 = "#kelvane-colour 11 02 00A0 015E 0099 0172 00C8 FFFF FFFFFFFFFFFF 010203FFFFFF 00FA" +
-                          QString(14 * 4, 'F') + "0123";
+                          QString(56, 'F') + "0123";
 
 // A colour gear's settings follow the names, before the header; only colour gear get a line.
 TEST_F(DeviceLines, ColourLinesFollowTheNamesAndComeBack) {
