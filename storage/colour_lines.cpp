@@ -74,6 +74,8 @@ std::optional<std::pair<int, ColourSettings>> ParseColourLine(QStringView line) 
         return std::nullopt;
     ColourSettings c;
     c.features = uint8_t(value(Features));
+    if (c.features == 0)  // what no colour gear has: no line is written for it
+        return std::nullopt;
     for (const WordField& w : kWords)
         c.*w.field = uint16_t(value(w.group));
     for (qsizetype i = 0; i < kColourChannels; ++i) {

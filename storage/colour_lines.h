@@ -22,6 +22,6 @@ inline const QString kColourTag = QStringLiteral("#kelvane-colour ");
 QString FormatColourLine(int address, const ColourSettings& colour);
 
 // The address and colour of a line that starts with kColourTag; nothing for a
-// line of any other form, so a damaged line changes no record. The colour
-// shown now stays MASK.
+// line of any other form or with features 0, so a damaged line changes no
+// record. The colour shown now stays MASK.
 std::optional<std::pair<int, ColourSettings>> ParseColourLine(QStringView line);

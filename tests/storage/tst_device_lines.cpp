@@ -144,6 +144,7 @@ TEST_F(DeviceLines, DamagedColourLinesChangeNoRecord) {
         "#kelvane-colour 11  02 00A0 015E 0099 0172 00C8 FFFF FFFFFFFFFFFF 010203FFFFFF" + scenes,
         "#kelvane-colour 40 02 00A0 015E 0099 0172 00C8 FFFF FFFFFFFFFFFF 010203FFFFFF" + scenes,  // address 64
         "#kelvane-colour 06 02 00A0 015E 0099 0172 00C8 FFFF FFFFFFFFFFFF 010203FFFFFF" + scenes,  // no gear 6
+        "#kelvane-colour 11 00 00A0 015E 0099 0172 00C8 FFFF FFFFFFFFFFFF 010203FFFFFF" + scenes,  // no colour
     };
     for (const QString& line : lines) {
         ReadProject(Utf16LE(kGear17 + "\n" + line + "\n"));
