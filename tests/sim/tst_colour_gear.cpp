@@ -71,6 +71,8 @@ struct Case {
     Script script;
 };
 
+void PrintTo(const Case& c, std::ostream* out) { *out << c.name; }
+
 using L = dali::ColourTemperatureLimit;
 
 std::vector<Case> cases() {
