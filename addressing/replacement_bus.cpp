@@ -118,7 +118,7 @@ QStringList RecordDifferences(const DeviceRecord& read, const DeviceRecord& proj
         differences << pattern.arg(name, gear, wanted);
     };
     for (const ComparedField& f : kComparedFields) {
-        if (f.ledModuleOnly && read.deviceType != kLedModule)
+        if (f.ledModuleOnly && !HasDeviceType(read, kLedModule))
             continue;
         if (read.*f.field != project.*f.field)
             differ(QLatin1String(f.name), QString::number(read.*f.field), QString::number(project.*f.field));

@@ -24,6 +24,10 @@ constexpr Command row(Dt1Op op, std::string_view name, bool sentTwice, bool answ
     return {S::DeviceType1, code(op), 1, name, sentTwice, answer};
 }
 
+constexpr Command row(Dt8Op op, uint8_t count, std::string_view name, bool sentTwice, bool answer) {
+    return {S::DeviceType8, code(op), count, name, sentTwice, answer};
+}
+
 constexpr std::array kCommands{
     // Arc power and scenes
     row(Op::Off, 1, "OFF", once, silent),
@@ -72,6 +76,7 @@ constexpr std::array kCommands{
     row(Op::QueryPowerOnLevel, 1, "QUERY POWER ON LEVEL", once, answers),
     row(Op::QuerySystemFailureLevel, 1, "QUERY SYSTEM FAILURE LEVEL", once, answers),
     row(Op::QueryFadeTimeRate, 1, "QUERY FADE TIME/FADE RATE", once, answers),
+    row(Op::QueryNextDeviceType, 1, "QUERY NEXT DEVICE TYPE", once, answers),
     row(Op::QuerySceneLevel, 16, "QUERY SCENE LEVEL", once, answers),
     row(Op::QueryGroups0To7, 1, "QUERY GROUPS 0-7", once, answers),
     row(Op::QueryGroups8To15, 1, "QUERY GROUPS 8-15", once, answers),
@@ -154,6 +159,35 @@ constexpr std::array kCommands{
     row(Dt1Op::QueryFailureStatus, "QUERY FAILURE STATUS", once, answers),
     row(Dt1Op::QueryEmergencyStatus, "QUERY EMERGENCY STATUS", once, answers),
     row(Dt1Op::QueryExtendedVersionNumber, "QUERY EXTENDED VERSION NUMBER", once, answers),
+    // Device type 8 (colour control), after ENABLE DEVICE TYPE 8
+    row(Dt8Op::SetTemporaryXCoordinate, 1, "SET TEMPORARY X-COORDINATE", once, silent),
+    row(Dt8Op::SetTemporaryYCoordinate, 1, "SET TEMPORARY Y-COORDINATE", once, silent),
+    row(Dt8Op::Activate, 1, "ACTIVATE", once, silent),
+    row(Dt8Op::XCoordinateStepUp, 1, "X-COORDINATE STEP-UP", once, silent),
+    row(Dt8Op::XCoordinateStepDown, 1, "X-COORDINATE STEP-DOWN", once, silent),
+    row(Dt8Op::YCoordinateStepUp, 1, "Y-COORDINATE STEP-UP", once, silent),
+    row(Dt8Op::YCoordinateStepDown, 1, "Y-COORDINATE STEP-DOWN", once, silent),
+    row(Dt8Op::SetTemporaryColourTemperature, 1, "SET TEMPORARY COLOUR TEMPERATURE Tc", once, silent),
+    row(Dt8Op::ColourTemperatureStepCooler, 1, "COLOUR TEMPERATURE Tc STEP-COOLER", once, silent),
+    row(Dt8Op::ColourTemperatureStepWarmer, 1, "COLOUR TEMPERATURE Tc STEP-WARMER", once, silent),
+    row(Dt8Op::SetTemporaryPrimaryDimLevel, 1, "SET TEMPORARY PRIMARY N DIMLEVEL", once, silent),
+    row(Dt8Op::SetTemporaryRgbDimLevel, 1, "SET TEMPORARY RGB DIMLEVEL", once, silent),
+    row(Dt8Op::SetTemporaryWafDimLevel, 1, "SET TEMPORARY WAF DIMLEVEL", once, silent),
+    row(Dt8Op::SetTemporaryRgbwafControl, 1, "SET TEMPORARY RGBWAF CONTROL", once, silent),
+    row(Dt8Op::CopyReportToTemporary, 1, "COPY REPORT TO TEMPORARY", once, silent),
+    row(Dt8Op::StoreTyPrimary, 1, "STORE TY PRIMARY N", twice, silent),
+    row(Dt8Op::StoreXyCoordinatePrimary, 1, "STORE XY-COORDINATE PRIMARY N", twice, silent),
+    row(Dt8Op::StoreColourTemperatureLimit, 1, "STORE COLOUR TEMPERATURE Tc LIMIT", twice, silent),
+    row(Dt8Op::StoreGearFeaturesStatus, 1, "STORE GEAR FEATURES/STATUS", twice, silent),
+    row(Dt8Op::AssignColourToLinkedChannel, 1, "ASSIGN COLOUR TO LINKED CHANNEL", twice, silent),
+    row(Dt8Op::StartAutoCalibration, 1, "START AUTO CALIBRATION", twice, silent),
+    row(Dt8Op::QueryGearFeaturesStatus, 1, "QUERY GEAR FEATURES/STATUS", once, answers),
+    row(Dt8Op::QueryColourStatus, 1, "QUERY COLOUR STATUS", once, answers),
+    row(Dt8Op::QueryColourTypeFeatures, 1, "QUERY COLOUR TYPE FEATURES", once, answers),
+    row(Dt8Op::QueryColourValue, 1, "QUERY COLOUR VALUE", once, answers),
+    row(Dt8Op::QueryRgbwafControl, 1, "QUERY RGBWAF CONTROL", once, answers),
+    row(Dt8Op::QueryAssignedColour, 1, "QUERY ASSIGNED COLOUR", once, answers),
+    row(Dt8Op::QueryExtendedVersionNumber, 1, "QUERY EXTENDED VERSION NUMBER", once, answers),
 };
 
 std::string hexByte(uint8_t value) {
@@ -179,6 +213,8 @@ std::optional<CommandSpace> deviceTypeSpace(int deviceType) {
             return CommandSpace::DeviceType1;
         case kDeviceTypeLedModule:
             return CommandSpace::DeviceType6;
+        case kDeviceTypeColour:
+            return CommandSpace::DeviceType8;
         default:
             return std::nullopt;
     }

@@ -1,7 +1,7 @@
 #pragma once
 // The DALI command set that Kelvane sends, decodes and simulates
 // (IEC 62386-102 control gear commands, IEC 62386-202 device type 1,
-// IEC 62386-207 device type 6).
+// IEC 62386-207 device type 6, IEC 62386-209 device type 8).
 // One table, read by the link layer, the simulator, the bus monitor and tests.
 
 #include <cstdint>
@@ -26,6 +26,10 @@ constexpr uint8_t kMask = 0xFF;
 // QUERY DEVICE TYPE answers of the device types Kelvane knows.
 constexpr uint8_t kDeviceTypeEmergency = 1;  // IEC 62386-202, self-contained emergency lighting
 constexpr uint8_t kDeviceTypeLedModule = 6;  // IEC 62386-207
+constexpr uint8_t kDeviceTypeColour = 8;     // IEC 62386-209
+// QUERY DEVICE TYPE answers MASK for a gear of several device types; QUERY
+// NEXT DEVICE TYPE then lists them, lowest first, and ends with this.
+constexpr uint8_t kDeviceTypeListEnd = 0xFE;
 
 // Special commands occupy the odd first bytes 0xA1..0xCB; their second byte is data.
 constexpr bool isSpecialCommand(uint8_t first) { return first >= 0xA1 && first <= 0xCB && (first & 1); }
@@ -76,6 +80,7 @@ enum class Op : uint8_t {
     QueryPowerOnLevel = 0xA3,
     QuerySystemFailureLevel = 0xA4,
     QueryFadeTimeRate = 0xA5,
+    QueryNextDeviceType = 0xA7,
     QuerySceneLevel = 0xB0,
     QueryGroups0To7 = 0xC0,
     QueryGroups8To15 = 0xC1,
@@ -205,6 +210,82 @@ constexpr uint8_t kInhibit = 0x01, kFunctionTestDone = 0x02, kDurationTestDone =
                   kFunctionTestPending = 0x10, kDurationTestPending = 0x20, kIdentification = 0x40,
                   kPhysicallySelected = 0x80;
 }
+// Application extended commands of device type 8 (colour control), after ENABLE DEVICE TYPE 8.
+enum class Dt8Op : uint8_t {
+    SetTemporaryXCoordinate = 0xE0,
+    SetTemporaryYCoordinate = 0xE1,
+    Activate = 0xE2,
+    XCoordinateStepUp = 0xE3,
+    XCoordinateStepDown = 0xE4,
+    YCoordinateStepUp = 0xE5,
+    YCoordinateStepDown = 0xE6,
+    SetTemporaryColourTemperature = 0xE7,
+    ColourTemperatureStepCooler = 0xE8,
+    ColourTemperatureStepWarmer = 0xE9,
+    SetTemporaryPrimaryDimLevel = 0xEA,
+    SetTemporaryRgbDimLevel = 0xEB,
+    SetTemporaryWafDimLevel = 0xEC,
+    SetTemporaryRgbwafControl = 0xED,
+    CopyReportToTemporary = 0xEE,
+    StoreTyPrimary = 0xF0,
+    StoreXyCoordinatePrimary = 0xF1,
+    StoreColourTemperatureLimit = 0xF2,
+    StoreGearFeaturesStatus = 0xF3,
+    AssignColourToLinkedChannel = 0xF5,
+    StartAutoCalibration = 0xF6,
+    QueryGearFeaturesStatus = 0xF7,
+    QueryColourStatus = 0xF8,
+    QueryColourTypeFeatures = 0xF9,
+    QueryColourValue = 0xFA,
+    QueryRgbwafControl = 0xFB,
+    QueryAssignedColour = 0xFC,
+    QueryExtendedVersionNumber = 0xFF,
+};
+
+// DTR2 of STORE COLOUR TEMPERATURE Tc LIMIT: which limit DTR1:DTR0 sets.
+enum class ColourTemperatureLimit : uint8_t { Coolest = 0, Warmest = 1, PhysicalCoolest = 2, PhysicalWarmest = 3 };
+
+// DTR0 of QUERY COLOUR VALUE: the value asked for. A 16-bit value answers its
+// high byte and leaves the low byte in DTR0 (QUERY CONTENT DTR0).
+enum class ColourValue : uint8_t {
+    XCoordinate = 0,
+    YCoordinate = 1,
+    ColourTemperature = 2,
+    RedDimLevel = 9,  // 9..14: red, green, blue, white, amber, freecolour
+    RgbwafControl = 15,
+    ColourTemperatureCoolest = 128,
+    ColourTemperaturePhysicalCoolest = 129,
+    ColourTemperatureWarmest = 130,
+    ColourTemperaturePhysicalWarmest = 131,
+    TemporaryColourTemperature = 194,
+    TemporaryRedDimLevel = 201,  // 201..206
+    TemporaryColourType = 208,
+    ReportColourTemperature = 226,
+    ReportRedDimLevel = 233,  // 233..238
+    ReportColourType = 240,
+};
+constexpr uint8_t code(ColourValue value) { return uint8_t(value); }
+constexpr uint8_t code(ColourTemperatureLimit limit) { return uint8_t(limit); }
+// The colour value of RGBWAF channel `channel` (0 red .. 5 freecolour) counted from `first`.
+constexpr uint8_t code(ColourValue first, int channel) { return uint8_t(uint8_t(first) + (channel % 6)); }
+
+// QUERY COLOUR TYPE FEATURES: bit 0 xy, bit 1 Tc, the number of primaries in
+// bits 2..4, of RGBWAF channels in bits 5..7.
+constexpr uint8_t kColourFeatureXy = 0x01;
+constexpr uint8_t kColourFeatureTc = 0x02;
+constexpr int primaryCount(uint8_t features) { return (features >> 2) & 0x07; }
+constexpr int rgbwafChannelCount(uint8_t features) { return (features >> 5) & 0x07; }
+// Colour types, as QUERY COLOUR STATUS bits 4..7 and the colour type values
+// of QUERY COLOUR VALUE give them.
+constexpr uint8_t kColourTypeXy = 0x10;
+constexpr uint8_t kColourTypeTc = 0x20;
+constexpr uint8_t kColourTypePrimaryN = 0x40;
+constexpr uint8_t kColourTypeRgbwaf = 0x80;
+// QUERY COLOUR STATUS bit 1: the last colour temperature asked for lay beyond a limit.
+constexpr uint8_t kColourStatusTcOutOfRange = 0x02;
+// The 16-bit MASK: a colour value the gear has not got or is not to change.
+constexpr uint16_t kMask16 = 0xFFFF;
+constexpr int kRgbwafChannels = 6;  // red, green, blue, white, amber, freecolour
 
 // The bytes of the named opcodes.
 constexpr uint8_t code(Op op) { return uint8_t(op); }
@@ -212,6 +293,7 @@ constexpr uint8_t code(SpecialOp op) { return uint8_t(op); }
 constexpr uint8_t code(Dt6Op op) { return uint8_t(op); }
 constexpr uint8_t code(Dt1Op op) { return uint8_t(op); }
 constexpr uint8_t code(Dt1TestTiming selector) { return uint8_t(selector); }
+constexpr uint8_t code(Dt8Op op) { return uint8_t(op); }
 // The opcode of member `n` of a numbered family: code(Op::GoToScene, 3) is GO TO SCENE 3.
 constexpr uint8_t code(Op family, int n) { return uint8_t(uint8_t(family) + (n & 0x0F)); }
 
@@ -220,6 +302,7 @@ enum class CommandSpace : uint8_t {
     Special,      // first byte of a special command frame
     DeviceType6,  // application extended command after ENABLE DEVICE TYPE 6
     DeviceType1,  // application extended command after ENABLE DEVICE TYPE 1
+    DeviceType8,  // application extended command after ENABLE DEVICE TYPE 8
 };
 
 struct Command {

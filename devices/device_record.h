@@ -3,10 +3,15 @@
 // A default-constructed record is the reset record: every field 0, every scene
 // level 255 (MASK), no name.
 
+#include "devices/colour_settings.h"
+
 #include <QString>
 
 #include <array>
 #include <cstdint>
+#include <functional>
+#include <optional>
+#include <vector>
 
 constexpr int kDeviceCount = 64;  // short addresses 0..63
 constexpr int kSceneCount = 16;
@@ -15,6 +20,7 @@ constexpr uint8_t kLevelMask = 255;  // level byte meaning MASK
 // Bits of DeviceRecord::readState.
 constexpr uint32_t kReadStateParameters = 2;  // parameters read or taken from a file
 constexpr uint32_t kReadStateScenes = 4;      // scene levels read or taken from a file
+constexpr uint32_t kReadStateColour = 8;      // colour settings read (device type 8)
 
 constexpr std::array<uint8_t, kSceneCount> kAllScenesMasked = [] {
     std::array<uint8_t, kSceneCount> scenes{};
@@ -37,11 +43,17 @@ struct DeviceRecord {
     uint16_t groupMask = 0;    // groupsHigh * 256 + groupsLow
     uint8_t dimmingCurve = 0;  // 0 logarithmic, 1 linear
     uint8_t fastFadeTime = 0;
-    uint8_t deviceType = 0;
+    uint8_t deviceType = 0;  // the answer to QUERY DEVICE TYPE; MASK for a gear of several types
+    // A gear of several device types lists them on QUERY NEXT DEVICE TYPE:
+    // they are kept here, lowest first. Empty for a gear of one type, so its
+    // record compares as before.
+    std::vector<uint8_t> deviceTypes{};
     std::array<uint8_t, kSceneCount> sceneLevel = kAllScenesMasked;
     // The installer's name for the gear ("Empfang Downlight 1"); empty when
     // it has none. It follows the record, so it follows the gear.
     QString name{};
+    // Device type 8: the colour settings; all MASK for other gear.
+    ColourSettings colour{};
 
     void Reset() { *this = DeviceRecord{}; }
     bool operator==(const DeviceRecord&) const = default;
@@ -53,5 +65,16 @@ struct DeviceRecord {
 // The record of short address a is entry a; a record describes a gear only
 // while its present flag is 1.
 using DeviceTable = std::array<DeviceRecord, kDeviceCount>;
+
+// The gear is of device type `type`: its only type, or one of those it listed.
+bool HasDeviceType(const DeviceRecord& record, uint8_t type);
+
+// A gear that never ends its list is not asked for ever.
+constexpr int kMaxListedDeviceTypes = 16;
+// The device types QUERY NEXT DEVICE TYPE lists right after QUERY DEVICE TYPE
+// answered MASK. `askNext` asks it once, with nothing sent between, and gives
+// the answer, none without a clean one. Stops at the end mark, at a query
+// without answer (keeping what was listed) or after kMaxListedDeviceTypes.
+std::vector<uint8_t> ListDeviceTypes(const std::function<std::optional<uint8_t>()>& askNext);
 
 void ResetTable(DeviceTable& table);

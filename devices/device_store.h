@@ -35,7 +35,7 @@ public:
     LinkResult ReadScenes(int address);
     // Writes the whole record into the gear: fades, curve, levels (MIN first
     // when the new MAX lies below the gear's MIN, which it is asked for),
-    // groups and the 16 scenes. Always 0.
+    // groups, the 16 scenes and, for a colour gear, the record's colours. Always 0.
     LinkResult WriteAll(int address);
 
     DeviceTable workingTable;       // the gear on the bus as last read, scanned or loaded

@@ -2,4 +2,4 @@
 
 #include "dali/dali_commands.h"
 
-bool IsEmergencyUnit(const DeviceRecord& record) { return record.deviceType == dali::kDeviceTypeEmergency; }
+bool IsEmergencyUnit(const DeviceRecord& record) { return HasDeviceType(record, dali::kDeviceTypeEmergency); }

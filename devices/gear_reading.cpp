@@ -44,7 +44,12 @@ LinkResult DeviceStore::ReadParameters(int address) {
     }
     const auto type = QueryGear(link, a, code(Op::QueryDeviceType), results);
     Assign(record.deviceType, type);
-    if (type == dali::kDeviceTypeLedModule) {
+    if (type == dali::kMask)
+        record.deviceTypes =
+            ListDeviceTypes([&] { return QueryGear(link, a, code(Op::QueryNextDeviceType), results); });
+    else if (type)
+        record.deviceTypes.clear();
+    if (type && HasDeviceType(record, dali::kDeviceTypeLedModule)) {
         EnableDeviceType6(link, results);
         Assign(record.fastFadeTime, QueryGear(link, a, code(Dt6Op::QueryFastFadeTime), results));
         EnableDeviceType6(link, results);

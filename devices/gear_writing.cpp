@@ -1,6 +1,7 @@
 #include "devices/gear_writing.h"
 
 #include "dali/dali_commands.h"
+#include "devices/colour_writing.h"
 #include "devices/device_store.h"
 #include "devices/gear_transactions.h"
 
@@ -140,5 +141,14 @@ LinkResult DeviceStore::WriteAll(int address) {
         sendItem(link, a, info(item), record.*info(item).field);
     SendGroupMembership(link, a, record.groupMask);
     StoreAllScenes(link, a, record.sceneLevel);
+    if (HasDeviceType(record, dali::kDeviceTypeColour) && record.colour.features != 0) {
+        // The gear's colour is not known here: every colour the record has
+        // goes out, with the levels just written.
+        DeviceRecord gear = record;
+        gear.colour = UnknownColour(record.colour);
+        gear.readState |= kReadStateParameters | kReadStateScenes;
+        ColourWriteContext c{link, gear, address};
+        SendColourSettings(c, record.colour);
+    }
     return 0;
 }

@@ -33,9 +33,10 @@ struct Asked {
 
 // One query (after ENABLE DEVICE TYPE 6 for a device-type-6 one) and the
 // idle wait after it, asked again while the outcome is not clear.
-Asked ask(LineCheckContext& c, uint8_t first, uint8_t second, LinkResult& busFault, bool deviceType6 = false) {
+Asked ask(LineCheckContext& c, uint8_t first, uint8_t second, LinkResult& busFault, bool deviceType6 = false,
+          int attempts = kMaxAsks) {
     Asked asked;
-    for (int attempt = 0; attempt < kMaxAsks; ++attempt) {
+    for (int attempt = 0; attempt < attempts; ++attempt) {
         if (deviceType6) {
             dalikit_Send(c.link, code(dali::SpecialOp::EnableDeviceType), dali::kDeviceTypeLedModule);
             busFault |= dalikit_WaitIdle(c.link) & kFault;
@@ -89,9 +90,18 @@ public:
           rows_(rows), busFault_(busFault) {}
 
     void Run() {
+        DeviceRecord bus;  // the gear's device types, as it tells them
         const std::optional<uint8_t> type = Read(LineCheckField::None, -1, code(Op::QueryDeviceType));
         if (busFault_)
             return;
+        if (type)
+            bus.deviceType = *type;
+        // Each QUERY NEXT DEVICE TYPE moves the gear's list on: asked once each.
+        if (type == dali::kMask)
+            bus.deviceTypes = ListDeviceTypes([&]() -> std::optional<uint8_t> {
+                const Asked next = ask(c_, first_, code(Op::QueryNextDeviceType), busFault_, false, 1);
+                return next.reply == Reply::Answer ? std::optional<uint8_t>(next.byte) : std::nullopt;
+            });
         for (const ByteField& level : kLevels)
             Compare(level.field, -1, project_.*level.value, Read(level.field, project_.*level.value, code(level.query)));
         if (const auto fade = Read(LineCheckField::FadeTime, project_.fadeTime, code(Op::QueryFadeTimeRate))) {
@@ -99,7 +109,7 @@ public:
             Compare(LineCheckField::FadeRate, -1, project_.fadeRate, *fade & 0x0F);
         }
         // The project file cannot tell the device type: the gear's own decides.
-        if (type == dali::kDeviceTypeLedModule)
+        if (type && HasDeviceType(bus, dali::kDeviceTypeLedModule))
             for (const Dt6Field& value : kDeviceType6Values)
                 Compare(value.field, -1, project_.*value.value,
                         Read(value.field, project_.*value.value, code(value.query), true));

@@ -1,6 +1,8 @@
 // The project and device file readers on arbitrary bytes: they must never
-// crash, read past their input or keep anything outside the 64 records.
+// crash, read past their input or keep anything outside the 64 records, and
+// take a colour only whole, for a gear the file holds.
 
+#include "storage/colour_lines.h"
 #include "storage/device_lines.h"
 
 #include <QFile>
@@ -37,7 +39,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     int present = 0;
     for (const DeviceRecord& record : table) {
         present += record.present;
-        require(record.present == 0 || record.readState == 7);
+        // A colour line gives a present record its colour and the colour read bit.
+        const bool coloured = record.colour.features != 0;
+        require(record.present == 0 || record.readState == (coloured ? 7 | kReadStateColour : 7));
+        require(coloured ? record.present == 1 : record.colour == ColourSettings{});
+        require(record.colour.mirek == kColourMask && record.colour.levels == kAllChannelsMasked);
         require(record.groupMask == (record.groupsHigh << 8 | record.groupsLow));
         require(record.name.isEmpty() || record.present == 1);
         require(record.name.size() <= kMaxProjectTextLength);
@@ -52,5 +58,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // The line parser on the bytes as UTF-16 code units, odd byte dropped.
     const QString line = QString::fromUtf16(reinterpret_cast<const char16_t*>(data), qsizetype(size / 2));
     ParseDeviceLine(line);
+    if (const auto colour = ParseColourLine(line))
+        require(colour->first < kDeviceCount && colour->second.features != 0);
     return 0;
 }

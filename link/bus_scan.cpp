@@ -32,7 +32,7 @@ uint8_t ask(BusScanContext& c, uint8_t address, uint8_t opcode, uint8_t& status)
     return answer;
 }
 
-// Reads groups, device type and (device type 6) the dimming curve of the gear
+// Reads groups, device type(s) and (device type 6) the dimming curve of the gear
 // at this address; returns the status of the last query.
 uint8_t readFoundGear(BusScanContext& c, int address, DeviceRecord& record) {
     const uint8_t a = dali::commandAddress(address);
@@ -42,7 +42,12 @@ uint8_t readFoundGear(BusScanContext& c, int address, DeviceRecord& record) {
     const uint8_t high = ask(c, a, code(Op::QueryGroups8To15), status);
     record.SetGroupMask(uint16_t(high << 8 | low));
     record.deviceType = ask(c, a, code(Op::QueryDeviceType), status);
-    if (record.deviceType == dali::kDeviceTypeLedModule) {
+    if (record.deviceType == dali::kMask && isCleanAnswer(status))
+        record.deviceTypes = ListDeviceTypes([&]() -> std::optional<uint8_t> {
+            const uint8_t next = ask(c, a, code(Op::QueryNextDeviceType), status);
+            return isCleanAnswer(status) ? std::optional<uint8_t>(next) : std::nullopt;
+        });
+    if (HasDeviceType(record, dali::kDeviceTypeLedModule)) {
         dalikit_Send(c.link, code(dali::SpecialOp::EnableDeviceType), dali::kDeviceTypeLedModule);
         dalikit_WaitIdle(c.link);
         record.dimmingCurve = ask(c, a, code(dali::Dt6Op::QueryDimmingCurve), status);

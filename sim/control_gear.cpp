@@ -14,7 +14,7 @@ using namespace gear_values;
 
 ControlGear::ControlGear(GearConfig config, uint64_t seed)
     : name_(std::move(config.name)),
-      deviceType_(config.deviceType),
+      deviceTypes_(std::move(config.moreDeviceTypes)),
       random_(seed),
       randomDraws_(std::move(config.randomDraws)),
       replyDelayUs_(std::clamp<uint32_t>(config.replyDelayUs.value_or(kEarliestReplyUs + uint32_t(seed % kReplySpreadUs)),
@@ -30,8 +30,12 @@ ControlGear::ControlGear(GearConfig config, uint64_t seed)
       lampFailure_(config.lampFailure),
       gearFailure_(config.gearFailure),
       emergencyConfig_(config.emergency),
+      colour_(config.colour),
       faults_(config.faults) {
-    if (deviceType_ == dali::kDeviceTypeEmergency)
+    deviceTypes_.push_back(config.deviceType);
+    std::sort(deviceTypes_.begin(), deviceTypes_.end());
+    deviceTypes_.erase(std::unique(deviceTypes_.begin(), deviceTypes_.end()), deviceTypes_.end());
+    if (hasDeviceType(dali::kDeviceTypeEmergency))
         emergency_.emplace(config.emergency);
     if (config.shortAddress && *config.shortAddress <= 63)
         shortAddress_ = config.shortAddress;
@@ -47,6 +51,11 @@ ControlGear::ControlGear(GearConfig config, uint64_t seed)
     vars_.scenes = config.scenes;
     vars_.dimmingCurve = config.dimmingCurve <= 1 ? config.dimmingCurve : 0;
     vars_.fastFadeTime = validFastFadeTime(config.fastFadeTime, minFastFadeTime_) ? config.fastFadeTime : 0;
+    if (hasDeviceType(dali::kDeviceTypeColour) && colour_.actual.type == kMask)  // a colour gear shows some colour
+        colour_.actual = colour_.tc ? GearColourPoint::tc(colour_.physicalWarmest)
+                                    : GearColourPoint{dali::kColourTypeRgbwaf, dali::kMask16, {254, 254, 254, 254, 254, 254}};
+    clampColourTemperature();
+    tcOutOfRange_ = false;
     lastLevel_ = config.actualLevel.value_or(kFactoryLastLevel);
     actualLevel_ = config.actualLevel.value_or(vars_.powerOnLevel == kMask ? lastLevel_ : vars_.powerOnLevel);
     clampActualLevel();
@@ -59,7 +68,8 @@ GearConfig ControlGear::snapshot() const {
     c.randomAddress = vars_.randomAddress;
     c.randomDraws = randomDraws_;
     c.replyDelayUs = replyDelayUs_;
-    c.deviceType = deviceType_;
+    c.deviceType = deviceTypes_.front();
+    c.moreDeviceTypes.assign(deviceTypes_.begin() + 1, deviceTypes_.end());
     c.physicalMinLevel = physicalMinLevel_;
     c.maxLevel = vars_.maxLevel;
     c.minLevel = vars_.minLevel;
@@ -83,6 +93,7 @@ GearConfig ControlGear::snapshot() const {
     c.gearFailure = gearFailure_;
     c.emergency = emergency_ ? emergency_->snapshot() : emergencyConfig_;
     c.faults = faults_;
+    c.colour = colour_;
     return c;
 }
 
@@ -100,6 +111,7 @@ std::optional<uint8_t> ControlGear::receive(uint64_t endUs, uint8_t first, uint8
     // The gear hears every frame, so its decoder sees the pairs and the
     // device type context as the bus carries them.
     const dali::FrameDecoder::Decoded decoded = decoder_.feed(endUs, first, second);
+    const std::optional<size_t> listed = std::exchange(listedDeviceTypes_, std::nullopt);
     if (decoded.firstCopy)
         return std::nullopt;
     const dali::FrameMeaning& meaning = decoded.meaning;
@@ -118,8 +130,10 @@ std::optional<uint8_t> ControlGear::receive(uint64_t endUs, uint8_t first, uint8
     const dali::Command& command = *meaning.command;
     if (command.space == dali::CommandSpace::DeviceType1)
         return deviceType1(endUs, command);
+    if (command.space == dali::CommandSpace::DeviceType8)
+        return deviceType8(command);
     if (command.space == dali::CommandSpace::DeviceType6) {
-        if (deviceType_ != 6)  // another device type's application extended command
+        if (!hasDeviceType(dali::kDeviceTypeLedModule))  // another device type's application extended command
             return std::nullopt;
         if (command.sentTwice) {
             deviceType6Configure(dali::Dt6Op(command.code));
@@ -128,6 +142,10 @@ std::optional<uint8_t> ControlGear::receive(uint64_t endUs, uint8_t first, uint8
         return deviceType6Query(dali::Dt6Op(command.code));
     }
     const auto op = dali::Op(command.code);
+    if (op == dali::Op::QueryNextDeviceType) {
+        listedDeviceTypes_ = listed;
+        return nextDeviceType();
+    }
     if (command.sentTwice) {
         configure(op, meaning.number);
         return std::nullopt;
@@ -136,6 +154,21 @@ std::optional<uint8_t> ControlGear::receive(uint64_t endUs, uint8_t first, uint8
         return query(op, meaning.number);
     arcPower(op, meaning.number, endUs);
     return std::nullopt;
+}
+
+uint8_t ControlGear::deviceType() const { return deviceTypes_.size() > 1 ? kMask : deviceTypes_.front(); }
+
+bool ControlGear::hasDeviceType(uint8_t type) const {
+    return std::binary_search(deviceTypes_.begin(), deviceTypes_.end(), type);
+}
+
+std::optional<uint8_t> ControlGear::nextDeviceType() {
+    if (!listedDeviceTypes_ || *listedDeviceTypes_ > deviceTypes_.size()) {
+        listedDeviceTypes_.reset();
+        return std::nullopt;
+    }
+    const size_t index = (*listedDeviceTypes_)++;
+    return index < deviceTypes_.size() ? deviceTypes_[index] : dali::kDeviceTypeListEnd;
 }
 
 uint32_t ControlGear::replyDelayUs() const {
@@ -151,6 +184,7 @@ uint8_t ControlGear::status() const {
 
 void ControlGear::busPowerLost() {
     fade_.reset();
+    recallColour(colour_.systemFailure);
     if (vars_.systemFailureLevel != kMask)
         actualLevel_ = vars_.systemFailureLevel == 0
                            ? 0
@@ -180,6 +214,8 @@ void ControlGear::powerUp() {
     powerFailure_ = true;
     actualLevel_ = vars_.powerOnLevel == kMask ? lastLevel_ : vars_.powerOnLevel;
     clampActualLevel();
+    temporaryColour_ = {};
+    recallColour(colour_.powerOn);
 }
 
 // Another device type's gear ignores the emergency commands, as it does those of device type 6.

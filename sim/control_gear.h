@@ -20,6 +20,14 @@
 // - A configuration command acts when the identical frame ends a second time
 //   at most 100 ms (bus clock, frame end to frame end) after the first, with
 //   no frame between. A third copy counts as a new first copy.
+// - A colour gear (device type 8) takes a temporary colour (SET TEMPORARY
+//   ...) that ACTIVATE makes its colour; a colour temperature stays within
+//   the coolest and warmest limits. STORE DTR AS POWER ON LEVEL, SYSTEM
+//   FAILURE LEVEL and SCENE keep the temporary colour with the level, and
+//   power-up, bus power lost and GO TO SCENE show it. The simulated colour
+//   changes at once; the report colour is the actual colour.
+// - A gear may be of several device types (moreDeviceTypes); QUERY NEXT
+//   DEVICE TYPE lists them only right after QUERY DEVICE TYPE or itself.
 // - ENABLE DEVICE TYPE 6 applies to the next command; a configuration command
 //   keeps it for its repeat (ENABLE, command, command). The gear decodes
 //   frames with dali::FrameDecoder, as the bus's log and the monitor do.
@@ -33,6 +41,7 @@
 
 #include "dali/frame_decoder.h"
 #include "sim/emergency_unit.h"
+#include "sim/gear_colour.h"
 #include "sim/memory_bank0.h"
 
 #include <array>
@@ -63,6 +72,9 @@ struct GearConfig {
     std::vector<uint32_t> randomDraws;            // what the next RANDOMISEs draw, then the seeded generator
     std::optional<uint32_t> replyDelayUs;         // 5500..10500; none: drawn from the gear's seed
     uint8_t deviceType = 6;
+    // A gear of several device types: the others. QUERY DEVICE TYPE then
+    // answers MASK and QUERY NEXT DEVICE TYPE lists them all, lowest first.
+    std::vector<uint8_t> moreDeviceTypes;
     uint8_t physicalMinLevel = 1;
     uint8_t maxLevel = 254;
     uint8_t minLevel = 1;                         // raised to physicalMinLevel
@@ -87,6 +99,7 @@ struct GearConfig {
     bool gearFailure = false;
     EmergencyConfig emergency{};                  // device type 1 only
     GearFaults faults{};
+    GearColourConfig colour{};  // device type 8
 
     bool operator==(const GearConfig&) const = default;
 };
@@ -119,7 +132,10 @@ public:
 
     // Identity and addressing.
     const std::string& name() const { return name_; }
-    uint8_t deviceType() const { return deviceType_; }
+    // The answer to QUERY DEVICE TYPE: the gear's type, MASK for several.
+    uint8_t deviceType() const;
+    const std::vector<uint8_t>& deviceTypes() const { return deviceTypes_; }  // sorted
+    bool hasDeviceType(uint8_t type) const;
     std::optional<uint8_t> shortAddress() const { return shortAddress_; }
     uint32_t randomAddress() const { return vars_.randomAddress; }
     uint32_t searchAddress() const { return vars_.searchAddress; }
@@ -176,6 +192,10 @@ public:
 
     // The emergency part of a device type 1 gear, else nullptr.
     EmergencyUnit* emergencyUnit() { return emergency_ ? &*emergency_ : nullptr; }
+    // Colour (device type 8): the settings with the colour shown now, and the
+    // temporary colour waiting for ACTIVATE.
+    const GearColourConfig& colour() const { return colour_; }
+    const GearColourPoint& temporaryColour() const { return temporaryColour_; }
 
 private:
     // The variables RESET sets, at their reset values (minLevel becomes the
@@ -214,6 +234,17 @@ private:
     std::optional<uint8_t> deviceType6Query(dali::Dt6Op op) const;
     uint8_t deviceType6FailureStatus() const;
     std::optional<uint8_t> deviceType1(uint64_t endUs, const dali::Command& command);
+    std::optional<uint8_t> deviceType8(const dali::Command& command);
+    void deviceType8Command(dali::Dt8Op op);
+    void storeColourTemperatureLimit();
+    std::optional<uint8_t> deviceType8Query(dali::Dt8Op op);
+    std::optional<uint8_t> colourValue();
+    // STORE DTR AS POWER ON LEVEL, SYSTEM FAILURE LEVEL, SCENE keep the
+    // temporary colour with the level; REMOVE FROM SCENE drops the scene's.
+    void storeColour(dali::Op op, int scene);
+    // A stored colour taking effect (MASK: the colour stays).
+    void recallColour(const GearColourPoint& stored);
+    void clampColourTemperature();
 
     // Arc power to `level` (0 = off), fading over the fade time when asked to.
     void setArcLevel(uint8_t level, uint64_t endUs, bool fade);
@@ -228,8 +259,13 @@ private:
     void reset();
     void clampActualLevel();
 
+    // QUERY NEXT DEVICE TYPE right after QUERY DEVICE TYPE or itself: the
+    // index of the type it lists (the size: the end mark).
+    std::optional<uint8_t> nextDeviceType();
+
     std::string name_;
-    uint8_t deviceType_;
+    std::vector<uint8_t> deviceTypes_;
+    std::optional<size_t> listedDeviceTypes_;  // set by the frame before; any frame clears it
     std::mt19937_64 random_;
     std::vector<uint32_t> randomDraws_;  // preset draws, consumed from the front
     uint32_t replyDelayUs_;
@@ -265,6 +301,10 @@ private:
 
     std::optional<EmergencyUnit> emergency_;
     EmergencyConfig emergencyConfig_;  // kept for the snapshot of a gear of another type
+    GearColourConfig colour_;
+    GearColourPoint temporaryColour_;
+    bool tcOutOfRange_ = false;
+
     GearFaults faults_;
     dali::FrameDecoder decoder_;  // this gear's own: a frame it missed is not in it
 };

@@ -51,7 +51,7 @@ void ControlGear::setArcLevel(uint8_t level, uint64_t endUs, bool fade) {
 uint64_t ControlGear::fadeDurationUs() const {
     if (vars_.fadeTime > 0)
         return uint64_t(std::llround(500'000.0 * std::pow(std::sqrt(2.0), vars_.fadeTime)));
-    if (deviceType_ == 6)
+    if (hasDeviceType(dali::kDeviceTypeLedModule))
         return uint64_t(vars_.fastFadeTime) * kFastFadeStepUs;
     return 0;
 }
@@ -69,6 +69,8 @@ void ControlGear::directArcPower(uint8_t level, uint64_t endUs) {
 
 void ControlGear::arcPower(dali::Op op, int scene, uint64_t endUs) {
     if (op == dali::Op::GoToScene) {
+        if (vars_.scenes[scene] != kMask)
+            recallColour(colour_.scenes[size_t(scene)]);
         directArcPower(vars_.scenes[scene], endUs);
         return;
     }

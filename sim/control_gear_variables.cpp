@@ -14,6 +14,7 @@ namespace sim {
 using namespace gear_values;
 
 void ControlGear::configure(dali::Op op, int number) {
+    storeColour(op, number);
     switch (op) {
         case dali::Op::Reset:
             reset();
@@ -87,7 +88,9 @@ std::optional<uint8_t> ControlGear::query(dali::Op op, int number) {
         case dali::Op::QueryContentDtr0:
             return dtr0_;
         case dali::Op::QueryDeviceType:
-            return deviceType_;
+            if (deviceTypes_.size() > 1)
+                listedDeviceTypes_ = 0;
+            return deviceType();
         case dali::Op::QueryPhysicalMinimumLevel:
             return physicalMinLevel_;
         case dali::Op::QueryPowerFailure:

@@ -276,6 +276,16 @@ bool readGroups(Reader& r, const QJsonValue& value, const std::string& path, Gea
     return true;
 }
 
+bool readMoreDeviceTypes(Reader& r, const QJsonValue& value, const std::string& path, GearConfig& gear) {
+    std::vector<uint64_t> types;
+    const bool ok = readArray(r, value, path, types,
+                              [&](const QJsonValue& item, const std::string& itemPath, size_t, uint64_t& type) {
+                                  return r.integer(item, itemPath, 0, 254, type);
+                              });
+    gear.moreDeviceTypes.assign(types.begin(), types.end());
+    return ok;
+}
+
 // {"0": 254, "1": 128}: scene number -> level (255: not in the scene).
 bool readScenes(Reader& r, const QJsonValue& value, const std::string& path, GearConfig& gear) {
     if (!value.isObject())
@@ -305,6 +315,82 @@ bool readRandomDraws(Reader& r, const QJsonValue& value, const std::string& path
                               });
     gear.randomDraws.assign(draws.begin(), draws.end());
     return ok;
+}
+
+// A colour: {"tc": 250} (mirek) or {"levels": [r, g, b, w, a, f]} (255: MASK).
+bool readColourTc(Reader& r, const QJsonValue& value, const std::string& path, GearColourPoint& point) {
+    uint64_t mirek = 0;
+    if (!r.integer(value, path, 1, 0xFFFE, mirek))
+        return false;
+    point = GearColourPoint::tc(uint16_t(mirek));
+    return true;
+}
+
+bool readColourLevels(Reader& r, const QJsonValue& value, const std::string& path, GearColourPoint& point) {
+    std::vector<uint64_t> levels;
+    const bool ok = readArray(r, value, path, levels,
+                              [&](const QJsonValue& item, const std::string& itemPath, size_t, uint64_t& level) {
+                                  return r.integer(item, itemPath, 0, 255, level);
+                              });
+    if (!ok)
+        return false;
+    if (levels.size() > size_t(dali::kRgbwafChannels))
+        return r.fail(path, "at most 6 channel levels");
+    point = {dali::kColourTypeRgbwaf, dali::kMask16, {255, 255, 255, 255, 255, 255}};
+    std::copy(levels.begin(), levels.end(), point.levels.begin());
+    return true;
+}
+
+constexpr Field<GearColourPoint> kColourPointFields[] = {
+    {"tc", readColourTc},
+    {"levels", readColourLevels},
+};
+
+template <auto Member>
+bool colourPointField(Reader& r, const QJsonValue& value, const std::string& path, GearColourConfig& colour) {
+    return readObject<GearColourPoint>(r, value, path, kColourPointFields, colour.*Member);
+}
+
+// {"0": {"tc": 250}}: scene number -> colour.
+bool readColourScenes(Reader& r, const QJsonValue& value, const std::string& path, GearColourConfig& colour) {
+    if (!value.isObject())
+        return r.fail(path, "expected an object of scene colours, got " + describe(value));
+    const QJsonObject scenes = value.toObject();
+    for (auto it = scenes.begin(); it != scenes.end(); ++it) {
+        bool number = false;
+        const int scene = it.key().toInt(&number);
+        const std::string scenePath = std::string(path).append(".").append(it.key().toStdString());
+        if (!number || scene < 0 || scene > 15 || QString::number(scene) != it.key())
+            return r.fail(scenePath, "scene numbers are 0..15");
+        if (!readObject<GearColourPoint>(r, it.value(), scenePath, kColourPointFields, colour.scenes[size_t(scene)]))
+            return false;
+    }
+    return true;
+}
+
+constexpr Field<GearColourConfig> kColourFields[] = {
+    {"tc", boolField<&GearColourConfig::tc>},
+    {"channels", intField<&GearColourConfig::channels, 0, 6>},
+    {"physicalCoolest", intField<&GearColourConfig::physicalCoolest, 1, 0xFFFE>},
+    {"physicalWarmest", intField<&GearColourConfig::physicalWarmest, 1, 0xFFFE>},
+    {"coolest", intField<&GearColourConfig::coolest, 1, 0xFFFE>},
+    {"warmest", intField<&GearColourConfig::warmest, 1, 0xFFFE>},
+    {"rgbwafControl", intField<&GearColourConfig::rgbwafControl, 0, 255>},
+    {"actual", colourPointField<&GearColourConfig::actual>},
+    {"powerOn", colourPointField<&GearColourConfig::powerOn>},
+    {"systemFailure", colourPointField<&GearColourConfig::systemFailure>},
+    {"scenes", readColourScenes},
+};
+
+// The limits only make sense in order: physical coolest <= coolest <= warmest <= physical warmest.
+bool readColour(Reader& r, const QJsonValue& value, const std::string& path, GearConfig& gear) {
+    if (!readObject<GearColourConfig>(r, value, path, kColourFields, gear.colour))
+        return false;
+    const GearColourConfig& c = gear.colour;
+    if (!(c.physicalCoolest <= c.coolest && c.coolest <= c.warmest && c.warmest <= c.physicalWarmest))
+        return r.fail(path, "colour temperature limits out of order: physicalCoolest <= coolest <= warmest <= "
+                            "physicalWarmest (mirek)");
+    return true;
 }
 
 constexpr Field<GearFaults> kFaultFields[] = {
@@ -354,6 +440,7 @@ constexpr Field<GearConfig> kGearFields[] = {
     {"randomDraws", readRandomDraws},
     {"replyDelayUs", intField<&GearConfig::replyDelayUs, timing::kEarliestReplyUs, timing::kLatestReplyUs>},
     {"deviceType", intField<&GearConfig::deviceType, 0, 255>},
+    {"moreDeviceTypes", readMoreDeviceTypes},
     {"physicalMinLevel", intField<&GearConfig::physicalMinLevel, 1, 254>},
     {"maxLevel", intField<&GearConfig::maxLevel, 1, 254>},
     {"minLevel", intField<&GearConfig::minLevel, 1, 254>},
@@ -377,6 +464,7 @@ constexpr Field<GearConfig> kGearFields[] = {
     {"gearFailure", boolField<&GearConfig::gearFailure>},
     {"faults", readFaults},
     {"emergency", readEmergency},
+    {"colour", readColour},
 };
 
 // Levels that only make sense together.

@@ -28,6 +28,11 @@
 // reply window has closed (the bridge reports no answer), answers with
 // garbled frames, has no physical-selection key. "versionNumber" is what
 // QUERY VERSION NUMBER and bank 0 give: 8 (2.0, the default) or 1 (edition 1).
+// Colour gear (device type 8, or "moreDeviceTypes": [8] for a gear of several
+// types): "colour": { "tc": true, "channels": 3, "physicalCoolest": 153,
+// "coolest": 153, "warmest": 370, "physicalWarmest": 370 (mirek),
+// "rgbwafControl": 63, "actual": {"tc": 250}, "powerOn": {"levels": [254, 0, 0]},
+// "systemFailure": {...}, "scenes": {"3": {"tc": 300}} }.
 // A bus's "seed" seeds its gear directly (a bus saved from the panel keeps
 // its own); without it the bus's seed is derived from the scenario's.
 

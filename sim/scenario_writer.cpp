@@ -3,10 +3,14 @@
 
 #include "sim/scenario.h"
 
+#include "dali/dali_commands.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QString>
+
+#include <algorithm>
 
 namespace sim {
 namespace {
@@ -40,6 +44,44 @@ QJsonObject emergencyJson(const EmergencyConfig& e) {
     return o;
 }
 
+bool listsDeviceType(const GearConfig& g, uint8_t type) {
+    return g.deviceType == type || std::find(g.moreDeviceTypes.begin(), g.moreDeviceTypes.end(), type) !=
+                                       g.moreDeviceTypes.end();
+}
+
+QJsonObject colourPointJson(const GearColourPoint& p) {
+    QJsonObject o;
+    if (p.type == dali::kColourTypeTc) {
+        o["tc"] = p.mirek;
+    } else if (p.type == dali::kColourTypeRgbwaf) {
+        QJsonArray levels;
+        for (uint8_t level : p.levels)
+            levels.append(level);
+        o["levels"] = levels;
+    }
+    return o;
+}
+
+QJsonObject colourJson(const GearColourConfig& c) {
+    QJsonObject o;
+    o["tc"] = c.tc;
+    o["channels"] = c.channels;
+    o["physicalCoolest"] = c.physicalCoolest;
+    o["physicalWarmest"] = c.physicalWarmest;
+    o["coolest"] = c.coolest;
+    o["warmest"] = c.warmest;
+    o["rgbwafControl"] = c.rgbwafControl;
+    o["actual"] = colourPointJson(c.actual);
+    o["powerOn"] = colourPointJson(c.powerOn);
+    o["systemFailure"] = colourPointJson(c.systemFailure);
+    QJsonObject scenes;
+    for (size_t scene = 0; scene < c.scenes.size(); ++scene)
+        if (c.scenes[scene].type != dali::kMask)
+            scenes[QString::number(scene)] = colourPointJson(c.scenes[scene]);
+    o["scenes"] = scenes;
+    return o;
+}
+
 QJsonObject gearJson(const GearConfig& g) {
     QJsonObject o;
     o["name"] = QString::fromStdString(g.name);
@@ -53,6 +95,12 @@ QJsonObject gearJson(const GearConfig& g) {
     if (g.replyDelayUs)
         o["replyDelayUs"] = qint64(*g.replyDelayUs);
     o["deviceType"] = g.deviceType;
+    if (!g.moreDeviceTypes.empty()) {  // a gear of one type is written as before
+        QJsonArray more;
+        for (uint8_t type : g.moreDeviceTypes)
+            more.append(type);
+        o["moreDeviceTypes"] = more;
+    }
     o["physicalMinLevel"] = g.physicalMinLevel;
     o["maxLevel"] = g.maxLevel;
     o["minLevel"] = g.minLevel;
@@ -83,6 +131,8 @@ QJsonObject gearJson(const GearConfig& g) {
     o["identificationNumber"] = hex(g.identificationNumber);
     o["lampFailure"] = g.lampFailure;
     o["gearFailure"] = g.gearFailure;
+    if (listsDeviceType(g, dali::kDeviceTypeColour))
+        o["colour"] = colourJson(g.colour);  // only colour gear: others are written as before
     if (g.faults != GearFaults{}) {  // a gear without faults is written as before
         QJsonObject faults;
         faults["missFrames"] = qint64(g.faults.missFrames);
@@ -91,7 +141,7 @@ QJsonObject gearJson(const GearConfig& g) {
         faults["noSelectionKey"] = g.faults.noSelectionKey;
         o["faults"] = faults;
     }
-    if (g.deviceType == 1 || g.emergency != EmergencyConfig{})
+    if (listsDeviceType(g, dali::kDeviceTypeEmergency) || g.emergency != EmergencyConfig{})
         o["emergency"] = emergencyJson(g.emergency);
     return o;
 }

@@ -1,6 +1,7 @@
 #include "storage/device_file_flows.h"
 
 #include "dali/dali_commands.h"
+#include "devices/colour_writing.h"
 #include "devices/device_store.h"
 #include "devices/gear_writing.h"
 #include "devices/prompts.h"
@@ -62,7 +63,12 @@ void LoadDeviceFile(DeviceFileContext& c) {
     DeviceRecord loaded = store.deviceFileRecord;
     loaded.present = record.present;
     loaded.deviceType = record.deviceType;
+    loaded.deviceTypes = record.deviceTypes;
     loaded.readState = record.readState;
+    // A file without colour leaves the gear's colour as it is known.
+    const bool fileHasColour = loaded.colour.features != 0;
+    if (!fileHasColour)
+        loaded.colour = record.colour;
     record = loaded;
     c.showRecord(address);
     record.readState |= kReadStateParameters | kReadStateScenes;
@@ -73,6 +79,12 @@ void LoadDeviceFile(DeviceFileContext& c) {
     // The scenes too: the record now claims the file's scenes as the gear's.
     SendBasicSettings(store.link, record, address, c.basicSettings());
     StoreAllScenes(store.link, dali::commandAddress(address), record.sceneLevel);
+    if (fileHasColour && HasDeviceType(record, dali::kDeviceTypeColour)) {
+        const ColourSettings fileColour = record.colour;
+        record.colour = UnknownColour(fileColour);
+        ColourWriteContext colour{store.link, record, address};
+        SendColourSettings(colour, fileColour);
+    }
     c.waitDialog.Hide();
     c.showRecord(address);
 }

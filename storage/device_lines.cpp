@@ -1,5 +1,6 @@
 #include "storage/device_lines.h"
 
+#include "storage/colour_lines.h"
 #include "storage/text_file_writer.h"
 
 #include <QFile>
@@ -169,9 +170,23 @@ void readNameLine(QStringView line, DeviceTable& table) {
         table[size_t(address)].name = unescapedText(rest.mid(3));
 }
 
+// The colour of a record the file holds; it counts as read.
+void readColourLine(QStringView line, DeviceTable& table) {
+    const auto parsed = ParseColourLine(line);
+    if (!parsed || table[size_t(parsed->first)].present != 1)
+        return;
+    DeviceRecord& record = table[size_t(parsed->first)];
+    record.colour = parsed->second;
+    record.readState |= kReadStateColour;
+}
+
 void readCommentLine(QStringView line, DeviceTable& table, ProjectHeader* header) {
     if (line.startsWith(kNameTag)) {
         readNameLine(line, table);
+        return;
+    }
+    if (line.startsWith(kColourTag)) {
+        readColourLine(line, table);
         return;
     }
     if (!header)
@@ -209,6 +224,9 @@ bool WriteProjectFile(const QString& path, const DeviceTable& table, const Proje
         if (table[size_t(a)].present == 1 && !table[size_t(a)].name.isEmpty())
             writer.Write(kNameTag + QString::asprintf("%02X ", unsigned(a)) + escapedText(table[size_t(a)].name) +
                          QLatin1Char('\n'));
+    for (int a = 0; a < kDeviceCount; ++a)
+        if (table[size_t(a)].present == 1 && table[size_t(a)].colour.features != 0)
+            writer.Write(FormatColourLine(a, table[size_t(a)].colour) + QLatin1Char('\n'));
     for (const HeaderTag& tag : kHeaderTags)
         if (!(header.*tag.field).isEmpty())
             writer.Write(QLatin1String(tag.tag) + escapedText(header.*tag.field) + QLatin1Char('\n'));
@@ -243,17 +261,24 @@ int ReadProjectFile(const QString& path, DeviceTable& table, ProjectHeader* head
 bool WriteDeviceFile(const QString& path, const DeviceTable& table, int address) {
     TextFileWriter writer(path);
     writer.Write(FormatDeviceLine(table, address) + QLatin1Char('\n'));
+    if (const ColourSettings& colour = table[size_t(address & 0x3F)].colour; colour.features != 0)
+        writer.Write(FormatColourLine(address, colour) + QLatin1Char('\n'));
     return writer.Close();
 }
 
 bool ReadDeviceFile(const QString& path, DeviceRecord& record) {
     QString last;
-    const bool opened = forEachLine(path, [&last](const LineStart& line) {
+    std::optional<ColourSettings> colour;
+    const bool opened = forEachLine(path, [&](const LineStart& line) {
         if (!line.comment)
             last = line.text;
+        else if (const auto parsed = ParseColourLine(line.text))
+            colour = parsed->second;
         return true;
     });
-    if (opened)
+    if (opened) {
         fillRecord(record, ParseDeviceLine(last));
+        record.colour = colour.value_or(ColourSettings{});
+    }
     return opened;
 }

@@ -11,6 +11,7 @@
 // After the device lines a project may carry what the 54 digits cannot hold,
 // in comment lines that every reader of the format skips:
 //   #kelvane-name 05 Empfang Downlight 1    the name of the gear at address 05 (hex, as the device lines)
+//   #kelvane-colour 05 ...                  a colour gear's colour settings (storage/colour_lines.h)
 //   #kelvane-project, #kelvane-site, #kelvane-installer, #kelvane-notes <text>    the project header
 // A text is one line: a line feed in it is written as "\n", a backslash as
 // "\\". A project without names and header has no such lines, so it is byte
@@ -54,16 +55,18 @@ bool WriteProjectFile(const QString& path, const DeviceTable& table, const Proje
 // too and not counted; after 64 kept lines reading stops. Each kept line's
 // record gets present 1, readState 7, actual level 255 (a later line of the
 // same address wins). A name line names a kept record; the header lines fill
-// `header` (when given), which starts empty. Returns the number of kept
+// `header` (when given), which starts empty. A colour line gives a kept
+// record its colour and the colour read bit. Returns the number of kept
 // lines, 0 for a file that cannot be opened.
 int ReadProjectFile(const QString& path, DeviceTable& table, ProjectHeader* header = nullptr);
 
-// The record of this address as a device file of one line; false when the
-// file could not be written.
+// The record of this address as a device file of one line, and its colour
+// line for a colour gear; false when the file could not be written.
 bool WriteDeviceFile(const QString& path, const DeviceTable& table, int address);
 
 // The last line that is not a comment (an empty line counts, as zeros) goes
 // into the record: levels, groups, fades, curve, fast fade time and scenes,
-// actual level 255; the address value is ignored and the other fields stay.
+// actual level 255; the colour from the file's colour line (none without
+// one); the address value is ignored and the other fields stay.
 // False, with the record unchanged, when the file cannot be opened.
 bool ReadDeviceFile(const QString& path, DeviceRecord& record);

@@ -69,7 +69,15 @@ void TransferProject(FileFlowContext& c) {
             return;
         }
     }
-    store.workingTable = store.projectTable;
+    // The file cannot tell a gear's device types: the bus's stay, so a colour
+    // gear gets its colours.
+    for (int a = 0; a < kDeviceCount; ++a) {
+        DeviceRecord& record = store.workingTable[size_t(a)];
+        DeviceRecord project = store.projectTable[size_t(a)];
+        project.deviceType = record.deviceType;
+        project.deviceTypes = record.deviceTypes;
+        record = project;
+    }
     if (c.prompts.AskConfirmation(kContinueTitle, kTransferQuestion, kOk, kCancel, 0) != kDialogOk) {
         c.prompts.ShowMessage(kWarning, kShownNotSent);
         return;

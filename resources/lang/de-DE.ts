@@ -1045,6 +1045,98 @@ Dieser Vorgang kann einige Zeit in Anspruch nehmen.</translation>
         <source>Projektangaben</source>
         <translation>Projektangaben</translation>
     </message>
+    <message id="520">
+        <source>Farbe</source>
+        <translation>Farbe</translation>
+    </message>
+    <message id="521">
+        <source>Farbtyp:</source>
+        <translation>Farbtyp:</translation>
+    </message>
+    <message id="522">
+        <source>Farbtemperatur (Tc)</source>
+        <translation>Farbtemperatur (Tc)</translation>
+    </message>
+    <message id="523">
+        <source>RGBWAF, %1 Kanäle</source>
+        <translation>RGBWAF, %1 Kanäle</translation>
+    </message>
+    <message id="524">
+        <source>Keine Farbsteuerung</source>
+        <translation>Keine Farbsteuerung</translation>
+    </message>
+    <message id="525">
+        <source>Aktuelle Farbtemperatur:</source>
+        <translation>Aktuelle Farbtemperatur:</translation>
+    </message>
+    <message id="526">
+        <source>%1 K (%2 mirek)</source>
+        <translation>%1 K (%2 mirek)</translation>
+    </message>
+    <message id="527">
+        <source>Farbtemperatur einstellen:</source>
+        <translation>Farbtemperatur einstellen:</translation>
+    </message>
+    <message id="528">
+        <source>Kälteste:</source>
+        <translation>Kälteste:</translation>
+    </message>
+    <message id="529">
+        <source>Wärmste:</source>
+        <translation>Wärmste:</translation>
+    </message>
+    <message id="530">
+        <source>Physikalisch: %1 K bis %2 K</source>
+        <translation>Physikalisch: %1 K bis %2 K</translation>
+    </message>
+    <message id="531">
+        <source>Einschaltfarbe:</source>
+        <translation>Einschaltfarbe:</translation>
+    </message>
+    <message id="532">
+        <source>Farbe bei Systemfehler:</source>
+        <translation>Farbe bei Systemfehler:</translation>
+    </message>
+    <message id="533">
+        <source>keine</source>
+        <translation>keine</translation>
+    </message>
+    <message id="534">
+        <source>Kanäle:</source>
+        <translation>Kanäle:</translation>
+    </message>
+    <message id="535">
+        <source>Rot</source>
+        <translation>Rot</translation>
+    </message>
+    <message id="536">
+        <source>Grün</source>
+        <translation>Grün</translation>
+    </message>
+    <message id="537">
+        <source>Blau</source>
+        <translation>Blau</translation>
+    </message>
+    <message id="538">
+        <source>Weiß</source>
+        <translation>Weiß</translation>
+    </message>
+    <message id="539">
+        <source>Amber</source>
+        <translation>Amber</translation>
+    </message>
+    <message id="540">
+        <source>Freie Farbe</source>
+        <translation>Freie Farbe</translation>
+    </message>
+    <message id="541">
+        <source>Senden</source>
+        <translation>Senden</translation>
+    </message>
+    <message id="542">
+        <source>unbekannt</source>
+        <translation>unbekannt</translation>
+    </message>
     <message id="560">
         <source>Notlicht</source>
         <translation>Notlicht</translation>

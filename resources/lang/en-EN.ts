@@ -1045,6 +1045,98 @@ This may take some time.</translation>
         <source>Projektangaben</source>
         <translation>Project details</translation>
     </message>
+    <message id="520">
+        <source>Farbe</source>
+        <translation>Colour</translation>
+    </message>
+    <message id="521">
+        <source>Farbtyp:</source>
+        <translation>Colour type:</translation>
+    </message>
+    <message id="522">
+        <source>Farbtemperatur (Tc)</source>
+        <translation>Colour temperature (Tc)</translation>
+    </message>
+    <message id="523">
+        <source>RGBWAF, %1 Kanäle</source>
+        <translation>RGBWAF, %1 channels</translation>
+    </message>
+    <message id="524">
+        <source>Keine Farbsteuerung</source>
+        <translation>No colour control</translation>
+    </message>
+    <message id="525">
+        <source>Aktuelle Farbtemperatur:</source>
+        <translation>Current colour temperature:</translation>
+    </message>
+    <message id="526">
+        <source>%1 K (%2 mirek)</source>
+        <translation>%1 K (%2 mirek)</translation>
+    </message>
+    <message id="527">
+        <source>Farbtemperatur einstellen:</source>
+        <translation>Set colour temperature:</translation>
+    </message>
+    <message id="528">
+        <source>Kälteste:</source>
+        <translation>Coolest:</translation>
+    </message>
+    <message id="529">
+        <source>Wärmste:</source>
+        <translation>Warmest:</translation>
+    </message>
+    <message id="530">
+        <source>Physikalisch: %1 K bis %2 K</source>
+        <translation>Physical: %1 K to %2 K</translation>
+    </message>
+    <message id="531">
+        <source>Einschaltfarbe:</source>
+        <translation>Power-on colour:</translation>
+    </message>
+    <message id="532">
+        <source>Farbe bei Systemfehler:</source>
+        <translation>System failure colour:</translation>
+    </message>
+    <message id="533">
+        <source>keine</source>
+        <translation>none</translation>
+    </message>
+    <message id="534">
+        <source>Kanäle:</source>
+        <translation>Channels:</translation>
+    </message>
+    <message id="535">
+        <source>Rot</source>
+        <translation>Red</translation>
+    </message>
+    <message id="536">
+        <source>Grün</source>
+        <translation>Green</translation>
+    </message>
+    <message id="537">
+        <source>Blau</source>
+        <translation>Blue</translation>
+    </message>
+    <message id="538">
+        <source>Weiß</source>
+        <translation>White</translation>
+    </message>
+    <message id="539">
+        <source>Amber</source>
+        <translation>Amber</translation>
+    </message>
+    <message id="540">
+        <source>Freie Farbe</source>
+        <translation>Freecolour</translation>
+    </message>
+    <message id="541">
+        <source>Senden</source>
+        <translation>Send</translation>
+    </message>
+    <message id="542">
+        <source>unbekannt</source>
+        <translation>unknown</translation>
+    </message>
     <message id="560">
         <source>Notlicht</source>
         <translation>Emergency</translation>

@@ -8,6 +8,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cmath>
 
 double lightOutput(uint8_t level, uint8_t dimmingCurve) {
@@ -31,14 +32,45 @@ QString addressingStateText(const GearTileState& state) {
     return parts.join(QStringLiteral(" · "));
 }
 
+QColor lampColour(const std::optional<sim::GearColourPoint>& colour, uint8_t channels) {
+    const QColor warmWhite = QColor::fromHsvF(0.14, 0.6, 1.0);
+    if (!colour)
+        return warmWhite;
+    if (colour->type == dali::kColourTypeTc && colour->mirek != 0 && colour->mirek != dali::kMask16) {
+        // The black body's colour, fitted in a few pieces (1000 K .. 40000 K).
+        const double t = 10'000.0 / colour->mirek;  // kelvin / 100
+        const double r = t <= 66 ? 255 : 329.7 * std::pow(t - 60, -0.1332);
+        const double g = t <= 66 ? 99.47 * std::log(t) - 161.1 : 288.1 * std::pow(t - 60, -0.0755);
+        const double b = t >= 66 ? 255 : t <= 19 ? 0 : 138.5 * std::log(t - 10) - 305.0;
+        const auto byte = [](double v) { return int(std::clamp(v, 0.0, 255.0)); };
+        return QColor(byte(r), byte(g), byte(b));
+    }
+    if (colour->type == dali::kColourTypeRgbwaf) {
+        double mix[3] = {0, 0, 0};
+        constexpr double kShare[6][3] = {{1, 0, 0}, {0, 1, 0}, {0, 0, 1}, {1, 1, 1}, {1, 0.75, 0}, {0, 0, 0}};
+        for (size_t i = 0; i < std::min<size_t>(channels, 6); ++i) {
+            const uint8_t level = colour->levels[i];
+            for (int c = 0; c < 3 && level != dali::kMask; ++c)
+                mix[c] += kShare[i][c] * level;
+        }
+        const double top = std::max({mix[0], mix[1], mix[2]});
+        if (top <= 0)
+            return QColor(0, 0, 0);
+        return QColor(int(255 * mix[0] / top), int(255 * mix[1] / top), int(255 * mix[2] / top));
+    }
+    return warmWhite;
+}
+
 class GearTile::Lamp final : public QWidget {
 public:
     explicit Lamp(QWidget* parent) : QWidget(parent) { setFixedSize(44, 44); }
-    void SetOutput(double output, bool powered) {
+    void SetOutput(double output, bool powered, QColor hue) {
         output_ = output;
         powered_ = powered;
+        hue_ = hue;
         update();
     }
+    QColor hue() const { return hue_; }
     double output() const { return powered_ ? output_ : 0.0; }
 
 protected:
@@ -47,7 +79,9 @@ protected:
         painter.setRenderHint(QPainter::Antialiasing);
         // The eye sees brightness roughly as the cube root of the light output.
         const double shown = powered_ ? std::cbrt(output_) : 0.0;
-        const QColor glow = QColor::fromHsvF(0.14, 0.55 * shown + 0.05, 0.25 + 0.75 * shown);
+        const float hue = hue_.hsvHueF() < 0 ? 0.14f : hue_.hsvHueF();
+        const QColor glow = QColor::fromHsvF(hue, hue_.hsvSaturationF() * float(0.9 * shown + 0.1),
+                                             float(0.25 + 0.75 * shown));
         painter.setPen(QPen(QColor(90, 90, 90), 2));
         painter.setBrush(glow);
         painter.drawEllipse(rect().adjusted(4, 4, -4, -4));
@@ -56,6 +90,7 @@ protected:
 private:
     double output_ = 0.0;
     bool powered_ = true;
+    QColor hue_ = lampColour(std::nullopt, 0);
 };
 
 GearTile::GearTile(QWidget* parent) : QFrame(parent) {
@@ -129,8 +164,11 @@ GearTile::GearTile(QWidget* parent) : QFrame(parent) {
 
 double GearTile::lampOutput() const { return lamp_->output(); }
 
+QColor GearTile::lampHue() const { return lamp_->hue(); }
+
 void GearTile::showState(const GearTileState& state) {
-    lamp_->SetOutput(lightOutput(state.level, state.dimmingCurve), state.mainsPowered);
+    lamp_->SetOutput(lightOutput(state.level, state.dimmingCurve), state.mainsPowered,
+                     lampColour(state.colour, state.colourChannels));
     name_->setText(state.name.isEmpty() ? QStringLiteral("Gear") : state.name);
     QStringList groups;
     for (int g = 0; g < 16; ++g)

@@ -7,6 +7,7 @@
 
 #include "sim/control_gear.h"
 
+#include <QColor>
 #include <QFrame>
 
 #include <cstdint>
@@ -31,6 +32,9 @@ struct GearTileState {
     bool withdrawn = false;
     bool selected = false;  // physically selected
     sim::GearFaults faults{};
+    // A colour gear: the colour shown now and its RGBWAF channel count.
+    std::optional<sim::GearColourPoint> colour;
+    uint8_t colourChannels = 0;
 };
 
 // The tile's line for the addressing state: "Initialising · withdrawn · selected", or empty.
@@ -40,6 +44,12 @@ QString addressingStateText(const GearTileState& state);
 // (0.1 % at level 1, 100 % at 254), or linear.
 double lightOutput(uint8_t level, uint8_t dimmingCurve);
 
+// The hue a lamp of this colour shows at full output: a colour temperature
+// as the black body's (warm orange to bluish white), channel levels mixed
+// (white and amber added to red, green and blue); a lamp without colour is
+// warm white.
+QColor lampColour(const std::optional<sim::GearColourPoint>& colour, uint8_t channels);
+
 class GearTile final : public QFrame {
     Q_OBJECT
 
@@ -48,6 +58,8 @@ public:
     void showState(const GearTileState& state);
     // The light output the lamp shows now, 0..1 (0 while the mains are off).
     double lampOutput() const;
+    // The colour the lamp shows at full output (lampColour of the state).
+    QColor lampHue() const;
 
 Q_SIGNALS:
     void physicalSelectPressed();

@@ -1,5 +1,6 @@
 #include "sim/panel/sim_panel_window.h"
 
+#include "dali/dali_commands.h"
 #include "kit/sim_backend.h"
 #include "sim/dali_bus.h"
 #include "sim/frame_monitor.h"
@@ -325,7 +326,13 @@ void SimPanelWindow::refresh() {
                      // Withdrawn and selected count only while the gear initialises.
                      g.isInitialising(nowUs) && g.isWithdrawn(),
                      g.isInitialising(nowUs) && g.isPhysicallySelected(),
-                     g.faults()};
+                     g.faults(),
+                     std::nullopt,
+                     0};
+            if (g.hasDeviceType(dali::kDeviceTypeColour)) {
+                state.colour = g.colour().actual;
+                state.colourChannels = g.colour().channels;
+            }
         });
         tiles_[i]->showState(state);
     }

@@ -36,6 +36,7 @@ const Sent kSentByKelvane[] = {
     {CommandSpace::Standard, 0x99, "QUERY DEVICE TYPE", false, true},
     {CommandSpace::Standard, 0xA0, "QUERY ACTUAL LEVEL", false, true},
     {CommandSpace::Standard, 0xA5, "QUERY FADE TIME/FADE RATE", false, true},
+    {CommandSpace::Standard, 0xA7, "QUERY NEXT DEVICE TYPE", false, true},
     {CommandSpace::Standard, 0xBF, "QUERY SCENE LEVEL", false, true},
     {CommandSpace::Standard, 0xC0, "QUERY GROUPS 0-7", false, true},
     {CommandSpace::Standard, 0xC1, "QUERY GROUPS 8-15", false, true},
@@ -46,6 +47,21 @@ const Sent kSentByKelvane[] = {
     {CommandSpace::DeviceType6, 0xFC, "QUERY OPERATING MODE", false, true},
     {CommandSpace::DeviceType6, 0xFD, "QUERY FAST FADE TIME", false, true},
     {CommandSpace::DeviceType6, 0xFF, "QUERY EXTENDED VERSION NUMBER", false, true},
+    {CommandSpace::DeviceType8, 0xE2, "ACTIVATE", false, false},
+    {CommandSpace::DeviceType8, 0xE7, "SET TEMPORARY COLOUR TEMPERATURE Tc", false, false},
+    {CommandSpace::DeviceType8, 0xE8, "COLOUR TEMPERATURE Tc STEP-COOLER", false, false},
+    {CommandSpace::DeviceType8, 0xE9, "COLOUR TEMPERATURE Tc STEP-WARMER", false, false},
+    {CommandSpace::DeviceType8, 0xEB, "SET TEMPORARY RGB DIMLEVEL", false, false},
+    {CommandSpace::DeviceType8, 0xEC, "SET TEMPORARY WAF DIMLEVEL", false, false},
+    {CommandSpace::DeviceType8, 0xED, "SET TEMPORARY RGBWAF CONTROL", false, false},
+    {CommandSpace::DeviceType8, 0xEE, "COPY REPORT TO TEMPORARY", false, false},
+    {CommandSpace::DeviceType8, 0xF2, "STORE COLOUR TEMPERATURE Tc LIMIT", true, false},
+    {CommandSpace::DeviceType8, 0xF7, "QUERY GEAR FEATURES/STATUS", false, true},
+    {CommandSpace::DeviceType8, 0xF8, "QUERY COLOUR STATUS", false, true},
+    {CommandSpace::DeviceType8, 0xF9, "QUERY COLOUR TYPE FEATURES", false, true},
+    {CommandSpace::DeviceType8, 0xFA, "QUERY COLOUR VALUE", false, true},
+    {CommandSpace::DeviceType8, 0xFB, "QUERY RGBWAF CONTROL", false, true},
+    {CommandSpace::DeviceType8, 0xFF, "QUERY EXTENDED VERSION NUMBER", false, true},
     {CommandSpace::Special, 0xA1, "TERMINATE", false, false},
     {CommandSpace::Special, 0xA3, "DTR0", false, false},
     {CommandSpace::Special, 0xA5, "INITIALISE", true, false},
@@ -175,15 +191,20 @@ TEST(DaliFrames, Names) {
     EXPECT_EQ(dali::frameName(0x0B, 0xE3, 1), "START FUNCTION TEST");
     EXPECT_EQ(dali::frameName(0x0B, 0xE3, 6), "SELECT DIMMING CURVE");
     EXPECT_EQ(dali::frameName(0xFF, 0xFC, 1), "QUERY FAILURE STATUS");
-    EXPECT_EQ(dali::frameName(0x0B, 0xE3, 8), "UNKNOWN 0x0B 0xE3");
+    EXPECT_EQ(dali::frameName(0x0B, 0xE3, 8), "X-COORDINATE STEP-UP");
+    EXPECT_EQ(dali::frameName(0x0B, 0xE3, 7), "UNKNOWN 0x0B 0xE3");  // a device type without a table
     EXPECT_EQ(dali::frameName(0x0B, 0x90, 1), "QUERY STATUS");  // below 0xE0: the standard command
 }
 
 TEST(DaliFrames, ApplicationExtendedCommandsNeedTheEnable) {
     EXPECT_EQ(dali::frameName(0x0B, 0xEE, 6), "QUERY DIMMING CURVE");
+    EXPECT_EQ(dali::frameName(0x0B, 0xEE, 8), "COPY REPORT TO TEMPORARY");
     EXPECT_EQ(dali::frameName(0x0B, 0xEE), "UNKNOWN 0x0B 0xEE");
+    EXPECT_EQ(dali::frameName(0x0B, 0xEE, 1), "STORE TEST EXECUTION TIMEOUT");
+    EXPECT_EQ(dali::frameName(0x0B, 0xEF, 8), "UNKNOWN 0x0B 0xEF");  // reserved in device type 8
     // Below 0xE0 the standard space stays in force after the enable.
     EXPECT_EQ(dali::frameName(0x0B, 0xC0, 6), "QUERY GROUPS 0-7");
+    EXPECT_EQ(dali::frameName(0x0B, 0xA7, 8), "QUERY NEXT DEVICE TYPE");
 }
 
 TEST(DaliFrames, Targets) {

@@ -73,12 +73,24 @@ TEST(FrameDecoder, APairNeedsTheIdenticalFrameWithin100MsAndNothingBetween) {
                                   {"RESET", -1, true, false}}));
 }
 
+TEST(FrameDecoder, ColourCommandsAfterEnableDeviceType8) {
+    EXPECT_EQ(hear({{0, 0xC1, 8}, {30'000, 0x0B, 0xF2}, {60'000, 0x0B, 0xF2},  // a stored limit and its repeat
+                    {90'000, 0xC1, 8}, {120'000, 0x0B, 0xE2},                  // ACTIVATE
+                    {150'000, 0x0B, 0xE2}}),                                   // not enabled any more
+              (std::vector<Heard>{{"ENABLE DEVICE TYPE 0x08", -1, false, false},
+                                  {"STORE COLOUR TEMPERATURE Tc LIMIT", 8, true, false},
+                                  {"STORE COLOUR TEMPERATURE Tc LIMIT", 8, false, true},
+                                  {"ENABLE DEVICE TYPE 0x08", -1, false, false},
+                                  {"ACTIVATE", 8, false, false},
+                                  {"UNKNOWN 0x0B 0xE2", -1, false, false}}));
+}
+
 TEST(FrameDecoder, AnotherDeviceTypeOpensNoKnownSpaceAndResetForgets) {
     FrameDecoder decoder;
-    decoder.feed(0, 0xC1, 8);
-    const FrameDecoder::Decoded colour = decoder.feed(30'000, 0x0B, 0xE3);
-    EXPECT_EQ(colour.deviceType, 8);
-    EXPECT_EQ(colour.meaning.command, nullptr);
+    decoder.feed(0, 0xC1, 7);  // a device type without a table
+    const FrameDecoder::Decoded unknown = decoder.feed(30'000, 0x0B, 0xE3);
+    EXPECT_EQ(unknown.deviceType, 7);
+    EXPECT_EQ(unknown.meaning.command, nullptr);
     decoder.feed(60'000, 0xC1, 6);
     decoder.reset();
     EXPECT_EQ(decoder.feed(90'000, 0x0B, 0xE3).deviceType, -1);

@@ -32,6 +32,7 @@ TEST(FrameMonitor, FramesAreNamedWithTheirTarget) {
         {Forward(0, 0xA100), -1, "Special: TERMINATE"},
         {Forward(0, 0x0BEE), 6, "Short 5: QUERY DIMMING CURVE"},
         {Forward(0, 0x0BEE), 1, "Short 5: STORE TEST EXECUTION TIMEOUT"},
+        {Forward(0, 0x0BEE), 8, "Short 5: COPY REPORT TO TEMPORARY"},
         {Reply(0, 0xFF), -1, "Reply: 0xFF"},
         {{0, FrameKind::Garbled, 0, {}}, -1, "Garbled reply"},
     };
@@ -45,6 +46,7 @@ TEST(FrameMonitor, EveryCommandOfTheTableHasItsName) {
         const uint16_t data = special ? uint16_t(command.code << 8) : uint16_t(0x0B00 | command.code);
         const int deviceType = command.space == dali::CommandSpace::DeviceType6   ? 6
                                : command.space == dali::CommandSpace::DeviceType1 ? 1
+                               : command.space == dali::CommandSpace::DeviceType8 ? 8
                                                                                   : -1;
         const QString meaning = sim::describeFrame(Forward(0, data), deviceType);
         EXPECT_TRUE(meaning.contains(QString::fromLatin1(command.name.data(), qsizetype(command.name.size()))))

@@ -172,6 +172,32 @@ TEST(ScenarioFields, EmergencyUnitsReadBackAndOtherGearWriteNoEmergencyField) {
     EXPECT_EQ(e.emergencyLevel, 254);
 }
 
+TEST(ScenarioFields, ColourGearReadsItsColourAndWritesItBack) {
+    const Scenario s = parsed(withGear(R"("deviceType": 8, "moreDeviceTypes": [6],
+        "colour": {"tc": true, "channels": 3, "physicalCoolest": 150, "coolest": 160, "warmest": 400,
+                   "physicalWarmest": 420, "rgbwafControl": 7, "actual": {"tc": 250},
+                   "powerOn": {"levels": [1, 2, 3]}, "systemFailure": {"tc": 300},
+                   "scenes": {"4": {"tc": 200}}})"));
+    const sim::GearConfig& g = s.interfaces[0].bus.gear[1];
+    EXPECT_EQ(g.moreDeviceTypes, (std::vector<uint8_t>{6}));
+    EXPECT_EQ(g.colour.features(), 0x62);
+    EXPECT_EQ(g.colour.physicalCoolest, 150);
+    EXPECT_EQ(g.colour.coolest, 160);
+    EXPECT_EQ(g.colour.warmest, 400);
+    EXPECT_EQ(g.colour.physicalWarmest, 420);
+    EXPECT_EQ(g.colour.rgbwafControl, 7);
+    EXPECT_EQ(g.colour.actual, sim::GearColourPoint::tc(250));
+    EXPECT_EQ(g.colour.powerOn, (sim::GearColourPoint{0x80, 0xFFFF, {1, 2, 3, 255, 255, 255}}));
+    EXPECT_EQ(g.colour.systemFailure, sim::GearColourPoint::tc(300));
+    EXPECT_EQ(g.colour.scenes[4], sim::GearColourPoint::tc(200));
+    EXPECT_EQ(g.colour.scenes[5], sim::GearColourPoint{});
+    const std::string json = sim::scenarioJson(s);
+    EXPECT_EQ(parsed(json).interfaces[0].bus.gear, s.interfaces[0].bus.gear);
+    // Only the colour gear writes "colour" and "moreDeviceTypes": other gear are written as before.
+    EXPECT_EQ(json.find("\"colour\""), json.rfind("\"colour\""));
+    EXPECT_EQ(json.find("\"moreDeviceTypes\""), json.rfind("\"moreDeviceTypes\""));
+}
+
 TEST(ScenarioFields, NullMeansNone) {
     const Scenario s = parsed(R"({"interfaces": [{"bridgeAddress": null,
         "bus": {"external": null, "gear": [{"shortAddress": null, "randomAddress": null}]}}]})");
@@ -240,6 +266,15 @@ INSTANTIATE_TEST_SUITE_P(
         ErrorCase{"random draw wider than 24 bits", withGear(R"("randomDraws": [1, "0x1000000"])"),
                   kGear1 + R"(.randomDraws[1]: "0x1000000" is out of range 0x0..0xFFFFFF)"},
         ErrorCase{"unknown field", withGear(R"("shortAdress": 5)"), kGear1 + ".shortAdress: unknown field"},
+        ErrorCase{"colour limits out of order", withGear(R"("colour": {"coolest": 400, "warmest": 300})"),
+                  kGear1 + ".colour: colour temperature limits out of order: physicalCoolest <= coolest <= warmest "
+                           "<= physicalWarmest (mirek)"},
+        ErrorCase{"too many channel levels", withGear(R"("colour": {"actual": {"levels": [1, 2, 3, 4, 5, 6, 7]}})"),
+                  kGear1 + ".colour.actual.levels: at most 6 channel levels"},
+        ErrorCase{"a colour temperature of 0 mirek", withGear(R"("colour": {"scenes": {"3": {"tc": 0}}})"),
+                  kGear1 + ".colour.scenes.3.tc: 0 is out of range 1..65534"},
+        ErrorCase{"device type MASK among several", withGear(R"("moreDeviceTypes": [255])"),
+                  kGear1 + ".moreDeviceTypes[0]: 255 is out of range 0..254"},
         ErrorCase{"unknown fault", withGear(R"("faults": {"slowReplies": true})"),
                   kGear1 + ".faults.slowReplies: unknown field"},
         ErrorCase{"fault flag", withGear(R"("faults": {"lateReplies": 1})"),

@@ -84,6 +84,33 @@ TEST_F(SimPanel, LampsFollowTheGearAndTheKeysReachIt) {
     bus->withGear(0, [](sim::ControlGear& g) { EXPECT_FALSE(g.mainsPowered()); });
 }
 
+TEST(SimPanelColour, ALampShowsItsGearsColour) {
+    struct Case {
+        const char* name;
+        std::optional<sim::GearColourPoint> colour;
+        uint8_t channels;
+        QColor hue;
+    };
+    const sim::GearColourPoint red{dali::kColourTypeRgbwaf, 0xFFFF, {254, 0, 0, 255, 255, 255}};
+    const sim::GearColourPoint whiteAndAmber{dali::kColourTypeRgbwaf, 0xFFFF, {0, 0, 0, 254, 254, 0}};
+    const Case cases[] = {
+        {"no colour gear: warm white", std::nullopt, 0, QColor::fromHsvF(0.14, 0.6, 1.0)},
+        {"red", red, 3, QColor(255, 0, 0)},
+        {"white and amber", whiteAndAmber, 5, QColor(255, 223, 127)},
+        {"a channel the gear has not got stays dark", whiteAndAmber, 3, QColor(0, 0, 0)},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(lampColour(c.colour, c.channels).name().toStdString(), c.hue.name().toStdString()) << c.name;
+    // Tunable white: warm white is orange, cool white nearly white with the most blue.
+    const QColor warm = lampColour(sim::GearColourPoint::tc(370), 0);  // 2700 K
+    const QColor cool = lampColour(sim::GearColourPoint::tc(154), 0);  // 6500 K
+    EXPECT_EQ(warm.red(), 255);
+    EXPECT_GT(warm.green(), warm.blue());
+    EXPECT_LT(warm.blue(), 128);
+    EXPECT_GT(cool.blue(), 240);
+    EXPECT_GT(cool.green(), 240);
+}
+
 TEST_F(SimPanel, TheMonitorListsFramesAndReplies) {
     SimPanelWindow panel(backend);
     Send(0x03, 0x90);  // QUERY STATUS to 1

@@ -87,6 +87,75 @@ TEST_F(DeviceLines, NamesAndTheHeaderFollowTheDeviceLines) {
     EXPECT_EQ(read, header);
 }
 
+ColourSettings TunableWhite() {
+    ColourSettings c;
+    c.features = 0x02;
+    c.mirek = 250;  // shown now: not kept
+    c.coolest = 0x00A0;
+    c.warmest = 0x015E;
+    c.physicalCoolest = 0x0099;
+    c.physicalWarmest = 0x0172;
+    c.powerOnMirek = 0x00C8;
+    c.systemFailureLevels = {1, 2, 3, 0xFF, 0xFF, 0xFF};
+    c.sceneMirek[0] = 0x00FA;
+    c.sceneMirek[15] = 0x0123;
+    return c;
+}
+
+const QString kColour17 = "#kelvane-colour 11 02 00A0 015E 0099 0172 00C8 FFFF FFFFFFFFFFFF 010203FFFFFF 00FA" +
+                          QString(56, 'F') + "0123";
+
+// A colour gear's settings follow the names, before the header; only colour gear get a line.
+TEST_F(DeviceLines, ColourLinesFollowTheNamesAndComeBack) {
+    DeviceTable written = TwoGear();
+    written[17].colour = TunableWhite();
+    written[17].name = "Flur";
+    written[30].colour = TunableWhite();  // no gear: no line
+    ProjectHeader header;
+    header.site = "Halle 3";
+    ASSERT_TRUE(WriteProjectFile(Path("p.prj"), written, header));
+    EXPECT_EQ(ReadFileBytes(Path("p.prj")), Utf16LE(kGear5 + "\n" + kGear17 + "\n#kelvane-name 11 Flur\n" + kColour17 +
+                                                    "\n#kelvane-site Halle 3\n"));
+    ASSERT_EQ(ReadProjectFile(Path("p.prj"), table), 2);
+    ColourSettings expected = TunableWhite();
+    expected.mirek = kColourMask;
+    EXPECT_EQ(table[17].colour, expected);
+    EXPECT_EQ(table[17].readState, 7u | kReadStateColour);
+    EXPECT_EQ(table[5].colour, ColourSettings{});
+    EXPECT_EQ(table[5].readState, 7u);
+
+    ASSERT_TRUE(WriteDeviceFile(Path("g.dev"), written, 17));
+    EXPECT_EQ(ReadFileBytes(Path("g.dev")), Utf16LE(kGear17 + "\n" + kColour17 + "\n"));
+    DeviceRecord record;
+    record.colour.features = 0x60;  // from an earlier file: replaced
+    ASSERT_TRUE(ReadDeviceFile(Path("g.dev"), record));
+    EXPECT_EQ(record.colour, expected);
+    ASSERT_TRUE(WriteDeviceFile(Path("plain.dev"), written, 5));
+    ASSERT_TRUE(ReadDeviceFile(Path("plain.dev"), record));
+    EXPECT_EQ(record.colour, ColourSettings{});  // a file without colour gives none
+}
+
+TEST_F(DeviceLines, DamagedColourLinesChangeNoRecord) {
+    const QString scenes = " " + QString(64, 'F');
+    const QString lines[] = {
+        "#kelvane-colour 11 02 00A0 015E 0099 0172 00C8 FFFF FFFFFFFFFFFF 010203FFFFFF",  // scenes missing
+        "#kelvane-colour 11 02 00A0 015E 0099 0172 00C8 FFFF FFFFFFFFFFFF 010203FFFFFG" + scenes,
+        "#kelvane-colour 11 02 0A0 015E 0099 0172 00C8 FFFF FFFFFFFFFFFF 010203FFFFFF" + scenes,
+        "#kelvane-colour 11  02 00A0 015E 0099 0172 00C8 FFFF FFFFFFFFFFFF 010203FFFFFF" + scenes,
+        "#kelvane-colour 40 02 00A0 015E 0099 0172 00C8 FFFF FFFFFFFFFFFF 010203FFFFFF" + scenes,  // address 64
+        "#kelvane-colour 06 02 00A0 015E 0099 0172 00C8 FFFF FFFFFFFFFFFF 010203FFFFFF" + scenes,  // no gear 6
+        "#kelvane-colour 11 00 00A0 015E 0099 0172 00C8 FFFF FFFFFFFFFFFF 010203FFFFFF" + scenes,  // no colour
+    };
+    for (const QString& line : lines) {
+        ReadProject(Utf16LE(kGear17 + "\n" + line + "\n"));
+        EXPECT_EQ(table[17].colour, ColourSettings{}) << line.toStdString();
+        EXPECT_EQ(table[6], DeviceRecord{}) << line.toStdString();
+    }
+    // Lower-case digits and CR LF read as well.
+    ReadProject(Utf16LE(kGear17 + "\r\n" + QString(kColour17).replace("00A0", "00a0") + "\r\n"));
+    EXPECT_EQ(table[17].colour.coolest, 0x00A0);
+}
+
 TEST_F(DeviceLines, NameLinesAreReadOnlyForGearTheFileHolds) {
     QString text;
     for (int a = 0; a < 64; ++a)

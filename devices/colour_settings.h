@@ -1,0 +1,50 @@
+#pragma once
+// A colour gear's settings (device type 8): what the colour tab shows, a
+// device or project file keeps and a transfer writes. Colour temperatures are
+// in mirek (1,000,000 / K); MASK (0xFFFF, 255 for a channel level) means "not
+// known" in what was read and "none" in a stored colour.
+
+#include "dali/dali_commands.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+
+inline constexpr int kColourChannels = dali::kRgbwafChannels;  // red, green, blue, white, amber, freecolour
+inline constexpr uint16_t kColourMask = dali::kMask16;
+using ChannelLevels = std::array<uint8_t, kColourChannels>;
+inline constexpr ChannelLevels kAllChannelsMasked{255, 255, 255, 255, 255, 255};
+
+struct ColourSettings {
+    uint8_t features = 0;  // QUERY COLOUR TYPE FEATURES; 0: no colour read or loaded
+
+    // The colour shown now, read back from the gear.
+    uint16_t mirek = kColourMask;
+    ChannelLevels levels = kAllChannelsMasked;
+
+    // Colour temperature limits; coolest and warmest are the installer's,
+    // within the physical ones the gear was built with.
+    uint16_t coolest = kColourMask, warmest = kColourMask;
+    uint16_t physicalCoolest = kColourMask, physicalWarmest = kColourMask;
+
+    // Colours the gear keeps with its power-on, system-failure and scene
+    // levels. The gear cannot be asked for them: they are what Kelvane
+    // stored or a file says.
+    uint16_t powerOnMirek = kColourMask, systemFailureMirek = kColourMask;
+    ChannelLevels powerOnLevels = kAllChannelsMasked, systemFailureLevels = kAllChannelsMasked;
+    std::array<uint16_t, 16> sceneMirek{kColourMask, kColourMask, kColourMask, kColourMask, kColourMask, kColourMask,
+                                        kColourMask, kColourMask, kColourMask, kColourMask, kColourMask, kColourMask,
+                                        kColourMask, kColourMask, kColourMask, kColourMask};
+
+    bool tunableWhite() const { return features & dali::kColourFeatureTc; }
+    int channels() const { return std::min(dali::rgbwafChannelCount(features), kColourChannels); }
+    bool operator==(const ColourSettings&) const = default;
+};
+
+// Kelvin and mirek, rounded to the nearest; 0 and MASK stay as they are.
+constexpr uint16_t MirekFromKelvin(int kelvin) {
+    return kelvin <= 0 ? kColourMask : uint16_t(std::min(0xFFFE, (1'000'000 + kelvin / 2) / kelvin));
+}
+constexpr int KelvinFromMirek(uint16_t mirek) {
+    return mirek == 0 || mirek == kColourMask ? 0 : (1'000'000 + mirek / 2) / mirek;
+}

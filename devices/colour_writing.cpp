@@ -1,0 +1,182 @@
+#include "devices/colour_writing.h"
+
+#include "dali/dali_commands.h"
+#include "link/colour_transactions.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+using dali::code;
+using dali::Dt8Op;
+using dali::Op;
+using dali::SpecialOp;
+using Frames = std::vector<DaliFrame>;
+
+constexpr DaliFrame kEnableColour{code(SpecialOp::EnableDeviceType), dali::kDeviceTypeColour};
+
+class ColourSender {
+public:
+    ColourSender(ColourWriteContext& c, ColourWriteResult& result)
+        : c_(c), a_(dali::commandAddress(c.address)), result_(result) {}
+
+    void Send(const Frames& frames) { result_.results |= dalikit_SendSequence(c_.link, frames); }
+
+    Frames TemporaryTc(uint16_t mirek) const {
+        return {{code(SpecialOp::Dtr0), uint8_t(mirek & 0xFF)},
+                {code(SpecialOp::Dtr1), uint8_t(mirek >> 8)},
+                kEnableColour,
+                {a_, code(Dt8Op::SetTemporaryColourTemperature)}};
+    }
+    // Red, green, blue; white, amber, freecolour only for gear that has them.
+    Frames TemporaryLevels(const ChannelLevels& levels, int channels) const {
+        Frames frames;
+        for (size_t first = 0; first < size_t(channels); first += 3) {
+            const Dt8Op op = first == 0 ? Dt8Op::SetTemporaryRgbDimLevel : Dt8Op::SetTemporaryWafDimLevel;
+            frames.insert(frames.end(), {{code(SpecialOp::Dtr0), levels[first]},
+                                         {code(SpecialOp::Dtr1), levels[first + 1]},
+                                         {code(SpecialOp::Dtr2), levels[first + 2]},
+                                         kEnableColour,
+                                         {a_, code(op)}});
+        }
+        return frames;
+    }
+    Frames Activate() const { return {kEnableColour, {a_, code(Dt8Op::Activate)}}; }
+    Frames StoreWithLevel(uint8_t opcode, uint8_t level) const {
+        return {{code(SpecialOp::Dtr0), level}, {a_, opcode, true}};
+    }
+    Frames StoreLimit(dali::ColourTemperatureLimit limit, uint16_t mirek) const {
+        return {{code(SpecialOp::Dtr0), uint8_t(mirek & 0xFF)},
+                {code(SpecialOp::Dtr1), uint8_t(mirek >> 8)},
+                {code(SpecialOp::Dtr2), code(limit)},
+                kEnableColour,
+                {a_, code(Dt8Op::StoreColourTemperatureLimit), true}};
+    }
+
+private:
+    ColourWriteContext& c_;
+    uint8_t a_;
+    ColourWriteResult& result_;
+};
+
+Frames operator+(Frames a, const Frames& b) {
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+}
+
+void sendLimits(ColourSender& s, ColourSettings& now, const ColourSettings& wanted, ColourWriteResult& result) {
+    if (wanted.coolest == now.coolest && wanted.warmest == now.warmest)
+        return;
+    uint16_t coolest = wanted.coolest, warmest = wanted.warmest;
+    if (now.physicalCoolest != kColourMask && coolest != kColourMask)
+        coolest = std::max(coolest, now.physicalCoolest);
+    if (now.physicalWarmest != kColourMask && warmest != kColourMask)
+        warmest = std::min(warmest, now.physicalWarmest);
+    if (coolest == kColourMask || warmest == kColourMask || coolest == 0 || coolest > warmest) {
+        result.limitsOutOfOrder = true;
+        return;
+    }
+    using L = dali::ColourTemperatureLimit;
+    const bool coolestFirst = now.warmest == kColourMask || coolest <= now.warmest;
+    const auto storeCoolest = [&] {
+        if (coolest != now.coolest)
+            s.Send(s.StoreLimit(L::Coolest, coolest));
+        now.coolest = coolest;
+    };
+    const auto storeWarmest = [&] {
+        if (warmest != now.warmest)
+            s.Send(s.StoreLimit(L::Warmest, warmest));
+        now.warmest = warmest;
+    };
+    if (coolestFirst) {
+        storeCoolest();
+        storeWarmest();
+    } else {
+        storeWarmest();
+        storeCoolest();
+    }
+}
+
+// The colour the gear keeps with a level: a colour temperature or channel levels.
+struct StoredColour {
+    uint16_t ColourSettings::*mirek;
+    ChannelLevels ColourSettings::*levels;
+    Op store;
+    uint8_t DeviceRecord::*level;
+};
+
+constexpr StoredColour kStoredColours[] = {
+    {&ColourSettings::powerOnMirek, &ColourSettings::powerOnLevels, Op::StoreDtrAsPowerOnLevel,
+     &DeviceRecord::powerOnLevel},
+    {&ColourSettings::systemFailureMirek, &ColourSettings::systemFailureLevels, Op::StoreDtrAsSystemFailureLevel,
+     &DeviceRecord::systemFailureLevel},
+};
+
+}  // namespace
+
+ColourWriteResult SendColourSettings(ColourWriteContext& c, const ColourSettings& wanted) {
+    ColourWriteResult result;
+    if (!c.link.handle)
+        return result;
+    ColourSender s(c, result);
+    DeviceRecord& record = c.record;
+    ColourSettings& now = record.colour;
+    const int channels = now.channels();
+
+    if (now.tunableWhite())
+        sendLimits(s, now, wanted, result);
+
+    if (now.tunableWhite() && wanted.mirek != now.mirek && wanted.mirek != kColourMask) {
+        s.Send(s.TemporaryTc(wanted.mirek) + s.Activate());
+        now.mirek = wanted.mirek;
+        if (now.coolest <= now.warmest && now.warmest != kColourMask)  // as the gear holds it
+            now.mirek = std::clamp(now.mirek, now.coolest, now.warmest);
+    }
+    if (channels > 0 && wanted.levels != now.levels) {
+        s.Send(s.TemporaryLevels(wanted.levels, channels) + s.Activate());
+        now.levels = wanted.levels;
+    }
+
+    const bool levelsKnown = record.readState & kReadStateParameters;
+    for (const StoredColour& stored : kStoredColours) {
+        const bool tc = now.tunableWhite() && wanted.*stored.mirek != now.*stored.mirek;
+        const bool levels = channels > 0 && wanted.*stored.levels != now.*stored.levels;
+        if (!tc && !levels)
+            continue;
+        if (!levelsKnown) {
+            result.levelUnknown = true;
+            continue;
+        }
+        const Frames store = s.StoreWithLevel(code(stored.store), record.*stored.level);
+        if (tc)
+            s.Send(s.TemporaryTc(wanted.*stored.mirek) + store);
+        if (levels)
+            s.Send(s.TemporaryLevels(wanted.*stored.levels, channels) + store);
+        now.*stored.mirek = wanted.*stored.mirek;
+        now.*stored.levels = wanted.*stored.levels;
+    }
+
+    const bool scenesKnown = record.readState & kReadStateScenes;
+    for (int n = 0; n < kSceneCount && now.tunableWhite(); ++n) {
+        const uint16_t mirek = wanted.sceneMirek[size_t(n)];
+        if (mirek == now.sceneMirek[size_t(n)])
+            continue;
+        const uint8_t level = record.sceneLevel[size_t(n)];
+        if (!scenesKnown || level == kLevelMask) {
+            result.scenesNotSent |= uint16_t(1u << n);
+            continue;
+        }
+        s.Send(s.TemporaryTc(mirek) + s.StoreWithLevel(code(Op::StoreDtrAsScene, n), level));
+        now.sceneMirek[size_t(n)] = mirek;
+    }
+    return result;
+}
+
+ColourSettings UnknownColour(const ColourSettings& colour) {
+    ColourSettings unknown;
+    unknown.features = colour.features;
+    unknown.physicalCoolest = colour.physicalCoolest;
+    unknown.physicalWarmest = colour.physicalWarmest;
+    return unknown;
+}

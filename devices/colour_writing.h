@@ -1,0 +1,36 @@
+#pragma once
+// Writing a colour gear's colour (device type 8): "Senden" on the colour tab
+// sends what differs from the record, and the record follows what was sent.
+
+#include "devices/device_record.h"
+#include "link/dalikit.h"
+
+struct ColourWriteContext {
+    BusLink link;
+    DeviceRecord& record;  // the gear's record: compared with, and updated after each item sent
+    int address;           // short address 0..63
+};
+
+struct ColourWriteResult {
+    LinkResult results = 0;  // OR of the transactions' results
+    // Items not sent, so nothing the user did not mean reaches the gear:
+    bool limitsOutOfOrder = false;  // coolest above warmest (in mirek) once within the physical limits
+    bool levelUnknown = false;      // a power-on or failure colour while the record's levels were never read
+    uint16_t scenesNotSent = 0;     // bit n: scene n's colour, while the gear is not in the scene or its level unknown
+};
+
+// In this order, each only when it differs from the record:
+// - coolest and warmest (within the physical limits), each with STORE COLOUR
+//   TEMPERATURE Tc LIMIT; the one that makes room first;
+// - the colour shown now: temporary colour temperature or channel levels, then ACTIVATE;
+// - the power-on and system-failure colours: the temporary colour stored with
+//   the record's power-on or system-failure level (STORE DTR AS ...); MASK
+//   removes the stored colour;
+// - each scene's colour temperature, stored with the record's scene level.
+// A MASK colour shown now is not sent.
+ColourWriteResult SendColourSettings(ColourWriteContext& context, const ColourSettings& wanted);
+
+// The colour of a gear of these features whose colours are not known (all
+// MASK but features and physical limits): compared with it, every colour of a
+// record differs and is sent.
+ColourSettings UnknownColour(const ColourSettings& colour);

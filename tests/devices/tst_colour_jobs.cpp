@@ -1,0 +1,269 @@
+// Reading and writing colour gear (device type 8) on the simulated bus: exact
+// frames, the record afterwards and what the gear holds.
+
+#include "devices/colour_changes.h"
+#include "devices/colour_reading.h"
+#include "devices/colour_writing.h"
+#include "devices/device_store.h"
+#include "tests/sim/bus_test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+
+namespace {
+
+using Frames = std::vector<std::string>;
+
+Frames hex(const std::vector<uint16_t>& frames) {
+    Frames texts;
+    texts.reserve(frames.size());
+    for (uint16_t frame : frames) {
+        char text[8];
+        std::snprintf(text, sizeof text, "%04X", frame);
+        texts.emplace_back(text);
+    }
+    return texts;
+}
+
+Frames operator+(Frames a, const Frames& b) {
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+}
+
+sim::GearConfig colourGear(bool tc, uint8_t channels) {
+    sim::GearConfig g = gearAt(0, 200);
+    g.deviceType = 8;
+    g.colour.tc = tc;
+    g.colour.channels = channels;
+    g.colour.coolest = 160;
+    g.colour.warmest = 350;
+    if (tc)
+        g.colour.actual = sim::GearColourPoint::tc(300);
+    else
+        g.colour.actual = {dali::kColourTypeRgbwaf, 0xFFFF, {10, 20, 30, 255, 255, 255}};
+    return g;
+}
+
+// A colour gear on the bus, its record read as the colour tab reads it.
+class ColourJobs : public ::testing::Test {
+protected:
+    void Start(const sim::GearConfig& gear) {
+        bus_.reset();  // one simulated interface at a time
+        bus_ = std::make_unique<LinkedBus>(std::vector<sim::GearConfig>{gear});
+        ColourReadContext read{bus_->link(), record, 0};
+        ASSERT_EQ(ReadColour(read), 0);
+        readFrames = hex(bus_->takeForwardFrames());
+    }
+    ColourWriteResult Send(const ColourSettings& wanted) {
+        ColourWriteContext c{bus_->link(), record, 0};
+        return SendColourSettings(c, wanted);
+    }
+    Frames Sent() { return hex(bus_->takeForwardFrames()); }
+    sim::GearColourConfig GearColour() {
+        sim::GearColourConfig colour;
+        bus_->bus().withGear(0, [&](sim::ControlGear& g) { colour = g.colour(); });
+        return colour;
+    }
+
+    std::unique_ptr<LinkedBus> bus_;
+    DeviceRecord record;
+    Frames readFrames;
+};
+
+Frames wide(const char* selector) {
+    return {std::string("A3") + selector, "C108", "01FA", "0198"};
+}
+
+TEST_F(ColourJobs, ReadingATunableWhiteGear) {
+    Start(colourGear(true, 0));
+    EXPECT_EQ(readFrames, (Frames{"C108", "01F9"} + wide("02") + wide("80") + wide("81") + wide("82") + wide("83")));
+    EXPECT_EQ(record.colour.features, 0x02);
+    EXPECT_EQ(record.colour.mirek, 300);
+    EXPECT_EQ(record.colour.coolest, 160);
+    EXPECT_EQ(record.colour.physicalCoolest, 153);
+    EXPECT_EQ(record.colour.warmest, 350);
+    EXPECT_EQ(record.colour.physicalWarmest, 370);
+    EXPECT_EQ(record.colour.levels, kAllChannelsMasked);
+    EXPECT_EQ(record.readState, kReadStateColour);
+}
+
+TEST_F(ColourJobs, ReadingAnRgbGearAndAGearWithoutColour) {
+    Start(colourGear(false, 3));
+    EXPECT_EQ(readFrames, (Frames{"C108", "01F9", "A309", "C108", "01FA", "A30A", "C108", "01FA", "A30B", "C108",
+                                  "01FA"}));
+    EXPECT_EQ(record.colour.features, 0x60);
+    EXPECT_EQ(record.colour.levels, (ChannelLevels{10, 20, 30, 255, 255, 255}));
+    EXPECT_EQ(record.colour.mirek, kColourMask);
+
+    record = {};
+    Start(gearAt(0));  // device type 6 only: no answer, nothing more asked
+    EXPECT_EQ(readFrames, (Frames{"C108", "01F9"}));
+    EXPECT_EQ(record, DeviceRecord{});
+}
+
+TEST_F(ColourJobs, Setting4000KelvinLive) {
+    Start(colourGear(true, 0));
+    ColourSettings wanted = record.colour;
+    wanted.mirek = MirekFromKelvin(4000);
+    EXPECT_EQ(Send(wanted).results, 0);
+    EXPECT_EQ(Sent(), (Frames{"A3FA", "C300", "C108", "01E7", "C108", "01E2"}));
+    EXPECT_EQ(GearColour().actual, sim::GearColourPoint::tc(250));
+    EXPECT_EQ(record.colour, wanted);
+    EXPECT_EQ(Send(wanted).results, 0);  // nothing differs now: nothing sent
+    EXPECT_TRUE(Sent().empty());
+}
+
+TEST_F(ColourJobs, StoringALimitWithinThePhysicalOnes) {
+    Start(colourGear(true, 0));
+    ColourSettings wanted = record.colour;
+    wanted.coolest = 100;  // below the physical coolest 153: stored as 153
+    wanted.warmest = 400;  // above the physical warmest 370
+    Send(wanted);
+    EXPECT_EQ(Sent(), (Frames{"A399", "C300", "C500", "C108", "01F2", "01F2", "A372", "C301", "C501", "C108", "01F2",
+                              "01F2"}));
+    EXPECT_EQ(GearColour().coolest, 153);
+    EXPECT_EQ(GearColour().warmest, 370);
+    EXPECT_EQ(record.colour.coolest, 153);
+    EXPECT_EQ(record.colour.warmest, 370);
+
+    // Only the warmest changed: only it is sent.
+    wanted = record.colour;
+    wanted.warmest = 200;
+    Send(wanted);
+    EXPECT_EQ(Sent(), (Frames{"A3C8", "C300", "C501", "C108", "01F2", "01F2"}));
+    // A coolest above the present warmest makes room first: warmest, then coolest.
+    wanted.coolest = 300;
+    wanted.warmest = 360;
+    Send(wanted);
+    EXPECT_EQ(Sent(), (Frames{"A368", "C301", "C501", "C108", "01F2", "01F2", "A32C", "C301", "C500", "C108", "01F2",
+                              "01F2"}));
+    EXPECT_EQ(GearColour().coolest, 300);
+    EXPECT_EQ(GearColour().warmest, 360);
+}
+
+TEST_F(ColourJobs, LimitsOutOfOrderAreNotSent) {
+    Start(colourGear(true, 0));
+    ColourSettings wanted = record.colour;
+    wanted.coolest = 300;
+    wanted.warmest = 200;
+    EXPECT_TRUE(Send(wanted).limitsOutOfOrder);
+    EXPECT_TRUE(Sent().empty());
+    EXPECT_EQ(record.colour.coolest, 160);
+}
+
+TEST_F(ColourJobs, StoringAPowerOnColourWithTheRecordsLevel) {
+    Start(colourGear(true, 0));
+    ColourSettings wanted = record.colour;
+    wanted.powerOnMirek = 200;
+    // Levels never read: the power-on level to store with it is unknown, nothing is sent.
+    EXPECT_TRUE(Send(wanted).levelUnknown);
+    EXPECT_TRUE(Sent().empty());
+    EXPECT_EQ(record.colour.powerOnMirek, kColourMask);
+
+    record.readState |= kReadStateParameters;
+    record.powerOnLevel = 180;
+    EXPECT_FALSE(Send(wanted).levelUnknown);
+    EXPECT_EQ(Sent(), (Frames{"A3C8", "C300", "C108", "01E7", "A3B4", "012D", "012D"}));
+    EXPECT_EQ(GearColour().powerOn, sim::GearColourPoint::tc(200));
+    EXPECT_EQ(GearColour().actual, sim::GearColourPoint::tc(300));  // the colour shown stays
+    EXPECT_EQ(record.colour.powerOnMirek, 200);
+}
+
+TEST_F(ColourJobs, AColourSceneOnlyForScenesTheGearIsIn) {
+    Start(colourGear(true, 0));
+    record.readState |= kReadStateScenes;
+    record.sceneLevel[3] = 100;
+    ColourSettings wanted = record.colour;
+    wanted.sceneMirek[3] = 250;
+    wanted.sceneMirek[4] = 260;  // not in scene 4
+    EXPECT_EQ(Send(wanted).scenesNotSent, 1u << 4);
+    EXPECT_EQ(Sent(), (Frames{"A3FA", "C300", "C108", "01E7", "A364", "0143", "0143"}));
+    EXPECT_EQ(GearColour().scenes[3], sim::GearColourPoint::tc(250));
+    EXPECT_EQ(GearColour().scenes[4], sim::GearColourPoint{});
+    EXPECT_EQ(record.colour.sceneMirek[3], 250);
+    EXPECT_EQ(record.colour.sceneMirek[4], kColourMask);
+}
+
+TEST_F(ColourJobs, RgbLevelsLiveAndAsTheSystemFailureColour) {
+    Start(colourGear(false, 3));
+    record.readState |= kReadStateParameters;
+    record.systemFailureLevel = 254;
+    ColourSettings wanted = record.colour;
+    wanted.levels = {254, 0, 128, 255, 255, 255};
+    wanted.systemFailureLevels = {0, 0, 254, 255, 255, 255};
+    Send(wanted);
+    EXPECT_EQ(Sent(), (Frames{"A3FE", "C300", "C580", "C108", "01EB", "C108", "01E2",  // live
+                              "A300", "C300", "C5FE", "C108", "01EB", "A3FE", "012C", "012C"}));
+    EXPECT_EQ(GearColour().actual.levels, (std::array<uint8_t, 6>{254, 0, 128, 255, 255, 255}));
+    EXPECT_EQ(GearColour().systemFailure.levels, (std::array<uint8_t, 6>{0, 0, 254, 255, 255, 255}));
+}
+
+// A project transfer: the gear's colours are not known, so every colour of the record goes out after the scenes.
+TEST_F(ColourJobs, WritingAWholeRecordSendsItsColours) {
+    Start(colourGear(true, 0));
+    DeviceStore store;
+    store.link = bus_->link();
+    DeviceRecord& fromFile = store.workingTable[0];
+    fromFile = {.present = 1, .maxLevel = 254, .minLevel = 1, .powerOnLevel = 200, .systemFailureLevel = 254,
+                .deviceType = 8};
+    fromFile.sceneLevel[2] = 90;
+    fromFile.colour = record.colour;
+    fromFile.colour.mirek = kColourMask;  // files keep no colour shown now
+    fromFile.colour.coolest = 180;
+    fromFile.colour.powerOnMirek = 220;
+    fromFile.colour.sceneMirek[2] = 300;
+    store.WriteAll(0);
+    const Frames frames = Sent();
+    const Frames colour{"A3B4", "C300", "C500", "C108", "01F2", "01F2",                    // coolest 180
+                        "A35E", "C301", "C501", "C108", "01F2", "01F2",                    // warmest 350
+                        "A3DC", "C300", "C108", "01E7", "A3C8", "012D", "012D",            // power on
+                        "A32C", "C301", "C108", "01E7", "A35A", "0142", "0142"};           // scene 2
+    ASSERT_GE(frames.size(), colour.size());
+    EXPECT_EQ(Frames(frames.end() - std::ptrdiff_t(colour.size()), frames.end()), colour);
+    EXPECT_EQ(GearColour().coolest, 180);
+    EXPECT_EQ(GearColour().powerOn, sim::GearColourPoint::tc(220));
+    EXPECT_EQ(GearColour().scenes[2], sim::GearColourPoint::tc(300));
+    EXPECT_EQ(store.workingTable[0], fromFile);  // the record stays the file's
+}
+
+// "Senden" with several gear selected: each colour gear gets the edited item on top of its own record.
+TEST(ColourSelection, EachSelectedColourGearGetsOnlyTheEditedItems) {
+    sim::GearConfig second = colourGear(true, 0);
+    second.shortAddress = 1;
+    second.colour.warmest = 300;
+    sim::GearConfig plain = gearAt(2);
+    LinkedBus bus({colourGear(true, 0), second, plain});
+    DeviceTable table{};
+    for (int a : {0, 1, 2}) {
+        table[size_t(a)].present = 1;
+        ColourReadContext read{bus.link(), table[size_t(a)], a};
+        ReadColour(read);
+    }
+    bus.takeForwardFrames();
+    ColourChanges changes;
+    changes.values.coolest = 200;
+    changes.values.warmest = 360;  // not edited: each gear keeps its own
+    changes.Set(ColourItem::Coolest);
+    const int32_t selected[] = {0, 1, 2};
+    ColourSelectionContext c{bus.link(), table, selected};
+    EXPECT_EQ(SendColourToSelection(c, changes).results, 0);
+    EXPECT_EQ(hex(bus.takeForwardFrames()), (Frames{"A3C8", "C300", "C500", "C108", "01F2", "01F2",  // gear 0
+                                                    "A3C8", "C300", "C500", "C108", "03F2", "03F2"}));
+    EXPECT_EQ(table[0].colour.coolest, 200);
+    EXPECT_EQ(table[0].colour.warmest, 350);
+    EXPECT_EQ(table[1].colour.warmest, 300);
+    EXPECT_EQ(table[2].colour, ColourSettings{});  // no colour gear: nothing sent, nothing changed
+}
+
+TEST(ColourUnits, KelvinAndMirek) {
+    EXPECT_EQ(MirekFromKelvin(4000), 250);
+    EXPECT_EQ(MirekFromKelvin(2700), 370);  // 370.37
+    EXPECT_EQ(MirekFromKelvin(6500), 154);  // 153.85
+    EXPECT_EQ(KelvinFromMirek(153), 6536);
+    EXPECT_EQ(KelvinFromMirek(kColourMask), 0);
+    EXPECT_EQ(MirekFromKelvin(0), kColourMask);
+}
+
+}  // namespace
