@@ -5,6 +5,7 @@
 #include "devices/colour_reading.h"
 #include "devices/colour_writing.h"
 #include "devices/device_store.h"
+#include "tests/support/frame_texts.h"
 #include "tests/sim/bus_test_support.h"
 
 #include <gtest/gtest.h>
@@ -16,16 +17,6 @@ namespace {
 
 using Frames = std::vector<std::string>;
 
-Frames hex(const std::vector<uint16_t>& frames) {
-    Frames texts;
-    texts.reserve(frames.size());
-    for (uint16_t frame : frames) {
-        char text[8];
-        std::snprintf(text, sizeof text, "%04X", frame);
-        texts.emplace_back(text);
-    }
-    return texts;
-}
 
 Frames operator+(Frames a, const Frames& b) {
     a.insert(a.end(), b.begin(), b.end());
@@ -54,13 +45,13 @@ protected:
         bus_ = std::make_unique<LinkedBus>(std::vector<sim::GearConfig>{gear});
         ColourReadContext read{bus_->link(), record, 0};
         ASSERT_EQ(ReadColour(read), 0);
-        readFrames = hex(bus_->takeForwardFrames());
+        readFrames = FrameTexts(bus_->takeForwardFrames());
     }
     ColourWriteResult Send(const ColourSettings& wanted) {
         ColourWriteContext c{bus_->link(), record, 0};
         return SendColourSettings(c, wanted);
     }
-    Frames Sent() { return hex(bus_->takeForwardFrames()); }
+    Frames Sent() { return FrameTexts(bus_->takeForwardFrames()); }
     sim::GearColourConfig GearColour() {
         sim::GearColourConfig colour;
         bus_->bus().withGear(0, [&](sim::ControlGear& g) { colour = g.colour(); });
@@ -249,7 +240,7 @@ TEST(ColourSelection, EachSelectedColourGearGetsOnlyTheEditedItems) {
     const int32_t selected[] = {0, 1, 2};
     ColourSelectionContext c{bus.link(), table, selected};
     EXPECT_EQ(SendColourToSelection(c, changes).results, 0);
-    EXPECT_EQ(hex(bus.takeForwardFrames()), (Frames{"A3C8", "C300", "C500", "C108", "01F2", "01F2",  // gear 0
+    EXPECT_EQ(FrameTexts(bus.takeForwardFrames()), (Frames{"A3C8", "C300", "C500", "C108", "01F2", "01F2",  // gear 0
                                                     "A3C8", "C300", "C500", "C108", "03F2", "03F2"}));
     EXPECT_EQ(table[0].colour.coolest, 200);
     EXPECT_EQ(table[0].colour.warmest, 350);

@@ -7,6 +7,7 @@
 #include "devices/line_check.h"
 #include "link/bus_scan.h"
 #include "storage/settings.h"
+#include "tests/support/frame_texts.h"
 #include "tests/sim/bus_test_support.h"
 #include "tests/support/recording_wait_dialog.h"
 #include "tests/support/scripted_prompts.h"
@@ -27,16 +28,6 @@ sim::GearConfig gear(uint8_t type, std::vector<uint8_t> more) {
     return g;
 }
 
-std::vector<std::string> hex(const std::vector<uint16_t>& frames) {
-    std::vector<std::string> texts;
-    texts.reserve(frames.size());
-    for (uint16_t frame : frames) {
-        char text[8];
-        std::snprintf(text, sizeof text, "%04X", frame);
-        texts.emplace_back(text);
-    }
-    return texts;
-}
 
 struct ReadCase {
     const char* label;
@@ -73,7 +64,7 @@ TEST(DeviceTypes, ReadingListsTheTypesOfAGearOfSeveral) {
         EXPECT_EQ(r.deviceTypes, c.deviceTypes) << c.label;
         EXPECT_EQ(r.fastFadeTime, c.fastFadeTime) << c.label;
         EXPECT_EQ(r.dimmingCurve, c.dimmingCurve) << c.label;
-        EXPECT_EQ(hex(bus.takeForwardFrames()),
+        EXPECT_EQ(FrameTexts(bus.takeForwardFrames()),
                   plus(plus({"01A5"}, c.typeFrames), {"01A0", "01A1", "01A2", "01A3", "01A4", "01C0", "01C1"}))
             << c.label;
     }
@@ -89,7 +80,7 @@ TEST(DeviceTypes, TheScanKeepsTheListAndReadsTheCurveOfALedModuleThatIsAlsoColou
     ScriptedPrompts prompts(settings);
     BusScanContext c{bus.link(), store, matrix, wait, prompts, QString(), [] {}, [] {}};
     EXPECT_EQ(RunBusScan(c).presentCount, 1);
-    const std::vector<std::string> frames = hex(bus.takeForwardFrames());
+    const std::vector<std::string> frames = FrameTexts(bus.takeForwardFrames());
     ASSERT_GE(frames.size(), 11u);
     EXPECT_EQ(std::vector<std::string>(frames.begin(), frames.begin() + 11),
               (std::vector<std::string>{"A100", "0190", "01C0", "01C1", "0199", "01A7", "01A7", "01A7", "C106", "01EE",
@@ -123,7 +114,7 @@ TEST(DeviceTypes, TheLineCheckComparesTheDeviceType6ValuesOfAGearOfSeveral) {
                                       "01A4", "01A5", "C106", "01FD", "C106", "01EE", "01C0", "01C1"};
     for (int n = 0; n < 16; ++n)
         expected.push_back("01B" + std::string(1, "0123456789ABCDEF"[n]));
-    EXPECT_EQ(hex(bus.takeForwardFrames()), expected);
+    EXPECT_EQ(FrameTexts(bus.takeForwardFrames()), expected);
 }
 
 }  // namespace
