@@ -8,6 +8,7 @@
 #include "devices/line_check_text.h"
 #include "devices/prompts.h"
 #include "storage/device_file_flows.h"
+#include "storage/emergency_report.h"
 #include "storage/file_replacement.h"
 #include "storage/installation_report.h"
 #include "storage/project_flows.h"
@@ -31,6 +32,7 @@ FileFlowContext ProjectFiles::FileFlows() {
 
 void ProjectFiles::NewProject() {
     SaveProject();
+    projectPath_.clear();
     core_.store.Clear();
     core_.matrix.ResetFlags();
     core_.services.surface.RepaintMatrix();
@@ -44,7 +46,8 @@ void ProjectFiles::NewProject() {
 
 void ProjectFiles::SaveProject() {
     FileFlowContext context = FileFlows();
-    ::SaveProject(context);
+    if (const QString path = ::SaveProject(context); !path.isEmpty())
+        projectPath_ = path;
 }
 
 void ProjectFiles::EditProjectHeader() {
@@ -63,7 +66,7 @@ void ProjectFiles::OpenProject() {
     const QString path = ReadChosenProject(context);
     if (path.isEmpty())
         return;
-    projectFileName_ = QFileInfo(path).fileName();
+    projectPath_ = path;
     core_.projectLoaded = 1;
     lineCheck_.forget();
     core_.services.surface.CommandsChanged();  // "Anlage prüfen" wants a project
@@ -138,9 +141,16 @@ InstallationReport ProjectFiles::Report() const {
     source.serial = connection_.serialText();
     source.revision = core_.status[size_t(kPaneRevision)].text;
     source.revision.remove(QStringLiteral("Rev: "));
-    source.projectFile = projectFileName_;
+    source.projectFile = QFileInfo(projectPath_).fileName();
     source.madeAt = QDateTime::currentDateTime();
     InstallationReport report = BuildInstallationReport(core_.store, source, core_.languageModulePath());
+    // The logbook lives beside the project file: without one there are no results yet.
+    QString logbookError;
+    std::optional<EmergencyLogbook> logbook;
+    if (!projectPath_.isEmpty())
+        logbook = ReadEmergencyLogbook(EmergencyLogbookPath(projectPath_), logbookError);
+    AddEmergencyTestsToReport(report, logbook ? logbook->entries : std::vector<EmergencyLogEntry>{}, logbookError,
+                              core_.store.workingTable, core_.languageModulePath());
     if (lineCheck_.last().ran)
         AddLineCheckToReport(report, lineCheck_.last(), core_.languageModulePath());
     return report;
@@ -154,8 +164,9 @@ void ProjectFiles::offerReadingFirst() {
         return;
     const DeviceTable& table = core_.store.workingTable;
     const bool allRead = std::all_of(table.begin(), table.end(), [](const DeviceRecord& r) {
-        const uint32_t both = kReadStateParameters | kReadStateScenes;
-        return r.present != 1 || (r.readState & both) == both;
+        const uint32_t needed = kReadStateParameters | kReadStateScenes |
+                                (HasDeviceType(r, dali::kDeviceTypeColour) ? kReadStateColour : 0);
+        return r.present != 1 || (r.readState & needed) == needed;
     });
     if (!allRead && core_.services.prompts.AskConfirmation(kReportTitle, kReadFirstText, kYes, kNo, 0) == kDialogOk)
         tabs_.ReadAll(false);

@@ -35,6 +35,7 @@ public:
     void CreateReport();
     void ExportGearTable();
     InstallationReport Report() const;
+    const QString& projectPath() const { return projectPath_; }
     FileFlowContext FileFlows();
 
 private:
@@ -44,5 +45,7 @@ private:
     ConnectionFlow& connection_;
     TabFlow& tabs_;
     LineCheckFlow& lineCheck_;
-    QString projectFileName_;  // the project opened last, for the report
+    // The project opened or saved last: its name goes into the report, and
+    // its emergency logbook lies beside it.
+    QString projectPath_;
 };

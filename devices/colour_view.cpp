@@ -1,6 +1,7 @@
 #include "devices/colour_view.h"
 
 #include "devices/colour_tab_services.h"
+#include "devices/colour_text.h"
 #include "storage/load_text.h"
 
 #include <QGridLayout>
@@ -11,10 +12,9 @@
 
 namespace {
 
-constexpr StringId kTypeText = 521, kTunableWhite = 522, kRgbwaf = 523, kNoColour = 524, kCurrentText = 525,
-                   kKelvinAndMirek = 526, kSetText = 527, kCoolestText = 528, kWarmestText = 529,
-                   kPhysicalText = 530, kPowerOnText = 531, kFailureText = 532, kNone = 533, kChannelsText = 534,
-                   kFirstChannel = 535, kSend = 541, kUnknown = 542;
+constexpr StringId kTypeText = 521, kCurrentText = 525, kKelvinAndMirek = 526, kSetText = 527, kCoolestText = 528,
+                   kWarmestText = 529, kPhysicalText = 530, kPowerOnText = 531, kFailureText = 532, kNone = 533,
+                   kChannelsText = 534, kFirstChannel = 535, kSend = 541, kUnknown = 542;
 // Kelvin the fields take when the gear's limits are not known.
 constexpr int kLowestKelvin = 1000, kHighestKelvin = 20000;
 
@@ -221,12 +221,7 @@ void ColourView::ApplyLanguage(const QString& languageModulePath) {
 
 void ColourView::UpdateTexts() {
     const ColourSettings& c = shown_;
-    QStringList types;
-    if (c.tunableWhite())
-        types << LoadText(kTunableWhite, module_);
-    if (c.channels() > 0)
-        types << LoadText(kRgbwaf, module_).arg(c.channels());
-    type_->setText(types.isEmpty() ? LoadText(kNoColour, module_) : types.join(QStringLiteral(", ")));
+    type_->setText(ColourTypeText(c, module_));
     const int kelvin = KelvinFromMirek(c.mirek);
     current_->setText(kelvin > 0 ? LoadText(kKelvinAndMirek, module_).arg(kelvin).arg(c.mirek)
                                  : LoadText(kUnknown, module_));

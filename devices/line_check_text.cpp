@@ -120,11 +120,13 @@ QByteArray LineCheckCsv(const LineCheckResult& result, const QString& module) {
 }
 
 void AddLineCheckToReport(InstallationReport& report, const LineCheckResult& result, const QString& module) {
-    report.checkTitle = LoadText(kTitle, module);
+    ReportSection section{LoadText(kTitle, module), {}, {QString(), LineCheckHeader(module), {}}};
     if (const QString summary = LineCheckSummary(result, module); !summary.isEmpty())
-        report.checkLines << summary;
-    report.checkHeader = LineCheckHeader(module);
-    report.checkRows.reserve(result.rows.size());
+        section.lines << summary;
+    section.table.rows.reserve(result.rows.size());
     for (const LineCheckRow& row : result.rows)
-        report.checkRows.push_back(LineCheckCells(row, module));
+        section.table.rows.push_back(LineCheckCells(row, module));
+    if (section.table.rows.empty())
+        section.table.header.clear();
+    report.sections.push_back(section);
 }

@@ -1,5 +1,6 @@
 #include "devices/read_all.h"
 
+#include "devices/colour_reading.h"
 #include "devices/device_store.h"
 #include "devices/prompts.h"
 #include "devices/wait_dialog.h"
@@ -27,6 +28,11 @@ void RunReadAll(ReadAllContext& c) {
             continue;
         store.ReadParameters(address);
         store.ReadScenes(address);
+        DeviceRecord& record = store.workingTable[size_t(address)];
+        if (HasDeviceType(record, dali::kDeviceTypeColour)) {
+            ColourReadContext colour{store.link, record, address};
+            ReadColour(colour);
+        }
         c.waitDialog.Step();
         c.processPendingEvents();
     }

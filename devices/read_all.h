@@ -1,7 +1,7 @@
 #pragma once
 // "Alle Geräte auslesen": reads the parameters and scenes of every present
-// gear after asking, under the wait dialog. Its cancel button stops the job
-// after the gear being read.
+// gear, and the colours of colour gear, after asking, under the wait dialog.
+// Its cancel button stops the job after the gear being read.
 
 #include <QString>
 

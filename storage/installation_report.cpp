@@ -1,5 +1,6 @@
 #include "storage/installation_report.h"
 
+#include "devices/colour_text.h"
 #include "devices/device_store.h"
 #include "devices/fade_text.h"
 #include "devices/level_text.h"
@@ -16,7 +17,8 @@ constexpr StringId kCurveHeader = 114, kLogarithmic = 122, kLinear = 147, kAddre
                    kFailureHeader = 622, kPercentHeader = 623, kFadeTimeHeader = 624, kFadeRateHeader = 625,
                    kFastFadeHeader = 626, kGearHeading = 627, kGroupsHeading = 628, kScenesHeading = 629,
                    kNotReadLegend = 630, kMaskLegend = 631, kCsvSeparator = 632, kDecimalMark = 633,
-                   kOfflineLine = 634;
+                   kOfflineLine = 634, kColourHeading = 637, kColourType = 638, kCurrentColour = 639,
+                   kCoolest = 700, kWarmest = 701, kPhysical = 702, kPowerOnColour = 703, kFailureColour = 704;
 
 const QString kNotRead = QStringLiteral("?");
 const QString kMaskShown = QStringLiteral("—");
@@ -52,12 +54,25 @@ QString initialsOf(const QString& name) {
     return initials;
 }
 
+// A gear of several device types counts once under each of them.
+std::vector<uint8_t> typesOf(const DeviceRecord& r) {
+    return r.deviceTypes.empty() ? std::vector<uint8_t>{r.deviceType} : r.deviceTypes;
+}
+
+QString typeText(const DeviceRecord& r) {
+    QStringList types;
+    for (uint8_t type : typesOf(r))
+        types << QString::number(type);
+    return types.join(QStringLiteral(", "));
+}
+
 // Builds the report's cells in one language, noting which marks it used.
 class ReportWriter {
 public:
     ReportWriter(const QString& module) : module_(module), decimalMark_(text(kDecimalMark)) {}
 
     QString text(StringId id) const { return LoadText(id, module_); }
+    const QString& module() const { return module_; }
 
     // "85 (0.991%)" for the PDF; "85" and "0,991" for the CSV.
     QString levelCell(bool read, uint8_t level, uint8_t curve) {
@@ -73,6 +88,15 @@ public:
         if (level == kLevelMask)
             return {QStringLiteral("MASK"), QString()};
         return {QString::number(level), decimal(LevelText(level, curve).remove(QLatin1Char('%')).trimmed())};
+    }
+    // A colour temperature, or the channels' levels of a gear without one.
+    QString colourCell(const ColourSettings& colour, uint16_t mirek, const ChannelLevels& levels) {
+        const QString shown = colour.tunableWhite() ? KelvinText(mirek) : ChannelLevelsText(levels, colour.channels());
+        return shown.isEmpty() ? mask() : shown;
+    }
+    QString kelvinCell(uint16_t mirek) {
+        const QString shown = KelvinText(mirek);
+        return shown.isEmpty() ? mask() : shown;
     }
     QString decimal(QString number) const { return number.replace(QLatin1Char('.'), decimalMark_); }
     QString notRead() {
@@ -115,11 +139,51 @@ void addTitleBlock(InstallationReport& report, const DeviceStore& store, const R
     report.titleLines << w.text(kGearCount).arg(store.PresentCount());
     // Offline the device type is not known: the project file does not hold it.
     std::map<int, int> perType;
-    for (const DeviceRecord& r : store.workingTable)
-        if (r.present == 1)
-            ++perType[source.online ? r.deviceType : -1];
+    for (const DeviceRecord& r : store.workingTable) {
+        if (r.present != 1)
+            continue;
+        if (!source.online)
+            ++perType[-1];
+        else
+            for (uint8_t type : typesOf(r))
+                ++perType[type];
+    }
     for (const auto& [type, count] : perType)
         report.titleLines << w.text(kTypeCount).arg(type < 0 ? w.text(kUnknown) : QString::number(type)).arg(count);
+}
+
+// Gear that are colour gear by their device types online, or by the colour
+// settings a project file gave them offline. Stored colours come from what
+// Kelvane stored or the file says; the gear cannot be asked for them.
+ReportTable colourTable(const DeviceStore& store, ReportWriter& w) {
+    ReportTable table{w.text(kColourHeading),
+                      {w.text(kAddressHeader), w.text(kNameHeader), w.text(kColourType), w.text(kCurrentColour),
+                       w.text(kCoolest), w.text(kWarmest), w.text(kPhysical), w.text(kPowerOnColour),
+                       w.text(kFailureColour)},
+                      {}};
+    for (int a = 0; a < kDeviceCount; ++a) {
+        const DeviceRecord& r = store.workingTable[size_t(a)];
+        const ColourSettings& c = r.colour;
+        if (r.present != 1 || (!HasDeviceType(r, dali::kDeviceTypeColour) && c.features == 0))
+            continue;
+        QStringList row{QString::number(a), r.name};
+        if (c.features == 0) {
+            for (int cell = 2; cell < table.header.size(); ++cell)
+                row << w.notRead();
+            table.rows.push_back(row);
+            continue;
+        }
+        const bool tc = c.tunableWhite();
+        const int warmest = KelvinFromMirek(c.physicalWarmest), coolest = KelvinFromMirek(c.physicalCoolest);
+        const QString physical =
+            tc && warmest > 0 && coolest > 0 ? QStringLiteral("%1–%2 K").arg(warmest).arg(coolest) : w.mask();
+        row << ColourTypeText(c, w.module()) << w.colourCell(c, c.mirek, c.levels)
+            << (tc ? w.kelvinCell(c.coolest) : w.mask()) << (tc ? w.kelvinCell(c.warmest) : w.mask())
+            << physical << w.colourCell(c, c.powerOnMirek, c.powerOnLevels)
+            << w.colourCell(c, c.systemFailureMirek, c.systemFailureLevels);
+        table.rows.push_back(row);
+    }
+    return table;
 }
 
 }  // namespace
@@ -170,7 +234,7 @@ InstallationReport BuildInstallationReport(const DeviceStore& store, const Repor
         report.initials[size_t(a)] = initialsOf(r.name);
         const bool read = r.readState & kReadStateParameters;
         const QString address = QString::number(a);
-        const QString type = source.online ? QString::number(r.deviceType) : w.text(kUnknown);
+        const QString type = source.online ? typeText(r) : w.text(kUnknown);
         const QString curve = read ? w.text(r.dimmingCurve != 0 ? kLinear : kLogarithmic) : w.notRead();
         QStringList row{address, r.name, type, curve};
         QStringList csv = row;
@@ -199,6 +263,7 @@ InstallationReport BuildInstallationReport(const DeviceStore& store, const Repor
             scenes << (!scenesRead ? w.notRead() : level == kLevelMask ? w.mask() : QString::number(level));
         report.scenes.rows.push_back(scenes);
     }
+    report.colour = colourTable(store, w);
     if (w.usedNotRead)
         report.legendLines << w.text(kNotReadLegend);
     if (w.usedMask)
@@ -229,13 +294,14 @@ QString ReportHtml(const InstallationReport& report) {
     for (const QString& line : report.legendLines)
         html += QStringLiteral("<p>%1</p>").arg(escaped(line));
     html += ReportTableHtml(report.gear) + ReportTableHtml(report.groups) + ReportTableHtml(report.scenes);
-    // Only a report made after a line check has this part.
-    if (!report.checkTitle.isEmpty()) {
-        html += QStringLiteral("<h2>%1</h2>").arg(escaped(report.checkTitle));
-        for (const QString& line : report.checkLines)
+    if (!report.colour.rows.empty())
+        html += ReportTableHtml(report.colour);
+    for (const ReportSection& section : report.sections) {
+        html += QStringLiteral("<h2>%1</h2>").arg(escaped(section.heading));
+        for (const QString& line : section.lines)
             html += QStringLiteral("<p>%1</p>").arg(escaped(line));
-        if (!report.checkRows.empty())
-            html += ReportTableHtml({QString(), report.checkHeader, report.checkRows});
+        if (!section.table.header.isEmpty())
+            html += ReportTableHtml(section.table);
     }
     return html + QStringLiteral("</body></html>");
 }

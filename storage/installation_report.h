@@ -2,7 +2,7 @@
 // The installation report's content, decided from the records as they stand
 // (it never sends a frame), in the program's language: the title block from
 // the project's header, the matrix of present addresses, and three tables of
-// the present gear (settings, groups, scenes). Values are shown as the tabs
+// the present gear (settings, groups, scenes) and one of the colour gear. Values are shown as the tabs
 // show them; a value never read from the gear is "?" and a device type not
 // known offline "unknown", never a 0. Also the gear table as CSV. The PDF is
 // drawn from this by the widget layer (report_pdf.cpp).
@@ -32,6 +32,13 @@ struct ReportTable {
     std::vector<QStringList> rows;
 };
 
+// A part of the report with its own heading: lines of text, then a table.
+struct ReportSection {
+    QString heading;
+    QStringList lines;
+    ReportTable table;  // no header: no table
+};
+
 struct InstallationReport {
     QString title;
     QStringList titleLines;   // header fields, date, interface or project file, gear per device type
@@ -46,11 +53,10 @@ struct InstallationReport {
     QStringList csvHeader;
     std::vector<QStringList> csvRows;
     QChar csvSeparator = QLatin1Char(',');
-    // The last line check; an empty title when none was made.
-    QString checkTitle;
-    QStringList checkLines;  // whether it found nothing or was not complete
-    QStringList checkHeader;
-    std::vector<QStringList> checkRows;
+    ReportTable colour;  // colour gear only; no rows without any
+    // Parts after the gear tables (the emergency tests, the last line check),
+    // each only when there is something to say.
+    std::vector<ReportSection> sections;
 };
 
 InstallationReport BuildInstallationReport(const DeviceStore& store, const ReportSource& source,

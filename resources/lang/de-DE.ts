@@ -1445,6 +1445,58 @@ Dieser Vorgang kann einige Zeit in Anspruch nehmen.</translation>
         <source>Einige Geräte wurden noch nicht ausgelesen; der Bericht zeigt ihre Werte als „?“. Sollen zuerst alle Geräte ausgelesen werden?</source>
         <translation>Einige Geräte wurden noch nicht ausgelesen; der Bericht zeigt ihre Werte als „?“. Sollen zuerst alle Geräte ausgelesen werden?</translation>
     </message>
+    <message id="637">
+        <source>Farbgeräte</source>
+        <translation>Farbgeräte</translation>
+    </message>
+    <message id="638">
+        <source>Farbtyp</source>
+        <translation>Farbtyp</translation>
+    </message>
+    <message id="639">
+        <source>Aktuelle Farbe</source>
+        <translation>Aktuelle Farbe</translation>
+    </message>
+    <message id="700">
+        <source>Kälteste</source>
+        <translation>Kälteste</translation>
+    </message>
+    <message id="701">
+        <source>Wärmste</source>
+        <translation>Wärmste</translation>
+    </message>
+    <message id="702">
+        <source>Physikalisch</source>
+        <translation>Physikalisch</translation>
+    </message>
+    <message id="703">
+        <source>Einschaltfarbe</source>
+        <translation>Einschaltfarbe</translation>
+    </message>
+    <message id="704">
+        <source>Farbe bei Systemfehler</source>
+        <translation>Farbe bei Systemfehler</translation>
+    </message>
+    <message id="705">
+        <source>Notlicht: letzte Prüfungen</source>
+        <translation>Notlicht: letzte Prüfungen</translation>
+    </message>
+    <message id="706">
+        <source>Letzter Funktionstest (UTC)</source>
+        <translation>Letzter Funktionstest (UTC)</translation>
+    </message>
+    <message id="707">
+        <source>Letzter Betriebsdauertest (UTC)</source>
+        <translation>Letzter Betriebsdauertest (UTC)</translation>
+    </message>
+    <message id="708">
+        <source>nicht geprüft</source>
+        <translation>nicht geprüft</translation>
+    </message>
+    <message id="709">
+        <source>Das Prüfbuch kann nicht gelesen werden: %1</source>
+        <translation>Das Prüfbuch kann nicht gelesen werden: %1</translation>
+    </message>
     <message id="57344">
         <source>Orvent Kelvane</source>
         <translation>Orvent Kelvane</translation>

@@ -1445,6 +1445,58 @@ This may take some time.</translation>
         <source>Einige Geräte wurden noch nicht ausgelesen; der Bericht zeigt ihre Werte als „?“. Sollen zuerst alle Geräte ausgelesen werden?</source>
         <translation>Some gear have not been read yet; the report shows their values as “?”. Read all gear first?</translation>
     </message>
+    <message id="637">
+        <source>Farbgeräte</source>
+        <translation>Colour gear</translation>
+    </message>
+    <message id="638">
+        <source>Farbtyp</source>
+        <translation>Colour type</translation>
+    </message>
+    <message id="639">
+        <source>Aktuelle Farbe</source>
+        <translation>Current colour</translation>
+    </message>
+    <message id="700">
+        <source>Kälteste</source>
+        <translation>Coolest</translation>
+    </message>
+    <message id="701">
+        <source>Wärmste</source>
+        <translation>Warmest</translation>
+    </message>
+    <message id="702">
+        <source>Physikalisch</source>
+        <translation>Physical</translation>
+    </message>
+    <message id="703">
+        <source>Einschaltfarbe</source>
+        <translation>Power-on colour</translation>
+    </message>
+    <message id="704">
+        <source>Farbe bei Systemfehler</source>
+        <translation>System failure colour</translation>
+    </message>
+    <message id="705">
+        <source>Notlicht: letzte Prüfungen</source>
+        <translation>Emergency lighting: last tests</translation>
+    </message>
+    <message id="706">
+        <source>Letzter Funktionstest (UTC)</source>
+        <translation>Last function test (UTC)</translation>
+    </message>
+    <message id="707">
+        <source>Letzter Betriebsdauertest (UTC)</source>
+        <translation>Last duration test (UTC)</translation>
+    </message>
+    <message id="708">
+        <source>nicht geprüft</source>
+        <translation>not tested</translation>
+    </message>
+    <message id="709">
+        <source>Das Prüfbuch kann nicht gelesen werden: %1</source>
+        <translation>The logbook cannot be read: %1</translation>
+    </message>
     <message id="57344">
         <source>Orvent Kelvane</source>
         <translation>Orvent Kelvane</translation>

@@ -133,7 +133,7 @@ TEST_F(LineCheck, OneGearOfEachKindGivesExactlyItsRowsAndOnlyQueriesAreSent) {
 
 TEST_F(LineCheck, TheListAsCsvAndInTheReport) {
     MainView& view = Opened(lineProject());
-    EXPECT_TRUE(view.Report().checkTitle.isEmpty());
+    EXPECT_TRUE(view.Report().sections.empty());
     view.CheckLine();
     const QByteArray csv = LineCheckCsv(view.lastLineCheck(), QString());
     EXPECT_EQ(csv.toStdString(),
@@ -150,10 +150,12 @@ TEST_F(LineCheck, TheListAsCsvAndInTheReport) {
               "05,,Mehrere Geräte auf dieser Adresse,,,\n"
               "06,,Status: Betriebsgerätefehler,,,\n");
     const InstallationReport report = view.Report();
-    EXPECT_EQ(report.checkTitle, "Anlage prüfen");
-    EXPECT_TRUE(report.checkLines.isEmpty());
-    ASSERT_EQ(report.checkRows.size(), kLineRows.size());
-    EXPECT_EQ(report.checkRows[7], LineCheckCells(kLineRows[7], QString()));
+    ASSERT_EQ(report.sections.size(), 1u);
+    const ReportSection& check = report.sections[0];
+    EXPECT_EQ(check.heading, "Anlage prüfen");
+    EXPECT_TRUE(check.lines.isEmpty());
+    ASSERT_EQ(check.table.rows.size(), kLineRows.size());
+    EXPECT_EQ(check.table.rows[7], LineCheckCells(kLineRows[7], QString()));
     EXPECT_TRUE(ReportHtml(report).contains(QStringLiteral("<h2>Anlage prüfen</h2>")));
 }
 
@@ -181,7 +183,10 @@ TEST_F(LineCheckOneGear, AGearAsInTheProjectIsAskedThisAndNothingIsListed) {
     EXPECT_TRUE(view.lastLineCheck().rows.empty());
     EXPECT_EQ(LineCheckSummary(view.lastLineCheck(), QString()),
               "Keine Abweichungen: die Anlage entspricht dem Projekt.");
-    EXPECT_EQ(view.Report().checkLines, QStringList{"Keine Abweichungen: die Anlage entspricht dem Projekt."});
+    const InstallationReport report = view.Report();
+    ASSERT_EQ(report.sections.size(), 1u);
+    EXPECT_EQ(report.sections[0].lines, QStringList{"Keine Abweichungen: die Anlage entspricht dem Projekt."});
+    EXPECT_TRUE(report.sections[0].table.header.isEmpty());  // nothing found: no empty table
 }
 
 TEST_F(LineCheck, CancelEndsAfterTheAddressBeingAskedAndTheListSaysItIsIncomplete) {

@@ -3,6 +3,7 @@
 
 #include "devices/device_store.h"
 #include "storage/emergency_logbook.h"
+#include "storage/emergency_report.h"
 #include "storage/installation_report.h"
 #include "storage/report_pdf.h"
 #include "tests/support/file_bytes.h"
@@ -31,11 +32,21 @@ DeviceStore NamedPartlyRead() {
     a.name = "Empfang Downlight 1";
     a.SetGroupMask(0x0003);
     a.sceneLevel[1] = 128;
+    // Tunable white, its colours from the project file's colour line.
+    a.colour = {.features = dali::kColourFeatureTc, .mirek = 250, .coolest = 200, .warmest = 400,
+                .physicalCoolest = 125, .physicalWarmest = 500, .powerOnMirek = 250};
     store.workingTable[17] = {.present = 1, .deviceType = 6};
     return store;
 }
 
 const ReportSource kOffline{false, {}, {}, "office.prj", QDateTime(QDate(2026, 12, 9), QTime(8, 30))};
+
+QString RunTool(const QString& program, const QStringList& arguments) {
+    QProcess process;
+    process.start(program, arguments);
+    process.waitForFinished(-1);  // the tool ends on its own; no timer decides
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
 
 struct LanguageCase {
     const char* name;
@@ -43,7 +54,9 @@ struct LanguageCase {
     QStringList titleLines;
     QStringList legend;
     QStringList readGear;
+    QStringList colourGear;
     std::string csv;
+    QStringList pdfLines;  // as pdftotext reads them, among others
 };
 
 class ReportLanguage : public ::testing::TestWithParam<LanguageCase> {};
@@ -61,7 +74,16 @@ TEST_P(ReportLanguage, ANamedPartlyReadOfflineProject) {
     EXPECT_EQ(report.scenes.rows[0].mid(1, 2), (QStringList{"—", "128"}));
     EXPECT_EQ(report.scenes.rows[1][16], "?");
     EXPECT_EQ(report.initials[5], "ED1");
+    ASSERT_EQ(report.colour.rows.size(), 1u);
+    EXPECT_EQ(report.colour.rows[0], c.colourGear);
     EXPECT_EQ(GearTableCsv(report).toStdString(), c.csv);
+
+    QTemporaryDir dir;
+    QString error;
+    ASSERT_TRUE(WriteReportPdf(dir.filePath("r.pdf"), report, error)) << error.toStdString();
+    const QString text = RunTool("pdftotext", {dir.filePath("r.pdf"), "-"}).normalized(QString::NormalizationForm_KC);
+    for (const QString& line : c.pdfLines)
+        EXPECT_TRUE(text.contains(line + '\n')) << line.toStdString();
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -74,12 +96,16 @@ INSTANTIATE_TEST_SUITE_P(
                      {"? = nicht ausgelesen", "— = MASK (kein Wert)"},
                      {"5", "Empfang Downlight 1", "unbekannt", "Logaritmisch", "85 (0.991%)", "254 (100.000%)",
                       "254 (100.000%)", "—", "2", "44.7", "<25ms"},
+                     {"5", "Empfang Downlight 1", "Farbtemperatur (Tc)", "4000 K", "5000 K", "2500 K", "2000–8000 K",
+                      "4000 K", "—"},
                      "\xEF\xBB\xBF"
                      "Adresse;Name;Gerätetyp;Dimmkurve;Minimum;Minimum in %;Maximum;Maximum in %;Einschaltwert;"
                      "Einschaltwert in %;Systemfehlerwert;Systemfehlerwert in %;Überblendzeit (s);"
                      "Überblendrate (Schritte/s);Schnelle Überblendzeit (ms)\n"
                      "5;Empfang Downlight 1;unbekannt;Logaritmisch;85;0,991;254;100,000;254;100,000;MASK;;2;44,7;<25\n"
-                     "17;;unbekannt;?;?;?;?;?;?;?;?;?;?;?;?\n"},
+                     "17;;unbekannt;?;?;?;?;?;?;?;?;?;?;?;?\n",
+                     {"Kelvane – DALI-Anlagenbericht", "Projekt: Büro Nord", "? = nicht ausgelesen", "Geräte",
+                      "Farbgeräte", "Gruppen", "Szenen"}},
         LanguageCase{"English",
                      kEnglish,
                      {"Project: Büro Nord", "Site: Halle 3", "Installer: Licht GmbH", "Made on 2026-12-09 08:30",
@@ -87,12 +113,16 @@ INSTANTIATE_TEST_SUITE_P(
                      {"? = not read", "— = MASK (no value)"},
                      {"5", "Empfang Downlight 1", "unknown", "Logarithmic", "85 (0.991%)", "254 (100.000%)",
                       "254 (100.000%)", "—", "2", "44.7", "<25ms"},
+                     {"5", "Empfang Downlight 1", "Colour temperature (Tc)", "4000 K", "5000 K", "2500 K",
+                      "2000–8000 K", "4000 K", "—"},
                      "\xEF\xBB\xBF"
                      "Address,Name,Device type,Dimming curve,Minimum,Minimum in %,Maximum,Maximum in %,Power-on level,"
                      "Power-on level in %,System failure level,System failure level in %,Fade time (s),"
                      "Fade rate (steps/s),Fast fade time (ms)\n"
                      "5,Empfang Downlight 1,unknown,Logarithmic,85,0.991,254,100.000,254,100.000,MASK,,2,44.7,<25\n"
-                     "17,,unknown,?,?,?,?,?,?,?,?,?,?,?,?\n"}),
+                     "17,,unknown,?,?,?,?,?,?,?,?,?,?,?,?\n",
+                     {"Kelvane – DALI installation report", "Project: Büro Nord", "? = not read", "Gear",
+                      "Colour gear", "Groups", "Scenes"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(InstallationReport, OnlineTheDeviceTypesAreCountedAndAFullyReadBusHasNoNotReadMark) {
@@ -100,19 +130,70 @@ TEST(InstallationReport, OnlineTheDeviceTypesAreCountedAndAFullyReadBusHasNoNotR
     for (int a : {1, 2, 9})
         store.workingTable[size_t(a)] = {.readState = kReadStateParameters | kReadStateScenes, .present = 1,
                                          .maxLevel = 254, .minLevel = 1, .deviceType = uint8_t(a == 9 ? 1 : 6)};
+    // Gear 2 is an LED module and an RGB colour gear at once.
+    DeviceRecord& rgb = store.workingTable[2];
+    rgb.deviceType = 0xFF;
+    rgb.deviceTypes = {6, 8};
+    rgb.readState |= kReadStateColour;
+    rgb.colour.features = 3 << 5;  // three RGBWAF channels
+    rgb.colour.levels = {254, 120, 0, 255, 255, 255};
     const InstallationReport report = BuildInstallationReport(
         store, {true, "0000ABCD", "0.1.2.3", {}, QDateTime(QDate(2026, 12, 9), QTime(8, 30))}, QString());
     EXPECT_EQ(report.titleLines, (QStringList{"Erstellt am 2026-12-09 08:30", "Schnittstelle 0000ABCD, Revision 0.1.2.3",
-                                              "Geräte: 3", "Gerätetyp 1: 1", "Gerätetyp 6: 2"}));
+                                              "Geräte: 3", "Gerätetyp 1: 1", "Gerätetyp 6: 2", "Gerätetyp 8: 1"}));
     EXPECT_EQ(report.legendLines, QStringList{"— = MASK (kein Wert)"});  // the scenes never stored
+    EXPECT_EQ(report.gear.rows[1][2], "6, 8");
     EXPECT_EQ(report.gear.rows[2][2], "1");
+    ASSERT_EQ(report.colour.rows.size(), 1u);
+    EXPECT_EQ(report.colour.rows[0],
+              (QStringList{"2", "", "RGBWAF, 3 Kanäle", "254/120/0", "—", "—", "—", "—", "—"}));
+    EXPECT_FALSE(BuildInstallationReport(NamedPartlyRead(), kOffline, {}).colour.rows.empty());
+    EXPECT_TRUE(ReportHtml(BuildInstallationReport(DeviceStore{}, kOffline, {})).indexOf("Farbgeräte") < 0);
 }
 
-QString RunTool(const QString& program, const QStringList& arguments) {
-    QProcess process;
-    process.start(program, arguments);
-    process.waitForFinished(-1);  // the tool ends on its own; no timer decides
-    return QString::fromUtf8(process.readAllStandardOutput());
+EmergencyLogEntry Logged(int address, EmergencyTestKind kind, int day, EmergencyOutcome outcome, uint8_t failures,
+                         std::optional<int> minutes = {}, QString name = {}) {
+    return {QDateTime(QDate(2026, 3, day), QTime(9, 0), Qt::UTC), address, kind, outcome, failures, minutes, name};
+}
+
+// Each unit's latest function and duration test, whatever the order of the
+// lines; a unit never tested says so; a logged unit no longer in the project
+// keeps its logged name.
+TEST(InstallationReport, TheEmergencyPartShowsEachUnitsLastTests) {
+    DeviceTable table{};
+    for (int a : {3, 9})
+        table[size_t(a)] = {.present = 1, .deviceType = 1};
+    table[9].name = "Notausgang Nord";
+    const std::vector<EmergencyLogEntry> entries = {
+        Logged(9, EmergencyTestKind::Function, 5, EmergencyOutcome::Failed, 0x04),
+        Logged(9, EmergencyTestKind::Function, 2, EmergencyOutcome::Passed, 0x00),
+        Logged(9, EmergencyTestKind::Duration, 3, EmergencyOutcome::Passed, 0x00, 62),
+        Logged(12, EmergencyTestKind::Function, 4, EmergencyOutcome::Passed, 0x00, {}, "Treppe"),
+    };
+    InstallationReport report;
+    AddEmergencyTestsToReport(report, entries, {}, table, QString());
+    ASSERT_EQ(report.sections.size(), 1u);
+    const ReportSection& part = report.sections[0];
+    EXPECT_EQ(part.heading, "Notlicht: letzte Prüfungen");
+    EXPECT_TRUE(part.lines.isEmpty());
+    EXPECT_EQ(part.table.header, (QStringList{"Adresse", "Name", "Letzter Funktionstest (UTC)", "Ergebnis",
+                                              "Letzter Betriebsdauertest (UTC)", "Ergebnis", "Erreichte Dauer (min)"}));
+    const std::vector<QStringList> rows = {
+        {"3", "", "nicht geprüft", "", "nicht geprüft", "", ""},
+        {"9", "Notausgang Nord", "2026-03-05 09:00", "nicht bestanden: Batteriefehler", "2026-03-03 09:00",
+         "bestanden", "62"},
+        {"12", "Treppe", "2026-03-04 09:00", "bestanden", "nicht geprüft", "", ""},
+    };
+    EXPECT_EQ(part.table.rows, rows);
+
+    InstallationReport none;
+    AddEmergencyTestsToReport(none, {}, {}, DeviceTable{}, QString());
+    EXPECT_TRUE(none.sections.empty());  // no unit, no logbook: no part
+    InstallationReport unreadable;
+    AddEmergencyTestsToReport(unreadable, {}, "Zugriff verweigert", DeviceTable{}, kEnglish);
+    ASSERT_EQ(unreadable.sections.size(), 1u);
+    EXPECT_EQ(unreadable.sections[0].lines, QStringList{"The logbook cannot be read: Zugriff verweigert"});
+    EXPECT_TRUE(unreadable.sections[0].table.header.isEmpty());
 }
 
 TEST(InstallationReport, APdfOfAFullBusHoldsEveryGear) {
@@ -246,6 +327,37 @@ TEST(InstallationReport, GearNeverReadAreReadFirstOnlyWhenTheUserSaysSo) {
     h.view().CreateReport();  // all read now: no question, no frame
     EXPECT_EQ(h.prompts.confirmations.size(), asked);
     EXPECT_TRUE(h.TakeForwardFrames().empty());
+}
+
+// Reading all first reads a colour gear's colour too, and the report of a
+// saved project carries the results of the logbook beside it.
+TEST(InstallationReport, ReadingFirstTakesColoursAndTheSavedProjectsLogbookIsReported) {
+    HeadlessView h(OneInterfaceScenario(
+        {R"({"shortAddress": 3, "deviceType": 8, "colour": {"tc": true, "actual": {"tc": 250}}})"}));
+    h.WriteConfig(0, 0, 1);
+    h.Start();
+    h.prompts.Answer(kDialogOk);
+    h.view().Connect();
+    h.prompts.Answer(kDialogOk);  // read first
+    EXPECT_EQ(h.view().Report().colour.rows.at(0).at(3), "?");
+    h.prompts.ChoosePath(h.folder.filePath("site.pdf"));
+    h.view().CreateReport();
+    ASSERT_EQ(h.surface.reports.size(), 1u);
+    EXPECT_EQ(h.surface.reports[0].colour.rows.at(0).at(3), "4000 K");
+    EXPECT_TRUE(h.surface.reports[0].sections.empty());
+
+    h.prompts.AnswerTheRestWith(kDialogOk);
+    h.prompts.ChoosePath(h.folder.filePath("site.prj"));
+    h.view().SaveProject();
+    QString error;
+    ASSERT_TRUE(AppendToEmergencyLogbook(h.folder.filePath("site.emergency.log"),
+                                         {Logged(3, EmergencyTestKind::Function, 2, EmergencyOutcome::Passed, 0)},
+                                         error));
+    const InstallationReport report = h.view().Report();
+    ASSERT_EQ(report.sections.size(), 1u);
+    EXPECT_EQ(report.sections[0].table.rows.at(0).mid(0, 4),
+              (QStringList{"3", "", "2026-03-02 09:00", "bestanden"}));
+    EXPECT_EQ(report.titleLines.at(1), "Schnittstelle 0000ABCD, Revision 0.1.2.3");
 }
 
 }  // namespace
