@@ -379,6 +379,10 @@ constexpr StringTableEntry kEntries[] = {
     {634, u"Offline"},
     {635, u"Bericht erstellen"},
     {636, u"Einige Geräte wurden noch nicht ausgelesen; der Bericht zeigt ihre Werte als „?“. Sollen zuerst alle Geräte ausgelesen werden?"},
+    {660, u"Notlicht-Testlauf"},
+    {661, u"Notlicht-Testlauf…"},
+    {662, u"Notlicht-Prüfbuch…"},
+    {663, u"Das Notlichtgerät hat nicht wie erwartet geantwortet."},
     // Application title
     {57344, u"Orvent Kelvane"},
 };

@@ -1445,6 +1445,22 @@ Dieser Vorgang kann einige Zeit in Anspruch nehmen.</translation>
         <source>Einige Geräte wurden noch nicht ausgelesen; der Bericht zeigt ihre Werte als „?“. Sollen zuerst alle Geräte ausgelesen werden?</source>
         <translation>Einige Geräte wurden noch nicht ausgelesen; der Bericht zeigt ihre Werte als „?“. Sollen zuerst alle Geräte ausgelesen werden?</translation>
     </message>
+    <message id="660">
+        <source>Notlicht-Testlauf</source>
+        <translation>Notlicht-Testlauf</translation>
+    </message>
+    <message id="661">
+        <source>Notlicht-Testlauf…</source>
+        <translation>Notlicht-Testlauf…</translation>
+    </message>
+    <message id="662">
+        <source>Notlicht-Prüfbuch…</source>
+        <translation>Notlicht-Prüfbuch…</translation>
+    </message>
+    <message id="663">
+        <source>Das Notlichtgerät hat nicht wie erwartet geantwortet.</source>
+        <translation>Das Notlichtgerät hat nicht wie erwartet geantwortet.</translation>
+    </message>
     <message id="57344">
         <source>Orvent Kelvane</source>
         <translation>Orvent Kelvane</translation>

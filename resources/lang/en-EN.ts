@@ -1445,6 +1445,22 @@ This may take some time.</translation>
         <source>Einige Geräte wurden noch nicht ausgelesen; der Bericht zeigt ihre Werte als „?“. Sollen zuerst alle Geräte ausgelesen werden?</source>
         <translation>Some gear have not been read yet; the report shows their values as “?”. Read all gear first?</translation>
     </message>
+    <message id="660">
+        <source>Notlicht-Testlauf</source>
+        <translation>Emergency test run</translation>
+    </message>
+    <message id="661">
+        <source>Notlicht-Testlauf…</source>
+        <translation>Emergency test run…</translation>
+    </message>
+    <message id="662">
+        <source>Notlicht-Prüfbuch…</source>
+        <translation>Emergency logbook…</translation>
+    </message>
+    <message id="663">
+        <source>Das Notlichtgerät hat nicht wie erwartet geantwortet.</source>
+        <translation>The emergency unit did not answer as expected.</translation>
+    </message>
     <message id="57344">
         <source>Orvent Kelvane</source>
         <translation>Orvent Kelvane</translation>

@@ -131,8 +131,15 @@ public:
     BasicSettings basicSettings() const override { return basic; }
     SceneSettings sceneSettings() const override { return scenes; }
     WaitDialog& WaitDialogOf(DeviceTab tab) override {
+        if (tab == DeviceTab::Emergency)
+            return emergencyWait;
         return tab == DeviceTab::Basic ? basicWait : tab == DeviceTab::Scenes ? scenesWait : infoWait;
     }
+    void ShowEmergencyPage(bool shown, bool online) override {
+        emergencyPageShown = shown;
+        emergencyOnline = online;
+    }
+    void ShowEmergency(const EmergencyState& state) override { emergencyShown.push_back(state); }
 
     BusLink link;
     QStringList log;
@@ -144,7 +151,9 @@ public:
     std::vector<InfoRow> infoRows;
     QString shownName;
     bool nameEditable = false;
-    RecordingWaitDialog basicWait, scenesWait, infoWait;  // each tab's own
+    RecordingWaitDialog basicWait, scenesWait, infoWait, emergencyWait;  // each tab's own
+    bool emergencyPageShown = false, emergencyOnline = false;
+    std::vector<EmergencyState> emergencyShown;  // as shown, in order
     BasicSettings basic;   // what the basic tab "shows" for sending
     SceneSettings scenes;  // what the scenes tab "shows"
 };
