@@ -1,12 +1,16 @@
 #pragma once
 // The emergency luminaires of the main view: the emergency tab of the one
 // selected unit (shown only for such a unit, read when it comes to front, its
-// buttons sent to that unit).
+// buttons sent to that unit), the bus-wide test run and its logbook beside
+// the project file.
 
 #include "app/view_core.h"
 #include "devices/emergency_commands.h"
 #include "devices/emergency_state.h"
 
+#include <QDateTime>
+
+#include <functional>
 #include <optional>
 
 class EmergencyFlow final {
@@ -26,6 +30,21 @@ public:
     LinkResult Read(EmergencyState& state);
     LinkResult Run(EmergencyAction action);
     void Failed(LinkResult result);
+
+    // "Notlicht-Testlauf…": only with a project file, for the logbook beside
+    // it. The installer picks the test and the units; the run shows its
+    // progress in the view's dialog, whose cancel stops the units under test.
+    // The results are appended to the logbook and listed.
+    void RunTestRun();
+
+    // "Notlicht-Prüfbuch…": the project's logbook (without a project, one the
+    // installer opens) in its window, with its CSV export and PDF printout.
+    void ShowLogbook();
+
+    // The project file the logbook belongs to; empty: none yet.
+    std::function<QString()> projectPath;
+    // The wall clock the results are stamped with; tests give their own.
+    std::function<QDateTime()> clock;
 
 private:
     ViewCore& core_;

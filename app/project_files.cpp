@@ -36,6 +36,7 @@ void ProjectFiles::NewProject() {
     core_.services.surface.RepaintMatrix();
     core_.projectLoaded = 0;
     core_.projectDirty = 0;
+    projectPath_.clear();
     lineCheck_.forget();
     core_.basicChanged = 0;
     core_.scenesChanged = 0;
@@ -44,7 +45,9 @@ void ProjectFiles::NewProject() {
 
 void ProjectFiles::SaveProject() {
     FileFlowContext context = FileFlows();
-    ::SaveProject(context);
+    const QString path = ::SaveProject(context);
+    if (!path.isEmpty())
+        projectPath_ = path;
 }
 
 void ProjectFiles::EditProjectHeader() {
@@ -64,6 +67,7 @@ void ProjectFiles::OpenProject() {
     if (path.isEmpty())
         return;
     projectFileName_ = QFileInfo(path).fileName();
+    projectPath_ = path;
     core_.projectLoaded = 1;
     lineCheck_.forget();
     core_.services.surface.CommandsChanged();  // "Anlage prüfen" wants a project

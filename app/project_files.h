@@ -36,6 +36,8 @@ public:
     void ExportGearTable();
     InstallationReport Report() const;
     FileFlowContext FileFlows();
+    // The project file opened or saved last, with its folder; empty: none.
+    const QString& projectPath() const { return projectPath_; }
 
 private:
     void offerReadingFirst();
@@ -45,4 +47,5 @@ private:
     TabFlow& tabs_;
     LineCheckFlow& lineCheck_;
     QString projectFileName_;  // the project opened last, for the report
+    QString projectPath_;
 };

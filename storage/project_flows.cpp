@@ -41,17 +41,22 @@ void readEveryPresentGear(FileFlowContext& c, int present) {
 
 }  // namespace
 
-void SaveProject(FileFlowContext& c) {
+QString SaveProject(FileFlowContext& c) {
     DeviceStore& store = c.store;
     const int present = store.PresentCount();
     if (present == 0 || c.prompts.AskConfirmation(kSaveTitle, kSaveQuestion, kYes, kNo, 0) != kDialogOk)
-        return;
+        return {};
     // Offline the records are saved as shown; there is nothing to read them from.
     if (store.link.handle)
         readEveryPresentGear(c, present);
     const QString path = ChooseFileWithExtension(c, true, kProjectExtension, kProjectFilter);
-    if (!path.isEmpty() && !WriteProjectFile(path, store.workingTable, store.projectHeader))
+    if (path.isEmpty())
+        return {};
+    if (!WriteProjectFile(path, store.workingTable, store.projectHeader)) {
         c.prompts.ShowMessage(kSaveTitle, kNotWritten);
+        return {};
+    }
+    return path;
 }
 
 QString ReadChosenProject(FileFlowContext& c) {

@@ -3,13 +3,23 @@
 // alone, off once the interface is let go.
 
 #include "addressing/matrix_widget.h"
+#include "app/emergency_logbook_dlg.h"
+#include "app/emergency_run_dlg.h"
 #include "app/tab_views.h"
 #include "dali/dali_commands.h"
 #include "devices/emergency_view.h"
+#include "devices/wait_dlg.h"
+#include "sim/dali_bus.h"
 #include "tests/app/main_window_fixture.h"
+#include "tests/support/file_bytes.h"
 #include "tests/support/qt_printers.h"
 
+#include <QApplication>
+#include <QComboBox>
 #include <QLabel>
+#include <QRadioButton>
+#include <QTableWidget>
+#include <QTimer>
 #include <QPushButton>
 #include <QTabBar>
 #include <QTest>
@@ -55,6 +65,16 @@ protected:
     }
     QPushButton* Button(const char* name) { return tabs().emergencyView().findChild<QPushButton*>(QLatin1String(name)); }
 };
+
+TEST_F(EmergencyTabTest, TheMatrixMarksUnitsOfDeviceTypeOneAlsoAmongOtherTypes) {
+    const MatrixModel& matrix = view().matrix();
+    ASSERT_TRUE(matrix.isEmergencyUnit);
+    std::vector<int> marked;
+    for (int cell = 0; cell < kMatrixCellCount; ++cell)
+        if (matrix.isEmergencyUnit(cell))
+            marked.push_back(cell);
+    EXPECT_EQ(marked, (std::vector<int>{41, 44}));
+}
 
 TEST_F(EmergencyTabTest, ThePageIsThereOnlyWhileOneEmergencyUnitIsSelected) {
     EXPECT_FALSE(PageShown());
@@ -102,6 +122,77 @@ TEST_F(EmergencyTabTest, OfflineThePageGoesAndItsButtonsAreOff) {
     EXPECT_FALSE(PageShown());
     EXPECT_FALSE(Button("inhibitButton")->isEnabled());
     EXPECT_FALSE(Button("readButton")->isEnabled());
+}
+
+// The whole way through the menu: the run's dialog worked by keys and clicks,
+// its wait dialog's cancel clicked while the second unit tests, the logbook's
+// window showing the outcome and exporting it.
+TEST_F(EmergencyTabTest, ARunFromTheMenuCancelledByClickIsLoggedAndShownInTheLogbookWindow) {
+    const QString project = configFolder.filePath(QStringLiteral("site.prj"));
+    prompts->Answer(kDialogOk);
+    prompts->ChoosePath(project);
+    Trigger(CommandId::SaveProjectMenu);
+    TakeForwardFrames();
+
+    bool picked = false;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<CEmergencyRunDlg*>(QApplication::activeModalWidget());
+        ASSERT_TRUE(dialog);
+        EXPECT_EQ(dialog->windowTitle(), "Notlicht-Testlauf");
+        auto* units = dialog->findChild<QComboBox*>("units");
+        QTest::keyClick(units, Qt::Key_Down);  // group 0: no unit is in it
+        QTest::keyClick(units, Qt::Key_Home);  // all units
+        EXPECT_EQ(units->currentIndex(), 0);
+        QTest::mouseClick(dialog->findChild<QRadioButton*>("functionTest"), Qt::LeftButton);
+        QTest::mouseClick(dialog->findChild<QPushButton*>("start"), Qt::LeftButton);
+        picked = true;
+    });
+    // The second unit's start: cancel is clicked at the run's next look at the window.
+    const uint16_t secondStarts =
+        uint16_t(dali::commandAddress(44) << 8 | dali::code(dali::Dt1Op::StartFunctionTest));
+    bool cancelClicked = false;
+    backend->bus(0)->setFrameListener([&](const sim::BusFrame& sent) {
+        if (sent.kind != sim::FrameKind::Forward || sent.data != secondStarts || cancelClicked)
+            return;
+        cancelClicked = true;
+        QTimer::singleShot(0, [this] {
+            for (CWaitDlg* wait : frame->findChildren<CWaitDlg*>())
+                if (wait->isVisible())
+                    QTest::mouseClick(wait->findChild<QPushButton*>("cancelButton"), Qt::LeftButton);
+        });
+    });
+    Trigger(CommandId::EmergencyTestRun);
+    backend->bus(0)->setFrameListener(nullptr);
+    ASSERT_TRUE(picked);
+    ASSERT_TRUE(cancelClicked);
+
+    const uint8_t stop = dali::code(dali::Dt1Op::StopTest);
+    Frames stops;
+    for (const std::string& sent : TakeForwardFrames())
+        for (int unit = 0; unit < kDeviceCount; ++unit)
+            if (sent == FrameText(dali::commandAddress(unit), stop))
+                stops.push_back(sent);
+    EXPECT_EQ(stops, (Frames{FrameText(dali::commandAddress(44), stop), FrameText(dali::commandAddress(44), stop)}));
+    const QList<QByteArray> lines = ReadFileBytes(configFolder.filePath(QStringLiteral("site.emergency.log"))).split('\n');
+    ASSERT_EQ(lines.size(), 4);
+    EXPECT_EQ(lines[1].mid(lines[1].indexOf('\t')), "\t41\tfunction\tfailed\t44\t-\t");
+    EXPECT_EQ(lines[2].mid(lines[2].indexOf('\t')), "\t44\tfunction\tcancelled\t-\t-\t");
+
+    bool shown = false;
+    prompts->ChoosePath(configFolder.filePath(QStringLiteral("site.csv")));
+    QTimer::singleShot(0, [&] {
+        auto* window = qobject_cast<CEmergencyLogbookDlg*>(QApplication::activeModalWidget());
+        ASSERT_TRUE(window);
+        EXPECT_EQ(window->list()->rowCount(), 2);
+        EXPECT_EQ(window->list()->item(1, 4)->text(), "abgebrochen");
+        EXPECT_EQ(window->findChild<QLabel*>("summary")->text(), "2 Einträge, 0 beschädigte Zeilen übersprungen");
+        QTest::mouseClick(window->findChild<QPushButton*>("exportCsv"), Qt::LeftButton);
+        QTest::keyClick(window, Qt::Key_Escape);
+        shown = true;
+    });
+    Trigger(CommandId::EmergencyLogbook);
+    EXPECT_TRUE(shown);
+    EXPECT_EQ(ReadFileBytes(configFolder.filePath(QStringLiteral("site.csv"))).count('\n'), 3);
 }
 
 }  // namespace
