@@ -9,6 +9,8 @@
 #include "tests/support/qt_printers.h"
 
 
+#include <QDir>
+
 #include <gtest/gtest.h>
 
 #include <set>
@@ -105,6 +107,18 @@ TEST_F(EmergencyRunTest, CancelStopsExactlyTheUnitsUnderTestAndKeepsWhatWasLearn
                                     "2026-03-02T09:00:10Z\t41\tfunction\tfailed\t44\t-\t\n"
                                     "2026-03-02T09:00:10Z\t40\tfunction\tcancelled\t-\t-\t\n"
                                     "2026-03-02T09:00:10Z\t42\tfunction\tcancelled\t-\t-\t\n"));
+}
+
+TEST_F(EmergencyRunTest, ALogbookThatCannotBeWrittenIsReportedWithTheResultsStillListed) {
+    SaveProject();
+    ASSERT_TRUE(QDir(h.folder.path()).mkdir(QStringLiteral("corridor.emergency.log")));  // in the file's way
+    Run(3);
+    ASSERT_EQ(h.prompts.lists.size(), 2u);
+    EXPECT_EQ(h.prompts.lists[0].textId, 669);
+    EXPECT_EQ(h.prompts.lists[0].entries.size(), 1);
+    EXPECT_FALSE(h.prompts.lists[0].entries[0].isEmpty());  // the system's reason
+    EXPECT_EQ(h.prompts.lists[1].textId, 668);
+    EXPECT_EQ(h.prompts.lists[1].entries.size(), 4);
 }
 
 TEST_F(EmergencyRunTest, WithoutAProjectFileOrUnitsNothingIsSent) {
