@@ -121,4 +121,7 @@ public:
     std::function<void()> repaintTarget;  // the window that shows the model
     // What the tool tip of a cell says (the gear's name); empty: no tool tip.
     std::function<QString(int cell)> describeCell;
+    // The cell's gear is an emergency luminaire: a mark in its corner. Asked
+    // at every repaint, so the mark follows the records without a flag to keep.
+    std::function<bool(int cell)> isEmergencyUnit;
 };

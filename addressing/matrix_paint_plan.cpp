@@ -14,6 +14,7 @@ constexpr FillColours kFillColours[] = {
     {{255, 160, 0, 0}, {255, 130, 0, 0}},          // DragUnderMouse
     {{50, 160, 0, 0}, {50, 130, 0, 0}},            // MouseFollower
     {{0, 0, 255, 0}, {255, 0, 255, 0}},            // GroupBar
+    {{255, 0, 190, 90}, {255, 0, 140, 60}},        // EmergencyMark
 };
 
 // A box filled from its top-left to its bottom-right corner.
@@ -86,6 +87,16 @@ std::vector<MatrixPaintOp> PlanMatrixPaint(MatrixModel& model, const TextWidthFn
     if (dragShown && model.IsCell(model.targetCell) && model.IsCell(model.pressedCell))
         ops.push_back(
             diagonalFill(model.targetCell, model.cells[size_t(model.targetCell)].box, MatrixFill::DragTarget));
+
+    // Above every cell fill, so a selected or dragged unit keeps its mark.
+    for (int index = 0; model.isEmergencyUnit && index < kMatrixCellCount; ++index) {
+        const CellBox& box = model.cells[size_t(index)].box;
+        if (model.cells[size_t(index)].present == 1 && model.isEmergencyUnit(index))
+            ops.push_back(diagonalFill(index,
+                                       {box.x + box.width - kEmergencyMarkSize - kEmergencyMarkInset,
+                                        box.y + kEmergencyMarkInset, kEmergencyMarkSize, kEmergencyMarkSize},
+                                       MatrixFill::EmergencyMark));
+    }
 
     for (int index = 0; index < kMatrixCellCount; ++index)
         if (model.cells[size_t(index)].groupHighlight == 1)

@@ -28,6 +28,7 @@ enum class MatrixFill {
     DragUnderMouse,  // the cell under the mouse in a drag: dark red
     MouseFollower,   // cell-sized rectangle following the mouse: translucent red
     GroupBar,        // bar of a group member: green, fading in from the top
+    EmergencyMark,   // corner square of an emergency luminaire: safety green
 };
 
 struct FillColours {
@@ -42,6 +43,8 @@ inline constexpr Argb kMatrixTextColour{255, 255, 255, 255};
 inline constexpr int32_t kGroupBarHeight = 15;
 inline constexpr int32_t kGroupBarGradientLength = 70;  // measured from the cell's top
 inline constexpr char kBarLabelTooWide[] = "????";
+inline constexpr int32_t kEmergencyMarkSize = 8;   // square in the top-right corner
+inline constexpr int32_t kEmergencyMarkInset = 2;  // from the cell's edges
 
 // The line along which a gradient runs from its first to its second colour.
 struct GradientLine {

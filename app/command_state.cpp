@@ -21,6 +21,8 @@ bool CommandState::IsEnabled(CommandId id) const {
         return hasPresentGear && hasPresentGear();
     case EnableRule::ConnectedProject:
         return hasConnectedProject && hasConnectedProject();
+    case EnableRule::Connected:
+        return hasConnectedGear && hasConnectedGear();
     }
     return false;
 }

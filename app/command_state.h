@@ -27,6 +27,8 @@ public:
     std::function<bool()> hasPresentGear;
     // Whether the view is connected with a project open; without an answer: no.
     std::function<bool()> hasConnectedProject;
+    // Whether the view is connected with gear found; without an answer: no.
+    std::function<bool()> hasConnectedGear;
 
 private:
     std::map<CommandId, int32_t> flags_;

@@ -46,6 +46,8 @@ enum class CommandId : int32_t {
     AddressTool = 32780,
     GroupsTool = 32778,
     ScenesTool = 32779,
+    EmergencyTestRun = 32860,
+    EmergencyLogbook = 32861,
 };
 
 // What a command does; menu and toolbar entries may share an action.
@@ -54,6 +56,7 @@ enum class CommandAction {
     Settings, ResetBus, AllOff, RemoveAllGroups, RemoveAllScenes, BusTest, None,
     SaveDeviceFile, LoadDeviceFile, Connect, Disconnect, SearchDevices, Send, ReadDevice, ReadAll,
     CreateReport, ExportGearTable, CheckLine, ReplaceGear, ProjectHeader,
+    EmergencyTestRun, EmergencyLogbook,
 };
 
 enum class Menu { None, File, Options, Extras, Help };
@@ -64,6 +67,7 @@ enum class EnableRule {
     Flag,    // the main view's enable flag decides
     PresentGear,  // no flag: enabled while the working table has present gear
     ConnectedProject,  // no flag: enabled while connected with a project open
+    Connected,  // no flag: enabled while connected with gear found
 };
 
 struct CommandInfo {

@@ -197,6 +197,7 @@ void ConnectionFlow::Disconnect() {
     core_.SetPane(kPaneSerial, QStringLiteral("---"));
     core_.tabs.EnableBasicControls(false);
     core_.tabs.EnableSceneControls(false);
+    core_.tabs.ShowEmergencyPage(false, false);  // the unit is gone with the table
     core_.services.surface.EnableDevicePanel(false);
 }
 

@@ -3,6 +3,7 @@
 // information). The tab host implements it; tests record the calls.
 
 #include "app/device_info.h"
+#include "devices/emergency_state.h"
 #include "devices/tab_settings.h"
 #include "link/dalikit.h"
 
@@ -41,6 +42,11 @@ public:
     // The name field of the information tab: the one selected gear's name,
     // editable only while one gear is selected.
     virtual void ShowName(const QString& name, bool editable) = 0;
+
+    // The emergency page is there only while exactly one emergency luminaire
+    // is selected; its buttons work only online.
+    virtual void ShowEmergencyPage(bool shown, bool online) = 0;
+    virtual void ShowEmergency(const EmergencyState& state) = 0;
 
     // The tab's own wait dialog, for the jobs it starts.
     virtual WaitDialog& WaitDialogOf(DeviceTab tab) = 0;

@@ -2,6 +2,8 @@
 
 #include "addressing/address_dlg.h"
 #include "addressing/matrix_widget.h"
+#include "app/emergency_logbook_dlg.h"
+#include "app/emergency_run_dlg.h"
 #include "app/line_check_dlg.h"
 #include "app/main_view.h"
 #include "app/project_header_dlg.h"
@@ -175,6 +177,20 @@ int CKelvaneView::RunGroupDialog(const ManagerContext& context) {
 int CKelvaneView::RunSceneDialog(const ManagerContext& context) {
     CSceneDlg dialog(context, window());
     return ExecOverMainWindow(dialog);
+}
+
+bool CKelvaneView::RunEmergencyRunDialog(EmergencyRunChoice& choice) {
+    CEmergencyRunDlg dialog(choice, settings_.languageModulePath, window());
+    return ExecOverMainWindow(dialog) == QDialog::Accepted;
+}
+
+void CKelvaneView::RunEmergencyLogbookDialog(EmergencyLogbookActions& actions) {
+    CEmergencyLogbookDlg dialog(actions, window());
+    ExecOverMainWindow(dialog);
+}
+
+bool CKelvaneView::WriteHtmlPdf(const QString& path, const QString& title, const QString& html, QString& error) {
+    return ::WriteHtmlPdf(path, title, html, error);
 }
 
 bool CKelvaneView::RunProjectHeaderDialog(ProjectHeader& header) {

@@ -80,6 +80,9 @@ public:
     bool WriteReportPdf(const QString& path, const InstallationReport& report, QString& error) override;
     void RunLineCheckDialog(LineCheckActions& actions) override;
     bool RunProjectHeaderDialog(ProjectHeader& header) override;
+    bool RunEmergencyRunDialog(EmergencyRunChoice& choice) override;
+    void RunEmergencyLogbookDialog(EmergencyLogbookActions& actions) override;
+    bool WriteHtmlPdf(const QString& path, const QString& title, const QString& html, QString& error) override;
 
 Q_SIGNALS:
     // The frame renders the status bar, the enable states and its own texts.

@@ -6,6 +6,7 @@
 #include "app/view_surface.h"
 #include "dali/dali_commands.h"
 #include "devices/bus_wide_commands.h"
+#include "devices/emergency_state.h"
 #include "devices/prompts.h"
 #include "devices/wait_dialog.h"
 #include "storage/device_lines.h"
@@ -19,7 +20,8 @@ MainView::MainView(ViewServices services)
     : services_(std::move(services)),
       viewWaitDialog_(services_.waitDialog, runningJobs_),
       status_(InitialStatusPanes()),
-      tabFlow_(core_, [this] { selection_.refreshGroupHighlight(true); },
+      emergency_(core_),
+      tabFlow_(core_, emergency_, [this] { selection_.refreshGroupHighlight(true); },
                [this](int code, int index) { OwnCommand(code, index); }),
       core_{services_,   services_.makeTabs(tabFlow_),
             viewWaitDialog_, runningJobs_,
@@ -40,10 +42,15 @@ MainView::MainView(ViewServices services)
         const DeviceRecord& record = store_.workingTable[size_t(cell)];
         return record.present == 1 ? record.name : QString();
     };
+    matrix_.isEmergencyUnit = [this](int cell) { return IsEmergencyUnit(store_.workingTable[size_t(cell)]); };
+    emergency_.projectPath = [this] { return files_.projectPath(); };
     saveProject = [this] { files_.SaveProject(); };
     commands_.hasPresentGear = [this] { return store_.PresentCount() > 0; };
     commands_.hasConnectedProject = [this] {
         return interfaceConnected_ == 1 && offlineMode_ != 1 && projectLoaded == 1;
+    };
+    commands_.hasConnectedGear = [this] {
+        return interfaceConnected_ == 1 && offlineMode_ != 1 && store_.PresentCount() > 0;
     };
 }
 
@@ -129,6 +136,8 @@ bool MainView::Execute(CommandAction action) {
         {CommandAction::GroupManager, [this] { managers_.OpenGroupManager(); }},
         {CommandAction::SceneManager, [this] { managers_.OpenSceneManager(); }},
         {CommandAction::CheckLine, [this] { lineCheck_.CheckLine(); }},
+        {CommandAction::EmergencyTestRun, [this] { emergency_.RunTestRun(); }},
+        {CommandAction::EmergencyLogbook, [this] { emergency_.ShowLogbook(); }},
         {CommandAction::NewProject, [this] { files_.NewProject(); }},
         {CommandAction::OpenProject, [this] { files_.OpenProject(); }},
         {CommandAction::SaveProject, [this] { files_.SaveProject(); }},

@@ -10,6 +10,7 @@
 
 #include "app/addressing_flow.h"
 #include "app/connection_flow.h"
+#include "app/emergency_flow.h"
 #include "app/line_check_flow.h"
 #include "app/manager_flow.h"
 #include "app/project_files.h"
@@ -43,6 +44,7 @@ public:
 
     // What the device tabs call.
     TabActions& tabActions() { return tabFlow_; }
+    EmergencyFlow& emergency() { return emergency_; }
 
     // The menu's and the device panel's calls, each to its flow.
     void Connect() { connection_.Connect(); }
@@ -113,6 +115,7 @@ private:
     MatrixModel matrix_;
 
     // The tabs call the tab flow, which is built before them.
+    EmergencyFlow emergency_;
     TabFlow tabFlow_;
     ViewCore core_;
     ConnectionFlow connection_;

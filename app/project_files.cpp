@@ -32,12 +32,12 @@ FileFlowContext ProjectFiles::FileFlows() {
 
 void ProjectFiles::NewProject() {
     SaveProject();
-    projectPath_.clear();
     core_.store.Clear();
     core_.matrix.ResetFlags();
     core_.services.surface.RepaintMatrix();
     core_.projectLoaded = 0;
     core_.projectDirty = 0;
+    projectPath_.clear();
     lineCheck_.forget();
     core_.basicChanged = 0;
     core_.scenesChanged = 0;

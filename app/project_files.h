@@ -35,8 +35,9 @@ public:
     void CreateReport();
     void ExportGearTable();
     InstallationReport Report() const;
-    const QString& projectPath() const { return projectPath_; }
     FileFlowContext FileFlows();
+    // The project file opened or saved last, with its folder; empty: none.
+    const QString& projectPath() const { return projectPath_; }
 
 private:
     void offerReadingFirst();

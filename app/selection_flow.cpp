@@ -21,6 +21,7 @@ void SelectionFlow::RebuildSelection() {
             store.selectedAddresses[size_t(count++)] = i;
     store.selectedCount = count;
     tabs_.ShowSelectedName();
+    tabs_.ShowEmergencyPage();
 }
 
 void SelectionFlow::clicked() {

@@ -5,6 +5,7 @@
 
 #include "addressing/own_command.h"
 #include "app/device_tabs.h"
+#include "app/emergency_flow.h"
 #include "app/view_surface.h"
 #include "devices/gear_commands.h"
 #include "devices/project_header.h"
@@ -19,8 +20,10 @@ constexpr int kSceneReadSteps = 16;  // the bar the scenes tab shows while readi
 constexpr uint32_t kForceRead = 0xFFFFFFF9;  // both read bits clear
 }  // namespace
 
-TabFlow::TabFlow(ViewCore& core, std::function<void()> groupsChanged, std::function<void(int, int)> notifyView)
+TabFlow::TabFlow(ViewCore& core, EmergencyFlow& emergency, std::function<void()> groupsChanged,
+                 std::function<void(int, int)> notifyView)
     : core_(core),
+      emergency_(emergency),
       groupsChanged_(std::move(groupsChanged)),
       notifyView_(std::move(notifyView)) {}
 
@@ -76,6 +79,11 @@ void TabFlow::RefreshTab(DeviceTab tab, int address) {
             tabs.ShowInfo(rows);
             return;
         }
+        case DeviceTab::Emergency:
+            emergency_.ShowUnit(address, wait);
+            return;
+        case DeviceTab::Colour:
+            return;
     }
 }
 
@@ -87,6 +95,8 @@ void TabFlow::TabChanged(DeviceTab tab) {
                 core_.tabs.ShowBasic(first, core_.store.workingTable[size_t(first)]);
             else if (tab == DeviceTab::Scenes)
                 core_.tabs.ShowScenes(first, core_.store.workingTable[size_t(first)]);
+            else if (tab == DeviceTab::Emergency)
+                emergency_.ShowUnit(first, waitDialogOf(tab));
         }
     } else if (core_.link.handle && core_.store.selectedCount == 1 && MatrixModel::IsCell(first)) {
         RefreshTab(tab, first);
@@ -197,6 +207,8 @@ void TabFlow::ShowSelectedName() {
     core_.tabs.ShowName(name, one);
 }
 
+void TabFlow::ShowEmergencyPage() { emergency_.ShowPage(); }
+
 // A name is the project's, not the gear's: nothing is sent, the project
 // has a change to save.
 void TabFlow::NameEdited(const QString& name) {
@@ -212,3 +224,9 @@ void TabFlow::NameEdited(const QString& name) {
     core_.projectDirty = 1;
     ShowSelectedName();
 }
+
+LinkResult TabFlow::ReadEmergencyUnit(EmergencyState& state) { return emergency_.Read(state); }
+
+LinkResult TabFlow::RunEmergencyCommand(EmergencyAction action) { return emergency_.Run(action); }
+
+void TabFlow::EmergencyFailed(LinkResult result) { emergency_.Failed(result); }

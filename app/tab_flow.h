@@ -10,13 +10,15 @@
 #include <array>
 #include <optional>
 
+class EmergencyFlow;
 struct GearCommandContext;
 
 class TabFlow final : public TabActions {
 public:
     // `groupsChanged` runs after a "Senden" of the basic tab that may have
     // changed group membership; `notifyView` is the view's own notification.
-    TabFlow(ViewCore& core, std::function<void()> groupsChanged, std::function<void(int, int)> notifyView);
+    TabFlow(ViewCore& core, EmergencyFlow& emergency, std::function<void()> groupsChanged,
+            std::function<void(int, int)> notifyView);
 
     // Shows the record of this address on the tab in front, reading it from
     // the gear first when it has not been read; only with one gear selected.
@@ -25,6 +27,8 @@ public:
     void ShowSelectedRecord(int address);
     // The status bar and the name field name the one selected gear.
     void ShowSelectedName();
+    // The emergency tab is there for one selected emergency luminaire only.
+    void ShowEmergencyPage();
     void ReadDevice();
     // "Alle Geräte auslesen"; without its question when the user said yes to another.
     void ReadAll(bool askFirst = true);
@@ -45,18 +49,22 @@ public:
     void ActualLevelSet(uint8_t level) override;
     uint8_t FirstSelectedDimmingCurve() const override;
     void NameEdited(const QString& name) override;
+    LinkResult ReadEmergencyUnit(EmergencyState& state) override;
+    LinkResult RunEmergencyCommand(EmergencyAction action) override;
+    void EmergencyFailed(LinkResult result) override;
 
 private:
     void RefreshTab(DeviceTab tab, int address);
     GearCommandContext GearCommands();
 
     ViewCore& core_;
+    EmergencyFlow& emergency_;
     std::function<void()> groupsChanged_;
     std::function<void(int, int)> notifyView_;
     // Each tab's own dialog; taken when first needed, as the tabs are built
     // after this flow.
     JobWaitDialog& waitDialogOf(DeviceTab tab);
 
-    std::array<std::optional<JobWaitDialog>, 3> waitDialogs_;
+    std::array<std::optional<JobWaitDialog>, size_t(DeviceTab::Emergency) + 1> waitDialogs_;
     DeviceTab currentTab_ = DeviceTab::Basic;
 };

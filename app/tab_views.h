@@ -1,6 +1,7 @@
 #pragma once
-// The tab host of the device panel: three pages, basic parameters, scenes and
-// information, created with the host and shown one at a time. It is how the
+// The tab host of the device panel: basic parameters, scenes, information and
+// the emergency page (only while one emergency luminaire is selected), created
+// with the host and shown one at a time. It is how the
 // main view reaches the tabs (DeviceTabs); a change of the page goes to the
 // main view, and the new page gets the keyboard focus.
 
@@ -11,6 +12,7 @@
 #include <array>
 
 class CBasicView;
+class CEmergencyView;
 class CWaitDlg;
 class CInfoView;
 class CSceneView;
@@ -40,16 +42,23 @@ public:
     BasicSettings basicSettings() const override;
     SceneSettings sceneSettings() const override;
     WaitDialog& WaitDialogOf(DeviceTab tab) override;
+    void ShowEmergencyPage(bool shown, bool online) override;
+    void ShowEmergency(const EmergencyState& state) override;
 
     CBasicView& basicView() const { return *basic_; }
     CSceneView& sceneView() const { return *scenes_; }
     CInfoView& infoView() const { return *info_; }
+    CEmergencyView& emergencyView() const { return *emergency_; }
     const BusLink& link() const { return link_; }
 
 private:
+    QWidget* pageOf(DeviceTab tab) const;
+    DeviceTab tabAt(int index) const;
+
     CBasicView* basic_;
     CSceneView* scenes_;
     CInfoView* info_;
-    std::array<CWaitDlg*, 3> waitDialogs_{};  // by DeviceTab, each owned by its page
+    CEmergencyView* emergency_;
+    std::array<CWaitDlg*, size_t(DeviceTab::Emergency) + 1> waitDialogs_{};  // by DeviceTab, each owned by its page
     BusLink link_;
 };

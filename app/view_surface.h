@@ -11,6 +11,8 @@ class AddressingAssistant;
 struct ManagerContext;
 struct InstallationReport;
 struct LineCheckActions;
+struct EmergencyRunChoice;
+class EmergencyLogbookActions;
 struct ProjectHeader;
 
 class ViewSurface {
@@ -56,4 +58,12 @@ public:
     // "Projektangaben" modally over the window, starting from `header`; true
     // after OK with `header` as typed, false (and `header` untouched) after Cancel.
     virtual bool RunProjectHeaderDialog(ProjectHeader& header) = 0;
+    // "Notlicht-Testlauf…" modally over the window: the test and the units;
+    // true after "Start" with `choice` as picked, false after Cancel.
+    virtual bool RunEmergencyRunDialog(EmergencyRunChoice& choice) = 0;
+    // The emergency logbook's window, modally until it is closed.
+    virtual void RunEmergencyLogbookDialog(EmergencyLogbookActions& actions) = 0;
+    // HTML laid out on pages into a PDF (the logbook's printout). False, with
+    // `error` set, when the file cannot be written.
+    virtual bool WriteHtmlPdf(const QString& path, const QString& title, const QString& html, QString& error) = 0;
 };

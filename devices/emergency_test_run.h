@@ -36,6 +36,12 @@ struct EmergencyTestResult {
     bool operator==(const EmergencyTestResult&) const = default;
 };
 
+// What the installer picks for a run: the test, and one group or every unit.
+struct EmergencyRunChoice {
+    EmergencyTestKind kind = EmergencyTestKind::Function;
+    std::optional<int> group;  // 0..15
+};
+
 struct EmergencyTestRunContext {
     const BusLink& link;
     std::vector<int> units;  // short addresses, in the order they are started

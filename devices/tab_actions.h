@@ -3,6 +3,8 @@
 // "Send" and the commands to the selected gear. The tabs get it when they are
 // built; the main view's tab flow implements it.
 
+#include "devices/emergency_commands.h"
+#include "devices/emergency_state.h"
 #include "devices/tab_settings.h"
 
 #include <cstdint>
@@ -35,4 +37,10 @@ public:
 
     // The dimming curve of the first selected gear's record (scene labels).
     virtual uint8_t FirstSelectedDimmingCurve() const = 0;
+
+    // The emergency tab: reading the one selected emergency luminaire, a
+    // command to it (the transactions' results), and a result that was not 0.
+    virtual LinkResult ReadEmergencyUnit(EmergencyState& state) = 0;
+    virtual LinkResult RunEmergencyCommand(EmergencyAction action) = 0;
+    virtual void EmergencyFailed(LinkResult result) = 0;
 };

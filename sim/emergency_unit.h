@@ -79,6 +79,8 @@ public:
     void setBatteryFailure(bool failed) { config_.batteryFailure = failed; }
     void setLampFailure(bool failed) { config_.lampFailure = failed; }
     void setBatteryMinutes(std::optional<uint16_t> minutes) { config_.batteryMinutes = minutes; }
+    bool batteryFailure() const { return config_.batteryFailure; }
+    bool lampFailure() const { return config_.lampFailure; }
 
     // The answers, at `nowUs`.
     uint8_t mode(uint64_t nowUs);

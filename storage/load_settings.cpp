@@ -6,6 +6,8 @@
 
 #include <QDir>
 
+#include <algorithm>
+
 namespace {
 
 const QString kConfigFileName = QStringLiteral("config.ini");
@@ -33,6 +35,9 @@ void LoadSettings(const ProgramPaths& paths, Prompts& prompts, Settings& setting
     const int32_t autoLocate = IniInteger(config.ReadString(QStringLiteral("auto_locate"), QStringLiteral("1")));
     settings.askAddressChange = IniInteger(config.ReadString(QStringLiteral("adr_switch_ask"), QStringLiteral("1")));
     settings.identifyMode = autoLocate == 1 ? 1 : 0;
+    // Not in the file written at the first start: few installations need another value.
+    const int32_t stagger = IniInteger(config.ReadString(QStringLiteral("emergency_stagger"), QStringLiteral("30")));
+    settings.emergencyStaggerSeconds = std::clamp(stagger, 0, kLongestEmergencyStaggerSeconds);
     settings.languageModulePath =
         LanguageModulePath(paths.programFolder, config.ReadString(QStringLiteral("lang"), QStringLiteral("en-EN")));
 }

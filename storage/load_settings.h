@@ -13,7 +13,8 @@ class Prompts;
 // Then: autoConnect := auto_connect (default 0), identifyMode := 1 exactly when
 // auto_locate (default 1) is 1, askAddressChange := adr_switch_ask (default 1),
 // languageModulePath := the module named by lang (default en-EN), see
-// LanguageModulePath. Integer values go through IniInteger. A file that cannot
+// LanguageModulePath, emergencyStaggerSeconds := emergency_stagger (default
+// 30, held to 0..3600). Integer values go through IniInteger. A file that cannot
 // be created or read leaves every value 0 and the module path at the en-En
 // fallback; read errors are shown through prompts.
 void LoadSettings(const ProgramPaths& paths, Prompts& prompts, Settings& settings);

@@ -49,7 +49,7 @@ QString SaveProject(FileFlowContext& c) {
     // Offline the records are saved as shown; there is nothing to read them from.
     if (store.link.handle)
         readEveryPresentGear(c, present);
-    const QString path = ChooseFileWithExtension(c, true, kProjectExtension, kProjectFilter);
+    QString path = ChooseFileWithExtension(c, true, kProjectExtension, kProjectFilter);
     if (path.isEmpty())
         return {};
     if (!WriteProjectFile(path, store.workingTable, store.projectHeader)) {

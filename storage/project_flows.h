@@ -8,7 +8,7 @@
 // "Projekt speichern": only with present gear, and only after the user said
 // yes. Online every present gear is read again first, so the file holds what
 // the gear hold; offline the records go in as shown. A file that cannot be
-// written is reported. The path written; empty when nothing was.
+// written is reported. The path written, empty when nothing was.
 QString SaveProject(FileFlowContext& c);
 
 // The open dialog, then the file into projectTable. The file's path, empty

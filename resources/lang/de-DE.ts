@@ -1457,6 +1457,86 @@ Dieser Vorgang kann einige Zeit in Anspruch nehmen.</translation>
         <source>Aktuelle Farbe</source>
         <translation>Aktuelle Farbe</translation>
     </message>
+    <message id="660">
+        <source>Notlicht-Testlauf</source>
+        <translation>Notlicht-Testlauf</translation>
+    </message>
+    <message id="661">
+        <source>Notlicht-Testlauf…</source>
+        <translation>Notlicht-Testlauf…</translation>
+    </message>
+    <message id="662">
+        <source>Notlicht-Prüfbuch…</source>
+        <translation>Notlicht-Prüfbuch…</translation>
+    </message>
+    <message id="663">
+        <source>Das Notlichtgerät hat nicht wie erwartet geantwortet.</source>
+        <translation>Das Notlichtgerät hat nicht wie erwartet geantwortet.</translation>
+    </message>
+    <message id="664">
+        <source>Bitte speichern Sie das Projekt zuerst: das Notlicht-Prüfbuch wird neben der Projektdatei geführt.</source>
+        <translation>Bitte speichern Sie das Projekt zuerst: das Notlicht-Prüfbuch wird neben der Projektdatei geführt.</translation>
+    </message>
+    <message id="665">
+        <source>Die Auswahl enthält keine Notlichtgeräte.</source>
+        <translation>Die Auswahl enthält keine Notlichtgeräte.</translation>
+    </message>
+    <message id="666">
+        <source>Die Notlichtgeräte werden nacheinander getestet.</source>
+        <translation>Die Notlichtgeräte werden nacheinander getestet.</translation>
+    </message>
+    <message id="667">
+        <source>%d von %d Notlichtgeräten fertig</source>
+        <translation>%d von %d Notlichtgeräten fertig</translation>
+    </message>
+    <message id="668">
+        <source>Ergebnisse (auch im Notlicht-Prüfbuch):</source>
+        <translation>Ergebnisse (auch im Notlicht-Prüfbuch):</translation>
+    </message>
+    <message id="669">
+        <source>Die Ergebnisse konnten nicht ins Notlicht-Prüfbuch geschrieben werden:</source>
+        <translation>Die Ergebnisse konnten nicht ins Notlicht-Prüfbuch geschrieben werden:</translation>
+    </message>
+    <message id="670">
+        <source>Test:</source>
+        <translation>Test:</translation>
+    </message>
+    <message id="671">
+        <source>Geräte:</source>
+        <translation>Geräte:</translation>
+    </message>
+    <message id="672">
+        <source>Alle Notlichtgeräte</source>
+        <translation>Alle Notlichtgeräte</translation>
+    </message>
+    <message id="673">
+        <source>Gruppe %1</source>
+        <translation>Gruppe %1</translation>
+    </message>
+    <message id="674">
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message id="675">
+        <source>Das Notlicht-Prüfbuch konnte nicht gelesen werden:</source>
+        <translation>Das Notlicht-Prüfbuch konnte nicht gelesen werden:</translation>
+    </message>
+    <message id="676">
+        <source>%1 Einträge, %2 beschädigte Zeilen übersprungen</source>
+        <translation>%1 Einträge, %2 beschädigte Zeilen übersprungen</translation>
+    </message>
+    <message id="677">
+        <source>Als CSV exportieren…</source>
+        <translation>Als CSV exportieren…</translation>
+    </message>
+    <message id="678">
+        <source>Als PDF drucken…</source>
+        <translation>Als PDF drucken…</translation>
+    </message>
+    <message id="679">
+        <source>Schließen</source>
+        <translation>Schließen</translation>
+    </message>
     <message id="700">
         <source>Kälteste</source>
         <translation>Kälteste</translation>

@@ -1457,6 +1457,86 @@ This may take some time.</translation>
         <source>Aktuelle Farbe</source>
         <translation>Current colour</translation>
     </message>
+    <message id="660">
+        <source>Notlicht-Testlauf</source>
+        <translation>Emergency test run</translation>
+    </message>
+    <message id="661">
+        <source>Notlicht-Testlauf…</source>
+        <translation>Emergency test run…</translation>
+    </message>
+    <message id="662">
+        <source>Notlicht-Prüfbuch…</source>
+        <translation>Emergency logbook…</translation>
+    </message>
+    <message id="663">
+        <source>Das Notlichtgerät hat nicht wie erwartet geantwortet.</source>
+        <translation>The emergency unit did not answer as expected.</translation>
+    </message>
+    <message id="664">
+        <source>Bitte speichern Sie das Projekt zuerst: das Notlicht-Prüfbuch wird neben der Projektdatei geführt.</source>
+        <translation>Please save the project first: the emergency logbook is kept beside the project file.</translation>
+    </message>
+    <message id="665">
+        <source>Die Auswahl enthält keine Notlichtgeräte.</source>
+        <translation>There are no emergency units in this choice.</translation>
+    </message>
+    <message id="666">
+        <source>Die Notlichtgeräte werden nacheinander getestet.</source>
+        <translation>The emergency units are tested one after the other.</translation>
+    </message>
+    <message id="667">
+        <source>%d von %d Notlichtgeräten fertig</source>
+        <translation>%d of %d emergency units done</translation>
+    </message>
+    <message id="668">
+        <source>Ergebnisse (auch im Notlicht-Prüfbuch):</source>
+        <translation>Results (also in the emergency logbook):</translation>
+    </message>
+    <message id="669">
+        <source>Die Ergebnisse konnten nicht ins Notlicht-Prüfbuch geschrieben werden:</source>
+        <translation>The results could not be written to the emergency logbook:</translation>
+    </message>
+    <message id="670">
+        <source>Test:</source>
+        <translation>Test:</translation>
+    </message>
+    <message id="671">
+        <source>Geräte:</source>
+        <translation>Units:</translation>
+    </message>
+    <message id="672">
+        <source>Alle Notlichtgeräte</source>
+        <translation>All emergency units</translation>
+    </message>
+    <message id="673">
+        <source>Gruppe %1</source>
+        <translation>Group %1</translation>
+    </message>
+    <message id="674">
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message id="675">
+        <source>Das Notlicht-Prüfbuch konnte nicht gelesen werden:</source>
+        <translation>The emergency logbook could not be read:</translation>
+    </message>
+    <message id="676">
+        <source>%1 Einträge, %2 beschädigte Zeilen übersprungen</source>
+        <translation>%1 entries, %2 damaged lines skipped</translation>
+    </message>
+    <message id="677">
+        <source>Als CSV exportieren…</source>
+        <translation>Export as CSV…</translation>
+    </message>
+    <message id="678">
+        <source>Als PDF drucken…</source>
+        <translation>Print as PDF…</translation>
+    </message>
+    <message id="679">
+        <source>Schließen</source>
+        <translation>Close</translation>
+    </message>
     <message id="700">
         <source>Kälteste</source>
         <translation>Coolest</translation>

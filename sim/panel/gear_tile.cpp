@@ -131,6 +131,8 @@ GearTile::GearTile(QWidget* parent) : QFrame(parent) {
     late_ = faultKey("late", "Late", "Answers after the reply window has closed");
     garbled_ = faultKey("garbled", "Garbled", "Answers with garbled frames");
     noKey_ = faultKey("noKey", "No key", "Has no physical-selection key");
+    battery_ = faultKey("batteryFailure", "Battery", "Emergency battery failed: it holds no charge");
+    emergencyLamp_ = faultKey("lampFailure", "EM lamp", "Emergency lamp failed");
     name_->setWordWrap(true);
     auto* layout = new QVBoxLayout(this);
     layout->setSpacing(2);
@@ -151,6 +153,15 @@ GearTile::GearTile(QWidget* parent) : QFrame(parent) {
     for (QToolButton* key : {late_, garbled_, noKey_})
         faults->addWidget(key);
     layout->addLayout(faults);
+    auto* emergency = new QHBoxLayout;
+    for (QToolButton* key : {battery_, emergencyLamp_}) {
+        emergency->addWidget(key);
+        key->hide();
+        connect(key, &QToolButton::toggled, this, [this] {
+            Q_EMIT emergencyFailuresToggled(battery_->isChecked(), emergencyLamp_->isChecked());
+        });
+    }
+    layout->addLayout(emergency);
     connect(miss, &QPushButton::clicked, this, [this] { Q_EMIT missFramesPressed(missCount_->value()); });
     for (QToolButton* key : {late_, garbled_, noKey_})
         connect(key, &QToolButton::toggled, this,
@@ -190,4 +201,8 @@ void GearTile::showState(const GearTileState& state) {
     showChecked(late_, state.faults.lateReplies);
     showChecked(garbled_, state.faults.garbledReplies);
     showChecked(noKey_, state.faults.noSelectionKey);
+    battery_->setVisible(state.emergency);
+    emergencyLamp_->setVisible(state.emergency);
+    showChecked(battery_, state.batteryFailure);
+    showChecked(emergencyLamp_, state.emergencyLampFailure);
 }

@@ -35,6 +35,10 @@ struct GearTileState {
     // A colour gear: the colour shown now and its RGBWAF channel count.
     std::optional<sim::GearColourPoint> colour;
     uint8_t colourChannels = 0;
+    // An emergency luminaire: its injected failures.
+    bool emergency = false;
+    bool batteryFailure = false;
+    bool emergencyLampFailure = false;
 };
 
 // The tile's line for the addressing state: "Initialising · withdrawn · selected", or empty.
@@ -69,6 +73,8 @@ Q_SIGNALS:
     // fault switched on or off (its answers late or garbled, its key gone).
     void missFramesPressed(int count);
     void faultsToggled(bool late, bool garbled, bool noKey);
+    // An emergency luminaire's battery or emergency lamp failed or mended.
+    void emergencyFailuresToggled(bool battery, bool lamp);
 
 private:
     class Lamp;
@@ -81,4 +87,6 @@ private:
     QToolButton* late_;
     QToolButton* garbled_;
     QToolButton* noKey_;
+    QToolButton* battery_;  // emergency luminaires only
+    QToolButton* emergencyLamp_;
 };

@@ -131,6 +131,14 @@ void SimPanelWindow::rebuildTiles() {
                 g.setFaults(faults);
             });
         });
+        connect(tile, &GearTile::emergencyFailuresToggled, this, [this, i](bool battery, bool lamp) {
+            bus_->withGear(i, [=](sim::ControlGear& g) {
+                if (sim::EmergencyUnit* unit = g.emergencyUnit()) {
+                    unit->setBatteryFailure(battery);
+                    unit->setLampFailure(lamp);
+                }
+            });
+        });
         // Queued: the tile that sent it is deleted by the rebuild.
         connect(tile, &GearTile::removePressed, this, [this, i] { removeGear(i); }, Qt::QueuedConnection);
         tiles_.push_back(tile);
@@ -329,6 +337,11 @@ void SimPanelWindow::refresh() {
                      g.faults(),
                      std::nullopt,
                      0};
+            if (const sim::EmergencyUnit* unit = g.emergencyUnit()) {
+                state.emergency = true;
+                state.batteryFailure = unit->batteryFailure();
+                state.emergencyLampFailure = unit->lampFailure();
+            }
             if (g.hasDeviceType(dali::kDeviceTypeColour)) {
                 state.colour = g.colour().actual;
                 state.colourChannels = g.colour().channels;

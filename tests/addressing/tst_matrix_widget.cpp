@@ -1,3 +1,4 @@
+#include "addressing/matrix_paint_plan.h"
 #include "addressing/matrix_widget.h"
 #include "addressing/own_command.h"
 
@@ -157,6 +158,28 @@ TEST_F(MatrixWidgetTest, RendersCellColoursOutlineBackgroundAndGroupBar) {
     const QColor greyBar = PixelIn(image, model.cells[4], 3, 28);
     EXPECT_GT(greyBar.green(), greyBar.red() + 50);
     EXPECT_GT(greyBar.green(), greyBar.blue() + 50);
+}
+
+TEST_F(MatrixWidgetTest, MarksPresentEmergencyUnitsInTheirCornerSelectedOrNot) {
+    model.isEmergencyUnit = [](int cell) { return cell == 1 || cell == 2 || cell == 3; };
+    model.cells[1].present = 1;
+    model.cells[2].present = model.cells[2].selected = 1;  // cell 3: not present, so no mark
+    model.cells[4].present = 1;
+    const QImage image = matrix.grab().toImage();
+    const int markX = model.cells[1].box.width - kEmergencyMarkInset - kEmergencyMarkSize / 2;
+    const int markY = kEmergencyMarkInset + kEmergencyMarkSize / 2;
+    for (int cell : {1, 2}) {
+        const QColor mark = PixelIn(image, model.cells[size_t(cell)], markX, markY);
+        EXPECT_LE(mark.red(), 5) << cell;
+        EXPECT_NEAR(mark.green(), 165, 15) << cell;
+        EXPECT_NEAR(mark.blue(), 75, 15) << cell;
+    }
+    // Outside its mark a unit's cell looks like any other present cell.
+    EXPECT_EQ(PixelIn(image, model.cells[1], 3, 3), PixelIn(image, model.cells[4], 3, 3));
+    for (int cell : {3, 4})
+        EXPECT_NE(PixelIn(image, model.cells[size_t(cell)], markX, markY).blue(),
+                  PixelIn(image, model.cells[1], markX, markY).blue())
+            << cell;
 }
 
 TEST_F(MatrixWidgetTest, RendersDragColours) {

@@ -356,7 +356,8 @@ TEST_F(KelvaneViewTest, TabHostHasThreeRelabelledPagesAndEnablesThem) {
     WriteConfig(1, 0);
     Create();
     CTabViews& tabs = frame->view().tabViews();
-    ASSERT_EQ(tabs.count(), 3);
+    ASSERT_EQ(tabs.count(), 4);  // the emergency page, hidden without an emergency unit
+    EXPECT_FALSE(tabs.isTabVisible(3));
     EXPECT_EQ((QStringList{tabs.tabText(0), tabs.tabText(1), tabs.tabText(2)}),
               (QStringList{"Basic", "Scenes", "Info"}));
     tabs.setCurrentIndex(2);

@@ -66,7 +66,7 @@ void OnNextModal(std::function<void(QWidget*)> work) {
 // kit_set_timeout fails only on a closed handle; 2000 ms is what Connect sets anyway.
 bool InterfaceOpen(KitHandle handle) { return kit_set_timeout(handle, 2000); }
 
-const Commands kMenuAtStart{C::NewProjectMenu, C::Exit, C::Settings};
+const Commands kMenuAtStart{C::NewProjectMenu, C::Exit, C::Settings, C::EmergencyLogbook};
 const Commands kToolbarAtStart{C::NewProjectTool, C::OpenProjectTool, C::Connect};
 
 // ------------------------------------------------------------------ structure
@@ -84,7 +84,8 @@ TEST_F(MainFrameStructureTest, MenuHoldsTheTableInOrderWithItsOwnTextsUntilTheLa
     EXPECT_EQ(MenuEntries(*frame, Menu::Options), (QStringList{"Gruppen", "Szenen", "Adressieren", "Gerät ersetzen", "Einstellungen"}));
     EXPECT_EQ(MenuEntries(*frame, Menu::Extras),
               (QStringList{"DALI bus zurücksetzten", "Alle Geräte aus", "Alle Gruppen entfernen",
-                           "Alle Szenen entfernen", "Bus Test", "Anlage prüfen"}));
+                           "Alle Szenen entfernen", "Bus Test", "Anlage prüfen", "Notlicht-Testlauf…",
+                           "Notlicht-Prüfbuch…"}));
     EXPECT_EQ(MenuEntries(*frame, Menu::Help), (QStringList{"Über"}));
 
     frame->InitialUpdate();
@@ -96,7 +97,7 @@ TEST_F(MainFrameStructureTest, MenuHoldsTheTableInOrderWithItsOwnTextsUntilTheLa
                            "Programmeinstellungen"}));
     EXPECT_EQ(MenuEntries(*frame, Menu::Extras),
               (QStringList{"Bus zurücksetzten", "Alle Geräte Aus", "Alle Gruppen entfernen", "Alle Szenen entfernen",
-                           "Test Broadcast", "Anlage prüfen"}));
+                           "Test Broadcast", "Anlage prüfen", "Notlicht-Testlauf…", "Notlicht-Prüfbuch…"}));
     EXPECT_EQ(MenuEntries(*frame, Menu::Help), (QStringList{"Version 1.0.3.2"}));
 }
 
@@ -224,7 +225,8 @@ TEST_F(MainFrameCommandsTest, ConnectAndScanSwitchTheirColumnsOn) {
                         C::ReadAll, C::AddressTool, C::GroupsTool, C::ScenesTool}));
     EXPECT_EQ(EnabledMenuEntries(), (Commands{C::NewProjectMenu, C::OpenProjectMenu, C::SaveProjectMenu,
                                               C::ProjectHeader, C::CreateReport, C::ExportGearTable, C::Exit, C::GroupsMenu, C::ScenesMenu, C::AddressMenu, C::Settings, C::ResetBus,
-                                              C::AllOff, C::RemoveAllGroups, C::RemoveAllScenes, C::BusTest}));
+                                              C::AllOff, C::RemoveAllGroups, C::RemoveAllScenes, C::BusTest,
+                                              C::EmergencyTestRun, C::EmergencyLogbook}));
     EXPECT_EQ(PaneText(kPaneSerial), "SN: 0000E001");
     EXPECT_EQ(PaneText(kPaneRevision), "Rev: 0.1.2.3");
     EXPECT_EQ(PaneText(kPaneCount), "3/64");
@@ -248,7 +250,7 @@ TEST_F(MainFrameCommandsTest, DisconnectLeavesOpenConnectAndTheBusTestOn) {
     Start(1, kDialogOk);
     Trigger(C::Disconnect);
     EXPECT_EQ(EnabledToolbarButtons(), kToolbarAtStart);
-    EXPECT_EQ(EnabledMenuEntries(), (Commands{C::NewProjectMenu, C::Exit, C::Settings, C::BusTest}));
+    EXPECT_EQ(EnabledMenuEntries(), (Commands{C::NewProjectMenu, C::Exit, C::Settings, C::BusTest, C::EmergencyLogbook}));
     EXPECT_EQ(PaneText(kPaneSelection), "---");
     EXPECT_EQ(PaneText(kPaneSerial), "---");
 }

@@ -46,8 +46,8 @@ TEST(StartUp, WithoutAutoConnectTheViewIsOfflineWithTheStartCommands) {
 
     EXPECT_EQ(view.offlineMode(), 1);
     EXPECT_EQ(view.interfaceConnected(), 0);
-    EXPECT_EQ(enabledCommands(view), (std::vector<C>{C::NewProjectMenu, C::Exit, C::Settings, C::NewProjectTool,
-                                                     C::OpenProjectTool, C::Connect}));
+    EXPECT_EQ(enabledCommands(view), (std::vector<C>{C::NewProjectMenu, C::Exit, C::Settings, C::EmergencyLogbook,
+                                                     C::NewProjectTool, C::OpenProjectTool, C::Connect}));
     EXPECT_EQ(paneTexts(view), (std::vector<QString>{"Offline", "", "---", "", "---", "", "---", "", "", "", "",
                                                      "1.0.3.2"}));
     EXPECT_EQ(view.statusPanes()[kPaneState].style, PaneStyle::Offline);
@@ -102,8 +102,8 @@ TEST(StartUp, AutoConnectWithoutAnyInterfaceShowsTheMessageOnceAndStaysOffline) 
               "Es wurden keine Quorrel gefunden.\nBitte prüfen Sie die USB-Verbindung und versuchen Sie es erneut.");
     EXPECT_EQ(view.offlineMode(), 1);
     EXPECT_EQ(view.statusPanes()[kPaneState].text, "Offline");
-    EXPECT_EQ(enabledCommands(view), (std::vector<C>{C::NewProjectMenu, C::Exit, C::Settings, C::NewProjectTool,
-                                                     C::OpenProjectTool, C::Connect}));
+    EXPECT_EQ(enabledCommands(view), (std::vector<C>{C::NewProjectMenu, C::Exit, C::Settings, C::EmergencyLogbook,
+                                                     C::NewProjectTool, C::OpenProjectTool, C::Connect}));
 }
 
 // --- Connect ------------------------------------------------------------------------
@@ -135,7 +135,8 @@ TEST(Connect, OneInterfaceGoesOnlineAndOffersTheScan) {
               (std::vector<C>{C::NewProjectMenu, C::OpenProjectMenu, C::SaveProjectMenu, C::ProjectHeader, C::CreateReport,
                               C::ExportGearTable, C::Exit, C::GroupsMenu,
                               C::ScenesMenu, C::AddressMenu, C::Settings, C::ResetBus, C::AllOff,
-                              C::RemoveAllGroups, C::RemoveAllScenes, C::BusTest, C::NewProjectTool,
+                              C::RemoveAllGroups, C::RemoveAllScenes, C::BusTest, C::EmergencyTestRun,
+                              C::EmergencyLogbook, C::NewProjectTool,
                               C::SaveProjectTool, C::OpenProjectTool, C::Disconnect, C::SearchDevices, C::ReadAll,
                               C::AddressTool, C::GroupsTool, C::ScenesTool}));
 }
@@ -266,7 +267,8 @@ TEST(Disconnect, GoesOfflineKeepsBusTestAndTheHandle) {
     EXPECT_EQ(view.store().PresentCount(), 0);
     EXPECT_EQ(view.matrix().cells[3].present, 0);
     EXPECT_EQ(enabledCommands(view), (std::vector<C>{C::NewProjectMenu, C::Exit, C::Settings, C::BusTest,
-                                                     C::NewProjectTool, C::OpenProjectTool, C::Connect}));
+                                                     C::EmergencyLogbook, C::NewProjectTool, C::OpenProjectTool,
+                                                     C::Connect}));
     EXPECT_EQ(view.statusPanes()[kPaneState].text, "Offline");
     EXPECT_EQ(view.statusPanes()[kPaneSerial].text, "---");
     EXPECT_EQ(view.statusPanes()[kPaneSelection].text, "---");

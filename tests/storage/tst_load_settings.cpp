@@ -53,6 +53,15 @@ TEST_F(LoadSettingsTest, FirstStartCreatesTheFiveLinesAndReadsThem) {
     EXPECT_TRUE(prompts.stockMessages.empty());
 }
 
+TEST_F(LoadSettingsTest, EmergencyStaggerDefaultsToThirtySecondsAndIsHeldToAnHour) {
+    const std::pair<const char*, int> cases[] = {{"", 30}, {"emergency_stagger=5\n", 5},
+                                                 {"emergency_stagger=-4\n", 0}, {"emergency_stagger=90000\n", 3600}};
+    for (const auto& [line, seconds] : cases) {
+        Load(QByteArray("[config]\nlang=de-DE\n") + line);
+        EXPECT_EQ(settings.emergencyStaggerSeconds, seconds) << line;
+    }
+}
+
 TEST_F(LoadSettingsTest, ReadsAnEightBitFileWithoutRewritingIt) {
     const QByteArray config("[config]\r\nlang=en-EN\r\nauto_connect=0\r\nauto_locate=0\r\nadr_switch_ask=1\r\n");
     Load(config);

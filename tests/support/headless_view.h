@@ -7,6 +7,7 @@
 
 #include "addressing/addressing_assistant.h"
 #include "app/device_tabs.h"
+#include "app/emergency_logbook_actions.h"
 #include "app/line_check_flow.h"
 #include "groups_scenes/group_manager.h"
 #include "groups_scenes/scene_manager.h"
@@ -80,6 +81,29 @@ public:
         return onProjectHeaderDialog && onProjectHeaderDialog(header);
     }
     std::function<bool(ProjectHeader&)> onProjectHeaderDialog;
+    // "Notlicht-Testlauf…": the script picks and says whether it pressed
+    // "Start"; without one the dialog is cancelled.
+    bool RunEmergencyRunDialog(EmergencyRunChoice& choice) override {
+        return onEmergencyRunDialog && onEmergencyRunDialog(choice);
+    }
+    std::function<bool(EmergencyRunChoice&)> onEmergencyRunDialog;
+    // The logbook's window: the script works its actions; without one it is closed at once.
+    void RunEmergencyLogbookDialog(EmergencyLogbookActions& actions) override {
+        ++logbookDialogs;
+        if (onEmergencyLogbookDialog)
+            onEmergencyLogbookDialog(actions);
+    }
+    std::function<void(EmergencyLogbookActions&)> onEmergencyLogbookDialog;
+    int logbookDialogs = 0;
+    // The printout is kept as HTML, not laid out.
+    bool WriteHtmlPdf(const QString& path, const QString& title, const QString& html, QString&) override {
+        htmlPdfs.push_back({path, title, html});
+        return writeReport;
+    }
+    struct HtmlPdf {
+        QString path, title, html;
+    };
+    std::vector<HtmlPdf> htmlPdfs;
     int lineCheckDialogs = 0;
     int RunSceneDialog(const ManagerContext& context) override {
         SceneManager manager(context, managerWaitDialog);
@@ -131,8 +155,15 @@ public:
     BasicSettings basicSettings() const override { return basic; }
     SceneSettings sceneSettings() const override { return scenes; }
     WaitDialog& WaitDialogOf(DeviceTab tab) override {
+        if (tab == DeviceTab::Emergency)
+            return emergencyWait;
         return tab == DeviceTab::Basic ? basicWait : tab == DeviceTab::Scenes ? scenesWait : infoWait;
     }
+    void ShowEmergencyPage(bool shown, bool online) override {
+        emergencyPageShown = shown;
+        emergencyOnline = online;
+    }
+    void ShowEmergency(const EmergencyState& state) override { emergencyShown.push_back(state); }
 
     BusLink link;
     QStringList log;
@@ -144,7 +175,9 @@ public:
     std::vector<InfoRow> infoRows;
     QString shownName;
     bool nameEditable = false;
-    RecordingWaitDialog basicWait, scenesWait, infoWait;  // each tab's own
+    RecordingWaitDialog basicWait, scenesWait, infoWait, emergencyWait;  // each tab's own
+    bool emergencyPageShown = false, emergencyOnline = false;
+    std::vector<EmergencyState> emergencyShown;  // as shown, in order
     BasicSettings basic;   // what the basic tab "shows" for sending
     SceneSettings scenes;  // what the scenes tab "shows"
 };

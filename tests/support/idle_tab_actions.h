@@ -19,6 +19,9 @@ public:
     void ActualLevelSet(uint8_t) override {}
     void NameEdited(const QString&) override {}
     uint8_t FirstSelectedDimmingCurve() const override { return 0; }
+    LinkResult ReadEmergencyUnit(EmergencyState&) override { return 0; }
+    LinkResult RunEmergencyCommand(EmergencyAction) override { return 0; }
+    void EmergencyFailed(LinkResult) override {}
 
     int basicEdits = 0;
     int sceneEdits = 0;
