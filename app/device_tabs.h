@@ -1,6 +1,6 @@
 #pragma once
-// How the main view reaches its three device tabs (basic parameters, scenes,
-// information). The tab host implements it; tests record the calls.
+// How the main view reaches its device tabs (basic parameters, scenes,
+// information, colour). The tab host implements it; tests record the calls.
 
 #include "app/device_info.h"
 #include "devices/tab_settings.h"
@@ -41,6 +41,13 @@ public:
     // The name field of the information tab: the one selected gear's name,
     // editable only while one gear is selected.
     virtual void ShowName(const QString& name, bool editable) = 0;
+
+    // The colour tab is offered only while the selection holds colour gear;
+    // hidden while in front, the basic tab comes to the front first.
+    virtual void ShowColourTab(bool visible) = 0;
+    // Fills the colour tab from the record; online its live controls and
+    // "Senden" work.
+    virtual void ShowColour(const DeviceRecord& record, bool online) = 0;
 
     // The tab's own wait dialog, for the jobs it starts.
     virtual WaitDialog& WaitDialogOf(DeviceTab tab) = 0;

@@ -20,7 +20,7 @@ void SelectionFlow::RebuildSelection() {
         if (core_.matrix.cells[size_t(i)].selected == 1)
             store.selectedAddresses[size_t(count++)] = i;
     store.selectedCount = count;
-    tabs_.ShowSelectedName();
+    tabs_.SelectionChanged();
 }
 
 void SelectionFlow::clicked() {

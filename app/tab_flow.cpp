@@ -16,13 +16,14 @@
 namespace {
 constexpr StringId kReadingTitle = 177, kReadingText = 188;
 constexpr int kSceneReadSteps = 16;  // the bar the scenes tab shows while reading; it does not move
-constexpr uint32_t kForceRead = 0xFFFFFFF9;  // both read bits clear
+constexpr uint32_t kForceRead = 0xFFFFFFF1;  // the parameter, scene and colour read bits clear
 }  // namespace
 
 TabFlow::TabFlow(ViewCore& core, std::function<void()> groupsChanged, std::function<void(int, int)> notifyView)
     : core_(core),
       groupsChanged_(std::move(groupsChanged)),
-      notifyView_(std::move(notifyView)) {}
+      notifyView_(std::move(notifyView)),
+      colour_(core) {}
 
 JobWaitDialog& TabFlow::waitDialogOf(DeviceTab tab) {
     std::optional<JobWaitDialog>& dialog = waitDialogs_[size_t(tab)];
@@ -76,11 +77,20 @@ void TabFlow::RefreshTab(DeviceTab tab, int address) {
             tabs.ShowInfo(rows);
             return;
         }
+        case DeviceTab::Colour:
+            colour_.Refresh(wait);
+            return;
     }
 }
 
 void TabFlow::TabChanged(DeviceTab tab) {
     const int first = core_.store.selectedAddresses[0];
+    currentTab_ = tab;
+    // Several colour gear are read and shown as one, online or not.
+    if (tab == DeviceTab::Colour) {
+        colour_.Refresh(waitDialogOf(tab));
+        return;
+    }
     if (core_.offlineMode == 1) {
         if (core_.store.selectedCount == 1 && core_.services.settings.identifyMode == 0 && MatrixModel::IsCell(first)) {
             if (tab == DeviceTab::Basic)
@@ -91,7 +101,6 @@ void TabFlow::TabChanged(DeviceTab tab) {
     } else if (core_.link.handle && core_.store.selectedCount == 1 && MatrixModel::IsCell(first)) {
         RefreshTab(tab, first);
     }
-    currentTab_ = tab;
 }
 
 void TabFlow::ReadDevice() {
@@ -186,6 +195,13 @@ void TabFlow::ShowSelectedRecord(int address) {
     const DeviceRecord& record = core_.store.workingTable[size_t(address)];
     core_.tabs.ShowBasic(address, record);
     core_.tabs.ShowScenes(address, record);
+    if (IsColourGear(record))
+        core_.tabs.ShowColour(record, core_.busLink().handle != nullptr);
+}
+
+void TabFlow::SelectionChanged() {
+    ShowSelectedName();
+    colour_.SelectionChanged(currentTab_ == DeviceTab::Colour, waitDialogOf(DeviceTab::Colour));
 }
 
 void TabFlow::ShowSelectedName() {

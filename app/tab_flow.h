@@ -5,6 +5,7 @@
 // through TabActions.
 
 #include "devices/tab_actions.h"
+#include "app/colour_tab_flow.h"
 #include "app/view_core.h"
 
 #include <array>
@@ -25,6 +26,9 @@ public:
     void ShowSelectedRecord(int address);
     // The status bar and the name field name the one selected gear.
     void ShowSelectedName();
+    // The selection changed: its name, and the colour tab offered while it
+    // holds colour gear.
+    void SelectionChanged();
     void ReadDevice();
     // "Alle Geräte auslesen"; without its question when the user said yes to another.
     void ReadAll(bool askFirst = true);
@@ -45,6 +49,7 @@ public:
     void ActualLevelSet(uint8_t level) override;
     uint8_t FirstSelectedDimmingCurve() const override;
     void NameEdited(const QString& name) override;
+    ColourTabServices& colourServices() override { return colour_; }
 
 private:
     void RefreshTab(DeviceTab tab, int address);
@@ -57,6 +62,7 @@ private:
     // after this flow.
     JobWaitDialog& waitDialogOf(DeviceTab tab);
 
-    std::array<std::optional<JobWaitDialog>, 3> waitDialogs_;
+    std::array<std::optional<JobWaitDialog>, 4> waitDialogs_;
+    ColourTabFlow colour_;
     DeviceTab currentTab_ = DeviceTab::Basic;
 };

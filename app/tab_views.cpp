@@ -1,6 +1,7 @@
 #include "app/tab_views.h"
 
 #include "app/info_view.h"
+#include "devices/colour_view.h"
 #include "devices/tab_actions.h"
 #include "devices/basic_view.h"
 #include "devices/scene_view.h"
@@ -9,27 +10,34 @@
 
 #include <QPushButton>
 
+#include <algorithm>
+
 namespace {
-constexpr StringId kBasicCaption = 102, kScenesCaption = 103, kInfoCaption = 104;
+constexpr StringId kBasicCaption = 102, kScenesCaption = 103, kInfoCaption = 104, kColourCaption = 543;
 }
 
 CTabViews::CTabViews(TabActions& actions, QWidget* parent)
     : QTabWidget(parent),
       basic_(new CBasicView(actions, this)),
       scenes_(new CSceneView(actions, this)),
-      info_(new CInfoView(actions, this)) {
+      info_(new CInfoView(actions, this)),
+      colour_(new ColourView(actions.colourServices(), this)),
+      pages_{basic_, scenes_, info_, colour_} {
     addTab(basic_, QStringLiteral("Basic"));
     addTab(scenes_, QStringLiteral("Scenes"));
     addTab(info_, QStringLiteral("Info"));
-    for (int tab = 0; tab < count(); ++tab)
-        waitDialogs_[size_t(tab)] = new CWaitDlg(widget(tab));
+    addTab(colour_, QStringLiteral("Colour"));
+    setTabVisible(indexOf(colour_), false);
+    for (size_t tab = 0; tab < pages_.size(); ++tab)
+        waitDialogs_[tab] = new CWaitDlg(pages_[tab]);
     // Connected once the pages are in: adding the first one makes it current.
     connect(this, &QTabWidget::currentChanged, this, [this, &actions](int index) {
         QWidget* page = widget(index);
-        if (!page)
+        const auto tab = std::find(pages_.begin(), pages_.end(), page);
+        if (!page || tab == pages_.end())
             return;
         page->setFocus();
-        actions.TabChanged(DeviceTab(index));
+        actions.TabChanged(DeviceTab(tab - pages_.begin()));
     });
 }
 
@@ -41,16 +49,18 @@ CTabViews::~CTabViews() {
         child->blockSignals(true);
 }
 
-void CTabViews::Initialise() { setCurrentIndex(int(DeviceTab::Basic)); }
+void CTabViews::Initialise() { setCurrentWidget(basic_); }
 
 void CTabViews::ApplyLanguage(const QString& module) {
     // Relabelled in place: the page shown and its tab stay together.
-    setTabText(0, LoadText(kBasicCaption, module));
-    setTabText(1, LoadText(kScenesCaption, module));
-    setTabText(2, LoadText(kInfoCaption, module));
+    setTabText(indexOf(basic_), LoadText(kBasicCaption, module));
+    setTabText(indexOf(scenes_), LoadText(kScenesCaption, module));
+    setTabText(indexOf(info_), LoadText(kInfoCaption, module));
+    setTabText(indexOf(colour_), LoadText(kColourCaption, module));
     basic_->ApplyLanguage(module);
     scenes_->ApplyLanguage(module);
     info_->ApplyLanguage(module);
+    colour_->ApplyLanguage(module);
 }
 
 void CTabViews::EnableBasicControls(bool enabled) { basic_->EnableControls(enabled); }
@@ -65,6 +75,7 @@ void CTabViews::EnableSendButtons(bool enabled) {
 void CTabViews::DisableBusButtons() {
     basic_->DisableBusButtons();
     scenes_->sendButton()->setEnabled(false);
+    colour_->SetOnline(false);
 }
 
 void CTabViews::ShowBasic(int, const DeviceRecord& record) { basic_->ShowDevice(record); }
@@ -74,6 +85,20 @@ void CTabViews::ShowScenes(int, const DeviceRecord& record) { scenes_->ShowDevic
 void CTabViews::ShowInfo(const std::vector<InfoRow>& rows) { info_->ShowInfo(rows); }
 
 void CTabViews::ShowName(const QString& name, bool editable) { info_->ShowName(name, editable); }
+
+void CTabViews::ShowColourTab(bool visible) {
+    const int index = indexOf(colour_);
+    if (isTabVisible(index) == visible)
+        return;
+    if (!visible && currentIndex() == index)
+        setCurrentWidget(basic_);
+    setTabVisible(index, visible);
+}
+
+void CTabViews::ShowColour(const DeviceRecord& record, bool online) {
+    colour_->ShowDevice(record);
+    colour_->SetOnline(online);
+}
 
 BasicSettings CTabViews::basicSettings() const { return basic_->Settings(); }
 

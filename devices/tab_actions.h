@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <optional>
 
+class ColourTabServices;
+
 class TabActions {
 public:
     virtual ~TabActions() = default;
@@ -35,4 +37,7 @@ public:
 
     // The dimming curve of the first selected gear's record (scene labels).
     virtual uint8_t FirstSelectedDimmingCurve() const = 0;
+
+    // What the colour tab calls; lives as long as the actions.
+    virtual ColourTabServices& colourServices() = 0;
 };

@@ -10,7 +10,7 @@
 #include <cstdint>
 
 // The tabs of the device panel, by index.
-enum class DeviceTab { Basic = 0, Scenes = 1, Info = 2 };
+enum class DeviceTab { Basic = 0, Scenes = 1, Info = 2, Colour = 3 };
 
 // The basic tab's check boxes, in the order their items are sent.
 enum class BasicItem { MinLevel, MaxLevel, PowerOnLevel, FailureLevel, FadeTime, FadeRate, DimmingCurve, FastFadeTime, Groups };

@@ -351,12 +351,13 @@ TEST_F(KelvaneViewTest, DisconnectDisablesThePanelAndAScanAfterConnectingEnables
 
 // ------------------------------------------------------------------ tabs
 
-TEST_F(KelvaneViewTest, TabHostHasThreeRelabelledPagesAndEnablesThem) {
+TEST_F(KelvaneViewTest, TabHostHasRelabelledPagesAndEnablesThem) {
     UseScenario(kThreeGearScenario);
     WriteConfig(1, 0);
     Create();
     CTabViews& tabs = frame->view().tabViews();
-    ASSERT_EQ(tabs.count(), 3);
+    ASSERT_EQ(tabs.count(), 4);
+    EXPECT_FALSE(tabs.isTabVisible(3)) << "the colour page waits for colour gear";
     EXPECT_EQ((QStringList{tabs.tabText(0), tabs.tabText(1), tabs.tabText(2)}),
               (QStringList{"Basic", "Scenes", "Info"}));
     tabs.setCurrentIndex(2);

@@ -128,10 +128,20 @@ public:
         shownName = name;
         nameEditable = editable;
     }
+    void ShowColourTab(bool visible) override { colourTabVisible = visible; }
+    void ShowColour(const DeviceRecord& record, bool online) override {
+        colourShown.push_back(record.colour);
+        colourOnline = online;
+    }
     BasicSettings basicSettings() const override { return basic; }
     SceneSettings sceneSettings() const override { return scenes; }
     WaitDialog& WaitDialogOf(DeviceTab tab) override {
-        return tab == DeviceTab::Basic ? basicWait : tab == DeviceTab::Scenes ? scenesWait : infoWait;
+        switch (tab) {
+            case DeviceTab::Basic: return basicWait;
+            case DeviceTab::Scenes: return scenesWait;
+            case DeviceTab::Colour: return colourWait;
+            default: return infoWait;
+        }
     }
 
     BusLink link;
@@ -144,7 +154,10 @@ public:
     std::vector<InfoRow> infoRows;
     QString shownName;
     bool nameEditable = false;
-    RecordingWaitDialog basicWait, scenesWait, infoWait;  // each tab's own
+    bool colourTabVisible = false;
+    std::vector<ColourSettings> colourShown;  // as shown, in order
+    bool colourOnline = false;
+    RecordingWaitDialog basicWait, scenesWait, infoWait, colourWait;  // each tab's own
     BasicSettings basic;   // what the basic tab "shows" for sending
     SceneSettings scenes;  // what the scenes tab "shows"
 };

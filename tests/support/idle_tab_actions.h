@@ -2,6 +2,7 @@
 // Tab actions for a tab tested on its own: nothing selected, nothing sent;
 // it counts the edits the tab reports.
 
+#include "devices/colour_tab_services.h"
 #include "devices/tab_actions.h"
 
 class IdleTabActions final : public TabActions {
@@ -19,6 +20,14 @@ public:
     void ActualLevelSet(uint8_t) override {}
     void NameEdited(const QString&) override {}
     uint8_t FirstSelectedDimmingCurve() const override { return 0; }
+    ColourTabServices& colourServices() override { return colour; }
+
+    // The colour tab's calls go nowhere.
+    class IdleColour final : public ColourTabServices {
+    public:
+        void SetLiveColourTemperature(uint16_t) override {}
+        void SendColourChanges(const ColourChanges&) override {}
+    } colour;
 
     int basicEdits = 0;
     int sceneEdits = 0;

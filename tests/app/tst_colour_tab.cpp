@@ -1,0 +1,100 @@
+// The colour tab in the main window on the colour scenario, driven by clicks
+// and keys as an installer would: it is offered for colour gear only, read
+// when it comes to the front, and its field and slider set the gear's colour
+// temperature on the bus.
+
+#define QTEST_QPA_MOUSE_HANDLING
+
+#include "addressing/matrix_widget.h"
+#include "app/tab_views.h"
+#include "devices/basic_view.h"
+#include "devices/colour_view.h"
+#include "kit/kit_backend.h"
+#include "sim/scenario.h"
+#include "tests/app/main_window_fixture.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QSlider>
+#include <QSpinBox>
+#include <QTabBar>
+#include <QTest>
+
+namespace {
+
+using Frames = std::vector<std::string>;
+
+class ColourTabTest : public MainWindowTest {
+protected:
+    void SetUp() override {
+        QFile file(QStringLiteral(KELVANE_SCENARIO_DIR "/colour.json"));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        std::string error;
+        auto scenario = sim::parseScenario(file.readAll().toStdString(), "colour.json", error);
+        ASSERT_TRUE(scenario) << error;
+        scenario->timeScale = 0;  // virtual time
+        backend = kit::buildSimulatedBackend(*scenario);
+        kit::installBackend(backend);
+        Start(1, kDialogOk, 0);
+    }
+    CTabViews& tabs() { return frame->view().tabViews(); }
+    int colourIndex() { return tabs().indexOf(&tabs().colourView()); }
+    void ClickCell(int index) {
+        const CellBox& box = view().matrix().cells[size_t(index)].box;
+        QTest::mouseClick(&frame->view().matrixWidget(), Qt::LeftButton, {},
+                          {box.x + box.width / 2, box.y + box.height / 2});
+    }
+    void ClickTab(int index) {
+        QTabBar* bar = tabs().tabBar();
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(index).center());
+    }
+    template <typename T>
+    T* Find(const char* name) {
+        T* control = tabs().colourView().findChild<T*>(QLatin1String(name));
+        EXPECT_NE(control, nullptr) << name;
+        return control;
+    }
+};
+
+// Gear 1 lists device types 6 and 8 and shows 370 mirek (2703 K).
+TEST_F(ColourTabTest, TcGearGetsTheTabAndItsFieldAndSliderSetTheColourTemperature) {
+    EXPECT_FALSE(tabs().isTabVisible(colourIndex()));
+    ClickCell(1);
+    ASSERT_TRUE(tabs().isTabVisible(colourIndex()));
+    EXPECT_EQ(tabs().tabText(colourIndex()), "Farbe");
+    TakeForwardFrames();
+
+    ClickTab(colourIndex());
+    ASSERT_EQ(tabs().currentWidget(), &tabs().colourView());
+    // Read once, when it comes to the front: the colour type, then the colour temperature and its four limits.
+    const Frames read = TakeForwardFrames();
+    ASSERT_GE(read.size(), 2u);
+    EXPECT_EQ((Frames{read[0], read[1]}), (Frames{"C108", "03F9"}));
+    EXPECT_TRUE(view().store().workingTable[1].readState & kReadStateColour);
+    EXPECT_EQ(Find<QLabel>("currentColour")->text(), "2703 K (370 mirek)");
+    ClickTab(0);
+    ClickTab(colourIndex());
+    EXPECT_EQ(TakeForwardFrames(), Frames{});
+
+    auto* kelvin = Find<QSpinBox>("kelvin");
+    kelvin->setFocus();
+    QTest::keyClick(kelvin, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(kelvin, QStringLiteral("4000"));
+    QTest::keyClick(kelvin, Qt::Key_Return);
+    // DTR0, DTR1 = 250 mirek; ENABLE DEVICE TYPE 8, SET TEMPORARY COLOUR TEMPERATURE; ENABLE, ACTIVATE.
+    EXPECT_EQ(TakeForwardFrames(), (Frames{"A3FA", "C300", "C108", "03E7", "C108", "03E2"}));
+    EXPECT_EQ(view().store().workingTable[1].colour.mirek, 250);
+
+    auto* slider = Find<QSlider>("colourSlider");
+    slider->setFocus();
+    QTest::keyClick(slider, Qt::Key_PageUp);  // 4500 K: 222 mirek
+    EXPECT_EQ(TakeForwardFrames(), (Frames{"A3DE", "C300", "C108", "03E7", "C108", "03E2"}));
+    EXPECT_EQ(view().projectDirty, 0) << "the colour shown now is not kept in the project";
+
+    // The downlight at 4 is no colour gear: the tab goes, the basic tab comes to the front.
+    ClickCell(4);
+    EXPECT_FALSE(tabs().isTabVisible(colourIndex()));
+    EXPECT_EQ(tabs().currentWidget(), &tabs().basicView());
+}
+
+}  // namespace
