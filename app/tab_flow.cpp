@@ -6,6 +6,7 @@
 #include "addressing/own_command.h"
 #include "app/device_tabs.h"
 #include "app/view_surface.h"
+#include "devices/colour_reading.h"
 #include "devices/gear_commands.h"
 #include "devices/project_header.h"
 #include "devices/read_all.h"
@@ -69,6 +70,12 @@ void TabFlow::RefreshTab(DeviceTab tab, int address) {
         case DeviceTab::Scenes:
             if (!(record.readState & kReadStateScenes))
                 read(true, [&] { core_.store.ReadScenes(address); });
+            // Tunable-white gear show a colour temperature per scene.
+            if (IsColourGear(record) && !(record.readState & kReadStateColour))
+                read(false, [&] {
+                    ColourReadContext context{core_.busLink(), record, address};
+                    ReadColour(context);
+                });
             tabs.ShowScenes(address, record);
             return;
         case DeviceTab::Info: {

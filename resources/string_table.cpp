@@ -306,6 +306,7 @@ constexpr StringTableEntry kEntries[] = {
     {545, u"Einschalt- und Systemfehlerfarbe wurden nicht gesendet: die Pegel des Geräts sind nicht ausgelesen."},
     {546, u"Szenenfarben wurden nicht gesendet: die Szenenpegel sind nicht ausgelesen oder das Gerät gehört nicht zur Szene."},
     {547, u"Nicht alle Farbbefehle wurden fehlerfrei übertragen."},
+    {548, u"Farbtemperatur"},
     // Emergency luminaires
     {560, u"Notlicht"},
     {561, u"Funktionstest"},

@@ -1157,6 +1157,10 @@ Dieser Vorgang kann einige Zeit in Anspruch nehmen.</translation>
         <source>Nicht alle Farbbefehle wurden fehlerfrei übertragen.</source>
         <translation>Nicht alle Farbbefehle wurden fehlerfrei übertragen.</translation>
     </message>
+    <message id="548">
+        <source>Farbtemperatur</source>
+        <translation>Farbtemperatur</translation>
+    </message>
     <message id="560">
         <source>Notlicht</source>
         <translation>Notlicht</translation>

@@ -1157,6 +1157,10 @@ This may take some time.</translation>
         <source>Nicht alle Farbbefehle wurden fehlerfrei übertragen.</source>
         <translation>Not all colour commands were transmitted without error.</translation>
     </message>
+    <message id="548">
+        <source>Farbtemperatur</source>
+        <translation>Colour temperature</translation>
+    </message>
     <message id="560">
         <source>Notlicht</source>
         <translation>Emergency</translation>

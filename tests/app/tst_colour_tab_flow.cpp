@@ -98,6 +98,15 @@ TEST_F(ColourTabFlowTest, ReadingTheGearAgainReadsItsColourAgain) {
     EXPECT_EQ(h.tabs.colourShown.back().mirek, 370);
 }
 
+TEST_F(ColourTabFlowTest, ScenesTabReadsTheColourOfColourGearForTheirSceneColours) {
+    h.view().tabActions().TabChanged(DeviceTab::Scenes);
+    Select({0});
+    EXPECT_TRUE(record(0).readState & kReadStateColour);
+    EXPECT_TRUE(h.tabs.shownRecord.colour.tunableWhite());
+    Select({4});
+    EXPECT_FALSE(record(4).readState & kReadStateColour);
+}
+
 TEST_F(ColourTabFlowTest, LimitsOutOfOrderAreHeldBackAndSaidSo) {
     h.view().tabActions().TabChanged(DeviceTab::Colour);
     Select({0});

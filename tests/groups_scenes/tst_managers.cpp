@@ -96,14 +96,14 @@ TEST_F(Managers, WithoutGearNeitherManagerOpens) {
 
 TEST_F(Managers, ChoosingASceneAsksEveryGearInAddressOrder) {
     WithScenes([&](SceneManager& scenes) {
-        EXPECT_EQ(scenes.RowTexts(0), (QStringList{"3", "MASK", "MASK", "Logaritmisch"}));
+        EXPECT_EQ(scenes.RowTexts(0), (QStringList{"3", "MASK", "MASK", "Logaritmisch", ""}));
         scenes.Recall();  // no scene chosen: nothing
         scenes.ChooseScene(2);
         EXPECT_EQ(h.TakeForwardFrames(), (Frames{"07B2", "09B2", "13B2"}));
         EXPECT_EQ(scenes.RowTexts(0)[1], "100");
         EXPECT_EQ(Record(3).sceneLevel[2], 255);  // shown only
         scenes.LevelEdited(2, "127");
-        EXPECT_EQ(scenes.RowTexts(2), (QStringList{"9", "127", "50.000%", "Linear"}));
+        EXPECT_EQ(scenes.RowTexts(2), (QStringList{"9", "127", "50.000%", "Linear", ""}));
         scenes.Recall();
         EXPECT_EQ(h.TakeForwardFrames(), (Frames{"FF12"}));
         scenes.Apply();  // leave nothing changed for the close
@@ -125,6 +125,35 @@ TEST_F(Managers, ApplyingASceneStoresOnlyRowsThatDifferFromTheRecords) {
         EXPECT_EQ(scenes.changeCount(), 0);
     });
     h.bus().withGear(1, [](sim::ControlGear& g) { EXPECT_EQ(g.scenes()[2], 255); });
+}
+
+// Gear 9 as a tunable-white gear whose scene 3 was stored with 4000 K.
+TEST_F(Managers, ATunableWhiteSceneIsStoredWithItsColourTemperature) {
+    h.view().store().ReadScenes(9);
+    DeviceRecord& tc = h.view().store().workingTable[9];
+    tc.colour.features = dali::kColourFeatureTc;
+    tc.colour.sceneMirek[3] = 250;
+    h.TakeForwardFrames();
+    WithScenes([&](SceneManager& scenes) {
+        EXPECT_TRUE(scenes.anyTunableWhite());
+        scenes.ChooseScene(3);
+        h.TakeForwardFrames();
+        EXPECT_EQ(scenes.RowTexts(2)[4], "4000 K");
+        scenes.ColourTemperatureEdited(0, "3000");  // gear 3 has no colour temperature
+        scenes.ColourTemperatureEdited(2, "warm");  // no number
+        EXPECT_EQ(scenes.RowTexts(0)[4], "");
+        EXPECT_EQ(scenes.RowTexts(2)[4], "4000 K");
+        scenes.LevelEdited(2, "200");
+        scenes.ColourTemperatureEdited(2, "3000 K");
+        scenes.Apply();
+        EXPECT_EQ(h.TakeForwardFrames(), (Frames{"A34D", "C301", "C108", "13E7", "A3C8", "1343", "1343"}));
+        EXPECT_EQ(Record(9).sceneLevel[3], 200);
+        EXPECT_EQ(Record(9).colour.sceneMirek[3], 333);
+        // A new level alone keeps the colour temperature.
+        scenes.LevelEdited(2, "180");
+        scenes.Apply();
+        EXPECT_EQ(h.TakeForwardFrames(), (Frames{"A34D", "C301", "C108", "13E7", "A3B4", "1343", "1343"}));
+    });
 }
 
 TEST_F(Managers, OfflineTheManagersOnlyShow) {
@@ -163,7 +192,7 @@ TEST_F(Managers, AGearThatDidNotAnswerKeepsItsSceneUntilALevelIsPicked) {
     WithScenes([&](SceneManager& scenes) {
         scenes.ChooseScene(2);
         h.TakeForwardFrames();
-        EXPECT_EQ(scenes.RowTexts(1), (QStringList{"4", "", "", "Logaritmisch"}));
+        EXPECT_EQ(scenes.RowTexts(1), (QStringList{"4", "", "", "Logaritmisch", ""}));
         scenes.LevelEdited(1, "");  // an edit ended with Escape on the empty cell
         scenes.Apply();
         EXPECT_TRUE(h.TakeForwardFrames().empty());
