@@ -30,10 +30,15 @@ std::vector<int32_t> ColourTabFlow::SelectedColourGear() const {
 }
 
 void ColourTabFlow::SelectionChanged(bool inFront, WaitDialog& wait) {
-    const bool any = !SelectedColourGear().empty();
-    core_.tabs.ShowColourTab(any);
-    if (any && inFront)
+    const std::vector<int32_t> gear = SelectedColourGear();
+    core_.tabs.ShowColourTab(!gear.empty());
+    if (gear.empty())
+        return;
+    // Behind, the tab shows the record as it stands, and the old edits go.
+    if (inFront)
         Refresh(wait);
+    else
+        core_.tabs.ShowColour(core_.store.workingTable[size_t(gear.front())], core_.busLink().handle != nullptr);
 }
 
 void ColourTabFlow::Refresh(WaitDialog& wait) {
@@ -58,8 +63,7 @@ void ColourTabFlow::Refresh(WaitDialog& wait) {
     core_.tabs.ShowColour(table[size_t(gear.front())], link.handle != nullptr);
 }
 
-ColourWriteResult ColourTabFlow::Send(const ColourChanges& changes) {
-    const std::vector<int32_t> gear = SelectedColourGear();
+ColourWriteResult ColourTabFlow::Send(const std::vector<int32_t>& gear, const ColourChanges& changes) {
     ColourSelectionContext context{core_.busLink(), core_.store.workingTable, gear};
     return SendColourToSelection(context, changes);
 }
@@ -69,30 +73,28 @@ void ColourTabFlow::SetLiveColourTemperature(uint16_t mirek) {
     ColourChanges live;
     live.values.mirek = mirek;
     live.Set(ColourItem::Live);
-    Send(live);
+    Send(SelectedColourGear(), live);
 }
 
 void ColourTabFlow::SendColourChanges(const ColourChanges& changes) {
-    if (!core_.busLink().handle || !changes.Any() || SelectedColourGear().empty())
+    const std::vector<int32_t> gear = SelectedColourGear();
+    if (!core_.busLink().handle || !changes.Any() || gear.empty())
         return;
     Prompts& prompts = core_.services.prompts;
-    if (SelectedColourGear().size() > 1 &&
-        prompts.AskConfirmation(kWriting, kOverwriteWarning, kOk, kCancel, 0) != kDialogOk)
+    if (gear.size() > 1 && prompts.AskConfirmation(kWriting, kOverwriteWarning, kOk, kCancel, 0) != kDialogOk)
         return;
     const QString& module = core_.languageModulePath();
     core_.waitDialog.Show({LoadText(kWriting, module), LoadText(kWaitWriting, module), 0, 0, {}, 0});
-    const ColourWriteResult result = Send(changes);
+    const ColourWriteResult result = Send(gear, changes);
     core_.waitDialog.Hide();
     core_.projectDirty = 1;
     // What was held back is said, so the installer does not take it as stored.
-    if (result.limitsOutOfOrder)
-        prompts.ShowMessage(kColourCaption, kLimitsOutOfOrder);
-    if (result.levelUnknown)
-        prompts.ShowMessage(kColourCaption, kLevelUnknown);
-    if (result.scenesNotSent)
-        prompts.ShowMessage(kColourCaption, kScenesNotSent);
-    if (result.results != link_result::kOk)
-        prompts.ShowMessage(kColourCaption, kNotAnswered);
-    const std::vector<int32_t> gear = SelectedColourGear();
+    const std::pair<bool, StringId> notices[] = {{result.limitsOutOfOrder, kLimitsOutOfOrder},
+                                                 {result.levelUnknown, kLevelUnknown},
+                                                 {result.scenesNotSent != 0, kScenesNotSent},
+                                                 {result.results != link_result::kOk, kNotAnswered}};
+    for (const auto& [held, text] : notices)
+        if (held)
+            prompts.ShowMessage(kColourCaption, text);
     core_.tabs.ShowColour(core_.store.workingTable[size_t(gear.front())], true);
 }

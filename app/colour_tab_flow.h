@@ -12,8 +12,8 @@ class ColourTabFlow final : public ColourTabServices {
 public:
     explicit ColourTabFlow(ViewCore& core) : core_(core) {}
 
-    // The selection changed: the tab is offered while it holds colour gear,
-    // and refreshed when it is in front.
+    // The selection changed: the tab is offered while it holds colour gear;
+    // in front it is refreshed, behind it shows the first one's record as it stands.
     void SelectionChanged(bool inFront, WaitDialog& wait);
     // Online, reads the colour of every selected colour gear not read yet
     // (only queries), then shows the first one's record.
@@ -24,7 +24,7 @@ public:
 
 private:
     std::vector<int32_t> SelectedColourGear() const;
-    ColourWriteResult Send(const ColourChanges& changes);
+    ColourWriteResult Send(const std::vector<int32_t>& gear, const ColourChanges& changes);
 
     ViewCore& core_;
 };

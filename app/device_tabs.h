@@ -48,6 +48,8 @@ public:
     // Fills the colour tab from the record; online its live controls and
     // "Senden" work.
     virtual void ShowColour(const DeviceRecord& record, bool online) = 0;
+    // The colour tab holds edits not sent.
+    virtual bool colourEdited() const = 0;
 
     // The tab's own wait dialog, for the jobs it starts.
     virtual WaitDialog& WaitDialogOf(DeviceTab tab) = 0;

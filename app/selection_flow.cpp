@@ -45,7 +45,7 @@ void SelectionFlow::ClickOffline() {
 void SelectionFlow::ClickOnline() {
     constexpr StringId kUnsentTitle = 402, kUnsentText = 403, kOk = 179, kCancel = 181;
     const DeviceStore& store = core_.store;
-    if ((core_.basicChanged == 1 || core_.scenesChanged == 1) &&
+    if ((core_.basicChanged == 1 || core_.scenesChanged == 1 || core_.tabs.colourEdited()) &&
         core_.services.prompts.AskConfirmation(kUnsentTitle, kUnsentText, kOk, kCancel, 0) != kDialogOk) {
         for (MatrixCell& cell : core_.matrix.cells)
             cell.selected = 0;

@@ -100,6 +100,8 @@ void CTabViews::ShowColour(const DeviceRecord& record, bool online) {
     colour_->SetOnline(online);
 }
 
+bool CTabViews::colourEdited() const { return isTabVisible(indexOf(colour_)) && colour_->Changes().Any(); }
+
 BasicSettings CTabViews::basicSettings() const { return basic_->Settings(); }
 
 SceneSettings CTabViews::sceneSettings() const { return scenes_->Settings(); }

@@ -41,6 +41,7 @@ public:
     void ShowName(const QString& name, bool editable) override;
     void ShowColourTab(bool visible) override;
     void ShowColour(const DeviceRecord& record, bool online) override;
+    bool colourEdited() const override;
     BasicSettings basicSettings() const override;
     SceneSettings sceneSettings() const override;
     WaitDialog& WaitDialogOf(DeviceTab tab) override;

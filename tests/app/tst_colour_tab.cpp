@@ -91,7 +91,19 @@ TEST_F(ColourTabTest, TcGearGetsTheTabAndItsFieldAndSliderSetTheColourTemperatur
     EXPECT_EQ(TakeForwardFrames(), (Frames{"A3DE", "C300", "C108", "03E7", "C108", "03E2"}));
     EXPECT_EQ(view().projectDirty, 0) << "the colour shown now is not kept in the project";
 
+    // An edit not sent is asked about before another gear is selected.
+    auto* warmest = Find<QSpinBox>("warmest");
+    warmest->setFocus();
+    QTest::keyClick(warmest, Qt::Key_Down);
+    const size_t asked = prompts->confirmations.size();
+    prompts->Answer(kDialogCancel);
+    ClickCell(4);
+    EXPECT_EQ(prompts->confirmations.size(), asked + 1);
+    EXPECT_EQ(view().store().selectedAddresses[0], 1);
+    EXPECT_EQ(TakeForwardFrames(), Frames{});
+
     // The downlight at 4 is no colour gear: the tab goes, the basic tab comes to the front.
+    prompts->Answer(kDialogOk);
     ClickCell(4);
     EXPECT_FALSE(tabs().isTabVisible(colourIndex()));
     EXPECT_EQ(tabs().currentWidget(), &tabs().basicView());

@@ -133,6 +133,7 @@ public:
         colourShown.push_back(record.colour);
         colourOnline = online;
     }
+    bool colourEdited() const override { return colourEdits; }
     BasicSettings basicSettings() const override { return basic; }
     SceneSettings sceneSettings() const override { return scenes; }
     WaitDialog& WaitDialogOf(DeviceTab tab) override {
@@ -157,6 +158,7 @@ public:
     bool colourTabVisible = false;
     std::vector<ColourSettings> colourShown;  // as shown, in order
     bool colourOnline = false;
+    bool colourEdits = false;  // what the colour tab "holds"
     RecordingWaitDialog basicWait, scenesWait, infoWait, colourWait;  // each tab's own
     BasicSettings basic;   // what the basic tab "shows" for sending
     SceneSettings scenes;  // what the scenes tab "shows"
