@@ -175,6 +175,11 @@ TEST_F(ManagerWindows, ASceneColourTemperatureIsTypedIntoItsCellAndApplied) {
     // Gear 3's scenes were never read: its level goes too. Gear 33: 333 mirek, then level 20 as scene 0.
     EXPECT_EQ(h.TakeForwardFrames(),
               (Frames{"A30A", "0740", "0740", "A34D", "C301", "C108", "43E7", "A314", "4340", "4340"}));
+    // A new level alone keeps the colour temperature; gear 3 has none to take.
+    dialog->manager().LevelEdited(1, "30");
+    dialog->manager().ColourTemperatureEdited(0, "2700");
+    dialog->manager().Apply();
+    EXPECT_EQ(h.TakeForwardFrames(), (Frames{"A34D", "C301", "C108", "43E7", "A31E", "4340", "4340"}));
 }
 
 // The group manager's name column is typed into as the scene manager's: a

@@ -127,35 +127,6 @@ TEST_F(Managers, ApplyingASceneStoresOnlyRowsThatDifferFromTheRecords) {
     h.bus().withGear(1, [](sim::ControlGear& g) { EXPECT_EQ(g.scenes()[2], 255); });
 }
 
-// Gear 9 as a tunable-white gear whose scene 3 was stored with 4000 K.
-TEST_F(Managers, ATunableWhiteSceneIsStoredWithItsColourTemperature) {
-    h.view().store().ReadScenes(9);
-    DeviceRecord& tc = h.view().store().workingTable[9];
-    tc.colour.features = dali::kColourFeatureTc;
-    tc.colour.sceneMirek[3] = 250;
-    h.TakeForwardFrames();
-    WithScenes([&](SceneManager& scenes) {
-        EXPECT_TRUE(scenes.anyTunableWhite());
-        scenes.ChooseScene(3);
-        h.TakeForwardFrames();
-        EXPECT_EQ(scenes.RowTexts(2)[4], "4000 K");
-        scenes.ColourTemperatureEdited(0, "3000");  // gear 3 has no colour temperature
-        scenes.ColourTemperatureEdited(2, "warm");  // no number
-        EXPECT_EQ(scenes.RowTexts(0)[4], "");
-        EXPECT_EQ(scenes.RowTexts(2)[4], "4000 K");
-        scenes.LevelEdited(2, "200");
-        scenes.ColourTemperatureEdited(2, "3000 K");
-        scenes.Apply();
-        EXPECT_EQ(h.TakeForwardFrames(), (Frames{"A34D", "C301", "C108", "13E7", "A3C8", "1343", "1343"}));
-        EXPECT_EQ(Record(9).sceneLevel[3], 200);
-        EXPECT_EQ(Record(9).colour.sceneMirek[3], 333);
-        // A new level alone keeps the colour temperature.
-        scenes.LevelEdited(2, "180");
-        scenes.Apply();
-        EXPECT_EQ(h.TakeForwardFrames(), (Frames{"A34D", "C301", "C108", "13E7", "A3B4", "1343", "1343"}));
-    });
-}
-
 TEST_F(Managers, OfflineTheManagersOnlyShow) {
     DeviceStore& store = h.view().store();
     store.workingTable[9].sceneLevel[2] = 77;

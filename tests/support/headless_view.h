@@ -137,12 +137,10 @@ public:
     BasicSettings basicSettings() const override { return basic; }
     SceneSettings sceneSettings() const override { return scenes; }
     WaitDialog& WaitDialogOf(DeviceTab tab) override {
-        switch (tab) {
-            case DeviceTab::Basic: return basicWait;
-            case DeviceTab::Scenes: return scenesWait;
-            case DeviceTab::Colour: return colourWait;
-            default: return infoWait;
-        }
+        return tab == DeviceTab::Basic    ? basicWait
+               : tab == DeviceTab::Scenes ? scenesWait
+               : tab == DeviceTab::Colour ? colourWait
+                                          : infoWait;
     }
 
     BusLink link;
