@@ -1,6 +1,6 @@
 #pragma once
-// How the main view reaches its three device tabs (basic parameters, scenes,
-// information). The tab host implements it; tests record the calls.
+// How the main view reaches its device tabs (basic parameters, scenes,
+// information, colour, emergency). The tab host implements it; tests record the calls.
 
 #include "app/device_info.h"
 #include "devices/emergency_state.h"
@@ -47,6 +47,14 @@ public:
     // is selected; its buttons work only online.
     virtual void ShowEmergencyPage(bool shown, bool online) = 0;
     virtual void ShowEmergency(const EmergencyState& state) = 0;
+    // The colour tab is offered only while the selection holds colour gear;
+    // hidden while in front, the basic tab comes to the front first.
+    virtual void ShowColourTab(bool visible) = 0;
+    // Fills the colour tab from the record; online its live controls and
+    // "Senden" work.
+    virtual void ShowColour(const DeviceRecord& record, bool online) = 0;
+    // The colour tab holds edits not sent.
+    virtual bool colourEdited() const = 0;
 
     // The tab's own wait dialog, for the jobs it starts.
     virtual WaitDialog& WaitDialogOf(DeviceTab tab) = 0;

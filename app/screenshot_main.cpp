@@ -8,12 +8,15 @@
 // panel beside it; then the installation report of the bus; then the line
 // check's list against a project that differs from the bus. The interface
 // comes from the kit, e.g. PELLIXKIT_SIMULATION.
+// kelvane-screenshot --colour-tab <colour.png>: the same start, the first
+// gear clicked (a colour gear on a colour bus) and its colour tab saved.
 
 #include "addressing/matrix_model.h"
 #include "app/line_check_dlg.h"
 #include "app/main_frame.h"
 #include "app/main_view.h"
 #include "app/tab_views.h"
+#include "devices/colour_view.h"
 #include "kit/kit_backend.h"
 #include "kit/sim_backend.h"
 #include "link/bus_test.h"
@@ -150,6 +153,7 @@ bool SaveLineCheck(CMainFrame& frame, const char* path) {
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    const bool colourTab = argc == 3 && QByteArrayView(argv[1]) == "--colour-tab";
     if (argc < 2 || argc > 9) {
         std::fprintf(stderr, "usage: kelvane-screenshot <basic.png> [<scenes.png> [<info.png> [<groups.png> "
                              "[<scene-manager.png> [<panel.png> [<report.pdf> [<line-check.png>]]]]]]]\n");
@@ -177,6 +181,16 @@ int main(int argc, char* argv[]) {
     QApplication::processEvents();
 
     CTabViews& tabs = frame.view().tabViews();
+    if (colourTab) {
+        tabs.setCurrentWidget(&tabs.colourView());
+        QApplication::processEvents();
+        const bool saved = tabs.currentWidget() == &tabs.colourView() &&
+                           frame.grab().save(QString::fromLocal8Bit(argv[2]), "PNG");
+        if (!saved)
+            std::fprintf(stderr, "kelvane-screenshot: no colour tab saved as %s\n", argv[2]);
+        frame.close();
+        return saved ? 0 : 1;
+    }
     constexpr int kTabs = 3;
     for (int tab = 0; tab < std::min(argc - 1, kTabs); ++tab) {
         tabs.setCurrentIndex(tab);

@@ -20,8 +20,7 @@ void SelectionFlow::RebuildSelection() {
         if (core_.matrix.cells[size_t(i)].selected == 1)
             store.selectedAddresses[size_t(count++)] = i;
     store.selectedCount = count;
-    tabs_.ShowSelectedName();
-    tabs_.ShowEmergencyPage();
+    tabs_.SelectionChanged();
 }
 
 void SelectionFlow::clicked() {
@@ -46,7 +45,7 @@ void SelectionFlow::ClickOffline() {
 void SelectionFlow::ClickOnline() {
     constexpr StringId kUnsentTitle = 402, kUnsentText = 403, kOk = 179, kCancel = 181;
     const DeviceStore& store = core_.store;
-    if ((core_.basicChanged == 1 || core_.scenesChanged == 1) &&
+    if ((core_.basicChanged == 1 || core_.scenesChanged == 1 || core_.tabs.colourEdited()) &&
         core_.services.prompts.AskConfirmation(kUnsentTitle, kUnsentText, kOk, kCancel, 0) != kDialogOk) {
         for (MatrixCell& cell : core_.matrix.cells)
             cell.selected = 0;

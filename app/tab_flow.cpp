@@ -7,6 +7,7 @@
 #include "app/device_tabs.h"
 #include "app/emergency_flow.h"
 #include "app/view_surface.h"
+#include "devices/colour_reading.h"
 #include "devices/gear_commands.h"
 #include "devices/project_header.h"
 #include "devices/read_all.h"
@@ -17,7 +18,7 @@
 namespace {
 constexpr StringId kReadingTitle = 177, kReadingText = 188;
 constexpr int kSceneReadSteps = 16;  // the bar the scenes tab shows while reading; it does not move
-constexpr uint32_t kForceRead = 0xFFFFFFF9;  // both read bits clear
+constexpr uint32_t kForceRead = 0xFFFFFFF1;  // the parameter, scene and colour read bits clear
 }  // namespace
 
 TabFlow::TabFlow(ViewCore& core, EmergencyFlow& emergency, std::function<void()> groupsChanged,
@@ -25,7 +26,8 @@ TabFlow::TabFlow(ViewCore& core, EmergencyFlow& emergency, std::function<void()>
     : core_(core),
       emergency_(emergency),
       groupsChanged_(std::move(groupsChanged)),
-      notifyView_(std::move(notifyView)) {}
+      notifyView_(std::move(notifyView)),
+      colour_(core) {}
 
 JobWaitDialog& TabFlow::waitDialogOf(DeviceTab tab) {
     std::optional<JobWaitDialog>& dialog = waitDialogs_[size_t(tab)];
@@ -71,6 +73,12 @@ void TabFlow::RefreshTab(DeviceTab tab, int address) {
         case DeviceTab::Scenes:
             if (!(record.readState & kReadStateScenes))
                 read(true, [&] { core_.store.ReadScenes(address); });
+            // Tunable-white gear show a colour temperature per scene.
+            if (IsColourGear(record) && !(record.readState & kReadStateColour))
+                read(false, [&] {
+                    ColourReadContext context{core_.busLink(), record, address};
+                    ReadColour(context);
+                });
             tabs.ShowScenes(address, record);
             return;
         case DeviceTab::Info: {
@@ -83,12 +91,19 @@ void TabFlow::RefreshTab(DeviceTab tab, int address) {
             emergency_.ShowUnit(address, wait);
             return;
         case DeviceTab::Colour:
+            colour_.Refresh(wait);
             return;
     }
 }
 
 void TabFlow::TabChanged(DeviceTab tab) {
     const int first = core_.store.selectedAddresses[0];
+    currentTab_ = tab;
+    // Several colour gear are read and shown as one, online or not.
+    if (tab == DeviceTab::Colour) {
+        colour_.Refresh(waitDialogOf(tab));
+        return;
+    }
     if (core_.offlineMode == 1) {
         if (core_.store.selectedCount == 1 && core_.services.settings.identifyMode == 0 && MatrixModel::IsCell(first)) {
             if (tab == DeviceTab::Basic)
@@ -101,7 +116,6 @@ void TabFlow::TabChanged(DeviceTab tab) {
     } else if (core_.link.handle && core_.store.selectedCount == 1 && MatrixModel::IsCell(first)) {
         RefreshTab(tab, first);
     }
-    currentTab_ = tab;
 }
 
 void TabFlow::ReadDevice() {
@@ -196,6 +210,14 @@ void TabFlow::ShowSelectedRecord(int address) {
     const DeviceRecord& record = core_.store.workingTable[size_t(address)];
     core_.tabs.ShowBasic(address, record);
     core_.tabs.ShowScenes(address, record);
+    if (IsColourGear(record))
+        core_.tabs.ShowColour(record, core_.busLink().handle != nullptr);
+}
+
+void TabFlow::SelectionChanged() {
+    ShowSelectedName();
+    colour_.SelectionChanged(currentTab_ == DeviceTab::Colour, waitDialogOf(DeviceTab::Colour));
+    emergency_.ShowPage();
 }
 
 void TabFlow::ShowSelectedName() {
@@ -206,8 +228,6 @@ void TabFlow::ShowSelectedName() {
     core_.SetPane(kPaneName, name);
     core_.tabs.ShowName(name, one);
 }
-
-void TabFlow::ShowEmergencyPage() { emergency_.ShowPage(); }
 
 // A name is the project's, not the gear's: nothing is sent, the project
 // has a change to save.

@@ -4,8 +4,9 @@
 // tabs' commands to the selected gear and the name field. The tabs call it
 // through TabActions.
 
-#include "devices/tab_actions.h"
+#include "app/colour_tab_flow.h"
 #include "app/view_core.h"
+#include "devices/tab_actions.h"
 
 #include <array>
 #include <optional>
@@ -27,8 +28,9 @@ public:
     void ShowSelectedRecord(int address);
     // The status bar and the name field name the one selected gear.
     void ShowSelectedName();
-    // The emergency tab is there for one selected emergency luminaire only.
-    void ShowEmergencyPage();
+    // The selection changed: its name, the colour tab offered while it holds
+    // colour gear, the emergency tab while it is one emergency luminaire.
+    void SelectionChanged();
     void ReadDevice();
     // "Alle Geräte auslesen"; without its question when the user said yes to another.
     void ReadAll(bool askFirst = true);
@@ -52,6 +54,7 @@ public:
     LinkResult ReadEmergencyUnit(EmergencyState& state) override;
     LinkResult RunEmergencyCommand(EmergencyAction action) override;
     void EmergencyFailed(LinkResult result) override;
+    ColourTabServices& colourServices() override { return colour_; }
 
 private:
     void RefreshTab(DeviceTab tab, int address);
@@ -66,5 +69,6 @@ private:
     JobWaitDialog& waitDialogOf(DeviceTab tab);
 
     std::array<std::optional<JobWaitDialog>, size_t(DeviceTab::Emergency) + 1> waitDialogs_;
+    ColourTabFlow colour_;
     DeviceTab currentTab_ = DeviceTab::Basic;
 };

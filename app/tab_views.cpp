@@ -1,6 +1,7 @@
 #include "app/tab_views.h"
 
 #include "app/info_view.h"
+#include "devices/colour_view.h"
 #include "devices/tab_actions.h"
 #include "devices/basic_view.h"
 #include "devices/emergency_view.h"
@@ -10,9 +11,11 @@
 
 #include <QPushButton>
 
+#include <algorithm>
+
 namespace {
-constexpr StringId kBasicCaption = 102, kScenesCaption = 103, kInfoCaption = 104, kEmergencyCaption = 560;
-constexpr DeviceTab kTabs[] = {DeviceTab::Basic, DeviceTab::Scenes, DeviceTab::Info, DeviceTab::Emergency};
+constexpr StringId kBasicCaption = 102, kScenesCaption = 103, kInfoCaption = 104, kColourCaption = 543,
+                   kEmergencyCaption = 560;
 
 EmergencyViewServices emergencyServices(TabActions& actions) {
     return {[&actions](EmergencyState& state) { return actions.ReadEmergencyUnit(state); },
@@ -27,21 +30,26 @@ CTabViews::CTabViews(TabActions& actions, QWidget* parent)
       basic_(new CBasicView(actions, this)),
       scenes_(new CSceneView(actions, this)),
       info_(new CInfoView(actions, this)),
-      emergency_(new CEmergencyView(emergencyServices(actions), this)) {
+      colour_(new ColourView(actions.colourServices(), this)),
+      emergency_(new CEmergencyView(emergencyServices(actions), this)),
+      pages_{basic_, scenes_, info_, colour_, emergency_} {
     addTab(basic_, QStringLiteral("Basic"));
     addTab(scenes_, QStringLiteral("Scenes"));
     addTab(info_, QStringLiteral("Info"));
+    addTab(colour_, QStringLiteral("Colour"));
     addTab(emergency_, QStringLiteral("Emergency"));
+    setTabVisible(indexOf(colour_), false);
     setTabVisible(indexOf(emergency_), false);
-    for (DeviceTab tab : kTabs)
-        waitDialogs_[size_t(tab)] = new CWaitDlg(pageOf(tab));
+    for (size_t tab = 0; tab < pages_.size(); ++tab)
+        waitDialogs_[tab] = new CWaitDlg(pages_[tab]);
     // Connected once the pages are in: adding the first one makes it current.
     connect(this, &QTabWidget::currentChanged, this, [this, &actions](int index) {
         QWidget* page = widget(index);
-        if (!page)
+        const auto tab = std::find(pages_.begin(), pages_.end(), page);
+        if (!page || tab == pages_.end())
             return;
         page->setFocus();
-        actions.TabChanged(tabAt(index));
+        actions.TabChanged(DeviceTab(tab - pages_.begin()));
     });
 }
 
@@ -53,41 +61,19 @@ CTabViews::~CTabViews() {
         child->blockSignals(true);
 }
 
-QWidget* CTabViews::pageOf(DeviceTab tab) const {
-    switch (tab) {
-        case DeviceTab::Basic:
-            return basic_;
-        case DeviceTab::Scenes:
-            return scenes_;
-        case DeviceTab::Info:
-            return info_;
-        case DeviceTab::Emergency:
-            return emergency_;
-        case DeviceTab::Colour:
-            break;
-    }
-    return nullptr;
-}
-
-// Pages come and go with the selection: the position says nothing by itself.
-DeviceTab CTabViews::tabAt(int index) const {
-    for (DeviceTab tab : kTabs)
-        if (pageOf(tab) == widget(index))
-            return tab;
-    return DeviceTab::Basic;
-}
-
 void CTabViews::Initialise() { setCurrentWidget(basic_); }
 
 void CTabViews::ApplyLanguage(const QString& module) {
     // Relabelled in place: the page shown and its tab stay together.
-    setTabText(0, LoadText(kBasicCaption, module));
-    setTabText(1, LoadText(kScenesCaption, module));
-    setTabText(2, LoadText(kInfoCaption, module));
+    setTabText(indexOf(basic_), LoadText(kBasicCaption, module));
+    setTabText(indexOf(scenes_), LoadText(kScenesCaption, module));
+    setTabText(indexOf(info_), LoadText(kInfoCaption, module));
+    setTabText(indexOf(colour_), LoadText(kColourCaption, module));
     setTabText(indexOf(emergency_), LoadText(kEmergencyCaption, module));
     basic_->ApplyLanguage(module);
     scenes_->ApplyLanguage(module);
     info_->ApplyLanguage(module);
+    colour_->ApplyLanguage(module);
     emergency_->ApplyLanguage(module);
 }
 
@@ -103,11 +89,12 @@ void CTabViews::EnableSendButtons(bool enabled) {
 void CTabViews::DisableBusButtons() {
     basic_->DisableBusButtons();
     scenes_->sendButton()->setEnabled(false);
+    colour_->SetOnline(false);
     emergency_->EnableControls(false);
 }
 
 void CTabViews::ShowEmergencyPage(bool shown, bool online) {
-    setTabVisible(indexOf(emergency_), shown);
+    setPageVisible(emergency_, shown);
     emergency_->EnableControls(shown && online);
 }
 
@@ -120,6 +107,24 @@ void CTabViews::ShowScenes(int, const DeviceRecord& record) { scenes_->ShowDevic
 void CTabViews::ShowInfo(const std::vector<InfoRow>& rows) { info_->ShowInfo(rows); }
 
 void CTabViews::ShowName(const QString& name, bool editable) { info_->ShowName(name, editable); }
+
+void CTabViews::ShowColourTab(bool visible) { setPageVisible(colour_, visible); }
+
+void CTabViews::setPageVisible(QWidget* page, bool visible) {
+    const int index = indexOf(page);
+    if (isTabVisible(index) == visible)
+        return;
+    if (!visible && currentIndex() == index)
+        setCurrentWidget(basic_);
+    setTabVisible(index, visible);
+}
+
+void CTabViews::ShowColour(const DeviceRecord& record, bool online) {
+    colour_->ShowDevice(record);
+    colour_->SetOnline(online);
+}
+
+bool CTabViews::colourEdited() const { return isTabVisible(indexOf(colour_)) && colour_->Changes().Any(); }
 
 BasicSettings CTabViews::basicSettings() const { return basic_->Settings(); }
 

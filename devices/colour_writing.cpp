@@ -16,6 +16,17 @@ using Frames = std::vector<DaliFrame>;
 
 constexpr DaliFrame kEnableColour{code(SpecialOp::EnableDeviceType), dali::kDeviceTypeColour};
 
+Frames temporaryTc(uint8_t a, uint16_t mirek) {
+    return {{code(SpecialOp::Dtr0), uint8_t(mirek & 0xFF)},
+            {code(SpecialOp::Dtr1), uint8_t(mirek >> 8)},
+            kEnableColour,
+            {a, code(Dt8Op::SetTemporaryColourTemperature)}};
+}
+
+Frames storeWithLevel(uint8_t a, uint8_t opcode, uint8_t level) {
+    return {{code(SpecialOp::Dtr0), level}, {a, opcode, true}};
+}
+
 class ColourSender {
 public:
     ColourSender(ColourWriteContext& c, ColourWriteResult& result)
@@ -23,12 +34,7 @@ public:
 
     void Send(const Frames& frames) { result_.results |= dalikit_SendSequence(c_.link, frames); }
 
-    Frames TemporaryTc(uint16_t mirek) const {
-        return {{code(SpecialOp::Dtr0), uint8_t(mirek & 0xFF)},
-                {code(SpecialOp::Dtr1), uint8_t(mirek >> 8)},
-                kEnableColour,
-                {a_, code(Dt8Op::SetTemporaryColourTemperature)}};
-    }
+    Frames TemporaryTc(uint16_t mirek) const { return temporaryTc(a_, mirek); }
     // Red, green, blue; white, amber, freecolour only for gear that has them.
     Frames TemporaryLevels(const ChannelLevels& levels, int channels) const {
         Frames frames;
@@ -43,9 +49,7 @@ public:
         return frames;
     }
     Frames Activate() const { return {kEnableColour, {a_, code(Dt8Op::Activate)}}; }
-    Frames StoreWithLevel(uint8_t opcode, uint8_t level) const {
-        return {{code(SpecialOp::Dtr0), level}, {a_, opcode, true}};
-    }
+    Frames StoreWithLevel(uint8_t opcode, uint8_t level) const { return storeWithLevel(a_, opcode, level); }
     Frames StoreLimit(dali::ColourTemperatureLimit limit, uint16_t mirek) const {
         return {{code(SpecialOp::Dtr0), uint8_t(mirek & 0xFF)},
                 {code(SpecialOp::Dtr1), uint8_t(mirek >> 8)},
@@ -167,10 +171,15 @@ ColourWriteResult SendColourSettings(ColourWriteContext& c, const ColourSettings
             result.scenesNotSent |= uint16_t(1u << n);
             continue;
         }
-        s.Send(s.TemporaryTc(mirek) + s.StoreWithLevel(code(Op::StoreDtrAsScene, n), level));
+        result.results |= StoreSceneWithTc(c.link, c.address, n, level, mirek);
         now.sceneMirek[size_t(n)] = mirek;
     }
     return result;
+}
+
+LinkResult StoreSceneWithTc(const BusLink& link, int address, int scene, uint8_t level, uint16_t mirek) {
+    const uint8_t a = dali::commandAddress(address);
+    return dalikit_SendSequence(link, temporaryTc(a, mirek) + storeWithLevel(a, code(Op::StoreDtrAsScene, scene), level));
 }
 
 ColourSettings UnknownColour(const ColourSettings& colour) {

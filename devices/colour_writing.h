@@ -30,6 +30,11 @@ struct ColourWriteResult {
 // A MASK colour shown now is not sent.
 ColourWriteResult SendColourSettings(ColourWriteContext& context, const ColourSettings& wanted);
 
+// Scene `scene` of a tunable-white gear at this level with this colour
+// temperature: the temporary colour temperature first, then DTR0 and STORE
+// THE DTR AS SCENE, so the gear keeps both. The sequence's result.
+LinkResult StoreSceneWithTc(const BusLink& link, int address, int scene, uint8_t level, uint16_t mirek);
+
 // The colour of a gear of these features whose colours are not known (all
 // MASK but features and physical limits): compared with it, every colour of a
 // record differs and is sent.

@@ -110,13 +110,26 @@ void SendBasicSettings(const BusLink& link, DeviceRecord& record, int address, c
 
 void SendScenes(const BusLink& link, DeviceRecord& record, int address, const SceneSettings& settings) {
     const uint8_t a = dali::commandAddress(address);
+    const bool tc = record.colour.tunableWhite();
     for (int n = 0; n < kSceneCount; ++n) {
         const uint8_t level = settings.sceneLevel[size_t(n)];
-        if (level == record.sceneLevel[size_t(n)])
+        uint16_t& storedMirek = record.colour.sceneMirek[size_t(n)];
+        // A tunable-white gear stores the temporary colour with the level: a
+        // level sent alone would lose the scene's colour.
+        uint16_t mirek = tc && settings.sceneMirek ? (*settings.sceneMirek)[size_t(n)] : storedMirek;
+        if (level == kLevelMask)
+            mirek = kColourMask;  // out of the scene, its colour goes too
+        if (level == record.sceneLevel[size_t(n)] && (!tc || mirek == storedMirek || level == kLevelMask))
             continue;
-        dalikit_StoreScene(link, a, n, level);
-        dalikit_WaitIdle(link);
+        if (tc && mirek != kColourMask) {
+            StoreSceneWithTc(link, address, n, level, mirek);
+        } else {
+            dalikit_StoreScene(link, a, n, level);
+            dalikit_WaitIdle(link);
+        }
         record.sceneLevel[size_t(n)] = level;
+        if (tc)
+            storedMirek = mirek;
     }
 }
 

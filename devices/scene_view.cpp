@@ -10,19 +10,22 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QSlider>
+#include <QSpinBox>
 #include <QVBoxLayout>
 
 namespace {
 constexpr StringId kFirstSceneText = 129, kMaskHintText = 145, kSetSceneHeadingText = 146, kSetToSceneText = 272,
-                   kSendText = 285;
+                   kSendText = 285, kNoColour = 533;
+constexpr int kHighestKelvin = 20000;
 constexpr int kSceneColumns = 2;  // two columns of eight scenes
 }  // namespace
 
 CSceneView::CSceneView(TabActions& actions, QWidget* parent) : QWidget(parent), actions_(actions) {
     auto* scenes = new QGridLayout;
     for (int n = 0; n < kSceneCount; ++n) {
-        const int row = n % (kSceneCount / kSceneColumns), column = n / (kSceneCount / kSceneColumns) * 3;
+        const int row = n % (kSceneCount / kSceneColumns), column = n / (kSceneCount / kSceneColumns) * 4;
         sceneLabels_[size_t(n)] = new QLabel(QStringLiteral("Scene %1").arg(n), this);
         QComboBox* combo = NewLevelCombo(QStringLiteral("scene%1Combo").arg(n), this);
         combo->setCurrentIndex(kLevelMask);
@@ -34,6 +37,16 @@ CSceneView::CSceneView(TabActions& actions, QWidget* parent) : QWidget(parent), 
         scenes->addWidget(sceneLabels_[size_t(n)], row, column);
         scenes->addWidget(combo, row, column + 1);
         scenes->addWidget(percents_[size_t(n)], row, column + 2);
+        auto* kelvin = new QSpinBox(this);
+        kelvin->setObjectName(QStringLiteral("scene%1Kelvin").arg(n));
+        kelvin->setRange(0, kHighestKelvin);
+        kelvin->setSingleStep(100);
+        kelvin->setSuffix(QStringLiteral(" K"));
+        kelvin->setKeyboardTracking(false);
+        kelvin->setVisible(false);
+        sceneKelvin_[size_t(n)] = kelvin;
+        scenes->addWidget(kelvin, row, column + 3);
+        connect(kelvin, &QSpinBox::valueChanged, this, [this] { Edited(); });
         connect(combo, &QComboBox::activated, this, [this, n](int level) {
             ShowScene(n, level);
             Edited();
@@ -98,10 +111,15 @@ void CSceneView::ShowScene(int scene, int level) {
 }
 
 void CSceneView::ShowDevice(const DeviceRecord& record) {
+    showsColour_ = record.colour.tunableWhite();
     for (int n = 0; n < kSceneCount; ++n) {
         const uint8_t level = record.sceneLevel[size_t(n)];
         sceneCombos_[size_t(n)]->setCurrentIndex(level);
         percents_[size_t(n)]->setText(LevelText(level, record.dimmingCurve));
+        QSpinBox* kelvin = sceneKelvin_[size_t(n)];
+        const QSignalBlocker block(kelvin);
+        kelvin->setValue(KelvinFromMirek(record.colour.sceneMirek[size_t(n)]));
+        kelvin->setVisible(showsColour_);
     }
 }
 
@@ -109,6 +127,11 @@ SceneSettings CSceneView::Settings() const {
     SceneSettings settings;
     for (int n = 0; n < kSceneCount; ++n)
         settings.sceneLevel[size_t(n)] = uint8_t(sceneCombos_[size_t(n)]->currentIndex());
+    if (showsColour_) {
+        auto& mirek = settings.sceneMirek.emplace();
+        for (int n = 0; n < kSceneCount; ++n)
+            mirek[size_t(n)] = MirekFromKelvin(sceneKelvin_[size_t(n)]->value());  // 0 K: MASK
+    }
     return settings;
 }
 
@@ -126,4 +149,6 @@ void CSceneView::ApplyLanguage(const QString& module) {
     setSceneHeading_->setText(LoadText(kSetSceneHeadingText, module));
     setToScene_->setText(LoadText(kSetToSceneText, module));
     send_->setText(LoadText(kSendText, module));
+    for (QSpinBox* kelvin : sceneKelvin_)
+        kelvin->setSpecialValueText(LoadText(kNoColour, module));
 }

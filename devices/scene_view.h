@@ -1,7 +1,7 @@
 #pragma once
-// The scenes tab: the 16 scene levels of the selected gear, an ACTUAL slider
-// that sets the selected gear live, and buttons that copy the ACTUAL level
-// into a scene. Bus work and decisions go through TabActions.
+// The scenes tab: the 16 scene levels of the selected gear (for tunable-white
+// gear each with its colour temperature), an ACTUAL slider that sets the
+// selected gear live, and buttons that copy the ACTUAL level into a scene. Bus work and decisions go through TabActions.
 
 #include "devices/device_record.h"
 #include "devices/tab_settings.h"
@@ -14,6 +14,7 @@ class QComboBox;
 class QLabel;
 class QPushButton;
 class QSlider;
+class QSpinBox;
 class TabActions;
 
 class CSceneView final : public QWidget {
@@ -40,6 +41,8 @@ private:
     std::array<QLabel*, kSceneCount> sceneLabels_{};
     std::array<QComboBox*, kSceneCount> sceneCombos_{};
     std::array<QLabel*, kSceneCount> percents_{};
+    std::array<QSpinBox*, kSceneCount> sceneKelvin_{};  // shown for tunable-white gear; 0 K: no colour
+    bool showsColour_ = false;
     QLabel* maskHint_ = nullptr;
     QLabel* setSceneHeading_ = nullptr;
     QLabel* setToScene_ = nullptr;

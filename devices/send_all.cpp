@@ -39,7 +39,8 @@ SendAllResult RunSendAll(SendAllContext& c) {
         return result;
     }
     result.selectionChecked = true;
-    if (c.currentTab == DeviceTab::Info)
+    // The information tab has nothing to send; the colour tab sends with its own button.
+    if (c.currentTab != DeviceTab::Basic && c.currentTab != DeviceTab::Scenes)
         return result;
 
     const QString& module = c.languageModulePath;

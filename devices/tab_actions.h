@@ -10,6 +10,8 @@
 #include <cstdint>
 #include <optional>
 
+class ColourTabServices;
+
 class TabActions {
 public:
     virtual ~TabActions() = default;
@@ -43,4 +45,6 @@ public:
     virtual LinkResult ReadEmergencyUnit(EmergencyState& state) = 0;
     virtual LinkResult RunEmergencyCommand(EmergencyAction action) = 0;
     virtual void EmergencyFailed(LinkResult result) = 0;
+    // What the colour tab calls; lives as long as the actions.
+    virtual ColourTabServices& colourServices() = 0;
 };

@@ -8,6 +8,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 
 // The tabs of the device panel, by index.
 enum class DeviceTab { Basic = 0, Scenes = 1, Info = 2, Colour = 3, Emergency = 4 };
@@ -28,4 +29,7 @@ struct BasicSettings {
 
 struct SceneSettings {
     std::array<uint8_t, kSceneCount> sceneLevel = kAllScenesMasked;  // 255 = MASK
+    // The scenes' colour temperatures (mirek, MASK: none) while the tab shows
+    // them, for tunable-white gear; otherwise each gear keeps its record's.
+    std::optional<std::array<uint16_t, kSceneCount>> sceneMirek;
 };

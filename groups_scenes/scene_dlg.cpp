@@ -15,9 +15,10 @@
 namespace {
 
 constexpr StringId kTitle = 174, kIntroduction = 173, kSceneLabel = 168, kRecall = 306, kApply = 154, kClose = 156,
-                   kAddressHeader = 101, kLevelHeader = 171, kCurveHeader = 114, kNameHeader = 453;
-constexpr int kLevelColumn = 1, kPercentColumn = 2, kCurveColumn = 3, kNameColumn = 4, kColumns = 5;
-constexpr int kColumnWidths[] = {75, 50, 75, 95, 120};
+                   kAddressHeader = 101, kLevelHeader = 171, kCurveHeader = 114, kNameHeader = 453,
+                   kColourTemperatureHeader = 548;
+constexpr int kLevelColumn = 1, kPercentColumn = 2, kCurveColumn = 3, kTcColumn = 4, kNameColumn = 5, kColumns = 6;
+constexpr int kColumnWidths[] = {75, 50, 75, 95, 75, 120};
 
 }  // namespace
 
@@ -40,7 +41,8 @@ CSceneDlg::CSceneDlg(const ManagerContext& context, QWidget* owner)
     levels_->setObjectName(QStringLiteral("levels"));
     levels_->setColumnCount(kColumns);
     levels_->setHorizontalHeaderLabels(
-        {text(kAddressHeader), text(kLevelHeader), text(kLevelHeader), text(kCurveHeader), text(kNameHeader)});
+        {text(kAddressHeader), text(kLevelHeader), text(kLevelHeader), text(kCurveHeader),
+         text(kColourTemperatureHeader), text(kNameHeader)});
     levels_->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     for (int column = 0; column < kColumns; ++column)
         levels_->setColumnWidth(column, kColumnWidths[column]);
@@ -52,6 +54,10 @@ CSceneDlg::CSceneDlg(const ManagerContext& context, QWidget* owner)
         levels_->SetReadOnlyColumn(kLevelColumn);
     levels_->SetReadOnlyColumn(kPercentColumn);
     levels_->SetReadOnlyColumn(kCurveColumn);
+    // Colour temperatures only where some gear is tunable white.
+    levels_->setColumnHidden(kTcColumn, !manager_->anyTunableWhite());
+    if (!manager_->canEdit())
+        levels_->SetReadOnlyColumn(kTcColumn);
     levels_->RequestColumnChoices = [this](int column) {
         const bool focusHere = isAncestorOf(QApplication::focusWidget()) || QApplication::focusWidget() == nullptr;
         return column == kLevelColumn && focusHere ? SceneManager::LevelChoices() : QStringList();
@@ -92,6 +98,10 @@ CSceneDlg::CSceneDlg(const ManagerContext& context, QWidget* owner)
             manager_->NameEdited(row, text);
             levels_->SetCellText(row, kNameColumn, manager_->RowName(row));
         }
+        if (column == kTcColumn) {
+            manager_->ColourTemperatureEdited(row, text);
+            levels_->SetCellText(row, kTcColumn, manager_->RowTexts(row)[kTcColumn]);
+        }
         if (column != kLevelColumn)
             return;
         manager_->LevelEdited(row, text);
@@ -107,7 +117,7 @@ void CSceneDlg::ShowRows() {
     levels_->setRowCount(int(rows.size()));
     for (int row = 0; row < int(rows.size()); ++row) {
         const QStringList texts = manager_->RowTexts(row);
-        for (int column = 0; column < 4; ++column)
+        for (int column = 0; column <= kTcColumn; ++column)
             levels_->SetCellText(row, column, texts[column]);
         levels_->SetCellText(row, kNameColumn, manager_->RowName(row));
     }

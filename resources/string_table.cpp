@@ -301,6 +301,12 @@ constexpr StringTableEntry kEntries[] = {
     {540, u"Freie Farbe"},
     {541, u"Senden"},
     {542, u"unbekannt"},
+    {543, u"Farbe"},
+    {544, u"Die Farbtemperaturgrenzen wurden nicht gesendet: die kälteste liegt über der wärmsten."},
+    {545, u"Einschalt- und Systemfehlerfarbe wurden nicht gesendet: die Pegel des Geräts sind nicht ausgelesen."},
+    {546, u"Szenenfarben wurden nicht gesendet: die Szenenpegel sind nicht ausgelesen oder das Gerät gehört nicht zur Szene."},
+    {547, u"Nicht alle Farbbefehle wurden fehlerfrei übertragen."},
+    {548, u"Farbtemperatur"},
     // Emergency luminaires
     {560, u"Notlicht"},
     {561, u"Funktionstest"},

@@ -1137,6 +1137,30 @@ Dieser Vorgang kann einige Zeit in Anspruch nehmen.</translation>
         <source>unbekannt</source>
         <translation>unbekannt</translation>
     </message>
+    <message id="543">
+        <source>Farbe</source>
+        <translation>Farbe</translation>
+    </message>
+    <message id="544">
+        <source>Die Farbtemperaturgrenzen wurden nicht gesendet: die kälteste liegt über der wärmsten.</source>
+        <translation>Die Farbtemperaturgrenzen wurden nicht gesendet: die kälteste liegt über der wärmsten.</translation>
+    </message>
+    <message id="545">
+        <source>Einschalt- und Systemfehlerfarbe wurden nicht gesendet: die Pegel des Geräts sind nicht ausgelesen.</source>
+        <translation>Einschalt- und Systemfehlerfarbe wurden nicht gesendet: die Pegel des Geräts sind nicht ausgelesen.</translation>
+    </message>
+    <message id="546">
+        <source>Szenenfarben wurden nicht gesendet: die Szenenpegel sind nicht ausgelesen oder das Gerät gehört nicht zur Szene.</source>
+        <translation>Szenenfarben wurden nicht gesendet: die Szenenpegel sind nicht ausgelesen oder das Gerät gehört nicht zur Szene.</translation>
+    </message>
+    <message id="547">
+        <source>Nicht alle Farbbefehle wurden fehlerfrei übertragen.</source>
+        <translation>Nicht alle Farbbefehle wurden fehlerfrei übertragen.</translation>
+    </message>
+    <message id="548">
+        <source>Farbtemperatur</source>
+        <translation>Farbtemperatur</translation>
+    </message>
     <message id="560">
         <source>Notlicht</source>
         <translation>Notlicht</translation>

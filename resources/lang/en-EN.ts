@@ -1137,6 +1137,30 @@ This may take some time.</translation>
         <source>unbekannt</source>
         <translation>unknown</translation>
     </message>
+    <message id="543">
+        <source>Farbe</source>
+        <translation>Colour</translation>
+    </message>
+    <message id="544">
+        <source>Die Farbtemperaturgrenzen wurden nicht gesendet: die kälteste liegt über der wärmsten.</source>
+        <translation>The colour temperature limits were not sent: the coolest is above the warmest.</translation>
+    </message>
+    <message id="545">
+        <source>Einschalt- und Systemfehlerfarbe wurden nicht gesendet: die Pegel des Geräts sind nicht ausgelesen.</source>
+        <translation>The power-on and system-failure colours were not sent: the gear's levels have not been read.</translation>
+    </message>
+    <message id="546">
+        <source>Szenenfarben wurden nicht gesendet: die Szenenpegel sind nicht ausgelesen oder das Gerät gehört nicht zur Szene.</source>
+        <translation>Scene colours were not sent: the scene levels have not been read or the gear is not in the scene.</translation>
+    </message>
+    <message id="547">
+        <source>Nicht alle Farbbefehle wurden fehlerfrei übertragen.</source>
+        <translation>Not all colour commands were transmitted without error.</translation>
+    </message>
+    <message id="548">
+        <source>Farbtemperatur</source>
+        <translation>Colour temperature</translation>
+    </message>
     <message id="560">
         <source>Notlicht</source>
         <translation>Emergency</translation>

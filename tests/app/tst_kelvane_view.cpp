@@ -351,13 +351,14 @@ TEST_F(KelvaneViewTest, DisconnectDisablesThePanelAndAScanAfterConnectingEnables
 
 // ------------------------------------------------------------------ tabs
 
-TEST_F(KelvaneViewTest, TabHostHasThreeRelabelledPagesAndEnablesThem) {
+TEST_F(KelvaneViewTest, TabHostHasRelabelledPagesAndEnablesThem) {
     UseScenario(kThreeGearScenario);
     WriteConfig(1, 0);
     Create();
     CTabViews& tabs = frame->view().tabViews();
-    ASSERT_EQ(tabs.count(), 4);  // the emergency page, hidden without an emergency unit
+    ASSERT_EQ(tabs.count(), 5);  // colour and emergency pages, hidden without such gear
     EXPECT_FALSE(tabs.isTabVisible(3));
+    EXPECT_FALSE(tabs.isTabVisible(4));
     EXPECT_EQ((QStringList{tabs.tabText(0), tabs.tabText(1), tabs.tabText(2)}),
               (QStringList{"Basic", "Scenes", "Info"}));
     tabs.setCurrentIndex(2);

@@ -5,6 +5,7 @@
 #include "devices/colour_reading.h"
 #include "devices/colour_writing.h"
 #include "devices/device_store.h"
+#include "devices/gear_writing.h"
 #include "tests/support/frame_texts.h"
 #include "tests/sim/bus_test_support.h"
 
@@ -175,6 +176,44 @@ TEST_F(ColourJobs, AColourSceneOnlyForScenesTheGearIsIn) {
     EXPECT_EQ(GearColour().scenes[4], sim::GearColourPoint{});
     EXPECT_EQ(record.colour.sceneMirek[3], 250);
     EXPECT_EQ(record.colour.sceneMirek[4], kColourMask);
+}
+
+// The scenes tab on a tunable-white gear: the level goes with a colour
+// temperature, or with the one the record keeps, so the gear never loses it.
+TEST_F(ColourJobs, ScenesTabStoresTheLevelWithTheColourTemperature) {
+    Start(colourGear(true, 0));
+    struct Case {
+        const char* name;
+        uint8_t level;
+        std::optional<uint16_t> mirek;  // none: the tab shows no colours
+        Frames frames;
+        sim::GearColourPoint gearColour;
+    };
+    const sim::GearColourPoint k3000 = sim::GearColourPoint::tc(MirekFromKelvin(3000));
+    const Case cases[] = {
+        {"3000 K at 200", 200, 333, {"A34D", "C301", "C108", "01E7", "A3C8", "0143", "0143"}, k3000},
+        {"level alone keeps the colour", 180, std::nullopt, {"A34D", "C301", "C108", "01E7", "A3B4", "0143", "0143"},
+         k3000},
+        {"nothing changed", 180, 333, {}, k3000},
+        // A scene the gear is not in has no colour to keep.
+        {"out of the scene", kLevelMask, 333, {"A3FF", "0143", "0143"}, {}},
+    };
+    for (const Case& c : cases) {
+        SceneSettings settings;
+        settings.sceneLevel[3] = c.level;
+        if (c.mirek) {
+            settings.sceneMirek.emplace();
+            settings.sceneMirek->fill(kColourMask);
+            (*settings.sceneMirek)[3] = *c.mirek;
+        }
+        SendScenes(bus_->link(), record, 0, settings);
+        EXPECT_EQ(Sent(), c.frames) << c.name;
+        if (c.level != kLevelMask) {
+            EXPECT_EQ(GearColour().scenes[3], c.gearColour) << c.name;
+        }
+        EXPECT_EQ(record.colour.sceneMirek[3], c.gearColour.mirek) << c.name;
+        bus_->bus().withGear(0, [&](sim::ControlGear& g) { EXPECT_EQ(g.scenes()[3], c.level) << c.name; });
+    }
 }
 
 TEST_F(ColourJobs, RgbLevelsLiveAndAsTheSystemFailureColour) {

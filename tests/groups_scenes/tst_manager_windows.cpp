@@ -132,7 +132,7 @@ TEST_F(ManagerWindows, ALevelPickedFromTheOpenedDropDownIsTakenAndApplied) {
 TEST_F(ManagerWindows, GearAreNamedInTheSceneManager) {
     auto dialog = SceneManagerOnScene0();
     CComboListCtrl& levels = dialog->levels();
-    const QPoint cell = levels.visualRect(levels.model()->index(1, 4)).center();
+    const QPoint cell = levels.visualRect(levels.model()->index(1, 5)).center();
     QTest::mouseClick(levels.viewport(), Qt::LeftButton, Qt::NoModifier, cell);
     if (!levels.openEditor())
         QTest::mouseClick(levels.viewport(), Qt::LeftButton, Qt::NoModifier, cell);
@@ -142,12 +142,44 @@ TEST_F(ManagerWindows, GearAreNamedInTheSceneManager) {
     QTest::keyClick(edit, Qt::Key_Return);
     QCoreApplication::processEvents();
     EXPECT_EQ(h.view().store().workingTable[33].name, "Bad 2");
-    EXPECT_EQ(levels.CellText(1, 4), "Bad 2");
+    EXPECT_EQ(levels.CellText(1, 5), "Bad 2");
     EXPECT_TRUE(h.TakeForwardFrames().empty());
     EXPECT_EQ(dialog->manager().changeCount(), 0);  // nothing to apply
 
     CGroupDlg groups(Context());
     EXPECT_EQ(groups.grid().item(1, 17)->text(), "Bad 2");
+}
+
+// Gear 33 made tunable white: its colour temperature cell is typed into and
+// applied with its level; the column shows only while such gear is present.
+TEST_F(ManagerWindows, ASceneColourTemperatureIsTypedIntoItsCellAndApplied) {
+    {
+        auto plain = SceneManagerOnScene0();
+        EXPECT_TRUE(plain->levels().isColumnHidden(4));
+    }
+    h.view().store().workingTable[33].colour.features = dali::kColourFeatureTc;
+    auto dialog = SceneManagerOnScene0();
+    CComboListCtrl& levels = dialog->levels();
+    ASSERT_FALSE(levels.isColumnHidden(4));
+    const QPoint cell = levels.visualRect(levels.model()->index(1, 4)).center();
+    QTest::mouseClick(levels.viewport(), Qt::LeftButton, Qt::NoModifier, cell);
+    if (!levels.openEditor())
+        QTest::mouseClick(levels.viewport(), Qt::LeftButton, Qt::NoModifier, cell);
+    auto* edit = qobject_cast<CInPlaceEdit*>(levels.openEditor());
+    ASSERT_NE(edit, nullptr);
+    QTest::keyClicks(edit, "3000");
+    QTest::keyClick(edit, Qt::Key_Return);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(levels.CellText(1, 4), "3003 K");  // as the gear keeps it: 333 mirek
+    QTest::mouseClick(dialog->findChild<QPushButton*>("apply"), Qt::LeftButton);
+    // Gear 3's scenes were never read: its level goes too. Gear 33: 333 mirek, then level 20 as scene 0.
+    EXPECT_EQ(h.TakeForwardFrames(),
+              (Frames{"A30A", "0740", "0740", "A34D", "C301", "C108", "43E7", "A314", "4340", "4340"}));
+    // A new level alone keeps the colour temperature; gear 3 has none to take.
+    dialog->manager().LevelEdited(1, "30");
+    dialog->manager().ColourTemperatureEdited(0, "2700");
+    dialog->manager().Apply();
+    EXPECT_EQ(h.TakeForwardFrames(), (Frames{"A34D", "C301", "C108", "43E7", "A31E", "4340", "4340"}));
 }
 
 // The group manager's name column is typed into as the scene manager's: a

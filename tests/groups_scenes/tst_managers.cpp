@@ -96,14 +96,14 @@ TEST_F(Managers, WithoutGearNeitherManagerOpens) {
 
 TEST_F(Managers, ChoosingASceneAsksEveryGearInAddressOrder) {
     WithScenes([&](SceneManager& scenes) {
-        EXPECT_EQ(scenes.RowTexts(0), (QStringList{"3", "MASK", "MASK", "Logaritmisch"}));
+        EXPECT_EQ(scenes.RowTexts(0), (QStringList{"3", "MASK", "MASK", "Logaritmisch", ""}));
         scenes.Recall();  // no scene chosen: nothing
         scenes.ChooseScene(2);
         EXPECT_EQ(h.TakeForwardFrames(), (Frames{"07B2", "09B2", "13B2"}));
         EXPECT_EQ(scenes.RowTexts(0)[1], "100");
         EXPECT_EQ(Record(3).sceneLevel[2], 255);  // shown only
         scenes.LevelEdited(2, "127");
-        EXPECT_EQ(scenes.RowTexts(2), (QStringList{"9", "127", "50.000%", "Linear"}));
+        EXPECT_EQ(scenes.RowTexts(2), (QStringList{"9", "127", "50.000%", "Linear", ""}));
         scenes.Recall();
         EXPECT_EQ(h.TakeForwardFrames(), (Frames{"FF12"}));
         scenes.Apply();  // leave nothing changed for the close
@@ -163,7 +163,7 @@ TEST_F(Managers, AGearThatDidNotAnswerKeepsItsSceneUntilALevelIsPicked) {
     WithScenes([&](SceneManager& scenes) {
         scenes.ChooseScene(2);
         h.TakeForwardFrames();
-        EXPECT_EQ(scenes.RowTexts(1), (QStringList{"4", "", "", "Logaritmisch"}));
+        EXPECT_EQ(scenes.RowTexts(1), (QStringList{"4", "", "", "Logaritmisch", ""}));
         scenes.LevelEdited(1, "");  // an edit ended with Escape on the empty cell
         scenes.Apply();
         EXPECT_TRUE(h.TakeForwardFrames().empty());

@@ -152,12 +152,20 @@ public:
         shownName = name;
         nameEditable = editable;
     }
+    void ShowColourTab(bool visible) override { colourTabVisible = visible; }
+    void ShowColour(const DeviceRecord& record, bool online) override {
+        colourShown.push_back(record.colour);
+        colourOnline = online;
+    }
+    bool colourEdited() const override { return colourEdits; }
     BasicSettings basicSettings() const override { return basic; }
     SceneSettings sceneSettings() const override { return scenes; }
     WaitDialog& WaitDialogOf(DeviceTab tab) override {
-        if (tab == DeviceTab::Emergency)
-            return emergencyWait;
-        return tab == DeviceTab::Basic ? basicWait : tab == DeviceTab::Scenes ? scenesWait : infoWait;
+        return tab == DeviceTab::Basic       ? basicWait
+               : tab == DeviceTab::Scenes    ? scenesWait
+               : tab == DeviceTab::Colour    ? colourWait
+               : tab == DeviceTab::Emergency ? emergencyWait
+                                             : infoWait;
     }
     void ShowEmergencyPage(bool shown, bool online) override {
         emergencyPageShown = shown;
@@ -175,9 +183,13 @@ public:
     std::vector<InfoRow> infoRows;
     QString shownName;
     bool nameEditable = false;
-    RecordingWaitDialog basicWait, scenesWait, infoWait, emergencyWait;  // each tab's own
+    RecordingWaitDialog basicWait, scenesWait, infoWait, colourWait, emergencyWait;  // each tab's own
     bool emergencyPageShown = false, emergencyOnline = false;
     std::vector<EmergencyState> emergencyShown;  // as shown, in order
+    bool colourTabVisible = false;
+    std::vector<ColourSettings> colourShown;  // as shown, in order
+    bool colourOnline = false;
+    bool colourEdits = false;  // what the colour tab "holds"
     BasicSettings basic;   // what the basic tab "shows" for sending
     SceneSettings scenes;  // what the scenes tab "shows"
 };

@@ -2,6 +2,7 @@
 // Tab actions for a tab tested on its own: nothing selected, nothing sent;
 // it counts the edits the tab reports.
 
+#include "devices/colour_tab_services.h"
 #include "devices/tab_actions.h"
 
 class IdleTabActions final : public TabActions {
@@ -22,6 +23,14 @@ public:
     LinkResult ReadEmergencyUnit(EmergencyState&) override { return 0; }
     LinkResult RunEmergencyCommand(EmergencyAction) override { return 0; }
     void EmergencyFailed(LinkResult) override {}
+    ColourTabServices& colourServices() override { return colour; }
+
+    // The colour tab's calls go nowhere.
+    class IdleColour final : public ColourTabServices {
+    public:
+        void SetLiveColourTemperature(uint16_t) override {}
+        void SendColourChanges(const ColourChanges&) override {}
+    } colour;
 
     int basicEdits = 0;
     int sceneEdits = 0;
