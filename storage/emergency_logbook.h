@@ -70,5 +70,6 @@ QStringList EmergencyLogbookRow(const EmergencyLogEntry& entry, const QString& l
 // The logbook's title and its table as HTML, for WriteHtmlPdf (storage/report_pdf.h).
 QString EmergencyLogbookHtml(const std::vector<EmergencyLogEntry>& entries, const QString& languageModulePath);
 
-// The entries as CSV (UTF-8, LF, the header row, the rows).
+// The entries as CSV: UTF-8 with a byte-order mark, the language's
+// separator, LF, the header row, the rows.
 QByteArray EmergencyLogbookCsv(const std::vector<EmergencyLogEntry>& entries, const QString& languageModulePath);

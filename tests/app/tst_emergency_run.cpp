@@ -152,7 +152,7 @@ TEST_F(EmergencyRunTest, TheLogbookWindowShowsTheRunAndExportsItAsCsvAndPdf) {
     EXPECT_EQ(shownAddresses, (std::vector<int>{41, 43, 40, 42}));
     const QList<QByteArray> csv = ReadFileBytes(h.folder.filePath(QStringLiteral("log.csv"))).split('\n');
     ASSERT_EQ(csv.size(), 6);  // header, four rows, the empty rest after the last LF
-    EXPECT_EQ(csv[4], "2026-03-02 09:00:10,42,,Funktionstest,bestanden,keine Fehler,");
+    EXPECT_EQ(csv[4], "2026-03-02 09:00:10;42;;Funktionstest;bestanden;keine Fehler;");
     ASSERT_EQ(h.surface.htmlPdfs.size(), 1u);
     EXPECT_EQ(h.surface.htmlPdfs[0].path, h.folder.filePath(QStringLiteral("log.pdf")));
     EXPECT_EQ(h.surface.htmlPdfs[0].title, "Notlicht-Prüfbuch");

@@ -129,15 +129,17 @@ TEST(LogbookCsv, GermanHeaderOutcomesAndFailuresInWords) {
     duration.durationMinutes = 40;
     duration.name = QStringLiteral("Flur, Süd");
     entries.push_back(duration);
-    EXPECT_EQ(QString::fromUtf8(EmergencyLogbookCsv(entries, {})),
-              QStringLiteral("Datum (UTC),Adresse,Name,Test,Ergebnis,Fehler,Erreichte Dauer (min)\n"
-                             "2026-03-02 09:00:10,40,Notausgang Treppe,Funktionstest,bestanden,keine Fehler,\n"
-                             "2026-03-02 09:00:30,41,,Funktionstest,nicht bestanden,"
-                             "\"Batteriefehler, Funktionstest fehlgeschlagen\",\n"
-                             "2026-03-02 09:01:00,42,Flur\tSüd,Funktionstest,nicht bestanden,"
-                             "\"Notlichtlampe defekt, Funktionstest fehlgeschlagen\",\n"
-                             "2026-03-02 10:00:00,42,\"Flur, Süd\",Betriebsdauertest,nicht bestanden,"
-                             "\"Batteriedauer zu kurz, Betriebsdauertest fehlgeschlagen\",40\n"));
+    EXPECT_EQ(EmergencyLogbookCsv(entries, {}).toStdString(),
+              "\xEF\xBB\xBF"
+              "Datum (UTC);Adresse;Name;Test;Ergebnis;Fehler;Erreichte Dauer (min)\n"
+              "2026-03-02 09:00:10;40;Notausgang Treppe;Funktionstest;bestanden;keine Fehler;\n"
+              "2026-03-02 09:00:30;41;;Funktionstest;nicht bestanden;Batteriefehler, Funktionstest fehlgeschlagen;\n"
+              "2026-03-02 09:01:00;42;Flur\tSüd;Funktionstest;nicht bestanden;"
+              "Notlichtlampe defekt, Funktionstest fehlgeschlagen;\n"
+              "2026-03-02 10:00:00;42;Flur, Süd;Betriebsdauertest;nicht bestanden;"
+              "Batteriedauer zu kurz, Betriebsdauertest fehlgeschlagen;40\n");
+    EXPECT_TRUE(EmergencyLogbookCsv(entries, QStringLiteral(KELVANE_LANGUAGE_DIR "/en-EN.qm"))
+                    .contains("2026-03-02 10:00:00,42,\"Flur, Süd\",Duration test,failed,"));
 }
 
 }  // namespace
