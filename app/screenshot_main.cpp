@@ -16,7 +16,9 @@
 #include "app/main_frame.h"
 #include "app/main_view.h"
 #include "app/tab_views.h"
+#include "devices/colour_reading.h"
 #include "devices/colour_view.h"
+#include "devices/device_store.h"
 #include "kit/kit_backend.h"
 #include "kit/sim_backend.h"
 #include "link/bus_test.h"
@@ -149,6 +151,31 @@ bool SaveLineCheck(CMainFrame& frame, const char* path) {
     return saved;
 }
 
+// The report as an installer hands it over: every gear read (colours too),
+// the project header filled in and the gear named as on site.
+void StageReport(MainView& view) {
+    DeviceStore& store = view.store();
+    for (int a = 0; a < kDeviceCount; ++a) {
+        DeviceRecord& record = store.workingTable[size_t(a)];
+        if (record.present != 1)
+            continue;
+        store.ReadParameters(a);
+        store.ReadScenes(a);
+        if (HasDeviceType(record, dali::kDeviceTypeColour)) {
+            ColourReadContext colour{store.link, record, a};
+            ReadColour(colour);
+        }
+    }
+    store.projectHeader = {QStringLiteral("Bürohaus Nord"), QStringLiteral("Hafenstraße 12, 3. OG"),
+                           QStringLiteral("Licht & Technik GmbH"), {}};
+    const std::pair<int, const char*> names[] = {{0, "Empfang Downlight 1"}, {1, "Empfang Downlight 2"},
+                                                 {5, "Flur Nord"},           {6, "Flur Süd"},
+                                                 {12, "Besprechung 1"},     {13, "Besprechung 2"}};
+    for (const auto& [address, name] : names)
+        if (store.workingTable[size_t(address)].present == 1)
+            store.workingTable[size_t(address)].name = QString::fromUtf8(name);
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -214,13 +241,8 @@ int main(int argc, char* argv[]) {
         frame.close();
         return 1;
     }
-    // The report shows the records as they stand: every gear is read first.
-    for (int a = 0; argc >= 8 && a < kDeviceCount; ++a) {
-        if (view.store().workingTable[size_t(a)].present == 1) {
-            view.store().ReadParameters(a);
-            view.store().ReadScenes(a);
-        }
-    }
+    if (argc >= 8)
+        StageReport(view);
     QString error;
     if (argc >= 8 && !WriteReportPdf(QString::fromLocal8Bit(argv[7]), view.Report(), error)) {
         std::fprintf(stderr, "kelvane-screenshot: cannot write %s: %s\n", argv[7], qPrintable(error));
