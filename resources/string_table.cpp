@@ -418,6 +418,7 @@ constexpr StringTableEntry kEntries[] = {
     {707, u"Letzter Betriebsdauertest (UTC)"},
     {708, u"nicht geprüft"},
     {709, u"Das Prüfbuch kann nicht gelesen werden: %1"},
+    {710, u"grünes Eckquadrat = Notlichtgerät (Gerätetyp 1)"},
     // Application title
     {57344, u"Orvent Kelvane"},
 };

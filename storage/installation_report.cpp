@@ -6,6 +6,7 @@
 #include "devices/level_text.h"
 #include "storage/load_text.h"
 
+#include <algorithm>
 #include <map>
 
 namespace {
@@ -18,7 +19,8 @@ constexpr StringId kCurveHeader = 114, kLogarithmic = 122, kLinear = 147, kAddre
                    kFastFadeHeader = 626, kGearHeading = 627, kGroupsHeading = 628, kScenesHeading = 629,
                    kNotReadLegend = 630, kMaskLegend = 631, kCsvSeparator = 632, kDecimalMark = 633,
                    kOfflineLine = 634, kColourHeading = 637, kColourType = 638, kCurrentColour = 639,
-                   kCoolest = 700, kWarmest = 701, kPhysical = 702, kPowerOnColour = 703, kFailureColour = 704;
+                   kCoolest = 700, kWarmest = 701, kPhysical = 702, kPowerOnColour = 703, kFailureColour = 704,
+                   kEmergencyLegend = 710;
 
 const QString kNotRead = QStringLiteral("?");
 const QString kMaskShown = QStringLiteral("—");
@@ -232,6 +234,7 @@ InstallationReport BuildInstallationReport(const DeviceStore& store, const Repor
             continue;
         report.present[size_t(a)] = true;
         report.initials[size_t(a)] = initialsOf(r.name);
+        report.emergency[size_t(a)] = source.online && HasDeviceType(r, dali::kDeviceTypeEmergency);
         const bool read = r.readState & kReadStateParameters;
         const QString address = QString::number(a);
         const QString type = source.online ? typeText(r) : w.text(kUnknown);
@@ -268,6 +271,8 @@ InstallationReport BuildInstallationReport(const DeviceStore& store, const Repor
         report.legendLines << w.text(kNotReadLegend);
     if (w.usedMask)
         report.legendLines << w.text(kMaskLegend);
+    if (std::find(report.emergency.begin(), report.emergency.end(), true) != report.emergency.end())
+        report.legendLines << w.text(kEmergencyLegend);
     return report;
 }
 

@@ -45,6 +45,7 @@ struct InstallationReport {
     QStringList legendLines;  // what the marks used in the tables mean
     std::array<bool, kDeviceCount> present{};
     std::array<QString, kDeviceCount> initials{};  // of the gear's names, for the matrix picture
+    std::array<bool, kDeviceCount> emergency{};    // marked in the matrix picture
     ReportTable gear;    // the settings, a level as "level (percent)"
     ReportTable groups;  // "●" per group
     ReportTable scenes;  // scene levels

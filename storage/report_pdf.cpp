@@ -14,7 +14,8 @@
 namespace {
 
 // The 8 × 8 matrix: present addresses blue, the others grey, each with its
-// number, and a named gear's initials below it.
+// number, and a named gear's initials below it; an emergency luminaire has a
+// green square in its top right corner, as in the program's matrix.
 QImage matrixImage(const InstallationReport& report) {
     constexpr int kCell = 44, kGap = 4, kSide = 8 * kCell + 7 * kGap;
     QImage image(kSide, kSide, QImage::Format_RGB32);
@@ -34,6 +35,8 @@ QImage matrixImage(const InstallationReport& report) {
         painter.drawText(name.isEmpty() ? cell : cell.adjusted(0, 2, 0, -kCell / 2),
                          Qt::AlignHCenter | (name.isEmpty() ? Qt::AlignVCenter : Qt::AlignBottom),
                          QString::asprintf("%02d", a));
+        if (report.emergency[size_t(a)])
+            painter.fillRect(QRect(cell.right() - 10, cell.top() + 3, 8, 8), QColor(0, 190, 90));
         if (!name.isEmpty()) {
             painter.setFont(initials);
             painter.drawText(cell.adjusted(0, kCell / 2, 0, -2), Qt::AlignHCenter | Qt::AlignTop, name);

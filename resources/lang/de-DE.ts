@@ -1601,6 +1601,10 @@ Dieser Vorgang kann einige Zeit in Anspruch nehmen.</translation>
         <source>Das Prüfbuch kann nicht gelesen werden: %1</source>
         <translation>Das Prüfbuch kann nicht gelesen werden: %1</translation>
     </message>
+    <message id="710">
+        <source>grünes Eckquadrat = Notlichtgerät (Gerätetyp 1)</source>
+        <translation>grünes Eckquadrat = Notlichtgerät (Gerätetyp 1)</translation>
+    </message>
     <message id="57344">
         <source>Orvent Kelvane</source>
         <translation>Orvent Kelvane</translation>

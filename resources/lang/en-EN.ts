@@ -1601,6 +1601,10 @@ This may take some time.</translation>
         <source>Das Prüfbuch kann nicht gelesen werden: %1</source>
         <translation>The logbook cannot be read: %1</translation>
     </message>
+    <message id="710">
+        <source>grünes Eckquadrat = Notlichtgerät (Gerätetyp 1)</source>
+        <translation>green corner square = emergency luminaire (device type 1)</translation>
+    </message>
     <message id="57344">
         <source>Orvent Kelvane</source>
         <translation>Orvent Kelvane</translation>

@@ -141,7 +141,10 @@ TEST(InstallationReport, OnlineTheDeviceTypesAreCountedAndAFullyReadBusHasNoNotR
         store, {true, "0000ABCD", "0.1.2.3", {}, QDateTime(QDate(2026, 12, 9), QTime(8, 30))}, QString());
     EXPECT_EQ(report.titleLines, (QStringList{"Erstellt am 2026-12-09 08:30", "Schnittstelle 0000ABCD, Revision 0.1.2.3",
                                               "Geräte: 3", "Gerätetyp 1: 1", "Gerätetyp 6: 2", "Gerätetyp 8: 1"}));
-    EXPECT_EQ(report.legendLines, QStringList{"— = MASK (kein Wert)"});  // the scenes never stored
+    // The scenes never stored; gear 9 marked as the emergency luminaire it is.
+    EXPECT_EQ(report.legendLines, (QStringList{"— = MASK (kein Wert)", "grünes Eckquadrat = Notlichtgerät (Gerätetyp 1)"}));
+    EXPECT_EQ(std::count(report.emergency.begin(), report.emergency.end(), true), 1);
+    EXPECT_TRUE(report.emergency[9]);
     EXPECT_EQ(report.gear.rows[1][2], "6, 8");
     EXPECT_EQ(report.gear.rows[2][2], "1");
     ASSERT_EQ(report.colour.rows.size(), 1u);
