@@ -23,11 +23,7 @@ const std::string kScenario = OneInterfaceScenario({
 class ColourTabFlowTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        h.WriteConfig(0, 0, 1);
-        h.Start();
-        h.prompts.Answer(kDialogOk);
-        h.view().Connect();
-        h.TakeForwardFrames();
+        h.StartConnected();
     }
     void Select(std::initializer_list<int> cells, DeviceTab inFront) {
         h.view().tabActions().TabChanged(inFront);

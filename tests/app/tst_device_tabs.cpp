@@ -60,11 +60,7 @@ Frames RemoveAllGroupsOf2() {
 class DeviceTabsTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        h.WriteConfig(0, 0, 1);
-        h.Start();
-        h.prompts.Answer(kDialogOk);
-        h.view().Connect();
-        h.TakeForwardFrames();
+        h.StartConnected();
     }
     MainView& view() { return h.view(); }
     DeviceRecord& record(int a) { return view().store().workingTable[size_t(a)]; }

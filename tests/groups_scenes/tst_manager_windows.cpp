@@ -40,11 +40,7 @@ protected:
         // A list opened by a mouse press ignores a release that comes within
         // a double-click time; the installer's next click is no double click.
         QApplication::setDoubleClickInterval(0);
-        h.WriteConfig(0, 0, 1);
-        h.Start();
-        h.prompts.Answer(kDialogOk);
-        h.view().Connect();
-        h.TakeForwardFrames();
+        h.StartConnected();
     }
     ManagerContext Context() {
         return {h.view().link(), h.view().store(), 0, h.prompts, QString(), [] { QCoreApplication::processEvents(); }};

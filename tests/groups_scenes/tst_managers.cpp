@@ -19,11 +19,7 @@ const std::string kScenario = OneInterfaceScenario(
 class Managers : public ::testing::Test {
 protected:
     void SetUp() override {
-        h.WriteConfig(0, 0, 1);
-        h.Start();
-        h.prompts.Answer(kDialogOk);
-        h.view().Connect();
-        h.TakeForwardFrames();
+        h.StartConnected();
         h.prompts.confirmations.clear();
     }
     // Opens the group manager, runs the script on it, closes with "Schließen".

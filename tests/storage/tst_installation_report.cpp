@@ -302,11 +302,7 @@ TEST(InstallationReport, TheCommandsAskForAFileAndTellWhenItCannotBeWritten) {
 // and sends nothing when the user declines.
 TEST(InstallationReport, GearNeverReadAreReadFirstOnlyWhenTheUserSaysSo) {
     HeadlessView h(OneInterfaceScenario({R"({"shortAddress": 3, "minLevel": 40})"}));
-    h.WriteConfig(0, 0, 1);
-    h.Start();
-    h.prompts.Answer(kDialogOk);
-    h.view().Connect();
-    h.TakeForwardFrames();
+    h.StartConnected();
 
     h.prompts.Answer(kDialogCancel);
     h.prompts.ChoosePath(h.folder.filePath("site.pdf"));

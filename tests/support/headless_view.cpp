@@ -47,6 +47,15 @@ MainView& HeadlessView::Start() {
     return *view_;
 }
 
+MainView& HeadlessView::StartConnected() {
+    WriteConfig(0, 0, 1);
+    Start();
+    prompts.Answer(kDialogOk);
+    view_->Connect();
+    TakeForwardFrames();
+    return *view_;
+}
+
 std::vector<std::string> HeadlessView::TakeForwardFrames(size_t index) {
     std::vector<std::string> frames;
     for (const sim::BusFrame& frame : backend_->bus(index)->takeFrameLog()) {

@@ -206,6 +206,10 @@ public:
     void WriteConfig(int autoConnect, int autoLocate, int askAddressChange);
     // Creates the view and runs InitialUpdate.
     MainView& Start();
+    // The usual start of a test on the bus: config without auto-connect, the
+    // view started, connected with the scan's question answered yes, and the
+    // scan's frames taken.
+    MainView& StartConnected();
 
     MainView& view() { return *view_; }
     sim::DaliBus& bus(size_t index = 0) { return *backend_->bus(index); }
