@@ -16,7 +16,7 @@
 namespace {
 
 constexpr StringId kModeCaption = 601, kStatusCaption = 602, kFailureCaption = 598, kBatteryLine = 603, kLampLine = 604,
-                   kIntervalLine = 605, kUnknown = 592, kRead = 409;
+                   kIntervalLine = 605, kDelayLine = 711, kUnknown = 592, kRead = 409;
 constexpr uint8_t kChargeUnknown = 255;
 constexpr int kFullCharge = 254;
 
@@ -56,12 +56,14 @@ CEmergencyView::CEmergencyView(EmergencyViewServices services, QWidget* parent)
     battery_ = namedLabel("batteryText", this);
     lamp_ = namedLabel("lampText", this);
     intervals_ = namedLabel("intervalText", this);
+    delays_ = namedLabel("delayText", this);
     form->addRow(modeCaption_, mode_);
     form->addRow(statusCaption_, status_);
     form->addRow(failureCaption_, failures_);
     form->addRow(battery_);
     form->addRow(lamp_);
     form->addRow(intervals_);
+    form->addRow(delays_);
 
     auto* buttons = new QHBoxLayout;
     read_ = new QPushButton(this);
@@ -100,6 +102,16 @@ QString CEmergencyView::Number(std::optional<uint8_t> value, int factor) const {
     return value ? QString::number(*value * factor) : LoadText(kUnknown, services_.languageModulePath);
 }
 
+// The unit counts down to its next automatic test in quarter hours: "6 d 23 h 45 min".
+QString CEmergencyView::Delay(std::optional<uint16_t> quarterHours) const {
+    if (!quarterHours)
+        return LoadText(kUnknown, services_.languageModulePath);
+    constexpr int kPerHour = 4, kPerDay = 24 * kPerHour;
+    const int q = *quarterHours;
+    const QString time = QStringLiteral("%1 h %2 min").arg(q % kPerDay / kPerHour).arg(q % kPerHour * 15);
+    return q >= kPerDay ? QStringLiteral("%1 d ").arg(q / kPerDay) + time : time;
+}
+
 void CEmergencyView::ShowUnit(const EmergencyState& state) {
     state_ = state;
     const QString& path = services_.languageModulePath;
@@ -116,6 +128,7 @@ void CEmergencyView::ShowUnit(const EmergencyState& state) {
                             Number(state.emergencyLevel, 1)));
     intervals_->setText(LoadText(kIntervalLine, path)
                             .arg(Number(state.functionTestInterval, 1), Number(state.durationTestInterval, 1)));
+    delays_->setText(LoadText(kDelayLine, path).arg(Delay(state.nextFunctionTest), Delay(state.nextDurationTest)));
 }
 
 void CEmergencyView::EnableControls(bool enabled) {

@@ -1,7 +1,7 @@
 #pragma once
 // The emergency tab ("Notlicht"): the selected emergency luminaire's mode,
 // status and failures in words, battery, rated duration, lamp times,
-// emergency level and test intervals, and its buttons (function test,
+// emergency level, test intervals and the time to the next tests, and its buttons (function test,
 // duration test, stop test, inhibit, re-light, identify, read). The view
 // sends nothing itself: every button goes through the services it is given,
 // and after a command it reads the unit again so the installer sees what the
@@ -46,6 +46,7 @@ private:
     void Read();
     void Run(EmergencyAction action);
     QString Number(std::optional<uint8_t> value, int factor) const;
+    QString Delay(std::optional<uint16_t> quarterHours) const;
 
     EmergencyViewServices services_;
     EmergencyState state_;
@@ -58,6 +59,7 @@ private:
     QLabel* battery_ = nullptr;
     QLabel* lamp_ = nullptr;
     QLabel* intervals_ = nullptr;
+    QLabel* delays_ = nullptr;
     QPushButton* read_ = nullptr;
     std::map<EmergencyAction, QPushButton*> buttons_;
 };

@@ -1605,6 +1605,10 @@ Dieser Vorgang kann einige Zeit in Anspruch nehmen.</translation>
         <source>grünes Eckquadrat = Notlichtgerät (Gerätetyp 1)</source>
         <translation>grünes Eckquadrat = Notlichtgerät (Gerätetyp 1)</translation>
     </message>
+    <message id="711">
+        <source>Nächster Funktionstest in %1, nächster Betriebsdauertest in %2</source>
+        <translation>Nächster Funktionstest in %1, nächster Betriebsdauertest in %2</translation>
+    </message>
     <message id="57344">
         <source>Orvent Kelvane</source>
         <translation>Orvent Kelvane</translation>

@@ -1605,6 +1605,10 @@ This may take some time.</translation>
         <source>grünes Eckquadrat = Notlichtgerät (Gerätetyp 1)</source>
         <translation>green corner square = emergency luminaire (device type 1)</translation>
     </message>
+    <message id="711">
+        <source>Nächster Funktionstest in %1, nächster Betriebsdauertest in %2</source>
+        <translation>Next function test in %1, next duration test in %2</translation>
+    </message>
     <message id="57344">
         <source>Orvent Kelvane</source>
         <translation>Orvent Kelvane</translation>

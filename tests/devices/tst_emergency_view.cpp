@@ -77,6 +77,9 @@ TEST_F(EmergencyViewTest, FunctionTestButtonStartsTheTestAndShowsItRunning) {
     EXPECT_EQ(text("failureText"), "keine Fehler");
     EXPECT_EQ(text("lampText"), "Lampe 0 h im Notbetrieb, 20 h insgesamt, Notlichtpegel 254");
     EXPECT_EQ(text("intervalText"), "Funktionstest alle 7 Tage, Betriebsdauertest alle 52 Wochen");
+    // Both intervals just begun with the test: 7 days and 52 weeks, less the quarter hour under way.
+    EXPECT_EQ(text("delayText"),
+              "Nächster Funktionstest in 6 d 23 h 45 min, nächster Betriebsdauertest in 363 d 23 h 45 min");
 
     click("stopTestButton");
     EXPECT_EQ(bus.takeForwardFrames().at(1), 0x51E5);
