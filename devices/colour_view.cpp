@@ -4,19 +4,37 @@
 #include "devices/colour_text.h"
 #include "storage/load_text.h"
 
+#include <QComboBox>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QSlider>
 #include <QSpinBox>
 
+#include <algorithm>
+
 namespace {
 
 constexpr StringId kTypeText = 521, kCurrentText = 525, kKelvinAndMirek = 526, kSetText = 527, kCoolestText = 528,
                    kWarmestText = 529, kPhysicalText = 530, kPowerOnText = 531, kFailureText = 532, kNone = 533,
-                   kChannelsText = 534, kFirstChannel = 535, kSend = 541, kUnknown = 542;
+                   kChannelsText = 534, kFirstChannel = 535, kSend = 541, kUnknown = 542, kNow = 712,
+                   kPowerOnColour = 703, kFailureColour = 704;
 // Kelvin the fields take when the gear's limits are not known.
 constexpr int kLowestKelvin = 1000, kHighestKelvin = 20000;
+
+// The sets of channel levels the fields edit, in the combo box's order. A
+// stored set may be "none" (MASK): the field's value below 0.
+struct ChannelSet {
+    ColourItem item;
+    ChannelLevels ColourSettings::*levels;
+    StringId caption;
+};
+constexpr ChannelSet kChannelSets[] = {
+    {ColourItem::Levels, &ColourSettings::levels, kNow},
+    {ColourItem::PowerOnLevels, &ColourSettings::powerOnLevels, kPowerOnColour},
+    {ColourItem::SystemFailureLevels, &ColourSettings::systemFailureLevels, kFailureColour},
+};
+constexpr int kNoLevel = -1;
 
 int kelvinOr(uint16_t mirek, int fallback) {
     const int kelvin = KelvinFromMirek(mirek);
@@ -32,7 +50,8 @@ ColourView::ColourView(ColourTabServices& services, QWidget* parent)
       coolestLabel_(new QLabel(this)), coolest_(NewKelvinField("coolest", false)), warmestLabel_(new QLabel(this)),
       warmest_(NewKelvinField("warmest", false)), physical_(new QLabel(this)), powerOnLabel_(new QLabel(this)),
       powerOn_(NewKelvinField("powerOn", true)), failureLabel_(new QLabel(this)),
-      failure_(NewKelvinField("failure", true)), channelsLabel_(new QLabel(this)), send_(new QPushButton(this)) {
+      failure_(NewKelvinField("failure", true)), channelsLabel_(new QLabel(this)), channelSet_(new QComboBox(this)),
+      send_(new QPushButton(this)) {
     type_->setObjectName(QStringLiteral("colourType"));
     current_->setObjectName(QStringLiteral("currentColour"));
     physical_->setObjectName(QStringLiteral("physicalLimits"));
@@ -60,7 +79,11 @@ ColourView::ColourView(ColourTabServices& services, QWidget* parent)
     grid->addWidget(powerOn_, row, 1);
     grid->addWidget(failureLabel_, row, 2);
     grid->addWidget(failure_, row++, 3);
-    grid->addWidget(channelsLabel_, row++, 0);
+    channelSet_->setObjectName(QStringLiteral("channelSet"));
+    for (const ChannelSet& set : kChannelSets)
+        channelSet_->addItem(LoadText(set.caption, {}));
+    grid->addWidget(channelsLabel_, row, 0);
+    grid->addWidget(channelSet_, row++, 1);
     for (int i = 0; i < kColourChannels; ++i) {
         channelNames_[size_t(i)] = new QLabel(this);
         auto* level = new QSpinBox(this);
@@ -69,9 +92,10 @@ ColourView::ColourView(ColourTabServices& services, QWidget* parent)
         levels_[size_t(i)] = level;
         grid->addWidget(channelNames_[size_t(i)], row + i / 2, (i % 2) * 2);
         grid->addWidget(level, row + i / 2, (i % 2) * 2 + 1);
-        connect(level, &QSpinBox::valueChanged, this, [this] { Edited(ColourItem::Levels); });
+        connect(level, &QSpinBox::valueChanged, this, [this] { Edited(kChannelSets[channelSet()].item); });
     }
     row += kColourChannels / 2;
+    connect(channelSet_, &QComboBox::currentIndexChanged, this, [this] { FillChannels(); });
     grid->addWidget(send_, row, 3);
     grid->setRowStretch(row + 1, 1);
 
@@ -152,12 +176,8 @@ void ColourView::ShowDevice(const DeviceRecord& record) {
     liveKelvin_ = kelvin_->value();
     powerOn_->setValue(KelvinFromMirek(c.powerOnMirek));
     failure_->setValue(KelvinFromMirek(c.systemFailureMirek));
-    for (int i = 0; i < kColourChannels; ++i) {
-        const QSignalBlocker block(levels_[size_t(i)]);
-        const uint8_t level = c.levels[size_t(i)];
-        levels_[size_t(i)]->setValue(level == kLevelMask ? 0 : level);
-    }
     filling_ = false;
+    FillChannels();
     UpdateTexts();
     UpdateEnabled();
 }
@@ -171,11 +191,35 @@ void ColourView::Edited(ColourItem item) {
     if (filling_)
         return;
     changes_.Set(item);
-    if (item == ColourItem::Levels) {  // the gear's channels as the fields show them
-        for (int i = 0; i < kColourChannels; ++i)
-            changes_.values.levels[size_t(i)] = i < shown_.channels() ? uint8_t(levels_[size_t(i)]->value()) : kLevelMask;
+    const ChannelSet& set = kChannelSets[channelSet()];
+    if (item == set.item) {  // the gear's channels as the fields show them
+        for (int i = 0; i < kColourChannels; ++i) {
+            const int value = levels_[size_t(i)]->value();
+            (changes_.values.*set.levels)[size_t(i)] =
+                i < shown_.channels() && value != kNoLevel ? uint8_t(value) : kLevelMask;
+        }
     }
     UpdateEnabled();
+}
+
+int ColourView::channelSet() const { return std::max(0, channelSet_->currentIndex()); }
+
+// An edited set shows as edited; the colour now has no "none".
+void ColourView::FillChannels() {
+    const ChannelSet& set = kChannelSets[channelSet()];
+    const bool stored = set.item != ColourItem::Levels;
+    const ChannelLevels& levels =
+        changes_.edited[size_t(set.item)] ? changes_.values.*set.levels : shown_.*set.levels;
+    filling_ = true;
+    for (int i = 0; i < kColourChannels; ++i) {
+        QSpinBox* field = levels_[size_t(i)];
+        const QSignalBlocker block(field);
+        field->setRange(stored ? kNoLevel : 0, 254);
+        field->setSpecialValueText(stored ? LoadText(kNone, module_) : QString());
+        const uint8_t level = levels[size_t(i)];
+        field->setValue(level != kLevelMask ? level : stored ? kNoLevel : 0);
+    }
+    filling_ = false;
 }
 
 void ColourView::LiveSet(int kelvin) {
@@ -194,6 +238,7 @@ void ColourView::UpdateEnabled() {
         live->setEnabled(tc && online_);
     for (QSpinBox* stored : {coolest_, warmest_, powerOn_, failure_})
         stored->setEnabled(tc);
+    channelSet_->setEnabled(channels > 0);
     for (int i = 0; i < kColourChannels; ++i) {
         levels_[size_t(i)]->setEnabled(i < channels);
         channelNames_[size_t(i)]->setEnabled(i < channels);
@@ -215,6 +260,9 @@ void ColourView::ApplyLanguage(const QString& languageModulePath) {
     failure_->setSpecialValueText(LoadText(kNone, module_));
     for (int i = 0; i < kColourChannels; ++i)
         channelNames_[size_t(i)]->setText(LoadText(StringId(kFirstChannel + i), module_));
+    for (int set = 0; set < channelSet_->count(); ++set)
+        channelSet_->setItemText(set, LoadText(kChannelSets[set].caption, module_));
+    FillChannels();  // the "none" text in the language
     send_->setText(LoadText(kSend, module_));
     UpdateTexts();
 }

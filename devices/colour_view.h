@@ -14,6 +14,7 @@
 #include <array>
 
 class ColourTabServices;
+class QComboBox;
 class QLabel;
 class QPushButton;
 class QSlider;
@@ -38,6 +39,10 @@ public:
 private:
     QSpinBox* NewKelvinField(const char* name, bool noneAllowed);
     void Edited(ColourItem item);
+    // The channel fields show and edit one set of levels: the colour now, the
+    // power-on or the system-failure colour (the combo box's pick).
+    void FillChannels();
+    int channelSet() const;
     void LiveSet(int kelvin);
     void UpdateEnabled();
     void UpdateTexts();
@@ -67,6 +72,7 @@ private:
     QLabel* failureLabel_;
     QSpinBox* failure_;
     QLabel* channelsLabel_;
+    QComboBox* channelSet_;
     std::array<QLabel*, kColourChannels> channelNames_{};
     std::array<QSpinBox*, kColourChannels> levels_{};
     QPushButton* send_;

@@ -420,6 +420,7 @@ constexpr StringTableEntry kEntries[] = {
     {709, u"Das Prüfbuch kann nicht gelesen werden: %1"},
     {710, u"grünes Eckquadrat = Notlichtgerät (Gerätetyp 1)"},
     {711, u"Nächster Funktionstest in %1, nächster Betriebsdauertest in %2"},
+    {712, u"jetzt"},
     // Application title
     {57344, u"Orvent Kelvane"},
 };

@@ -1609,6 +1609,10 @@ Dieser Vorgang kann einige Zeit in Anspruch nehmen.</translation>
         <source>Nächster Funktionstest in %1, nächster Betriebsdauertest in %2</source>
         <translation>Nächster Funktionstest in %1, nächster Betriebsdauertest in %2</translation>
     </message>
+    <message id="712">
+        <source>jetzt</source>
+        <translation>jetzt</translation>
+    </message>
     <message id="57344">
         <source>Orvent Kelvane</source>
         <translation>Orvent Kelvane</translation>

@@ -1609,6 +1609,10 @@ This may take some time.</translation>
         <source>Nächster Funktionstest in %1, nächster Betriebsdauertest in %2</source>
         <translation>Next function test in %1, next duration test in %2</translation>
     </message>
+    <message id="712">
+        <source>jetzt</source>
+        <translation>now</translation>
+    </message>
     <message id="57344">
         <source>Orvent Kelvane</source>
         <translation>Orvent Kelvane</translation>

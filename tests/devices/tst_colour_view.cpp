@@ -7,6 +7,7 @@
 #include "devices/colour_tab_services.h"
 #include "devices/colour_view.h"
 
+#include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QSlider>
@@ -151,6 +152,35 @@ TEST_F(ColourViewTest, OfflineNothingGoesToTheBus) {
     QTest::mouseClick(Find<QPushButton>("sendColour"), Qt::LeftButton);
     EXPECT_TRUE(services.sent.empty());
     EXPECT_TRUE(services.live.empty());
+}
+
+// An RGB gear's power-on colour: picked in the combo box with keys, its
+// channels typed ("keine" = none), sent alone; the colour now stays as it was.
+TEST_F(ColourViewTest, TheChannelFieldsEditTheStoredColourPickedInTheComboBox) {
+    view.ApplyLanguage(QString());
+    view.SetOnline(true);
+    view.ShowDevice(colourGear(0x60));
+    view.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+
+    QComboBox* set = Find<QComboBox>("channelSet");
+    EXPECT_EQ(set->currentText(), "jetzt");
+    set->setFocus();
+    QTest::keyClick(set, Qt::Key_Down);
+    ASSERT_EQ(set->currentText(), "Einschaltfarbe");
+    EXPECT_EQ(Find<QSpinBox>("level0")->text(), "keine");
+    Type(Find<QSpinBox>("level0"), "200");
+    Type(Find<QSpinBox>("level1"), "100");
+    Type(Find<QSpinBox>("level2"), "0");
+    QTest::keyClick(set, Qt::Key_Up);  // back to the colour now, untouched
+    EXPECT_EQ(Find<QSpinBox>("level0")->value(), 10);
+    QTest::keyClick(set, Qt::Key_Down);  // the edit is still there
+    EXPECT_EQ(Find<QSpinBox>("level1")->value(), 100);
+
+    QTest::mouseClick(Find<QPushButton>("sendColour"), Qt::LeftButton);
+    ASSERT_EQ(services.sent.size(), 1u);
+    EXPECT_EQ(services.sent[0].edited.to_ulong(), 1ul << size_t(ColourItem::PowerOnLevels));
+    EXPECT_EQ(services.sent[0].values.powerOnLevels, (ChannelLevels{200, 100, 0, 255, 255, 255}));
 }
 
 }  // namespace
