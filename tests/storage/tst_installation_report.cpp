@@ -15,6 +15,8 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
+#include <utility>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -156,7 +158,8 @@ TEST(InstallationReport, OnlineTheDeviceTypesAreCountedAndAFullyReadBusHasNoNotR
 
 EmergencyLogEntry Logged(int address, EmergencyTestKind kind, int day, EmergencyOutcome outcome, uint8_t failures,
                          std::optional<int> minutes = {}, QString name = {}) {
-    return {QDateTime(QDate(2026, 3, day), QTime(9, 0), Qt::UTC), address, kind, outcome, failures, minutes, name};
+    return {QDateTime(QDate(2026, 3, day), QTime(9, 0), Qt::UTC), address, kind, outcome, failures, minutes,
+            std::move(name)};
 }
 
 // Each unit's latest function and duration test, whatever the order of the
