@@ -23,7 +23,7 @@ constexpr StringId kTitle = 480, kNoProjectText = 481, kNothingMissingText = 482
                    kOneQuestion = 484, kSearchText = 485, kModeText = 486, kByKeyEntry = 487, kByFlashingEntry = 488,
                    kPressKeyText = 489, kPickSelectedText = 490, kPickFlashingText = 491, kSkip = 492,
                    kResultText = 493, kReplacedLine = 494, kDiffersLine = 495, kGearAnswersLine = 496,
-                   kNotConfirmedLine = 497, kNotReplacedLine = 498;
+                   kNotConfirmedLine = 497, kNotReplacedLine = 498, kNotReadBackLine = 713;
 constexpr StringId kYes = 239, kNo = 240, kOk = 179, kCancel = 181, kWaitTitle = 423, kWaitText = 424,
                    kWriteTitle = 182, kWriteText = 206;
 
@@ -149,9 +149,21 @@ public:
             record = wanted;
             record.present = 1;
             store.WriteAll(address);
+            // Whatever the gear does not answer stays the complement, so it cannot pass as the project's.
             record = Complement(wanted);
+            record.readState &= ~(kReadStateParameters | kReadStateScenes);
             store.ReadParameters(address);
             store.ReadScenes(address);
+            constexpr uint32_t kBothParts = kReadStateParameters | kReadStateScenes;
+            if ((record.readState & kBothParts) != kBothParts) {
+                // Nothing the gear holds is known: the record says so, and the project's stays as it is.
+                record = DeviceRecord{};
+                record.name = wanted.name;
+                record.present = 1;
+                outcome_[address] = {address, ReplacementOutcome::NotReadBack, {}};
+                c_.waitDialog.Step();
+                continue;
+            }
             const QStringList differences = RecordDifferences(record, wanted, module());
             record.name = wanted.name;
             record.present = 1;
@@ -314,6 +326,9 @@ QStringList ReplacementLines(const std::vector<ReplacementRow>& rows, const Devi
                 break;
             case ReplacementOutcome::NotReplaced:
                 lines << LoadText(kNotReplacedLine, languageModulePath).arg(label);
+                break;
+            case ReplacementOutcome::NotReadBack:
+                lines << LoadText(kNotReadBackLine, languageModulePath).arg(label);
                 break;
         }
     }

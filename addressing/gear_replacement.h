@@ -33,6 +33,7 @@ struct ReplacementContext {
 enum class ReplacementOutcome {
     Replaced,         // programmed, confirmed, written, read back as the project has it
     ReadBackDiffers,  // programmed, confirmed and written, but the gear holds other values (detail)
+    NotReadBack,      // programmed, confirmed and written, but the gear did not answer the read-back
     GearAnswers,      // a gear answers on the address: nothing was written
     NotConfirmed,     // the new gear did not confirm the address: nothing was written
     NotReplaced,      // skipped, cancelled, or no new gear left for it

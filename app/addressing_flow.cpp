@@ -36,7 +36,7 @@ void AddressingFlow::ReplaceGear(int preferredAddress) {
 }
 
 void AddressingFlow::showChangedAddresses() {
-    core_.SetPresentFlagsFromTable();
+    core_.PresentGearChanged();
     // The managers' toolbar buttons; their menu entries follow a scan or an offline project.
     if (core_.store.PresentCount() > 0)
         core_.SetCommands({CommandId::GroupsTool, CommandId::ScenesTool}, true);
@@ -84,4 +84,5 @@ void AddressingFlow::MoveDropped() {
         },
     };
     addressing::MoveAddress(context);
+    core_.PresentGearChanged();
 }

@@ -5,7 +5,7 @@
 #include "app/view_surface.h"
 #include "devices/prompts.h"
 #include "devices/wait_dialog.h"
-#include "link/bus_scan.h"
+#include "devices/bus_scan.h"
 #include "storage/load_text.h"
 
 #include <algorithm>
@@ -16,7 +16,7 @@ namespace {
 constexpr unsigned kReadTimeoutMs = 2000;
 constexpr StringId kOk = 179, kCancel = 181, kOfflineTitle = 243, kOfflineCloseProject = 248, kNoMasterTitle = 191,
                    kNoMasterText = 192, kSearchTitle = 189, kSearchQuestion = 190, kOnline = 247, kOffline = 246, kWarning = 265,
-                   kAddressSharedText = 443;
+                   kAddressSharedText = 443, kSilentNamedText = 714;
 
 using C = CommandId;
 
@@ -134,7 +134,7 @@ void ConnectionFlow::EnableScannedBus() {
 void ConnectionFlow::SearchDevices() {
     if (!core_.link.handle)
         return;
-    core_.store.ClearWorkingTable();
+    core_.store.ClearWorkingTableKeepingNames();
     for (MatrixCell& cell : core_.matrix.cells)
         cell.present = 0;
     core_.services.surface.RepaintMatrix();
@@ -167,10 +167,16 @@ int ConnectionFlow::ScanBus() {
     const BusScanResult result = RunBusScan(context);
     if (!result.ran)
         return result.presentCount;
-    core_.SetPane(kPaneCount, QStringLiteral("%1/64").arg(result.presentCount));
+    core_.PresentGearChanged();
     core_.SetOfflineMode(0);
     if (!result.sharedAddresses.empty())
         core_.services.prompts.ShowMessage(kWarning, kAddressSharedText);
+    if (!result.silentNamedAddresses.empty()) {
+        QStringList named;
+        for (int a : result.silentNamedAddresses)
+            named << QStringLiteral("%1 (%2)").arg(a).arg(core_.store.workingTable[size_t(a)].name);
+        core_.services.prompts.ShowList(kSearchTitle, kSilentNamedText, named);
+    }
     return result.presentCount;
 }
 

@@ -39,9 +39,10 @@ public:
     virtual void ShowBasic(int address, const DeviceRecord& record) = 0;
     virtual void ShowScenes(int address, const DeviceRecord& record) = 0;
     virtual void ShowInfo(const std::vector<InfoRow>& rows) = 0;
-    // The name field of the information tab: the one selected gear's name,
-    // editable only while one gear is selected.
-    virtual void ShowName(const QString& name, bool editable) = 0;
+    // The name field of the information tab: the name of the one selected
+    // gear at `address`, editable only while one gear is selected (-1: none).
+    // An edit the field still holds goes to the gear it was typed for first.
+    virtual void ShowName(int address, const QString& name, bool editable) = 0;
 
     // The emergency page is there only while exactly one emergency luminaire
     // is selected; its buttons work only online.

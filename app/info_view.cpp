@@ -21,11 +21,7 @@ CInfoView::CInfoView(TabActions& actions, QWidget* parent)
     name_->setObjectName(QStringLiteral("nameField"));
     name_->setMaxLength(int(kMaxProjectTextLength));
     name_->setEnabled(false);
-    connect(name_, &QLineEdit::editingFinished, this, [this] {
-        if (name_->isEnabled() && name_->isModified())
-            actions_.NameEdited(name_->text());
-        name_->setModified(false);
-    });
+    connect(name_, &QLineEdit::editingFinished, this, [this] { KeepEditedName(); });
     list_->setObjectName(QStringLiteral("infoList"));
     list_->setHorizontalHeaderLabels({QStringLiteral("Dummy"), QStringLiteral("Dummy")});
     list_->setColumnWidth(0, kLabelWidth);
@@ -44,7 +40,16 @@ CInfoView::CInfoView(TabActions& actions, QWidget* parent)
     layout->addWidget(list_);
 }
 
-void CInfoView::ShowName(const QString& name, bool editable) {
+void CInfoView::KeepEditedName() {
+    const bool edited = name_->isEnabled() && name_->isModified() && address_ >= 0;
+    name_->setModified(false);  // before the main view shows the name again
+    if (edited)
+        actions_.NameEdited(address_, name_->text());
+}
+
+void CInfoView::ShowName(int address, const QString& name, bool editable) {
+    KeepEditedName();
+    address_ = address;
     name_->setText(name);
     name_->setModified(false);
     name_->setEnabled(editable);

@@ -19,9 +19,15 @@ public:
     CInfoView(TabActions& actions, QWidget* parent = nullptr);
 
     void ShowInfo(const std::vector<InfoRow>& rows);
-    // The name field above the list; an edit ends with Enter or the focus
-    // leaving the field and goes to the main view.
-    void ShowName(const QString& name, bool editable);
+    // The name field above the list, showing the name of the gear at
+    // `address`. An edit goes to the main view on every way out of the
+    // field: Enter, the focus leaving it, or another name shown (another
+    // selection, which the matrix makes without taking the focus).
+    void ShowName(int address, const QString& name, bool editable);
+    // Hands an edit the field still holds to the main view: before a command
+    // runs (a toolbar button takes no focus, a menu's popup ends no edit) and
+    // before the window closes.
+    void KeepEditedName();
     // The column headers, 269 and 270, and the name's label.
     void ApplyLanguage(const QString& languageModulePath);
 
@@ -30,6 +36,7 @@ public:
 
 private:
     TabActions& actions_;
+    int address_ = -1;  // whose name the field shows
     QLabel* nameLabel_;
     QLineEdit* name_;
     QTableWidget* list_;

@@ -4,6 +4,7 @@
 #include "addressing/matrix_widget.h"
 #include "app/emergency_logbook_dlg.h"
 #include "app/emergency_run_dlg.h"
+#include "app/info_view.h"
 #include "app/line_check_dlg.h"
 #include "app/main_view.h"
 #include "app/project_header_dlg.h"
@@ -138,6 +139,7 @@ void CKelvaneView::BuildPanel() {
 bool CKelvaneView::busy() const { return commandsRunning_ > 0 || mainView_->runningJobs() > 0; }
 
 void CKelvaneView::RunCommand(CommandAction action) {
+    tabs_->infoView().KeepEditedName();
     ++commandsRunning_;
     switch (action) {
         case CommandAction::Settings:

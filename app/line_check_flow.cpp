@@ -62,14 +62,15 @@ void LineCheckFlow::sendProjectValues(const LineCheckRow& row) {
     DeviceStore& store = core_.store;
     const QString& module = core_.languageModulePath();
     const int address = row.address;
-    // The gear takes the project's record, so the tabs show what it now holds.
+    // The gear takes the project's record, so the tabs show what it now holds:
+    // the parts the project holds and the gear had been read for.
     DeviceRecord& record = store.workingTable[size_t(address)];
-    const uint32_t readState = record.readState;
-    record = store.projectTable[size_t(address)];
-    record.readState = readState;
+    const uint32_t busReadState = record.readState;
+    record = OntoGear(store.projectTable[size_t(address)], record);
     core_.waitDialog.Show({LoadText(kWriteTitle, module), LoadText(kWriteText, module), 0, 0, QString(), 0});
     store.WriteAll(address);
     core_.waitDialog.Hide();
+    record.readState &= busReadState;
     // The list says what the gear answers now, not what was sent.
     LineCheckContext again = context();
     LinkResult busFault = 0;

@@ -1,7 +1,9 @@
 #include "app/main_frame.h"
 
 #include "addressing/own_command.h"
+#include "app/info_view.h"
 #include "app/main_view.h"
+#include "app/tab_views.h"
 #include "storage/load_text.h"
 
 #include <QAction>
@@ -193,6 +195,7 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
+    view_->tabViews().infoView().KeepEditedName();
     view_->mainView().OwnCommand(WM_OWN_COMMAND_CLOSE, 0);
     QMainWindow::closeEvent(event);
 }

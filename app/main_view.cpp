@@ -123,7 +123,7 @@ bool MainView::Execute(CommandAction action) {
                            services_.settings.languageModulePath,
                            [this] {
                                matrix_.ResetFlags();
-                               core_.RepaintMatrix();
+                               core_.PresentGearChanged();
                            },
                            [this] { core_.ProcessPendingEvents(); }};
     // Each command the core handles, and the flow it goes to.

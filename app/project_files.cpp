@@ -46,8 +46,10 @@ void ProjectFiles::NewProject() {
 
 void ProjectFiles::SaveProject() {
     FileFlowContext context = FileFlows();
-    if (const QString path = ::SaveProject(context); !path.isEmpty())
+    if (const QString path = ::SaveProject(context); !path.isEmpty()) {
         projectPath_ = path;
+        core_.projectDirty = 0;
+    }
 }
 
 void ProjectFiles::EditProjectHeader() {
@@ -63,9 +65,16 @@ void ProjectFiles::EditProjectHeader() {
 
 void ProjectFiles::OpenProject() {
     FileFlowContext context = FileFlows();
-    const QString path = ReadChosenProject(context);
+    const QString path = ChooseProjectFile(context);
     if (path.isEmpty())
         return;
+    // The project shown is asked about while it still is the one shown, with
+    // its own header, online or not; asked once.
+    if (core_.projectDirty == 1) {
+        core_.saveProject();
+        core_.projectDirty = 0;
+    }
+    ReadOpenedProject(context, path);
     projectPath_ = path;
     core_.projectLoaded = 1;
     lineCheck_.forget();
@@ -90,6 +99,7 @@ void ProjectFiles::OpenProject() {
         connection_.EnableScannedBus();
     }
     TransferProject(context);
+    core_.PresentGearChanged();
     // The tabs show what the records now hold, so a "Senden" cannot undo it.
     if (core_.store.selectedCount == 1)
         tabs_.ShowSelectedRecord(core_.store.selectedAddresses[0]);
@@ -106,7 +116,7 @@ void ProjectFiles::ShowProjectOffline() {
         const bool present = record.present == 1;
         core_.matrix.cells[size_t(a)].present = present ? 1 : 0;
         // Offline, parameters and scenes are what the file says: nothing is read.
-        record.readState = present ? kReadStateOffline : 0;
+        record.readState = present ? record.readState & kReadStateOffline : 0;
     }
     surface.RepaintMatrix();
     surface.ProcessPendingEvents();

@@ -57,7 +57,7 @@ void CProjectHeaderDlg::LimitNotes() {
     if (notes.size() <= kMaxProjectTextLength)
         return;
     QTextCursor cursor = notes_->textCursor();
-    cursor.setPosition(int(kMaxProjectTextLength));
+    cursor.setPosition(int(CutText(notes, kMaxProjectTextLength).size()));
     cursor.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
     cursor.removeSelectedText();
     notes_->setTextCursor(cursor);

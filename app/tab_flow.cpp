@@ -226,17 +226,16 @@ void TabFlow::ShowSelectedName() {
     const bool one = store.selectedCount == 1 && MatrixModel::IsCell(first);
     const QString name = one ? store.workingTable[size_t(first)].name : QString();
     core_.SetPane(kPaneName, name);
-    core_.tabs.ShowName(name, one);
+    core_.tabs.ShowName(one ? first : -1, name, one);
 }
 
 // A name is the project's, not the gear's: nothing is sent, the project
 // has a change to save.
-void TabFlow::NameEdited(const QString& name) {
+void TabFlow::NameEdited(int address, const QString& name) {
     DeviceStore& store = core_.store;
-    const int first = store.selectedAddresses[0];
-    if (store.selectedCount != 1 || !MatrixModel::IsCell(first))
+    if (!MatrixModel::IsCell(address) || store.workingTable[size_t(address)].present != 1)
         return;
-    QString& stored = store.workingTable[size_t(first)].name;
+    QString& stored = store.workingTable[size_t(address)].name;
     const QString trimmed = ProjectText(name);
     if (trimmed == stored)
         return;

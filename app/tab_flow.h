@@ -50,7 +50,7 @@ public:
     void ActualLevelMoving(uint8_t level) override;
     void ActualLevelSet(uint8_t level) override;
     uint8_t FirstSelectedDimmingCurve() const override;
-    void NameEdited(const QString& name) override;
+    void NameEdited(int address, const QString& name) override;
     LinkResult ReadEmergencyUnit(EmergencyState& state) override;
     LinkResult RunEmergencyCommand(EmergencyAction action) override;
     void EmergencyFailed(LinkResult result) override;

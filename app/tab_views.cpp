@@ -106,7 +106,9 @@ void CTabViews::ShowScenes(int, const DeviceRecord& record) { scenes_->ShowDevic
 
 void CTabViews::ShowInfo(const std::vector<InfoRow>& rows) { info_->ShowInfo(rows); }
 
-void CTabViews::ShowName(const QString& name, bool editable) { info_->ShowName(name, editable); }
+void CTabViews::ShowName(int address, const QString& name, bool editable) {
+    info_->ShowName(address, name, editable);
+}
 
 void CTabViews::ShowColourTab(bool visible) { setPageVisible(colour_, visible); }
 

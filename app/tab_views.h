@@ -40,7 +40,7 @@ public:
     void ShowBasic(int address, const DeviceRecord& record) override;
     void ShowScenes(int address, const DeviceRecord& record) override;
     void ShowInfo(const std::vector<InfoRow>& rows) override;
-    void ShowName(const QString& name, bool editable) override;
+    void ShowName(int address, const QString& name, bool editable) override;
     void ShowColourTab(bool visible) override;
     void ShowColour(const DeviceRecord& record, bool online) override;
     bool colourEdited() const override;

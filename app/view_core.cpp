@@ -32,6 +32,11 @@ void ViewCore::SetPresentFlagsFromTable() {
     services.surface.RepaintMatrix();
 }
 
+void ViewCore::PresentGearChanged() {
+    SetPane(kPaneCount, QStringLiteral("%1/64").arg(store.PresentCount()));
+    SetPresentFlagsFromTable();
+}
+
 void ViewCore::ProcessPendingEvents() { services.surface.ProcessPendingEvents(); }
 
 void ViewCore::RepaintMatrix() { services.surface.RepaintMatrix(); }

@@ -65,6 +65,11 @@ struct ViewCore {
     void SendFrameAndWait(uint8_t first, uint8_t second);
     // The matrix's cells show which records are present.
     void SetPresentFlagsFromTable();
+    // After a flow changed which gear answer (a scan, the assistant, a
+    // replacement, a move, a transfer, a bus reset): the matrix's cells and
+    // the status bar's count ("2/64") show the working table. The one place
+    // that sets the count.
+    void PresentGearChanged();
     void ProcessPendingEvents();
     void RepaintMatrix();
 };

@@ -4,7 +4,7 @@
 #include "addressing/matrix_model.h"
 #include "bench/bench_jobs.h"
 #include "bench/bench_session.h"
-#include "link/bus_scan.h"
+#include "devices/bus_scan.h"
 
 namespace bench {
 

@@ -263,6 +263,10 @@ void CBasicView::ShowDevice(const DeviceRecord& record) {
                                             record.systemFailureLevel, record.actualLevel};
     for (int r = 0; r < kLevelRowCount; ++r)
         SetLevel(LevelRow(r), levels[r]);
+    // A gear that did not answer shows no level as its own.
+    if (!(record.readState & kReadStateParameters))
+        for (Row& row : rows_)
+            row.percent->setText(QStringLiteral("?"));
     const uint16_t mask = uint16_t(record.groupsHigh << 8 | record.groupsLow);
     for (int g = 0; g < 16; ++g)
         groups_[size_t(g)]->setChecked(mask >> g & 1);

@@ -15,6 +15,13 @@ void ResetTable(DeviceTable& table) {
         record.Reset();
 }
 
+DeviceRecord OntoGear(DeviceRecord project, const DeviceRecord& bus) {
+    project.deviceType = bus.deviceType;
+    project.deviceTypes = bus.deviceTypes;
+    project.name = bus.name;
+    return project;
+}
+
 bool HasDeviceType(const DeviceRecord& record, uint8_t type) {
     return record.deviceType == type ||
            std::find(record.deviceTypes.begin(), record.deviceTypes.end(), type) != record.deviceTypes.end();

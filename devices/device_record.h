@@ -66,6 +66,11 @@ struct DeviceRecord {
 // while its present flag is 1.
 using DeviceTable = std::array<DeviceRecord, kDeviceCount>;
 
+// A project's record as it goes onto the gear the bus's record describes: a
+// project file holds no device types, so the bus's stay (a colour gear gets
+// its colours), and so does the name shown now.
+DeviceRecord OntoGear(DeviceRecord project, const DeviceRecord& bus);
+
 // The gear is of device type `type`: its only type, or one of those it listed.
 bool HasDeviceType(const DeviceRecord& record, uint8_t type);
 

@@ -1,6 +1,7 @@
 #include "devices/device_store.h"
 
 #include <algorithm>
+#include <utility>
 
 DeviceStore::DeviceStore() {
     // Unlike a reset record, the device file record starts with zero scene
@@ -18,6 +19,15 @@ void DeviceStore::Clear() {
 
 void DeviceStore::ClearWorkingTable() {
     ResetTable(workingTable);
+    unclearAddresses.reset();
+}
+
+void DeviceStore::ClearWorkingTableKeepingNames() {
+    for (DeviceRecord& record : workingTable) {
+        QString name = std::move(record.name);
+        record.Reset();
+        record.name = std::move(name);
+    }
     unclearAddresses.reset();
 }
 

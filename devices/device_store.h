@@ -23,19 +23,26 @@ public:
     // Resets every record of the working table and forgets the unclear
     // addresses; the selection stays.
     void ClearWorkingTable();
+    // The same before the bus is looked at again: the names stay with their
+    // addresses, since they are the project's and the gear will answer there
+    // again.
+    void ClearWorkingTableKeepingNames();
 
     // Number of working-table records whose present flag is exactly 1.
     int32_t PresentCount() const;
 
     // Read the gear at this short address into its working-table record:
     // everything the basic tab shows (read bit 2), or the 16 scene levels
-    // (read bit 4). The OR of the transactions' results; 0 at once, without
-    // bus traffic, while the link has no interface.
+    // (read bit 4). The bit is set when every query of the part was answered
+    // and cleared when one was not. The OR of the transactions' results; 0 at
+    // once, without bus traffic, while the link has no interface.
     LinkResult ReadParameters(int address);
     LinkResult ReadScenes(int address);
     // Writes the whole record into the gear: fades, curve, levels (MIN first
     // when the new MAX lies below the gear's MIN, which it is asked for),
-    // groups, the 16 scenes and, for a colour gear, the record's colours. Always 0.
+    // groups, the 16 scenes and, for a colour gear, the record's colours. A
+    // part the record holds unread (its read bit clear) is not written: its
+    // bytes are no values. Always 0.
     LinkResult WriteAll(int address);
 
     DeviceTable workingTable;       // the gear on the bus as last read, scanned or loaded

@@ -1,5 +1,7 @@
 // Reading a gear's settings into its record: what the basic tab shows and the
-// 16 scene levels. A query without a valid answer leaves its field alone.
+// 16 scene levels. A query without a valid answer leaves its field alone, and
+// a part counts as read only when every one of its queries was answered: a
+// silent gear stays unread ("?") instead of showing its record's zeros.
 
 #include "dali/dali_commands.h"
 #include "devices/device_store.h"
@@ -10,7 +12,6 @@ using dali::Op;
 using dali::Dt6Op;
 
 namespace {
-
 
 struct FieldQuery {
     uint8_t opcode;
@@ -37,12 +38,19 @@ LinkResult DeviceStore::ReadParameters(int address) {
     const uint8_t a = dali::commandAddress(address);
     LinkResult results = 0;
 
+    bool allAnswered = true;
+    const auto ask = [&](uint8_t opcode) {
+        const auto answer = QueryGear(link, a, opcode, results);
+        allAnswered = allAnswered && answer.has_value();
+        return answer;
+    };
+
     dalikit_WaitIdle(link);
-    if (const auto fade = QueryGear(link, a, code(Op::QueryFadeTimeRate), results)) {
+    if (const auto fade = ask(code(Op::QueryFadeTimeRate))) {
         record.fadeRate = *fade & 0x0F;
         record.fadeTime = *fade >> 4;
     }
-    const auto type = QueryGear(link, a, code(Op::QueryDeviceType), results);
+    const auto type = ask(code(Op::QueryDeviceType));
     Assign(record.deviceType, type);
     if (type == dali::kMask)
         record.deviceTypes =
@@ -51,14 +59,17 @@ LinkResult DeviceStore::ReadParameters(int address) {
         record.deviceTypes.clear();
     if (type && HasDeviceType(record, dali::kDeviceTypeLedModule)) {
         EnableDeviceType6(link, results);
-        Assign(record.fastFadeTime, QueryGear(link, a, code(Dt6Op::QueryFastFadeTime), results));
+        Assign(record.fastFadeTime, ask(code(Dt6Op::QueryFastFadeTime)));
         EnableDeviceType6(link, results);
-        Assign(record.dimmingCurve, QueryGear(link, a, code(Dt6Op::QueryDimmingCurve), results));
+        Assign(record.dimmingCurve, ask(code(Dt6Op::QueryDimmingCurve)));
     }
     for (const FieldQuery& query : kLevelAndGroupQueries)
-        Assign(record.*query.field, QueryGear(link, a, query.opcode, results));
+        Assign(record.*query.field, ask(query.opcode));
     record.SetGroupMask(uint16_t(record.groupsHigh << 8 | record.groupsLow));
-    record.readState |= kReadStateParameters;
+    if (allAnswered)
+        record.readState |= kReadStateParameters;
+    else
+        record.readState &= ~kReadStateParameters;
     return results;
 }
 
@@ -68,8 +79,15 @@ LinkResult DeviceStore::ReadScenes(int address) {
     DeviceRecord& record = workingTable[size_t(address & 0x3F)];
     const uint8_t a = dali::commandAddress(address);
     LinkResult results = 0;
-    for (int n = 0; n < kSceneCount; ++n)
-        Assign(record.sceneLevel[size_t(n)], QueryGear(link, a, uint8_t(code(Op::QuerySceneLevel) + n), results));
-    record.readState |= kReadStateScenes;
+    bool allAnswered = true;
+    for (int n = 0; n < kSceneCount; ++n) {
+        const auto level = QueryGear(link, a, uint8_t(code(Op::QuerySceneLevel) + n), results);
+        Assign(record.sceneLevel[size_t(n)], level);
+        allAnswered = allAnswered && level.has_value();
+    }
+    if (allAnswered)
+        record.readState |= kReadStateScenes;
+    else
+        record.readState &= ~kReadStateScenes;
     return results;
 }

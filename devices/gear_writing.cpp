@@ -147,19 +147,22 @@ LinkResult DeviceStore::WriteAll(int address) {
     const uint8_t a = dali::commandAddress(address);
     // The record is the file's: the gear's own MIN decides the order.
     LinkResult ignored = 0;
-    auto order = std::to_array(kWriteAllOrder);
-    if (const auto gearMin = QueryGear(link, a, code(Op::QueryMinLevel), ignored); gearMin && record.maxLevel < *gearMin)
-        swapMinAndMax(order);
-    for (BasicItem item : order)
-        sendItem(link, a, info(item), record.*info(item).field);
-    SendGroupMembership(link, a, record.groupMask);
-    StoreAllScenes(link, a, record.sceneLevel);
+    if (record.readState & kReadStateParameters) {
+        auto order = std::to_array(kWriteAllOrder);
+        if (const auto gearMin = QueryGear(link, a, code(Op::QueryMinLevel), ignored);
+            gearMin && record.maxLevel < *gearMin)
+            swapMinAndMax(order);
+        for (BasicItem item : order)
+            sendItem(link, a, info(item), record.*info(item).field);
+        SendGroupMembership(link, a, record.groupMask);
+    }
+    if (record.readState & kReadStateScenes)
+        StoreAllScenes(link, a, record.sceneLevel);
     if (HasDeviceType(record, dali::kDeviceTypeColour) && record.colour.features != 0) {
         // The gear's colour is not known here: every colour the record has
-        // goes out, with the levels just written.
+        // goes out, with the levels just written (none of an unread part).
         DeviceRecord gear = record;
         gear.colour = UnknownColour(record.colour);
-        gear.readState |= kReadStateParameters | kReadStateScenes;
         ColourWriteContext c{link, gear, address};
         SendColourSettings(c, record.colour);
     }

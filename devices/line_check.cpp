@@ -102,6 +102,17 @@ public:
                 const Asked next = ask(c_, first_, code(Op::QueryNextDeviceType), busFault_, false, 1);
                 return next.reply == Reply::Answer ? std::optional<uint8_t>(next.byte) : std::nullopt;
             });
+        // A part the project holds unread (its gear did not answer when it was saved) has nothing to compare.
+        if (project_.readState & kReadStateParameters)
+            CompareParameters(type, bus);
+        for (int n = 0; n < kSceneCount && (project_.readState & kReadStateScenes); ++n) {
+            const uint8_t level = project_.sceneLevel[size_t(n)];
+            Compare(LineCheckField::Scene, n, level, Read(LineCheckField::Scene, level, code(Op::QuerySceneLevel, n), false, n));
+        }
+    }
+
+private:
+    void CompareParameters(std::optional<uint8_t> type, const DeviceRecord& bus) {
         for (const ByteField& level : kLevels)
             Compare(level.field, -1, project_.*level.value, Read(level.field, project_.*level.value, code(level.query)));
         if (const auto fade = Read(LineCheckField::FadeTime, project_.fadeTime, code(Op::QueryFadeTimeRate))) {
@@ -118,13 +129,8 @@ public:
                               : std::nullopt;
         if (low && high)
             Compare(LineCheckField::Groups, -1, project_.groupMask, *high << 8 | *low);
-        for (int n = 0; n < kSceneCount; ++n) {
-            const uint8_t level = project_.sceneLevel[size_t(n)];
-            Compare(LineCheckField::Scene, n, level, Read(LineCheckField::Scene, level, code(Op::QuerySceneLevel, n), false, n));
-        }
     }
 
-private:
     // The answer; a query without one is listed as such. Nothing more is
     // asked once the bus failed.
     std::optional<uint8_t> Read(LineCheckField field, int projectValue, uint8_t opcode, bool deviceType6 = false,

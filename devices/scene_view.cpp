@@ -112,10 +112,11 @@ void CSceneView::ShowScene(int scene, int level) {
 
 void CSceneView::ShowDevice(const DeviceRecord& record) {
     showsColour_ = record.colour.tunableWhite();
+    const bool scenesRead = record.readState & kReadStateScenes;  // else the gear did not answer
     for (int n = 0; n < kSceneCount; ++n) {
         const uint8_t level = record.sceneLevel[size_t(n)];
         sceneCombos_[size_t(n)]->setCurrentIndex(level);
-        percents_[size_t(n)]->setText(LevelText(level, record.dimmingCurve));
+        percents_[size_t(n)]->setText(scenesRead ? LevelText(level, record.dimmingCurve) : QStringLiteral("?"));
         QSpinBox* kelvin = sceneKelvin_[size_t(n)];
         const QSignalBlocker block(kelvin);
         kelvin->setValue(KelvinFromMirek(record.colour.sceneMirek[size_t(n)]));

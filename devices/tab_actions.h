@@ -34,8 +34,9 @@ public:
     virtual void ActualLevelMoving(uint8_t level) = 0;
     virtual void ActualLevelSet(uint8_t level) = 0;
 
-    // The name field was edited: the one selected gear's new name.
-    virtual void NameEdited(const QString& name) = 0;
+    // The name field was left with an edit: the new name of the gear whose
+    // name it showed (the selection may have moved on since).
+    virtual void NameEdited(int address, const QString& name) = 0;
 
     // The dimming curve of the first selected gear's record (scene labels).
     virtual uint8_t FirstSelectedDimmingCurve() const = 0;

@@ -421,6 +421,9 @@ constexpr StringTableEntry kEntries[] = {
     {710, u"grünes Eckquadrat = Notlichtgerät (Gerätetyp 1)"},
     {711, u"Nächster Funktionstest in %1, nächster Betriebsdauertest in %2"},
     {712, u"jetzt"},
+    {713, u"Adresse %1: ersetzt und beschrieben, aber das Gerät hat beim Zurücklesen nicht geantwortet. Seine Werte sind ungelesen."},
+    {714, u"Diese benannten Geräte antworten nicht mehr. Ihre Namen bleiben bei ihren Adressen, solange das Projekt offen ist; eine Projektdatei enthält nur antwortende Geräte."},
+    {715, u"Diese Geräte haben nicht auf jede Abfrage geantwortet. Was fehlt, ist in der Projektdatei als ungelesen vermerkt, nicht als Wert."},
     // Application title
     {57344, u"Orvent Kelvane"},
 };

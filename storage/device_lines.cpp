@@ -20,6 +20,14 @@ constexpr char16_t kByteOrderMark = 0xFEFF;
 constexpr qsizetype kCommentLineKept = 32 + 2 * kMaxProjectTextLength;
 
 const QString kNameTag = QStringLiteral("#kelvane-name ");
+// "#kelvane-unread 05 parameters scenes": the gear at 05 did not answer for
+// these parts when the project was saved; their digits are no values.
+const QString kUnreadTag = QStringLiteral("#kelvane-unread ");
+struct UnreadPart {
+    const char* word;
+    uint32_t readBit;
+};
+constexpr UnreadPart kUnreadParts[] = {{"parameters", kReadStateParameters}, {"scenes", kReadStateScenes}};
 struct HeaderTag {
     const char* tag;
     QString ProjectHeader::*field;
@@ -142,14 +150,14 @@ void fillRecord(DeviceRecord& record, const std::array<uint8_t, kDeviceLineValue
 
 // A text as one line of the file, and back.
 QString escapedText(const QString& text) {
-    QString line = text.left(kMaxProjectTextLength);
+    QString line = CutText(text, kMaxProjectTextLength);
     line.remove(QLatin1Char('\r'));
     return line.replace(QLatin1String("\\"), QLatin1String("\\\\")).replace(QLatin1Char('\n'), QLatin1String("\\n"));
 }
 
 QString unescapedText(QStringView line) {
     QString text;
-    for (qsizetype i = 0; i < line.size() && text.size() < kMaxProjectTextLength; ++i) {
+    for (qsizetype i = 0; i < line.size() && text.size() <= kMaxProjectTextLength; ++i) {
         if (line[i] == QLatin1Char('\\') && i + 1 < line.size() &&
             (line[i + 1] == QLatin1Char('n') || line[i + 1] == QLatin1Char('\\'))) {
             text += line[++i] == QLatin1Char('n') ? QLatin1Char('\n') : QLatin1Char('\\');
@@ -157,17 +165,40 @@ QString unescapedText(QStringView line) {
         }
         text += line[i];
     }
-    return text;
+    return CutText(text, kMaxProjectTextLength);
+}
+
+// The record a tagged line names ("<tag>05 …"), when the file holds it.
+DeviceRecord* taggedRecord(QStringView line, qsizetype tagSize, DeviceTable& table) {
+    const QStringView rest = line.mid(tagSize);
+    if (rest.size() < 3 || rest[2] != QLatin1Char(' ') || hexDigit(rest[0]) < 0 || hexDigit(rest[1]) < 0)
+        return nullptr;
+    const int address = hexDigit(rest[0]) * 16 + hexDigit(rest[1]);
+    return address < kDeviceCount && table[size_t(address)].present == 1 ? &table[size_t(address)] : nullptr;
 }
 
 // "#kelvane-name 05 Empfang": the name of a record the file holds.
 void readNameLine(QStringView line, DeviceTable& table) {
-    const QStringView rest = line.mid(kNameTag.size());
-    if (rest.size() < 3 || rest[2] != QLatin1Char(' ') || hexDigit(rest[0]) < 0 || hexDigit(rest[1]) < 0)
+    if (DeviceRecord* record = taggedRecord(line, kNameTag.size(), table))
+        record->name = unescapedText(line.mid(kNameTag.size() + 3));
+}
+
+void readUnreadLine(QStringView line, DeviceTable& table) {
+    DeviceRecord* record = taggedRecord(line, kUnreadTag.size(), table);
+    if (!record)
         return;
-    const int address = hexDigit(rest[0]) * 16 + hexDigit(rest[1]);
-    if (address < kDeviceCount && table[size_t(address)].present == 1)
-        table[size_t(address)].name = unescapedText(rest.mid(3));
+    for (QStringView word : line.mid(kUnreadTag.size() + 3).split(QLatin1Char(' ')))
+        for (const UnreadPart& part : kUnreadParts)
+            if (word == QLatin1String(part.word))
+                record->readState &= ~part.readBit;
+}
+
+QString unreadLine(const DeviceRecord& record, int address) {
+    QString parts;
+    for (const UnreadPart& part : kUnreadParts)
+        if (!(record.readState & part.readBit))
+            parts += QLatin1Char(' ') + QLatin1String(part.word);
+    return parts.isEmpty() ? QString() : kUnreadTag + QString::asprintf("%02X", unsigned(address)) + parts + u'\n';
 }
 
 // The colour of a record the file holds; it counts as read.
@@ -187,6 +218,10 @@ void readCommentLine(QStringView line, DeviceTable& table, ProjectHeader* header
     }
     if (line.startsWith(kColourTag)) {
         readColourLine(line, table);
+        return;
+    }
+    if (line.startsWith(kUnreadTag)) {
+        readUnreadLine(line, table);
         return;
     }
     if (!header)
@@ -227,6 +262,9 @@ bool WriteProjectFile(const QString& path, const DeviceTable& table, const Proje
     for (int a = 0; a < kDeviceCount; ++a)
         if (table[size_t(a)].present == 1 && table[size_t(a)].colour.features != 0)
             writer.Write(FormatColourLine(a, table[size_t(a)].colour) + QLatin1Char('\n'));
+    for (int a = 0; a < kDeviceCount; ++a)
+        if (table[size_t(a)].present == 1)
+            writer.Write(unreadLine(table[size_t(a)], a));
     for (const HeaderTag& tag : kHeaderTags)
         if (!(header.*tag.field).isEmpty())
             writer.Write(QLatin1String(tag.tag) + escapedText(header.*tag.field) + QLatin1Char('\n'));

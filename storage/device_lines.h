@@ -12,6 +12,7 @@
 // in comment lines that every reader of the format skips:
 //   #kelvane-name 05 Empfang Downlight 1    the name of the gear at address 05 (hex, as the device lines)
 //   #kelvane-colour 05 ...                  a colour gear's colour settings (storage/colour_lines.h)
+//   #kelvane-unread 05 parameters scenes    parts the gear did not answer for: their digits are no values
 //   #kelvane-project, #kelvane-site, #kelvane-installer, #kelvane-notes <text>    the project header
 // A text is one line: a line feed in it is written as "\n", a backslash as
 // "\\". A project without names and header has no such lines, so it is byte
@@ -45,7 +46,8 @@ QString FormatDeviceLine(const DeviceTable& table, int address);
 std::array<uint8_t, kDeviceLineValues> ParseDeviceLine(QStringView line);
 
 // Every present record of the table, ascending, one line each, then the
-// names of those records and the header's fields that are not empty. The
+// names of those records, their colours, the parts they hold unread (read
+// bit 2 or 4 clear) and the header's fields that are not empty. The
 // file is replaced in one step; false when it could not be written (the old
 // file then stays as it was).
 bool WriteProjectFile(const QString& path, const DeviceTable& table, const ProjectHeader& header = {});
@@ -54,7 +56,8 @@ bool WriteProjectFile(const QString& path, const DeviceTable& table, const Proje
 // empty lines are skipped; a line whose address value is above 63 is skipped
 // too and not counted; after 64 kept lines reading stops. Each kept line's
 // record gets present 1, readState 7, actual level 255 (a later line of the
-// same address wins). A name line names a kept record; the header lines fill
+// same address wins); an unread line clears the read bits of the parts it
+// names. A name line names a kept record; the header lines fill
 // `header` (when given), which starts empty. A colour line gives a kept
 // record its colour and the colour read bit. Returns the number of kept
 // lines, 0 for a file that cannot be opened.

@@ -12,7 +12,7 @@ namespace {
 constexpr StringId kSaveTitle = 241, kSaveQuestion = 222, kYes = 239, kNo = 240, kReadTitle = 177, kReadText = 188,
                    kWarning = 265, kAddressesDiffer = 266, kShownNotSent = 267, kContinueTitle = 253,
                    kTransferQuestion = 344, kOk = 179, kCancel = 181, kWriteTitle = 182, kWriteText = 206,
-                   kNotWritten = 446;
+                   kNotWritten = 446, kSavedUnread = 715;
 
 const QString kProjectExtension = QStringLiteral("prj");
 const QString kProjectFilter = QStringLiteral("Project file (*.prj)|*.prj|All Files (*.*)|*.*||");
@@ -56,32 +56,43 @@ QString SaveProject(FileFlowContext& c) {
         c.prompts.ShowMessage(kSaveTitle, kNotWritten);
         return {};
     }
+    QStringList unread;
+    for (int a = 0; a < kDeviceCount; ++a) {
+        const DeviceRecord& record = store.workingTable[size_t(a)];
+        constexpr uint32_t kBothParts = kReadStateParameters | kReadStateScenes;
+        if (record.present == 1 && (record.readState & kBothParts) != kBothParts)
+            unread << (record.name.isEmpty() ? QString::number(a) : QStringLiteral("%1 (%2)").arg(a).arg(record.name));
+    }
+    if (!unread.isEmpty())
+        c.prompts.ShowList(kSaveTitle, kSavedUnread, unread);
     return path;
 }
 
-QString ReadChosenProject(FileFlowContext& c) {
-    QString path = ChooseFileWithExtension(c, false, kProjectExtension, kProjectFilter);
-    if (!path.isEmpty())
-        ReadProjectFile(path, c.store.projectTable, &c.store.projectHeader);
-    return path;
+QString ChooseProjectFile(FileFlowContext& c) {
+    return ChooseFileWithExtension(c, false, kProjectExtension, kProjectFilter);
+}
+
+void ReadOpenedProject(FileFlowContext& c, const QString& path) {
+    ReadProjectFile(path, c.store.projectTable, &c.store.projectHeader);
 }
 
 void TransferProject(FileFlowContext& c) {
     DeviceStore& store = c.store;
+    for (int a = 0; a < kDeviceCount; ++a) {
+        const DeviceRecord& project = store.projectTable[size_t(a)];
+        DeviceRecord& record = store.workingTable[size_t(a)];
+        if (project.present == 1 && record.present == 1 && !project.name.isEmpty())
+            record.name = project.name;
+    }
     for (int a = 0; a < kDeviceCount; ++a) {
         if (store.projectTable[size_t(a)].present != store.workingTable[size_t(a)].present) {
             c.prompts.ShowMessage(kWarning, kAddressesDiffer);
             return;
         }
     }
-    // The file cannot tell a gear's device types: the bus's stay, so a colour
-    // gear gets its colours.
     for (int a = 0; a < kDeviceCount; ++a) {
         DeviceRecord& record = store.workingTable[size_t(a)];
-        DeviceRecord project = store.projectTable[size_t(a)];
-        project.deviceType = record.deviceType;
-        project.deviceTypes = record.deviceTypes;
-        record = project;
+        record = OntoGear(store.projectTable[size_t(a)], record);
     }
     if (c.prompts.AskConfirmation(kContinueTitle, kTransferQuestion, kOk, kCancel, 0) != kDialogOk) {
         c.prompts.ShowMessage(kWarning, kShownNotSent);

@@ -7,16 +7,19 @@
 
 // "Projekt speichern": only with present gear, and only after the user said
 // yes. Online every present gear is read again first, so the file holds what
-// the gear hold; offline the records go in as shown. A file that cannot be
-// written is reported. The path written, empty when nothing was.
+// the gear hold; what a gear did not answer is saved as unread, and the user
+// is told which gear. Offline the records go in as shown. A file that cannot
+// be written is reported. The path written, empty when nothing was.
 QString SaveProject(FileFlowContext& c);
 
-// The open dialog, then the file into projectTable. The file's path, empty
-// when cancelled.
-QString ReadChosenProject(FileFlowContext& c);
+// The open dialog: the chosen project file's path, empty when cancelled.
+QString ChooseProjectFile(FileFlowContext& c);
+// The file into projectTable and projectHeader.
+void ReadOpenedProject(FileFlowContext& c, const QString& path);
 
-// Writes the loaded project into the scanned bus: only when the project's
-// present addresses are exactly the bus's (otherwise a warning, and nothing
-// changes); then the working table takes the project, and after a question
-// every gear gets its whole record.
+// Writes the loaded project into the scanned bus. Names are the project's:
+// the gear the bus and the project share take its names first. The rest
+// only when the project's present addresses are exactly the bus's (otherwise
+// a warning, and nothing else changes); then the working table takes the
+// project (OntoGear), and after a question every gear gets its whole record.
 void TransferProject(FileFlowContext& c);

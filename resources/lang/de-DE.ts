@@ -1613,6 +1613,18 @@ Dieser Vorgang kann einige Zeit in Anspruch nehmen.</translation>
         <source>jetzt</source>
         <translation>jetzt</translation>
     </message>
+    <message id="713">
+        <source>Adresse %1: ersetzt und beschrieben, aber das Gerät hat beim Zurücklesen nicht geantwortet. Seine Werte sind ungelesen.</source>
+        <translation>Adresse %1: ersetzt und beschrieben, aber das Gerät hat beim Zurücklesen nicht geantwortet. Seine Werte sind ungelesen.</translation>
+    </message>
+    <message id="714">
+        <source>Diese benannten Geräte antworten nicht mehr. Ihre Namen bleiben bei ihren Adressen, solange das Projekt offen ist; eine Projektdatei enthält nur antwortende Geräte.</source>
+        <translation>Diese benannten Geräte antworten nicht mehr. Ihre Namen bleiben bei ihren Adressen, solange das Projekt offen ist; eine Projektdatei enthält nur antwortende Geräte.</translation>
+    </message>
+    <message id="715">
+        <source>Diese Geräte haben nicht auf jede Abfrage geantwortet. Was fehlt, ist in der Projektdatei als ungelesen vermerkt, nicht als Wert.</source>
+        <translation>Diese Geräte haben nicht auf jede Abfrage geantwortet. Was fehlt, ist in der Projektdatei als ungelesen vermerkt, nicht als Wert.</translation>
+    </message>
     <message id="57344">
         <source>Orvent Kelvane</source>
         <translation>Orvent Kelvane</translation>

@@ -1613,6 +1613,18 @@ This may take some time.</translation>
         <source>jetzt</source>
         <translation>now</translation>
     </message>
+    <message id="713">
+        <source>Adresse %1: ersetzt und beschrieben, aber das Gerät hat beim Zurücklesen nicht geantwortet. Seine Werte sind ungelesen.</source>
+        <translation>Address %1: replaced and written, but the gear did not answer the read-back. Its values are unread.</translation>
+    </message>
+    <message id="714">
+        <source>Diese benannten Geräte antworten nicht mehr. Ihre Namen bleiben bei ihren Adressen, solange das Projekt offen ist; eine Projektdatei enthält nur antwortende Geräte.</source>
+        <translation>These named gear no longer answer. Their names stay with their addresses while the project is open; a project file holds answering gear only.</translation>
+    </message>
+    <message id="715">
+        <source>Diese Geräte haben nicht auf jede Abfrage geantwortet. Was fehlt, ist in der Projektdatei als ungelesen vermerkt, nicht als Wert.</source>
+        <translation>These gear did not answer every query. What is missing is marked unread in the project file, not saved as a value.</translation>
+    </message>
     <message id="57344">
         <source>Orvent Kelvane</source>
         <translation>Orvent Kelvane</translation>

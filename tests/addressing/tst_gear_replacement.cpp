@@ -4,6 +4,7 @@
 
 #include "app/command_table.h"
 #include "sim/bridge_chip.h"
+#include "tests/support/file_bytes.h"
 #include "tests/support/headless_view.h"
 
 #include <gtest/gtest.h>
@@ -27,10 +28,11 @@ std::string Hex(int first, int second) {
 
 void Append(Frames& to, const Frames& more) { to.insert(to.end(), more.begin(), more.end()); }
 
-// A settings record of the project, with its name.
+// A settings record of the project, with its name, as a project file gives it.
 DeviceRecord ProjectRecord(const QString& name, uint8_t maxLevel, uint16_t groups) {
     DeviceRecord r;
     r.present = 1;
+    r.readState = 7;
     r.name = name;
     r.deviceType = 6;
     r.fadeRate = 3;
@@ -265,6 +267,53 @@ TEST_F(Replacement, GearWithoutAKeyFlashAndTakeTheAddressPicked) {
                            "Ein neues Gerät blinkt jetzt. Welche Adresse soll es übernehmen? | 3 (Flur)"}));
     ExpectRecordIsTheProjects(3);
     ExpectRecordIsTheProjects(7);
+}
+
+// Written, but silent when read back: the record says nothing is known, the
+// project's stays as it was, and the count shows the gear.
+TEST_F(Replacement, AReadBackWithoutAnswerLeavesTheRecordUnread) {
+    Connect({R"({"shortAddress": 0})", R"({"randomDraws": ["0x800000"]})"});
+    const DeviceRecord reception = ProjectRecord("Empfang", 200, 0x0012);
+    OpenProject({{5, reception}});
+    h->bus().setFrameListener([this](const sim::BusFrame& frame) {
+        if (frame.data == 0x0B4F)  // the last scene stored: deaf from here on
+            h->bus().withGear(1, [](sim::ControlGear& g) { g.setFaults({.missFrames = 100}); });
+    });
+    h->prompts.Answer(kDialogOk);
+    h->view().Execute(CommandAction::ReplaceGear);
+
+    EXPECT_EQ(ListTexts(), (QStringList{kResult + "Adresse 5 (Empfang): ersetzt und beschrieben, aber das Gerät hat "
+                                                  "beim Zurücklesen nicht geantwortet. Seine Werte sind ungelesen."}));
+    DeviceRecord unread;
+    unread.present = 1;
+    unread.name = "Empfang";
+    EXPECT_EQ(h->view().store().workingTable[5], unread);
+    EXPECT_EQ(h->view().store().projectTable[5], reception);
+    EXPECT_EQ(h->view().statusPanes()[kPaneCount].text, "2/64");
+    ExpectGearHolds(1, reception);
+}
+
+// A project opened on a bus where one of its gear failed: the transfer is
+// refused, the gear is replaced, and the save keeps every name of the project.
+TEST_F(Replacement, AfterAReplacementTheSaveKeepsEveryName) {
+    Connect({R"({"shortAddress": 0})", R"({"randomDraws": ["0x800000"]})"});
+    const QString project = h->folder.filePath("site.prj"), saved = h->folder.filePath("saved.prj");
+    const QString scenes(32, u'F');
+    ASSERT_TRUE(WriteFileBytes(project, Utf16LE("00FE01FEFE000007000000" + scenes + "\n05C8146496120003020105" + scenes +
+                                                "\n#kelvane-name 00 Flur\n#kelvane-name 05 Empfang\n")));
+    h->prompts.ChoosePath(project);
+    h->view().OpenProject();
+    ASSERT_EQ(h->prompts.messages.back().text, "Die gefundenen DALI Adressen entsprechen nicht denen in der "
+                                               "Projektdatei. Der Vorgang wird abgebrochen.");
+    h->prompts.Answer(kDialogOk);
+    h->view().Execute(CommandAction::ReplaceGear);
+    EXPECT_EQ(h->view().statusPanes()[kPaneCount].text, "2/64");
+
+    h->prompts.Answer(kDialogOk);
+    h->prompts.ChoosePath(saved);
+    h->view().SaveProject();
+    const QByteArray bytes = ReadFileBytes(saved);
+    EXPECT_TRUE(bytes.endsWith(Utf16LE("\n#kelvane-name 00 Flur\n#kelvane-name 05 Empfang\n"))) << bytes.toHex().data();
 }
 
 // Nothing is written where a gear answers: asked for an address a gear

@@ -2,7 +2,7 @@
 // reacts to, cancelling, and the limit on asking one address again.
 
 #include "addressing/trace.h"
-#include "link/bus_scan.h"
+#include "devices/bus_scan.h"
 #include "sim/bridge_chip.h"
 #include "tests/support/headless_view.h"
 #include "tests/support/qt_printers.h"

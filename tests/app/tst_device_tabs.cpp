@@ -124,6 +124,7 @@ TEST_F(DeviceTabsTest, WithTwoGearSelectedSwitchingTabsReadsNothing) {
     EXPECT_EQ(view().currentTab(), DeviceTab::Info);
 }
 
+// ... and the record stays unread: its zeros are not the gear's.
 TEST_F(DeviceTabsTest, AQueryWithoutAValidAnswerKeepsTheField) {
     Select({2});  // the answer register now holds gear 2's last answer
     DeviceRecord& ghost = record(40);
@@ -138,7 +139,7 @@ TEST_F(DeviceTabsTest, AQueryWithoutAValidAnswerKeepsTheField) {
     EXPECT_EQ(ghost.fadeTime, 3);
     EXPECT_EQ(ghost.deviceType, 6);
     EXPECT_EQ(ghost.sceneLevel[5], 17);
-    EXPECT_EQ(ghost.readState, kReadStateParameters | kReadStateScenes);
+    EXPECT_EQ(ghost.readState, 0u);
 }
 
 TEST_F(DeviceTabsTest, ReadAllAsksThenReadsEveryPresentGearUntilCancelled) {
@@ -230,6 +231,7 @@ TEST_F(DeviceTabsTest, WriteAllSendsTheWholeRecordScenesIncluded) {
     r.powerOnLevel = 6, r.systemFailureLevel = 7;
     r.SetGroupMask(0x8000);
     r.sceneLevel[0] = 9;
+    r.readState = kReadStateParameters | kReadStateScenes;
     EXPECT_EQ(view().store().WriteAll(2), 0);
     EXPECT_EQ(h.TakeForwardFrames(), Concat({{"05A2", "A301", "052F", "052F", "A302", "052E", "052E", "A303", "C106",
                                               "05E4", "05E4", "A301", "C106", "05E3", "05E3", "A3FA", "052A", "052A",
@@ -241,6 +243,10 @@ TEST_F(DeviceTabsTest, WriteAllSendsTheWholeRecordScenesIncluded) {
         EXPECT_EQ(g.scenes()[0], 9);
         EXPECT_EQ(g.scenes()[1], 255);
     });
+    // A part held unread (a project saved while the gear did not answer) is not written.
+    r.readState = kReadStateScenes;
+    view().store().WriteAll(2);
+    EXPECT_EQ(h.TakeForwardFrames(), ScenesOf2WithSceneZeroAt9());
 }
 
 // Gear clamp a new MAX at their MIN and a new MIN at their MAX: a range wholly

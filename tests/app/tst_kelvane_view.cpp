@@ -302,6 +302,16 @@ TEST_F(KelvaneViewTest, TheNameShowsAsToolTipAndIsTypedIntoTheInfoTab) {
     EXPECT_EQ(PaneText(kPaneName), "Flur Nord");
     EXPECT_TRUE(TakeForwardFrames().empty());
 
+    // Typed, then the next cell clicked: the matrix takes no focus, yet the name is kept for its gear.
+    field->selectAll();
+    QTest::keyClicks(field, "Flur West");
+    view().store().workingTable[3].readState = kReadStateParameters;
+    Click(3);
+    EXPECT_EQ(view().store().workingTable[12].name, "Flur West");
+    EXPECT_TRUE(view().store().workingTable[3].name.isEmpty());
+    EXPECT_TRUE(field->text().isEmpty());
+    Click(12);
+
     Click(12, Qt::ControlModifier);  // nothing selected: no name to edit
     EXPECT_FALSE(field->isEnabled());
 }

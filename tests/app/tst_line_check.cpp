@@ -12,6 +12,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace {
 
 using K = LineCheckKind;
@@ -255,6 +257,41 @@ TEST_F(LineCheck, SendingTheProjectValuesWritesTheGearAndItsRowsGoWhenItAnswersT
     EXPECT_FALSE(framesOtherThanQueries(sent).empty());  // the writing, asked for
     EXPECT_EQ(view.store().workingTable[1].maxLevel, 200);
     EXPECT_EQ(view.store().workingTable[1].name, "Empfang");
+}
+
+class LineCheckColourGear : public LineCheck {
+protected:
+    LineCheckColourGear() : LineCheck(OneInterfaceScenario({R"({"shortAddress": 0, "deviceType": 8})"})) {}
+};
+
+// The project file knows neither the device type nor a name typed since
+// opening: the gear keeps both, and its colours go out with its levels.
+TEST_F(LineCheckColourGear, SendingTheProjectValuesKeepsTheGearsTypeAndNameAndSendsItsColours) {
+    DeviceTable project;
+    DeviceRecord& lamp = project[0] = FreshGearRecord(QStringLiteral("Leuchte"));
+    lamp.maxLevel = 200;
+    lamp.colour.features = dali::kColourFeatureTc;
+    lamp.colour.coolest = lamp.colour.physicalCoolest = 153;
+    lamp.colour.warmest = lamp.colour.physicalWarmest = 370;
+    lamp.colour.powerOnMirek = 300;
+    MainView& view = Opened(project, kDialogCancel);
+    view.tabActions().NameEdited(0, QStringLiteral("Leuchte Nord"));
+    std::vector<std::string> sent;
+    h.surface.onLineCheckDialog = [&](LineCheckActions& actions) {
+        h.TakeForwardFrames();
+        actions.sendProjectValues({K::ValueDiffers, 0, F::MaxLevel, -1, 200, 254, {}});
+        sent = h.TakeForwardFrames();
+    };
+    view.CheckLine();
+    const std::vector<std::string> powerOnColour{"A32C", "C301", "C108", "01E7", "A3FE", "012D", "012D"};
+    EXPECT_NE(std::search(sent.begin(), sent.end(), powerOnColour.begin(), powerOnColour.end()), sent.end());
+    sim::GearColourPoint stored;
+    h.bus().withGear(0, [&](sim::ControlGear& g) { stored = g.colour().powerOn; });
+    EXPECT_EQ(stored, sim::GearColourPoint::tc(300));
+    const DeviceRecord& record = view.store().workingTable[0];
+    EXPECT_EQ(record.deviceType, 8);
+    EXPECT_EQ(record.name, "Leuchte Nord");
+    EXPECT_EQ(record.maxLevel, 200);
 }
 
 TEST_F(LineCheck, ReplacementIsOfferedForMissingGearAndStartsOnceTheWindowClosed) {

@@ -46,10 +46,15 @@ TEST_F(BasicViewTest, MaskInTheFailComboMovesTheSliderToTheEnd) {
     EXPECT_EQ(view.Settings().systemFailureLevel, 255);
 }
 
-TEST_F(BasicViewTest, TheDimmingCurveRelabelsEveryLevel) {
+// A gear that did not answer shows "?" for its levels, not the record's zeros.
+TEST_F(BasicViewTest, TheDimmingCurveRelabelsEveryLevelOfAGearThatAnswered) {
     DeviceRecord record;
     record.actualLevel = 127;
     record.maxLevel = 254;
+    view.ShowDevice(record);
+    for (const char* row : {"minPercent", "maxPercent", "powerPercent", "failPercent", "actualPercent"})
+        EXPECT_EQ(Find<QLabel>(row)->text(), "?") << row;
+    record.readState = kReadStateParameters;
     view.ShowDevice(record);
     EXPECT_EQ(Find<QLabel>("actualPercent")->text(), "3.119% ");
     Choose("curveCombo", 1);

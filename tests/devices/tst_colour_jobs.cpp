@@ -239,6 +239,7 @@ TEST_F(ColourJobs, WritingAWholeRecordSendsItsColours) {
     fromFile = {.present = 1, .maxLevel = 254, .minLevel = 1, .powerOnLevel = 200, .systemFailureLevel = 254,
                 .deviceType = 8};
     fromFile.sceneLevel[2] = 90;
+    fromFile.readState = kReadStateParameters | kReadStateScenes;
     fromFile.colour = record.colour;
     fromFile.colour.mirek = kColourMask;  // files keep no colour shown now
     fromFile.colour.coolest = 180;

@@ -5,7 +5,7 @@
 #include "addressing/matrix_model.h"
 #include "devices/device_store.h"
 #include "devices/line_check.h"
-#include "link/bus_scan.h"
+#include "devices/bus_scan.h"
 #include "storage/settings.h"
 #include "tests/support/frame_texts.h"
 #include "tests/sim/bus_test_support.h"
@@ -95,6 +95,7 @@ TEST(DeviceTypes, TheLineCheckComparesTheDeviceType6ValuesOfAGearOfSeveral) {
     DeviceTable project;
     DeviceRecord& p = project[0];
     p.present = 1;
+    p.readState = kReadStateParameters | kReadStateScenes;
     p.maxLevel = 254;
     p.minLevel = 1;
     p.powerOnLevel = 254;

@@ -6,6 +6,7 @@
 #include "tests/support/idle_tab_actions.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QSpinBox>
 #include <QTest>
 
@@ -25,8 +26,10 @@ TEST(SceneViewColour, SceneColourTemperaturesShowAndSendOnlyForTunableWhiteGear)
     tc.colour.features = dali::kColourFeatureTc;
     tc.sceneLevel[3] = 199;
     tc.colour.sceneMirek[3] = 250;
+    tc.readState = kReadStateScenes;
     view.ShowDevice(tc);
     EXPECT_EQ(kelvin->text(), "4000 K");
+    EXPECT_EQ(view.findChild<QLabel*>(QStringLiteral("scene3Percent"))->text(), "22.275% ");
 
     kelvin->setFocus();
     QTest::keyClick(kelvin, Qt::Key_A, Qt::ControlModifier);
@@ -41,7 +44,8 @@ TEST(SceneViewColour, SceneColourTemperaturesShowAndSendOnlyForTunableWhiteGear)
     EXPECT_EQ((*settings.sceneMirek)[3], 333);
     EXPECT_EQ((*settings.sceneMirek)[4], kColourMask);  // shown as "keine"
 
-    view.ShowDevice(DeviceRecord{});
+    view.ShowDevice(DeviceRecord{});  // scenes never answered: no level of its own
+    EXPECT_EQ(view.findChild<QLabel*>(QStringLiteral("scene3Percent"))->text(), "?");
     EXPECT_FALSE(kelvin->isVisible());
     EXPECT_FALSE(view.Settings().sceneMirek.has_value());
 }

@@ -25,6 +25,7 @@ DeviceTable TwoGear() {
     g17 = {.present = 1, .fadeTime = 4, .maxLevel = 254, .minLevel = 1, .powerOnLevel = 200,
            .systemFailureLevel = 255, .dimmingCurve = 1, .deviceType = 6};
     g17.SetGroupMask(0x8000);
+    g5.readState = g17.readState = kReadStateParameters | kReadStateScenes;  // as read from the gear
     return table;
 }
 
@@ -164,10 +165,12 @@ TEST_F(DeviceLines, NameLinesAreReadOnlyForGearTheFileHolds) {
     text += "#kelvane-name 40 Zu hoch\n";             // no address 64
     text += "#kelvane-name 5 Kurz\n";                 // one digit
     text += "#kelvane-name 07 " + QString(300, 'x') + "\n";
+    text += "#kelvane-name 08 " + QString(255, 'x') + "\U0001F600\n";  // a surrogate pair across the limit
     text += "#kelvane-colour 07 2700\n";              // a line of a later version
     EXPECT_EQ(ReadProject(Utf16LE(text)), 64);
     EXPECT_EQ(table[63].name, "Letzte");
     EXPECT_EQ(table[7].name, QString(kMaxProjectTextLength, 'x'));
+    EXPECT_EQ(table[8].name, QString(255, 'x'));
     EXPECT_TRUE(table[5].name.isEmpty());
 }
 
@@ -248,6 +251,20 @@ TEST_F(DeviceLines, ADeviceFileLoadsItsLastLineOntoAnyRecord) {
 TEST_F(DeviceLines, AFileThatCannotBeWrittenIsReportedAndKeepsItsContent) {
     EXPECT_FALSE(WriteProjectFile(Path("no/such/folder/p.prj"), TwoGear()));
     EXPECT_FALSE(WriteDeviceFile(Path("no/such/folder/g.dev"), TwoGear(), 5));
+}
+
+// Texts are cut where a character ends: never inside a surrogate pair or
+// between a letter and its accent.
+TEST(ProjectText, IsCutOnCharacterBoundaries) {
+    const QString x255(255, u'x');
+    const std::pair<QString, QString> cases[] = {
+        {"  " + x255 + "y  ", x255 + "y"},
+        {x255 + QString::fromUtf16(u"\U0001F600"), x255},
+        {x255 + QString::fromUtf16(u"e\u0301"), x255},
+        {QString::fromUtf16(u"Caf\u00e9 \U0001F600"), QString::fromUtf16(u"Caf\u00e9 \U0001F600")},
+    };
+    for (const auto& [typed, kept] : cases)
+        EXPECT_EQ(ProjectText(typed), kept) << typed.size();
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 // Project and device file commands of the main view on a simulated bus:
 // what is asked, what is written, what the bus receives.
 
+#include "addressing/own_command.h"
+#include "storage/device_lines.h"
 #include "tests/support/file_bytes.h"
 #include "tests/support/headless_view.h"
 
@@ -161,8 +163,6 @@ TEST_F(ProjectFlows, ATransferWritesTheScenesItShowsAndTheTabsShowThem) {
 TEST_F(ProjectFlows, ADirtyProjectIsSavedBeforeDisconnecting) {
     Connect();
     h.view().projectDirty = 1;
-    SaveTo(Path("dirty.prj"));  // the explicit save leaves the project dirty
-    EXPECT_EQ(h.view().projectDirty, 1);
     h.prompts.Answer(kDialogOk);
     h.prompts.ChoosePath(Path("on-disconnect.prj"));
     h.view().Disconnect();
@@ -262,7 +262,7 @@ TEST_F(ProjectFlows, GearNamesTravelWithTheProjectAndTheGear) {
     EXPECT_EQ(h.view().statusPanes()[kPaneName].text, "Empfang");
     EXPECT_EQ(h.tabs.shownName, "Empfang");
     EXPECT_TRUE(h.tabs.nameEditable);
-    h.view().tabActions().NameEdited("  Empfang Downlight 1 ");
+    h.view().tabActions().NameEdited(5, "  Empfang Downlight 1 ");
     EXPECT_EQ(store.workingTable[5].name, "Empfang Downlight 1");
     EXPECT_EQ(h.view().statusPanes()[kPaneName].text, "Empfang Downlight 1");
     EXPECT_EQ(h.view().projectDirty, 1);
@@ -280,6 +280,79 @@ TEST_F(ProjectFlows, GearNamesTravelWithTheProjectAndTheGear) {
     SaveTo(Path("saved.prj"));
     const QByteArray saved = ReadFileBytes(Path("saved.prj"));
     EXPECT_TRUE(saved.endsWith(Utf16LE("#kelvane-name 09 Empfang Downlight 1\n#kelvane-site Halle 3\n")));
+}
+
+// Names are the project's: a rescan keeps them by address and lists the
+// named gear that no longer answer; the save writes them, and a project just
+// saved closes without a question.
+TEST_F(ProjectFlows, ARescanKeepsTheNamesAndASavedProjectClosesWithoutAQuestion) {
+    Connect();
+    h.view().tabActions().NameEdited(5, QStringLiteral("Empfang"));
+    h.view().tabActions().NameEdited(17, QStringLiteral("Flur"));
+    const auto mains = [this](bool on) { h.bus().withGear(1, [on](sim::ControlGear& g) { g.setMainsPowered(on); }); };
+    mains(false);
+    h.view().SearchDevices();
+    ASSERT_EQ(h.prompts.lists.size(), 1u);
+    EXPECT_EQ(h.prompts.lists[0].text, "Diese benannten Geräte antworten nicht mehr. Ihre Namen bleiben bei ihren "
+                                       "Adressen, solange das Projekt offen ist; eine Projektdatei enthält nur "
+                                       "antwortende Geräte.");
+    EXPECT_EQ(h.prompts.lists[0].entries, QStringList{"17 (Flur)"});
+    EXPECT_EQ(h.view().statusPanes()[kPaneCount].text, "1/64");
+    mains(true);
+    h.view().SearchDevices();
+    EXPECT_EQ(h.prompts.lists.size(), 1u);
+
+    SaveTo(Path("named.prj"));
+    EXPECT_TRUE(ReadFileBytes(Path("named.prj")).endsWith(Utf16LE("\n#kelvane-name 05 Empfang\n#kelvane-name 11 Flur\n")));
+    const size_t asked = h.prompts.confirmations.size();
+    h.view().OwnCommand(WM_OWN_COMMAND_CLOSE, 0);
+    EXPECT_EQ(h.prompts.confirmations.size(), asked);
+}
+
+// Opening B while an edited A is shown offline, never connected: A is asked
+// about first and saved with its own header; then B is shown.
+TEST_F(ProjectFlows, OpeningAnotherProjectFirstSavesTheEditedOneWithItsOwnHeader) {
+    const QString gear5 = "05FE01FEFE000007000000" + QString(32, u'F'), gear17 = "11" + gear5.mid(2);
+    ASSERT_TRUE(WriteFileBytes(Path("a.prj"), Utf16LE(gear5 + "\n#kelvane-site Halle A\n")));
+    ASSERT_TRUE(WriteFileBytes(Path("b.prj"), Utf16LE(gear17 + "\n#kelvane-site Halle B\n")));
+    h.WriteConfig(0, 0, 1);
+    h.Start();
+    h.prompts.ChoosePath(Path("a.prj"));
+    h.view().OpenProject();
+    h.view().tabActions().NameEdited(5, QStringLiteral("Empfang"));
+
+    h.prompts.ChoosePath(Path("b.prj"));
+    h.prompts.Answer(kDialogOk);
+    h.prompts.ChoosePath(Path("a-saved.prj"));
+    h.view().OpenProject();
+    EXPECT_EQ(ReadFileBytes(Path("a-saved.prj")), Utf16LE(gear5 + "\n#kelvane-name 05 Empfang\n#kelvane-site Halle A\n"));
+    EXPECT_EQ(h.view().store().projectHeader.site, "Halle B");
+    EXPECT_EQ(h.view().store().workingTable[17].present, 1);
+    EXPECT_EQ(h.prompts.pendingAnswers(), 0u);
+}
+
+// A gear that does not answer while the report reads every gear first shows
+// "?" in the report, and the project file marks its values unread.
+TEST_F(ProjectFlows, AGearThatDoesNotAnswerStaysUnreadInTheReportAndTheFile) {
+    Connect();
+    h.bus().withGear(1, [](sim::ControlGear& g) { g.setFaults({.lateReplies = true}); });
+    h.prompts.Answer(kDialogOk);  // read every gear first
+    h.prompts.ChoosePath(Path("report.pdf"));
+    h.view().CreateReport();
+    ASSERT_EQ(h.surface.reports.size(), 1u);
+    const InstallationReport& report = h.surface.reports[0];
+    EXPECT_EQ(report.gear.rows[0][5], "200 (22.892%)");
+    EXPECT_EQ(report.gear.rows[1].mid(3), QStringList(report.gear.rows[1].size() - 3, "?"));
+    EXPECT_EQ(report.groups.rows[1].mid(1), QStringList(16, "?"));
+    EXPECT_EQ(report.scenes.rows[1].mid(1), QStringList(16, "?"));
+
+    SaveTo(Path("unread.prj"));
+    EXPECT_TRUE(ReadFileBytes(Path("unread.prj")).endsWith(Utf16LE("\n#kelvane-unread 11 parameters scenes\n")));
+    EXPECT_EQ(h.prompts.lists.back().entries, QStringList{"17"});
+    DeviceTable reread;
+    ReadProjectFile(Path("unread.prj"), reread);
+    EXPECT_EQ(reread[5].readState, 7u);
+    EXPECT_EQ(reread[17].readState, 1u);
 }
 
 // The header is edited through its dialog: Cancel changes nothing, OK keeps

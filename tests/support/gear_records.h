@@ -9,6 +9,7 @@
 inline DeviceRecord FreshGearRecord(const QString& name = {}) {
     DeviceRecord r;
     r.present = 1;
+    r.readState = kReadStateParameters | kReadStateScenes;
     r.maxLevel = 254;
     r.minLevel = 1;
     r.powerOnLevel = 254;

@@ -148,7 +148,7 @@ public:
         shownRecord = record;
     }
     void ShowInfo(const std::vector<InfoRow>& rows) override { infoRows = rows; }
-    void ShowName(const QString& name, bool editable) override {
+    void ShowName(int, const QString& name, bool editable) override {
         shownName = name;
         nameEditable = editable;
     }

@@ -18,7 +18,7 @@ public:
     void FactoryReset() override {}
     void ActualLevelMoving(uint8_t) override {}
     void ActualLevelSet(uint8_t) override {}
-    void NameEdited(const QString&) override {}
+    void NameEdited(int, const QString&) override {}
     uint8_t FirstSelectedDimmingCurve() const override { return 0; }
     LinkResult ReadEmergencyUnit(EmergencyState&) override { return 0; }
     LinkResult RunEmergencyCommand(EmergencyAction) override { return 0; }

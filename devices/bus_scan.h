@@ -1,7 +1,8 @@
 #pragma once
 // The bus scan: asks each of the 64 short addresses for its status and reads
 // group membership, device type and (LED modules) dimming curve of every gear
-// that answers into the working table, marking the matrix as it goes.
+// that answers into the working table, marking the matrix as it goes. The
+// names of the table stay with their addresses.
 
 #include "link/dalikit.h"
 
@@ -38,6 +39,8 @@ struct BusScanResult {
     // Those of them whose last ask ended in a frame error: several gear
     // answering differently, so probably sharing the short address.
     std::vector<int> sharedAddresses;
+    // Addresses with a name where no gear answered.
+    std::vector<int> silentNamedAddresses;
 };
 
 // How often one address is asked before the scan gives up on it and goes on.

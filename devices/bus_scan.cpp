@@ -1,4 +1,4 @@
-#include "link/bus_scan.h"
+#include "devices/bus_scan.h"
 
 #include "addressing/matrix_model.h"
 #include "addressing/trace.h"
@@ -81,7 +81,7 @@ BusScanResult RunBusScan(BusScanContext& c) {
     c.matrix.ResetFlags();
     c.processPendingEvents();
     c.repaintMatrix();
-    c.store.ClearWorkingTable();
+    c.store.ClearWorkingTableKeepingNames();
 
     uint8_t stale = 0;
     dalikit_ReadRegister(link, bridge_register::kFrame, stale);  // drops an answer left over from before
@@ -149,6 +149,11 @@ BusScanResult RunBusScan(BusScanContext& c) {
     dalikit_Send(link, code(dali::SpecialOp::Terminate), 0x00);
     dalikit_WaitIdle(link);
     result.presentCount = c.store.PresentCount();
+    for (int a = 0; a < kDeviceCount; ++a) {
+        const DeviceRecord& record = c.store.workingTable[size_t(a)];
+        if (record.present != 1 && !record.name.isEmpty())
+            result.silentNamedAddresses.push_back(a);
+    }
     c.waitDialog.Hide();
     if (busFault & link_result::kBusError)
         c.prompts.ShowMessage(kTitleBusError, kTextBusError);
