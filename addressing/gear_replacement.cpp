@@ -146,7 +146,12 @@ public:
         for (int address : given_) {
             const DeviceRecord& wanted = store.projectTable[size_t(address)];
             DeviceRecord& record = store.workingTable[size_t(address)];
-            record = wanted;
+            // A project file holds no device types: the new gear's own decide
+            // what it gets (a colour gear its colours).
+            record = DeviceRecord{};
+            store.ReadDeviceTypes(address);
+            record = OntoGear(wanted, record);
+            record.name = wanted.name;
             record.present = 1;
             store.WriteAll(address);
             // Whatever the gear does not answer stays the complement, so it cannot pass as the project's.

@@ -27,7 +27,6 @@ struct ComparedField {
 
 // In the order the record is written.
 constexpr ComparedField kComparedFields[] = {
-    {"DEVICE TYPE", &DeviceRecord::deviceType, false},
     {"FADE RATE", &DeviceRecord::fadeRate, false},
     {"FADE TIME", &DeviceRecord::fadeTime, false},
     {"FAST FADE TIME", &DeviceRecord::fastFadeTime, true},

@@ -50,7 +50,8 @@ void FlashGear(const BusLink& link, int address);
 
 // Every value a read-back gives that differs from the project's record, as
 // "MAX LEVEL: 200 statt 254" (the gear's value first). The device-type-6
-// values count only when the gear reads as one.
+// values count only when the gear reads as one; the device type does not
+// count, since a project file cannot hold it.
 QStringList RecordDifferences(const DeviceRecord& read, const DeviceRecord& project, const QString& languageModulePath);
 
 // A record whose every compared value differs from this one: a read-back

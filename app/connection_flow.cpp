@@ -47,6 +47,13 @@ void ConnectionFlow::Connect() {
     core_.matrix.ResetFlags();
     core_.services.surface.RepaintMatrix();
     core_.store.Clear();
+    if (core_.projectLoaded == 1) {
+        core_.projectLoaded = 0;
+        core_.projectDirty = 0;
+        if (projectClosed)
+            projectClosed();
+        core_.services.surface.CommandsChanged();
+    }
 
     const int count = kit_device_count();
     if (count < 1) {

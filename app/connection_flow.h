@@ -8,6 +8,10 @@ class ConnectionFlow {
 public:
     explicit ConnectionFlow(ViewCore& core) : core_(core) {}
 
+    // Connecting closes a project shown offline (after the user agreed): its
+    // records go, and so does the project itself, so nothing compares the bus
+    // with a project that is no longer there; projectClosed lets the view
+    // forget what it kept of it.
     void Connect();
     void Disconnect();
     void SearchDevices();
@@ -24,6 +28,8 @@ public:
     // Start-up: no interface yet.
     void resetSerial();
     const QString& serialText() const { return serialText_; }
+
+    std::function<void()> projectClosed;
 
 private:
     void ConnectChosenInterface(KitHandle handle);

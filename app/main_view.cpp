@@ -45,6 +45,7 @@ MainView::MainView(ViewServices services)
     matrix_.isEmergencyUnit = [this](int cell) { return IsEmergencyUnit(store_.workingTable[size_t(cell)]); };
     emergency_.projectPath = [this] { return files_.projectPath(); };
     saveProject = [this] { files_.SaveProject(); };
+    connection_.projectClosed = [this] { files_.Forget(); };
     commands_.hasPresentGear = [this] { return store_.PresentCount() > 0; };
     commands_.hasConnectedProject = [this] {
         return interfaceConnected_ == 1 && offlineMode_ != 1 && projectLoaded == 1;

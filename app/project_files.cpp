@@ -37,11 +37,15 @@ void ProjectFiles::NewProject() {
     core_.services.surface.RepaintMatrix();
     core_.projectLoaded = 0;
     core_.projectDirty = 0;
-    projectPath_.clear();
-    lineCheck_.forget();
+    Forget();
     core_.basicChanged = 0;
     core_.scenesChanged = 0;
     core_.services.surface.CommandsChanged();  // no gear: no report
+}
+
+void ProjectFiles::Forget() {
+    projectPath_.clear();
+    lineCheck_.forget();
 }
 
 void ProjectFiles::SaveProject() {

@@ -18,6 +18,9 @@ public:
         : core_(core), connection_(connection), tabs_(tabs), lineCheck_(lineCheck) {}
 
     void NewProject();
+    // The project is gone (a new one, or closed by connecting): its file name
+    // and its last line check are forgotten.
+    void Forget();
     void SaveProject();
     // Reads a chosen project file, then shows it offline or transfers it to
     // the bus (scanning first, when asked, if the bus was not scanned).

@@ -38,6 +38,9 @@ public:
     // once, without bus traffic, while the link has no interface.
     LinkResult ReadParameters(int address);
     LinkResult ReadScenes(int address);
+    // Only QUERY DEVICE TYPE (and the list of a gear of several types) into
+    // the record: what a record from a file cannot know.
+    LinkResult ReadDeviceTypes(int address);
     // Writes the whole record into the gear: fades, curve, levels (MIN first
     // when the new MAX lies below the gear's MIN, which it is asked for),
     // groups, the 16 scenes and, for a colour gear, the record's colours. A

@@ -31,6 +31,30 @@ constexpr FieldQuery kLevelAndGroupQueries[] = {
 
 }  // namespace
 
+namespace {
+
+// QUERY DEVICE TYPE, and QUERY NEXT DEVICE TYPE after a MASK; the answer.
+std::optional<uint8_t> readDeviceTypes(const BusLink& link, uint8_t a, DeviceRecord& record, LinkResult& results) {
+    const auto type = QueryGear(link, a, code(Op::QueryDeviceType), results);
+    Assign(record.deviceType, type);
+    if (type == dali::kMask)
+        record.deviceTypes =
+            ListDeviceTypes([&] { return QueryGear(link, a, code(Op::QueryNextDeviceType), results); });
+    else if (type)
+        record.deviceTypes.clear();
+    return type;
+}
+
+}  // namespace
+
+LinkResult DeviceStore::ReadDeviceTypes(int address) {
+    if (!link.handle)
+        return 0;
+    LinkResult results = 0;
+    readDeviceTypes(link, dali::commandAddress(address), workingTable[size_t(address & 0x3F)], results);
+    return results;
+}
+
 LinkResult DeviceStore::ReadParameters(int address) {
     if (!link.handle)
         return 0;
@@ -50,13 +74,8 @@ LinkResult DeviceStore::ReadParameters(int address) {
         record.fadeRate = *fade & 0x0F;
         record.fadeTime = *fade >> 4;
     }
-    const auto type = ask(code(Op::QueryDeviceType));
-    Assign(record.deviceType, type);
-    if (type == dali::kMask)
-        record.deviceTypes =
-            ListDeviceTypes([&] { return QueryGear(link, a, code(Op::QueryNextDeviceType), results); });
-    else if (type)
-        record.deviceTypes.clear();
+    const auto type = readDeviceTypes(link, a, record, results);
+    allAnswered = allAnswered && type.has_value();
     if (type && HasDeviceType(record, dali::kDeviceTypeLedModule)) {
         EnableDeviceType6(link, results);
         Assign(record.fastFadeTime, ask(code(Dt6Op::QueryFastFadeTime)));

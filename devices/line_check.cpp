@@ -176,7 +176,10 @@ std::vector<LineCheckRow> CheckAddress(LineCheckContext& c, int address, LinkRes
     const auto row = [&](LineCheckKind kind) {
         rows.push_back({kind, address, LineCheckField::None, -1, kLineCheckNoValue, kLineCheckNoValue, project.name});
     };
-    const Asked status = ask(c, dali::commandAddress(address), code(Op::QueryStatus), busFault);
+    Asked status = ask(c, dali::commandAddress(address), code(Op::QueryStatus), busFault);
+    // One missed answer does not make a gear of the project missing: it is asked once more.
+    if (status.reply == Reply::Silent && inProject)
+        status = ask(c, dali::commandAddress(address), code(Op::QueryStatus), busFault);
     switch (status.reply) {
     case Reply::BusFault:
         break;

@@ -113,10 +113,11 @@ QString LineCheckSummary(const LineCheckResult& result, const QString& module) {
 }
 
 QByteArray LineCheckCsv(const LineCheckResult& result, const QString& module) {
-    QString text = CsvLine(LineCheckHeader(module));
+    std::vector<QStringList> rows;
+    rows.reserve(result.rows.size());
     for (const LineCheckRow& row : result.rows)
-        text += CsvLine(LineCheckCells(row, module));
-    return text.toUtf8();
+        rows.push_back(LineCheckCells(row, module));
+    return CsvDocument(LineCheckHeader(module), rows, CsvSeparator(module));
 }
 
 void AddLineCheckToReport(InstallationReport& report, const LineCheckResult& result, const QString& module) {

@@ -20,7 +20,8 @@ QStringList LineCheckCells(const LineCheckRow& row, const QString& languageModul
 // found nothing, or nothing when it is complete with rows.
 QString LineCheckSummary(const LineCheckResult& result, const QString& languageModulePath);
 
-// UTF-8, the header row, one row per line, LF line ends.
+// As every export (CsvDocument): the language's separator, a byte-order
+// mark, the header row, one row per line.
 QByteArray LineCheckCsv(const LineCheckResult& result, const QString& languageModulePath);
 
 // The check as the report's last part.

@@ -20,7 +20,6 @@ constexpr int kFieldCount = 7;
 constexpr int kMinutesPerDurationStep = 2;
 constexpr StringId kCsvHeaderFirst = 593;  // date, address, name, test, result, failures, duration
 constexpr StringId kLogbookTitle = 600;
-constexpr StringId kCsvSeparator = 632;  // the report's: ";" in German, "," in English
 
 constexpr std::array<std::pair<EmergencyOutcome, const char*>, 4> kOutcomeWords{{
     {EmergencyOutcome::Passed, "passed"},
@@ -200,13 +199,11 @@ QStringList EmergencyLogbookRow(const EmergencyLogEntry& e, const QString& langu
 }
 
 QByteArray EmergencyLogbookCsv(const std::vector<EmergencyLogEntry>& entries, const QString& languageModulePath) {
-    // As the gear table: the language's separator and a byte-order mark, so
-    // a spreadsheet of either locale opens it in columns with its umlauts.
-    const QChar separator = LoadText(kCsvSeparator, languageModulePath).front();
-    QString csv = CsvLine(EmergencyLogbookHeader(languageModulePath), separator);
+    std::vector<QStringList> rows;
+    rows.reserve(entries.size());
     for (const EmergencyLogEntry& e : entries)
-        csv += CsvLine(EmergencyLogbookRow(e, languageModulePath), separator);
-    return QByteArrayLiteral("\xEF\xBB\xBF") + csv.toUtf8();
+        rows.push_back(EmergencyLogbookRow(e, languageModulePath));
+    return CsvDocument(EmergencyLogbookHeader(languageModulePath), rows, CsvSeparator(languageModulePath));
 }
 
 QString EmergencyLogbookHtml(const std::vector<EmergencyLogEntry>& entries, const QString& languageModulePath) {

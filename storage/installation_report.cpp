@@ -6,6 +6,8 @@
 #include "devices/level_text.h"
 #include "storage/load_text.h"
 
+#include <QRegularExpression>
+
 #include <algorithm>
 #include <map>
 
@@ -35,10 +37,20 @@ QString headerCellHtml(const QString& text) {
     return QStringLiteral("<th style=\"white-space: nowrap\">%1</th>").arg(words.join(QStringLiteral("<br>")));
 }
 
+// A text a spreadsheet would take for a formula ("=HYPERLINK(…)", "-2+3",
+// "@SUM") is written with a leading apostrophe, which shows it as text;
+// plain numbers, negative ones too, stay numbers.
+bool looksLikeFormula(const QString& text) {
+    static const QRegularExpression number(QStringLiteral("^-?[0-9]+([.,][0-9]+)?$"));
+    return !text.isEmpty() && QStringView(u"=+-@\t\r").contains(text.front()) && !number.match(text).hasMatch();
+}
+
 QString csvField(const QString& text, QChar separator) {
-    if (!text.contains(separator) && !text.contains(QLatin1Char('"')) && !text.contains(QLatin1Char('\n')))
-        return text;
-    return QLatin1Char('"') + QString(text).replace(QLatin1Char('"'), QStringLiteral("\"\"")) + QLatin1Char('"');
+    const QString cell = looksLikeFormula(text) ? QLatin1Char('\'') + text : text;
+    if (!cell.contains(separator) && !cell.contains(QLatin1Char('"')) && !cell.contains(QLatin1Char('\n')) &&
+        cell == text)
+        return cell;
+    return QLatin1Char('"') + QString(cell).replace(QLatin1Char('"'), QStringLiteral("\"\"")) + QLatin1Char('"');
 }
 
 QStringList numberedHeader(const QString& first) {
@@ -283,11 +295,17 @@ QString CsvLine(const QStringList& cells, QChar separator) {
     return fields.join(separator) + QLatin1Char('\n');
 }
 
-QByteArray GearTableCsv(const InstallationReport& report) {
-    QString text = CsvLine(report.csvHeader, report.csvSeparator);
-    for (const QStringList& row : report.csvRows)
-        text += CsvLine(row, report.csvSeparator);
+QChar CsvSeparator(const QString& languageModulePath) { return LoadText(kCsvSeparator, languageModulePath).front(); }
+
+QByteArray CsvDocument(const QStringList& header, const std::vector<QStringList>& rows, QChar separator) {
+    QString text = CsvLine(header, separator);
+    for (const QStringList& row : rows)
+        text += CsvLine(row, separator);
     return QByteArrayLiteral("\xEF\xBB\xBF") + text.toUtf8();
+}
+
+QByteArray GearTableCsv(const InstallationReport& report) {
+    return CsvDocument(report.csvHeader, report.csvRows, report.csvSeparator);
 }
 
 

@@ -64,8 +64,16 @@ InstallationReport BuildInstallationReport(const DeviceStore& store, const Repor
                                            const QString& languageModulePath);
 
 // One CSV line of these cells (a cell with the separator, a quote or a line
-// break quoted), LF ended.
-QString CsvLine(const QStringList& cells, QChar separator = QLatin1Char(','));
+// break quoted; a text a spreadsheet would take for a formula, one that
+// begins with =, +, - or @, behind an apostrophe and quoted), LF ended.
+QString CsvLine(const QStringList& cells, QChar separator);
+
+// A whole CSV file as every export writes it: UTF-8 with a byte-order mark
+// (so a spreadsheet reads the umlauts), the header row, the rows, LF line ends.
+QByteArray CsvDocument(const QStringList& header, const std::vector<QStringList>& rows, QChar separator);
+
+// The separator of the language's CSV files: ";" in German, "," in English.
+QChar CsvSeparator(const QString& languageModulePath);
 
 // The gear table as CSV: UTF-8 with a byte-order mark (so a spreadsheet
 // reads the umlauts), a header row, one row per gear, LF line ends.

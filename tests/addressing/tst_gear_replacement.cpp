@@ -32,9 +32,9 @@ void Append(Frames& to, const Frames& more) { to.insert(to.end(), more.begin(), 
 DeviceRecord ProjectRecord(const QString& name, uint8_t maxLevel, uint16_t groups) {
     DeviceRecord r;
     r.present = 1;
-    r.readState = 7;
+    r.readState = 7;  // a file's record: read bits, no device type, actual level unknown
+    r.actualLevel = 255;
     r.name = name;
-    r.deviceType = 6;
     r.fadeRate = 3;
     r.fadeTime = 2;
     r.fastFadeTime = 5;
@@ -57,7 +57,8 @@ Frames WriteAndReadBack(int address, uint8_t maxLevel, uint16_t groups) {
     const auto dt6 = [a](int value, int opcode) {
         return Frames{Hex(0xA3, value), "C106", Hex(a, opcode), Hex(a, opcode)};
     };
-    Frames f{Hex(a, 0xA2)};  // the gear's MIN decides the order of MAX and MIN
+    // The new gear's device type, then its MIN, which decides the order of MAX and MIN.
+    Frames f{Hex(a, 0x99), Hex(a, 0xA2)};
     for (const Frames& step : {dtr(3, 0x2F), dtr(2, 0x2E), dt6(5, 0xE4), dt6(1, 0xE3), dtr(maxLevel, 0x2A),
                                dtr(20, 0x2B), dtr(150, 0x2D), dtr(100, 0x2C)})
         Append(f, step);
@@ -142,6 +143,7 @@ protected:
         const DeviceRecord& wanted = h->view().store().projectTable[size_t(address)];
         shown.actualLevel = wanted.actualLevel;
         shown.readState = wanted.readState;
+        shown.deviceType = wanted.deviceType;  // the gear's own, which no file holds
         EXPECT_EQ(shown, wanted) << "address " << address;
         EXPECT_EQ(h->view().matrix().cells[size_t(address)].present, 1);
     }
@@ -267,6 +269,24 @@ TEST_F(Replacement, GearWithoutAKeyFlashAndTakeTheAddressPicked) {
                            "Ein neues Gerät blinkt jetzt. Welche Adresse soll es übernehmen? | 3 (Flur)"}));
     ExpectRecordIsTheProjects(3);
     ExpectRecordIsTheProjects(7);
+}
+
+// A colour gear from a project file: its device type is the gear's own, and
+// its colours go back with its levels.
+TEST_F(Replacement, AColourGearGetsItsColoursBack) {
+    Connect({R"({"shortAddress": 0})", R"({"randomDraws": ["0x800000"], "deviceType": 8})"});
+    DeviceRecord lamp = ProjectRecord("Empfang", 200, 0x0012);
+    lamp.colour.features = dali::kColourFeatureTc;
+    lamp.colour.coolest = lamp.colour.physicalCoolest = 153;
+    lamp.colour.warmest = lamp.colour.physicalWarmest = 370;
+    lamp.colour.powerOnMirek = 300;
+    OpenProject({{5, lamp}});
+    h->prompts.Answer(kDialogOk);
+    h->view().Execute(CommandAction::ReplaceGear);
+    EXPECT_EQ(ListTexts(), (QStringList{kResult + "Adresse 5 (Empfang): ersetzt, Einstellungen geschrieben und "
+                                                  "bestätigt."}));
+    EXPECT_EQ(Gear(1).colour.powerOn, sim::GearColourPoint::tc(300));
+    EXPECT_EQ(h->view().store().workingTable[5].deviceType, 8);
 }
 
 // Written, but silent when read back: the record says nothing is known, the

@@ -138,19 +138,20 @@ TEST_F(LineCheck, TheListAsCsvAndInTheReport) {
     EXPECT_TRUE(view.Report().sections.empty());
     view.CheckLine();
     const QByteArray csv = LineCheckCsv(view.lastLineCheck(), QString());
-    EXPECT_EQ(csv.toStdString(),
-              "Adresse,Name,Befund,Wert,Projekt,Bus\n"
-              "—,,Mehrere Geräte ohne Kurzadresse,,,\n"
-              "01,Empfang,Wert weicht ab,MAX LEVEL,200,254\n"
-              "01,Empfang,Wert weicht ab,FADE TIME,3,0\n"
-              "01,Empfang,Wert weicht ab,Dimmkurve,Linear,Logaritmisch\n"
-              "01,Empfang,Wert weicht ab,Gruppenzugehörigkeit,\"0, 2\",0\n"
-              "01,Empfang,Wert weicht ab,Szene 3,100,MASK\n"
-              "02,Flur,\"Fehlt: im Projekt, antwortet nicht\",,,\n"
-              "03,,\"Unerwartet: antwortet, nicht im Projekt\",,,\n"
-              "04,,Status: Lampenfehler,,,\n"
-              "05,,Mehrere Geräte auf dieser Adresse,,,\n"
-              "06,,Status: Betriebsgerätefehler,,,\n");
+    EXPECT_EQ(csv.toStdString(),  // as the gear table: a byte-order mark and the language's separator
+              "\xEF\xBB\xBF"
+              "Adresse;Name;Befund;Wert;Projekt;Bus\n"
+              "—;;Mehrere Geräte ohne Kurzadresse;;;\n"
+              "01;Empfang;Wert weicht ab;MAX LEVEL;200;254\n"
+              "01;Empfang;Wert weicht ab;FADE TIME;3;0\n"
+              "01;Empfang;Wert weicht ab;Dimmkurve;Linear;Logaritmisch\n"
+              "01;Empfang;Wert weicht ab;Gruppenzugehörigkeit;0, 2;0\n"
+              "01;Empfang;Wert weicht ab;Szene 3;100;MASK\n"
+              "02;Flur;Fehlt: im Projekt, antwortet nicht;;;\n"
+              "03;;Unerwartet: antwortet, nicht im Projekt;;;\n"
+              "04;;Status: Lampenfehler;;;\n"
+              "05;;Mehrere Geräte auf dieser Adresse;;;\n"
+              "06;;Status: Betriebsgerätefehler;;;\n");
     const InstallationReport report = view.Report();
     ASSERT_EQ(report.sections.size(), 1u);
     const ReportSection& check = report.sections[0];
@@ -170,8 +171,10 @@ TEST_F(LineCheckOneGear, AGearAsInTheProjectIsAskedThisAndNothingIsListed) {
     DeviceTable project;
     project[0] = FreshGearRecord();
     MainView& view = Opened(project, kDialogCancel);  // same addresses: the transfer is declined
+    // Deaf to the broadcast and the first QUERY STATUS: asked once more, not listed missing.
+    h.bus().withGear(0, [](sim::ControlGear& g) { g.setFaults({.missFrames = 2}); });
     view.CheckLine();
-    std::vector<std::string> expected = {"FF96", "0190", "0199", "01A1", "01A2", "01A3", "01A4", "01A5",
+    std::vector<std::string> expected = {"FF96", "0190", "0190", "0199", "01A1", "01A2", "01A3", "01A4", "01A5",
                                          "C106", "01FD", "C106", "01EE", "01C0", "01C1"};
     expected.reserve(expected.size() + 16 + 63);
     for (int n = 0; n < 16; ++n)
@@ -263,6 +266,33 @@ class LineCheckColourGear : public LineCheck {
 protected:
     LineCheckColourGear() : LineCheck(OneInterfaceScenario({R"({"shortAddress": 0, "deviceType": 8})"})) {}
 };
+
+// Prepared in the office, checked on site: connecting closes the project
+// shown offline (nothing to check against), and once it is opened on the
+// scanned bus the check compares it truly.
+TEST_F(LineCheckOneGear, AProjectPreparedOfflineIsClosedByConnectingAndCheckedOnceOpenedOnSite) {
+    DeviceTable project;
+    project[0] = FreshGearRecord(QStringLiteral("Flur"));
+    const QString path = h.folder.filePath(QStringLiteral("office.prj"));
+    ASSERT_TRUE(WriteProjectFile(path, project));
+    h.WriteConfig(0, 0, 1);
+    MainView& view = h.Start();
+    h.prompts.ChoosePath(path);
+    view.OpenProject();
+    h.prompts.Answer(kDialogOk);  // "Das Projekt wird geschlossen…"
+    h.prompts.Answer(kDialogOk);  // the search
+    view.Connect();
+    EXPECT_EQ(view.projectLoaded, 0);
+    EXPECT_FALSE(view.commands().IsEnabled(CommandId::CheckLine));
+    EXPECT_FALSE(view.commands().IsEnabled(CommandId::ReplaceGear));
+
+    h.prompts.ChoosePath(path);
+    h.prompts.Answer(kDialogCancel);  // shown, not sent
+    view.OpenProject();
+    view.CheckLine();
+    EXPECT_TRUE(view.lastLineCheck().complete);
+    EXPECT_TRUE(view.lastLineCheck().rows.empty());
+}
 
 // The project file knows neither the device type nor a name typed since
 // opening: the gear keeps both, and its colours go out with its levels.

@@ -127,6 +127,14 @@ INSTANTIATE_TEST_SUITE_P(
                       "Colour gear", "Groups", "Scenes"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// Names and notes that a spreadsheet would take for formulas stay text;
+// numbers stay numbers.
+TEST(InstallationReport, CsvCellsThatLookLikeFormulasStayText) {
+    const QStringList cells{"=HYPERLINK(\"x\")", "+49 89", "-Flur", "@SUM(A1)", "-5", "12,5", "Flur; Süd", "Empfang"};
+    EXPECT_EQ(CsvLine(cells, u';'), "\"'=HYPERLINK(\"\"x\"\")\";\"'+49 89\";\"'-Flur\";\"'@SUM(A1)\";-5;12,5;"
+                                    "\"Flur; Süd\";Empfang\n");
+}
+
 TEST(InstallationReport, OnlineTheDeviceTypesAreCountedAndAFullyReadBusHasNoNotReadMark) {
     DeviceStore store;
     for (int a : {1, 2, 9})
