@@ -34,6 +34,8 @@ void LineCheckFlow::CheckLine() {
     lastCheck_ = RunLineCheck(check);
     if (!lastCheck_.ran)
         return;
+    lastCheck_.checkedAt = QDateTime::currentDateTime();
+    presentGearChangesAtCheck_ = core_.presentGearChanges;
 
     LineCheckActions actions{lastCheck_, core_.languageModulePath(), {}, {}, {}, {}, {}, {}, -1};
     const auto onBus = [this](const LineCheckRow& row) {

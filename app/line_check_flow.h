@@ -40,6 +40,8 @@ public:
     // connected with a project.
     void CheckLine();
     const LineCheckResult& last() const { return lastCheck_; }
+    // The bus changed which gear answer where since the last check.
+    bool outdated() const { return core_.presentGearChanges != presentGearChangesAtCheck_; }
     // A new or another project: the last check no longer describes it.
     void forget() { lastCheck_ = {}; }
 
@@ -53,4 +55,5 @@ private:
     TabFlow& tabs_;
     AddressingFlow& addressing_;
     LineCheckResult lastCheck_;
+    int presentGearChangesAtCheck_ = 0;
 };

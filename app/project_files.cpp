@@ -166,7 +166,7 @@ InstallationReport ProjectFiles::Report() const {
     AddEmergencyTestsToReport(report, logbook ? logbook->entries : std::vector<EmergencyLogEntry>{}, logbookError,
                               core_.store.workingTable, core_.languageModulePath());
     if (lineCheck_.last().ran)
-        AddLineCheckToReport(report, lineCheck_.last(), core_.languageModulePath());
+        AddLineCheckToReport(report, lineCheck_.last(), lineCheck_.outdated(), core_.languageModulePath());
     return report;
 }
 

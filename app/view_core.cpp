@@ -33,6 +33,7 @@ void ViewCore::SetPresentFlagsFromTable() {
 }
 
 void ViewCore::PresentGearChanged() {
+    ++presentGearChanges;
     SetPane(kPaneCount, QStringLiteral("%1/64").arg(store.PresentCount()));
     SetPresentFlagsFromTable();
 }

@@ -53,6 +53,9 @@ struct ViewCore {
     MatrixModel& matrix;
     StatusPanes& status;
     CommandState& commands;
+    // How often PresentGearChanged ran: a line check older than the last
+    // change no longer describes the bus.
+    int presentGearChanges = 0;
 
     // Offline nothing may reach the bus, although the kit stays open after
     // "Trennen": the store and every job get a link without an interface.

@@ -7,6 +7,7 @@
 #include "devices/device_record.h"
 #include "link/dalikit.h"
 
+#include <QDateTime>
 #include <QString>
 
 #include <functional>
@@ -64,6 +65,7 @@ struct LineCheckResult {
     // rows cover only the addresses reached.
     bool complete = false;
     std::vector<LineCheckRow> rows;  // by address, the gear without a short address first
+    QDateTime checkedAt;             // when the check ran; the report dates its part with it
 };
 
 struct LineCheckContext {

@@ -120,8 +120,13 @@ QByteArray LineCheckCsv(const LineCheckResult& result, const QString& module) {
     return CsvDocument(LineCheckHeader(module), rows, CsvSeparator(module));
 }
 
-void AddLineCheckToReport(InstallationReport& report, const LineCheckResult& result, const QString& module) {
+void AddLineCheckToReport(InstallationReport& report, const LineCheckResult& result, bool outdated,
+                          const QString& module) {
+    constexpr StringId kCheckedOn = 716, kOutdated = 717;
     ReportSection section{LoadText(kTitle, module), {}, {QString(), LineCheckHeader(module), {}}};
+    section.lines << LoadText(kCheckedOn, module).arg(result.checkedAt.toString(QStringLiteral("yyyy-MM-dd HH:mm")));
+    if (outdated)
+        section.lines << LoadText(kOutdated, module);
     if (const QString summary = LineCheckSummary(result, module); !summary.isEmpty())
         section.lines << summary;
     section.table.rows.reserve(result.rows.size());

@@ -24,6 +24,7 @@ QString LineCheckSummary(const LineCheckResult& result, const QString& languageM
 // mark, the header row, one row per line.
 QByteArray LineCheckCsv(const LineCheckResult& result, const QString& languageModulePath);
 
-// The check as the report's last part.
-void AddLineCheckToReport(InstallationReport& report, const LineCheckResult& result,
+// The check as the report's last part, dated; `outdated` when the bus changed
+// after it (a replacement, an address move, a scan), which it then says first.
+void AddLineCheckToReport(InstallationReport& report, const LineCheckResult& result, bool outdated,
                           const QString& languageModulePath);

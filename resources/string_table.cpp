@@ -425,6 +425,8 @@ constexpr StringTableEntry kEntries[] = {
     {714, u"Diese benannten Geräte antworten nicht mehr. Ihre Namen bleiben bei ihren Adressen, solange das Projekt offen ist; eine Projektdatei enthält nur antwortende Geräte."},
     {715, u"Diese Geräte haben nicht auf jede Abfrage geantwortet. Was fehlt, ist in der Projektdatei als ungelesen vermerkt, nicht als Wert."},
     // Application title
+    {716, u"Geprüft am %1"},
+    {717, u"Veraltet: Die Anlage wurde seit dieser Prüfung geändert (Austausch, Adressänderung oder Suche). Bitte erneut prüfen."},
     {57344, u"Orvent Kelvane"},
 };
 // clang-format on

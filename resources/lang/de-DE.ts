@@ -1625,6 +1625,14 @@ Dieser Vorgang kann einige Zeit in Anspruch nehmen.</translation>
         <source>Diese Geräte haben nicht auf jede Abfrage geantwortet. Was fehlt, ist in der Projektdatei als ungelesen vermerkt, nicht als Wert.</source>
         <translation>Diese Geräte haben nicht auf jede Abfrage geantwortet. Was fehlt, ist in der Projektdatei als ungelesen vermerkt, nicht als Wert.</translation>
     </message>
+    <message id="716">
+        <source>Geprüft am %1</source>
+        <translation>Geprüft am %1</translation>
+    </message>
+    <message id="717">
+        <source>Veraltet: Die Anlage wurde seit dieser Prüfung geändert (Austausch, Adressänderung oder Suche). Bitte erneut prüfen.</source>
+        <translation>Veraltet: Die Anlage wurde seit dieser Prüfung geändert (Austausch, Adressänderung oder Suche). Bitte erneut prüfen.</translation>
+    </message>
     <message id="57344">
         <source>Orvent Kelvane</source>
         <translation>Orvent Kelvane</translation>

@@ -1625,6 +1625,14 @@ This may take some time.</translation>
         <source>Diese Geräte haben nicht auf jede Abfrage geantwortet. Was fehlt, ist in der Projektdatei als ungelesen vermerkt, nicht als Wert.</source>
         <translation>These gear did not answer every query. What is missing is marked unread in the project file, not saved as a value.</translation>
     </message>
+    <message id="716">
+        <source>Geprüft am %1</source>
+        <translation>Checked on %1</translation>
+    </message>
+    <message id="717">
+        <source>Veraltet: Die Anlage wurde seit dieser Prüfung geändert (Austausch, Adressänderung oder Suche). Bitte erneut prüfen.</source>
+        <translation>Outdated: the installation changed after this check (replacement, address change or search). Please check again.</translation>
+    </message>
     <message id="57344">
         <source>Orvent Kelvane</source>
         <translation>Orvent Kelvane</translation>

@@ -156,9 +156,15 @@ TEST_F(LineCheck, TheListAsCsvAndInTheReport) {
     ASSERT_EQ(report.sections.size(), 1u);
     const ReportSection& check = report.sections[0];
     EXPECT_EQ(check.heading, "Anlage prüfen");
-    EXPECT_TRUE(check.lines.isEmpty());
+    EXPECT_EQ(check.lines.size(), 1);  // its date
     ASSERT_EQ(check.table.rows.size(), kLineRows.size());
     EXPECT_EQ(check.table.rows[7], LineCheckCells(kLineRows[7], QString()));
+
+    // A scan since (as a replacement or a move would) makes it outdated, which it says after its date.
+    view.SearchDevices();
+    EXPECT_EQ(view.Report().sections[0].lines.mid(1),
+              QStringList{"Veraltet: Die Anlage wurde seit dieser Prüfung geändert (Austausch, Adressänderung oder "
+                          "Suche). Bitte erneut prüfen."});
     EXPECT_TRUE(ReportHtml(report).contains(QStringLiteral("<h2>Anlage prüfen</h2>")));
 }
 
@@ -190,7 +196,9 @@ TEST_F(LineCheckOneGear, AGearAsInTheProjectIsAskedThisAndNothingIsListed) {
               "Keine Abweichungen: die Anlage entspricht dem Projekt.");
     const InstallationReport report = view.Report();
     ASSERT_EQ(report.sections.size(), 1u);
-    EXPECT_EQ(report.sections[0].lines, QStringList{"Keine Abweichungen: die Anlage entspricht dem Projekt."});
+    ASSERT_EQ(report.sections[0].lines.size(), 2);
+    EXPECT_TRUE(report.sections[0].lines[0].startsWith("Geprüft am " + QDate::currentDate().toString(Qt::ISODate)));
+    EXPECT_EQ(report.sections[0].lines[1], "Keine Abweichungen: die Anlage entspricht dem Projekt.");
     EXPECT_TRUE(report.sections[0].table.header.isEmpty());  // nothing found: no empty table
 }
 
