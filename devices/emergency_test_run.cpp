@@ -93,7 +93,27 @@ private:
             return;
         }
         if (now() >= unit.deadlineUs)
+            timeUp(unit);
+    }
+
+    // STOP TEST ends whatever test runs and cancels pending ones: it is sent
+    // only when this run's test runs, or when the unit does not say.
+    void timeUp(Unit& unit) {
+        using namespace dali;
+        const auto mode = QueryEmergency(c_.link, address(unit), Dt1Op::QueryEmergencyMode, results_);
+        const auto status = QueryEmergency(c_.link, address(unit), Dt1Op::QueryEmergencyStatus, results_);
+        const uint8_t ours = duration_ ? dt1_mode::kDurationTestRunning : dt1_mode::kFunctionTestRunning;
+        const uint8_t other = duration_ ? dt1_mode::kFunctionTestRunning : dt1_mode::kDurationTestRunning;
+        const uint8_t pending = duration_ ? dt1_status::kDurationTestPending : dt1_status::kFunctionTestPending;
+        if (!mode || !status || (*mode & ours)) {
             stop(unit, EmergencyOutcome::TimedOut);
+        } else if (*status & pending) {
+            record(unit, resultOf(unit, (*mode & other)                         ? EmergencyOutcome::PostponedOtherTest
+                                        : !(*status & dt1_status::kBatteryFull) ? EmergencyOutcome::PostponedCharging
+                                                                                : EmergencyOutcome::Postponed));
+        } else {
+            record(unit, resultOf(unit, EmergencyOutcome::TimedOut));  // nothing of this run left to stop
+        }
     }
 
     void finish(Unit& unit) {

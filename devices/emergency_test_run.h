@@ -2,7 +2,9 @@
 // The bus-wide emergency test run: a function or duration test on every
 // emergency luminaire of the bus or of a group, started one after the other
 // (staggered, so a corridor never goes dark all at once), then polled until
-// each unit reports its test done or its time is up. Cancel sends STOP TEST
+// each unit reports its test done or its time is up. A unit whose time is up
+// is asked which test runs or waits: STOP TEST ends only the test this run
+// started, never the unit's own nor one still waiting. Cancel sends STOP TEST
 // to every unit still under test. Every pause goes through kit_sleep, so the
 // run passes on virtual time with the simulated bus.
 
@@ -21,8 +23,14 @@ enum class EmergencyTestKind { Function, Duration };
 enum class EmergencyOutcome {
     Passed,     // done, the test's failed bit clear
     Failed,     // done, the test's failed bit set
-    TimedOut,   // not done in time: STOP TEST was sent
+    TimedOut,   // not done in time: STOP TEST was sent when the run's own test still ran
     Cancelled,  // the installer cancelled while it ran: STOP TEST was sent
+    // Not begun in time, still pending in the unit, and left so (no STOP TEST,
+    // which would cancel it): its battery is charging, another test runs (the
+    // unit's own automatic one), or for a reason the unit does not tell.
+    PostponedCharging,
+    PostponedOtherTest,
+    Postponed,
 };
 
 struct EmergencyTestResult {

@@ -4,6 +4,8 @@
 
 #include <QStringList>
 
+#include <utility>
+
 namespace {
 
 // The text of bit 0; bits 1..7 follow in id order.
@@ -43,15 +45,17 @@ QString EmergencyTestKindText(EmergencyTestKind kind, const QString& languageMod
 }
 
 QString EmergencyOutcomeText(EmergencyOutcome outcome, const QString& languageModulePath) {
-    switch (outcome) {
-        case EmergencyOutcome::Passed:
-            return LoadText(kPassedText, languageModulePath);
-        case EmergencyOutcome::Failed:
-            return LoadText(kFailedText, languageModulePath);
-        case EmergencyOutcome::TimedOut:
-            return LoadText(kTimedOutText, languageModulePath);
-        case EmergencyOutcome::Cancelled:
-            break;
-    }
-    return LoadText(kCancelledText, languageModulePath);
+    static const std::pair<EmergencyOutcome, StringId> kTexts[] = {
+        {EmergencyOutcome::Passed, kPassedText},
+        {EmergencyOutcome::Failed, kFailedText},
+        {EmergencyOutcome::TimedOut, kTimedOutText},
+        {EmergencyOutcome::Cancelled, kCancelledText},
+        {EmergencyOutcome::PostponedCharging, 718},
+        {EmergencyOutcome::PostponedOtherTest, 719},
+        {EmergencyOutcome::Postponed, 720},
+    };
+    for (const auto& [shown, text] : kTexts)
+        if (shown == outcome)
+            return LoadText(text, languageModulePath);
+    return {};
 }

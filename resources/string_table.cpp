@@ -427,6 +427,9 @@ constexpr StringTableEntry kEntries[] = {
     // Application title
     {716, u"Geprüft am %1"},
     {717, u"Veraltet: Die Anlage wurde seit dieser Prüfung geändert (Austausch, Adressänderung oder Suche). Bitte erneut prüfen."},
+    {718, u"verschoben: Akku wird geladen"},
+    {719, u"verschoben: anderer Test läuft"},
+    {720, u"verschoben"},
     {57344, u"Orvent Kelvane"},
 };
 // clang-format on

@@ -21,11 +21,14 @@ constexpr int kMinutesPerDurationStep = 2;
 constexpr StringId kCsvHeaderFirst = 593;  // date, address, name, test, result, failures, duration
 constexpr StringId kLogbookTitle = 600;
 
-constexpr std::array<std::pair<EmergencyOutcome, const char*>, 4> kOutcomeWords{{
+constexpr std::array<std::pair<EmergencyOutcome, const char*>, 7> kOutcomeWords{{
     {EmergencyOutcome::Passed, "passed"},
     {EmergencyOutcome::Failed, "failed"},
     {EmergencyOutcome::TimedOut, "timeout"},
     {EmergencyOutcome::Cancelled, "cancelled"},
+    {EmergencyOutcome::PostponedCharging, "postponed-charging"},
+    {EmergencyOutcome::PostponedOtherTest, "postponed-other-test"},
+    {EmergencyOutcome::Postponed, "postponed"},
 }};
 
 QByteArray outcomeWord(EmergencyOutcome outcome) {

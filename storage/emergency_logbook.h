@@ -7,7 +7,8 @@
 //   time      UTC, ISO 8601 with seconds and "Z": 2026-03-02T09:00:10Z
 //   address   the short address, 0..63
 //   test      "function" or "duration"
-//   outcome   "passed", "failed", "timeout" or "cancelled"
+//   outcome   "passed", "failed", "timeout", "cancelled", or for a test still
+//             waiting in the unit "postponed-charging", "postponed-other-test", "postponed"
 //   failures  the unit's failure status byte as two hex digits, "-" when unknown
 //   duration  minutes the battery held in a duration test, "-" otherwise
 //   name      the gear's name in the project, may be empty (tabs and line breaks become spaces)

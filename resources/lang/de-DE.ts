@@ -1633,6 +1633,18 @@ Dieser Vorgang kann einige Zeit in Anspruch nehmen.</translation>
         <source>Veraltet: Die Anlage wurde seit dieser Prüfung geändert (Austausch, Adressänderung oder Suche). Bitte erneut prüfen.</source>
         <translation>Veraltet: Die Anlage wurde seit dieser Prüfung geändert (Austausch, Adressänderung oder Suche). Bitte erneut prüfen.</translation>
     </message>
+    <message id="718">
+        <source>verschoben: Akku wird geladen</source>
+        <translation>verschoben: Akku wird geladen</translation>
+    </message>
+    <message id="719">
+        <source>verschoben: anderer Test läuft</source>
+        <translation>verschoben: anderer Test läuft</translation>
+    </message>
+    <message id="720">
+        <source>verschoben</source>
+        <translation>verschoben</translation>
+    </message>
     <message id="57344">
         <source>Orvent Kelvane</source>
         <translation>Orvent Kelvane</translation>

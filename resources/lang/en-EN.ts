@@ -1633,6 +1633,18 @@ This may take some time.</translation>
         <source>Veraltet: Die Anlage wurde seit dieser Prüfung geändert (Austausch, Adressänderung oder Suche). Bitte erneut prüfen.</source>
         <translation>Outdated: the installation changed after this check (replacement, address change or search). Please check again.</translation>
     </message>
+    <message id="718">
+        <source>verschoben: Akku wird geladen</source>
+        <translation>postponed: battery charging</translation>
+    </message>
+    <message id="719">
+        <source>verschoben: anderer Test läuft</source>
+        <translation>postponed: another test running</translation>
+    </message>
+    <message id="720">
+        <source>verschoben</source>
+        <translation>postponed</translation>
+    </message>
     <message id="57344">
         <source>Orvent Kelvane</source>
         <translation>Orvent Kelvane</translation>

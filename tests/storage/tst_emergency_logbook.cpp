@@ -64,14 +64,19 @@ TEST_F(Logbook, ARunIsAppendedLineByLineAndReadsBack) {
     duration.kind = EmergencyTestKind::Duration;
     duration.outcome = EmergencyOutcome::TimedOut;
     duration.durationMinutes = 40;
-    ASSERT_TRUE(AppendToEmergencyLogbook(path, {duration}, error));
-    EXPECT_EQ(ReadFileBytes(path),
-              "#kelvane-emergency-log 1\n" + kCorridorLines + "2026-03-03T09:00:00Z\t41\tduration\ttimeout\t-\t40\t\n");
+    EmergencyLogEntry waiting = duration;  // still waiting for its battery when the run ended
+    waiting.outcome = EmergencyOutcome::PostponedCharging;
+    waiting.durationMinutes.reset();
+    ASSERT_TRUE(AppendToEmergencyLogbook(path, {duration, waiting}, error));
+    EXPECT_EQ(ReadFileBytes(path), "#kelvane-emergency-log 1\n" + kCorridorLines +
+                                       "2026-03-03T09:00:00Z\t41\tduration\ttimeout\t-\t40\t\n"
+                                       "2026-03-03T09:00:00Z\t41\tduration\tpostponed-charging\t-\t-\t\n");
 
     const std::optional<EmergencyLogbook> read = ReadEmergencyLogbook(path, error);
     ASSERT_TRUE(read);
     entries[2].name = QStringLiteral("Flur Süd");
     entries.push_back(duration);
+    entries.push_back(waiting);
     EXPECT_EQ(read->entries, entries);
     EXPECT_EQ(read->skippedLines, 0);
 }
