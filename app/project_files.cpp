@@ -3,6 +3,7 @@
 #include "app/connection_flow.h"
 #include "app/device_tabs.h"
 #include "app/line_check_flow.h"
+#include "app/status_panes.h"
 #include "app/tab_flow.h"
 #include "app/view_surface.h"
 #include "devices/line_check_text.h"
@@ -157,6 +158,7 @@ InstallationReport ProjectFiles::Report() const {
     source.revision.remove(QStringLiteral("Rev: "));
     source.projectFile = QFileInfo(projectPath_).fileName();
     source.madeAt = QDateTime::currentDateTime();
+    source.programVersion = VersionText();
     InstallationReport report = BuildInstallationReport(core_.store, source, core_.languageModulePath());
     // The logbook lives beside the project file: without one there are no results yet.
     QString logbookError;

@@ -430,6 +430,13 @@ constexpr StringTableEntry kEntries[] = {
     {718, u"verschoben: Akku wird geladen"},
     {719, u"verschoben: anderer Test läuft"},
     {720, u"verschoben"},
+    {721, u"Seite %1 von %2"},
+    {722, u"Übergabe"},
+    {723, u"Datum: %1"},
+    {724, u"Kunde:"},
+    {725, u"Unterschrift"},
+    {726, u"keine (ungültig)"},
+    {727, u"Adressen ohne klare Antwort (mehrere Geräte?): %1"},
     {57344, u"Orvent Kelvane"},
 };
 // clang-format on

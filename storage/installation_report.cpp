@@ -22,12 +22,15 @@ constexpr StringId kCurveHeader = 114, kLogarithmic = 122, kLinear = 147, kAddre
                    kNotReadLegend = 630, kMaskLegend = 631, kCsvSeparator = 632, kDecimalMark = 633,
                    kOfflineLine = 634, kColourHeading = 637, kColourType = 638, kCurrentColour = 639,
                    kCoolest = 700, kWarmest = 701, kPhysical = 702, kPowerOnColour = 703, kFailureColour = 704,
-                   kEmergencyLegend = 710;
+                   kEmergencyLegend = 710, kProgramName = 57344, kPageNumbers = 721, kHandoverHeading = 722,
+                   kHandoverDate = 723, kCustomer = 724, kSignature = 725, kFadeRateZero = 726,
+                   kUnclearAddresses = 727;
 
 const QString kNotRead = QStringLiteral("?");
 const QString kMaskShown = QStringLiteral("—");
 
-QString escaped(const QString& text) { return text.toHtmlEscaped(); }
+// Escaped for HTML; a text of several lines (notes) keeps its lines.
+QString escaped(const QString& text) { return text.toHtmlEscaped().replace(QLatin1Char('\n'), QStringLiteral("<br>")); }
 
 // A header cell's words stay whole: each on its own line if the column is narrow.
 QString headerCellHtml(const QString& text) {
@@ -164,6 +167,32 @@ void addTitleBlock(InstallationReport& report, const DeviceStore& store, const R
     }
     for (const auto& [type, count] : perType)
         report.titleLines << w.text(kTypeCount).arg(type < 0 ? w.text(kUnknown) : QString::number(type)).arg(count);
+    // Taken, but no record can show a gear there (several gear answering at once, among others).
+    QStringList unclear;
+    for (int a = 0; a < kDeviceCount; ++a)
+        if (store.unclearAddresses.test(size_t(a)))
+            unclear << QString::number(a);
+    if (!unclear.isEmpty())
+        report.titleLines << w.text(kUnclearAddresses).arg(unclear.join(QStringLiteral(", ")));
+
+    const QString project = !header.project.isEmpty() ? header.project : source.projectFile;
+    QStringList foot{source.madeAt.toString(QStringLiteral("yyyy-MM-dd")),
+                     QString(w.text(kProgramName) + QLatin1Char(' ') + source.programVersion).trimmed()};
+    if (!project.isEmpty())
+        foot.prepend(project);
+    report.footer = foot.join(QStringLiteral(" · "));
+    report.pageNumbers = w.text(kPageNumbers);
+}
+
+ReportSection handoverBlock(const DeviceStore& store, const ReportWriter& w) {
+    const QString blank(32, u'_');
+    const QString& installer = store.projectHeader.installer;
+    const QString signature = QStringLiteral("\n\n\n") + blank + QLatin1Char('\n') + w.text(kSignature);
+    return {w.text(kHandoverHeading),
+            {w.text(kHandoverDate).arg(blank),
+             w.text(kInstallerLabel) + QLatin1Char(' ') + (installer.isEmpty() ? blank : installer),
+             w.text(kCustomer) + QLatin1Char(' ') + blank},
+            {QString(), {w.text(kInstallerLabel), w.text(kCustomer)}, {{signature, signature}}}};
 }
 
 // Gear that are colour gear by their device types online, or by the colour
@@ -260,7 +289,9 @@ InstallationReport BuildInstallationReport(const DeviceStore& store, const Repor
         const auto fade = [&](const QStringList& entries, uint8_t value) {
             return read ? FadeEntry(entries, value) : w.notRead();
         };
-        const QStringList fadeCells = {fade(FadeTimeEntries(), r.fadeTime), fade(FadeRateEntries(), r.fadeRate),
+        // Fade rate 0 is no rate a gear can hold; the combo box's "Impossible" is not the report's language.
+        const QString fadeRate = read && r.fadeRate == 0 ? w.text(kFadeRateZero) : fade(FadeRateEntries(), r.fadeRate);
+        const QStringList fadeCells = {fade(FadeTimeEntries(), r.fadeTime), fadeRate,
                                        fade(FastFadeTimeEntries(), r.fastFadeTime)};
         row << fadeCells;
         csv << w.decimal(fadeCells[0]) << w.decimal(fadeCells[1]) << QString(fadeCells[2]).remove(QStringLiteral("ms"));
@@ -279,6 +310,7 @@ InstallationReport BuildInstallationReport(const DeviceStore& store, const Repor
         report.scenes.rows.push_back(scenes);
     }
     report.colour = colourTable(store, w);
+    report.handover = handoverBlock(store, w);
     if (w.usedNotRead)
         report.legendLines << w.text(kNotReadLegend);
     if (w.usedMask)
@@ -319,7 +351,9 @@ QString ReportHtml(const InstallationReport& report) {
     html += ReportTableHtml(report.gear) + ReportTableHtml(report.groups) + ReportTableHtml(report.scenes);
     if (!report.colour.rows.empty())
         html += ReportTableHtml(report.colour);
-    for (const ReportSection& section : report.sections) {
+    std::vector<ReportSection> sections = report.sections;
+    sections.push_back(report.handover);
+    for (const ReportSection& section : sections) {
         html += QStringLiteral("<h2>%1</h2>").arg(escaped(section.heading));
         for (const QString& line : section.lines)
             html += QStringLiteral("<p>%1</p>").arg(escaped(line));

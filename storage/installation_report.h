@@ -23,6 +23,7 @@ struct ReportSource {
     QString serial, revision;  // of the interface, when online
     QString projectFile;       // the project's file name, when offline
     QDateTime madeAt;
+    QString programVersion{};  // "1.0.0.0", in every page's foot
 };
 
 // A table of the report: its heading, header row and rows of cells.
@@ -58,6 +59,13 @@ struct InstallationReport {
     // Parts after the gear tables (the emergency tests, the last line check),
     // each only when there is something to say.
     std::vector<ReportSection> sections;
+    // The end, for the handover: date, installer and customer to fill in,
+    // and a signature line for each.
+    ReportSection handover;
+    // Every page's foot: the project, the date and the program's version on
+    // the left, "Seite %1 von %2" (page, pages) on the right.
+    QString footer;
+    QString pageNumbers;
 };
 
 InstallationReport BuildInstallationReport(const DeviceStore& store, const ReportSource& source,

@@ -3,13 +3,20 @@
 #include "storage/file_replacement.h"
 #include "storage/installation_report.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QFont>
+#include <QFontMetricsF>
 #include <QImage>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QRegularExpression>
+#include <QTextBlock>
 #include <QTextDocument>
 #include <QUrl>
+
+#include <cmath>
+#include <set>
 
 namespace {
 
@@ -45,17 +52,65 @@ QImage matrixImage(const InstallationReport& report) {
     return image;
 }
 
+// A heading with less than this many lines of room below it on its page
+// starts the next page: it belongs with the table or text after it.
+constexpr int kLinesKeptWithHeading = 8;
+const QRegularExpression kHeadingTag(QStringLiteral("<h[1-6](?=[ >])"));
+
+// The first heading (counted in document order) that stands too near the
+// foot of its page; -1 when none does.
+int firstHeadingNearFoot(QTextDocument& document, qreal pageHeight, qreal lineHeight) {
+    QAbstractTextDocumentLayout* layout = document.documentLayout();
+    int heading = 0;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        if (block.blockFormat().headingLevel() == 0)
+            continue;
+        const qreal roomBelow = pageHeight - std::fmod(layout->blockBoundingRect(block).bottom(), pageHeight);
+        if (block.next().isValid() && roomBelow < kLinesKeptWithHeading * lineHeight)
+            return heading;
+        ++heading;
+    }
+    return -1;
+}
+
+// The HTML with these headings starting a new page.
+QString withPageBreaks(const QString& html, const std::set<int>& headings) {
+    QString result;
+    qsizetype from = 0;
+    int heading = 0;
+    for (auto it = kHeadingTag.globalMatch(html); it.hasNext(); ++heading) {
+        const QRegularExpressionMatch tag = it.next();
+        result += html.mid(from, tag.capturedEnd() - from);
+        if (headings.count(heading))
+            result += QStringLiteral(" style=\"page-break-before: always\"");
+        from = tag.capturedEnd();
+    }
+    return result + html.mid(from);
+}
+
+// Laid out afresh with a page break before each heading that would end a
+// page, one at a time, since each moves the ones after it.
+void setHtmlKeepingHeadingsWithWhatFollows(QTextDocument& document, const QString& html, qreal pageHeight,
+                                           qreal lineHeight) {
+    std::set<int> breaks;
+    document.setHtml(html);
+    for (int heading; (heading = firstHeadingNearFoot(document, pageHeight, lineHeight)) >= 0 &&
+                      breaks.insert(heading).second;)
+        document.setHtml(withPageBreaks(html, breaks));
+}
+
 }  // namespace
 
 bool WriteReportPdf(const QString& path, const InstallationReport& report, QString& error) {
-    return WriteHtmlPdf(path, report.title, ReportHtml(report), error, [&](QTextDocument& document) {
+    const auto addMatrix = [&](QTextDocument& document) {
         document.addResource(QTextDocument::ImageResource, QUrl(QString::fromLatin1(kReportMatrixImage)),
                              matrixImage(report));
-    });
+    };
+    return WriteHtmlPdf(path, report.title, ReportHtml(report), error, addMatrix, {report.footer, report.pageNumbers});
 }
 
 bool WriteHtmlPdf(const QString& path, const QString& title, const QString& html, QString& error,
-                  const std::function<void(QTextDocument&)>& addResources) {
+                  const std::function<void(QTextDocument&)>& addResources, const PdfFooter& footer) {
     FileReplacement file(path);
     if (!file.isOpen()) {
         error = file.errorString();
@@ -70,15 +125,38 @@ bool WriteHtmlPdf(const QString& path, const QString& title, const QString& html
         writer.setResolution(150);
         writer.setTitle(title);
         QTextDocument document;
-        // Laid out on the page in the writer's own pixels, in a small print font.
-        document.setPageSize(writer.pageLayout().paintRectPixels(writer.resolution()).size());
+        // Laid out on the page in the writer's own pixels, in a small print
+        // font, above a foot of two lines.
         QFont font(QStringLiteral("DejaVu Sans"));
         font.setPixelSize(writer.resolution() * 8 / 72);
+        const qreal lineHeight = QFontMetricsF(font, &writer).lineSpacing();
+        const QSizeF paper = writer.pageLayout().paintRectPixels(writer.resolution()).size();
+        const bool withFoot = !footer.text.isEmpty() || !footer.pageNumbers.isEmpty();
+        const QSizeF page(paper.width(), paper.height() - (withFoot ? 2 * lineHeight : 0));
+        document.documentLayout()->setPaintDevice(&writer);
+        document.setPageSize(page);
         document.setDefaultFont(font);
         if (addResources)
             addResources(document);
-        document.setHtml(html);
-        document.print(&writer);
+        setHtmlKeepingHeadingsWithWhatFollows(document, html, page.height(), lineHeight);
+
+        QPainter painter(&writer);
+        const int pages = document.pageCount();
+        for (int p = 0; p < pages; ++p) {
+            if (p > 0)
+                writer.newPage();
+            painter.save();
+            painter.translate(0, -p * page.height());
+            document.drawContents(&painter, QRectF(QPointF(0, p * page.height()), page));
+            painter.restore();
+            if (!withFoot)
+                continue;
+            const QRectF foot(0, paper.height() - lineHeight, paper.width(), lineHeight);
+            painter.setFont(font);
+            painter.drawText(foot, Qt::AlignLeft | Qt::AlignVCenter, footer.text);
+            if (!footer.pageNumbers.isEmpty())
+                painter.drawText(foot, Qt::AlignRight | Qt::AlignVCenter, footer.pageNumbers.arg(p + 1).arg(pages));
+        }
     }
     if (!file.Commit()) {
         error = file.errorString();

@@ -1645,6 +1645,34 @@ Dieser Vorgang kann einige Zeit in Anspruch nehmen.</translation>
         <source>verschoben</source>
         <translation>verschoben</translation>
     </message>
+    <message id="721">
+        <source>Seite %1 von %2</source>
+        <translation>Seite %1 von %2</translation>
+    </message>
+    <message id="722">
+        <source>Übergabe</source>
+        <translation>Übergabe</translation>
+    </message>
+    <message id="723">
+        <source>Datum: %1</source>
+        <translation>Datum: %1</translation>
+    </message>
+    <message id="724">
+        <source>Kunde:</source>
+        <translation>Kunde:</translation>
+    </message>
+    <message id="725">
+        <source>Unterschrift</source>
+        <translation>Unterschrift</translation>
+    </message>
+    <message id="726">
+        <source>keine (ungültig)</source>
+        <translation>keine (ungültig)</translation>
+    </message>
+    <message id="727">
+        <source>Adressen ohne klare Antwort (mehrere Geräte?): %1</source>
+        <translation>Adressen ohne klare Antwort (mehrere Geräte?): %1</translation>
+    </message>
     <message id="57344">
         <source>Orvent Kelvane</source>
         <translation>Orvent Kelvane</translation>

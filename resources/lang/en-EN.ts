@@ -1645,6 +1645,34 @@ This may take some time.</translation>
         <source>verschoben</source>
         <translation>postponed</translation>
     </message>
+    <message id="721">
+        <source>Seite %1 von %2</source>
+        <translation>Page %1 of %2</translation>
+    </message>
+    <message id="722">
+        <source>Übergabe</source>
+        <translation>Handover</translation>
+    </message>
+    <message id="723">
+        <source>Datum: %1</source>
+        <translation>Date: %1</translation>
+    </message>
+    <message id="724">
+        <source>Kunde:</source>
+        <translation>Customer:</translation>
+    </message>
+    <message id="725">
+        <source>Unterschrift</source>
+        <translation>Signature</translation>
+    </message>
+    <message id="726">
+        <source>keine (ungültig)</source>
+        <translation>none (invalid)</translation>
+    </message>
+    <message id="727">
+        <source>Adressen ohne klare Antwort (mehrere Geräte?): %1</source>
+        <translation>Addresses without a clear answer (several gear?): %1</translation>
+    </message>
     <message id="57344">
         <source>Orvent Kelvane</source>
         <translation>Orvent Kelvane</translation>

@@ -210,6 +210,47 @@ TEST(InstallationReport, TheEmergencyPartShowsEachUnitsLastTests) {
     EXPECT_TRUE(unreadable.sections[0].table.header.isEmpty());
 }
 
+// A document to sign: every page has its foot, no heading stands alone at
+// a page's foot, and the handover block ends it.
+void ExpectADocumentToSign(const QString& pdfText, int pageCount) {
+    const QStringList pages = pdfText.split(u'\f', Qt::SkipEmptyParts);
+    ASSERT_EQ(pages.size(), pageCount);
+    for (int p = 0; p < pages.size(); ++p) {
+        QStringList lines = pages[p].split(u'\n', Qt::SkipEmptyParts);
+        lines.removeIf([](const QString& line) { return line.trimmed().isEmpty(); });
+        ASSERT_GE(lines.size(), 2) << p;
+        const QString foot = QStringLiteral("^office.prj · \\d{4}-\\d\\d-\\d\\d · Orvent Kelvane +Seite %1 von %2$");
+        EXPECT_TRUE(lines.last().contains(QRegularExpression(foot.arg(p + 1).arg(pageCount)))) << lines.last().toStdString();
+        const QString beforeFoot = lines[lines.size() - 2].trimmed();
+        for (const char* heading : {"Geräte", "Gruppen", "Szenen", "Übergabe"})
+            EXPECT_NE(beforeFoot, QString::fromUtf8(heading)) << "page " << p + 1;
+    }
+    EXPECT_EQ(pages.last().count("Unterschrift"), 2);
+    EXPECT_TRUE(pages.last().contains("Kunde: ____"));
+}
+
+// Fourteen gear: the scenes' heading would end the second page, its table
+// on the third. Notes keep their lines, an address without a clear answer
+// is named, and fade rate 0 is said in words.
+TEST(InstallationReport, APdfOfFourteenGearKeepsEveryHeadingWithItsTable) {
+    DeviceStore store;
+    for (int a = 0; a < 14; ++a)
+        store.workingTable[size_t(a)] = {.readState = kReadStateParameters | kReadStateScenes, .present = 1,
+                                         .fadeRate = uint8_t(a == 0 ? 0 : 7), .maxLevel = 254, .minLevel = 1};
+    store.projectHeader.notes = "Zeile 1\nZeile 2";
+    store.unclearAddresses.set(20);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("report.pdf");
+    QString error;
+    ASSERT_TRUE(WriteReportPdf(path, BuildInstallationReport(store, kOffline, QString()), error));
+    const QString text = RunTool("pdftotext", {"-layout", path, "-"}).normalized(QString::NormalizationForm_KC);
+    ExpectADocumentToSign(text, 3);
+    EXPECT_TRUE(text.contains("Notizen: Zeile 1\nZeile 2\n"));
+    EXPECT_TRUE(text.contains("Adressen ohne klare Antwort (mehrere Geräte?): 20"));
+    EXPECT_TRUE(text.contains("keine (ungültig)"));
+    EXPECT_FALSE(text.contains("Impossible"));
+}
+
 TEST(InstallationReport, APdfOfAFullBusHoldsEveryGear) {
     DeviceStore store;
     for (int a = 0; a < 64; ++a) {
@@ -222,8 +263,9 @@ TEST(InstallationReport, APdfOfAFullBusHoldsEveryGear) {
     QString error;
     ASSERT_TRUE(WriteReportPdf(path, BuildInstallationReport(store, kOffline, QString()), error))
         << error.toStdString();
-    EXPECT_TRUE(RunTool("pdfinfo", {path}).contains(QRegularExpression("Pages:\\s+6\\n")));
     const QString text = RunTool("pdftotext", {"-layout", path, "-"}).normalized(QString::NormalizationForm_KC);
+    EXPECT_TRUE(RunTool("pdfinfo", {path}).contains(QRegularExpression("Pages:\\s+8\\n")));
+    ExpectADocumentToSign(text, 8);
     EXPECT_TRUE(text.contains("Kelvane – DALI-Anlagenbericht"));
     EXPECT_TRUE(text.contains("Offline, Projektdatei office.prj"));
     EXPECT_TRUE(text.contains("Geräte: 64"));
