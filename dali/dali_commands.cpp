@@ -158,6 +158,7 @@ constexpr std::array kCommands{
     row(Dt1Op::QueryFeatures, "QUERY FEATURES", once, answers),
     row(Dt1Op::QueryFailureStatus, "QUERY FAILURE STATUS", once, answers),
     row(Dt1Op::QueryEmergencyStatus, "QUERY EMERGENCY STATUS", once, answers),
+    row(Dt1Op::PerformDtrSelectedFunction, "PERFORM DTR SELECTED FUNCTION", twice, silent),
     row(Dt1Op::QueryExtendedVersionNumber, "QUERY EXTENDED VERSION NUMBER", once, answers),
     // Device type 8 (colour control), after ENABLE DEVICE TYPE 8
     row(Dt8Op::SetTemporaryXCoordinate, 1, "SET TEMPORARY X-COORDINATE", once, silent),

@@ -173,6 +173,7 @@ enum class Dt1Op : uint8_t {
     QueryFeatures = 0xFB,
     QueryFailureStatus = 0xFC,
     QueryEmergencyStatus = 0xFD,
+    PerformDtrSelectedFunction = 0xFE,  // another master's; named so the monitor pairs its copies
     QueryExtendedVersionNumber = 0xFF,
 };
 

@@ -121,6 +121,7 @@ const Sent kEmergencyCommands[] = {
     {CommandSpace::DeviceType1, 0xFB, "QUERY FEATURES", false, true},
     {CommandSpace::DeviceType1, 0xFC, "QUERY FAILURE STATUS", false, true},
     {CommandSpace::DeviceType1, 0xFD, "QUERY EMERGENCY STATUS", false, true},
+    {CommandSpace::DeviceType1, 0xFE, "PERFORM DTR SELECTED FUNCTION", true, false},
     {CommandSpace::DeviceType1, 0xFF, "QUERY EXTENDED VERSION NUMBER", false, true},
 };
 
@@ -132,8 +133,6 @@ TEST(DaliCommandTable, KnowsEveryEmergencyCommandWithItsStandardOpcode) {
         EXPECT_EQ(c->sentTwice, s.twice) << s.name;
         EXPECT_EQ(c->answers, s.answers) << s.name;
     }
-    // 0xFE (PERFORM DTR SELECTED FUNCTION) is not sent by Kelvane, so not in the table.
-    EXPECT_EQ(dali::findCommand(CommandSpace::DeviceType1, 0xFE), nullptr);
     EXPECT_EQ(dali::code(dali::Dt1Op::StopTest), 0xE5);
     EXPECT_EQ(dali::code(dali::Dt1Op::QueryEmergencyStatus), 0xFD);
 }
