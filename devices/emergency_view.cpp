@@ -97,14 +97,18 @@ void CEmergencyView::ApplyLanguage(const QString& languageModulePath) {
     ShowUnit(state_);
 }
 
-// Minutes from 2-minute steps, hours from 4-hour steps: the value times its step.
-QString CEmergencyView::Number(std::optional<uint8_t> value, int factor) const {
-    return value ? QString::number(*value * factor) : LoadText(kUnknown, services_.languageModulePath);
+// Minutes from 2-minute steps, hours from 4-hour steps: the value times its
+// step. A counter at its end (255) says "this or more", a level at MASK nothing.
+QString CEmergencyView::Number(std::optional<uint8_t> value, int factor, Mask mask) const {
+    if (!value || (mask == Mask::Unknown && *value == dali::kMask))
+        return LoadText(kUnknown, services_.languageModulePath);
+    const QString number = QString::number(*value * factor);
+    return mask == Mask::AtLeast && *value == dali::kMask ? QStringLiteral("≥ ") + number : number;
 }
 
 // The unit counts down to its next automatic test in quarter hours: "6 d 23 h 45 min".
 QString CEmergencyView::Delay(std::optional<uint16_t> quarterHours) const {
-    if (!quarterHours)
+    if (!quarterHours || *quarterHours == dali::kMask16)
         return LoadText(kUnknown, services_.languageModulePath);
     constexpr int kPerHour = 4, kPerDay = 24 * kPerHour;
     const int q = *quarterHours;
@@ -122,13 +126,19 @@ void CEmergencyView::ShowUnit(const EmergencyState& state) {
                                ? QStringLiteral("%1 %").arg(std::lround(*state.batteryCharge * 100.0 / kFullCharge))
                                : LoadText(kUnknown, path);
     battery_->setText(
-        LoadText(kBatteryLine, path).arg(charge, Number(state.ratedDuration, 2), Number(state.durationTestResult, 2)));
+        LoadText(kBatteryLine, path)
+            .arg(charge, Number(state.ratedDuration, 2, Mask::AtLeast), Number(state.durationTestResult, 2)));
     lamp_->setText(LoadText(kLampLine, path)
-                       .arg(Number(state.lampEmergencyTime, 1), Number(state.lampTotalOperationTime, 4),
-                            Number(state.emergencyLevel, 1)));
+                       .arg(Number(state.lampEmergencyTime, 1, Mask::AtLeast),
+                            Number(state.lampTotalOperationTime, 4, Mask::AtLeast),
+                            Number(state.emergencyLevel, 1, Mask::Unknown)));
     intervals_->setText(LoadText(kIntervalLine, path)
                             .arg(Number(state.functionTestInterval, 1), Number(state.durationTestInterval, 1)));
-    delays_->setText(LoadText(kDelayLine, path).arg(Delay(state.nextFunctionTest), Delay(state.nextDurationTest)));
+    // A unit without automatic testing counts down to nothing.
+    constexpr StringId kNoAutomaticTest = 728;
+    const bool automatic = !state.features || (*state.features & dali::dt1_features::kAutoTest);
+    delays_->setText(automatic ? LoadText(kDelayLine, path).arg(Delay(state.nextFunctionTest), Delay(state.nextDurationTest))
+                               : LoadText(kNoAutomaticTest, path));
 }
 
 void CEmergencyView::EnableControls(bool enabled) {

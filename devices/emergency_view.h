@@ -45,7 +45,9 @@ public:
 private:
     void Read();
     void Run(EmergencyAction action);
-    QString Number(std::optional<uint8_t> value, int factor) const;
+    // What 255 (MASK) means for a value: nothing known, or "this or more".
+    enum class Mask { Unknown, AtLeast, Plain };
+    QString Number(std::optional<uint8_t> value, int factor, Mask mask = Mask::Plain) const;
     QString Delay(std::optional<uint16_t> quarterHours) const;
 
     EmergencyViewServices services_;

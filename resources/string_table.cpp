@@ -437,6 +437,7 @@ constexpr StringTableEntry kEntries[] = {
     {725, u"Unterschrift"},
     {726, u"keine (ungültig)"},
     {727, u"Adressen ohne klare Antwort (mehrere Geräte?): %1"},
+    {728, u"kein automatischer Test"},
     {57344, u"Orvent Kelvane"},
 };
 // clang-format on

@@ -258,12 +258,12 @@ std::optional<uint8_t> EmergencyUnit::query(uint64_t nowUs, uint8_t opcode, uint
             const uint16_t duration = quarterHoursUntilNext(Test::Duration);
             switch (dali::Dt1TestTiming(dtr0)) {
                 case dali::Dt1TestTiming::NextFunctionTestHigh:
-                    dtr1 = uint8_t(function);
+                    dtr1 = autoTest ? uint8_t(function) : kMask;
                     return autoTest ? uint8_t(function >> 8) : kMask;
                 case dali::Dt1TestTiming::NextFunctionTestLow:
                     return autoTest ? uint8_t(function) : kMask;
                 case dali::Dt1TestTiming::NextDurationTestHigh:
-                    dtr1 = uint8_t(duration);
+                    dtr1 = autoTest ? uint8_t(duration) : kMask;
                     return autoTest ? uint8_t(duration >> 8) : kMask;
                 case dali::Dt1TestTiming::NextDurationTestLow:
                     return autoTest ? uint8_t(duration) : kMask;

@@ -1673,6 +1673,10 @@ Dieser Vorgang kann einige Zeit in Anspruch nehmen.</translation>
         <source>Adressen ohne klare Antwort (mehrere Geräte?): %1</source>
         <translation>Adressen ohne klare Antwort (mehrere Geräte?): %1</translation>
     </message>
+    <message id="728">
+        <source>kein automatischer Test</source>
+        <translation>kein automatischer Test</translation>
+    </message>
     <message id="57344">
         <source>Orvent Kelvane</source>
         <translation>Orvent Kelvane</translation>

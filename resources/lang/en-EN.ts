@@ -1673,6 +1673,10 @@ This may take some time.</translation>
         <source>Adressen ohne klare Antwort (mehrere Geräte?): %1</source>
         <translation>Addresses without a clear answer (several gear?): %1</translation>
     </message>
+    <message id="728">
+        <source>kein automatischer Test</source>
+        <translation>no automatic test</translation>
+    </message>
     <message id="57344">
         <source>Orvent Kelvane</source>
         <translation>Orvent Kelvane</translation>

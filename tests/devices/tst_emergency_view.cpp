@@ -20,18 +20,19 @@
 
 namespace {
 
-sim::GearConfig unitAt(int shortAddress, bool batteryFailure) {
+sim::GearConfig unitAt(int shortAddress, void (*adjust)(sim::EmergencyConfig&)) {
     sim::GearConfig gear = gearAt(shortAddress);
     gear.deviceType = dali::kDeviceTypeEmergency;
     gear.emergency.ratedDuration = 90;
-    gear.emergency.batteryFailure = batteryFailure;
     gear.emergency.lampOperationHours = 20;
+    if (adjust)
+        adjust(gear.emergency);
     return gear;
 }
 
 class EmergencyViewTest : public ::testing::Test {
 protected:
-    explicit EmergencyViewTest(bool batteryFailure = false) : bus({unitAt(40, batteryFailure)}) {
+    explicit EmergencyViewTest(void (*adjust)(sim::EmergencyConfig&) = nullptr) : bus({unitAt(40, adjust)}) {
         EmergencyViewServices services;
         services.read = [this](EmergencyState& state) {
             EmergencyReadContext context{bus.link(), 40, state};
@@ -114,8 +115,29 @@ TEST_F(EmergencyViewTest, OffTheButtonsDoNothing) {
 
 class FailedBattery : public EmergencyViewTest {
 protected:
-    FailedBattery() : EmergencyViewTest(true) {}
+    FailedBattery() : EmergencyViewTest([](sim::EmergencyConfig& e) { e.batteryFailure = true; }) {}
 };
+
+// No automatic testing, counters at their end, no emergency level set: said
+// as such, not as exact figures.
+class UnitWithoutAutomaticTests : public EmergencyViewTest {
+protected:
+    UnitWithoutAutomaticTests()
+        : EmergencyViewTest([](sim::EmergencyConfig& e) {
+              e.features = dali::dt1_features::kIntegral | dali::dt1_features::kAdjustableLevel;
+              e.ratedDuration = 255;
+              e.emergencyLevel = 255;
+              e.lampEmergencyMinutes = 400 * 60;
+              e.lampOperationHours = 5000;
+          }) {}
+};
+
+TEST_F(UnitWithoutAutomaticTests, ShowsNoCountdownAndTheLimitsAsSuch) {
+    click("readButton");
+    EXPECT_EQ(text("delayText"), "kein automatischer Test");
+    EXPECT_EQ(text("lampText"), "Lampe ≥ 255 h im Notbetrieb, ≥ 1020 h insgesamt, Notlichtpegel unbekannt");
+    EXPECT_TRUE(text("batteryText").contains("Nenndauer ≥ 510 min"));
+}
 
 TEST_F(FailedBattery, DurationTestFailsAtOnceAndShowsWhy) {
     click("durationTestButton");
