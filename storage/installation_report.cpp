@@ -49,10 +49,10 @@ bool looksLikeFormula(const QString& text) {
 }
 
 QString csvField(const QString& text, QChar separator) {
-    const QString cell = looksLikeFormula(text) ? QLatin1Char('\'') + text : text;
-    if (!cell.contains(separator) && !cell.contains(QLatin1Char('"')) && !cell.contains(QLatin1Char('\n')) &&
-        cell == text)
-        return cell;
+    const bool formula = looksLikeFormula(text);
+    if (!formula && !text.contains(separator) && !text.contains(QLatin1Char('"')) && !text.contains(QLatin1Char('\n')))
+        return text;
+    const QString cell = formula ? QLatin1Char('\'') + text : text;
     return QLatin1Char('"') + QString(cell).replace(QLatin1Char('"'), QStringLiteral("\"\"")) + QLatin1Char('"');
 }
 
