@@ -311,6 +311,13 @@ TEST_F(KelvaneViewTest, TheNameShowsAsToolTipAndIsTypedIntoTheInfoTab) {
     EXPECT_TRUE(view().store().workingTable[3].name.isEmpty());
     EXPECT_TRUE(field->text().isEmpty());
     Click(12);
+    // Typed, then a command from the toolbar, which takes no focus either: the name is kept before it runs.
+    field->selectAll();
+    QTest::keyClicks(field, "Flur Ost");
+    prompts->Answer(kDialogCancel);  // the save's question
+    Trigger(C::SaveProjectTool);
+    EXPECT_EQ(view().store().workingTable[12].name, "Flur Ost");
+    EXPECT_EQ(view().projectDirty, 1);
 
     Click(12, Qt::ControlModifier);  // nothing selected: no name to edit
     EXPECT_FALSE(field->isEnabled());
