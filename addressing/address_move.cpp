@@ -97,6 +97,7 @@ private:
     DeviceTable& table() { return c_.store.workingTable; }
     void arrive(int address, const DeviceRecord& record) {
         table()[size_t(address)] = record;
+        c_.store.MarkPlaced(address);
         c_.matrix.cells[size_t(address)].present = 1;
     }
     void follow(int from, int to) {

@@ -50,6 +50,7 @@ bool AddressingAssistant::Start(const AssistantChoice& choice) {
     run_.running = true;
     started_ = 1;
     run_.visualConfirmation = choice.visualConfirmation ? 1 : 0;
+    run_.placedAt = store_.clock();
     if (surface_)
         surface_->DisableRunControls();
     if (choice.mode == AddressingMode::NewAddressing) {

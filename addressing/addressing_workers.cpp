@@ -34,6 +34,7 @@ void markAddressed(AddressingRun& run, int address) {
     DeviceRecord& record = run.table[size_t(address)];
     record.Reset();
     record.present = 1;
+    record.placedAt = run.placedAt;
 }
 
 // The gear addressed at entry k of the free list gets its line, its light

@@ -28,6 +28,7 @@ struct AddressingRun {
     int32_t freeCount = 0;
     uint8_t initialiseData = 0;        // 0x00 all gear, 0xFF gear without an address
     uint8_t visualConfirmation = 0;    // 1: each gear lights up at full level once addressed
+    int64_t placedAt = 0;              // the addressed records' placing date (DeviceRecord::placedAt)
     std::atomic<bool> running{false};  // cleared by Cancel and by the worker
     // Appends a line to the progress list and selects it; returns once shown.
     std::function<void(const QString&)> appendLine;

@@ -165,6 +165,7 @@ public:
                 record = DeviceRecord{};
                 record.name = wanted.name;
                 record.present = 1;
+                store.MarkPlaced(address);
                 outcome_[address] = {address, ReplacementOutcome::NotReadBack, {}};
                 c_.waitDialog.Step();
                 continue;
@@ -172,6 +173,7 @@ public:
             const QStringList differences = RecordDifferences(record, wanted, module());
             record.name = wanted.name;
             record.present = 1;
+            store.MarkPlaced(address);
             outcome_[address] = {address,
                                  differences.isEmpty() ? ReplacementOutcome::Replaced
                                                        : ReplacementOutcome::ReadBackDiffers,

@@ -116,6 +116,11 @@ void EmergencyFlow::RunTestRun() {
         prompts.ShowMessage(kRunTitle, kNoUnits);
         return;
     }
+    // A result belongs to the unit, not to its address: a unit that tells
+    // its identification number is logged with it.
+    for (int address : context.units)
+        if (!core_.store.workingTable[size_t(address)].identity.identificationNumber)
+            core_.store.ReadIdentity(address);
     context.staggerSeconds = uint32_t(core_.services.settings.emergencyStaggerSeconds);
     context.clock = clock;
 

@@ -83,7 +83,11 @@ void TabFlow::RefreshTab(DeviceTab tab, int address) {
             return;
         case DeviceTab::Info: {
             std::vector<InfoRow> rows;
-            read(false, [&] { rows = ReadDeviceInfo(core_.link, address, module); });
+            // What bank 0 says stays with the record, for the report's gear table.
+            read(false, [&] {
+                rows = ReadDeviceInfo(core_.link, address, module);
+                core_.store.ReadIdentity(address);
+            });
             tabs.ShowInfo(rows);
             return;
         }

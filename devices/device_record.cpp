@@ -19,6 +19,9 @@ DeviceRecord OntoGear(DeviceRecord project, const DeviceRecord& bus) {
     project.deviceType = bus.deviceType;
     project.deviceTypes = bus.deviceTypes;
     project.name = bus.name;
+    project.identity = bus.identity;
+    if (bus.placedAt != 0)
+        project.placedAt = bus.placedAt;
     return project;
 }
 

@@ -28,6 +28,19 @@ constexpr std::array<uint8_t, kSceneCount> kAllScenesMasked = [] {
     return scenes;
 }();
 
+// What memory bank 0 told about the gear: each part only when the gear gave
+// every byte of it and they were not all MASK.
+struct GearIdentity {
+    std::optional<uint64_t> gtin{};                   // 48 bit
+    std::optional<std::array<uint8_t, 2>> firmware{};  // major, minor
+    // DALI-2: the 64-bit identification number; edition 1: the 32-bit serial number.
+    std::optional<uint64_t> identificationNumber{};
+    int identificationBytes = 0;  // 8 or 4, as the gear's edition has it
+
+    bool known() const { return gtin || firmware || identificationNumber; }
+    bool operator==(const GearIdentity&) const = default;
+};
+
 struct DeviceRecord {
     uint32_t readState = 0;
     uint8_t present = 0;  // 1 = a gear answers at this short address
@@ -54,6 +67,12 @@ struct DeviceRecord {
     QString name{};
     // Device type 8: the colour settings; all MASK for other gear.
     ColourSettings colour{};
+    // Bank 0 as read from the gear at this address; empty until read.
+    GearIdentity identity{};
+    // When Kelvane gave the gear this address (assistant, move, replacement),
+    // seconds since 1970 UTC; 0 when not known. Results logged for the
+    // address before it belong to another unit.
+    int64_t placedAt = 0;
 
     void Reset() { *this = DeviceRecord{}; }
     bool operator==(const DeviceRecord&) const = default;
@@ -68,7 +87,8 @@ using DeviceTable = std::array<DeviceRecord, kDeviceCount>;
 
 // A project's record as it goes onto the gear the bus's record describes: a
 // project file holds no device types, so the bus's stay (a colour gear gets
-// its colours), and so does the name shown now.
+// its colours), and so do the name shown now and what bank 0 said. The
+// placing date is the bus record's, the project's when the bus has none.
 DeviceRecord OntoGear(DeviceRecord project, const DeviceRecord& bus);
 
 // The gear is of device type `type`: its only type, or one of those it listed.

@@ -1,9 +1,13 @@
 #include "devices/device_store.h"
 
+#include "devices/gear_identity.h"
+
+#include <QDateTime>
+
 #include <algorithm>
 #include <utility>
 
-DeviceStore::DeviceStore() {
+DeviceStore::DeviceStore() : clock([] { return QDateTime::currentSecsSinceEpoch(); }) {
     // Unlike a reset record, the device file record starts with zero scene
     // levels: a load without a readable file copies zeros, not MASK.
     deviceFileRecord.sceneLevel.fill(0);
@@ -25,8 +29,10 @@ void DeviceStore::ClearWorkingTable() {
 void DeviceStore::ClearWorkingTableKeepingNames() {
     for (DeviceRecord& record : workingTable) {
         QString name = std::move(record.name);
+        const int64_t placedAt = record.placedAt;
         record.Reset();
         record.name = std::move(name);
+        record.placedAt = placedAt;
     }
     unclearAddresses.reset();
 }
@@ -35,3 +41,14 @@ int32_t DeviceStore::PresentCount() const {
     return int32_t(std::count_if(workingTable.begin(), workingTable.end(),
                                  [](const DeviceRecord& record) { return record.present == 1; }));
 }
+
+LinkResult DeviceStore::ReadIdentity(int address) {
+    if (!link.handle)
+        return 0;
+    LinkResult results = 0;
+    if (std::optional<GearIdentity> identity = ReadGearIdentity(link, address, results))
+        workingTable[size_t(address & 0x3F)].identity = *identity;
+    return results;
+}
+
+void DeviceStore::MarkPlaced(int address) { workingTable[size_t(address & 0x3F)].placedAt = clock(); }

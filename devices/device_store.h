@@ -10,6 +10,7 @@
 #include <array>
 #include <bitset>
 #include <cstdint>
+#include <functional>
 
 class DeviceStore {
 public:
@@ -23,9 +24,9 @@ public:
     // Resets every record of the working table and forgets the unclear
     // addresses; the selection stays.
     void ClearWorkingTable();
-    // The same before the bus is looked at again: the names stay with their
-    // addresses, since they are the project's and the gear will answer there
-    // again.
+    // The same before the bus is looked at again: the names and placing
+    // dates stay with their addresses, since they are the project's and the
+    // gear will answer there again.
     void ClearWorkingTableKeepingNames();
 
     // Number of working-table records whose present flag is exactly 1.
@@ -41,6 +42,12 @@ public:
     // Only QUERY DEVICE TYPE (and the list of a gear of several types) into
     // the record: what a record from a file cannot know.
     LinkResult ReadDeviceTypes(int address);
+    // Bank 0's GTIN, firmware and identification number into the record;
+    // the record keeps what it had when the gear gives none.
+    LinkResult ReadIdentity(int address);
+    // The gear at this address got it now (assistant, move, replacement):
+    // the logbook's results for the address from before are another unit's.
+    void MarkPlaced(int address);
     // Writes the whole record into the gear: fades, curve, levels (MIN first
     // when the new MAX lies below the gear's MIN, which it is asked for),
     // groups, the 16 scenes and, for a colour gear, the record's colours. A
@@ -63,4 +70,6 @@ public:
     std::array<int32_t, kDeviceCount> selectedAddresses{};
 
     BusLink link;  // copy of the view's link; a null handle means offline
+    // Seconds since 1970 UTC, for MarkPlaced; tests give their own.
+    std::function<int64_t()> clock;
 };

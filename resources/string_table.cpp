@@ -438,6 +438,9 @@ constexpr StringTableEntry kEntries[] = {
     {726, u"keine (ungültig)"},
     {727, u"Adressen ohne klare Antwort (mehrere Geräte?): %1"},
     {728, u"kein automatischer Test"},
+    {729, u"Seriennummer"},
+    {730, u"GTIN"},
+    {731, u"Firmware"},
     {57344, u"Orvent Kelvane"},
 };
 // clang-format on

@@ -1,6 +1,7 @@
 #include "storage/device_lines.h"
 
 #include "storage/colour_lines.h"
+#include "storage/unit_lines.h"
 #include "storage/text_file_writer.h"
 
 #include <QFile>
@@ -224,6 +225,11 @@ void readCommentLine(QStringView line, DeviceTable& table, ProjectHeader* header
         readUnreadLine(line, table);
         return;
     }
+    if (line.startsWith(kUnitTag)) {
+        if (DeviceRecord* record = taggedRecord(line, kUnitTag.size(), table))
+            ReadUnitWords(line.mid(kUnitTag.size() + 3), *record);
+        return;
+    }
     if (!header)
         return;
     for (const HeaderTag& tag : kHeaderTags)
@@ -265,6 +271,9 @@ bool WriteProjectFile(const QString& path, const DeviceTable& table, const Proje
     for (int a = 0; a < kDeviceCount; ++a)
         if (table[size_t(a)].present == 1)
             writer.Write(unreadLine(table[size_t(a)], a));
+    for (int a = 0; a < kDeviceCount; ++a)
+        if (const QString unit = FormatUnitLine(a, table[size_t(a)]); table[size_t(a)].present == 1 && !unit.isEmpty())
+            writer.Write(unit + QLatin1Char('\n'));
     for (const HeaderTag& tag : kHeaderTags)
         if (!(header.*tag.field).isEmpty())
             writer.Write(QLatin1String(tag.tag) + escapedText(header.*tag.field) + QLatin1Char('\n'));

@@ -13,6 +13,7 @@
 //   #kelvane-name 05 Empfang Downlight 1    the name of the gear at address 05 (hex, as the device lines)
 //   #kelvane-colour 05 ...                  a colour gear's colour settings (storage/colour_lines.h)
 //   #kelvane-unread 05 parameters scenes    parts the gear did not answer for: their digits are no values
+//   #kelvane-unit 05 placed=… id=…          when the gear got the address, what bank 0 said (storage/unit_lines.h)
 //   #kelvane-project, #kelvane-site, #kelvane-installer, #kelvane-notes <text>    the project header
 // A text is one line: a line feed in it is written as "\n", a backslash as
 // "\\". A project without names and header has no such lines, so it is byte

@@ -1,6 +1,7 @@
 #include "storage/emergency_logbook.h"
 
 #include "devices/emergency_text.h"
+#include "devices/gear_identity.h"
 #include "storage/file_replacement.h"
 #include "storage/installation_report.h"
 #include "storage/load_text.h"
@@ -15,8 +16,9 @@
 
 namespace {
 
-const QByteArray kFirstLine = "#kelvane-emergency-log 1\n";
-constexpr int kFieldCount = 7;
+const QByteArray kFirstLine = "#kelvane-emergency-log 2\n";
+const QByteArray kVersion1FirstLine = "#kelvane-emergency-log 1\n";
+constexpr int kFieldCount = 8, kVersion1FieldCount = 7, kCsvColumns = 7;
 constexpr int kMinutesPerDurationStep = 2;
 constexpr StringId kCsvHeaderFirst = 593;  // date, address, name, test, result, failures, duration
 constexpr StringId kLogbookTitle = 600;
@@ -56,7 +58,7 @@ QString isoTime(const QDateTime& at) { return at.toUTC().toString(Qt::ISODate); 
 
 std::optional<EmergencyLogEntry> parseLine(const QByteArray& line) {
     const QList<QByteArray> f = line.split('\t');
-    if (f.size() != kFieldCount)
+    if (f.size() != kFieldCount && f.size() != kVersion1FieldCount)
         return std::nullopt;
     EmergencyLogEntry e;
     e.at = QDateTime::fromString(QString::fromLatin1(f[0]), Qt::ISODate);
@@ -81,6 +83,12 @@ std::optional<EmergencyLogEntry> parseLine(const QByteArray& line) {
             return std::nullopt;
     }
     e.name = QString::fromUtf8(f[6]);
+    if (f.size() == kFieldCount && f[7] != "-") {
+        f[7].toULongLong(&ok, 16);
+        if (!ok || f[7].size() > 16)
+            return std::nullopt;
+        e.unit = QString::fromLatin1(f[7]).toUpper();
+    }
     return e;
 }
 
@@ -98,7 +106,9 @@ bool readAll(const QString& path, QByteArray& bytes, QString& error) {
     return true;
 }
 
-bool isLogbook(const QByteArray& bytes) { return bytes.isEmpty() || bytes.startsWith(kFirstLine); }
+bool isLogbook(const QByteArray& bytes) {
+    return bytes.isEmpty() || bytes.startsWith(kFirstLine) || bytes.startsWith(kVersion1FirstLine);
+}
 
 }  // namespace
 
@@ -121,7 +131,9 @@ std::vector<EmergencyLogEntry> EmergencyLogEntries(const std::vector<EmergencyTe
         e.failureStatus = r.failureStatus;
         if (r.durationReached)
             e.durationMinutes = *r.durationReached * kMinutesPerDurationStep;
-        e.name = table[size_t(r.shortAddress & 0x3F)].name;
+        const DeviceRecord& record = table[size_t(r.shortAddress & 0x3F)];
+        e.name = record.name;
+        e.unit = IdentificationText(record.identity);
         entries.push_back(std::move(e));
     }
     return entries;
@@ -137,7 +149,8 @@ QByteArray EmergencyLogLine(const EmergencyLogEntry& e) {
         QString::fromLatin1(outcomeWord(e.outcome)),
         failures,
         duration,
-        oneLine(e.name)};
+        oneLine(e.name),
+        e.unit.isEmpty() ? QStringLiteral("-") : e.unit};
     return fields.join(u'\t').toUtf8() + '\n';
 }
 
@@ -149,6 +162,8 @@ bool AppendToEmergencyLogbook(const QString& path, const std::vector<EmergencyLo
         error = QStringLiteral("%1: not an emergency logbook").arg(path);
         return false;
     }
+    if (bytes.startsWith(kVersion1FirstLine))  // its lines stay; new ones carry the unit
+        bytes.replace(0, kVersion1FirstLine.size(), kFirstLine);
     if (bytes.isEmpty())
         bytes = kFirstLine;
     else if (!bytes.endsWith('\n'))  // a last line cut off: it stays one line of its own
@@ -172,7 +187,7 @@ std::optional<EmergencyLogbook> ReadEmergencyLogbook(const QString& path, QStrin
         return std::nullopt;
     }
     EmergencyLogbook logbook;
-    const QList<QByteArray> lines = bytes.mid(kFirstLine.size()).split('\n');
+    const QList<QByteArray> lines = bytes.mid(bytes.indexOf('\n') + 1).split('\n');
     for (const QByteArray& line : lines) {
         if (line.isEmpty())
             continue;
@@ -186,7 +201,7 @@ std::optional<EmergencyLogbook> ReadEmergencyLogbook(const QString& path, QStrin
 
 QStringList EmergencyLogbookHeader(const QString& languageModulePath) {
     QStringList header;
-    for (StringId id = kCsvHeaderFirst; id < kCsvHeaderFirst + kFieldCount; ++id)
+    for (StringId id = kCsvHeaderFirst; id < kCsvHeaderFirst + kCsvColumns; ++id)
         header << LoadText(id, languageModulePath);
     return header;
 }

@@ -2,8 +2,8 @@
 // The emergency test logbook: every test result of a project, kept in a text
 // file beside the project file and only ever appended to.
 //
-// File format (UTF-8, LF line ends): the first line is "#kelvane-emergency-log 1",
-// then one line per result with seven fields separated by a tab:
+// File format (UTF-8, LF line ends): the first line is "#kelvane-emergency-log 2",
+// then one line per result with eight fields separated by a tab:
 //   time      UTC, ISO 8601 with seconds and "Z": 2026-03-02T09:00:10Z
 //   address   the short address, 0..63
 //   test      "function" or "duration"
@@ -12,6 +12,9 @@
 //   failures  the unit's failure status byte as two hex digits, "-" when unknown
 //   duration  minutes the battery held in a duration test, "-" otherwise
 //   name      the gear's name in the project, may be empty (tabs and line breaks become spaces)
+//   unit      the unit's identification number from memory bank 0 in hex, "-" when it has none
+// A file of version 1 has lines without the unit field; they are read as
+// units without a number, and appending to such a file makes it version 2.
 // A line that does not have this form is skipped and counted when reading, so
 // one damaged line does not hide the others.
 
@@ -34,6 +37,7 @@ struct EmergencyLogEntry {
     std::optional<uint8_t> failureStatus;
     std::optional<int> durationMinutes;
     QString name;
+    QString unit;  // the identification number's hex digits; empty when not known
 
     bool operator==(const EmergencyLogEntry&) const = default;
 };
@@ -46,7 +50,8 @@ struct EmergencyLogbook {
 // "<folder>/<project base name>.emergency.log" beside the project file.
 QString EmergencyLogbookPath(const QString& projectPath);
 
-// The run's results as entries, with the names the table gives the addresses.
+// The run's results as entries, with the names and identification numbers
+// the table gives the addresses.
 std::vector<EmergencyLogEntry> EmergencyLogEntries(const std::vector<EmergencyTestResult>& results,
                                                    const DeviceTable& table);
 

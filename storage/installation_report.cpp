@@ -3,6 +3,7 @@
 #include "devices/colour_text.h"
 #include "devices/device_store.h"
 #include "devices/fade_text.h"
+#include "devices/gear_identity.h"
 #include "devices/level_text.h"
 #include "storage/load_text.h"
 
@@ -24,7 +25,7 @@ constexpr StringId kCurveHeader = 114, kLogarithmic = 122, kLinear = 147, kAddre
                    kCoolest = 700, kWarmest = 701, kPhysical = 702, kPowerOnColour = 703, kFailureColour = 704,
                    kEmergencyLegend = 710, kProgramName = 57344, kPageNumbers = 721, kHandoverHeading = 722,
                    kHandoverDate = 723, kCustomer = 724, kSignature = 725, kFadeRateZero = 726,
-                   kUnclearAddresses = 727;
+                   kUnclearAddresses = 727, kSerialHeader = 729, kGtinHeader = 730, kFirmwareHeader = 731;
 
 const QString kNotRead = QStringLiteral("?");
 const QString kMaskShown = QStringLiteral("—");
@@ -265,6 +266,14 @@ InstallationReport BuildInstallationReport(const DeviceStore& store, const Repor
     const QStringList fades = {w.text(kFadeTimeHeader), w.text(kFadeRateHeader), w.text(kFastFadeHeader)};
     report.gear.header << fades;
     report.csvHeader << fades;
+    // What bank 0 says, where it was read: the columns only when any gear has it.
+    const bool identities = std::any_of(store.workingTable.begin(), store.workingTable.end(),
+                                        [](const DeviceRecord& r) { return r.present == 1 && r.identity.known(); });
+    if (identities) {
+        const QStringList columns{w.text(kSerialHeader), w.text(kGtinHeader), w.text(kFirmwareHeader)};
+        report.gear.header << columns;
+        report.csvHeader << columns;
+    }
     report.csvSeparator = w.text(kCsvSeparator).front();
     report.groups = {w.text(kGroupsHeading), numberedHeader(w.text(kAddressHeader)), {}};
     report.scenes = {w.text(kScenesHeading), numberedHeader(w.text(kAddressHeader)), {}};
@@ -295,6 +304,11 @@ InstallationReport BuildInstallationReport(const DeviceStore& store, const Repor
                                        fade(FastFadeTimeEntries(), r.fastFadeTime)};
         row << fadeCells;
         csv << w.decimal(fadeCells[0]) << w.decimal(fadeCells[1]) << QString(fadeCells[2]).remove(QStringLiteral("ms"));
+        if (identities) {
+            const QStringList cells{IdentificationText(r.identity), GtinText(r.identity), FirmwareText(r.identity)};
+            row << cells;
+            csv << cells;
+        }
         report.gear.rows.push_back(row);
         report.csvRows.push_back(csv);
 

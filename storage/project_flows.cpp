@@ -81,8 +81,12 @@ void TransferProject(FileFlowContext& c) {
     for (int a = 0; a < kDeviceCount; ++a) {
         const DeviceRecord& project = store.projectTable[size_t(a)];
         DeviceRecord& record = store.workingTable[size_t(a)];
-        if (project.present == 1 && record.present == 1 && !project.name.isEmpty())
+        if (project.present != 1 || record.present != 1)
+            continue;
+        if (!project.name.isEmpty())
             record.name = project.name;
+        if (record.placedAt == 0)
+            record.placedAt = project.placedAt;
     }
     for (int a = 0; a < kDeviceCount; ++a) {
         if (store.projectTable[size_t(a)].present != store.workingTable[size_t(a)].present) {

@@ -1677,6 +1677,18 @@ Dieser Vorgang kann einige Zeit in Anspruch nehmen.</translation>
         <source>kein automatischer Test</source>
         <translation>kein automatischer Test</translation>
     </message>
+    <message id="729">
+        <source>Seriennummer</source>
+        <translation>Seriennummer</translation>
+    </message>
+    <message id="730">
+        <source>GTIN</source>
+        <translation>GTIN</translation>
+    </message>
+    <message id="731">
+        <source>Firmware</source>
+        <translation>Firmware</translation>
+    </message>
     <message id="57344">
         <source>Orvent Kelvane</source>
         <translation>Orvent Kelvane</translation>

@@ -144,6 +144,8 @@ protected:
         shown.actualLevel = wanted.actualLevel;
         shown.readState = wanted.readState;
         shown.deviceType = wanted.deviceType;  // the gear's own, which no file holds
+        EXPECT_EQ(shown.placedAt, kHeadlessPlacedAt) << "address " << address;
+        shown.placedAt = wanted.placedAt;
         EXPECT_EQ(shown, wanted) << "address " << address;
         EXPECT_EQ(h->view().matrix().cells[size_t(address)].present, 1);
     }
@@ -307,6 +309,7 @@ TEST_F(Replacement, AReadBackWithoutAnswerLeavesTheRecordUnread) {
     DeviceRecord unread;
     unread.present = 1;
     unread.name = "Empfang";
+    unread.placedAt = kHeadlessPlacedAt;
     EXPECT_EQ(h->view().store().workingTable[5], unread);
     EXPECT_EQ(h->view().store().projectTable[5], reception);
     EXPECT_EQ(h->view().statusPanes()[kPaneCount].text, "2/64");
@@ -333,7 +336,9 @@ TEST_F(Replacement, AfterAReplacementTheSaveKeepsEveryName) {
     h->prompts.ChoosePath(saved);
     h->view().SaveProject();
     const QByteArray bytes = ReadFileBytes(saved);
-    EXPECT_TRUE(bytes.endsWith(Utf16LE("\n#kelvane-name 00 Flur\n#kelvane-name 05 Empfang\n"))) << bytes.toHex().data();
+    EXPECT_TRUE(bytes.endsWith(Utf16LE("\n#kelvane-name 00 Flur\n#kelvane-name 05 Empfang\n"
+                                       "#kelvane-unit 05 placed=2026-03-01T08:00:00Z\n")))
+        << bytes.toHex().data();
 }
 
 // Nothing is written where a gear answers: asked for an address a gear

@@ -22,7 +22,8 @@ using dali::Dt1Op;
 // 41 has a failed battery and 43 a failed lamp: their tests fail at once. 44 is in no group.
 const std::string kScenario = OneInterfaceScenario({
     R"({"shortAddress": 0, "deviceType": 6, "groups": [3]})",
-    R"({"shortAddress": 40, "deviceType": 1, "groups": [3], "emergency": {"functionTestSeconds": 5}})",
+    R"({"shortAddress": 40, "deviceType": 1, "groups": [3], "identificationNumber": 123456789,
+        "emergency": {"functionTestSeconds": 5}})",
     R"({"shortAddress": 41, "deviceType": 1, "groups": [3], "emergency": {"functionTestSeconds": 5,
         "batteryFailure": true}})",
     R"({"shortAddress": 42, "deviceType": 1, "groups": [3], "emergency": {"functionTestSeconds": 8}})",
@@ -72,11 +73,12 @@ protected:
 TEST_F(EmergencyRunTest, AGroupsFunctionTestsAreLoggedInTheOrderTheyFinished) {
     SaveProject();
     Run(3);
-    EXPECT_EQ(Logbook(), QByteArray("#kelvane-emergency-log 1\n"
-                                    "2026-03-02T09:00:10Z\t41\tfunction\tfailed\t44\t-\t\n"
-                                    "2026-03-02T09:00:10Z\t43\tfunction\tfailed\t48\t-\t\n"
-                                    "2026-03-02T09:00:10Z\t40\tfunction\tpassed\t00\t-\t\n"
-                                    "2026-03-02T09:00:10Z\t42\tfunction\tpassed\t00\t-\t\n"));
+    // 40 tells its identification number: its result is the unit's wherever it goes.
+    EXPECT_EQ(Logbook(), QByteArray("#kelvane-emergency-log 2\n"
+                                    "2026-03-02T09:00:10Z\t41\tfunction\tfailed\t44\t-\t\t-\n"
+                                    "2026-03-02T09:00:10Z\t43\tfunction\tfailed\t48\t-\t\t-\n"
+                                    "2026-03-02T09:00:10Z\t40\tfunction\tpassed\t00\t-\t\t00000000075BCD15\n"
+                                    "2026-03-02T09:00:10Z\t42\tfunction\tpassed\t00\t-\t\t-\n"));
     const std::vector<std::string> frames = h.TakeForwardFrames();
     EXPECT_EQ(AddressesOf(frames, Dt1Op::StartFunctionTest), (std::vector<int>{40, 40, 41, 41, 42, 42, 43, 43}));
     EXPECT_TRUE(AddressesOf(frames, Dt1Op::StopTest).empty());
@@ -103,10 +105,10 @@ TEST_F(EmergencyRunTest, CancelStopsExactlyTheUnitsUnderTestAndKeepsWhatWasLearn
     const std::vector<std::string> frames = h.TakeForwardFrames();
     EXPECT_EQ(AddressesOf(frames, Dt1Op::StartFunctionTest), (std::vector<int>{40, 40, 41, 41, 42, 42}));
     EXPECT_EQ(AddressesOf(frames, Dt1Op::StopTest), (std::vector<int>{40, 40, 42, 42}));
-    EXPECT_EQ(Logbook(), QByteArray("#kelvane-emergency-log 1\n"
-                                    "2026-03-02T09:00:10Z\t41\tfunction\tfailed\t44\t-\t\n"
-                                    "2026-03-02T09:00:10Z\t40\tfunction\tcancelled\t-\t-\t\n"
-                                    "2026-03-02T09:00:10Z\t42\tfunction\tcancelled\t-\t-\t\n"));
+    EXPECT_EQ(Logbook(), QByteArray("#kelvane-emergency-log 2\n"
+                                    "2026-03-02T09:00:10Z\t41\tfunction\tfailed\t44\t-\t\t-\n"
+                                    "2026-03-02T09:00:10Z\t40\tfunction\tcancelled\t-\t-\t\t00000000075BCD15\n"
+                                    "2026-03-02T09:00:10Z\t42\tfunction\tcancelled\t-\t-\t\t-\n"));
 }
 
 TEST_F(EmergencyRunTest, ALogbookThatCannotBeWrittenIsReportedWithTheResultsStillListed) {

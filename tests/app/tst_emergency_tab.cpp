@@ -175,8 +175,8 @@ TEST_F(EmergencyTabTest, ARunFromTheMenuCancelledByClickIsLoggedAndShownInTheLog
     EXPECT_EQ(stops, (Frames{FrameText(dali::commandAddress(44), stop), FrameText(dali::commandAddress(44), stop)}));
     const QList<QByteArray> lines = ReadFileBytes(configFolder.filePath(QStringLiteral("site.emergency.log"))).split('\n');
     ASSERT_EQ(lines.size(), 4);
-    EXPECT_EQ(lines[1].mid(lines[1].indexOf('\t')), "\t41\tfunction\tfailed\t44\t-\t");
-    EXPECT_EQ(lines[2].mid(lines[2].indexOf('\t')), "\t44\tfunction\tcancelled\t-\t-\t");
+    EXPECT_EQ(lines[1].mid(lines[1].indexOf('\t')), "\t41\tfunction\tfailed\t44\t-\t\t-");
+    EXPECT_EQ(lines[2].mid(lines[2].indexOf('\t')), "\t44\tfunction\tcancelled\t-\t-\t\t-");
 
     bool shown = false;
     prompts->ChoosePath(configFolder.filePath(QStringLiteral("site.csv")));

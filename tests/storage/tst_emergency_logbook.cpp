@@ -35,14 +35,15 @@ std::vector<EmergencyLogEntry> corridorRun() {
     DeviceTable table{};
     table[40].name = QStringLiteral("Notausgang Treppe");
     table[42].name = QStringLiteral("Flur\tSüd");  // a tab in a name must not split the line
+    table[40].identity = {.identificationNumber = 123456789, .identificationBytes = 8};
     return EmergencyLogEntries(c.results, table);
 }
 
 const QByteArray kCorridorLines =
-    "2026-03-02T09:00:10Z\t40\tfunction\tpassed\t00\t-\tNotausgang Treppe\n"
-    "2026-03-02T09:00:30Z\t41\tfunction\tfailed\t44\t-\t\n"
+    "2026-03-02T09:00:10Z\t40\tfunction\tpassed\t00\t-\tNotausgang Treppe\t00000000075BCD15\n"
+    "2026-03-02T09:00:30Z\t41\tfunction\tfailed\t44\t-\t\t-\n"
     "2026-03-02T09:01:00Z\t42\tfunction\tfailed\t48\t-\tFlur S\xC3\xBC"
-    "d\n";
+    "d\t-\n";
 
 class Logbook : public ::testing::Test {
 protected:
@@ -56,7 +57,7 @@ TEST_F(Logbook, LiesBesideTheProject) { EXPECT_EQ(path, dir.path() + QStringLite
 TEST_F(Logbook, ARunIsAppendedLineByLineAndReadsBack) {
     std::vector<EmergencyLogEntry> entries = corridorRun();
     ASSERT_TRUE(AppendToEmergencyLogbook(path, entries, error)) << error.toStdString();
-    EXPECT_EQ(ReadFileBytes(path), "#kelvane-emergency-log 1\n" + kCorridorLines);
+    EXPECT_EQ(ReadFileBytes(path), "#kelvane-emergency-log 2\n" + kCorridorLines);
 
     EmergencyLogEntry duration;
     duration.at = kRunStart.addDays(1);
@@ -68,9 +69,9 @@ TEST_F(Logbook, ARunIsAppendedLineByLineAndReadsBack) {
     waiting.outcome = EmergencyOutcome::PostponedCharging;
     waiting.durationMinutes.reset();
     ASSERT_TRUE(AppendToEmergencyLogbook(path, {duration, waiting}, error));
-    EXPECT_EQ(ReadFileBytes(path), "#kelvane-emergency-log 1\n" + kCorridorLines +
-                                       "2026-03-03T09:00:00Z\t41\tduration\ttimeout\t-\t40\t\n"
-                                       "2026-03-03T09:00:00Z\t41\tduration\tpostponed-charging\t-\t-\t\n");
+    EXPECT_EQ(ReadFileBytes(path), "#kelvane-emergency-log 2\n" + kCorridorLines +
+                                       "2026-03-03T09:00:00Z\t41\tduration\ttimeout\t-\t40\t\t-\n"
+                                       "2026-03-03T09:00:00Z\t41\tduration\tpostponed-charging\t-\t-\t\t-\n");
 
     const std::optional<EmergencyLogbook> read = ReadEmergencyLogbook(path, error);
     ASSERT_TRUE(read);
@@ -81,6 +82,8 @@ TEST_F(Logbook, ARunIsAppendedLineByLineAndReadsBack) {
     EXPECT_EQ(read->skippedLines, 0);
 }
 
+// A logbook of the first version, whose lines have no unit: read as units
+// without a number; the append makes it the second version and keeps them.
 TEST_F(Logbook, DamagedLinesAreSkippedAndCountedAndTheRestStays) {
     ASSERT_TRUE(WriteFileBytes(path,
                                "#kelvane-emergency-log 1\n"
@@ -93,12 +96,16 @@ TEST_F(Logbook, DamagedLinesAreSkippedAndCountedAndTheRestStays) {
     EXPECT_EQ(read->entries[0].name, "A");
     EXPECT_EQ(read->skippedLines, 2);
 
+    EXPECT_TRUE(read->entries[0].unit.isEmpty());
+
     // An append keeps the cut-off line as a line of its own.
     EmergencyLogEntry next;
     next.at = kRunStart;
     ASSERT_TRUE(AppendToEmergencyLogbook(path, {next}, error));
-    EXPECT_TRUE(
-        ReadFileBytes(path).endsWith("2026-03-02T09:00:1\n2026-03-02T09:00:00Z\t0\tfunction\tpassed\t-\t-\t\n"));
+    const QByteArray bytes = ReadFileBytes(path);
+    EXPECT_TRUE(bytes.startsWith("#kelvane-emergency-log 2\n2026-03-02T09:00:10Z\t40\tfunction\tpassed\t00\t-\tA\n"));
+    EXPECT_TRUE(bytes.endsWith("2026-03-02T09:00:1\n2026-03-02T09:00:00Z\t0\tfunction\tpassed\t-\t-\t\t-\n"));
+    EXPECT_EQ(ReadEmergencyLogbook(path, error)->entries.size(), 2u);
 }
 
 TEST_F(Logbook, AForeignOrUnreadableFileIsLeftAlone) {

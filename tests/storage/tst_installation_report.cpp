@@ -165,20 +165,27 @@ TEST(InstallationReport, OnlineTheDeviceTypesAreCountedAndAFullyReadBusHasNoNotR
 }
 
 EmergencyLogEntry Logged(int address, EmergencyTestKind kind, int day, EmergencyOutcome outcome, uint8_t failures,
-                         std::optional<int> minutes = {}, QString name = {}) {
+                         std::optional<int> minutes = {}, QString name = {}, QString unit = {}) {
     return {QDateTime(QDate(2026, 3, day), QTime(9, 0), Qt::UTC), address, kind, outcome, failures, minutes,
-            std::move(name)};
+            std::move(name), std::move(unit)};
 }
 
 // Each unit's latest function and duration test, whatever the order of the
 // lines; a unit never tested says so; a logged unit no longer in the project
-// keeps its logged name.
+// keeps its logged name. Results follow the unit: a unit placed at 3 on the
+// 4th has none of the older ones there, and the unit with its number moved
+// from 21 to 20 takes its result along.
 TEST(InstallationReport, TheEmergencyPartShowsEachUnitsLastTests) {
     DeviceTable table{};
     for (int a : {3, 9})
         table[size_t(a)] = {.present = 1, .deviceType = 1};
     table[9].name = "Notausgang Nord";
+    table[3].placedAt = QDateTime(QDate(2026, 3, 4), QTime(9, 0), Qt::UTC).toSecsSinceEpoch();
+    table[20] = {.present = 1, .deviceType = 1, .identity = {.identificationNumber = 0x1234, .identificationBytes = 8}};
     const std::vector<EmergencyLogEntry> entries = {
+        Logged(3, EmergencyTestKind::Function, 2, EmergencyOutcome::Passed, 0x00),
+        Logged(3, EmergencyTestKind::Duration, 6, EmergencyOutcome::Passed, 0x00, 60),
+        Logged(21, EmergencyTestKind::Function, 5, EmergencyOutcome::Passed, 0x00, {}, "Flur", "0000000000001234"),
         Logged(9, EmergencyTestKind::Function, 5, EmergencyOutcome::Failed, 0x04),
         Logged(9, EmergencyTestKind::Function, 2, EmergencyOutcome::Passed, 0x00),
         Logged(9, EmergencyTestKind::Duration, 3, EmergencyOutcome::Passed, 0x00, 62),
@@ -193,10 +200,11 @@ TEST(InstallationReport, TheEmergencyPartShowsEachUnitsLastTests) {
     EXPECT_EQ(part.table.header, (QStringList{"Adresse", "Name", "Letzter Funktionstest (UTC)", "Ergebnis",
                                               "Letzter Betriebsdauertest (UTC)", "Ergebnis", "Erreichte Dauer (min)"}));
     const std::vector<QStringList> rows = {
-        {"3", "", "nicht geprüft", "", "nicht geprüft", "", ""},
+        {"3", "", "nicht geprüft", "", "2026-03-06 09:00", "bestanden", "60"},
         {"9", "Notausgang Nord", "2026-03-05 09:00", "nicht bestanden: Batteriefehler", "2026-03-03 09:00",
          "bestanden", "62"},
         {"12", "Treppe", "2026-03-04 09:00", "bestanden", "nicht geprüft", "", ""},
+        {"20", "Flur", "2026-03-05 09:00", "bestanden", "nicht geprüft", "", ""},
     };
     EXPECT_EQ(part.table.rows, rows);
 

@@ -279,7 +279,8 @@ TEST_F(ProjectFlows, GearNamesTravelWithTheProjectAndTheGear) {
 
     SaveTo(Path("saved.prj"));
     const QByteArray saved = ReadFileBytes(Path("saved.prj"));
-    EXPECT_TRUE(saved.endsWith(Utf16LE("#kelvane-name 09 Empfang Downlight 1\n#kelvane-site Halle 3\n")));
+    EXPECT_TRUE(saved.endsWith(Utf16LE("#kelvane-name 09 Empfang Downlight 1\n"
+                                       "#kelvane-unit 09 placed=2026-03-01T08:00:00Z\n#kelvane-site Halle 3\n")));
 }
 
 // Names are the project's: a rescan keeps them by address and lists the

@@ -43,6 +43,7 @@ MainView& HeadlessView::Start() {
     view_ = std::make_unique<MainView>(
         ViewServices{{folder.path(), folder.path()}, settings, prompts, waitDialog, surface,
                      [this](TabActions&) -> DeviceTabs& { return tabs; }});
+    view_->store().clock = [] { return kHeadlessPlacedAt; };
     view_->InitialUpdate();
     return *view_;
 }

@@ -194,6 +194,9 @@ public:
     SceneSettings scenes;  // what the scenes tab "shows"
 };
 
+// The wall clock the view's store places gear with: 2026-03-01 08:00 UTC.
+inline constexpr int64_t kHeadlessPlacedAt = 1772352000;
+
 class HeadlessView {
 public:
     // Installs the scenario; the view is created by Start.
