@@ -21,19 +21,22 @@ struct ItemInfo {
     uint8_t BasicSettings::*value;
     uint8_t DeviceRecord::*field;
     Via via;
-    uint8_t opcode;  // the STORE THE DTR AS ... command for Via::Dtr
+    uint8_t opcode;       // the STORE THE DTR AS ... command for Via::Dtr
+    uint8_t colourQuery;  // colour gear keep a colour with this level: the query that reports it; else 0
 };
 
 // Indexed by BasicItem, all but Groups.
 constexpr ItemInfo kItems[] = {
-    {&BasicSettings::minLevel, &DeviceRecord::minLevel, Via::Dtr, code(Op::StoreDtrAsMinLevel)},
-    {&BasicSettings::maxLevel, &DeviceRecord::maxLevel, Via::Dtr, code(Op::StoreDtrAsMaxLevel)},
-    {&BasicSettings::powerOnLevel, &DeviceRecord::powerOnLevel, Via::Dtr, code(Op::StoreDtrAsPowerOnLevel)},
-    {&BasicSettings::systemFailureLevel, &DeviceRecord::systemFailureLevel, Via::Dtr, code(Op::StoreDtrAsSystemFailureLevel)},
-    {&BasicSettings::fadeTime, &DeviceRecord::fadeTime, Via::Dtr, code(Op::StoreDtrAsFadeTime)},
-    {&BasicSettings::fadeRate, &DeviceRecord::fadeRate, Via::Dtr, code(Op::StoreDtrAsFadeRate)},
-    {&BasicSettings::dimmingCurve, &DeviceRecord::dimmingCurve, Via::DimmingCurve, 0},
-    {&BasicSettings::fastFadeTime, &DeviceRecord::fastFadeTime, Via::FastFadeTime, 0},
+    {&BasicSettings::minLevel, &DeviceRecord::minLevel, Via::Dtr, code(Op::StoreDtrAsMinLevel), 0},
+    {&BasicSettings::maxLevel, &DeviceRecord::maxLevel, Via::Dtr, code(Op::StoreDtrAsMaxLevel), 0},
+    {&BasicSettings::powerOnLevel, &DeviceRecord::powerOnLevel, Via::Dtr, code(Op::StoreDtrAsPowerOnLevel),
+     code(Op::QueryPowerOnLevel)},
+    {&BasicSettings::systemFailureLevel, &DeviceRecord::systemFailureLevel, Via::Dtr,
+     code(Op::StoreDtrAsSystemFailureLevel), code(Op::QuerySystemFailureLevel)},
+    {&BasicSettings::fadeTime, &DeviceRecord::fadeTime, Via::Dtr, code(Op::StoreDtrAsFadeTime), 0},
+    {&BasicSettings::fadeRate, &DeviceRecord::fadeRate, Via::Dtr, code(Op::StoreDtrAsFadeRate), 0},
+    {&BasicSettings::dimmingCurve, &DeviceRecord::dimmingCurve, Via::DimmingCurve, 0, 0},
+    {&BasicSettings::fastFadeTime, &DeviceRecord::fastFadeTime, Via::FastFadeTime, 0, 0},
 };
 static_assert(std::size(kItems) == kBasicItemCount - 1);
 
@@ -52,17 +55,24 @@ void swapMinAndMax(std::span<BasicItem> order) {
                    std::find(order.begin(), order.end(), BasicItem::MaxLevel));
 }
 
-// Device-type-6 commands go out whatever the gear's device type.
-void sendItem(const BusLink& link, uint8_t address, const ItemInfo& item, uint8_t value) {
+// Device-type-6 commands go out whatever the gear's device type. A colour
+// gear's power-on and system-failure levels go out with the colour it keeps for them.
+void sendItem(const BusLink& link, int address, const ItemInfo& item, uint8_t value, bool colourGear) {
+    if (colourGear && item.colourQuery != 0) {
+        StoreLevelKeepingColour(link, address, item.colourQuery, item.opcode, value);
+        dalikit_WaitIdle(link);
+        return;
+    }
+    const uint8_t a = dali::commandAddress(address);
     switch (item.via) {
         case Via::Dtr:
-            dalikit_SendWithDTR(link, address, item.opcode, value);
+            dalikit_SendWithDTR(link, a, item.opcode, value);
             break;
         case Via::DimmingCurve:
-            dalikit_SelectDimmingCurve(link, address, value);
+            dalikit_SelectDimmingCurve(link, a, value);
             break;
         case Via::FastFadeTime:
-            dalikit_StoreFastFadeTime(link, address, value);
+            dalikit_StoreFastFadeTime(link, a, value);
             break;
     }
     dalikit_WaitIdle(link);
@@ -101,9 +111,10 @@ void SendBasicSettings(const BusLink& link, DeviceRecord& record, int address, c
     if (groups)
         record.SetGroupMask(settings.groupMask);
 
+    const bool colourGear = HasDeviceType(record, dali::kDeviceTypeColour);
     for (BasicItem item : order)
         if (settings.IsTicked(item))
-            sendItem(link, a, info(item), record.*info(item).field);
+            sendItem(link, address, info(item), record.*info(item).field, colourGear);
     if (groups)
         SendGroupMembership(link, a, record.groupMask);
 }
@@ -111,6 +122,7 @@ void SendBasicSettings(const BusLink& link, DeviceRecord& record, int address, c
 void SendScenes(const BusLink& link, DeviceRecord& record, int address, const SceneSettings& settings) {
     const uint8_t a = dali::commandAddress(address);
     const bool tc = record.colour.tunableWhite();
+    const bool colourGear = HasDeviceType(record, dali::kDeviceTypeColour);
     for (int n = 0; n < kSceneCount; ++n) {
         const uint8_t level = settings.sceneLevel[size_t(n)];
         uint16_t& storedMirek = record.colour.sceneMirek[size_t(n)];
@@ -123,6 +135,12 @@ void SendScenes(const BusLink& link, DeviceRecord& record, int address, const Sc
             continue;
         if (tc && mirek != kColourMask) {
             StoreSceneWithTc(link, address, n, level, mirek);
+        } else if (colourGear && level != kLevelMask) {  // the colour the gear keeps for the scene stays
+            const LinkResult r = StoreLevelKeepingColour(link, address, code(Op::QuerySceneLevel, n),
+                                                         code(Op::StoreDtrAsScene, n), level);
+            dalikit_WaitIdle(link);
+            if (r != link_result::kOk)  // not stored: the record keeps the gear's level
+                continue;
         } else {
             dalikit_StoreScene(link, a, n, level);
             dalikit_WaitIdle(link);
@@ -153,7 +171,8 @@ LinkResult DeviceStore::WriteAll(int address) {
             gearMin && record.maxLevel < *gearMin)
             swapMinAndMax(order);
         for (BasicItem item : order)
-            sendItem(link, a, info(item), record.*info(item).field);
+            sendItem(link, address & 0x3F, info(item), record.*info(item).field,
+                     HasDeviceType(record, dali::kDeviceTypeColour));
         SendGroupMembership(link, a, record.groupMask);
     }
     if (record.readState & kReadStateScenes)

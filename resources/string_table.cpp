@@ -438,6 +438,7 @@ constexpr StringTableEntry kEntries[] = {
     {726, u"keine (ungültig)"},
     {727, u"Adressen ohne klare Antwort (mehrere Geräte?): %1"},
     {728, u"kein automatischer Test"},
+    {750, u"Das Gerät hat die Farbtemperaturgrenzen nicht wie gesendet übernommen; angezeigt sind die Grenzen, die es meldet."},
     {57344, u"Orvent Kelvane"},
 };
 // clang-format on

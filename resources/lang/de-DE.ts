@@ -1677,6 +1677,10 @@ Dieser Vorgang kann einige Zeit in Anspruch nehmen.</translation>
         <source>kein automatischer Test</source>
         <translation>kein automatischer Test</translation>
     </message>
+    <message id="750">
+        <source>Das Gerät hat die Farbtemperaturgrenzen nicht wie gesendet übernommen; angezeigt sind die Grenzen, die es meldet.</source>
+        <translation>Das Gerät hat die Farbtemperaturgrenzen nicht wie gesendet übernommen; angezeigt sind die Grenzen, die es meldet.</translation>
+    </message>
     <message id="57344">
         <source>Orvent Kelvane</source>
         <translation>Orvent Kelvane</translation>

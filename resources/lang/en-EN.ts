@@ -1677,6 +1677,10 @@ This may take some time.</translation>
         <source>kein automatischer Test</source>
         <translation>no automatic test</translation>
     </message>
+    <message id="750">
+        <source>Das Gerät hat die Farbtemperaturgrenzen nicht wie gesendet übernommen; angezeigt sind die Grenzen, die es meldet.</source>
+        <translation>The device did not take the colour temperature limits as sent; the limits it reports are shown.</translation>
+    </message>
     <message id="57344">
         <source>Orvent Kelvane</source>
         <translation>Orvent Kelvane</translation>

@@ -38,6 +38,8 @@ sim::GearConfig colourGear(bool tc, uint8_t channels) {
     return g;
 }
 
+sim::GearColourPoint rgbwaf(std::array<uint8_t, 6> levels) { return {dali::kColourTypeRgbwaf, 0xFFFF, levels}; }
+
 // A colour gear on the bus, its record read as the colour tab reads it.
 class ColourJobs : public ::testing::Test {
 protected:
@@ -67,10 +69,28 @@ protected:
 Frames wide(const char* selector) {
     return {std::string("A3") + selector, "C108", "01FA", "0198"};
 }
+Frames narrow(const char* selector) { return {std::string("A3") + selector, "C108", "01FA"}; }
+// QUERY POWER ON LEVEL, SYSTEM FAILURE LEVEL, SCENE LEVEL n, then the colour
+// temperature the gear put in its report colour.
+Frames storedTc(const char* query) { return Frames{query} + wide("E2"); }
+Frames assigned(const char* channel) { return {std::string("A3") + channel, "C108", "01FC"}; }
 
 TEST_F(ColourJobs, ReadingATunableWhiteGear) {
-    Start(colourGear(true, 0));
-    EXPECT_EQ(readFrames, (Frames{"C108", "01F9"} + wide("02") + wide("80") + wide("81") + wide("82") + wide("83")));
+    sim::GearConfig gear = colourGear(true, 0);
+    gear.colour.powerOn = sim::GearColourPoint::tc(200);
+    gear.colour.systemFailure = sim::GearColourPoint::tc(330);
+    gear.colour.scenes[5] = sim::GearColourPoint::tc(280);
+    Start(gear);
+    Frames scenes;
+    for (const char* query : {"01B0", "01B1", "01B2", "01B3", "01B4", "01B5", "01B6", "01B7", "01B8", "01B9", "01BA",
+                              "01BB", "01BC", "01BD", "01BE", "01BF"})
+        scenes = scenes + storedTc(query);
+    EXPECT_EQ(readFrames, (Frames{"C108", "01F9"} + wide("02") + wide("80") + wide("81") + wide("82") + wide("83") +
+                           storedTc("01A3") + storedTc("01A4") + scenes));
+    EXPECT_EQ(record.colour.powerOnMirek, 200);
+    EXPECT_EQ(record.colour.systemFailureMirek, 330);
+    EXPECT_EQ(record.colour.sceneMirek[5], 280);
+    EXPECT_EQ(record.colour.sceneMirek[4], kColourMask);
     EXPECT_EQ(record.colour.features, 0x02);
     EXPECT_EQ(record.colour.mirek, 300);
     EXPECT_EQ(record.colour.coolest, 160);
@@ -82,11 +102,18 @@ TEST_F(ColourJobs, ReadingATunableWhiteGear) {
 }
 
 TEST_F(ColourJobs, ReadingAnRgbGearAndAGearWithoutColour) {
-    Start(colourGear(false, 3));
-    EXPECT_EQ(readFrames, (Frames{"C108", "01F9", "A309", "C108", "01FA", "A30A", "C108", "01FA", "A30B", "C108",
-                                  "01FA"}));
+    sim::GearConfig gear = colourGear(false, 3);
+    gear.colour.systemFailure = rgbwaf({0, 0, 254, 255, 255, 255});
+    Start(gear);
+    const Frames storedLevels = narrow("E9") + narrow("EA") + narrow("EB");
+    EXPECT_EQ(readFrames, (Frames{"C108", "01F9"} + assigned("00") + assigned("01") + assigned("02") + narrow("09") +
+                           narrow("0A") + narrow("0B") + Frames{"01A3"} + storedLevels + Frames{"01A4"} +
+                           storedLevels));
     EXPECT_EQ(record.colour.features, 0x60);
+    EXPECT_EQ(record.colour.colours, 0x07);
     EXPECT_EQ(record.colour.levels, (ChannelLevels{10, 20, 30, 255, 255, 255}));
+    EXPECT_EQ(record.colour.powerOnLevels, kAllChannelsMasked);
+    EXPECT_EQ(record.colour.systemFailureLevels, (ChannelLevels{0, 0, 254, 255, 255, 255}));
     EXPECT_EQ(record.colour.mirek, kColourMask);
 
     record = {};
@@ -112,9 +139,11 @@ TEST_F(ColourJobs, StoringALimitWithinThePhysicalOnes) {
     ColourSettings wanted = record.colour;
     wanted.coolest = 100;  // below the physical coolest 153: stored as 153
     wanted.warmest = 400;  // above the physical warmest 370
+    const Frames readBack = wide("80") + wide("82");
     Send(wanted);
     EXPECT_EQ(Sent(), (Frames{"A399", "C300", "C500", "C108", "01F2", "01F2", "A372", "C301", "C501", "C108", "01F2",
-                              "01F2"}));
+                              "01F2"} +
+                       readBack));
     EXPECT_EQ(GearColour().coolest, 153);
     EXPECT_EQ(GearColour().warmest, 370);
     EXPECT_EQ(record.colour.coolest, 153);
@@ -124,13 +153,14 @@ TEST_F(ColourJobs, StoringALimitWithinThePhysicalOnes) {
     wanted = record.colour;
     wanted.warmest = 200;
     Send(wanted);
-    EXPECT_EQ(Sent(), (Frames{"A3C8", "C300", "C501", "C108", "01F2", "01F2"}));
+    EXPECT_EQ(Sent(), (Frames{"A3C8", "C300", "C501", "C108", "01F2", "01F2"} + readBack));
     // A coolest above the present warmest makes room first: warmest, then coolest.
     wanted.coolest = 300;
     wanted.warmest = 360;
     Send(wanted);
     EXPECT_EQ(Sent(), (Frames{"A368", "C301", "C501", "C108", "01F2", "01F2", "A32C", "C301", "C500", "C108", "01F2",
-                              "01F2"}));
+                              "01F2"} +
+                       readBack));
     EXPECT_EQ(GearColour().coolest, 300);
     EXPECT_EQ(GearColour().warmest, 360);
 }
@@ -247,10 +277,12 @@ TEST_F(ColourJobs, WritingAWholeRecordSendsItsColours) {
     fromFile.colour.sceneMirek[2] = 300;
     store.WriteAll(0);
     const Frames frames = Sent();
-    const Frames colour{"A3B4", "C300", "C500", "C108", "01F2", "01F2",                    // coolest 180
-                        "A35E", "C301", "C501", "C108", "01F2", "01F2",                    // warmest 350
-                        "A3DC", "C300", "C108", "01E7", "A3C8", "012D", "012D",            // power on
-                        "A32C", "C301", "C108", "01E7", "A35A", "0142", "0142"};           // scene 2
+    // The gear's limits are read first: its warmest 350 is the file's, only the coolest goes out.
+    const Frames colour = wide("80") + wide("82") +
+                          Frames{"A3B4", "C300", "C500", "C108", "01F2", "01F2"} +  // coolest 180
+                          wide("80") + wide("82") +
+                          Frames{"A3DC", "C300", "C108", "01E7", "A3C8", "012D", "012D",    // power on
+                                 "A32C", "C301", "C108", "01E7", "A35A", "0142", "0142"};  // scene 2
     ASSERT_GE(frames.size(), colour.size());
     EXPECT_EQ(Frames(frames.end() - std::ptrdiff_t(colour.size()), frames.end()), colour);
     EXPECT_EQ(GearColour().coolest, 180);
@@ -280,8 +312,11 @@ TEST(ColourSelection, EachSelectedColourGearGetsOnlyTheEditedItems) {
     const int32_t selected[] = {0, 1, 2};
     ColourSelectionContext c{bus.link(), table, selected};
     EXPECT_EQ(SendColourToSelection(c, changes).results, 0);
-    EXPECT_EQ(FrameTexts(bus.takeForwardFrames()), (Frames{"A3C8", "C300", "C500", "C108", "01F2", "01F2",  // gear 0
-                                                    "A3C8", "C300", "C500", "C108", "03F2", "03F2"}));
+    const Frames readBack0 = wide("80") + wide("82");
+    const Frames readBack1{"A380", "C108", "03FA", "0398", "A382", "C108", "03FA", "0398"};
+    EXPECT_EQ(FrameTexts(bus.takeForwardFrames()),
+              (Frames{"A3C8", "C300", "C500", "C108", "01F2", "01F2"} + readBack0 +  // gear 0
+               Frames{"A3C8", "C300", "C500", "C108", "03F2", "03F2"} + readBack1));
     EXPECT_EQ(table[0].colour.coolest, 200);
     EXPECT_EQ(table[0].colour.warmest, 350);
     EXPECT_EQ(table[1].colour.warmest, 300);
