@@ -3,6 +3,7 @@
 
 #include "devices/colour_changes.h"
 #include "devices/colour_reading.h"
+#include "devices/colour_text.h"
 #include "devices/colour_writing.h"
 #include "devices/device_store.h"
 #include "devices/gear_writing.h"
@@ -258,6 +259,102 @@ TEST_F(ColourJobs, RgbLevelsLiveAndAsTheSystemFailureColour) {
                               "A300", "C300", "C5FE", "C108", "01EB", "A3FE", "012C", "012C"}));
     EXPECT_EQ(GearColour().actual.levels, (std::array<uint8_t, 6>{254, 0, 128, 255, 255, 255}));
     EXPECT_EQ(GearColour().systemFailure.levels, (std::array<uint8_t, 6>{0, 0, 254, 255, 255, 255}));
+}
+
+// A level written alone on colour gear goes out with the colour the gear keeps
+// for it: QUERY ... LEVEL loads it into the report colour, COPY REPORT TO
+// TEMPORARY makes it the colour the store keeps.
+TEST_F(ColourJobs, ALevelWrittenAloneKeepsTheGearsColour) {
+    struct Case {
+        const char* name;
+        bool tc;
+        std::optional<BasicItem> item;  // none: scene 3 through the scenes tab
+        Frames frames;
+    };
+    const Case cases[] = {
+        {"power on, basic tab", true, BasicItem::PowerOnLevel, {"01A3", "C108", "01EE", "A3B4", "012D", "012D"}},
+        {"system failure, basic tab", true, BasicItem::FailureLevel, {"01A4", "C108", "01EE", "A3B4", "012C", "012C"}},
+        {"scene of an RGB gear, scenes tab", false, std::nullopt, {"01B3", "C108", "01EE", "A3B4", "0143", "0143"}},
+    };
+    for (const Case& c : cases) {
+        sim::GearConfig gear = colourGear(c.tc, c.tc ? 0 : 3);
+        const sim::GearColourPoint kept = c.tc ? sim::GearColourPoint::tc(200) : rgbwaf({1, 2, 3, 255, 255, 255});
+        gear.colour.powerOn = gear.colour.systemFailure = gear.colour.scenes[3] = kept;
+        gear.scenes[3] = 90;
+        record = {.present = 1, .deviceType = 8};  // as the scan found it; its colours never read
+        Start(gear);
+        if (!c.item) {
+            SceneSettings settings;
+            settings.sceneLevel[3] = 180;
+            SendScenes(bus_->link(), record, 0, settings);
+        } else {
+            BasicSettings settings;
+            settings.ticked.fill(false);
+            settings.Tick(*c.item, true);
+            settings.powerOnLevel = settings.systemFailureLevel = 180;
+            SendBasicSettings(bus_->link(), record, 0, settings);
+        }
+        EXPECT_EQ(Sent(), c.frames) << c.name;
+        const sim::GearColourConfig after = GearColour();
+        EXPECT_EQ(after.powerOn, kept) << c.name;
+        EXPECT_EQ(after.systemFailure, kept) << c.name;
+        EXPECT_EQ(after.scenes[3], kept) << c.name;
+        bus_->bus().withGear(0, [&](sim::ControlGear& g) {
+            const uint8_t stored = c.item == BasicItem::PowerOnLevel   ? g.powerOnLevel()
+                                   : c.item == BasicItem::FailureLevel ? g.systemFailureLevel()
+                                                                       : g.scenes()[3];
+            EXPECT_EQ(stored, 180) << c.name;
+        });
+    }
+}
+
+// Limits a record does not know (a file's MASK) are read before they are
+// written; the record takes what the gear holds afterwards.
+TEST_F(ColourJobs, LimitsReadBeforeWrittenAndComparedAfter) {
+    Start(colourGear(true, 0));  // the gear holds 160..350 within 153..370
+    record.colour.coolest = record.colour.warmest = kColourMask;
+    ColourSettings wanted = record.colour;
+    wanted.coolest = 360;  // above the gear's warmest: the warmest makes room first
+    wanted.warmest = 370;
+    ColourWriteResult result = Send(wanted);
+    EXPECT_EQ(Sent(), (wide("80") + wide("82") +
+                       Frames{"A372", "C301", "C501", "C108", "01F2", "01F2",    // warmest 370
+                              "A368", "C301", "C500", "C108", "01F2", "01F2"} +  // coolest 360
+                       wide("80") + wide("82")));
+    EXPECT_FALSE(result.limitsNotTaken);
+    EXPECT_EQ(GearColour().coolest, 360);
+    EXPECT_EQ(record.colour.coolest, 360);
+    EXPECT_EQ(record.colour.warmest, 370);
+
+    // A record that claims wider physical limits than the gear has: the gear clamps, the record says so.
+    record.colour.physicalWarmest = 400;
+    wanted = record.colour;
+    wanted.warmest = 390;
+    result = Send(wanted);
+    EXPECT_EQ(Sent(), (Frames{"A386", "C301", "C501", "C108", "01F2", "01F2"} + wide("80") + wide("82")));
+    EXPECT_TRUE(result.limitsNotTaken);
+    EXPECT_EQ(record.colour.warmest, 370);
+}
+
+// A one-channel gear whose channel carries white: read and written as white, not as red.
+TEST_F(ColourJobs, AWhiteOnlyChannelIsReadAndWrittenAsWhite) {
+    sim::GearConfig gear = colourGear(false, 1);
+    gear.colour.channelColours[0] = 3;
+    gear.colour.actual = rgbwaf({255, 255, 255, 40, 255, 255});
+    gear.colour.powerOn = rgbwaf({255, 255, 255, 200, 255, 255});
+    Start(gear);
+    EXPECT_EQ(readFrames, (Frames{"C108", "01F9"} + assigned("00") + narrow("0C") + Frames{"01A3"} + narrow("EC") +
+                           Frames{"01A4"} + narrow("EC")));
+    EXPECT_EQ(record.colour.colours, 0x08);
+    EXPECT_EQ(record.colour.levels, (ChannelLevels{255, 255, 255, 40, 255, 255}));
+    EXPECT_EQ(record.colour.powerOnLevels, (ChannelLevels{255, 255, 255, 200, 255, 255}));
+    EXPECT_EQ(ChannelLevelsText(record.colour, record.colour.levels), QStringLiteral("40"));
+
+    ColourSettings wanted = record.colour;
+    wanted.levels[3] = 100;
+    Send(wanted);
+    EXPECT_EQ(Sent(), (Frames{"A364", "C3FF", "C5FF", "C108", "01EC", "C108", "01E2"}));
+    EXPECT_EQ(GearColour().actual, rgbwaf({255, 255, 255, 100, 255, 255}));
 }
 
 // A project transfer: the gear's colours are not known, so every colour of the record goes out after the scenes.
