@@ -78,6 +78,19 @@ void sendItem(const BusLink& link, int address, const ItemInfo& item, uint8_t va
     dalikit_WaitIdle(link);
 }
 
+// A scene level, then the idle wait; a colour gear staying in the scene keeps
+// the colour it holds for it. The store's result.
+LinkResult storeSceneLevel(const BusLink& link, int address, int scene, uint8_t level, bool colourGear) {
+    LinkResult result = link_result::kOk;
+    if (colourGear && level != kLevelMask)
+        result = StoreLevelKeepingColour(link, address, code(Op::QuerySceneLevel, scene),
+                                         code(Op::StoreDtrAsScene, scene), level);
+    else
+        dalikit_StoreScene(link, dali::commandAddress(address), scene, level);
+    dalikit_WaitIdle(link);
+    return result;
+}
+
 }  // namespace
 
 void SendGroupMembership(const BusLink& link, uint8_t address, uint16_t mask) {
@@ -120,7 +133,6 @@ void SendBasicSettings(const BusLink& link, DeviceRecord& record, int address, c
 }
 
 void SendScenes(const BusLink& link, DeviceRecord& record, int address, const SceneSettings& settings) {
-    const uint8_t a = dali::commandAddress(address);
     const bool tc = record.colour.tunableWhite();
     const bool colourGear = HasDeviceType(record, dali::kDeviceTypeColour);
     for (int n = 0; n < kSceneCount; ++n) {
@@ -135,15 +147,8 @@ void SendScenes(const BusLink& link, DeviceRecord& record, int address, const Sc
             continue;
         if (tc && mirek != kColourMask) {
             StoreSceneWithTc(link, address, n, level, mirek);
-        } else if (colourGear && level != kLevelMask) {  // the colour the gear keeps for the scene stays
-            const LinkResult r = StoreLevelKeepingColour(link, address, code(Op::QuerySceneLevel, n),
-                                                         code(Op::StoreDtrAsScene, n), level);
-            dalikit_WaitIdle(link);
-            if (r != link_result::kOk)  // not stored: the record keeps the gear's level
-                continue;
-        } else {
-            dalikit_StoreScene(link, a, n, level);
-            dalikit_WaitIdle(link);
+        } else if (storeSceneLevel(link, address, n, level, colourGear) != link_result::kOk) {
+            continue;  // the gear's colour for the scene not fetched, so nothing stored: the record stays
         }
         record.sceneLevel[size_t(n)] = level;
         if (tc)
@@ -151,11 +156,10 @@ void SendScenes(const BusLink& link, DeviceRecord& record, int address, const Sc
     }
 }
 
-void StoreAllScenes(const BusLink& link, uint8_t address, const std::array<uint8_t, kSceneCount>& levels) {
-    for (int n = 0; n < kSceneCount; ++n) {
-        dalikit_StoreScene(link, address, n, levels[size_t(n)]);
-        dalikit_WaitIdle(link);
-    }
+void StoreAllScenes(const BusLink& link, const DeviceRecord& record, int address) {
+    const bool colourGear = HasDeviceType(record, dali::kDeviceTypeColour);
+    for (int n = 0; n < kSceneCount; ++n)
+        storeSceneLevel(link, address, n, record.sceneLevel[size_t(n)], colourGear);
 }
 
 LinkResult DeviceStore::WriteAll(int address) {
@@ -176,7 +180,7 @@ LinkResult DeviceStore::WriteAll(int address) {
         SendGroupMembership(link, a, record.groupMask);
     }
     if (record.readState & kReadStateScenes)
-        StoreAllScenes(link, a, record.sceneLevel);
+        StoreAllScenes(link, record, address & 0x3F);
     if (HasDeviceType(record, dali::kDeviceTypeColour) && record.colour.features != 0) {
         // The gear's colour is not known here: every colour the record has
         // goes out, with the levels just written (none of an unread part).

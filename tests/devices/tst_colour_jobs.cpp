@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 
@@ -382,6 +383,10 @@ TEST_F(ColourJobs, WritingAWholeRecordSendsItsColours) {
                                  "A32C", "C301", "C108", "01E7", "A35A", "0142", "0142"};  // scene 2
     ASSERT_GE(frames.size(), colour.size());
     EXPECT_EQ(Frames(frames.end() - std::ptrdiff_t(colour.size()), frames.end()), colour);
+    // The levels before them keep the gear's colours, so a colour the file lacks is not lost.
+    for (const Frames& kept : {Frames{"01A3", "C108", "01EE", "A3C8", "012D", "012D"},
+                               Frames{"01B2", "C108", "01EE", "A35A", "0142", "0142"}})
+        EXPECT_NE(std::search(frames.begin(), frames.end(), kept.begin(), kept.end()), frames.end()) << kept[0];
     EXPECT_EQ(GearColour().coolest, 180);
     EXPECT_EQ(GearColour().powerOn, sim::GearColourPoint::tc(220));
     EXPECT_EQ(GearColour().scenes[2], sim::GearColourPoint::tc(300));
