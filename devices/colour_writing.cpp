@@ -212,16 +212,16 @@ LinkResult StoreSceneWithTc(const BusLink& link, int address, int scene, uint8_t
     return dalikit_SendSequence(link, temporaryTc(a, mirek) + storeWithLevel(a, code(Op::StoreDtrAsScene, scene), level));
 }
 
-LinkResult StoreLevelKeepingColour(const BusLink& link, int address, uint8_t queryOpcode, uint8_t storeOpcode,
-                                   uint8_t level) {
+bool StoreLevelKeepingColour(const BusLink& link, int address, uint8_t queryOpcode, uint8_t storeOpcode, uint8_t level,
+                             LinkResult& results) {
     const uint8_t a = dali::commandAddress(address);
-    LinkResult results = 0;
     if (!QueryGear(link, a, queryOpcode, results))
-        return results;  // the gear's colour is not known: the level is not stored without it
-    dalikit_WaitIdle(link);
+        return false;
     const Frames frames =
         Frames{kEnableColour, {a, code(Dt8Op::CopyReportToTemporary)}} + storeWithLevel(a, storeOpcode, level);
-    return results | dalikit_SendSequence(link, frames);
+    const LinkResult sent = dalikit_SendSequence(link, frames);
+    results |= sent;
+    return sent == link_result::kOk;
 }
 
 ColourSettings UnknownColour(const ColourSettings& colour) {

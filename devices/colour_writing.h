@@ -40,9 +40,11 @@ LinkResult StoreSceneWithTc(const BusLink& link, int address, int scene, uint8_t
 // A level stored alone on colour gear keeps the colour the gear holds for it:
 // the QUERY ... LEVEL `queryOpcode` loads that colour into the report colour,
 // ENABLE DEVICE TYPE 8, COPY REPORT TO TEMPORARY, then DTR0 and `storeOpcode`
-// (sent twice). Without an answer to the query nothing is stored.
-LinkResult StoreLevelKeepingColour(const BusLink& link, int address, uint8_t queryOpcode, uint8_t storeOpcode,
-                                   uint8_t level);
+// (sent twice). Without an answer to the query nothing more is sent, so the
+// level is never stored without its colour. True when the store went out;
+// the transactions' results ORed into `results`.
+bool StoreLevelKeepingColour(const BusLink& link, int address, uint8_t queryOpcode, uint8_t storeOpcode, uint8_t level,
+                             LinkResult& results);
 
 // The colour of a gear of these features whose colours are not known (all
 // MASK but features and physical limits): compared with it, every colour of a

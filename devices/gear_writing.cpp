@@ -59,7 +59,8 @@ void swapMinAndMax(std::span<BasicItem> order) {
 // gear's power-on and system-failure levels go out with the colour it keeps for them.
 void sendItem(const BusLink& link, int address, const ItemInfo& item, uint8_t value, bool colourGear) {
     if (colourGear && item.colourQuery != 0) {
-        StoreLevelKeepingColour(link, address, item.colourQuery, item.opcode, value);
+        LinkResult ignored = 0;
+        StoreLevelKeepingColour(link, address, item.colourQuery, item.opcode, value, ignored);
         dalikit_WaitIdle(link);
         return;
     }
@@ -79,16 +80,17 @@ void sendItem(const BusLink& link, int address, const ItemInfo& item, uint8_t va
 }
 
 // A scene level, then the idle wait; a colour gear staying in the scene keeps
-// the colour it holds for it. The store's result.
-LinkResult storeSceneLevel(const BusLink& link, int address, int scene, uint8_t level, bool colourGear) {
-    LinkResult result = link_result::kOk;
+// the colour it holds for it. False when nothing was stored.
+bool storeSceneLevel(const BusLink& link, int address, int scene, uint8_t level, bool colourGear) {
+    bool stored = true;
+    LinkResult ignored = 0;
     if (colourGear && level != kLevelMask)
-        result = StoreLevelKeepingColour(link, address, code(Op::QuerySceneLevel, scene),
-                                         code(Op::StoreDtrAsScene, scene), level);
+        stored = StoreLevelKeepingColour(link, address, code(Op::QuerySceneLevel, scene),
+                                         code(Op::StoreDtrAsScene, scene), level, ignored);
     else
         dalikit_StoreScene(link, dali::commandAddress(address), scene, level);
     dalikit_WaitIdle(link);
-    return result;
+    return stored;
 }
 
 }  // namespace
@@ -147,7 +149,7 @@ void SendScenes(const BusLink& link, DeviceRecord& record, int address, const Sc
             continue;
         if (tc && mirek != kColourMask) {
             StoreSceneWithTc(link, address, n, level, mirek);
-        } else if (storeSceneLevel(link, address, n, level, colourGear) != link_result::kOk) {
+        } else if (!storeSceneLevel(link, address, n, level, colourGear)) {
             continue;  // the gear's colour for the scene not fetched, so nothing stored: the record stays
         }
         record.sceneLevel[size_t(n)] = level;

@@ -309,6 +309,25 @@ TEST_F(ColourJobs, ALevelWrittenAloneKeepsTheGearsColour) {
     }
 }
 
+// A gear that does not answer the query gets no level: stored without its colour it would lose it.
+TEST_F(ColourJobs, NoLevelWithoutTheGearsColour) {
+    sim::GearConfig gear = colourGear(true, 0);
+    gear.colour.scenes[3] = sim::GearColourPoint::tc(200);
+    gear.scenes[3] = 90;
+    record = {.present = 1, .deviceType = 8};
+    Start(gear);
+    record.readState |= kReadStateScenes;
+    record.sceneLevel[3] = 90;
+    record.colour.sceneMirek[3] = kColourMask;  // not known: the gear's is fetched
+    bus_->bus().withGear(0, [](sim::ControlGear& g) { g.setFaults({.missFrames = 1}); });
+    SceneSettings settings;
+    settings.sceneLevel[3] = 180;
+    SendScenes(bus_->link(), record, 0, settings);
+    EXPECT_EQ(Sent(), Frames{"01B3"});
+    EXPECT_EQ(record.sceneLevel[3], 90);
+    EXPECT_EQ(GearColour().scenes[3], sim::GearColourPoint::tc(200));
+}
+
 // Limits a record does not know (a file's MASK) are read before they are
 // written; the record takes what the gear holds afterwards.
 TEST_F(ColourJobs, LimitsReadBeforeWrittenAndComparedAfter) {
