@@ -56,13 +56,14 @@ void swapMinAndMax(std::span<BasicItem> order) {
 }
 
 // Device-type-6 commands go out whatever the gear's device type. A colour
-// gear's power-on and system-failure levels go out with the colour it keeps for them.
-void sendItem(const BusLink& link, int address, const ItemInfo& item, uint8_t value, bool colourGear) {
+// gear's power-on and system-failure levels go out with the colour it keeps
+// for them, or not at all (false).
+bool sendItem(const BusLink& link, int address, const ItemInfo& item, uint8_t value, bool colourGear) {
     if (colourGear && item.colourQuery != 0) {
         LinkResult ignored = 0;
-        StoreLevelKeepingColour(link, address, item.colourQuery, item.opcode, value, ignored);
+        const bool stored = StoreLevelKeepingColour(link, address, item.colourQuery, item.opcode, value, ignored);
         dalikit_WaitIdle(link);
-        return;
+        return stored;
     }
     const uint8_t a = dali::commandAddress(address);
     switch (item.via) {
@@ -77,6 +78,7 @@ void sendItem(const BusLink& link, int address, const ItemInfo& item, uint8_t va
             break;
     }
     dalikit_WaitIdle(link);
+    return true;
 }
 
 // A scene level, then the idle wait; a colour gear staying in the scene keeps
@@ -118,6 +120,7 @@ void SendBasicSettings(const BusLink& link, DeviceRecord& record, int address, c
         if (const auto gearMax = QueryGear(link, a, code(Op::QueryMaxLevel), ignored); gearMax && settings.minLevel > *gearMax)
             swapMinAndMax(order);
     }
+    const DeviceRecord before = record;
     for (size_t i = 0; i < std::size(kItems); ++i)
         if (settings.ticked[i])
             record.*kItems[i].field = settings.*kItems[i].value;
@@ -128,8 +131,8 @@ void SendBasicSettings(const BusLink& link, DeviceRecord& record, int address, c
 
     const bool colourGear = HasDeviceType(record, dali::kDeviceTypeColour);
     for (BasicItem item : order)
-        if (settings.IsTicked(item))
-            sendItem(link, address, info(item), record.*info(item).field, colourGear);
+        if (settings.IsTicked(item) && !sendItem(link, address, info(item), record.*info(item).field, colourGear))
+            record.*info(item).field = before.*info(item).field;  // not stored: the record keeps the gear's
     if (groups)
         SendGroupMembership(link, a, record.groupMask);
 }

@@ -326,6 +326,16 @@ TEST_F(ColourJobs, NoLevelWithoutTheGearsColour) {
     EXPECT_EQ(Sent(), Frames{"01B3"});
     EXPECT_EQ(record.sceneLevel[3], 90);
     EXPECT_EQ(GearColour().scenes[3], sim::GearColourPoint::tc(200));
+
+    record.powerOnLevel = 254;
+    bus_->bus().withGear(0, [](sim::ControlGear& g) { g.setFaults({.missFrames = 1}); });
+    BasicSettings basic;
+    basic.ticked.fill(false);
+    basic.Tick(BasicItem::PowerOnLevel, true);
+    basic.powerOnLevel = 100;
+    SendBasicSettings(bus_->link(), record, 0, basic);
+    EXPECT_EQ(Sent(), Frames{"01A3"});
+    EXPECT_EQ(record.powerOnLevel, 254);
 }
 
 // Limits a record does not know (a file's MASK) are read before they are
