@@ -10,7 +10,8 @@
 namespace {
 constexpr StringId kReadingTitle = 177, kReadingText = 188, kWriting = 182, kWaitWriting = 206,
                    kOverwriteWarning = 408, kOk = 179, kCancel = 181, kColourCaption = 543,
-                   kLimitsOutOfOrder = 544, kLevelUnknown = 545, kScenesNotSent = 546, kNotAnswered = 547;
+                   kLimitsOutOfOrder = 544, kLevelUnknown = 545, kScenesNotSent = 546, kNotAnswered = 547,
+                   kLimitsNotTaken = 750;
 }  // namespace
 
 bool IsColourGear(const DeviceRecord& record) {
@@ -90,6 +91,7 @@ void ColourTabFlow::SendColourChanges(const ColourChanges& changes) {
     core_.projectDirty = 1;
     // What was held back is said, so the installer does not take it as stored.
     const std::pair<bool, StringId> notices[] = {{result.limitsOutOfOrder, kLimitsOutOfOrder},
+                                                 {result.limitsNotTaken, kLimitsNotTaken},
                                                  {result.levelUnknown, kLevelUnknown},
                                                  {result.scenesNotSent != 0, kScenesNotSent},
                                                  {result.results != link_result::kOk, kNotAnswered}};

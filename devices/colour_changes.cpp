@@ -49,6 +49,7 @@ ColourWriteResult SendColourToSelection(ColourSelectionContext& c, const ColourC
         const ColourWriteResult result = SendColourSettings(gear, ApplyColourChanges(record.colour, changes));
         all.results |= result.results;
         all.limitsOutOfOrder |= result.limitsOutOfOrder;
+        all.limitsNotTaken |= result.limitsNotTaken;
         all.levelUnknown |= result.levelUnknown;
         all.scenesNotSent |= result.scenesNotSent;
     }

@@ -18,7 +18,11 @@ inline constexpr ChannelLevels kAllChannelsMasked{255, 255, 255, 255, 255, 255};
 struct ColourSettings {
     uint8_t features = 0;  // QUERY COLOUR TYPE FEATURES; 0: no colour read or loaded
 
-    // The colour shown now, read back from the gear.
+    // Bit n: a channel carries colour n (0 red .. 5 freecolour), as QUERY
+    // ASSIGNED COLOUR tells; 0: not asked.
+    uint8_t colours = 0;
+
+    // The colour shown now, read back from the gear. Levels are by colour.
     uint16_t mirek = kColourMask;
     ChannelLevels levels = kAllChannelsMasked;
 
@@ -28,8 +32,7 @@ struct ColourSettings {
     uint16_t physicalCoolest = kColourMask, physicalWarmest = kColourMask;
 
     // Colours the gear keeps with its power-on, system-failure and scene
-    // levels. The gear cannot be asked for them: they are what Kelvane
-    // stored or a file says.
+    // levels, read from the gear, stored by Kelvane or taken from a file.
     uint16_t powerOnMirek = kColourMask, systemFailureMirek = kColourMask;
     ChannelLevels powerOnLevels = kAllChannelsMasked, systemFailureLevels = kAllChannelsMasked;
     std::array<uint16_t, 16> sceneMirek{kColourMask, kColourMask, kColourMask, kColourMask, kColourMask, kColourMask,
@@ -38,6 +41,9 @@ struct ColourSettings {
 
     bool tunableWhite() const { return features & dali::kColourFeatureTc; }
     int channels() const { return std::min(dali::rgbwafChannelCount(features), kColourChannels); }
+    // The colours the channels carry; not asked: one per channel from red on.
+    uint8_t colourMask() const { return colours != 0 ? colours : uint8_t((1u << channels()) - 1); }
+    bool hasColour(int colour) const { return colourMask() >> colour & 1; }
     bool operator==(const ColourSettings&) const = default;
 };
 

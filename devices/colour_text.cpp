@@ -22,10 +22,12 @@ QString KelvinText(uint16_t mirek) {
     return kelvin > 0 ? QStringLiteral("%1 K").arg(kelvin) : QString();
 }
 
-QString ChannelLevelsText(const ChannelLevels& levels, int channels) {
+QString ChannelLevelsText(const ColourSettings& colour, const ChannelLevels& levels) {
     QStringList shown;
     bool known = false;
-    for (int i = 0; i < channels && i < kColourChannels; ++i) {
+    for (int i = 0; i < kColourChannels; ++i) {
+        if (!colour.hasColour(i))
+            continue;
         const uint8_t level = levels[size_t(i)];
         known = known || level != 255;
         shown << (level == 255 ? QStringLiteral("—") : QString::number(level));

@@ -11,5 +11,6 @@ QString ColourTypeText(const ColourSettings& colour, const QString& languageModu
 // "4000 K"; empty for MASK or 0.
 QString KelvinText(uint16_t mirek);
 
-// The first `channels` levels as "255/128/0"; empty when none of them is known.
-QString ChannelLevelsText(const ChannelLevels& levels, int channels);
+// The levels of the colours the gear's channels carry, red first, as
+// "255/128/0"; empty when none of them is known.
+QString ChannelLevelsText(const ColourSettings& colour, const ChannelLevels& levels);

@@ -196,7 +196,7 @@ void ColourView::Edited(ColourItem item) {
         for (int i = 0; i < kColourChannels; ++i) {
             const int value = levels_[size_t(i)]->value();
             (changes_.values.*set.levels)[size_t(i)] =
-                i < shown_.channels() && value != kNoLevel ? uint8_t(value) : kLevelMask;
+                shown_.hasColour(i) && value != kNoLevel ? uint8_t(value) : kLevelMask;
         }
     }
     UpdateEnabled();
@@ -239,9 +239,9 @@ void ColourView::UpdateEnabled() {
     for (QSpinBox* stored : {coolest_, warmest_, powerOn_, failure_})
         stored->setEnabled(tc);
     channelSet_->setEnabled(channels > 0);
-    for (int i = 0; i < kColourChannels; ++i) {
-        levels_[size_t(i)]->setEnabled(i < channels);
-        channelNames_[size_t(i)]->setEnabled(i < channels);
+    for (int i = 0; i < kColourChannels; ++i) {  // by the colour a channel carries
+        levels_[size_t(i)]->setEnabled(shown_.hasColour(i));
+        channelNames_[size_t(i)]->setEnabled(shown_.hasColour(i));
     }
     send_->setEnabled(online_ && changes_.Any());
 }

@@ -1,6 +1,8 @@
 #include "devices/colour_writing.h"
 
 #include "dali/dali_commands.h"
+#include "devices/colour_reading.h"
+#include "devices/gear_transactions.h"
 #include "link/colour_transactions.h"
 
 #include <algorithm>
@@ -9,6 +11,7 @@
 namespace {
 
 using dali::code;
+using dali::ColourValue;
 using dali::Dt8Op;
 using dali::Op;
 using dali::SpecialOp;
@@ -33,12 +36,18 @@ public:
         : c_(c), a_(dali::commandAddress(c.address)), result_(result) {}
 
     void Send(const Frames& frames) { result_.results |= dalikit_SendSequence(c_.link, frames); }
+    std::optional<uint16_t> Query(ColourValue value) {
+        return QueryColourValue(c_.link, a_, code(value), true, result_.results);
+    }
 
     Frames TemporaryTc(uint16_t mirek) const { return temporaryTc(a_, mirek); }
-    // Red, green, blue; white, amber, freecolour only for gear that has them.
-    Frames TemporaryLevels(const ChannelLevels& levels, int channels) const {
+    // Red, green, blue; white, amber, freecolour; each three only for gear
+    // whose channels carry one of them.
+    Frames TemporaryLevels(const ChannelLevels& levels, uint8_t colourMask) const {
         Frames frames;
-        for (size_t first = 0; first < size_t(channels); first += 3) {
+        for (size_t first = 0; first < levels.size(); first += 3) {
+            if ((colourMask >> first & 0x07) == 0)
+                continue;
             const Dt8Op op = first == 0 ? Dt8Op::SetTemporaryRgbDimLevel : Dt8Op::SetTemporaryWafDimLevel;
             frames.insert(frames.end(), {{code(SpecialOp::Dtr0), levels[first]},
                                          {code(SpecialOp::Dtr1), levels[first + 1]},
@@ -69,9 +78,25 @@ Frames operator+(Frames a, const Frames& b) {
     return a;
 }
 
+// Limits the record does not know are read first: the order of the stores
+// depends on what the gear holds.
+void readLimitsNotKnown(ColourSender& s, ColourSettings& now) {
+    const std::pair<ColourValue, uint16_t ColourSettings::*> limits[] = {
+        {ColourValue::ColourTemperatureCoolest, &ColourSettings::coolest},
+        {ColourValue::ColourTemperatureWarmest, &ColourSettings::warmest},
+        {ColourValue::ColourTemperaturePhysicalCoolest, &ColourSettings::physicalCoolest},
+        {ColourValue::ColourTemperaturePhysicalWarmest, &ColourSettings::physicalWarmest},
+    };
+    for (const auto& [value, field] : limits)
+        if (now.*field == kColourMask)
+            if (const auto answer = s.Query(value))
+                now.*field = *answer;
+}
+
 void sendLimits(ColourSender& s, ColourSettings& now, const ColourSettings& wanted, ColourWriteResult& result) {
     if (wanted.coolest == now.coolest && wanted.warmest == now.warmest)
         return;
+    readLimitsNotKnown(s, now);
     uint16_t coolest = wanted.coolest, warmest = wanted.warmest;
     if (now.physicalCoolest != kColourMask && coolest != kColourMask)
         coolest = std::max(coolest, now.physicalCoolest);
@@ -81,17 +106,17 @@ void sendLimits(ColourSender& s, ColourSettings& now, const ColourSettings& want
         result.limitsOutOfOrder = true;
         return;
     }
+    if (coolest == now.coolest && warmest == now.warmest)
+        return;
     using L = dali::ColourTemperatureLimit;
     const bool coolestFirst = now.warmest == kColourMask || coolest <= now.warmest;
     const auto storeCoolest = [&] {
         if (coolest != now.coolest)
             s.Send(s.StoreLimit(L::Coolest, coolest));
-        now.coolest = coolest;
     };
     const auto storeWarmest = [&] {
         if (warmest != now.warmest)
             s.Send(s.StoreLimit(L::Warmest, warmest));
-        now.warmest = warmest;
     };
     if (coolestFirst) {
         storeCoolest();
@@ -100,6 +125,10 @@ void sendLimits(ColourSender& s, ColourSettings& now, const ColourSettings& want
         storeWarmest();
         storeCoolest();
     }
+    // The gear may clamp a limit: the record takes what it answers, MASK without an answer.
+    now.coolest = s.Query(ColourValue::ColourTemperatureCoolest).value_or(kColourMask);
+    now.warmest = s.Query(ColourValue::ColourTemperatureWarmest).value_or(kColourMask);
+    result.limitsNotTaken = now.coolest != coolest || now.warmest != warmest;
 }
 
 // The colour the gear keeps with a level: a colour temperature or channel levels.
@@ -127,6 +156,7 @@ ColourWriteResult SendColourSettings(ColourWriteContext& c, const ColourSettings
     DeviceRecord& record = c.record;
     ColourSettings& now = record.colour;
     const int channels = now.channels();
+    const uint8_t colours = now.colourMask();
 
     if (now.tunableWhite())
         sendLimits(s, now, wanted, result);
@@ -138,7 +168,7 @@ ColourWriteResult SendColourSettings(ColourWriteContext& c, const ColourSettings
             now.mirek = std::clamp(now.mirek, now.coolest, now.warmest);
     }
     if (channels > 0 && wanted.levels != now.levels) {
-        s.Send(s.TemporaryLevels(wanted.levels, channels) + s.Activate());
+        s.Send(s.TemporaryLevels(wanted.levels, colours) + s.Activate());
         now.levels = wanted.levels;
     }
 
@@ -156,7 +186,7 @@ ColourWriteResult SendColourSettings(ColourWriteContext& c, const ColourSettings
         if (tc)
             s.Send(s.TemporaryTc(wanted.*stored.mirek) + store);
         if (levels)
-            s.Send(s.TemporaryLevels(wanted.*stored.levels, channels) + store);
+            s.Send(s.TemporaryLevels(wanted.*stored.levels, colours) + store);
         now.*stored.mirek = wanted.*stored.mirek;
         now.*stored.levels = wanted.*stored.levels;
     }
@@ -182,9 +212,22 @@ LinkResult StoreSceneWithTc(const BusLink& link, int address, int scene, uint8_t
     return dalikit_SendSequence(link, temporaryTc(a, mirek) + storeWithLevel(a, code(Op::StoreDtrAsScene, scene), level));
 }
 
+bool StoreLevelKeepingColour(const BusLink& link, int address, uint8_t queryOpcode, uint8_t storeOpcode, uint8_t level,
+                             LinkResult& results) {
+    const uint8_t a = dali::commandAddress(address);
+    if (!QueryGear(link, a, queryOpcode, results))
+        return false;
+    const Frames frames =
+        Frames{kEnableColour, {a, code(Dt8Op::CopyReportToTemporary)}} + storeWithLevel(a, storeOpcode, level);
+    const LinkResult sent = dalikit_SendSequence(link, frames);
+    results |= sent;
+    return sent == link_result::kOk;
+}
+
 ColourSettings UnknownColour(const ColourSettings& colour) {
     ColourSettings unknown;
     unknown.features = colour.features;
+    unknown.colours = colour.colours;
     unknown.physicalCoolest = colour.physicalCoolest;
     unknown.physicalWarmest = colour.physicalWarmest;
     return unknown;

@@ -21,19 +21,22 @@ struct ItemInfo {
     uint8_t BasicSettings::*value;
     uint8_t DeviceRecord::*field;
     Via via;
-    uint8_t opcode;  // the STORE THE DTR AS ... command for Via::Dtr
+    uint8_t opcode;       // the STORE THE DTR AS ... command for Via::Dtr
+    uint8_t colourQuery;  // colour gear keep a colour with this level: the query that reports it; else 0
 };
 
 // Indexed by BasicItem, all but Groups.
 constexpr ItemInfo kItems[] = {
-    {&BasicSettings::minLevel, &DeviceRecord::minLevel, Via::Dtr, code(Op::StoreDtrAsMinLevel)},
-    {&BasicSettings::maxLevel, &DeviceRecord::maxLevel, Via::Dtr, code(Op::StoreDtrAsMaxLevel)},
-    {&BasicSettings::powerOnLevel, &DeviceRecord::powerOnLevel, Via::Dtr, code(Op::StoreDtrAsPowerOnLevel)},
-    {&BasicSettings::systemFailureLevel, &DeviceRecord::systemFailureLevel, Via::Dtr, code(Op::StoreDtrAsSystemFailureLevel)},
-    {&BasicSettings::fadeTime, &DeviceRecord::fadeTime, Via::Dtr, code(Op::StoreDtrAsFadeTime)},
-    {&BasicSettings::fadeRate, &DeviceRecord::fadeRate, Via::Dtr, code(Op::StoreDtrAsFadeRate)},
-    {&BasicSettings::dimmingCurve, &DeviceRecord::dimmingCurve, Via::DimmingCurve, 0},
-    {&BasicSettings::fastFadeTime, &DeviceRecord::fastFadeTime, Via::FastFadeTime, 0},
+    {&BasicSettings::minLevel, &DeviceRecord::minLevel, Via::Dtr, code(Op::StoreDtrAsMinLevel), 0},
+    {&BasicSettings::maxLevel, &DeviceRecord::maxLevel, Via::Dtr, code(Op::StoreDtrAsMaxLevel), 0},
+    {&BasicSettings::powerOnLevel, &DeviceRecord::powerOnLevel, Via::Dtr, code(Op::StoreDtrAsPowerOnLevel),
+     code(Op::QueryPowerOnLevel)},
+    {&BasicSettings::systemFailureLevel, &DeviceRecord::systemFailureLevel, Via::Dtr,
+     code(Op::StoreDtrAsSystemFailureLevel), code(Op::QuerySystemFailureLevel)},
+    {&BasicSettings::fadeTime, &DeviceRecord::fadeTime, Via::Dtr, code(Op::StoreDtrAsFadeTime), 0},
+    {&BasicSettings::fadeRate, &DeviceRecord::fadeRate, Via::Dtr, code(Op::StoreDtrAsFadeRate), 0},
+    {&BasicSettings::dimmingCurve, &DeviceRecord::dimmingCurve, Via::DimmingCurve, 0, 0},
+    {&BasicSettings::fastFadeTime, &DeviceRecord::fastFadeTime, Via::FastFadeTime, 0, 0},
 };
 static_assert(std::size(kItems) == kBasicItemCount - 1);
 
@@ -52,20 +55,44 @@ void swapMinAndMax(std::span<BasicItem> order) {
                    std::find(order.begin(), order.end(), BasicItem::MaxLevel));
 }
 
-// Device-type-6 commands go out whatever the gear's device type.
-void sendItem(const BusLink& link, uint8_t address, const ItemInfo& item, uint8_t value) {
+// Device-type-6 commands go out whatever the gear's device type. A colour
+// gear's power-on and system-failure levels go out with the colour it keeps
+// for them, or not at all (false).
+bool sendItem(const BusLink& link, int address, const ItemInfo& item, uint8_t value, bool colourGear) {
+    if (colourGear && item.colourQuery != 0) {
+        LinkResult ignored = 0;
+        const bool stored = StoreLevelKeepingColour(link, address, item.colourQuery, item.opcode, value, ignored);
+        dalikit_WaitIdle(link);
+        return stored;
+    }
+    const uint8_t a = dali::commandAddress(address);
     switch (item.via) {
         case Via::Dtr:
-            dalikit_SendWithDTR(link, address, item.opcode, value);
+            dalikit_SendWithDTR(link, a, item.opcode, value);
             break;
         case Via::DimmingCurve:
-            dalikit_SelectDimmingCurve(link, address, value);
+            dalikit_SelectDimmingCurve(link, a, value);
             break;
         case Via::FastFadeTime:
-            dalikit_StoreFastFadeTime(link, address, value);
+            dalikit_StoreFastFadeTime(link, a, value);
             break;
     }
     dalikit_WaitIdle(link);
+    return true;
+}
+
+// A scene level, then the idle wait; a colour gear staying in the scene keeps
+// the colour it holds for it. False when nothing was stored.
+bool storeSceneLevel(const BusLink& link, int address, int scene, uint8_t level, bool colourGear) {
+    bool stored = true;
+    LinkResult ignored = 0;
+    if (colourGear && level != kLevelMask)
+        stored = StoreLevelKeepingColour(link, address, code(Op::QuerySceneLevel, scene),
+                                         code(Op::StoreDtrAsScene, scene), level, ignored);
+    else
+        dalikit_StoreScene(link, dali::commandAddress(address), scene, level);
+    dalikit_WaitIdle(link);
+    return stored;
 }
 
 }  // namespace
@@ -93,6 +120,7 @@ void SendBasicSettings(const BusLink& link, DeviceRecord& record, int address, c
         if (const auto gearMax = QueryGear(link, a, code(Op::QueryMaxLevel), ignored); gearMax && settings.minLevel > *gearMax)
             swapMinAndMax(order);
     }
+    const DeviceRecord before = record;
     for (size_t i = 0; i < std::size(kItems); ++i)
         if (settings.ticked[i])
             record.*kItems[i].field = settings.*kItems[i].value;
@@ -101,16 +129,17 @@ void SendBasicSettings(const BusLink& link, DeviceRecord& record, int address, c
     if (groups)
         record.SetGroupMask(settings.groupMask);
 
+    const bool colourGear = HasDeviceType(record, dali::kDeviceTypeColour);
     for (BasicItem item : order)
-        if (settings.IsTicked(item))
-            sendItem(link, a, info(item), record.*info(item).field);
+        if (settings.IsTicked(item) && !sendItem(link, address, info(item), record.*info(item).field, colourGear))
+            record.*info(item).field = before.*info(item).field;  // not stored: the record keeps the gear's
     if (groups)
         SendGroupMembership(link, a, record.groupMask);
 }
 
 void SendScenes(const BusLink& link, DeviceRecord& record, int address, const SceneSettings& settings) {
-    const uint8_t a = dali::commandAddress(address);
     const bool tc = record.colour.tunableWhite();
+    const bool colourGear = HasDeviceType(record, dali::kDeviceTypeColour);
     for (int n = 0; n < kSceneCount; ++n) {
         const uint8_t level = settings.sceneLevel[size_t(n)];
         uint16_t& storedMirek = record.colour.sceneMirek[size_t(n)];
@@ -123,9 +152,8 @@ void SendScenes(const BusLink& link, DeviceRecord& record, int address, const Sc
             continue;
         if (tc && mirek != kColourMask) {
             StoreSceneWithTc(link, address, n, level, mirek);
-        } else {
-            dalikit_StoreScene(link, a, n, level);
-            dalikit_WaitIdle(link);
+        } else if (!storeSceneLevel(link, address, n, level, colourGear)) {
+            continue;  // the gear's colour for the scene not fetched, so nothing stored: the record stays
         }
         record.sceneLevel[size_t(n)] = level;
         if (tc)
@@ -133,11 +161,10 @@ void SendScenes(const BusLink& link, DeviceRecord& record, int address, const Sc
     }
 }
 
-void StoreAllScenes(const BusLink& link, uint8_t address, const std::array<uint8_t, kSceneCount>& levels) {
-    for (int n = 0; n < kSceneCount; ++n) {
-        dalikit_StoreScene(link, address, n, levels[size_t(n)]);
-        dalikit_WaitIdle(link);
-    }
+void StoreAllScenes(const BusLink& link, const DeviceRecord& record, int address) {
+    const bool colourGear = HasDeviceType(record, dali::kDeviceTypeColour);
+    for (int n = 0; n < kSceneCount; ++n)
+        storeSceneLevel(link, address, n, record.sceneLevel[size_t(n)], colourGear);
 }
 
 LinkResult DeviceStore::WriteAll(int address) {
@@ -153,11 +180,12 @@ LinkResult DeviceStore::WriteAll(int address) {
             gearMin && record.maxLevel < *gearMin)
             swapMinAndMax(order);
         for (BasicItem item : order)
-            sendItem(link, a, info(item), record.*info(item).field);
+            sendItem(link, address & 0x3F, info(item), record.*info(item).field,
+                     HasDeviceType(record, dali::kDeviceTypeColour));
         SendGroupMembership(link, a, record.groupMask);
     }
     if (record.readState & kReadStateScenes)
-        StoreAllScenes(link, a, record.sceneLevel);
+        StoreAllScenes(link, record, address & 0x3F);
     if (HasDeviceType(record, dali::kDeviceTypeColour) && record.colour.features != 0) {
         // The gear's colour is not known here: every colour the record has
         // goes out, with the levels just written (none of an unread part).

@@ -17,9 +17,10 @@ void SendBasicSettings(const BusLink& link, DeviceRecord& record, int address, c
 // in the record after sending it. MASK (255) takes the gear out of the scene.
 void SendScenes(const BusLink& link, DeviceRecord& record, int address, const SceneSettings& settings);
 
-// The 16 scene levels, each with STORE THE DTR AS SCENE; MASK (255) takes
-// the gear out of the scene.
-void StoreAllScenes(const BusLink& link, uint8_t address, const std::array<uint8_t, kSceneCount>& levels);
+// The record's 16 scene levels, each with STORE THE DTR AS SCENE; MASK (255)
+// takes the gear out of the scene. A colour gear keeps the colour it holds
+// for each scene it stays in (see StoreLevelKeepingColour).
+void StoreAllScenes(const BusLink& link, const DeviceRecord& record, int address);
 
 // REMOVE FROM GROUP 0..15, then ADD TO GROUP for each bit of the mask; every
 // command twice, each followed by the idle wait.

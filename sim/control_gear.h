@@ -24,8 +24,10 @@
 //   ...) that ACTIVATE makes its colour; a colour temperature stays within
 //   the coolest and warmest limits. STORE DTR AS POWER ON LEVEL, SYSTEM
 //   FAILURE LEVEL and SCENE keep the temporary colour with the level, and
-//   power-up, bus power lost and GO TO SCENE show it. The simulated colour
-//   changes at once; the report colour is the actual colour.
+//   power-up, bus power lost and GO TO SCENE show it; each such STORE clears
+//   the temporary colour. The simulated colour changes at once. The report
+//   colour is the actual colour, or the colour QUERY POWER ON LEVEL, SYSTEM
+//   FAILURE LEVEL or SCENE LEVEL loaded until the next colour command.
 // - A gear may be of several device types (moreDeviceTypes); QUERY NEXT
 //   DEVICE TYPE lists them only right after QUERY DEVICE TYPE or itself.
 // - ENABLE DEVICE TYPE 6 applies to the next command; a configuration command
@@ -242,6 +244,11 @@ private:
     // STORE DTR AS POWER ON LEVEL, SYSTEM FAILURE LEVEL, SCENE keep the
     // temporary colour with the level; REMOVE FROM SCENE drops the scene's.
     void storeColour(dali::Op op, int scene);
+    // The colour kept with the level a STORE or QUERY ... LEVEL names, else nullptr.
+    GearColourPoint* storedColour(dali::Op op, int scene);
+    // QUERY ... LEVEL loads the colour kept with that level into the report colour.
+    void reportStoredColour(dali::Op op, int scene);
+    const GearColourPoint& reportColour() const;
     // A stored colour taking effect (MASK: the colour stays).
     void recallColour(const GearColourPoint& stored);
     void clampColourTemperature();
@@ -303,6 +310,7 @@ private:
     EmergencyConfig emergencyConfig_;  // kept for the snapshot of a gear of another type
     GearColourConfig colour_;
     GearColourPoint temporaryColour_;
+    std::optional<GearColourPoint> reportedStored_;  // loaded by QUERY ... LEVEL
     bool tcOutOfRange_ = false;
 
     GearFaults faults_;

@@ -41,12 +41,12 @@ std::optional<uint8_t> ControlGear::deviceType8(const dali::Command& command) {
 
 void ControlGear::deviceType8Command(Dt8Op op) {
     const bool rgbwaf = colour_.channels > 0;
-    const auto setLevels = [&](size_t firstChannel) {
+    const auto setLevels = [&](size_t firstColour) {
         temporaryColour_.type = dali::kColourTypeRgbwaf;
         const uint8_t dtrs[3] = {dtr0_, dtr1_, dtr2_};
         for (size_t i = 0; i < 3; ++i)
-            if (firstChannel + i < size_t(colour_.channels))
-                temporaryColour_.levels[firstChannel + i] = dtrs[i];
+            if (colour_.hasColour(firstColour + i))
+                temporaryColour_.levels[firstColour + i] = dtrs[i];
     };
     switch (op) {
         case Dt8Op::SetTemporaryColourTemperature:
@@ -68,7 +68,7 @@ void ControlGear::deviceType8Command(Dt8Op op) {
                 colour_.rgbwafControl = dtr0_;
             break;
         case Dt8Op::CopyReportToTemporary:
-            temporaryColour_ = colour_.actual;
+            temporaryColour_ = reportColour();
             break;
         case Dt8Op::Activate:
             recallColour(temporaryColour_);
@@ -85,6 +85,7 @@ void ControlGear::deviceType8Command(Dt8Op op) {
         default:  // xy and primary N are not simulated
             break;
     }
+    reportedStored_.reset();  // a colour command reports the actual colour again
 }
 
 // DTR2 selects the limit, DTR1:DTR0 is the value in mirek. The limits keep
@@ -129,6 +130,7 @@ void ControlGear::clampColourTemperature() {
 void ControlGear::recallColour(const GearColourPoint& stored) {
     if (!hasDeviceType(dali::kDeviceTypeColour) || stored.type == kMask)
         return;
+    reportedStored_.reset();
     GearColourPoint& actual = colour_.actual;
     if (stored.type == dali::kColourTypeTc && stored.mirek != dali::kMask16) {
         actual = GearColourPoint::tc(stored.mirek);
@@ -136,25 +138,37 @@ void ControlGear::recallColour(const GearColourPoint& stored) {
     } else if (stored.type == dali::kColourTypeRgbwaf) {
         if (actual.type != dali::kColourTypeRgbwaf)
             actual = {dali::kColourTypeRgbwaf, dali::kMask16, {0, 0, 0, 0, 0, 0}};
-        for (size_t i = 0; i < size_t(colour_.channels); ++i)
-            if (stored.levels[i] != kMask)
+        for (size_t i = 0; i < actual.levels.size(); ++i)
+            if (colour_.hasColour(i) && stored.levels[i] != kMask)
                 actual.levels[i] = stored.levels[i];
+    }
+}
+
+GearColourPoint* ControlGear::storedColour(dali::Op op, int scene) {
+    switch (op) {
+        case dali::Op::StoreDtrAsPowerOnLevel:
+        case dali::Op::QueryPowerOnLevel:
+            return &colour_.powerOn;
+        case dali::Op::StoreDtrAsSystemFailureLevel:
+        case dali::Op::QuerySystemFailureLevel:
+            return &colour_.systemFailure;
+        case dali::Op::StoreDtrAsScene:
+        case dali::Op::QuerySceneLevel:
+            return &colour_.scenes[size_t(scene)];
+        default:
+            return nullptr;
     }
 }
 
 void ControlGear::storeColour(dali::Op op, int scene) {
     if (!hasDeviceType(dali::kDeviceTypeColour))
         return;
+    if (GearColourPoint* stored = storedColour(op, scene)) {
+        *stored = temporaryColour_;
+        temporaryColour_ = {};  // each store uses the temporary colour up
+        return;
+    }
     switch (op) {
-        case dali::Op::StoreDtrAsPowerOnLevel:
-            colour_.powerOn = temporaryColour_;
-            break;
-        case dali::Op::StoreDtrAsSystemFailureLevel:
-            colour_.systemFailure = temporaryColour_;
-            break;
-        case dali::Op::StoreDtrAsScene:
-            colour_.scenes[size_t(scene)] = temporaryColour_;
-            break;
         case dali::Op::RemoveFromScene:
             colour_.scenes[size_t(scene)] = {};
             break;
@@ -162,6 +176,15 @@ void ControlGear::storeColour(dali::Op op, int scene) {
             break;
     }
 }
+
+void ControlGear::reportStoredColour(dali::Op op, int scene) {
+    if (!hasDeviceType(dali::kDeviceTypeColour))
+        return;
+    if (const GearColourPoint* stored = storedColour(op, scene))
+        reportedStored_ = *stored;
+}
+
+const GearColourPoint& ControlGear::reportColour() const { return reportedStored_ ? *reportedStored_ : colour_.actual; }
 
 std::optional<uint8_t> ControlGear::deviceType8Query(Dt8Op op) {
     switch (op) {
@@ -176,8 +199,8 @@ std::optional<uint8_t> ControlGear::deviceType8Query(Dt8Op op) {
             return colourValue();
         case Dt8Op::QueryRgbwafControl:
             return colour_.channels > 0 ? colour_.rgbwafControl : kMask;
-        case Dt8Op::QueryAssignedColour:  // channel n shows colour n + 1 (1 red .. 6 freecolour)
-            return dtr0_ < colour_.channels ? uint8_t(dtr0_ + 1) : kMask;
+        case Dt8Op::QueryAssignedColour:  // 1 red .. 6 freecolour
+            return dtr0_ < colour_.channels ? uint8_t(colour_.channelColours[dtr0_] + 1) : kMask;
         case Dt8Op::QueryExtendedVersionNumber:
             return kExtendedVersion;
         default:
@@ -198,8 +221,8 @@ std::optional<uint8_t> ControlGear::colourValue() {
     const auto tcOf = [&](const GearColourPoint& p) {
         return word(c.tc && p.type == dali::kColourTypeTc, p.mirek);
     };
-    const auto levelOf = [&](const GearColourPoint& p, int channel) -> std::optional<uint8_t> {
-        return channel < c.channels && p.type == dali::kColourTypeRgbwaf ? p.levels[size_t(channel)] : kMask;
+    const auto levelOf = [&](const GearColourPoint& p, int colour) -> std::optional<uint8_t> {
+        return c.hasColour(size_t(colour)) && p.type == dali::kColourTypeRgbwaf ? p.levels[size_t(colour)] : kMask;
     };
     const auto typeOf = [](const GearColourPoint& p) -> std::optional<uint8_t> { return p.type; };
     const uint8_t selector = dtr0_;
@@ -210,8 +233,9 @@ std::optional<uint8_t> ControlGear::colourValue() {
         case ColourValue::YCoordinate:
             return word(false, 0);
         case ColourValue::ColourTemperature:
-        case ColourValue::ReportColourTemperature:
             return tcOf(c.actual);
+        case ColourValue::ReportColourTemperature:
+            return tcOf(reportColour());
         case ColourValue::TemporaryColourTemperature:
             return tcOf(temporaryColour_);
         case ColourValue::ColourTemperatureCoolest:
@@ -227,7 +251,7 @@ std::optional<uint8_t> ControlGear::colourValue() {
         case ColourValue::TemporaryColourType:
             return typeOf(temporaryColour_);
         case ColourValue::ReportColourType:
-            return typeOf(c.actual);
+            return typeOf(reportColour());
         default:
             break;
     }
@@ -236,7 +260,7 @@ std::optional<uint8_t> ControlGear::colourValue() {
     if (in(ColourValue::TemporaryRedDimLevel))
         return levelOf(temporaryColour_, channelFrom(ColourValue::TemporaryRedDimLevel));
     if (in(ColourValue::ReportRedDimLevel))
-        return levelOf(c.actual, channelFrom(ColourValue::ReportRedDimLevel));
+        return levelOf(reportColour(), channelFrom(ColourValue::ReportRedDimLevel));
     return std::nullopt;
 }
 

@@ -68,6 +68,7 @@ void ControlGear::configure(dali::Op op, int number) {
 }
 
 std::optional<uint8_t> ControlGear::query(dali::Op op, int number) {
+    reportStoredColour(op, number);
     switch (op) {
         case dali::Op::QueryStatus:
             return status();

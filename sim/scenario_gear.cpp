@@ -113,6 +113,21 @@ bool readColourScenes(Reader& r, const QJsonValue& value, const std::string& pat
     return true;
 }
 
+// [3, 0, 1]: the colour of each channel in order, 0 red .. 5 freecolour.
+bool readChannelColours(Reader& r, const QJsonValue& value, const std::string& path, GearColourConfig& colour) {
+    std::vector<uint64_t> colours;
+    const bool ok = readArray(r, value, path, colours,
+                              [&](const QJsonValue& item, const std::string& itemPath, size_t, uint64_t& c) {
+                                  return r.integer(item, itemPath, 0, 5, c);
+                              });
+    if (!ok)
+        return false;
+    if (colours.size() > colour.channelColours.size())
+        return r.fail(path, "at most 6 channel colours");
+    std::copy(colours.begin(), colours.end(), colour.channelColours.begin());
+    return true;
+}
+
 constexpr Field<GearColourConfig> kColourFields[] = {
     {"tc", boolField<&GearColourConfig::tc>},
     {"channels", intField<&GearColourConfig::channels, 0, 6>},
@@ -121,6 +136,7 @@ constexpr Field<GearColourConfig> kColourFields[] = {
     {"coolest", intField<&GearColourConfig::coolest, 1, 0xFFFE>},
     {"warmest", intField<&GearColourConfig::warmest, 1, 0xFFFE>},
     {"rgbwafControl", intField<&GearColourConfig::rgbwafControl, 0, 255>},
+    {"channelColours", readChannelColours},
     {"actual", colourPointField<&GearColourConfig::actual>},
     {"powerOn", colourPointField<&GearColourConfig::powerOn>},
     {"systemFailure", colourPointField<&GearColourConfig::systemFailure>},

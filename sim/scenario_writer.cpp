@@ -71,6 +71,10 @@ QJsonObject colourJson(const GearColourConfig& c) {
     o["coolest"] = c.coolest;
     o["warmest"] = c.warmest;
     o["rgbwafControl"] = c.rgbwafControl;
+    QJsonArray channelColours;
+    for (uint8_t colour : c.channelColours)
+        channelColours.append(colour);
+    o["channelColours"] = channelColours;
     o["actual"] = colourPointJson(c.actual);
     o["powerOn"] = colourPointJson(c.powerOn);
     o["systemFailure"] = colourPointJson(c.systemFailure);

@@ -7,9 +7,10 @@
 namespace {
 
 // The groups after the tag, in order, with their digits.
+// Colours comes only when the channels carry other colours than one each from red on.
 enum Group { Address, Features, Coolest, Warmest, PhysicalCoolest, PhysicalWarmest, PowerOn, SystemFailure,
-             PowerOnLevels, SystemFailureLevels, Scenes, GroupCount };
-constexpr int kDigits[GroupCount] = {2, 2, 4, 4, 4, 4, 4, 4, 2 * kColourChannels, 2 * kColourChannels, 4 * 16};
+             PowerOnLevels, SystemFailureLevels, Scenes, Colours, GroupCount };
+constexpr int kDigits[GroupCount] = {2, 2, 4, 4, 4, 4, 4, 4, 2 * kColourChannels, 2 * kColourChannels, 4 * 16, 2};
 
 struct WordField {
     Group group;
@@ -53,6 +54,10 @@ QString FormatColourLine(int address, const ColourSettings& c) {
             QLatin1Char(' ');
     for (uint16_t mirek : c.sceneMirek)
         line += QString::asprintf("%04X", mirek);
+    ColourSettings oneColourEach = c;
+    oneColourEach.colours = 0;
+    if (c.colours != 0 && c.colourMask() != oneColourEach.colourMask())
+        line += QString::asprintf(" %02X", c.colours);
     return line;
 }
 
@@ -60,10 +65,10 @@ std::optional<std::pair<int, ColourSettings>> ParseColourLine(QStringView line) 
     if (!line.startsWith(kColourTag))
         return std::nullopt;
     const QList<QStringView> groups = line.mid(kColourTag.size()).split(u' ');
-    if (groups.size() != GroupCount)
+    if (groups.size() != Colours && groups.size() != GroupCount)
         return std::nullopt;
     std::vector<QStringView> parts(groups.begin(), groups.end());
-    for (int g = 0; g < GroupCount; ++g)
+    for (int g = 0; g < int(parts.size()); ++g)
         if (parts[size_t(g)].size() != kDigits[g] || !hexValue(parts[size_t(g)]))
             return std::nullopt;
     const auto value = [&](Group g, qsizetype from = 0, qsizetype digits = -1) {
@@ -84,5 +89,7 @@ std::optional<std::pair<int, ColourSettings>> ParseColourLine(QStringView line) 
     }
     for (qsizetype n = 0; n < 16; ++n)
         c.sceneMirek[size_t(n)] = uint16_t(value(Scenes, 4 * n, 4));
+    if (parts.size() > size_t(Colours))
+        c.colours = uint8_t(value(Colours) & 0x3F);
     return std::make_pair(address, c);
 }

@@ -5,7 +5,9 @@
 // address, colour type features, coolest, warmest, physical coolest, physical
 // warmest, power-on and system-failure colour temperature (mirek), power-on
 // and system-failure channel levels (6 x 2 digits), the 16 scene colour
-// temperatures; upper-case hexadecimal, FFFF and FF for MASK. The colour shown
+// temperatures; then, only when the channels carry other colours than one
+// each from red on, the colours they carry (bit 0 red .. bit 5 freecolour);
+// upper-case hexadecimal, FFFF and FF for MASK. The colour shown
 // now is the gear's, not the project's: it is not kept. A gear without colour
 // (features 0) has no line.
 

@@ -78,7 +78,7 @@ void LoadDeviceFile(DeviceFileContext& c) {
     showWaitDialog(c, kWriteTitle, kWriteText);
     // The scenes too: the record now claims the file's scenes as the gear's.
     SendBasicSettings(store.link, record, address, c.basicSettings());
-    StoreAllScenes(store.link, dali::commandAddress(address), record.sceneLevel);
+    StoreAllScenes(store.link, record, address);
     if (fileHasColour && HasDeviceType(record, dali::kDeviceTypeColour)) {
         const ColourSettings fileColour = record.colour;
         record.colour = UnknownColour(fileColour);

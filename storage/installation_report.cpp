@@ -109,7 +109,7 @@ public:
     }
     // A colour temperature, or the channels' levels of a gear without one.
     QString colourCell(const ColourSettings& colour, uint16_t mirek, const ChannelLevels& levels) {
-        const QString shown = colour.tunableWhite() ? KelvinText(mirek) : ChannelLevelsText(levels, colour.channels());
+        const QString shown = colour.tunableWhite() ? KelvinText(mirek) : ChannelLevelsText(colour, levels);
         return shown.isEmpty() ? mask() : shown;
     }
     QString kelvinCell(uint16_t mirek) {

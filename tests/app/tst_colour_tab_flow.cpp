@@ -53,8 +53,11 @@ TEST_F(ColourTabFlowTest, SeveralColourGearAreReadUnderOneDialogAndSentAfterTheQ
     ASSERT_FALSE(h.tabs.colourShown.empty());
     EXPECT_EQ(h.tabs.colourShown.back(), record(0).colour);
 
-    // Warmest 300 mirek: DTR0, DTR1, DTR2 = warmest; ENABLE DEVICE TYPE 8; STORE Tc LIMIT twice; gear 0, then 1.
-    const Frames stored{"A32C", "C301", "C501", "C108", "01F2", "01F2", "A32C", "C301", "C501", "C108", "03F2", "03F2"};
+    // Warmest 300 mirek: DTR0, DTR1, DTR2 = warmest; ENABLE DEVICE TYPE 8; STORE Tc LIMIT twice; then
+    // coolest and warmest read back; gear 0, then 1.
+    const Frames stored{"A32C", "C301", "C501", "C108", "01F2", "01F2", "A380", "C108", "01FA", "0198",
+                        "A382", "C108", "01FA", "0198", "A32C", "C301", "C501", "C108", "03F2", "03F2",
+                        "A380", "C108", "03FA", "0398", "A382", "C108", "03FA", "0398"};
     for (const int answer : {kDialogCancel, kDialogOk}) {
         h.prompts.Answer(answer);
         SendWarmest(300);

@@ -3,6 +3,7 @@
 
 #include "devices/colour_changes.h"
 #include "devices/colour_reading.h"
+#include "devices/colour_text.h"
 #include "devices/colour_writing.h"
 #include "devices/device_store.h"
 #include "devices/gear_writing.h"
@@ -11,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 
@@ -37,6 +39,8 @@ sim::GearConfig colourGear(bool tc, uint8_t channels) {
         g.colour.actual = {dali::kColourTypeRgbwaf, 0xFFFF, {10, 20, 30, 255, 255, 255}};
     return g;
 }
+
+sim::GearColourPoint rgbwaf(std::array<uint8_t, 6> levels) { return {dali::kColourTypeRgbwaf, 0xFFFF, levels}; }
 
 // A colour gear on the bus, its record read as the colour tab reads it.
 class ColourJobs : public ::testing::Test {
@@ -67,10 +71,28 @@ protected:
 Frames wide(const char* selector) {
     return {std::string("A3") + selector, "C108", "01FA", "0198"};
 }
+Frames narrow(const char* selector) { return {std::string("A3") + selector, "C108", "01FA"}; }
+// QUERY POWER ON LEVEL, SYSTEM FAILURE LEVEL, SCENE LEVEL n, then the colour
+// temperature the gear put in its report colour.
+Frames storedTc(const char* query) { return Frames{query} + wide("E2"); }
+Frames assigned(const char* channel) { return {std::string("A3") + channel, "C108", "01FC"}; }
 
 TEST_F(ColourJobs, ReadingATunableWhiteGear) {
-    Start(colourGear(true, 0));
-    EXPECT_EQ(readFrames, (Frames{"C108", "01F9"} + wide("02") + wide("80") + wide("81") + wide("82") + wide("83")));
+    sim::GearConfig gear = colourGear(true, 0);
+    gear.colour.powerOn = sim::GearColourPoint::tc(200);
+    gear.colour.systemFailure = sim::GearColourPoint::tc(330);
+    gear.colour.scenes[5] = sim::GearColourPoint::tc(280);
+    Start(gear);
+    Frames scenes;
+    for (const char* query : {"01B0", "01B1", "01B2", "01B3", "01B4", "01B5", "01B6", "01B7", "01B8", "01B9", "01BA",
+                              "01BB", "01BC", "01BD", "01BE", "01BF"})
+        scenes = scenes + storedTc(query);
+    EXPECT_EQ(readFrames, (Frames{"C108", "01F9"} + wide("02") + wide("80") + wide("81") + wide("82") + wide("83") +
+                           storedTc("01A3") + storedTc("01A4") + scenes));
+    EXPECT_EQ(record.colour.powerOnMirek, 200);
+    EXPECT_EQ(record.colour.systemFailureMirek, 330);
+    EXPECT_EQ(record.colour.sceneMirek[5], 280);
+    EXPECT_EQ(record.colour.sceneMirek[4], kColourMask);
     EXPECT_EQ(record.colour.features, 0x02);
     EXPECT_EQ(record.colour.mirek, 300);
     EXPECT_EQ(record.colour.coolest, 160);
@@ -82,11 +104,18 @@ TEST_F(ColourJobs, ReadingATunableWhiteGear) {
 }
 
 TEST_F(ColourJobs, ReadingAnRgbGearAndAGearWithoutColour) {
-    Start(colourGear(false, 3));
-    EXPECT_EQ(readFrames, (Frames{"C108", "01F9", "A309", "C108", "01FA", "A30A", "C108", "01FA", "A30B", "C108",
-                                  "01FA"}));
+    sim::GearConfig gear = colourGear(false, 3);
+    gear.colour.systemFailure = rgbwaf({0, 0, 254, 255, 255, 255});
+    Start(gear);
+    const Frames storedLevels = narrow("E9") + narrow("EA") + narrow("EB");
+    EXPECT_EQ(readFrames, (Frames{"C108", "01F9"} + assigned("00") + assigned("01") + assigned("02") + narrow("09") +
+                           narrow("0A") + narrow("0B") + Frames{"01A3"} + storedLevels + Frames{"01A4"} +
+                           storedLevels));
     EXPECT_EQ(record.colour.features, 0x60);
+    EXPECT_EQ(record.colour.colours, 0x07);
     EXPECT_EQ(record.colour.levels, (ChannelLevels{10, 20, 30, 255, 255, 255}));
+    EXPECT_EQ(record.colour.powerOnLevels, kAllChannelsMasked);
+    EXPECT_EQ(record.colour.systemFailureLevels, (ChannelLevels{0, 0, 254, 255, 255, 255}));
     EXPECT_EQ(record.colour.mirek, kColourMask);
 
     record = {};
@@ -112,9 +141,11 @@ TEST_F(ColourJobs, StoringALimitWithinThePhysicalOnes) {
     ColourSettings wanted = record.colour;
     wanted.coolest = 100;  // below the physical coolest 153: stored as 153
     wanted.warmest = 400;  // above the physical warmest 370
+    const Frames readBack = wide("80") + wide("82");
     Send(wanted);
     EXPECT_EQ(Sent(), (Frames{"A399", "C300", "C500", "C108", "01F2", "01F2", "A372", "C301", "C501", "C108", "01F2",
-                              "01F2"}));
+                              "01F2"} +
+                       readBack));
     EXPECT_EQ(GearColour().coolest, 153);
     EXPECT_EQ(GearColour().warmest, 370);
     EXPECT_EQ(record.colour.coolest, 153);
@@ -124,13 +155,14 @@ TEST_F(ColourJobs, StoringALimitWithinThePhysicalOnes) {
     wanted = record.colour;
     wanted.warmest = 200;
     Send(wanted);
-    EXPECT_EQ(Sent(), (Frames{"A3C8", "C300", "C501", "C108", "01F2", "01F2"}));
+    EXPECT_EQ(Sent(), (Frames{"A3C8", "C300", "C501", "C108", "01F2", "01F2"} + readBack));
     // A coolest above the present warmest makes room first: warmest, then coolest.
     wanted.coolest = 300;
     wanted.warmest = 360;
     Send(wanted);
     EXPECT_EQ(Sent(), (Frames{"A368", "C301", "C501", "C108", "01F2", "01F2", "A32C", "C301", "C500", "C108", "01F2",
-                              "01F2"}));
+                              "01F2"} +
+                       readBack));
     EXPECT_EQ(GearColour().coolest, 300);
     EXPECT_EQ(GearColour().warmest, 360);
 }
@@ -230,6 +262,131 @@ TEST_F(ColourJobs, RgbLevelsLiveAndAsTheSystemFailureColour) {
     EXPECT_EQ(GearColour().systemFailure.levels, (std::array<uint8_t, 6>{0, 0, 254, 255, 255, 255}));
 }
 
+// A level written alone on colour gear goes out with the colour the gear keeps
+// for it: QUERY ... LEVEL loads it into the report colour, COPY REPORT TO
+// TEMPORARY makes it the colour the store keeps.
+TEST_F(ColourJobs, ALevelWrittenAloneKeepsTheGearsColour) {
+    struct Case {
+        const char* name;
+        bool tc;
+        std::optional<BasicItem> item;  // none: scene 3 through the scenes tab
+        Frames frames;
+    };
+    const Case cases[] = {
+        {"power on, basic tab", true, BasicItem::PowerOnLevel, {"01A3", "C108", "01EE", "A3B4", "012D", "012D"}},
+        {"system failure, basic tab", true, BasicItem::FailureLevel, {"01A4", "C108", "01EE", "A3B4", "012C", "012C"}},
+        {"scene of an RGB gear, scenes tab", false, std::nullopt, {"01B3", "C108", "01EE", "A3B4", "0143", "0143"}},
+    };
+    for (const Case& c : cases) {
+        sim::GearConfig gear = colourGear(c.tc, c.tc ? 0 : 3);
+        const sim::GearColourPoint kept = c.tc ? sim::GearColourPoint::tc(200) : rgbwaf({1, 2, 3, 255, 255, 255});
+        gear.colour.powerOn = gear.colour.systemFailure = gear.colour.scenes[3] = kept;
+        gear.scenes[3] = 90;
+        record = {.present = 1, .deviceType = 8};  // as the scan found it; its colours never read
+        Start(gear);
+        if (!c.item) {
+            SceneSettings settings;
+            settings.sceneLevel[3] = 180;
+            SendScenes(bus_->link(), record, 0, settings);
+        } else {
+            BasicSettings settings;
+            settings.ticked.fill(false);
+            settings.Tick(*c.item, true);
+            settings.powerOnLevel = settings.systemFailureLevel = 180;
+            SendBasicSettings(bus_->link(), record, 0, settings);
+        }
+        EXPECT_EQ(Sent(), c.frames) << c.name;
+        const sim::GearColourConfig after = GearColour();
+        EXPECT_EQ(after.powerOn, kept) << c.name;
+        EXPECT_EQ(after.systemFailure, kept) << c.name;
+        EXPECT_EQ(after.scenes[3], kept) << c.name;
+        bus_->bus().withGear(0, [&](sim::ControlGear& g) {
+            const uint8_t stored = c.item == BasicItem::PowerOnLevel   ? g.powerOnLevel()
+                                   : c.item == BasicItem::FailureLevel ? g.systemFailureLevel()
+                                                                       : g.scenes()[3];
+            EXPECT_EQ(stored, 180) << c.name;
+        });
+    }
+}
+
+// A gear that does not answer the query gets no level: stored without its colour it would lose it.
+TEST_F(ColourJobs, NoLevelWithoutTheGearsColour) {
+    sim::GearConfig gear = colourGear(true, 0);
+    gear.colour.scenes[3] = sim::GearColourPoint::tc(200);
+    gear.scenes[3] = 90;
+    record = {.present = 1, .deviceType = 8};
+    Start(gear);
+    record.readState |= kReadStateScenes;
+    record.sceneLevel[3] = 90;
+    record.colour.sceneMirek[3] = kColourMask;  // not known: the gear's is fetched
+    bus_->bus().withGear(0, [](sim::ControlGear& g) { g.setFaults({.missFrames = 1}); });
+    SceneSettings settings;
+    settings.sceneLevel[3] = 180;
+    SendScenes(bus_->link(), record, 0, settings);
+    EXPECT_EQ(Sent(), Frames{"01B3"});
+    EXPECT_EQ(record.sceneLevel[3], 90);
+    EXPECT_EQ(GearColour().scenes[3], sim::GearColourPoint::tc(200));
+
+    record.powerOnLevel = 254;
+    bus_->bus().withGear(0, [](sim::ControlGear& g) { g.setFaults({.missFrames = 1}); });
+    BasicSettings basic;
+    basic.ticked.fill(false);
+    basic.Tick(BasicItem::PowerOnLevel, true);
+    basic.powerOnLevel = 100;
+    SendBasicSettings(bus_->link(), record, 0, basic);
+    EXPECT_EQ(Sent(), Frames{"01A3"});
+    EXPECT_EQ(record.powerOnLevel, 254);
+}
+
+// Limits a record does not know (a file's MASK) are read before they are
+// written; the record takes what the gear holds afterwards.
+TEST_F(ColourJobs, LimitsReadBeforeWrittenAndComparedAfter) {
+    Start(colourGear(true, 0));  // the gear holds 160..350 within 153..370
+    record.colour.coolest = record.colour.warmest = kColourMask;
+    ColourSettings wanted = record.colour;
+    wanted.coolest = 360;  // above the gear's warmest: the warmest makes room first
+    wanted.warmest = 370;
+    ColourWriteResult result = Send(wanted);
+    EXPECT_EQ(Sent(), (wide("80") + wide("82") +
+                       Frames{"A372", "C301", "C501", "C108", "01F2", "01F2",    // warmest 370
+                              "A368", "C301", "C500", "C108", "01F2", "01F2"} +  // coolest 360
+                       wide("80") + wide("82")));
+    EXPECT_FALSE(result.limitsNotTaken);
+    EXPECT_EQ(GearColour().coolest, 360);
+    EXPECT_EQ(record.colour.coolest, 360);
+    EXPECT_EQ(record.colour.warmest, 370);
+
+    // A record that claims wider physical limits than the gear has: the gear clamps, the record says so.
+    record.colour.physicalWarmest = 400;
+    wanted = record.colour;
+    wanted.warmest = 390;
+    result = Send(wanted);
+    EXPECT_EQ(Sent(), (Frames{"A386", "C301", "C501", "C108", "01F2", "01F2"} + wide("80") + wide("82")));
+    EXPECT_TRUE(result.limitsNotTaken);
+    EXPECT_EQ(record.colour.warmest, 370);
+}
+
+// A one-channel gear whose channel carries white: read and written as white, not as red.
+TEST_F(ColourJobs, AWhiteOnlyChannelIsReadAndWrittenAsWhite) {
+    sim::GearConfig gear = colourGear(false, 1);
+    gear.colour.channelColours[0] = 3;
+    gear.colour.actual = rgbwaf({255, 255, 255, 40, 255, 255});
+    gear.colour.powerOn = rgbwaf({255, 255, 255, 200, 255, 255});
+    Start(gear);
+    EXPECT_EQ(readFrames, (Frames{"C108", "01F9"} + assigned("00") + narrow("0C") + Frames{"01A3"} + narrow("EC") +
+                           Frames{"01A4"} + narrow("EC")));
+    EXPECT_EQ(record.colour.colours, 0x08);
+    EXPECT_EQ(record.colour.levels, (ChannelLevels{255, 255, 255, 40, 255, 255}));
+    EXPECT_EQ(record.colour.powerOnLevels, (ChannelLevels{255, 255, 255, 200, 255, 255}));
+    EXPECT_EQ(ChannelLevelsText(record.colour, record.colour.levels), QStringLiteral("40"));
+
+    ColourSettings wanted = record.colour;
+    wanted.levels[3] = 100;
+    Send(wanted);
+    EXPECT_EQ(Sent(), (Frames{"A364", "C3FF", "C5FF", "C108", "01EC", "C108", "01E2"}));
+    EXPECT_EQ(GearColour().actual, rgbwaf({255, 255, 255, 100, 255, 255}));
+}
+
 // A project transfer: the gear's colours are not known, so every colour of the record goes out after the scenes.
 TEST_F(ColourJobs, WritingAWholeRecordSendsItsColours) {
     Start(colourGear(true, 0));
@@ -247,12 +404,18 @@ TEST_F(ColourJobs, WritingAWholeRecordSendsItsColours) {
     fromFile.colour.sceneMirek[2] = 300;
     store.WriteAll(0);
     const Frames frames = Sent();
-    const Frames colour{"A3B4", "C300", "C500", "C108", "01F2", "01F2",                    // coolest 180
-                        "A35E", "C301", "C501", "C108", "01F2", "01F2",                    // warmest 350
-                        "A3DC", "C300", "C108", "01E7", "A3C8", "012D", "012D",            // power on
-                        "A32C", "C301", "C108", "01E7", "A35A", "0142", "0142"};           // scene 2
+    // The gear's limits are read first: its warmest 350 is the file's, only the coolest goes out.
+    const Frames colour = wide("80") + wide("82") +
+                          Frames{"A3B4", "C300", "C500", "C108", "01F2", "01F2"} +  // coolest 180
+                          wide("80") + wide("82") +
+                          Frames{"A3DC", "C300", "C108", "01E7", "A3C8", "012D", "012D",    // power on
+                                 "A32C", "C301", "C108", "01E7", "A35A", "0142", "0142"};  // scene 2
     ASSERT_GE(frames.size(), colour.size());
     EXPECT_EQ(Frames(frames.end() - std::ptrdiff_t(colour.size()), frames.end()), colour);
+    // The levels before them keep the gear's colours, so a colour the file lacks is not lost.
+    for (const Frames& kept : {Frames{"01A3", "C108", "01EE", "A3C8", "012D", "012D"},
+                               Frames{"01B2", "C108", "01EE", "A35A", "0142", "0142"}})
+        EXPECT_NE(std::search(frames.begin(), frames.end(), kept.begin(), kept.end()), frames.end()) << kept[0];
     EXPECT_EQ(GearColour().coolest, 180);
     EXPECT_EQ(GearColour().powerOn, sim::GearColourPoint::tc(220));
     EXPECT_EQ(GearColour().scenes[2], sim::GearColourPoint::tc(300));
@@ -280,8 +443,11 @@ TEST(ColourSelection, EachSelectedColourGearGetsOnlyTheEditedItems) {
     const int32_t selected[] = {0, 1, 2};
     ColourSelectionContext c{bus.link(), table, selected};
     EXPECT_EQ(SendColourToSelection(c, changes).results, 0);
-    EXPECT_EQ(FrameTexts(bus.takeForwardFrames()), (Frames{"A3C8", "C300", "C500", "C108", "01F2", "01F2",  // gear 0
-                                                    "A3C8", "C300", "C500", "C108", "03F2", "03F2"}));
+    const Frames readBack0 = wide("80") + wide("82");
+    const Frames readBack1{"A380", "C108", "03FA", "0398", "A382", "C108", "03FA", "0398"};
+    EXPECT_EQ(FrameTexts(bus.takeForwardFrames()),
+              (Frames{"A3C8", "C300", "C500", "C108", "01F2", "01F2"} + readBack0 +  // gear 0
+               Frames{"A3C8", "C300", "C500", "C108", "03F2", "03F2"} + readBack1));
     EXPECT_EQ(table[0].colour.coolest, 200);
     EXPECT_EQ(table[0].colour.warmest, 350);
     EXPECT_EQ(table[1].colour.warmest, 300);

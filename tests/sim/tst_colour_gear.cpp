@@ -77,6 +77,13 @@ using L = dali::ColourTemperatureLimit;
 
 std::vector<Case> cases() {
     const GearConfig tc = colourGear(0, true), rgb = colourGear(3, false);
+    GearConfig whiteOnly = colourGear(1, false), swapped = colourGear(2, false);
+    whiteOnly.colour.channelColours[0] = 3;
+    swapped.colour.channelColours = {2, 0, 1, 3, 4, 5};  // blue, red
+    GearConfig stored = tc;
+    stored.colour.powerOn = sim::GearColourPoint::tc(160);
+    stored.colour.systemFailure = sim::GearColourPoint::tc(330);
+    stored.colour.scenes[5] = sim::GearColourPoint::tc(280);
     GearConfig ledAndColour = colourGear(0, true, {6});
     ledAndColour.dimmingCurve = 1;
     GearConfig ledOnly;
@@ -127,6 +134,32 @@ std::vector<Case> cases() {
              value16(ColourValue::TemporaryColourTemperature, 0xFFFF) + dt8(Dt8Op::QueryColourStatus, 0x80) +
              dt8(Dt8Op::QueryRgbwafControl, 0x3F) + Script{{kDtr0, 2, kNo}} + dt8(Dt8Op::QueryAssignedColour, 3) +
              Script{{kDtr0, 3, kNo}} + dt8(Dt8Op::QueryAssignedColour, 0xFF)},
+        {"QueryLevelLoadsTheStoredColourIntoTheReportUntilAColourCommand", stored,
+         Script{{kGear, code(Op::QueryPowerOnLevel), 254}} + value16(ColourValue::ReportColourTemperature, 160) +
+             value8(code(ColourValue::ReportColourType), 0x20) +
+             value16(ColourValue::ColourTemperature, 370) +  // the actual colour stays
+             Script{{kGear, code(Op::QuerySystemFailureLevel), 254}} +
+             value16(ColourValue::ReportColourTemperature, 330) + Script{{kGear, code(Op::QuerySceneLevel, 5), 255}} +
+             value16(ColourValue::ReportColourTemperature, 280) + Script{{kGear, code(Op::QuerySceneLevel, 6), 255}} +
+             value16(ColourValue::ReportColourTemperature, 0xFFFF) +
+             value8(code(ColourValue::ReportColourType), 0xFF) + liveTc(250) +
+             value16(ColourValue::ReportColourTemperature, 250)},
+        {"StoreUsesTheTemporaryColourUpAndCopyReportFetchesAStoredOne", stored,
+         temporaryTc(200) + storeWithLevel(Op::StoreDtrAsScene, 2, 90) +
+             value16(ColourValue::TemporaryColourTemperature, 0xFFFF) +
+             Script{{kGear, code(Op::QuerySceneLevel, 2), 90}} + dt8(Dt8Op::CopyReportToTemporary) +
+             value16(ColourValue::TemporaryColourTemperature, 200) +
+             storeWithLevel(Op::StoreDtrAsPowerOnLevel, 0, 100) + Script{{kGear, code(Op::QueryPowerOnLevel), 100}} +
+             value16(ColourValue::ReportColourTemperature, 200)},
+        {"AWhiteOnlyChannelSaysWhiteAndTakesOnlyTheWhiteLevel", whiteOnly,
+         dt8(Dt8Op::QueryColourTypeFeatures, 0x20) + Script{{kDtr0, 0, kNo}} + dt8(Dt8Op::QueryAssignedColour, 4) +
+             dtrs(10, 20, 30) + dt8(Dt8Op::SetTemporaryRgbDimLevel) + dtrs(40, 50, 60) +
+             dt8(Dt8Op::SetTemporaryWafDimLevel) + dt8(Dt8Op::Activate) + value8(9, 0xFF) + value8(12, 40) +
+             value8(13, 0xFF)},
+        {"ChannelsInAnotherOrderAnswerByColour", swapped,
+         Script{{kDtr0, 0, kNo}} + dt8(Dt8Op::QueryAssignedColour, 3) + Script{{kDtr0, 1, kNo}} +
+             dt8(Dt8Op::QueryAssignedColour, 1) + dtrs(10, 20, 30) + dt8(Dt8Op::SetTemporaryRgbDimLevel) +
+             dt8(Dt8Op::Activate) + value8(9, 10) + value8(10, 0xFF) + value8(11, 30)},
         {"GearOfSeveralTypesListsThemRightAfterQueryDeviceType", ledAndColour,
          Script{{kGear, code(Op::QueryDeviceType), 0xFF},
                 {kGear, code(Op::QueryNextDeviceType), 6},

@@ -175,7 +175,8 @@ TEST(ScenarioFields, EmergencyUnitsReadBackAndOtherGearWriteNoEmergencyField) {
 TEST(ScenarioFields, ColourGearReadsItsColourAndWritesItBack) {
     const Scenario s = parsed(withGear(R"("deviceType": 8, "moreDeviceTypes": [6],
         "colour": {"tc": true, "channels": 3, "physicalCoolest": 150, "coolest": 160, "warmest": 400,
-                   "physicalWarmest": 420, "rgbwafControl": 7, "actual": {"tc": 250},
+                   "physicalWarmest": 420, "rgbwafControl": 7, "channelColours": [3, 0],
+                   "actual": {"tc": 250},
                    "powerOn": {"levels": [1, 2, 3]}, "systemFailure": {"tc": 300},
                    "scenes": {"4": {"tc": 200}}})"));
     const sim::GearConfig& g = s.interfaces[0].bus.gear[1];
@@ -186,6 +187,7 @@ TEST(ScenarioFields, ColourGearReadsItsColourAndWritesItBack) {
     EXPECT_EQ(g.colour.warmest, 400);
     EXPECT_EQ(g.colour.physicalWarmest, 420);
     EXPECT_EQ(g.colour.rgbwafControl, 7);
+    EXPECT_EQ(g.colour.channelColours, (std::array<uint8_t, 6>{3, 0, 2, 3, 4, 5}));
     EXPECT_EQ(g.colour.actual, sim::GearColourPoint::tc(250));
     EXPECT_EQ(g.colour.powerOn, (sim::GearColourPoint{0x80, 0xFFFF, {1, 2, 3, 255, 255, 255}}));
     EXPECT_EQ(g.colour.systemFailure, sim::GearColourPoint::tc(300));

@@ -1,6 +1,7 @@
 // Project and device files: exact bytes written, and what the readers make
 // of files a user may pick.
 
+#include "storage/colour_lines.h"
 #include "storage/device_lines.h"
 #include "tests/support/file_bytes.h"
 
@@ -155,6 +156,29 @@ TEST_F(DeviceLines, DamagedColourLinesChangeNoRecord) {
     // Lower-case digits and CR LF read as well.
     ReadProject(Utf16LE(kGear17 + "\r\n" + QString(kColour17).replace("00A0", "00a0") + "\r\n"));
     EXPECT_EQ(table[17].colour.coolest, 0x00A0);
+}
+
+// Channels carrying other colours than one each from red on add their colours at the end; a line without
+// them (every older file) reads as before.
+TEST_F(DeviceLines, ColourLineCarriesTheChannelsColoursOnlyWhenTheyDifferFromRedOn) {
+    const QString levels = " FFFFFFFFFFFF FFFFFFFFFFFF " + QString(64, 'F');
+    const QString rgbLine = "#kelvane-colour 11 60 FFFF FFFF FFFF FFFF FFFF FFFF" + levels;
+    ColourSettings c;
+    c.features = 0x60;  // three channels
+    c.colours = 0x07;   // red, green, blue: the same as not asked
+    EXPECT_EQ(FormatColourLine(17, c), rgbLine);
+    c.features = 0x20;  // one channel, carrying white
+    c.colours = 0x08;
+    const QString whiteLine = "#kelvane-colour 11 20 FFFF FFFF FFFF FFFF FFFF FFFF" + levels + " 08";
+    EXPECT_EQ(FormatColourLine(17, c), whiteLine);
+    const auto white = ParseColourLine(whiteLine);
+    ASSERT_TRUE(white);
+    EXPECT_EQ(white->second, c);
+    const auto old = ParseColourLine(QString(whiteLine).chopped(3));
+    ASSERT_TRUE(old);
+    EXPECT_EQ(old->second.colours, 0);
+    EXPECT_EQ(old->second.colourMask(), 0x01);  // not asked: red
+    EXPECT_FALSE(ParseColourLine(QString(whiteLine + " 08")));
 }
 
 TEST_F(DeviceLines, NameLinesAreReadOnlyForGearTheFileHolds) {
