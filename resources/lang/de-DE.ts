@@ -1688,6 +1688,7 @@ Dieser Vorgang kann einige Zeit in Anspruch nehmen.</translation>
     <message id="731">
         <source>Firmware</source>
         <translation>Firmware</translation>
+    </message>
     <message id="750">
         <source>Das Gerät hat die Farbtemperaturgrenzen nicht wie gesendet übernommen; angezeigt sind die Grenzen, die es meldet.</source>
         <translation>Das Gerät hat die Farbtemperaturgrenzen nicht wie gesendet übernommen; angezeigt sind die Grenzen, die es meldet.</translation>

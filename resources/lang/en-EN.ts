@@ -1688,6 +1688,7 @@ This may take some time.</translation>
     <message id="731">
         <source>Firmware</source>
         <translation>Firmware</translation>
+    </message>
     <message id="750">
         <source>Das Gerät hat die Farbtemperaturgrenzen nicht wie gesendet übernommen; angezeigt sind die Grenzen, die es meldet.</source>
         <translation>The device did not take the colour temperature limits as sent; the limits it reports are shown.</translation>
