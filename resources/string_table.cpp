@@ -441,6 +441,7 @@ constexpr StringTableEntry kEntries[] = {
     {729, u"Seriennummer"},
     {730, u"GTIN"},
     {731, u"Firmware"},
+    {732, u"Geräte-Identifikation (Speicherbank 0)"},
     {750, u"Das Gerät hat die Farbtemperaturgrenzen nicht wie gesendet übernommen; angezeigt sind die Grenzen, die es meldet."},
     {57344, u"Orvent Kelvane"},
 };

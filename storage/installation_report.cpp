@@ -25,7 +25,8 @@ constexpr StringId kCurveHeader = 114, kLogarithmic = 122, kLinear = 147, kAddre
                    kCoolest = 700, kWarmest = 701, kPhysical = 702, kPowerOnColour = 703, kFailureColour = 704,
                    kEmergencyLegend = 710, kProgramName = 57344, kPageNumbers = 721, kHandoverHeading = 722,
                    kHandoverDate = 723, kCustomer = 724, kSignature = 725, kFadeRateZero = 726,
-                   kUnclearAddresses = 727, kSerialHeader = 729, kGtinHeader = 730, kFirmwareHeader = 731;
+                   kUnclearAddresses = 727, kSerialHeader = 729, kGtinHeader = 730, kFirmwareHeader = 731,
+                   kIdentityHeading = 732;
 
 const QString kNotRead = QStringLiteral("?");
 const QString kMaskShown = QStringLiteral("—");
@@ -269,9 +270,10 @@ InstallationReport BuildInstallationReport(const DeviceStore& store, const Repor
     // What bank 0 says, where it was read: the columns only when any gear has it.
     const bool identities = std::any_of(store.workingTable.begin(), store.workingTable.end(),
                                         [](const DeviceRecord& r) { return r.present == 1 && r.identity.known(); });
+    // The printed gear table has no room left: they get a table of their own.
     if (identities) {
         const QStringList columns{w.text(kSerialHeader), w.text(kGtinHeader), w.text(kFirmwareHeader)};
-        report.gear.header << columns;
+        report.identities = {w.text(kIdentityHeading), QStringList{w.text(kAddressHeader), w.text(kNameHeader)} + columns, {}};
         report.csvHeader << columns;
     }
     report.csvSeparator = w.text(kCsvSeparator).front();
@@ -306,7 +308,8 @@ InstallationReport BuildInstallationReport(const DeviceStore& store, const Repor
         csv << w.decimal(fadeCells[0]) << w.decimal(fadeCells[1]) << QString(fadeCells[2]).remove(QStringLiteral("ms"));
         if (identities) {
             const QStringList cells{IdentificationText(r.identity), GtinText(r.identity), FirmwareText(r.identity)};
-            row << cells;
+            if (r.identity.known())
+                report.identities.rows.push_back(QStringList{address, r.name} + cells);
             csv << cells;
         }
         report.gear.rows.push_back(row);
@@ -362,7 +365,10 @@ QString ReportHtml(const InstallationReport& report) {
     html += QStringLiteral("<p><img src=\"%1\"></p>").arg(QLatin1String(kReportMatrixImage));
     for (const QString& line : report.legendLines)
         html += QStringLiteral("<p>%1</p>").arg(escaped(line));
-    html += ReportTableHtml(report.gear) + ReportTableHtml(report.groups) + ReportTableHtml(report.scenes);
+    html += ReportTableHtml(report.gear);
+    if (!report.identities.rows.empty())
+        html += ReportTableHtml(report.identities);
+    html += ReportTableHtml(report.groups) + ReportTableHtml(report.scenes);
     if (!report.colour.rows.empty())
         html += ReportTableHtml(report.colour);
     std::vector<ReportSection> sections = report.sections;

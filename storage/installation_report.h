@@ -48,6 +48,7 @@ struct InstallationReport {
     std::array<QString, kDeviceCount> initials{};  // of the gear's names, for the matrix picture
     std::array<bool, kDeviceCount> emergency{};    // marked in the matrix picture
     ReportTable gear;    // the settings, a level as "level (percent)"
+    ReportTable identities;  // bank 0's serial number, GTIN and firmware of the gear read; no rows without any
     ReportTable groups;  // "●" per group
     ReportTable scenes;  // scene levels
     // The gear table for a spreadsheet: one value per cell, in the

@@ -1689,6 +1689,10 @@ Dieser Vorgang kann einige Zeit in Anspruch nehmen.</translation>
         <source>Firmware</source>
         <translation>Firmware</translation>
     </message>
+    <message id="732">
+        <source>Geräte-Identifikation (Speicherbank 0)</source>
+        <translation>Geräte-Identifikation (Speicherbank 0)</translation>
+    </message>
     <message id="750">
         <source>Das Gerät hat die Farbtemperaturgrenzen nicht wie gesendet übernommen; angezeigt sind die Grenzen, die es meldet.</source>
         <translation>Das Gerät hat die Farbtemperaturgrenzen nicht wie gesendet übernommen; angezeigt sind die Grenzen, die es meldet.</translation>

@@ -1689,6 +1689,10 @@ This may take some time.</translation>
         <source>Firmware</source>
         <translation>Firmware</translation>
     </message>
+    <message id="732">
+        <source>Geräte-Identifikation (Speicherbank 0)</source>
+        <translation>Gear identification (memory bank 0)</translation>
+    </message>
     <message id="750">
         <source>Das Gerät hat die Farbtemperaturgrenzen nicht wie gesendet übernommen; angezeigt sind die Grenzen, die es meldet.</source>
         <translation>The device did not take the colour temperature limits as sent; the limits it reports are shown.</translation>

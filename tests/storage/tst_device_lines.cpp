@@ -63,11 +63,15 @@ TEST_F(DeviceLines, AProjectOfTwoGearIsExactlyItsTwoLines) {
     EXPECT_EQ(table[6], DeviceRecord{});
 }
 
-// Names and the header go into comment lines after the device lines, and
-// come back as they were; the device lines stay as they are.
+// Names, units and the header go into comment lines after the device
+// lines, and come back as they were; the device lines stay as they are.
 TEST_F(DeviceLines, NamesAndTheHeaderFollowTheDeviceLines) {
     DeviceTable written = TwoGear();
     written[5].name = "Empfang Downlight 1";
+    written[5].placedAt = 1772352000;
+    written[5].identity = {.gtin = 4012345678901, .firmware = std::array<uint8_t, 2>{2, 1},
+                           .identificationNumber = 0x075BCD15, .identificationBytes = 8};
+    written[17].identity = {.identificationNumber = 0xCAFE, .identificationBytes = 4};
     written[17].name = "Flur\\Süd\nOst";
     written[30].name = "not on the bus";  // no gear: no line
     ProjectHeader header;
@@ -78,6 +82,9 @@ TEST_F(DeviceLines, NamesAndTheHeaderFollowTheDeviceLines) {
               Utf16LE(kGear5 + "\n" + kGear17 + "\n" +
                       "#kelvane-name 05 Empfang Downlight 1\n"
                       "#kelvane-name 11 Flur\\\\Süd\\nOst\n"
+                      "#kelvane-unit 05 placed=2026-03-01T08:00:00Z gtin=4012345678901 firmware=2.1 "
+                      "id=00000000075BCD15\n"
+                      "#kelvane-unit 11 id=0000CAFE\n"
                       "#kelvane-project Halle 3\n"
                       "#kelvane-notes Zeile 1\\nZeile 2\n"));
 
@@ -86,7 +93,18 @@ TEST_F(DeviceLines, NamesAndTheHeaderFollowTheDeviceLines) {
     EXPECT_EQ(ReadProjectFile(Path("p.prj"), table, &read), 2);
     EXPECT_EQ(table[5].name, "Empfang Downlight 1");
     EXPECT_EQ(table[17].name, "Flur\\Süd\nOst");
+    for (int a : {5, 17}) {
+        EXPECT_EQ(table[size_t(a)].placedAt, written[size_t(a)].placedAt) << a;
+        EXPECT_EQ(table[size_t(a)].identity, written[size_t(a)].identity) << a;
+    }
     EXPECT_EQ(read, header);
+
+    // Words a reader cannot take change nothing; the others still count.
+    ReadProject(Utf16LE(kGear5 + "\n#kelvane-unit 05 placed=2026-03-01T08:00:00 gtin=281474976710656 firmware=2 "
+                                 "id=12345 new=1 firmware=1.300 id=0000000A\n#kelvane-unit 06 id=0000000B\n"));
+    EXPECT_EQ(table[5].placedAt, 0);
+    EXPECT_EQ(table[5].identity, (GearIdentity{.identificationNumber = 10, .identificationBytes = 4}));
+    EXPECT_EQ(table[6], DeviceRecord{});
 }
 
 ColourSettings TunableWhite() {

@@ -147,6 +147,9 @@ TEST(InstallationReport, OnlineTheDeviceTypesAreCountedAndAFullyReadBusHasNoNotR
     rgb.readState |= kReadStateColour;
     rgb.colour.features = 3 << 5;  // three RGBWAF channels
     rgb.colour.levels = {254, 120, 0, 255, 255, 255};
+    // Bank 0 read for gear 9 only: the columns come, empty for the others.
+    store.workingTable[9].identity = {.gtin = 4012345678901, .firmware = std::array<uint8_t, 2>{1, 4},
+                                      .identificationNumber = 0x99, .identificationBytes = 8};
     const InstallationReport report = BuildInstallationReport(
         store, {true, "0000ABCD", "0.1.2.3", {}, QDateTime(QDate(2026, 12, 9), QTime(8, 30))}, QString());
     EXPECT_EQ(report.titleLines, (QStringList{"Erstellt am 2026-12-09 08:30", "Schnittstelle 0000ABCD, Revision 0.1.2.3",
@@ -157,6 +160,13 @@ TEST(InstallationReport, OnlineTheDeviceTypesAreCountedAndAFullyReadBusHasNoNotR
     EXPECT_TRUE(report.emergency[9]);
     EXPECT_EQ(report.gear.rows[1][2], "6, 8");
     EXPECT_EQ(report.gear.rows[2][2], "1");
+    EXPECT_EQ(report.identities.header, (QStringList{"Adresse", "Name", "Seriennummer", "GTIN", "Firmware"}));
+    EXPECT_EQ(report.identities.rows,
+              (std::vector<QStringList>{{"9", "", "0000000000000099", "4012345678901", "1.4"}}));
+    EXPECT_EQ(report.csvHeader.mid(15), report.identities.header.mid(2));
+    EXPECT_EQ(report.csvRows[2].mid(15), report.identities.rows[0].mid(2));
+    EXPECT_EQ(report.csvRows[0].mid(15), (QStringList{"", "", ""}));
+    EXPECT_TRUE(ReportHtml(report).contains("<h2>Geräte-Identifikation (Speicherbank 0)</h2>"));
     ASSERT_EQ(report.colour.rows.size(), 1u);
     EXPECT_EQ(report.colour.rows[0],
               (QStringList{"2", "", "RGBWAF, 3 Kanäle", "254/120/0", "—", "—", "—", "—", "—"}));
