@@ -4,6 +4,7 @@
 
 #include <atomic>
 #include <csignal>
+#include <pthread.h>
 #include <cstdio>
 #include <unistd.h>
 
@@ -29,6 +30,11 @@ void InstallInterruptHandler() {
     action.sa_handler = onInterrupt;
     sigemptyset(&action.sa_mask);
     sigaction(SIGINT, &action, nullptr);
+    // A parent may hand its blocked signals down through exec.
+    sigset_t interrupt;
+    sigemptyset(&interrupt);
+    sigaddset(&interrupt, SIGINT);
+    pthread_sigmask(SIG_UNBLOCK, &interrupt, nullptr);
 }
 
 bool InterruptRequested() { return interrupted.load(); }

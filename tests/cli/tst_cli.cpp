@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <sys/types.h>
 
 namespace {
 
@@ -76,7 +77,7 @@ protected:
 };
 
 // The record the simulated gear hold from the start.
-[[maybe_unused]] DeviceRecord resetGear() {
+DeviceRecord resetGear() {
     DeviceRecord record;
     record.present = 1;
     record.readState = kReadStateParameters | kReadStateScenes;
@@ -340,6 +341,134 @@ TEST_F(Cli, BusWithoutPowerIsABusError) {
     EXPECT_EQ(result.exitCode, 4);
     EXPECT_EQ(result.out, "");
     EXPECT_TRUE(result.frames.isEmpty());
+}
+
+TEST_F(Cli, ApplyWritesTheProjectAfterTheScanOnlyWithYes) {
+    DeviceRecord brighter = resetGear();
+    brighter.maxLevel = 200;
+    const QString file = project({{0, resetGear()}, {5, brighter}});
+    const QStringList scanFrames = run({QStringLiteral("scan")}).frames;
+
+    const CliRun refused = run({QStringLiteral("apply"), file});
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_EQ(refused.frames, scanFrames) << "nothing written without --yes";
+
+    const CliRun applied = run({QStringLiteral("apply"), file, QStringLiteral("--yes"), QStringLiteral("--quiet")});
+    EXPECT_EQ(applied.exitCode, 0) << applied.err.toStdString();
+    EXPECT_EQ(applied.err, "");
+    ASSERT_GT(applied.frames.size(), scanFrames.size());
+    EXPECT_EQ(applied.frames.mid(0, scanFrames.size()), scanFrames);
+    const QStringList writes = applied.frames.mid(scanFrames.size());
+    // Gear 0 first, then gear 5 with its MAX of 200.
+    EXPECT_TRUE(writes.contains(QStringLiteral("F 012A")));
+    const qsizetype max5 = writes.indexOf(QStringLiteral("F 0B2A"));
+    ASSERT_GT(max5, 0);
+    EXPECT_EQ(writes.mid(max5 - 1, 3), QStringList({QStringLiteral("F A3C8"), QStringLiteral("F 0B2A"),
+                                                     QStringLiteral("F 0B2A")}));
+}
+
+TEST_F(Cli, ApplyRefusesAProjectOfOtherAddresses) {
+    const QString file = project({{0, resetGear()}, {6, resetGear()}});
+    const QStringList scanFrames = run({QStringLiteral("scan")}).frames;
+    const CliRun result = run({QStringLiteral("apply"), file, QStringLiteral("--yes"), QStringLiteral("--quiet")});
+    EXPECT_EQ(result.exitCode, 3);
+    EXPECT_EQ(result.frames, scanFrames);
+    EXPECT_EQ(result.err.count('\n'), 1) << result.err.toStdString();
+}
+
+TEST_F(Cli, SaveReadsEveryGearAndKeepsNamesAndHeader) {
+    DeviceRecord named = resetGear();
+    named.name = QStringLiteral("Hall");
+    const QString file = project({{5, named}}, {QStringLiteral("Tower"), QStringLiteral("Site"), {}, {}});
+    const CliRun result = run({QStringLiteral("save"), file, QStringLiteral("--quiet")});
+    EXPECT_EQ(result.exitCode, 0) << result.err.toStdString();
+    EXPECT_EQ(result.out, "");
+
+    DeviceTable saved;
+    ProjectHeader header;
+    ASSERT_EQ(ReadProjectFile(file, saved, &header), 2);
+    EXPECT_EQ(header.project, QStringLiteral("Tower"));
+    EXPECT_EQ(saved[5].name, QStringLiteral("Hall"));
+    EXPECT_EQ(saved[5].maxLevel, 254);
+    EXPECT_EQ(saved[5].fadeRate, 7);
+    EXPECT_EQ(saved[5].readState & (kReadStateParameters | kReadStateScenes), kReadStateParameters | kReadStateScenes);
+    EXPECT_EQ(saved[0].present, 1);
+    EXPECT_TRUE(onlyAsks(result.frames));
+}
+
+TEST_F(Cli, SaveOfAnUnwritableFileIsAFileError) {
+    const CliRun result = run({QStringLiteral("save"), path(QStringLiteral("missing/folder.prj")), QStringLiteral("--quiet")});
+    EXPECT_EQ(result.exitCode, 5);
+    const QByteArray line = "File cannot be written: " + path(QStringLiteral("missing/folder.prj")).toUtf8() + '\n';
+    EXPECT_TRUE(result.err.endsWith(line)) << result.err.toStdString();
+}
+
+TEST_F(Cli, CheckGivesZeroForAMatchingBusAndThreeWithTheDifferences) {
+    const QString same = project({{0, resetGear()}, {5, resetGear()}});
+    const CliRun matching = run({QStringLiteral("check"), same, QStringLiteral("--json"), QStringLiteral("--quiet")});
+    EXPECT_EQ(matching.exitCode, 0) << matching.err.toStdString();
+    EXPECT_EQ(matching.out.toStdString(), "{\n    \"complete\": true,\n    \"rows\": [\n    ]\n}\n");
+    EXPECT_TRUE(onlyAsks(matching.frames));
+
+    DeviceRecord brighter = resetGear();
+    brighter.maxLevel = 200;
+    const QString differing = project({{5, brighter}});
+    const CliRun result = run({QStringLiteral("check"), differing, QStringLiteral("--json"), QStringLiteral("--quiet")});
+    EXPECT_EQ(result.exitCode, 3);
+    EXPECT_EQ(result.out.toStdString(), R"({
+    "complete": true,
+    "rows": [
+        {
+            "address": 0,
+            "kind": "unexpected",
+            "name": ""
+        },
+        {
+            "address": 5,
+            "bus": 254,
+            "field": "maxLevel",
+            "kind": "valueDiffers",
+            "name": "",
+            "project": 200
+        }
+    ]
+}
+)");
+    EXPECT_TRUE(onlyAsks(result.frames));
+
+    const CliRun csv = run({QStringLiteral("check"), differing, QStringLiteral("--csv"), QStringLiteral("--quiet")});
+    EXPECT_EQ(csv.exitCode, 3);
+    EXPECT_TRUE(csv.out.startsWith("\xEF\xBB\xBF")) << "a CSV file as every export writes it";
+    EXPECT_EQ(csv.out.count('\n'), 3);
+}
+
+// 64 gear on a bus running at a tenth of real time, so the read is still
+// going when the signal arrives after its first progress line.
+QByteArray sixtyFourGear() {
+    QByteArray gear;
+    for (int a = 0; a < kDeviceCount; ++a)
+        gear += (a ? "," : "") + QByteArray(R"({ "shortAddress": )") + QByteArray::number(a) + " }";
+    return R"({ "timeScale": 0.1, "interfaces": [ { "bus": { "gear": [ )" + gear + " ] } } ] }";
+}
+
+TEST_F(Cli, CtrlCDuringReadKeepsTheRecordsReadSoFar) {
+    QProcess process;
+    start(process, {QStringLiteral("read"), QStringLiteral("--json")}, sixtyFourGear());
+    process.setReadChannel(QProcess::StandardError);
+    QByteArray err;
+    while (!err.contains("Please wait: 1/64") && process.state() == QProcess::Running) {
+        process.waitForReadyRead(-1);
+        err += process.readAllStandardError();
+    }
+    ASSERT_TRUE(err.contains("Please wait: 1/64")) << err.toStdString();
+    ::kill(pid_t(process.processId()), SIGINT);
+    process.waitForFinished(-1);
+    err += process.readAllStandardError();
+    EXPECT_EQ(process.exitCode(), 130);
+    EXPECT_TRUE(err.endsWith("Cancelled.\n"));
+    const qsizetype read = process.readAllStandardOutput().count("\"complete\": true");
+    EXPECT_GE(read, 1);
+    EXPECT_LT(read, 64) << "the read stopped after the gear in progress";
 }
 
 }  // namespace
