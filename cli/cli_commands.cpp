@@ -1,6 +1,7 @@
 #include "cli/cli_commands.h"
 
 #include "app/interface_list.h"
+#include "cli/address_command.h"
 #include "cli/cli_json.h"
 #include "cli/cli_session.h"
 #include "cli/send_items.h"
@@ -251,6 +252,7 @@ ExitStatus RunCommand(CliSession& session) {
         {QStringLiteral("read"), read},             {QStringLiteral("command"), command},
         {QStringLiteral("send"), send},             {QStringLiteral("apply"), apply},
         {QStringLiteral("save"), save},             {QStringLiteral("check"), check},
+        {QStringLiteral("address"), RunAddressCommand},
     };
     const auto it = kCommands.find(session.arguments.command);
     if (it == kCommands.end()) {

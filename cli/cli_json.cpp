@@ -69,7 +69,7 @@ QJsonValue optionalValue(int value) { return value == kLineCheckNoValue ? QJsonV
 QString plain(const QJsonValue& value) {
     if (value.isArray()) {
         QStringList items;
-        for (const QJsonValue& item : value.toArray())
+        for (const auto& item : value.toArray())
             items << plain(item);
         return items.join(QLatin1Char(','));
     }
@@ -130,6 +130,14 @@ QJsonObject ScanJson(const DeviceTable& table, const std::bitset<kDeviceCount>& 
     return {{"gear", gear}, {"unclear", unclearList}};
 }
 
+QJsonObject PresentAddressesJson(const DeviceTable& table) {
+    QJsonArray present;
+    for (int a = 0; a < kDeviceCount; ++a)
+        if (table[size_t(a)].present == 1)
+            present.append(a);
+    return {{"present", present}};
+}
+
 QJsonObject LineCheckJson(const LineCheckResult& result) {
     QJsonArray rows;
     for (const LineCheckRow& row : result.rows) {
@@ -162,7 +170,7 @@ QByteArray Render(const QJsonObject& object, bool json) {
             lines << it.key() + QStringLiteral(": ") + plain(it.value());
             continue;
         }
-        for (const QJsonValue& entry : entries)
+        for (const auto& entry : entries)
             lines << plain(entry);
     }
     return lines.isEmpty() ? QByteArray() : (lines.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8();

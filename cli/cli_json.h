@@ -14,6 +14,8 @@
 QJsonObject RecordJson(int address, const DeviceRecord& record);
 // The present gear of a scan, and the addresses without a clear answer.
 QJsonObject ScanJson(const DeviceTable& table, const std::bitset<kDeviceCount>& unclear);
+// The short addresses present in the table.
+QJsonObject PresentAddressesJson(const DeviceTable& table);
 QJsonObject LineCheckJson(const LineCheckResult& result);
 
 // Indented JSON, or with `json` false the same content as "key: value"

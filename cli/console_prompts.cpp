@@ -7,6 +7,7 @@
 #include <pthread.h>
 #include <cstdio>
 #include <unistd.h>
+#include <utility>
 
 namespace {
 
@@ -61,7 +62,7 @@ QString ConsolePrompts::ChooseFile(const FileChooserRequest& /*request*/) {
 }
 
 ConfirmationAnswer ConsolePrompts::Confirm(const ConfirmationRequest& request) {
-    if (yes_)
+    if (yes_ || std::exchange(answerNextWithOk_, false))
         return {kDialogOk, false};
     refusedQuestion_ = true;
     PrintError(oneLine(request.title, request.text));

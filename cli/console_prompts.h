@@ -21,6 +21,8 @@ public:
     ConsolePrompts(Settings& settings, bool yes, QString projectPath)
         : Prompts(settings), yes_(yes), projectPath_(std::move(projectPath)) {}
 
+    // Ctrl-C answers the cancel's own question: the next one is answered OK.
+    void answerNextWithOk() { answerNextWithOk_ = true; }
     // A question was refused because --yes was not given.
     bool refusedQuestion() const { return refusedQuestion_; }
     // The id of the last notice shown, 0 for none.
@@ -38,6 +40,7 @@ protected:
 private:
     bool yes_;
     QString projectPath_;
+    bool answerNextWithOk_ = false;
     bool refusedQuestion_ = false;
     StringId lastMessage_ = 0;
 };

@@ -442,6 +442,32 @@ TEST_F(Cli, CheckGivesZeroForAMatchingBusAndThreeWithTheDifferences) {
     EXPECT_EQ(csv.out.count('\n'), 3);
 }
 
+TEST_F(Cli, AddressNewPartsTwinsAndChecksEachProgram) {
+    const QByteArray twins = R"({ "interfaces": [ { "bus": { "gear": [
+        { "randomDraws": ["0x4A11C0", "0x9E0F21"] }, { "randomDraws": ["0x4A11C0", "0x1C7733"] },
+        { "randomDraws": ["0x705511"] }, { "randomDraws": ["0x0C3A9D"] } ] } } ] })";
+    const CliRun refused = run({QStringLiteral("address"), QStringLiteral("--new")}, twins);
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_TRUE(refused.frames.isEmpty());
+
+    const CliRun result =
+        run({QStringLiteral("address"), QStringLiteral("--new"), QStringLiteral("--yes"), QStringLiteral("--quiet")},
+            twins);
+    EXPECT_EQ(result.exitCode, 0) << result.err.toStdString();
+    EXPECT_EQ(result.out, "present: 0,1,2,3\n");
+    qsizetype from = 0;
+    for (int a = 0; a < 4; ++a) {
+        const qsizetype program = result.frames.indexOf(QStringLiteral("F B7%1").arg(2 * a + 1, 2, 10, QLatin1Char('0')), from);
+        ASSERT_GE(program, from) << a;
+        // Each PROGRAM is checked: VERIFY, then the gear asked for its address.
+        EXPECT_EQ(result.frames.mid(program + 1, 4),
+                  QStringList({QStringLiteral("F B9%1").arg(2 * a + 1, 2, 10, QLatin1Char('0')), QStringLiteral("B FF"),
+                               QStringLiteral("F BB00"), QStringLiteral("B 0%1").arg(2 * a + 1)}));
+        from = program + 1;
+    }
+    EXPECT_EQ(result.frames.last(), QStringLiteral("F A100"));
+}
+
 // 64 gear on a bus running at a tenth of real time, so the read is still
 // going when the signal arrives after its first progress line.
 QByteArray sixtyFourGear() {
