@@ -26,14 +26,13 @@ constexpr std::array kCommands{
     CommandShape{"apply", " --yes ", 1, 1},
     CommandShape{"save", " ", 1, 1},
     CommandShape{"check", " --json --csv ", 1, 1},
-    CommandShape{"report", " --pdf --csv ", 1, 1},
     CommandShape{"emergency-test", " --function --duration --group --json ", 1, 1},
 };
 
 // Options every command takes.
 const QString kGlobalOptions = QStringLiteral(" --interface --lang --quiet --help ");
 // Options followed by a value.
-const QString kValueOptions = QStringLiteral(" --interface --lang --pdf --group ");
+const QString kValueOptions = QStringLiteral(" --interface --lang --group ");
 
 const CommandShape* findCommand(const QString& name) {
     const auto it = std::find_if(kCommands.begin(), kCommands.end(),
@@ -66,12 +65,11 @@ bool apply(CliArguments& a, const QString& name, const QString& value) {
         a.interfaceSerial = value;
     else if (name == QLatin1String("--lang"))
         a.language = value;
-    else if (name == QLatin1String("--pdf"))
-        a.pdfPath = value;
-    else if (name == QLatin1String("--csv")) {
+    else if (name == QLatin1String("--group"))
+        a.group = value.toInt();  // checked by the caller
+    else if (name == QLatin1String("--csv"))
         a.csv = true;
-        a.csvPath = value;
-    } else
+    else
         return false;
     return true;
 }
@@ -89,7 +87,7 @@ std::optional<int> ParseShortAddress(const QString& word) {
 ParsedArguments ParseArguments(const QStringList& words) {
     ParsedArguments parsed;
     CliArguments& a = parsed.arguments;
-    // The command first: whether --csv takes a value depends on it.
+    // The command first: which options there are depends on it.
     const auto commandAt = std::find_if(words.begin(), words.end(), [](const QString& w) {
         return !w.startsWith(QLatin1String("--")) && findCommand(w);
     });
@@ -113,8 +111,7 @@ ParsedArguments ParseArguments(const QStringList& words) {
         }
         QString name = word.section(QLatin1Char('='), 0, 0);
         QString value;
-        const bool withValue = takes(kValueOptions, name) || (name == QLatin1String("--csv") && shape &&
-                                                              a.command == QLatin1String("report"));
+        const bool withValue = takes(kValueOptions, name);
         if (word.contains(QLatin1Char('=')))
             value = word.section(QLatin1Char('='), 1);
         else if (withValue) {
@@ -154,8 +151,6 @@ ParsedArguments ParseArguments(const QStringList& words) {
         return fail(kMissingArgument, QStringLiteral("--new | --add"));
     if (a.command == QLatin1String("emergency-test") && a.functionTest == a.durationTest)
         return fail(kMissingArgument, QStringLiteral("--function | --duration"));
-    if (a.command == QLatin1String("report") && a.pdfPath.isEmpty())
-        return fail(kMissingArgument, QStringLiteral("--pdf"));
     if (a.command == QLatin1String("check") && a.json && a.csv)
         return fail(kUnknownOption, QStringLiteral("--csv"));
     return parsed;

@@ -31,7 +31,6 @@ struct CliArguments {
     bool csv = false;  // check: the rows as CSV
     bool yes = false;
     bool help = false;
-    QString pdfPath, csvPath;  // report
     bool newAddresses = false, addAddresses = false;
     bool functionTest = false, durationTest = false;
     std::optional<int> group;

@@ -2,6 +2,7 @@
 
 #include "app/interface_list.h"
 #include "cli/address_command.h"
+#include "cli/emergency_command.h"
 #include "cli/cli_json.h"
 #include "cli/cli_session.h"
 #include "cli/send_items.h"
@@ -252,7 +253,7 @@ ExitStatus RunCommand(CliSession& session) {
         {QStringLiteral("read"), read},             {QStringLiteral("command"), command},
         {QStringLiteral("send"), send},             {QStringLiteral("apply"), apply},
         {QStringLiteral("save"), save},             {QStringLiteral("check"), check},
-        {QStringLiteral("address"), RunAddressCommand},
+        {QStringLiteral("address"), RunAddressCommand},     {QStringLiteral("emergency-test"), RunEmergencyCommand},
     };
     const auto it = kCommands.find(session.arguments.command);
     if (it == kCommands.end()) {

@@ -1689,6 +1689,9 @@ Befehle:
   apply PROJEKT.prj [--yes]             das Projekt auf den Bus, von dem es stammt
   save PROJEKT.prj                      alle Geräte auslesen, dann ins Projekt schreiben
   check PROJEKT.prj [--json | --csv]    den Bus mit dem Projekt vergleichen
+  address --new | --add [--yes] [--json]   Zufallsadressierung aller Geräte oder nur der neuen
+  emergency-test --function | --duration [--group N] PROJEKT.prj [--json]
+                                        der gestaffelte Testlauf, Ergebnisse ins Prüfbuch des Projekts
 Fortschritt auf der Standardfehlerausgabe, Ergebnisse auf der Standardausgabe; Strg+C hält nach dem laufenden Gerät an.
 Rückgabewert: 0 fertig, 1 Aufruf falsch, 2 kein oder kein eindeutiges Interface, 3 Unterschiede gefunden,
 4 Busfehler, 5 Dateifehler, 130 abgebrochen.</source>
@@ -1703,6 +1706,9 @@ Befehle:
   apply PROJEKT.prj [--yes]             das Projekt auf den Bus, von dem es stammt
   save PROJEKT.prj                      alle Geräte auslesen, dann ins Projekt schreiben
   check PROJEKT.prj [--json | --csv]    den Bus mit dem Projekt vergleichen
+  address --new | --add [--yes] [--json]   Zufallsadressierung aller Geräte oder nur der neuen
+  emergency-test --function | --duration [--group N] PROJEKT.prj [--json]
+                                        der gestaffelte Testlauf, Ergebnisse ins Prüfbuch des Projekts
 Fortschritt auf der Standardfehlerausgabe, Ergebnisse auf der Standardausgabe; Strg+C hält nach dem laufenden Gerät an.
 Rückgabewert: 0 fertig, 1 Aufruf falsch, 2 kein oder kein eindeutiges Interface, 3 Unterschiede gefunden,
 4 Busfehler, 5 Dateifehler, 130 abgebrochen.</translation>

@@ -5,6 +5,9 @@
 #include "storage/device_lines.h"
 
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -466,6 +469,40 @@ TEST_F(Cli, AddressNewPartsTwinsAndChecksEachProgram) {
         from = program + 1;
     }
     EXPECT_EQ(result.frames.last(), QStringLiteral("F A100"));
+}
+
+TEST_F(Cli, EmergencyTestRunsTheGroupsUnitsIntoTheLogbook) {
+    const QByteArray corridor = R"({ "interfaces": [ { "bus": { "gear": [
+        { "shortAddress": 40, "deviceType": 1, "groups": [3] },
+        { "shortAddress": 41, "deviceType": 1, "groups": [3], "emergency": { "lampFailure": true } },
+        { "shortAddress": 50, "deviceType": 1 } ] } } ] })";
+    DeviceRecord unit = resetGear();
+    unit.name = QStringLiteral("Exit");
+    const QString file = project({{40, unit}, {41, resetGear()}, {50, resetGear()}});
+    const CliRun result = run({QStringLiteral("emergency-test"), QStringLiteral("--function"), QStringLiteral("--group"),
+                               QStringLiteral("3"), file, QStringLiteral("--json"), QStringLiteral("--quiet")},
+                              corridor);
+    EXPECT_EQ(result.exitCode, 0) << result.err.toStdString();
+    const QJsonArray results = QJsonDocument::fromJson(result.out).object().value(QLatin1String("results")).toArray();
+    ASSERT_EQ(results.size(), 2) << result.out.toStdString();
+    const QJsonObject first = results[0].toObject(), second = results[1].toObject();
+    EXPECT_EQ(first.value(QLatin1String("address")).toInt(), 40);
+    EXPECT_EQ(first.value(QLatin1String("outcome")).toString(), QStringLiteral("passed"));
+    EXPECT_EQ(first.value(QLatin1String("name")).toString(), QStringLiteral("Exit"));
+    EXPECT_EQ(first.value(QLatin1String("test")).toString(), QStringLiteral("function"));
+    EXPECT_EQ(second.value(QLatin1String("address")).toInt(), 41);
+    EXPECT_EQ(second.value(QLatin1String("outcome")).toString(), QStringLiteral("failed"));
+    QFile logbook(path(QStringLiteral("project.emergency.log")));
+    ASSERT_TRUE(logbook.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = logbook.readAll().split('\n');
+    ASSERT_EQ(lines.size(), 4);  // the first line, two results, the end
+    EXPECT_TRUE(lines[1].endsWith("\t40\tfunction\tpassed\t00\t-\tExit")) << lines[1].toStdString();
+
+    const CliRun none = run({QStringLiteral("emergency-test"), QStringLiteral("--duration"), QStringLiteral("--group=5"),
+                             file, QStringLiteral("--quiet")},
+                            corridor);
+    EXPECT_EQ(none.exitCode, 4);
+    EXPECT_TRUE(onlyAsks(none.frames)) << "no unit in the group: no test started";
 }
 
 // 64 gear on a bus running at a tenth of real time, so the read is still
