@@ -71,7 +71,7 @@ protected:
         DeviceTable table;
         for (const auto& [address, record] : records)
             table[size_t(address)] = record;
-        const QString file = path(QStringLiteral("project.prj"));
+        QString file = path(QStringLiteral("project.prj"));
         EXPECT_TRUE(WriteProjectFile(file, table, header));
         return file;
     }
