@@ -45,10 +45,9 @@ ExitStatus RunAddressCommand(CliSession& s) {
         }
     });
     interruptWatch.start(kInterruptPollMs);
-    const addressing::AssistantChoice choice{
-        s.arguments.newAddresses ? addressing::AddressingMode::NewAddressing
-                                 : addressing::AddressingMode::AddToInstallation,
-        false, false};
+    const addressing::AssistantChoice choice{s.arguments.newAddresses ? addressing::AddressingMode::NewAddressing
+                                                                      : addressing::AddressingMode::AddToInstallation,
+                                             false, false};
     if (!assistant.Start(choice)) {
         s.fail(kQuestionRefused);
         return ExitStatus::Usage;

@@ -143,7 +143,9 @@ ParsedArguments ParseArguments(const QStringList& words) {
     if (a.language.size() && a.language != QLatin1String("de-DE") && a.language != QLatin1String("en-EN"))
         return fail(kBadValue, QStringLiteral("--lang=") + a.language);
     const bool addressFirst = a.command == QLatin1String("send") || a.command == QLatin1String("command");
-    const QStringList addresses = a.command == QLatin1String("read") ? plain : addressFirst ? plain.mid(0, 1) : QStringList();
+    const QStringList addresses = a.command == QLatin1String("read") ? plain
+                                  : addressFirst                     ? plain.mid(0, 1)
+                                                                     : QStringList();
     for (const QString& word : addresses)
         if (!ParseShortAddress(word))
             return fail(kBadAddress, word);

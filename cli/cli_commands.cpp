@@ -2,9 +2,9 @@
 
 #include "app/interface_list.h"
 #include "cli/address_command.h"
-#include "cli/emergency_command.h"
 #include "cli/cli_json.h"
 #include "cli/cli_session.h"
+#include "cli/emergency_command.h"
 #include "cli/send_items.h"
 #include "dali/dali_commands.h"
 #include "devices/gear_commands.h"
@@ -23,8 +23,11 @@
 
 namespace {
 
-constexpr StringId kValueOutOfRange = 774, kProjectUnreadable = 775, kCancelled = 780, kNoGear = 781,
-                   kQuestionRefused = 782, kUnknownItem = 787, kNotWritten = 784, kUnknownCommandWord = 789;
+constexpr StringId kUnknownCommand = 771, kNoInterface = 776, kValueOutOfRange = 774, kProjectUnreadable = 775,
+                   kCancelled = 780, kNoGear = 781, kQuestionRefused = 782, kUnknownItem = 787, kNotWritten = 784,
+                   kUnknownCommandWord = 789;
+
+constexpr unsigned kReadTimeoutMs = 2000;
 
 using Command = ExitStatus (*)(CliSession&);
 
@@ -61,20 +64,21 @@ ExitStatus interfaces(CliSession& s) {
             const KitHandle handle = kit_device_at(i);
             QString revision;
             if (kit_product_id(handle) == kQuorrelProductId) {
-                kit_set_timeout(handle, 2000);
+                kit_set_timeout(handle, kReadTimeoutMs);
                 dalikit_EnableI2C(handle);
                 const BusLink link{handle, dalikit_ProbeBridgeAddress(handle)};
                 if (link.bridgeAddress != 0)
                     revision = QString::fromStdString(dalikit_ReadRevision(link));
             }
-            list.append(QJsonObject{{"serial", InterfaceSerial(handle)},
-                                    {"productId", QStringLiteral("0x%1").arg(kit_product_id(handle), 4, 16, QLatin1Char('0'))},
-                                    {"revision", revision}});
+            list.append(
+                QJsonObject{{"serial", InterfaceSerial(handle)},
+                            {"productId", QStringLiteral("0x%1").arg(kit_product_id(handle), 4, 16, QLatin1Char('0'))},
+                            {"revision", revision}});
         }
     }
     PrintOut(Render({{"interfaces", list}}, s.arguments.json));
     if (list.isEmpty()) {
-        s.fail(776);
+        s.fail(kNoInterface);
         return ExitStatus::Interface;
     }
     return ExitStatus::Done;
@@ -174,8 +178,15 @@ ExitStatus send(CliSession& s) {
     }
     record.present = 1;
     select(store, address);
-    SendAllContext context{store.link, store, s.prompts, s.waitDialog, s.languageModulePath(), DeviceTab::Basic,
-                           items.BasicFor(record), items.ScenesFor(record), [] {}};
+    SendAllContext context{store.link,
+                           store,
+                           s.prompts,
+                           s.waitDialog,
+                           s.languageModulePath(),
+                           DeviceTab::Basic,
+                           items.BasicFor(record),
+                           items.ScenesFor(record),
+                           [] {}};
     if (items.anyBasic)
         RunSendAll(context);
     if (items.anyScene) {
@@ -193,9 +204,12 @@ ExitStatus apply(CliSession& s) {
         return status;
     FileFlowContext context = fileContext(s);
     switch (TransferProject(context)) {
-        case TransferOutcome::AddressesDiffer: return ExitStatus::Differences;
-        case TransferOutcome::NotConfirmed: return ExitStatus::Usage;
-        case TransferOutcome::Sent: break;
+        case TransferOutcome::AddressesDiffer:
+            return ExitStatus::Differences;
+        case TransferOutcome::NotConfirmed:
+            return ExitStatus::Usage;
+        case TransferOutcome::Sent:
+            break;
     }
     return ExitStatus::Done;
 }
@@ -232,7 +246,8 @@ ExitStatus check(CliSession& s) {
         status = s.Connect();
     if (status != ExitStatus::Done)
         return status;
-    LineCheckContext context{s.store.link, s.store.projectTable, s.waitDialog, s.prompts, s.languageModulePath(), [] {}};
+    LineCheckContext context{s.store.link, s.store.projectTable,   s.waitDialog,
+                             s.prompts,    s.languageModulePath(), [] {}};
     const LineCheckResult result = RunLineCheck(context);
     if (!result.ran)
         return ExitStatus::BusError;
@@ -249,15 +264,20 @@ ExitStatus check(CliSession& s) {
 
 ExitStatus RunCommand(CliSession& session) {
     static const std::map<QString, Command> kCommands{
-        {QStringLiteral("interfaces"), interfaces}, {QStringLiteral("scan"), scan},
-        {QStringLiteral("read"), read},             {QStringLiteral("command"), command},
-        {QStringLiteral("send"), send},             {QStringLiteral("apply"), apply},
-        {QStringLiteral("save"), save},             {QStringLiteral("check"), check},
-        {QStringLiteral("address"), RunAddressCommand},     {QStringLiteral("emergency-test"), RunEmergencyCommand},
+        {QStringLiteral("interfaces"), interfaces},
+        {QStringLiteral("scan"), scan},
+        {QStringLiteral("read"), read},
+        {QStringLiteral("command"), command},
+        {QStringLiteral("send"), send},
+        {QStringLiteral("apply"), apply},
+        {QStringLiteral("save"), save},
+        {QStringLiteral("check"), check},
+        {QStringLiteral("address"), RunAddressCommand},
+        {QStringLiteral("emergency-test"), RunEmergencyCommand},
     };
     const auto it = kCommands.find(session.arguments.command);
     if (it == kCommands.end()) {
-        session.fail(771, session.arguments.command);
+        session.fail(kUnknownCommand, session.arguments.command);
         return ExitStatus::Usage;
     }
     return it->second(session);

@@ -34,32 +34,52 @@ QJsonValue fadeNumber(const QStringList& entries, uint8_t code) {
 
 const char* kindName(LineCheckKind kind) {
     switch (kind) {
-        case LineCheckKind::NoShortAddress: return "noShortAddress";
-        case LineCheckKind::SeveralNoShortAddress: return "severalNoShortAddress";
-        case LineCheckKind::Missing: return "missing";
-        case LineCheckKind::Unexpected: return "unexpected";
-        case LineCheckKind::SharedAddress: return "sharedAddress";
-        case LineCheckKind::GearFailure: return "gearFailure";
-        case LineCheckKind::LampFailure: return "lampFailure";
-        case LineCheckKind::NoClearAnswer: return "noClearAnswer";
-        case LineCheckKind::ValueDiffers: return "valueDiffers";
+        case LineCheckKind::NoShortAddress:
+            return "noShortAddress";
+        case LineCheckKind::SeveralNoShortAddress:
+            return "severalNoShortAddress";
+        case LineCheckKind::Missing:
+            return "missing";
+        case LineCheckKind::Unexpected:
+            return "unexpected";
+        case LineCheckKind::SharedAddress:
+            return "sharedAddress";
+        case LineCheckKind::GearFailure:
+            return "gearFailure";
+        case LineCheckKind::LampFailure:
+            return "lampFailure";
+        case LineCheckKind::NoClearAnswer:
+            return "noClearAnswer";
+        case LineCheckKind::ValueDiffers:
+            return "valueDiffers";
     }
     return "";
 }
 
 const char* fieldName(LineCheckField field) {
     switch (field) {
-        case LineCheckField::None: return "";
-        case LineCheckField::MaxLevel: return "maxLevel";
-        case LineCheckField::MinLevel: return "minLevel";
-        case LineCheckField::PowerOnLevel: return "powerOnLevel";
-        case LineCheckField::SystemFailureLevel: return "systemFailureLevel";
-        case LineCheckField::FadeTime: return "fadeTime";
-        case LineCheckField::FadeRate: return "fadeRate";
-        case LineCheckField::FastFadeTime: return "fastFadeTime";
-        case LineCheckField::DimmingCurve: return "dimmingCurve";
-        case LineCheckField::Groups: return "groups";
-        case LineCheckField::Scene: return "scene";
+        case LineCheckField::None:
+            return "";
+        case LineCheckField::MaxLevel:
+            return "maxLevel";
+        case LineCheckField::MinLevel:
+            return "minLevel";
+        case LineCheckField::PowerOnLevel:
+            return "powerOnLevel";
+        case LineCheckField::SystemFailureLevel:
+            return "systemFailureLevel";
+        case LineCheckField::FadeTime:
+            return "fadeTime";
+        case LineCheckField::FadeRate:
+            return "fadeRate";
+        case LineCheckField::FastFadeTime:
+            return "fastFadeTime";
+        case LineCheckField::DimmingCurve:
+            return "dimmingCurve";
+        case LineCheckField::Groups:
+            return "groups";
+        case LineCheckField::Scene:
+            return "scene";
     }
     return "";
 }
@@ -102,8 +122,8 @@ QJsonObject RecordJson(int address, const DeviceRecord& record) {
         gear.insert("groups", groups(record.groupMask));
         if (HasDeviceType(record, dali::kDeviceTypeLedModule)) {
             gear.insert("dimmingCurve", record.dimmingCurve == 1 ? "linear" : "logarithmic");
-            gear.insert("fastFadeTime", QJsonObject{{"code", record.fastFadeTime},
-                                                    {"milliseconds", record.fastFadeTime * 25}});
+            gear.insert("fastFadeTime",
+                        QJsonObject{{"code", record.fastFadeTime}, {"milliseconds", record.fastFadeTime * 25}});
         }
     }
     if (record.readState & kReadStateScenes) {

@@ -2,11 +2,12 @@
 
 #include <QTextStream>
 
+#include <pthread.h>
+#include <unistd.h>
+#include <algorithm>
 #include <atomic>
 #include <csignal>
-#include <pthread.h>
 #include <cstdio>
-#include <unistd.h>
 #include <utility>
 
 namespace {
@@ -96,8 +97,23 @@ void ConsoleWaitDialog::Step() {
     if (quiet_)
         return;
     const QString count = steps_ > 0 ? QStringLiteral("%1/%2").arg(done_).arg(steps_) : QString::number(done_);
-    PrintError(progressText_.isEmpty() ? QStringLiteral("%1: %2").arg(title_, count)
-                                       : QStringLiteral("%1: %2 (%3)").arg(title_, progressText_, count));
+    const QString line = progressText_.isEmpty() ? QStringLiteral("%1: %2").arg(title_, count)
+                                                 : QStringLiteral("%1: %2 (%3)").arg(title_, progressText_, count);
+    if (!isatty(STDERR_FILENO)) {
+        PrintError(line);
+        return;
+    }
+    // On a terminal one line that is rewritten: a bar, then the count.
+    constexpr int kBarWidth = 30;
+    const int filled = steps_ > 0 ? std::min(kBarWidth, done_ * kBarWidth / steps_) : 0;
+    const QByteArray bar =
+        "\r[" + QByteArray(filled, '#') + QByteArray(kBarWidth - filled, ' ') + "] " + line.toUtf8() + "\x1b[K";
+    std::fwrite(bar.constData(), 1, size_t(bar.size()), stderr);
+    std::fflush(stderr);
+    barShown_ = true;
 }
 
-void ConsoleWaitDialog::Hide() {}
+void ConsoleWaitDialog::Hide() {
+    if (std::exchange(barShown_, false))
+        PrintError(QString());
+}

@@ -1,7 +1,8 @@
 #pragma once
 // The jobs' questions and progress on a console: a question is answered by
 // --yes or refused, a notice is one line on standard error, and the wait
-// dialog writes one progress line per step there (nothing with --quiet).
+// dialog writes one progress line per step there, or a bar on a terminal
+// (nothing with --quiet).
 // Ctrl-C stands for the wait dialog's cancel button.
 
 #include "devices/prompts.h"
@@ -61,6 +62,7 @@ private:
     bool quiet_;
     QString title_, progressText_;
     int steps_ = 0, done_ = 0;
+    bool barShown_ = false;  // a terminal line waits for its line feed
 };
 
 // One line on standard error.

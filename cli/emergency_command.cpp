@@ -16,9 +16,13 @@ constexpr StringId kProjectUnreadable = 775, kCancelled = 780;
 // An entry under the logbook's own words: its line's fields by name.
 QJsonObject entryJson(const EmergencyLogEntry& entry) {
     const QStringList fields = QString::fromUtf8(EmergencyLogLine(entry)).chopped(1).split(QLatin1Char('\t'));
-    const auto optional = [](const QString& field) { return field == QLatin1String("-") ? QJsonValue() : QJsonValue(field); };
-    return {{"time", fields.value(0)},    {"address", entry.shortAddress},
-            {"test", fields.value(2)},    {"outcome", fields.value(3)},
+    const auto optional = [](const QString& field) {
+        return field == QLatin1String("-") ? QJsonValue() : QJsonValue(field);
+    };
+    return {{"time", fields.value(0)},
+            {"address", entry.shortAddress},
+            {"test", fields.value(2)},
+            {"outcome", fields.value(3)},
             {"failureStatus", optional(fields.value(4))},
             {"durationMinutes", entry.durationMinutes ? QJsonValue(*entry.durationMinutes) : QJsonValue()},
             {"name", entry.name}};
@@ -40,10 +44,10 @@ ExitStatus RunEmergencyCommand(CliSession& s) {
         status = s.Scan();
     if (status != ExitStatus::Done)
         return status;
-    const EmergencyRunChoice choice{s.arguments.durationTest ? EmergencyTestKind::Duration : EmergencyTestKind::Function,
-                                    s.arguments.group};
-    EmergencyRunJobContext context{s.store.link, s.store.workingTable, choice, project, s.prompts, s.waitDialog,
-                                   s.languageModulePath()};
+    const EmergencyRunChoice choice{
+        s.arguments.durationTest ? EmergencyTestKind::Duration : EmergencyTestKind::Function, s.arguments.group};
+    EmergencyRunJobContext context{s.store.link, s.store.workingTable,  choice, project, s.prompts,
+                                   s.waitDialog, s.languageModulePath()};
     const EmergencyRunJobResult result = RunEmergencyRunJob(context);
     if (!result.ran)
         return ExitStatus::BusError;

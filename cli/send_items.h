@@ -15,7 +15,7 @@ struct SendItems {
     bool anyBasic = false;
     std::array<std::optional<uint8_t>, kSceneCount> scenes{};
     bool anyScene = false;
-    QString badWord;  // the first word not understood; empty when every one was
+    QString badWord;           // the first word not understood; empty when every one was
     bool unknownItem = false;  // the word names no item (else its value is out of range)
 
     // The basic settings the gear gets: the record's values, the given ones over them.

@@ -13,8 +13,8 @@
 
 #include <gtest/gtest.h>
 
-#include <csignal>
 #include <sys/types.h>
+#include <csignal>
 
 namespace {
 
@@ -282,28 +282,36 @@ TEST_F(Cli, BadInputIsOneLineAndNothingOnTheBus) {
         {{}, 1, "No command given; kelvane-cli --help lists them."},
         {{QStringLiteral("scan"), QStringLiteral("--frobnicate")}, 1, "Unknown option: --frobnicate"},
         {{QStringLiteral("scan"), QStringLiteral("--yes")}, 1, "Unknown option: --yes"},
-        {{QStringLiteral("command"), QStringLiteral("64"), QStringLiteral("off")}, 1,
+        {{QStringLiteral("command"), QStringLiteral("64"), QStringLiteral("off")},
+         1,
          "Address not between 0 and 63: 64"},
         {{QStringLiteral("read"), QStringLiteral("3"), QStringLiteral("-1")}, 1, "Address not between 0 and 63: -1"},
         {{QStringLiteral("send"), QStringLiteral("x"), QStringLiteral("max=1")}, 1, "Address not between 0 and 63: x"},
         {{QStringLiteral("send"), QStringLiteral("5"), QStringLiteral("max=255")}, 1, "Value out of range: max=255"},
         {{QStringLiteral("send"), QStringLiteral("5"), QStringLiteral("min=0")}, 1, "Value out of range: min=0"},
-        {{QStringLiteral("send"), QStringLiteral("5"), QStringLiteral("groups=0,16")}, 1,
+        {{QStringLiteral("send"), QStringLiteral("5"), QStringLiteral("groups=0,16")},
+         1,
          "Value out of range: groups=0,16"},
         {{QStringLiteral("send"), QStringLiteral("5"), QStringLiteral("scene16=3")}, 1, "Unknown item: scene16=3"},
-        {{QStringLiteral("send"), QStringLiteral("5"), QStringLiteral("max=20"), QStringLiteral("colour=3")}, 1,
+        {{QStringLiteral("send"), QStringLiteral("5"), QStringLiteral("max=20"), QStringLiteral("colour=3")},
+         1,
          "Unknown item: colour=3"},
         {{QStringLiteral("send"), QStringLiteral("5")}, 1, "Missing argument: send"},
-        {{QStringLiteral("command"), QStringLiteral("5"), QStringLiteral("dance")}, 1,
+        {{QStringLiteral("command"), QStringLiteral("5"), QStringLiteral("dance")},
+         1,
          "Unknown gear command: dance (off, max, min, identify, reset)"},
-        {{QStringLiteral("command"), QStringLiteral("5"), QStringLiteral("off"), QStringLiteral("on")}, 1,
+        {{QStringLiteral("command"), QStringLiteral("5"), QStringLiteral("off"), QStringLiteral("on")},
+         1,
          "Too many arguments: on"},
-        {{QStringLiteral("--lang"), QStringLiteral("fr-FR"), QStringLiteral("scan")}, 1,
+        {{QStringLiteral("--lang"), QStringLiteral("fr-FR"), QStringLiteral("scan")},
+         1,
          "Value out of range: --lang=fr-FR"},
         {{QStringLiteral("scan"), QStringLiteral("--interface")}, 1, "Missing argument: --interface"},
-        {{QStringLiteral("apply"), QStringLiteral("/nonexistent/x.prj")}, 5,
+        {{QStringLiteral("apply"), QStringLiteral("/nonexistent/x.prj")},
+         5,
          "Project file cannot be read: /nonexistent/x.prj"},
-        {{QStringLiteral("check"), QStringLiteral("/nonexistent/x.prj")}, 5,
+        {{QStringLiteral("check"), QStringLiteral("/nonexistent/x.prj")},
+         5,
          "Project file cannot be read: /nonexistent/x.prj"},
     };
     for (const BadInput& c : cases) {
@@ -327,9 +335,9 @@ TEST_F(Cli, InterfaceChoice) {
     EXPECT_EQ(unknown.exitCode, 2);
     EXPECT_EQ(unknown.err, "No interface with the serial number 0000AB03.\n");
 
-    const CliRun picked =
-        run({QStringLiteral("scan"), QStringLiteral("--quiet"), QStringLiteral("--interface"), QStringLiteral("0000AB02")},
-            two);
+    const CliRun picked = run(
+        {QStringLiteral("scan"), QStringLiteral("--quiet"), QStringLiteral("--interface"), QStringLiteral("0000AB02")},
+        two);
     EXPECT_EQ(picked.exitCode, 0);
     EXPECT_EQ(picked.out, "gear: \nunclear: \n") << "the picked interface's bus is empty";
 
@@ -366,8 +374,8 @@ TEST_F(Cli, ApplyWritesTheProjectAfterTheScanOnlyWithYes) {
     EXPECT_TRUE(writes.contains(QStringLiteral("F 012A")));
     const qsizetype max5 = writes.indexOf(QStringLiteral("F 0B2A"));
     ASSERT_GT(max5, 0);
-    EXPECT_EQ(writes.mid(max5 - 1, 3), QStringList({QStringLiteral("F A3C8"), QStringLiteral("F 0B2A"),
-                                                     QStringLiteral("F 0B2A")}));
+    EXPECT_EQ(writes.mid(max5 - 1, 3),
+              QStringList({QStringLiteral("F A3C8"), QStringLiteral("F 0B2A"), QStringLiteral("F 0B2A")}));
 }
 
 TEST_F(Cli, ApplyRefusesAProjectOfOtherAddresses) {
@@ -400,7 +408,8 @@ TEST_F(Cli, SaveReadsEveryGearAndKeepsNamesAndHeader) {
 }
 
 TEST_F(Cli, SaveOfAnUnwritableFileIsAFileError) {
-    const CliRun result = run({QStringLiteral("save"), path(QStringLiteral("missing/folder.prj")), QStringLiteral("--quiet")});
+    const CliRun result =
+        run({QStringLiteral("save"), path(QStringLiteral("missing/folder.prj")), QStringLiteral("--quiet")});
     EXPECT_EQ(result.exitCode, 5);
     const QByteArray line = "File cannot be written: " + path(QStringLiteral("missing/folder.prj")).toUtf8() + '\n';
     EXPECT_TRUE(result.err.endsWith(line)) << result.err.toStdString();
@@ -416,7 +425,8 @@ TEST_F(Cli, CheckGivesZeroForAMatchingBusAndThreeWithTheDifferences) {
     DeviceRecord brighter = resetGear();
     brighter.maxLevel = 200;
     const QString differing = project({{5, brighter}});
-    const CliRun result = run({QStringLiteral("check"), differing, QStringLiteral("--json"), QStringLiteral("--quiet")});
+    const CliRun result =
+        run({QStringLiteral("check"), differing, QStringLiteral("--json"), QStringLiteral("--quiet")});
     EXPECT_EQ(result.exitCode, 3);
     EXPECT_EQ(result.out.toStdString(), R"({
     "complete": true,
@@ -460,7 +470,8 @@ TEST_F(Cli, AddressNewPartsTwinsAndChecksEachProgram) {
     EXPECT_EQ(result.out, "present: 0,1,2,3\n");
     qsizetype from = 0;
     for (int a = 0; a < 4; ++a) {
-        const qsizetype program = result.frames.indexOf(QStringLiteral("F B7%1").arg(2 * a + 1, 2, 10, QLatin1Char('0')), from);
+        const qsizetype program =
+            result.frames.indexOf(QStringLiteral("F B7%1").arg(2 * a + 1, 2, 10, QLatin1Char('0')), from);
         ASSERT_GE(program, from) << a;
         // Each PROGRAM is checked: VERIFY, then the gear asked for its address.
         EXPECT_EQ(result.frames.mid(program + 1, 4),
@@ -479,9 +490,10 @@ TEST_F(Cli, EmergencyTestRunsTheGroupsUnitsIntoTheLogbook) {
     DeviceRecord unit = resetGear();
     unit.name = QStringLiteral("Exit");
     const QString file = project({{40, unit}, {41, resetGear()}, {50, resetGear()}});
-    const CliRun result = run({QStringLiteral("emergency-test"), QStringLiteral("--function"), QStringLiteral("--group"),
-                               QStringLiteral("3"), file, QStringLiteral("--json"), QStringLiteral("--quiet")},
-                              corridor);
+    const CliRun result =
+        run({QStringLiteral("emergency-test"), QStringLiteral("--function"), QStringLiteral("--group"),
+             QStringLiteral("3"), file, QStringLiteral("--json"), QStringLiteral("--quiet")},
+            corridor);
     EXPECT_EQ(result.exitCode, 0) << result.err.toStdString();
     const QJsonArray results = QJsonDocument::fromJson(result.out).object().value(QLatin1String("results")).toArray();
     ASSERT_EQ(results.size(), 2) << result.out.toStdString();
@@ -498,8 +510,8 @@ TEST_F(Cli, EmergencyTestRunsTheGroupsUnitsIntoTheLogbook) {
     ASSERT_EQ(lines.size(), 4);  // the first line, two results, the end
     EXPECT_TRUE(lines[1].endsWith("\t40\tfunction\tpassed\t00\t-\tExit")) << lines[1].toStdString();
 
-    const CliRun none = run({QStringLiteral("emergency-test"), QStringLiteral("--duration"), QStringLiteral("--group=5"),
-                             file, QStringLiteral("--quiet")},
+    const CliRun none = run({QStringLiteral("emergency-test"), QStringLiteral("--duration"),
+                             QStringLiteral("--group=5"), file, QStringLiteral("--quiet")},
                             corridor);
     EXPECT_EQ(none.exitCode, 4);
     EXPECT_TRUE(onlyAsks(none.frames)) << "no unit in the group: no test started";
