@@ -7,17 +7,16 @@
 #include "devices/emergency_reading.h"
 #include "devices/emergency_test_run.h"
 #include "devices/prompts.h"
-#include "devices/send_all.h"
 #include "devices/wait_dialog.h"
 #include "storage/emergency_logbook.h"
+#include "storage/emergency_run_job.h"
 #include "storage/file_flow_context.h"
 #include "storage/file_replacement.h"
 #include "storage/load_text.h"
 
 namespace {
 constexpr StringId kReadingTitle = 177, kReadingText = 188, kFailedTitle = 560, kFailedText = 663, kRunTitle = 660,
-                   kSaveFirst = 664, kNoUnits = 665, kRunText = 666, kProgress = 667, kCancel = 181, kResults = 668,
-                   kNotLogged = 669, kLogbookTitle = 600, kNotRead = 675;
+                   kSaveFirst = 664, kLogbookTitle = 600, kNotRead = 675;
 
 // The logbook's window works on what was read when it opened.
 class LogbookWindow final : public EmergencyLogbookActions {
@@ -111,47 +110,16 @@ void EmergencyFlow::RunTestRun() {
     EmergencyRunChoice choice;
     if (!core_.services.surface.RunEmergencyRunDialog(choice))
         return;
-    EmergencyTestRunContext context{link, EmergencyUnitsOf(core_.store.workingTable, choice.group), choice.kind};
-    if (context.units.empty()) {
-        prompts.ShowMessage(kRunTitle, kNoUnits);
-        return;
-    }
-    // A result belongs to the unit, not to its address: a unit that tells
-    // its identification number is logged with it.
-    for (int address : context.units)
-        if (!core_.store.workingTable[size_t(address)].identity.identificationNumber)
-            core_.store.ReadIdentity(address);
-    context.staggerSeconds = uint32_t(core_.services.settings.emergencyStaggerSeconds);
-    context.clock = clock;
-
-    const QString& module = core_.languageModulePath();
-    JobWaitDialog& wait = core_.waitDialog;
-    wait.Show({LoadText(kRunTitle, module), LoadText(kRunText, module), 1, 1, LoadText(kCancel, module),
-               int32_t(context.units.size())});
-    int stepped = 0;
-    context.progress = [&](int finished, int total) {
-        for (; stepped < finished; ++stepped)
-            wait.Step();
-        wait.SetProgressText(FormatNumbers(LoadText(kProgress, module), {finished, total}));
-        wait.Repaint();
-    };
-    context.cancelRequested = [&wait] {
-        wait.ProcessPendingEvents();
-        return wait.CancelRequested();
-    };
-    RunEmergencyTestRun(context);
-    wait.Hide();
-
-    // Whatever was learnt is kept, a cancelled run's results included.
-    const std::vector<EmergencyLogEntry> entries = EmergencyLogEntries(context.results, core_.store.workingTable);
-    QString error;
-    if (!AppendToEmergencyLogbook(EmergencyLogbookPath(project), entries, error))
-        prompts.ShowList(kRunTitle, kNotLogged, {error});
-    QStringList rows;
-    rows.reserve(qsizetype(entries.size()));
-    for (const EmergencyLogEntry& entry : entries)
-        rows << EmergencyLogbookRow(entry, module).join(QStringLiteral("  "));
-    prompts.ShowList(kRunTitle, kResults, rows);
+    EmergencyRunJobContext context{link,
+                                   core_.store.workingTable,
+                                   choice,
+                                   project,
+                                   prompts,
+                                   core_.waitDialog,
+                                   core_.languageModulePath(),
+                                   uint32_t(core_.services.settings.emergencyStaggerSeconds),
+                                   clock};
+    RunEmergencyRunJob(context);
 }
 
 void EmergencyFlow::ShowLogbook() {

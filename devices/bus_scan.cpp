@@ -149,6 +149,7 @@ BusScanResult RunBusScan(BusScanContext& c) {
     dalikit_Send(link, code(dali::SpecialOp::Terminate), 0x00);
     dalikit_WaitIdle(link);
     result.presentCount = c.store.PresentCount();
+    result.busFault = busFault;
     for (int a = 0; a < kDeviceCount; ++a) {
         const DeviceRecord& record = c.store.workingTable[size_t(a)];
         if (record.present != 1 && !record.name.isEmpty())

@@ -32,6 +32,9 @@ struct BusScanResult {
     // False when the bus was in error or busy before the scan: a message was
     // shown and nothing was cleared or sent.
     bool ran = false;
+    // link_result::kBusError or kWaitTimedOut when the bus failed during the
+    // scan (a message was shown); the table then holds only what was found.
+    LinkResult busFault = 0;
     // Addresses given up after kMaxAsksPerAddress asks without a clear answer
     // (other masters' 16- or 24-bit frames, a bridge busy through the answer
     // wait, two gear on one short address answering differently).

@@ -76,7 +76,7 @@ void ReadOpenedProject(FileFlowContext& c, const QString& path) {
     ReadProjectFile(path, c.store.projectTable, &c.store.projectHeader);
 }
 
-void TransferProject(FileFlowContext& c) {
+TransferOutcome TransferProject(FileFlowContext& c) {
     DeviceStore& store = c.store;
     for (int a = 0; a < kDeviceCount; ++a) {
         const DeviceRecord& project = store.projectTable[size_t(a)];
@@ -91,7 +91,7 @@ void TransferProject(FileFlowContext& c) {
     for (int a = 0; a < kDeviceCount; ++a) {
         if (store.projectTable[size_t(a)].present != store.workingTable[size_t(a)].present) {
             c.prompts.ShowMessage(kWarning, kAddressesDiffer);
-            return;
+            return TransferOutcome::AddressesDiffer;
         }
     }
     for (int a = 0; a < kDeviceCount; ++a) {
@@ -100,7 +100,7 @@ void TransferProject(FileFlowContext& c) {
     }
     if (c.prompts.AskConfirmation(kContinueTitle, kTransferQuestion, kOk, kCancel, 0) != kDialogOk) {
         c.prompts.ShowMessage(kWarning, kShownNotSent);
-        return;
+        return TransferOutcome::NotConfirmed;
     }
     const int present = store.PresentCount();
     const QString& module = c.languageModulePath;
@@ -116,4 +116,5 @@ void TransferProject(FileFlowContext& c) {
         store.WriteAll(a);
     }
     c.waitDialog.Hide();
+    return TransferOutcome::Sent;
 }

@@ -22,4 +22,5 @@ void ReadOpenedProject(FileFlowContext& c, const QString& path);
 // only when the project's present addresses are exactly the bus's (otherwise
 // a warning, and nothing else changes); then the working table takes the
 // project (OntoGear), and after a question every gear gets its whole record.
-void TransferProject(FileFlowContext& c);
+enum class TransferOutcome { AddressesDiffer, NotConfirmed, Sent };
+TransferOutcome TransferProject(FileFlowContext& c);

@@ -1697,6 +1697,114 @@ Dieser Vorgang kann einige Zeit in Anspruch nehmen.</translation>
         <source>Das Gerät hat die Farbtemperaturgrenzen nicht wie gesendet übernommen; angezeigt sind die Grenzen, die es meldet.</source>
         <translation>Das Gerät hat die Farbtemperaturgrenzen nicht wie gesendet übernommen; angezeigt sind die Grenzen, die es meldet.</translation>
     </message>
+    <message id="770">
+        <source>Aufruf: kelvane-cli [--interface SERIENNUMMER] [--lang de-DE|en-EN] [--quiet] BEFEHL ...
+Befehle:
+  interfaces [--json]                   die angeschlossenen Interfaces: Seriennummer, Produkt-ID, Revision
+  scan [--json]                         die antwortenden Kurzadressen, Gerätetypen, unklare Adressen
+  read [ADR...] [--json]                die Datensätze der Geräte (ohne ADR alle vorhandenen)
+  send ADR EINTRAG=WERT...              Einträge: max, min, poweron, failure, fadetime, faderate,
+                                        curve (log, linear), fastfade, groups (0,4 oder none), scene0 ... scene15
+  command ADR off|max|min|identify|reset [--yes]
+  apply PROJEKT.prj [--yes]             das Projekt auf den Bus, von dem es stammt
+  save PROJEKT.prj                      alle Geräte auslesen, dann ins Projekt schreiben
+  check PROJEKT.prj [--json | --csv]    den Bus mit dem Projekt vergleichen
+  address --new | --add [--yes] [--json]   Zufallsadressierung aller Geräte oder nur der neuen
+  emergency-test --function | --duration [--group N] PROJEKT.prj [--json]
+                                        der gestaffelte Testlauf, Ergebnisse ins Prüfbuch des Projekts
+Fortschritt auf der Standardfehlerausgabe, Ergebnisse auf der Standardausgabe; Strg+C hält nach dem laufenden Gerät an.
+Rückgabewert: 0 fertig, 1 Aufruf falsch, 2 kein oder kein eindeutiges Interface, 3 Unterschiede gefunden,
+4 Busfehler, 5 Dateifehler, 130 abgebrochen.</source>
+        <translation>Aufruf: kelvane-cli [--interface SERIENNUMMER] [--lang de-DE|en-EN] [--quiet] BEFEHL ...
+Befehle:
+  interfaces [--json]                   die angeschlossenen Interfaces: Seriennummer, Produkt-ID, Revision
+  scan [--json]                         die antwortenden Kurzadressen, Gerätetypen, unklare Adressen
+  read [ADR...] [--json]                die Datensätze der Geräte (ohne ADR alle vorhandenen)
+  send ADR EINTRAG=WERT...              Einträge: max, min, poweron, failure, fadetime, faderate,
+                                        curve (log, linear), fastfade, groups (0,4 oder none), scene0 ... scene15
+  command ADR off|max|min|identify|reset [--yes]
+  apply PROJEKT.prj [--yes]             das Projekt auf den Bus, von dem es stammt
+  save PROJEKT.prj                      alle Geräte auslesen, dann ins Projekt schreiben
+  check PROJEKT.prj [--json | --csv]    den Bus mit dem Projekt vergleichen
+  address --new | --add [--yes] [--json]   Zufallsadressierung aller Geräte oder nur der neuen
+  emergency-test --function | --duration [--group N] PROJEKT.prj [--json]
+                                        der gestaffelte Testlauf, Ergebnisse ins Prüfbuch des Projekts
+Fortschritt auf der Standardfehlerausgabe, Ergebnisse auf der Standardausgabe; Strg+C hält nach dem laufenden Gerät an.
+Rückgabewert: 0 fertig, 1 Aufruf falsch, 2 kein oder kein eindeutiges Interface, 3 Unterschiede gefunden,
+4 Busfehler, 5 Dateifehler, 130 abgebrochen.</translation>
+    </message>
+    <message id="771">
+        <source>Unbekannter Befehl: %1</source>
+        <translation>Unbekannter Befehl: %1</translation>
+    </message>
+    <message id="772">
+        <source>Unbekannte Option: %1</source>
+        <translation>Unbekannte Option: %1</translation>
+    </message>
+    <message id="773">
+        <source>Adresse nicht zwischen 0 und 63: %1</source>
+        <translation>Adresse nicht zwischen 0 und 63: %1</translation>
+    </message>
+    <message id="774">
+        <source>Wert außerhalb des Bereichs: %1</source>
+        <translation>Wert außerhalb des Bereichs: %1</translation>
+    </message>
+    <message id="775">
+        <source>Projektdatei nicht lesbar: %1</source>
+        <translation>Projektdatei nicht lesbar: %1</translation>
+    </message>
+    <message id="776">
+        <source>Kein Interface angeschlossen.</source>
+        <translation>Kein Interface angeschlossen.</translation>
+    </message>
+    <message id="777">
+        <source>Mehrere Interfaces angeschlossen (%1): eines mit --interface SERIENNUMMER wählen.</source>
+        <translation>Mehrere Interfaces angeschlossen (%1): eines mit --interface SERIENNUMMER wählen.</translation>
+    </message>
+    <message id="778">
+        <source>Kein Interface mit der Seriennummer %1.</source>
+        <translation>Kein Interface mit der Seriennummer %1.</translation>
+    </message>
+    <message id="779">
+        <source>Auf dem Interface %1 antwortet kein Bus-Baustein.</source>
+        <translation>Auf dem Interface %1 antwortet kein Bus-Baustein.</translation>
+    </message>
+    <message id="780">
+        <source>Abgebrochen.</source>
+        <translation>Abgebrochen.</translation>
+    </message>
+    <message id="781">
+        <source>Kein Gerät antwortet an Adresse %1.</source>
+        <translation>Kein Gerät antwortet an Adresse %1.</translation>
+    </message>
+    <message id="782">
+        <source>Nicht ausgeführt: die Frage braucht --yes.</source>
+        <translation>Nicht ausgeführt: die Frage braucht --yes.</translation>
+    </message>
+    <message id="784">
+        <source>Datei nicht schreibbar: %1</source>
+        <translation>Datei nicht schreibbar: %1</translation>
+    </message>
+    <message id="785">
+        <source>Argument fehlt: %1</source>
+        <translation>Argument fehlt: %1</translation>
+    </message>
+    <message id="786">
+        <source>Kein Befehl angegeben; kelvane-cli --help listet sie.</source>
+        <translation>Kein Befehl angegeben; kelvane-cli --help listet sie.</translation>
+    </message>
+    <message id="787">
+        <source>Unbekannter Eintrag: %1</source>
+        <translation>Unbekannter Eintrag: %1</translation>
+    </message>
+    <message id="788">
+        <source>Zu viele Argumente: %1</source>
+        <translation>Zu viele Argumente: %1</translation>
+    </message>
+    <message id="789">
+        <source>Unbekannter Gerätebefehl: %1 (off, max, min, identify, reset)</source>
+        <translation>Unbekannter Gerätebefehl: %1 (off, max, min, identify, reset)</translation>
+    </message>
     <message id="57344">
         <source>Orvent Kelvane</source>
         <translation>Orvent Kelvane</translation>

@@ -1697,6 +1697,114 @@ This may take some time.</translation>
         <source>Das Gerät hat die Farbtemperaturgrenzen nicht wie gesendet übernommen; angezeigt sind die Grenzen, die es meldet.</source>
         <translation>The device did not take the colour temperature limits as sent; the limits it reports are shown.</translation>
     </message>
+    <message id="770">
+        <source>Aufruf: kelvane-cli [--interface SERIENNUMMER] [--lang de-DE|en-EN] [--quiet] BEFEHL ...
+Befehle:
+  interfaces [--json]                   die angeschlossenen Interfaces: Seriennummer, Produkt-ID, Revision
+  scan [--json]                         die antwortenden Kurzadressen, Gerätetypen, unklare Adressen
+  read [ADR...] [--json]                die Datensätze der Geräte (ohne ADR alle vorhandenen)
+  send ADR EINTRAG=WERT...              Einträge: max, min, poweron, failure, fadetime, faderate,
+                                        curve (log, linear), fastfade, groups (0,4 oder none), scene0 ... scene15
+  command ADR off|max|min|identify|reset [--yes]
+  apply PROJEKT.prj [--yes]             das Projekt auf den Bus, von dem es stammt
+  save PROJEKT.prj                      alle Geräte auslesen, dann ins Projekt schreiben
+  check PROJEKT.prj [--json | --csv]    den Bus mit dem Projekt vergleichen
+  address --new | --add [--yes] [--json]   Zufallsadressierung aller Geräte oder nur der neuen
+  emergency-test --function | --duration [--group N] PROJEKT.prj [--json]
+                                        der gestaffelte Testlauf, Ergebnisse ins Prüfbuch des Projekts
+Fortschritt auf der Standardfehlerausgabe, Ergebnisse auf der Standardausgabe; Strg+C hält nach dem laufenden Gerät an.
+Rückgabewert: 0 fertig, 1 Aufruf falsch, 2 kein oder kein eindeutiges Interface, 3 Unterschiede gefunden,
+4 Busfehler, 5 Dateifehler, 130 abgebrochen.</source>
+        <translation>Usage: kelvane-cli [--interface SERIAL] [--lang de-DE|en-EN] [--quiet] COMMAND ...
+Commands:
+  interfaces [--json]                   the attached interfaces: serial, product id, revision
+  scan [--json]                         the short addresses that answer, device types, unclear addresses
+  read [ADDR...] [--json]               the records of the gear (all present gear without ADDR)
+  send ADDR ITEM=VALUE...               items: max, min, poweron, failure, fadetime, faderate,
+                                        curve (log, linear), fastfade, groups (0,4 or none), scene0 ... scene15
+  command ADDR off|max|min|identify|reset [--yes]
+  apply PROJECT.prj [--yes]             the project onto the bus it was made from
+  save PROJECT.prj                      every gear read, then written into the project
+  check PROJECT.prj [--json | --csv]    the bus against the project
+  address --new | --add [--yes] [--json]   random addresses for all gear, or for the new gear only
+  emergency-test --function | --duration [--group N] PROJECT.prj [--json]
+                                        the staggered test run, results into the project's logbook
+Progress goes to standard error, results to standard output; Ctrl-C stops after the gear in progress.
+Exit status: 0 done, 1 usage, 2 no or no single interface, 3 differences found, 4 bus error,
+5 file error, 130 cancelled.</translation>
+    </message>
+    <message id="771">
+        <source>Unbekannter Befehl: %1</source>
+        <translation>Unknown command: %1</translation>
+    </message>
+    <message id="772">
+        <source>Unbekannte Option: %1</source>
+        <translation>Unknown option: %1</translation>
+    </message>
+    <message id="773">
+        <source>Adresse nicht zwischen 0 und 63: %1</source>
+        <translation>Address not between 0 and 63: %1</translation>
+    </message>
+    <message id="774">
+        <source>Wert außerhalb des Bereichs: %1</source>
+        <translation>Value out of range: %1</translation>
+    </message>
+    <message id="775">
+        <source>Projektdatei nicht lesbar: %1</source>
+        <translation>Project file cannot be read: %1</translation>
+    </message>
+    <message id="776">
+        <source>Kein Interface angeschlossen.</source>
+        <translation>No interface attached.</translation>
+    </message>
+    <message id="777">
+        <source>Mehrere Interfaces angeschlossen (%1): eines mit --interface SERIENNUMMER wählen.</source>
+        <translation>Several interfaces attached (%1): choose one with --interface SERIAL.</translation>
+    </message>
+    <message id="778">
+        <source>Kein Interface mit der Seriennummer %1.</source>
+        <translation>No interface with the serial number %1.</translation>
+    </message>
+    <message id="779">
+        <source>Auf dem Interface %1 antwortet kein Bus-Baustein.</source>
+        <translation>No bus chip answers on interface %1.</translation>
+    </message>
+    <message id="780">
+        <source>Abgebrochen.</source>
+        <translation>Cancelled.</translation>
+    </message>
+    <message id="781">
+        <source>Kein Gerät antwortet an Adresse %1.</source>
+        <translation>No gear answers at address %1.</translation>
+    </message>
+    <message id="782">
+        <source>Nicht ausgeführt: die Frage braucht --yes.</source>
+        <translation>Not done: the question needs --yes.</translation>
+    </message>
+    <message id="784">
+        <source>Datei nicht schreibbar: %1</source>
+        <translation>File cannot be written: %1</translation>
+    </message>
+    <message id="785">
+        <source>Argument fehlt: %1</source>
+        <translation>Missing argument: %1</translation>
+    </message>
+    <message id="786">
+        <source>Kein Befehl angegeben; kelvane-cli --help listet sie.</source>
+        <translation>No command given; kelvane-cli --help lists them.</translation>
+    </message>
+    <message id="787">
+        <source>Unbekannter Eintrag: %1</source>
+        <translation>Unknown item: %1</translation>
+    </message>
+    <message id="788">
+        <source>Zu viele Argumente: %1</source>
+        <translation>Too many arguments: %1</translation>
+    </message>
+    <message id="789">
+        <source>Unbekannter Gerätebefehl: %1 (off, max, min, identify, reset)</source>
+        <translation>Unknown gear command: %1 (off, max, min, identify, reset)</translation>
+    </message>
     <message id="57344">
         <source>Orvent Kelvane</source>
         <translation>Orvent Kelvane</translation>
