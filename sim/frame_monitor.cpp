@@ -3,6 +3,8 @@
 #include "dali/dali_commands.h"
 #include "sim/bus_capture.h"
 
+#include <utility>
+
 namespace sim {
 namespace {
 
@@ -72,31 +74,34 @@ QString describeFrame(const BusFrame& frame, const dali::FrameMeaning& meaning) 
 
 FrameMonitor::FrameMonitor(QObject* parent) : QAbstractTableModel(parent) {}
 
-void FrameMonitor::append(const BusFrame& frame) {
+void FrameMonitor::append(const BusFrame& frame) { append(std::vector<BusFrame>{frame}); }
+
+void FrameMonitor::append(const std::vector<BusFrame>& frames) {
     if (paused_) {
-        held_.push_back(frame);
+        held_.insert(held_.end(), frames.begin(), frames.end());
         return;
     }
-    if (entries_.size() >= kKeptFrames) {
-        // Dropping a tenth at a time keeps the cost of the renumbering small.
-        beginResetModel();
-        entries_.erase(entries_.begin(), entries_.begin() + kKeptFrames / 10);
-        dropped_ += kKeptFrames / 10;
+    const size_t firstNew = entries_.size();
+    for (const BusFrame& frame : frames)
         store(frame);
-        shown_.clear();
-        for (size_t i = 0; i < entries_.size(); ++i)
-            if (shown(entries_[i]))
-                shown_.push_back(dropped_ + i);
-        endResetModel();
+    if (entries_.size() > kKeptFrames) {
+        // A tenth more than needed goes, so the renumbering is rare.
+        const size_t drop = entries_.size() - kKeptFrames + kKeptFrames / 10;
+        entries_.erase(entries_.begin(), entries_.begin() + std::ptrdiff_t(drop));
+        dropped_ += drop;
+        refilter();
         return;
     }
-    store(frame);
-    if (shown(entries_.back())) {
-        const int row = int(shown_.size());
-        beginInsertRows({}, row, row);
-        shown_.push_back(dropped_ + entries_.size() - 1);
-        endInsertRows();
-    }
+    // One insertion for the view, however many frames came.
+    std::vector<size_t> added;
+    for (size_t i = firstNew; i < entries_.size(); ++i)
+        if (shown(entries_[i]))
+            added.push_back(dropped_ + i);
+    if (added.empty())
+        return;
+    beginInsertRows({}, int(shown_.size()), int(shown_.size() + added.size()) - 1);
+    shown_.insert(shown_.end(), added.begin(), added.end());
+    endInsertRows();
 }
 
 void FrameMonitor::store(const BusFrame& frame) {
@@ -122,32 +127,8 @@ void FrameMonitor::clear() {
 
 void FrameMonitor::setPaused(bool paused) {
     paused_ = paused;
-    if (paused)
-        return;
-    if (held_.empty())
-        return;
-    // The held frames go in as one batch: one insertion for the view, not one per frame.
-    const std::vector<BusFrame> held = std::move(held_);
-    held_.clear();
-    const size_t firstNew = entries_.size();
-    for (const BusFrame& frame : held)
-        store(frame);
-    if (entries_.size() > kKeptFrames) {
-        const size_t drop = entries_.size() - kKeptFrames;
-        entries_.erase(entries_.begin(), entries_.begin() + std::ptrdiff_t(drop));
-        dropped_ += drop;
-        refilter();
-        return;
-    }
-    std::vector<size_t> added;
-    for (size_t i = firstNew; i < entries_.size(); ++i)
-        if (shown(entries_[i]))
-            added.push_back(dropped_ + i);
-    if (added.empty())
-        return;
-    beginInsertRows({}, int(shown_.size()), int(shown_.size() + added.size()) - 1);
-    shown_.insert(shown_.end(), added.begin(), added.end());
-    endInsertRows();
+    if (!paused)
+        append(std::exchange(held_, {}));
 }
 
 bool FrameMonitor::shown(const Entry& entry) const {

@@ -38,6 +38,8 @@ public:
     explicit FrameMonitor(QObject* parent = nullptr);
 
     void append(const BusFrame& frame);
+    // Frames that came together go in as one insertion.
+    void append(const std::vector<BusFrame>& frames);
     void clear();
     // While paused the list stands still; frames meanwhile are kept and
     // listed on resuming.

@@ -29,11 +29,38 @@
 
 #include <algorithm>
 #include <array>
+#include <mutex>
+#include <utility>
+#include <vector>
 
 namespace {
 
 constexpr int kTileColumns = 4;
 constexpr int kRefreshMs = 50;
+
+// Frames from the bus's threads wait here for the UI thread. Only a frame
+// into an empty inbox posts a hand-over, so a bus on virtual time sending
+// thousands of frames a second leaves one event in the UI's queue, not one
+// per frame, and a key pressed meanwhile is handled at once. Frames the
+// monitor would drop anyway are not kept.
+class FrameInbox {
+public:
+    bool put(const sim::BusFrame& frame) {
+        const std::lock_guard guard(lock_);
+        if (frames_.size() >= 2 * sim::FrameMonitor::kKeptFrames)
+            frames_.erase(frames_.begin(), frames_.begin() + std::ptrdiff_t(sim::FrameMonitor::kKeptFrames));
+        frames_.push_back(frame);
+        return frames_.size() == 1;
+    }
+    std::vector<sim::BusFrame> take() {
+        const std::lock_guard guard(lock_);
+        return std::exchange(frames_, {});
+    }
+
+private:
+    std::mutex lock_;
+    std::vector<sim::BusFrame> frames_;
+};
 
 }  // namespace
 
@@ -82,9 +109,12 @@ void SimPanelWindow::listenToBus() {
         return;
     // Frames arrive on whichever thread sends them; the list lives here.
     QPointer<sim::FrameMonitor> monitor(monitor_);
-    bus_->setFrameListener([monitor](const sim::BusFrame& frame) {
+    auto inbox = std::make_shared<FrameInbox>();
+    bus_->setFrameListener([monitor, inbox](const sim::BusFrame& frame) {
+        if (!inbox->put(frame))
+            return;
         QMetaObject::invokeMethod(
-            monitor.data(), [monitor, frame] { if (monitor) monitor->append(frame); }, Qt::QueuedConnection);
+            monitor.data(), [monitor, inbox] { if (monitor) monitor->append(inbox->take()); }, Qt::QueuedConnection);
     });
 }
 

@@ -24,6 +24,8 @@
 
 #include <gtest/gtest.h>
 
+#include <thread>
+
 namespace {
 
 class SimPanel : public ::testing::Test {
@@ -109,6 +111,40 @@ TEST(SimPanelColour, ALampShowsItsGearsColour) {
     EXPECT_LT(warm.blue(), 128);
     EXPECT_GT(cool.blue(), 240);
     EXPECT_GT(cool.green(), 240);
+}
+
+// At time scale 0 the assistant polls for a key as fast as the host allows,
+// from its own thread. The frames reach the monitor in one hand-over per
+// burst, so a key pressed on the panel waits behind one event, not behind one
+// per frame (thousands a second), and reaches the gear's next poll.
+TEST_F(SimPanel, AKeyPressedDuringABurstOfPollsIsNotQueuedBehindIt) {
+    SimPanelWindow panel(backend);
+    panel.show();
+    struct CountHandOvers final : QObject {
+        int count = 0;
+        bool eventFilter(QObject*, QEvent* event) override {
+            count += event->type() == QEvent::MetaCall;
+            return false;
+        }
+    } handOvers;
+    panel.monitor().installEventFilter(&handOvers);
+    const uint8_t initialise = 0xA5, physicalSelection = 0xBD, queryShortAddress = 0xBB;
+    for (uint8_t command : {initialise, initialise, physicalSelection})
+        Send(command, 0x00);
+    std::thread assistant([&] {
+        for (int poll = 0; poll < 500; ++poll)
+            Send(queryShortAddress, 0x00);
+    });
+    assistant.join();
+    QMetaObject::invokeMethod(panel.tiles()[1]->findChildren<QPushButton*>()[0], &QPushButton::click,
+                              Qt::QueuedConnection);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(handOvers.count, 1);
+    EXPECT_EQ(panel.monitor().rowCount(), 503);
+    Send(queryShortAddress, 0x00);  // the next poll: the unaddressed gear, selected by its key, answers
+    QCoreApplication::processEvents();
+    const QModelIndex last = panel.monitor().index(panel.monitor().rowCount() - 1, sim::FrameMonitor::Meaning);
+    EXPECT_EQ(panel.monitor().data(last, Qt::DisplayRole), "Reply: 0xFF");
 }
 
 TEST_F(SimPanel, TheMonitorListsFramesAndReplies) {
@@ -261,13 +297,14 @@ TEST(SimPanelWithKelvane, PhysicalSelectOnATileAddressesThatGear) {
     h.view().Connect();
     SimPanelWindow panel(std::dynamic_pointer_cast<kit::SimBackend>(kit::activeBackend()));
     bool pressed = false;
-    QObject::connect(&panel.monitor(), &QAbstractItemModel::rowsInserted, &panel, [&] {
-        const int last = panel.monitor().rowCount() - 1;
-        const QString meaning =
-            panel.monitor().data(panel.monitor().index(last, sim::FrameMonitor::Meaning), Qt::DisplayRole).toString();
-        if (!pressed && meaning == "Special: QUERY SHORT ADDRESS") {
-            pressed = true;
-            panel.tiles()[2]->findChildren<QPushButton*>()[0]->click();
+    QObject::connect(&panel.monitor(), &QAbstractItemModel::rowsInserted, &panel,
+                     [&](const QModelIndex&, int first, int last) {
+        for (int row = first; row <= last && !pressed; ++row) {
+            const QModelIndex cell = panel.monitor().index(row, sim::FrameMonitor::Meaning);
+            if (panel.monitor().data(cell, Qt::DisplayRole).toString() == "Special: QUERY SHORT ADDRESS") {
+                pressed = true;
+                panel.tiles()[2]->findChildren<QPushButton*>()[0]->click();
+            }
         }
     });
     struct Lines final : addressing::AssistantSurface {
