@@ -4,6 +4,8 @@
 
 #include "app/command_table.h"
 #include "sim/bridge_chip.h"
+#include "storage/emergency_report.h"
+#include "storage/installation_report.h"
 #include "tests/support/file_bytes.h"
 #include "tests/support/headless_view.h"
 
@@ -202,6 +204,15 @@ TEST_F(Replacement, OneMissingAndOneNewGearTakeOneQuestion) {
     ExpectRecordIsTheProjects(5);
     EXPECT_EQ(ListTexts(), (QStringList{kResult + "Adresse 5 (Empfang): ersetzt, Einstellungen geschrieben und "
                                                   "bestätigt."}));
+
+    // The failed unit's passed test is not the new unit's: the report shows it untested.
+    const EmergencyLogEntry failedUnits{QDateTime(QDate(2026, 2, 2), QTime(9, 0), Qt::UTC), 5,
+                                        EmergencyTestKind::Function, EmergencyOutcome::Passed, 0x00, {}, "Empfang", {}};
+    InstallationReport report;
+    AddEmergencyTestsToReport(report, {failedUnits}, {}, h->view().store().workingTable, {});
+    ASSERT_EQ(report.sections.size(), 1u);
+    EXPECT_EQ(report.sections[0].table.rows, (std::vector<QStringList>{{"5", "Empfang", "nicht geprüft", "",
+                                                                        "nicht geprüft", "", ""}}));
 }
 
 TEST_F(Replacement, TwoGearByTheirKeysEachTakingTheAddressPicked) {
