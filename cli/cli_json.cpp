@@ -80,6 +80,16 @@ const char* fieldName(LineCheckField field) {
             return "groups";
         case LineCheckField::Scene:
             return "scene";
+        case LineCheckField::ColourCoolest:
+            return "colourCoolest";
+        case LineCheckField::ColourWarmest:
+            return "colourWarmest";
+        case LineCheckField::PowerOnColour:
+            return "powerOnColour";
+        case LineCheckField::SystemFailureColour:
+            return "systemFailureColour";
+        case LineCheckField::SceneColour:
+            return "sceneColour";
     }
     return "";
 }
@@ -169,8 +179,10 @@ QJsonObject LineCheckJson(const LineCheckResult& result) {
             entry.insert("project", optionalValue(row.projectValue));
             entry.insert("bus", optionalValue(row.busValue));
         }
-        if (row.field == LineCheckField::Scene)
+        if (row.scene >= 0)
             entry.insert("scene", row.scene);
+        if (row.colour >= 0)
+            entry.insert("colour", row.colour);
         rows.append(entry);
     }
     return {{"complete", result.complete}, {"rows", rows}};

@@ -1,6 +1,7 @@
 #include "devices/line_check.h"
 
 #include "dali/dali_commands.h"
+#include "devices/colour_reading.h"
 #include "devices/prompts.h"
 #include "devices/wait_dialog.h"
 #include "storage/load_text.h"
@@ -102,19 +103,42 @@ public:
                 const Asked next = ask(c_, first_, code(Op::QueryNextDeviceType), busFault_, false, 1);
                 return next.reply == Reply::Answer ? std::optional<uint8_t>(next.byte) : std::nullopt;
             });
+        colour_ = (project_.readState & kReadStateColour) && project_.colour.features != 0 && type &&
+                  HasDeviceType(bus, dali::kDeviceTypeColour);
         // A part the project holds unread (its gear did not answer when it was saved) has nothing to compare.
         if (project_.readState & kReadStateParameters)
             CompareParameters(type, bus);
+        const ColourSettings& colour = project_.colour;
         for (int n = 0; n < kSceneCount && (project_.readState & kReadStateScenes); ++n) {
             const uint8_t level = project_.sceneLevel[size_t(n)];
-            Compare(LineCheckField::Scene, n, level, Read(LineCheckField::Scene, level, code(Op::QuerySceneLevel, n), false, n));
+            const auto read = Read(LineCheckField::Scene, level, code(Op::QuerySceneLevel, n), false, n);
+            Compare(LineCheckField::Scene, n, level, read);
+            // The record keeps colour temperatures of scenes only.
+            if (read && colour_ && colour.tunableWhite())
+                CompareStoredColour(LineCheckField::SceneColour, n, colour.sceneMirek[size_t(n)], nullptr);
         }
     }
 
 private:
     void CompareParameters(std::optional<uint8_t> type, const DeviceRecord& bus) {
-        for (const ByteField& level : kLevels)
-            Compare(level.field, -1, project_.*level.value, Read(level.field, project_.*level.value, code(level.query)));
+        const ColourSettings& colour = project_.colour;
+        for (const ByteField& level : kLevels) {
+            const auto read = Read(level.field, project_.*level.value, code(level.query));
+            Compare(level.field, -1, project_.*level.value, read);
+            if (!read || !colour_)
+                continue;
+            if (level.field == LineCheckField::PowerOnLevel)
+                CompareStoredColour(LineCheckField::PowerOnColour, -1, colour.powerOnMirek, &colour.powerOnLevels);
+            if (level.field == LineCheckField::SystemFailureLevel)
+                CompareStoredColour(LineCheckField::SystemFailureColour, -1, colour.systemFailureMirek,
+                                    &colour.systemFailureLevels);
+        }
+        if (colour_ && colour.tunableWhite()) {
+            CompareColourValue(LineCheckField::ColourCoolest, -1, -1, colour.coolest,
+                               code(dali::ColourValue::ColourTemperatureCoolest), true);
+            CompareColourValue(LineCheckField::ColourWarmest, -1, -1, colour.warmest,
+                               code(dali::ColourValue::ColourTemperatureWarmest), true);
+        }
         if (const auto fade = Read(LineCheckField::FadeTime, project_.fadeTime, code(Op::QueryFadeTimeRate))) {
             Compare(LineCheckField::FadeTime, -1, project_.fadeTime, *fade >> 4);
             Compare(LineCheckField::FadeRate, -1, project_.fadeRate, *fade & 0x0F);
@@ -146,6 +170,35 @@ private:
         return std::nullopt;
     }
 
+    // Right after its level's query the gear reports the colour it keeps with
+    // that level: its colour temperature, or the level of each colour it carries.
+    void CompareStoredColour(LineCheckField field, int scene, uint16_t projectMirek, const ChannelLevels* projectLevels) {
+        const ColourSettings& colour = project_.colour;
+        if (colour.tunableWhite())
+            CompareColourValue(field, scene, -1, projectMirek, code(dali::ColourValue::ReportColourTemperature), true);
+        for (int c = 0; projectLevels && c < kColourChannels; ++c)
+            if (colour.hasColour(c))
+                CompareColourValue(field, scene, c, (*projectLevels)[size_t(c)],
+                                   code(dali::ColourValue::ReportRedDimLevel, c), false);
+    }
+
+    void CompareColourValue(LineCheckField field, int scene, int colourIndex, int projectValue, uint8_t selector,
+                            bool wide) {
+        if (busFault_)
+            return;
+        LinkResult results = 0;
+        const std::optional<uint16_t> value = QueryColourValue(c_.link, first_, selector, wide, results);
+        busFault_ |= results & kFault;
+        if (busFault_)
+            return;
+        if (!value)
+            rows_.push_back({LineCheckKind::NoClearAnswer, address_, field, scene, projectValue, kLineCheckNoValue,
+                             project_.name, colourIndex});
+        else if (*value != projectValue)
+            rows_.push_back({LineCheckKind::ValueDiffers, address_, field, scene, projectValue, *value, project_.name,
+                             colourIndex});
+    }
+
     void Compare(LineCheckField field, int scene, int projectValue, std::optional<int> busValue) {
         if (busValue && *busValue != projectValue)
             rows_.push_back(
@@ -158,6 +211,7 @@ private:
     const DeviceRecord& project_;
     std::vector<LineCheckRow>& rows_;
     LinkResult& busFault_;
+    bool colour_ = false;  // a colour gear whose project holds its colours
 };
 
 void showBusFault(Prompts& prompts, LinkResult fault) {

@@ -2,7 +2,8 @@
 // "Anlage prüfen": compares the bus with the project as it was opened. Every
 // short address is asked for its status; a gear the project also has is read
 // and each value compared. Only queries reach the bus (and ENABLE DEVICE
-// TYPE 6 before a device-type-6 query): checking never changes a gear.
+// TYPE 6 or 8 before a query of that type, DTR0 with the colour value a
+// colour gear is asked for): checking never changes a gear.
 
 #include "devices/device_record.h"
 #include "link/dalikit.h"
@@ -41,6 +42,15 @@ enum class LineCheckField {
     DimmingCurve,  // device type 6 only
     Groups,        // the 16 membership bits
     Scene,
+    // Colour gear (device type 8) whose project holds their colours: the
+    // colour temperature limits and the colours kept with the power-on,
+    // system-failure and scene levels (colour temperatures in mirek, or a
+    // colour's level of RGBWAF gear).
+    ColourCoolest,
+    ColourWarmest,
+    PowerOnColour,
+    SystemFailureColour,
+    SceneColour,
 };
 
 inline constexpr int kLineCheckNoValue = -1;
@@ -49,10 +59,11 @@ struct LineCheckRow {
     LineCheckKind kind = LineCheckKind::ValueDiffers;
     int address = -1;  // -1: the row is about gear without a short address
     LineCheckField field = LineCheckField::None;
-    int scene = -1;  // 0..15 for LineCheckField::Scene
+    int scene = -1;  // 0..15 for LineCheckField::Scene and SceneColour
     int projectValue = kLineCheckNoValue;
     int busValue = kLineCheckNoValue;
     QString name;  // the project's name for the gear at the address
+    int colour = -1;  // a colour field of RGBWAF gear: the colour, 0 red .. 5 freecolour; -1 a colour temperature
 
     bool operator==(const LineCheckRow&) const = default;
 };

@@ -1,5 +1,6 @@
 #include "devices/line_check_text.h"
 
+#include "devices/colour_text.h"
 #include "storage/installation_report.h"
 #include "storage/load_text.h"
 
@@ -9,6 +10,8 @@ constexpr StringId kTitle = 460, kAddress = 470, kName = 453, kFinding = 471, kV
                    kBus = 473, kNoDifference = 478, kIncomplete = 479;
 constexpr StringId kCurve = 114, kGroups = 113, kFirstScene = 129, kLinear = 147, kLogarithmic = 122;
 constexpr StringId kLampFailure = 314;
+constexpr StringId kFirstColour = 535, kPowerOnColour = 703, kFailureColour = 704, kCoolest = 733, kWarmest = 734,
+                   kColourOf = 735;
 const QString kNone = QStringLiteral("—");
 
 StringId kindText(LineCheckKind kind) {
@@ -60,14 +63,35 @@ QString fieldText(const LineCheckRow& row, const QString& module) {
         return LoadText(kGroups, module);
     case LineCheckField::Scene:
         return LoadText(StringId(kFirstScene + (row.scene & 0x0F)), module);
+    case LineCheckField::ColourCoolest:
+        return LoadText(kCoolest, module);
+    case LineCheckField::ColourWarmest:
+        return LoadText(kWarmest, module);
+    case LineCheckField::PowerOnColour:
+    case LineCheckField::SystemFailureColour:
+    case LineCheckField::SceneColour: {
+        const QString level = row.field == LineCheckField::PowerOnColour         ? LoadText(kPowerOnColour, module)
+                              : row.field == LineCheckField::SystemFailureColour ? LoadText(kFailureColour, module)
+                              : LoadText(kColourOf, module).arg(LoadText(StringId(kFirstScene + (row.scene & 0x0F)), module));
+        // An RGBWAF gear's row is about one of its colours.
+        return row.colour < 0 ? level : QStringLiteral("%1 (%2)").arg(level, LoadText(StringId(kFirstColour + row.colour), module));
+    }
     }
     return {};
 }
 
-QString valueText(LineCheckField field, int value, const QString& module) {
+QString valueText(LineCheckField field, int colour, int value, const QString& module) {
     if (value == kLineCheckNoValue)
         return {};
     switch (field) {
+    case LineCheckField::ColourCoolest:
+    case LineCheckField::ColourWarmest:
+    case LineCheckField::PowerOnColour:
+    case LineCheckField::SystemFailureColour:
+    case LineCheckField::SceneColour:
+        if (colour >= 0)
+            return value == kLevelMask ? QStringLiteral("MASK") : QString::number(value);
+        return value == kColourMask ? QStringLiteral("MASK") : KelvinText(uint16_t(value));
     case LineCheckField::MaxLevel:
     case LineCheckField::MinLevel:
     case LineCheckField::PowerOnLevel:
@@ -102,8 +126,8 @@ QStringList LineCheckCells(const LineCheckRow& row, const QString& module) {
             row.name,
             LoadText(kindText(row.kind), module),
             fieldText(row, module),
-            valueText(row.field, row.projectValue, module),
-            valueText(row.field, row.busValue, module)};
+            valueText(row.field, row.colour, row.projectValue, module),
+            valueText(row.field, row.colour, row.busValue, module)};
 }
 
 QString LineCheckSummary(const LineCheckResult& result, const QString& module) {

@@ -1693,6 +1693,18 @@ Dieser Vorgang kann einige Zeit in Anspruch nehmen.</translation>
         <source>Geräte-Identifikation (Speicherbank 0)</source>
         <translation>Geräte-Identifikation (Speicherbank 0)</translation>
     </message>
+    <message id="733">
+        <source>Kälteste Farbtemperatur</source>
+        <translation>Kälteste Farbtemperatur</translation>
+    </message>
+    <message id="734">
+        <source>Wärmste Farbtemperatur</source>
+        <translation>Wärmste Farbtemperatur</translation>
+    </message>
+    <message id="735">
+        <source>Farbe von %1</source>
+        <translation>Farbe von %1</translation>
+    </message>
     <message id="750">
         <source>Das Gerät hat die Farbtemperaturgrenzen nicht wie gesendet übernommen; angezeigt sind die Grenzen, die es meldet.</source>
         <translation>Das Gerät hat die Farbtemperaturgrenzen nicht wie gesendet übernommen; angezeigt sind die Grenzen, die es meldet.</translation>

@@ -1693,6 +1693,18 @@ This may take some time.</translation>
         <source>Geräte-Identifikation (Speicherbank 0)</source>
         <translation>Gear identification (memory bank 0)</translation>
     </message>
+    <message id="733">
+        <source>Kälteste Farbtemperatur</source>
+        <translation>Coolest colour temperature</translation>
+    </message>
+    <message id="734">
+        <source>Wärmste Farbtemperatur</source>
+        <translation>Warmest colour temperature</translation>
+    </message>
+    <message id="735">
+        <source>Farbe von %1</source>
+        <translation>Colour of %1</translation>
+    </message>
     <message id="750">
         <source>Das Gerät hat die Farbtemperaturgrenzen nicht wie gesendet übernommen; angezeigt sind die Grenzen, die es meldet.</source>
         <translation>The device did not take the colour temperature limits as sent; the limits it reports are shown.</translation>

@@ -70,20 +70,20 @@ std::pair<uint8_t, uint8_t> bytesOf(const std::string& frame) {
     return {uint8_t(value >> 8), uint8_t(value)};
 }
 
-// The frames that are neither a query nor ENABLE DEVICE TYPE 6 right before
-// a device-type-6 query.
+// The frames that are neither a query nor ENABLE DEVICE TYPE n right before
+// a query of that type.
 std::vector<std::string> framesOtherThanQueries(const std::vector<std::string>& frames) {
     std::vector<std::string> others;
-    bool deviceType6 = false;
+    int enabled = -1;
     for (const std::string& frame : frames) {
         const auto [first, second] = bytesOf(frame);
-        const dali::FrameMeaning meaning = dali::decodeForwardFrame(first, second, deviceType6 ? 6 : -1);
-        const bool enable = first == dali::code(dali::SpecialOp::EnableDeviceType) && second == 6;
-        if (deviceType6 && meaning.command && meaning.command->space != dali::CommandSpace::DeviceType6)
-            others.emplace_back("C106");  // enabled, but no device-type-6 query followed
+        const dali::FrameMeaning meaning = dali::decodeForwardFrame(first, second, enabled);
+        const bool enable = first == dali::code(dali::SpecialOp::EnableDeviceType);
+        if (enabled >= 0 && (!meaning.command || meaning.command->space == dali::CommandSpace::Standard))
+            others.push_back(QString::asprintf("C1%02X", enabled).toStdString());  // enabled, but no query of the type followed
         if (!enable && (!meaning.command || !meaning.command->answers))
             others.push_back(frame);
-        deviceType6 = enable;
+        enabled = enable ? second : -1;
     }
     return others;
 }
@@ -330,6 +330,51 @@ TEST_F(LineCheckColourGear, SendingTheProjectValuesKeepsTheGearsTypeAndNameAndSe
     EXPECT_EQ(record.deviceType, 8);
     EXPECT_EQ(record.name, "Leuchte Nord");
     EXPECT_EQ(record.maxLevel, 200);
+}
+
+class LineCheckStoredColours : public LineCheck {
+protected:
+    LineCheckStoredColours()
+        : LineCheck(OneInterfaceScenario(
+              {R"({"shortAddress": 0, "deviceType": 8, "colour": {"warmest": 333, "powerOn": {"tc": 250},
+                   "scenes": {"2": {"tc": 300}}}})",
+               R"({"shortAddress": 1, "deviceType": 8, "colour": {"tc": false, "channels": 3,
+                   "channelColours": [0, 1, 3], "powerOn": {"levels": [200, 100, 255, 40, 255, 255]}}})"})) {}
+};
+
+// A colour gear's limits and the colours it keeps with its levels are
+// compared with the project's: each differing value is a row, a colour
+// temperature in Kelvin, an RGBWAF gear's colour by its name.
+TEST_F(LineCheckStoredColours, TheColoursKeptWithTheLevelsAreCompared) {
+    DeviceTable project;
+    DeviceRecord& white = project[0] = FreshGearRecord(QStringLiteral("Weiß"));
+    white.readState |= kReadStateColour;
+    white.colour.features = dali::kColourFeatureTc;
+    white.colour.coolest = 153;
+    white.colour.warmest = 370;
+    white.colour.powerOnMirek = 300;
+    white.colour.sceneMirek[2] = 300;
+    DeviceRecord& rgbw = project[1] = FreshGearRecord(QStringLiteral("Bunt"));
+    rgbw.readState |= kReadStateColour;
+    rgbw.colour.features = 3 << 5;
+    rgbw.colour.colours = 0x0B;  // red, green, white
+    rgbw.colour.powerOnLevels = {200, 120, 255, 40, 255, 255};
+    MainView& view = Opened(project, kDialogCancel);
+    view.CheckLine();
+    const Rows expected = {
+        {K::ValueDiffers, 0, F::PowerOnColour, -1, 300, 250, QStringLiteral("Weiß")},
+        {K::ValueDiffers, 0, F::ColourWarmest, -1, 370, 333, QStringLiteral("Weiß")},
+        {K::ValueDiffers, 1, F::PowerOnColour, -1, 120, 100, QStringLiteral("Bunt"), 1},
+    };
+    EXPECT_EQ(view.lastLineCheck().rows, expected);
+    QStringList cells;
+    for (const LineCheckRow& row : view.lastLineCheck().rows)
+        cells << LineCheckCells(row, {}).mid(3).join(QStringLiteral(" | "));
+    EXPECT_EQ(cells, (QStringList{"Einschaltfarbe | 3333 K | 4000 K", "Wärmste Farbtemperatur | 2703 K | 3003 K",
+                                  "Einschaltfarbe (Grün) | 120 | 100"}));
+    // Besides queries only the colour values' selectors in DTR0.
+    for (const std::string& frame : framesOtherThanQueries(h.TakeForwardFrames()))
+        EXPECT_EQ(frame.substr(0, 2), "A3") << frame;
 }
 
 TEST_F(LineCheck, ReplacementIsOfferedForMissingGearAndStartsOnceTheWindowClosed) {
