@@ -52,21 +52,21 @@ void readLevels(const BusLink& link, uint8_t a, const ColourSettings& colour, Co
 // QUERY POWER ON LEVEL, SYSTEM FAILURE LEVEL and SCENE LEVEL n load the colour
 // kept with the level into the report colour, which QUERY COLOUR VALUE then tells.
 void readStoredColours(const BusLink& link, uint8_t a, ColourSettings& colour, LinkResult& results) {
-    const auto readStored = [&](uint8_t query, uint16_t& mirek, ChannelLevels* levels) {
+    const auto readStored = [&](uint8_t query, uint16_t& mirek, ChannelLevels& levels) {
+        if (!colour.tunableWhite() && colour.channels() == 0)
+            return;
         if (!QueryGear(link, a, query, results))
             return;
         if (colour.tunableWhite())
             if (const auto value = QueryColourValue(link, a, dali::code(ColourValue::ReportColourTemperature), true, results))
                 mirek = *value;
-        if (levels)
-            readLevels(link, a, colour, ColourValue::ReportRedDimLevel, *levels, results);
+        if (colour.channels() > 0)
+            readLevels(link, a, colour, ColourValue::ReportRedDimLevel, levels, results);
     };
-    readStored(dali::code(Op::QueryPowerOnLevel), colour.powerOnMirek, &colour.powerOnLevels);
-    readStored(dali::code(Op::QuerySystemFailureLevel), colour.systemFailureMirek, &colour.systemFailureLevels);
-    if (!colour.tunableWhite())  // the record keeps colour temperatures of scenes only
-        return;
+    readStored(dali::code(Op::QueryPowerOnLevel), colour.powerOnMirek, colour.powerOnLevels);
+    readStored(dali::code(Op::QuerySystemFailureLevel), colour.systemFailureMirek, colour.systemFailureLevels);
     for (int n = 0; n < 16; ++n)
-        readStored(dali::code(Op::QuerySceneLevel, n), colour.sceneMirek[size_t(n)], nullptr);
+        readStored(dali::code(Op::QuerySceneLevel, n), colour.sceneMirek[size_t(n)], colour.sceneLevels[size_t(n)]);
 }
 
 }  // namespace

@@ -20,7 +20,7 @@ struct ColourReadContext {
 // colour each channel carries (QUERY ASSIGNED COLOUR); for tunable white the
 // colour temperature and the four limits (16-bit values), for RGBWAF gear the
 // level of each colour carried; then the stored colours: QUERY POWER ON LEVEL,
-// SYSTEM FAILURE LEVEL (and for tunable white SCENE LEVEL 0..15), each followed
+// SYSTEM FAILURE LEVEL and SCENE LEVEL 0..15, each followed
 // by the report colour's values. Sets kReadStateColour once the features came. The OR
 // of the transactions' results; 0 without bus traffic while offline.
 LinkResult ReadColour(ColourReadContext& context);

@@ -14,6 +14,11 @@ inline constexpr int kColourChannels = dali::kRgbwafChannels;  // red, green, bl
 inline constexpr uint16_t kColourMask = dali::kMask16;
 using ChannelLevels = std::array<uint8_t, kColourChannels>;
 inline constexpr ChannelLevels kAllChannelsMasked{255, 255, 255, 255, 255, 255};
+inline constexpr std::array<ChannelLevels, 16> kNoSceneLevels = [] {
+    std::array<ChannelLevels, 16> scenes{};
+    scenes.fill(kAllChannelsMasked);
+    return scenes;
+}();
 
 struct ColourSettings {
     uint8_t features = 0;  // QUERY COLOUR TYPE FEATURES; 0: no colour read or loaded
@@ -38,6 +43,7 @@ struct ColourSettings {
     std::array<uint16_t, 16> sceneMirek{kColourMask, kColourMask, kColourMask, kColourMask, kColourMask, kColourMask,
                                         kColourMask, kColourMask, kColourMask, kColourMask, kColourMask, kColourMask,
                                         kColourMask, kColourMask, kColourMask, kColourMask};
+    std::array<ChannelLevels, 16> sceneLevels = kNoSceneLevels;  // RGBWAF gear: each scene's colour
 
     bool tunableWhite() const { return features & dali::kColourFeatureTc; }
     int channels() const { return std::min(dali::rgbwafChannelCount(features), kColourChannels); }

@@ -192,17 +192,24 @@ ColourWriteResult SendColourSettings(ColourWriteContext& c, const ColourSettings
     }
 
     const bool scenesKnown = record.readState & kReadStateScenes;
-    for (int n = 0; n < kSceneCount && now.tunableWhite(); ++n) {
+    for (int n = 0; n < kSceneCount; ++n) {
         const uint16_t mirek = wanted.sceneMirek[size_t(n)];
-        if (mirek == now.sceneMirek[size_t(n)])
+        const ChannelLevels& levels = wanted.sceneLevels[size_t(n)];
+        const bool tc = now.tunableWhite() && mirek != now.sceneMirek[size_t(n)];
+        const bool rgbwaf = channels > 0 && levels != now.sceneLevels[size_t(n)];
+        if (!tc && !rgbwaf)
             continue;
         const uint8_t level = record.sceneLevel[size_t(n)];
         if (!scenesKnown || level == kLevelMask) {
             result.scenesNotSent |= uint16_t(1u << n);
             continue;
         }
-        result.results |= StoreSceneWithTc(c.link, c.address, n, level, mirek);
+        if (tc)
+            result.results |= StoreSceneWithTc(c.link, c.address, n, level, mirek);
+        if (rgbwaf)
+            s.Send(s.TemporaryLevels(levels, colours) + s.StoreWithLevel(code(Op::StoreDtrAsScene, n), level));
         now.sceneMirek[size_t(n)] = mirek;
+        now.sceneLevels[size_t(n)] = levels;
     }
     return result;
 }

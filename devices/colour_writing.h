@@ -28,7 +28,8 @@ struct ColourWriteResult {
 // - the power-on and system-failure colours: the temporary colour stored with
 //   the record's power-on or system-failure level (STORE DTR AS ...); MASK
 //   removes the stored colour;
-// - each scene's colour temperature, stored with the record's scene level.
+// - each scene's colour temperature or channel levels, stored with the
+//   record's scene level.
 // A MASK colour shown now is not sent.
 ColourWriteResult SendColourSettings(ColourWriteContext& context, const ColourSettings& wanted);
 

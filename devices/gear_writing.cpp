@@ -158,6 +158,8 @@ void SendScenes(const BusLink& link, DeviceRecord& record, int address, const Sc
         record.sceneLevel[size_t(n)] = level;
         if (tc)
             storedMirek = mirek;
+        if (level == kLevelMask)  // out of the scene, its colour goes too
+            record.colour.sceneLevels[size_t(n)] = kAllChannelsMasked;
     }
 }
 

@@ -113,9 +113,9 @@ public:
             const uint8_t level = project_.sceneLevel[size_t(n)];
             const auto read = Read(LineCheckField::Scene, level, code(Op::QuerySceneLevel, n), false, n);
             Compare(LineCheckField::Scene, n, level, read);
-            // The record keeps colour temperatures of scenes only.
-            if (read && colour_ && colour.tunableWhite())
-                CompareStoredColour(LineCheckField::SceneColour, n, colour.sceneMirek[size_t(n)], nullptr);
+            if (read && colour_)
+                CompareStoredColour(LineCheckField::SceneColour, n, colour.sceneMirek[size_t(n)],
+                                    &colour.sceneLevels[size_t(n)]);
         }
     }
 

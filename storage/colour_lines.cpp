@@ -2,15 +2,19 @@
 
 #include <QList>
 
+#include <algorithm>
 #include <vector>
 
 namespace {
 
-// The groups after the tag, in order, with their digits.
-// Colours comes only when the channels carry other colours than one each from red on.
+// The groups after the tag, in order, with their digits. The last two come
+// only when they say something, and are told apart by their lengths: Colours
+// when the channels carry other colours than one each from red on,
+// SceneLevels when an RGBWAF gear keeps a colour with a scene.
 enum Group { Address, Features, Coolest, Warmest, PhysicalCoolest, PhysicalWarmest, PowerOn, SystemFailure,
-             PowerOnLevels, SystemFailureLevels, Scenes, Colours, GroupCount };
-constexpr int kDigits[GroupCount] = {2, 2, 4, 4, 4, 4, 4, 4, 2 * kColourChannels, 2 * kColourChannels, 4 * 16, 2};
+             PowerOnLevels, SystemFailureLevels, Scenes, Colours, SceneLevels, GroupCount };
+constexpr int kDigits[GroupCount] = {2, 2, 4, 4, 4, 4, 4, 4, 2 * kColourChannels, 2 * kColourChannels, 4 * 16, 2,
+                                     16 * 2 * kColourChannels};
 
 struct WordField {
     Group group;
@@ -58,6 +62,11 @@ QString FormatColourLine(int address, const ColourSettings& c) {
     oneColourEach.colours = 0;
     if (c.colours != 0 && c.colourMask() != oneColourEach.colourMask())
         line += QString::asprintf(" %02X", c.colours);
+    if (c.sceneLevels != kNoSceneLevels) {
+        line += QLatin1Char(' ');
+        for (const ChannelLevels& levels : c.sceneLevels)
+            line += levelsText(levels);
+    }
     return line;
 }
 
@@ -65,11 +74,18 @@ std::optional<std::pair<int, ColourSettings>> ParseColourLine(QStringView line) 
     if (!line.startsWith(kColourTag))
         return std::nullopt;
     const QList<QStringView> groups = line.mid(kColourTag.size()).split(u' ');
-    if (groups.size() != Colours && groups.size() != GroupCount)
+    if (groups.size() < Colours || groups.size() > GroupCount)
         return std::nullopt;
-    std::vector<QStringView> parts(groups.begin(), groups.end());
-    for (int g = 0; g < int(parts.size()); ++g)
-        if (parts[size_t(g)].size() != kDigits[g] || !hexValue(parts[size_t(g)]))
+    std::vector<QStringView> parts(GroupCount);
+    std::copy_n(groups.begin(), qsizetype(Colours), parts.begin());
+    for (qsizetype g = Colours; g < groups.size(); ++g) {
+        const Group optional = groups[g].size() == kDigits[Colours] ? Colours : SceneLevels;
+        if (!parts[optional].isNull() || (optional == Colours && g != Colours))
+            return std::nullopt;  // twice, or out of order
+        parts[optional] = groups[g];
+    }
+    for (int g = 0; g < GroupCount; ++g)
+        if (!parts[size_t(g)].isNull() && (parts[size_t(g)].size() != kDigits[g] || !hexValue(parts[size_t(g)])))
             return std::nullopt;
     const auto value = [&](Group g, qsizetype from = 0, qsizetype digits = -1) {
         return *hexValue(parts[size_t(g)].mid(from, digits < 0 ? kDigits[g] : digits));
@@ -89,7 +105,10 @@ std::optional<std::pair<int, ColourSettings>> ParseColourLine(QStringView line) 
     }
     for (qsizetype n = 0; n < 16; ++n)
         c.sceneMirek[size_t(n)] = uint16_t(value(Scenes, 4 * n, 4));
-    if (parts.size() > size_t(Colours))
+    if (!parts[Colours].isNull())
         c.colours = uint8_t(value(Colours) & 0x3F);
+    for (qsizetype n = 0; n < 16 && !parts[SceneLevels].isNull(); ++n)
+        for (qsizetype i = 0; i < kColourChannels; ++i)
+            c.sceneLevels[size_t(n)][size_t(i)] = uint8_t(value(SceneLevels, 2 * (n * kColourChannels + i), 2));
     return std::make_pair(address, c);
 }

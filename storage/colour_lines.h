@@ -7,6 +7,8 @@
 // and system-failure channel levels (6 x 2 digits), the 16 scene colour
 // temperatures; then, only when the channels carry other colours than one
 // each from red on, the colours they carry (bit 0 red .. bit 5 freecolour);
+// then, only when an RGBWAF gear keeps a colour with a scene, the 16 scenes'
+// channel levels (16 x 6 x 2 digits);
 // upper-case hexadecimal, FFFF and FF for MASK. The colour shown
 // now is the gear's, not the project's: it is not kept. A gear without colour
 // (features 0) has no line.

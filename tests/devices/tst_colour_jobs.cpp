@@ -77,6 +77,14 @@ Frames narrow(const char* selector) { return {std::string("A3") + selector, "C10
 Frames storedTc(const char* query) { return Frames{query} + wide("E2"); }
 Frames assigned(const char* channel) { return {std::string("A3") + channel, "C108", "01FC"}; }
 
+// QUERY SCENE LEVEL 0..15, each followed by the report colour's frames.
+Frames scenesWith(const Frames& reportColour) {
+    Frames frames;
+    for (int n = 0; n < 16; ++n)
+        frames = frames + Frames{QString::asprintf("01B%X", n).toStdString()} + reportColour;
+    return frames;
+}
+
 TEST_F(ColourJobs, ReadingATunableWhiteGear) {
     sim::GearConfig gear = colourGear(true, 0);
     gear.colour.powerOn = sim::GearColourPoint::tc(200);
@@ -106,11 +114,14 @@ TEST_F(ColourJobs, ReadingATunableWhiteGear) {
 TEST_F(ColourJobs, ReadingAnRgbGearAndAGearWithoutColour) {
     sim::GearConfig gear = colourGear(false, 3);
     gear.colour.systemFailure = rgbwaf({0, 0, 254, 255, 255, 255});
+    gear.colour.scenes[4] = rgbwaf({254, 0, 77, 255, 255, 255});
     Start(gear);
     const Frames storedLevels = narrow("E9") + narrow("EA") + narrow("EB");
     EXPECT_EQ(readFrames, (Frames{"C108", "01F9"} + assigned("00") + assigned("01") + assigned("02") + narrow("09") +
                            narrow("0A") + narrow("0B") + Frames{"01A3"} + storedLevels + Frames{"01A4"} +
-                           storedLevels));
+                           storedLevels + scenesWith(storedLevels)));
+    EXPECT_EQ(record.colour.sceneLevels[4], (ChannelLevels{254, 0, 77, 255, 255, 255}));
+    EXPECT_EQ(record.colour.sceneLevels[5], kAllChannelsMasked);
     EXPECT_EQ(record.colour.features, 0x60);
     EXPECT_EQ(record.colour.colours, 0x07);
     EXPECT_EQ(record.colour.levels, (ChannelLevels{10, 20, 30, 255, 255, 255}));
@@ -374,7 +385,7 @@ TEST_F(ColourJobs, AWhiteOnlyChannelIsReadAndWrittenAsWhite) {
     gear.colour.powerOn = rgbwaf({255, 255, 255, 200, 255, 255});
     Start(gear);
     EXPECT_EQ(readFrames, (Frames{"C108", "01F9"} + assigned("00") + narrow("0C") + Frames{"01A3"} + narrow("EC") +
-                           Frames{"01A4"} + narrow("EC")));
+                           Frames{"01A4"} + narrow("EC") + scenesWith(narrow("EC"))));
     EXPECT_EQ(record.colour.colours, 0x08);
     EXPECT_EQ(record.colour.levels, (ChannelLevels{255, 255, 255, 40, 255, 255}));
     EXPECT_EQ(record.colour.powerOnLevels, (ChannelLevels{255, 255, 255, 200, 255, 255}));
@@ -420,6 +431,26 @@ TEST_F(ColourJobs, WritingAWholeRecordSendsItsColours) {
     EXPECT_EQ(GearColour().powerOn, sim::GearColourPoint::tc(220));
     EXPECT_EQ(GearColour().scenes[2], sim::GearColourPoint::tc(300));
     EXPECT_EQ(store.workingTable[0], fromFile);  // the record stays the file's
+}
+
+// An RGB gear's scene colour goes out with its scene level: the temporary
+// levels first, then DTR0 and STORE THE DTR AS SCENE twice.
+TEST_F(ColourJobs, AnRgbSceneColourGoesOutWithItsSceneLevel) {
+    Start(colourGear(false, 3));
+    DeviceStore store;
+    store.link = bus_->link();
+    DeviceRecord& fromFile = store.workingTable[0] = record;
+    fromFile.present = 1;
+    fromFile.deviceType = 8;
+    fromFile.sceneLevel[2] = 90;
+    fromFile.readState = kReadStateScenes;
+    fromFile.colour.sceneLevels[2] = {10, 20, 30, 255, 255, 255};
+    store.WriteAll(0);
+    const Frames frames = Sent();
+    const Frames scene2{"A30A", "C314", "C51E", "C108", "01EB", "A35A", "0142", "0142"};
+    ASSERT_GE(frames.size(), scene2.size());
+    EXPECT_EQ(Frames(frames.end() - std::ptrdiff_t(scene2.size()), frames.end()), scene2);
+    EXPECT_EQ(GearColour().scenes[2], rgbwaf({10, 20, 30, 255, 255, 255}));
 }
 
 // "Senden" with several gear selected: each colour gear gets the edited item on top of its own record.
