@@ -6,13 +6,12 @@
 #include "app/status_panes.h"
 #include "app/tab_flow.h"
 #include "app/view_surface.h"
-#include "devices/line_check_text.h"
 #include "devices/prompts.h"
 #include "storage/device_file_flows.h"
-#include "storage/emergency_report.h"
 #include "storage/file_replacement.h"
 #include "storage/installation_report.h"
 #include "storage/project_flows.h"
+#include "storage/project_report.h"
 
 #include <QFileInfo>
 
@@ -159,17 +158,8 @@ InstallationReport ProjectFiles::Report() const {
     source.projectFile = QFileInfo(projectPath_).fileName();
     source.madeAt = QDateTime::currentDateTime();
     source.programVersion = VersionText();
-    InstallationReport report = BuildInstallationReport(core_.store, source, core_.languageModulePath());
-    // The logbook lives beside the project file: without one there are no results yet.
-    QString logbookError;
-    std::optional<EmergencyLogbook> logbook;
-    if (!projectPath_.isEmpty())
-        logbook = ReadEmergencyLogbook(EmergencyLogbookPath(projectPath_), logbookError);
-    AddEmergencyTestsToReport(report, logbook ? logbook->entries : std::vector<EmergencyLogEntry>{}, logbookError,
-                              core_.store.workingTable, core_.languageModulePath());
-    if (lineCheck_.last().ran)
-        AddLineCheckToReport(report, lineCheck_.last(), lineCheck_.outdated(), core_.languageModulePath());
-    return report;
+    return ProjectReport(core_.store, source, projectPath_, &lineCheck_.last(), lineCheck_.outdated(),
+                         core_.languageModulePath());
 }
 
 // Values never read would show as "?": online the user may have every gear

@@ -26,6 +26,7 @@ constexpr std::array kCommands{
     CommandShape{"apply", " --yes ", 1, 1},
     CommandShape{"save", " ", 1, 1},
     CommandShape{"check", " --json --csv ", 1, 1},
+    CommandShape{"report", " --pdf --csv --offline ", 1, 1},
     CommandShape{"emergency-test", " --function --duration --group --json ", 1, 1},
 };
 
@@ -69,6 +70,8 @@ bool apply(CliArguments& a, const QString& name, const QString& value) {
         a.group = value.toInt();  // checked by the caller
     else if (name == QLatin1String("--csv"))
         a.csv = true;
+    else if (name == QLatin1String("--offline"))
+        a.offline = true;
     else
         return false;
     return true;
@@ -111,7 +114,10 @@ ParsedArguments ParseArguments(const QStringList& words) {
         }
         QString name = word.section(QLatin1Char('='), 0, 0);
         QString value;
-        const bool withValue = takes(kValueOptions, name);
+        // The report's --csv names its file; the check's only says how.
+        const bool reportFile = a.command == QLatin1String("report") &&
+                                (name == QLatin1String("--pdf") || name == QLatin1String("--csv"));
+        const bool withValue = takes(kValueOptions, name) || reportFile;
         if (word.contains(QLatin1Char('=')))
             value = word.section(QLatin1Char('='), 1);
         else if (withValue) {
@@ -120,8 +126,13 @@ ParsedArguments ParseArguments(const QStringList& words) {
             value = words[++i];
         }
         const bool known = takes(kGlobalOptions, name) || (shape && takes(QLatin1String(shape->options), name));
-        if (!known || (withValue && value.isEmpty()) || (!withValue && word.contains(QLatin1Char('='))) ||
-            !apply(a, name, value))
+        if (!known || (withValue && value.isEmpty()) || (!withValue && word.contains(QLatin1Char('='))))
+            return fail(kUnknownOption, word);
+        if (reportFile) {
+            (name == QLatin1String("--pdf") ? a.pdfPath : a.csvPath) = value;
+            continue;
+        }
+        if (!apply(a, name, value))
             return fail(kUnknownOption, word);
         if (name == QLatin1String("--group")) {
             bool ok = false;
@@ -151,6 +162,8 @@ ParsedArguments ParseArguments(const QStringList& words) {
             return fail(kBadAddress, word);
     if (a.command == QLatin1String("address") && a.newAddresses == a.addAddresses)
         return fail(kMissingArgument, QStringLiteral("--new | --add"));
+    if (a.command == QLatin1String("report") && a.pdfPath.isEmpty())
+        return fail(kMissingArgument, QStringLiteral("--pdf"));
     if (a.command == QLatin1String("emergency-test") && a.functionTest == a.durationTest)
         return fail(kMissingArgument, QStringLiteral("--function | --duration"));
     if (a.command == QLatin1String("check") && a.json && a.csv)

@@ -29,6 +29,8 @@ struct CliArguments {
     bool quiet = false;
     bool json = false;
     bool csv = false;  // check: the rows as CSV
+    QString pdfPath, csvPath;  // report: the files it writes
+    bool offline = false;      // report: from the project file alone
     bool yes = false;
     bool help = false;
     bool newAddresses = false, addAddresses = false;

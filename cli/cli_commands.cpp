@@ -5,8 +5,10 @@
 #include "cli/cli_json.h"
 #include "cli/cli_session.h"
 #include "cli/emergency_command.h"
+#include "cli/report_command.h"
 #include "cli/send_items.h"
 #include "dali/dali_commands.h"
+#include "devices/emergency_reading.h"
 #include "devices/gear_commands.h"
 #include "devices/line_check.h"
 #include "devices/line_check_text.h"
@@ -113,9 +115,19 @@ ExitStatus read(CliSession& s) {
     ReadAllContext context{s.store, s.prompts, s.waitDialog, s.languageModulePath(), [] {}, false};
     RunReadAll(context);
     QJsonArray gear;
-    for (int a = 0; a < kDeviceCount; ++a)
-        if (table[size_t(a)].present == 1 && table[size_t(a)].readState != 0)
-            gear.append(RecordJson(a, table[size_t(a)]));
+    for (int a = 0; a < kDeviceCount; ++a) {
+        const DeviceRecord& record = table[size_t(a)];
+        if (record.present != 1 || record.readState == 0)
+            continue;
+        // An emergency unit's state, as its tab reads it; after Ctrl-C nothing more is asked.
+        EmergencyState state;
+        const bool unit = IsEmergencyUnit(record) && !InterruptRequested();
+        if (unit) {
+            EmergencyReadContext reading{s.store.link, a, state};
+            ReadEmergencyState(reading);
+        }
+        gear.append(RecordJson(a, record, unit ? &state : nullptr));
+    }
     PrintOut(Render({{"gear", gear}}, s.arguments.json));
     return cancelledOr(s, ExitStatus::Done);
 }
@@ -274,6 +286,7 @@ ExitStatus RunCommand(CliSession& session) {
         {QStringLiteral("check"), check},
         {QStringLiteral("address"), RunAddressCommand},
         {QStringLiteral("emergency-test"), RunEmergencyCommand},
+        {QStringLiteral("report"), RunReportCommand},
     };
     const auto it = kCommands.find(session.arguments.command);
     if (it == kCommands.end()) {

@@ -115,9 +115,63 @@ QString plain(const QJsonValue& value) {
     return value.toVariant().toString();
 }
 
+// MASK is no value.
+QJsonValue wordOrNull(uint16_t value) { return value == kColourMask ? QJsonValue() : QJsonValue(value); }
+
+QJsonArray levelsJson(const ChannelLevels& levels) {
+    QJsonArray list;
+    for (uint8_t level : levels)
+        list.append(level == kLevelMask ? QJsonValue() : QJsonValue(level));
+    return list;
+}
+
+// Colour temperatures in mirek, channel levels red, green, blue, white, amber, freecolour.
+QJsonObject colourJson(const ColourSettings& c) {
+    QJsonObject scenes;
+    for (int n = 0; n < kSceneCount; ++n) {
+        QJsonObject scene;
+        if (c.sceneMirek[size_t(n)] != kColourMask)
+            scene.insert("mirek", c.sceneMirek[size_t(n)]);
+        if (c.sceneLevels[size_t(n)] != kAllChannelsMasked)
+            scene.insert("levels", levelsJson(c.sceneLevels[size_t(n)]));
+        if (!scene.isEmpty())
+            scenes.insert(QString::number(n), scene);
+    }
+    return {{"features", c.features},
+            {"mirek", wordOrNull(c.mirek)},
+            {"levels", levelsJson(c.levels)},
+            {"coolest", wordOrNull(c.coolest)},
+            {"warmest", wordOrNull(c.warmest)},
+            {"physicalCoolest", wordOrNull(c.physicalCoolest)},
+            {"physicalWarmest", wordOrNull(c.physicalWarmest)},
+            {"powerOn", QJsonObject{{"mirek", wordOrNull(c.powerOnMirek)}, {"levels", levelsJson(c.powerOnLevels)}}},
+            {"systemFailure", QJsonObject{{"mirek", wordOrNull(c.systemFailureMirek)},
+                                          {"levels", levelsJson(c.systemFailureLevels)}}},
+            {"scenes", scenes}};
+}
+
+QJsonObject emergencyJson(const EmergencyState& e) {
+    const auto value = [](const auto& field) { return field ? QJsonValue(int(*field)) : QJsonValue(); };
+    return {{"mode", value(e.mode)},
+            {"features", value(e.features)},
+            {"failureStatus", value(e.failureStatus)},
+            {"status", value(e.status)},
+            {"batteryCharge", value(e.batteryCharge)},
+            {"ratedDuration", value(e.ratedDuration)},
+            {"durationTestResult", value(e.durationTestResult)},
+            {"lampEmergencyTime", value(e.lampEmergencyTime)},
+            {"lampTotalOperationTime", value(e.lampTotalOperationTime)},
+            {"emergencyLevel", value(e.emergencyLevel)},
+            {"functionTestInterval", value(e.functionTestInterval)},
+            {"durationTestInterval", value(e.durationTestInterval)},
+            {"testExecutionTimeout", value(e.testExecutionTimeout)},
+            {"nextFunctionTest", value(e.nextFunctionTest)},
+            {"nextDurationTest", value(e.nextDurationTest)}};
+}
+
 }  // namespace
 
-QJsonObject RecordJson(int address, const DeviceRecord& record) {
+QJsonObject RecordJson(int address, const DeviceRecord& record, const EmergencyState* emergency) {
     QJsonObject gear{{"address", address}, {"name", record.name}, {"deviceTypes", deviceTypes(record)}};
     if (record.readState & kReadStateParameters) {
         gear.insert("actualLevel", record.actualLevel);
@@ -143,6 +197,10 @@ QJsonObject RecordJson(int address, const DeviceRecord& record) {
                 scenes.insert(QString::number(s), record.sceneLevel[size_t(s)]);
         gear.insert("scenes", scenes);
     }
+    if ((record.readState & kReadStateColour) && record.colour.features != 0)
+        gear.insert("colour", colourJson(record.colour));
+    if (emergency)
+        gear.insert("emergency", emergencyJson(*emergency));
     constexpr uint32_t kBothParts = kReadStateParameters | kReadStateScenes;
     gear.insert("complete", (record.readState & kBothParts) == kBothParts);
     return gear;

@@ -3,6 +3,7 @@
 // section "Command line"), and as plain lines for people.
 
 #include "devices/device_record.h"
+#include "devices/emergency_state.h"
 #include "devices/line_check.h"
 
 #include <QByteArray>
@@ -10,8 +11,9 @@
 
 #include <bitset>
 
-// A gear as the tabs show it: levels, fades, curve, groups, scenes, types.
-QJsonObject RecordJson(int address, const DeviceRecord& record);
+// A gear as the tabs show it: levels, fades, curve, groups, scenes, types,
+// a colour gear's colours and an emergency unit's state when it was read.
+QJsonObject RecordJson(int address, const DeviceRecord& record, const EmergencyState* emergency = nullptr);
 // The present gear of a scan, and the addresses without a clear answer.
 QJsonObject ScanJson(const DeviceTable& table, const std::bitset<kDeviceCount>& unclear);
 // The short addresses present in the table.

@@ -25,7 +25,8 @@ QJsonObject entryJson(const EmergencyLogEntry& entry) {
             {"outcome", fields.value(3)},
             {"failureStatus", optional(fields.value(4))},
             {"durationMinutes", entry.durationMinutes ? QJsonValue(*entry.durationMinutes) : QJsonValue()},
-            {"name", entry.name}};
+            {"name", entry.name},
+            {"unit", optional(fields.value(7))}};
 }
 
 }  // namespace

@@ -76,8 +76,7 @@ void ReadOpenedProject(FileFlowContext& c, const QString& path) {
     ReadProjectFile(path, c.store.projectTable, &c.store.projectHeader);
 }
 
-TransferOutcome TransferProject(FileFlowContext& c) {
-    DeviceStore& store = c.store;
+void AdoptProjectNames(DeviceStore& store) {
     for (int a = 0; a < kDeviceCount; ++a) {
         const DeviceRecord& project = store.projectTable[size_t(a)];
         DeviceRecord& record = store.workingTable[size_t(a)];
@@ -88,6 +87,11 @@ TransferOutcome TransferProject(FileFlowContext& c) {
         if (record.placedAt == 0)
             record.placedAt = project.placedAt;
     }
+}
+
+TransferOutcome TransferProject(FileFlowContext& c) {
+    DeviceStore& store = c.store;
+    AdoptProjectNames(store);
     for (int a = 0; a < kDeviceCount; ++a) {
         if (store.projectTable[size_t(a)].present != store.workingTable[size_t(a)].present) {
             c.prompts.ShowMessage(kWarning, kAddressesDiffer);

@@ -17,6 +17,10 @@ QString ChooseProjectFile(FileFlowContext& c);
 // The file into projectTable and projectHeader.
 void ReadOpenedProject(FileFlowContext& c, const QString& path);
 
+// The gear the bus and the loaded project share take the project's names
+// and placing dates (a placing Kelvane knows already stays). Nothing is sent.
+void AdoptProjectNames(DeviceStore& store);
+
 // Writes the loaded project into the scanned bus. Names are the project's:
 // the gear the bus and the project share take its names first. The rest
 // only when the project's present addresses are exactly the bus's (otherwise

@@ -1721,6 +1721,9 @@ Befehle:
   apply PROJEKT.prj [--yes]             das Projekt auf den Bus, von dem es stammt
   save PROJEKT.prj                      alle Geräte auslesen, dann ins Projekt schreiben
   check PROJEKT.prj [--json | --csv]    den Bus mit dem Projekt vergleichen
+  report PROJEKT.prj --pdf DATEI [--csv DATEI] [--offline]
+                                        der Anlagenbericht: alle Geräte gelesen, ohne Interface oder mit
+                                        --offline aus der Projektdatei
   address --new | --add [--yes] [--json]   Zufallsadressierung aller Geräte oder nur der neuen
   emergency-test --function | --duration [--group N] PROJEKT.prj [--json]
                                         der gestaffelte Testlauf, Ergebnisse ins Prüfbuch des Projekts
@@ -1738,6 +1741,9 @@ Befehle:
   apply PROJEKT.prj [--yes]             das Projekt auf den Bus, von dem es stammt
   save PROJEKT.prj                      alle Geräte auslesen, dann ins Projekt schreiben
   check PROJEKT.prj [--json | --csv]    den Bus mit dem Projekt vergleichen
+  report PROJEKT.prj --pdf DATEI [--csv DATEI] [--offline]
+                                        der Anlagenbericht: alle Geräte gelesen, ohne Interface oder mit
+                                        --offline aus der Projektdatei
   address --new | --add [--yes] [--json]   Zufallsadressierung aller Geräte oder nur der neuen
   emergency-test --function | --duration [--group N] PROJEKT.prj [--json]
                                         der gestaffelte Testlauf, Ergebnisse ins Prüfbuch des Projekts

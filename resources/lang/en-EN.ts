@@ -1721,6 +1721,9 @@ Befehle:
   apply PROJEKT.prj [--yes]             das Projekt auf den Bus, von dem es stammt
   save PROJEKT.prj                      alle Geräte auslesen, dann ins Projekt schreiben
   check PROJEKT.prj [--json | --csv]    den Bus mit dem Projekt vergleichen
+  report PROJEKT.prj --pdf DATEI [--csv DATEI] [--offline]
+                                        der Anlagenbericht: alle Geräte gelesen, ohne Interface oder mit
+                                        --offline aus der Projektdatei
   address --new | --add [--yes] [--json]   Zufallsadressierung aller Geräte oder nur der neuen
   emergency-test --function | --duration [--group N] PROJEKT.prj [--json]
                                         der gestaffelte Testlauf, Ergebnisse ins Prüfbuch des Projekts
@@ -1738,6 +1741,9 @@ Commands:
   apply PROJECT.prj [--yes]             the project onto the bus it was made from
   save PROJECT.prj                      every gear read, then written into the project
   check PROJECT.prj [--json | --csv]    the bus against the project
+  report PROJECT.prj --pdf FILE [--csv FILE] [--offline]
+                                        the installation report: every gear read, without an interface or
+                                        with --offline from the project file
   address --new | --add [--yes] [--json]   random addresses for all gear, or for the new gear only
   emergency-test --function | --duration [--group N] PROJECT.prj [--json]
                                         the staggered test run, results into the project's logbook

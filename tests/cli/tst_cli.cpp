@@ -213,6 +213,28 @@ TEST_F(Cli, ReadGivesTheRecordAsTheTabsShowIt) {
     EXPECT_TRUE(result.err.contains("1/1")) << "one progress line per gear";
 }
 
+// A colour gear's colours and an emergency unit's state, read as their tabs read them.
+TEST_F(Cli, ReadGivesColoursAndEmergencyState) {
+    const CliRun result = run({QStringLiteral("read"), QStringLiteral("--json"), QStringLiteral("--quiet")},
+                              R"({ "interfaces": [ { "bus": { "gear": [
+                                   { "shortAddress": 0, "deviceType": 8, "colour": { "powerOn": { "tc": 250 },
+                                     "scenes": { "2": { "tc": 300 } } } },
+                                   { "shortAddress": 1, "deviceType": 1, "emergency": { "batteryCharge": 200 } } ] } } ] })");
+    EXPECT_EQ(result.exitCode, 0) << result.err.toStdString();
+    const QJsonArray gear = QJsonDocument::fromJson(result.out).object().value("gear").toArray();
+    ASSERT_EQ(gear.size(), 2);
+    const QJsonObject colour = gear[0].toObject().value("colour").toObject();
+    EXPECT_EQ(colour.value("powerOn").toObject().value("mirek").toInt(), 250);
+    EXPECT_EQ(colour.value("coolest").toInt(), 153);
+    EXPECT_TRUE(colour.value("systemFailure").toObject().value("mirek").isNull());
+    EXPECT_EQ(colour.value("scenes").toObject(), (QJsonObject{{"2", QJsonObject{{"mirek", 300}}}}));
+    EXPECT_FALSE(gear[0].toObject().contains("emergency"));
+    const QJsonObject emergency = gear[1].toObject().value("emergency").toObject();
+    EXPECT_EQ(emergency.value("batteryCharge").toInt(), 200);
+    EXPECT_FALSE(emergency.value("mode").isNull());
+    EXPECT_TRUE(onlyAsks(result.frames));
+}
+
 struct GearCommandCase {
     const char* word;
     QStringList frames;
@@ -313,6 +335,12 @@ TEST_F(Cli, BadInputIsOneLineAndNothingOnTheBus) {
         {{QStringLiteral("check"), QStringLiteral("/nonexistent/x.prj")},
          5,
          "Project file cannot be read: /nonexistent/x.prj"},
+        {{QStringLiteral("report"), QStringLiteral("x.prj"), QStringLiteral("--csv"), QStringLiteral("x.csv")},
+         1,
+         "Missing argument: --pdf"},
+        {{QStringLiteral("report"), QStringLiteral("/nonexistent/x.prj"), QStringLiteral("--pdf=x.pdf")},
+         5,
+         "Project file cannot be read: /nonexistent/x.prj"},
     };
     for (const BadInput& c : cases) {
         const CliRun result = run(c.arguments);
@@ -405,6 +433,41 @@ TEST_F(Cli, SaveReadsEveryGearAndKeepsNamesAndHeader) {
     EXPECT_EQ(saved[5].readState & (kReadStateParameters | kReadStateScenes), kReadStateParameters | kReadStateScenes);
     EXPECT_EQ(saved[0].present, 1);
     EXPECT_TRUE(onlyAsks(result.frames));
+}
+
+// The report online (the bus read, the project's names and header) and
+// offline (the project file alone, nothing on the bus), with its CSV.
+TEST_F(Cli, ReportOnlineAndFromTheProjectFile) {
+    DeviceRecord named = resetGear();
+    named.name = QStringLiteral("Hall");
+    const QString file = project({{5, named}}, {QStringLiteral("Tower"), {}, {}, {}});
+    const QString pdf = path(QStringLiteral("report.pdf")), csv = path(QStringLiteral("gear.csv"));
+    const auto pdfText = [&] {
+        QProcess tool;
+        tool.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+        tool.waitForFinished(-1);
+        return QString::fromUtf8(tool.readAllStandardOutput()).normalized(QString::NormalizationForm_KC);
+    };
+    const CliRun online = run({QStringLiteral("report"), file, QStringLiteral("--pdf"), pdf, QStringLiteral("--csv"),
+                               csv, QStringLiteral("--quiet")});
+    EXPECT_EQ(online.exitCode, 0) << online.err.toStdString();
+    EXPECT_TRUE(onlyAsks(online.frames));
+    QString text = pdfText();
+    for (const char* expected : {"Kelvane – DALI installation report", "Tower", "Interface 0000AB01", "Hall"})
+        EXPECT_TRUE(text.contains(QString::fromUtf8(expected))) << expected;
+    QFile table(csv);
+    ASSERT_TRUE(table.open(QIODevice::ReadOnly));
+    const QList<QByteArray> rows = table.readAll().split('\n');
+    EXPECT_TRUE(rows[0].startsWith("\xEF\xBB\xBF" "Address,Name,")) << rows[0].toStdString();
+    EXPECT_TRUE(rows[2].startsWith("5,Hall,0,")) << rows[2].toStdString();
+
+    const CliRun offline = run({QStringLiteral("report"), file, QStringLiteral("--pdf"), pdf,
+                                QStringLiteral("--offline"), QStringLiteral("--quiet")});
+    EXPECT_EQ(offline.exitCode, 0) << offline.err.toStdString();
+    EXPECT_TRUE(offline.frames.isEmpty());
+    text = pdfText();
+    EXPECT_TRUE(text.contains(QStringLiteral("Offline, project file project.prj")));
+    EXPECT_TRUE(text.contains(QStringLiteral("Hall")));
 }
 
 TEST_F(Cli, SaveOfAnUnwritableFileIsAFileError) {
