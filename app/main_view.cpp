@@ -164,6 +164,9 @@ bool MainView::Execute(CommandAction action) {
 }
 
 void MainView::PlanMarkerClicked(int address, bool ctrl) {
+    // As a press on the cell would, the click starts from no cell.
+    matrix_.targetCell = -1;
+    matrix_.lastClickedCell = -1;
     matrix_.ClickCell(address, ctrl);
     matrix_.RecountSelected();
     matrix_.RequestRepaint();
