@@ -62,6 +62,7 @@ public:
         if (!ChangeShortAddress(c_.link, from, to))
             return false;
         arrive(to, std::exchange(table()[size_t(from)], DeviceRecord{}));
+        c_.store.floorPlans.Follow(from, to);
         c_.matrix.cells[size_t(from)].present = 0;
         follow(from, to);
         return true;
@@ -78,6 +79,7 @@ public:
         if (removed != link_result::kOk || waited != link_result::kOk)
             return MoveOutcome::Failed;
         const DeviceRecord unaddressed = std::exchange(table()[size_t(d)], DeviceRecord{});
+        const std::optional<PlanPlace> unaddressedPlace = c_.store.floorPlans.Take(d);
         c_.matrix.cells[size_t(d)].present = 0;
         follow(d, kUnaddressed);
         const bool moved = step(s, d);
@@ -85,6 +87,7 @@ public:
         if (!AddressOneUnaddressed(c_.link, home))
             return MoveOutcome::GearLost;
         arrive(home, unaddressed);
+        c_.store.floorPlans.places[size_t(home)] = unaddressedPlace;
         follow(kUnaddressed, home);
         return moved ? MoveOutcome::Done : MoveOutcome::Failed;
     }

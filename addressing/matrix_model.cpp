@@ -114,22 +114,26 @@ void MatrixModel::Leave() {
     RequestRepaint();
 }
 
+void MatrixModel::ClickCell(int cell, bool ctrl) {
+    if (!IsPresentCell(cell))
+        return;
+    MatrixCell& clicked = cells[size_t(cell)];
+    if (ctrl && ctrlMultiSelect == 1) {
+        clicked.selected = clicked.selected ? 0 : 1;
+    } else {
+        for (MatrixCell& other : cells)
+            other.selected = 0;
+        clicked.selected = 1;
+        targetCell = cell;
+        lastClickedCell = cell;
+    }
+    Notify(WM_OWN_COMMAND_CLICK, lastClickedCell);
+}
+
 void MatrixModel::Release(int32_t x, int32_t y, const MouseKeys& keys) {
     const int cell = HitTest(x, y);
     if (cell != -1 && cell == pressedCell) {
-        MatrixCell& clicked = cells[size_t(cell)];
-        if (clicked.present == 1) {
-            if (keys.ctrl && ctrlMultiSelect == 1) {
-                clicked.selected = clicked.selected ? 0 : 1;
-            } else {
-                for (MatrixCell& other : cells)
-                    other.selected = 0;
-                clicked.selected = 1;
-                targetCell = cell;
-                lastClickedCell = cell;
-            }
-            Notify(WM_OWN_COMMAND_CLICK, lastClickedCell);
-        }
+        ClickCell(cell, keys.ctrl);
     } else if (cell != -1) {
         targetCell = cell;
         lastClickedCell = cell;

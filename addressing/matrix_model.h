@@ -90,6 +90,10 @@ public:
     void Leave();
     // Left button up.
     void Release(int32_t x, int32_t y, const MouseKeys& keys);
+    // A click on a present cell, here or elsewhere (a marker on the plan):
+    // selects it alone, or with Ctrl toggles it while several may be
+    // selected, and notifies the click. Nothing for a cell without gear.
+    void ClickCell(int cell, bool ctrl);
 
     // Sends one notification to the target, if one is set.
     void Notify(int code, int index) const;

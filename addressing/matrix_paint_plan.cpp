@@ -37,12 +37,6 @@ MatrixPaintOp textOp(MatrixPaintOp::Kind kind, int cell, const CellBox& box, con
     return op;
 }
 
-MatrixFill baseFill(const MatrixCell& cell) {
-    if (cell.present != 1)
-        return MatrixFill::Absent;
-    return cell.selected == 1 ? MatrixFill::Selected : MatrixFill::Present;
-}
-
 void planGroupBar(std::vector<MatrixPaintOp>& ops, int index, const MatrixModel& model,
                   const TextWidthFn& barLabelWidth) {
     const MatrixCell& cell = model.cells[size_t(index)];
@@ -61,6 +55,12 @@ void planGroupBar(std::vector<MatrixPaintOp>& ops, int index, const MatrixModel&
 
 FillColours MatrixFillColours(MatrixFill fill) { return kFillColours[size_t(fill)]; }
 
+MatrixFill CellFill(const MatrixCell& cell) {
+    if (cell.present != 1)
+        return MatrixFill::Absent;
+    return cell.selected == 1 ? MatrixFill::Selected : MatrixFill::Present;
+}
+
 std::vector<MatrixPaintOp> PlanMatrixPaint(MatrixModel& model, const TextWidthFn& barLabelWidth) {
     std::vector<MatrixPaintOp> ops;
     ops.push_back(MatrixPaintOp{});  // background
@@ -69,7 +69,7 @@ std::vector<MatrixPaintOp> PlanMatrixPaint(MatrixModel& model, const TextWidthFn
     const int underMouse = dragShown ? model.HitTest(model.mouseX, model.mouseY) : -1;
     for (int index = 0; index < kMatrixCellCount; ++index) {
         const MatrixCell& cell = model.cells[size_t(index)];
-        ops.push_back(diagonalFill(index, cell.box, baseFill(cell)));
+        ops.push_back(diagonalFill(index, cell.box, CellFill(cell)));
         if (index != underMouse)
             continue;
         ops.push_back(diagonalFill(index, cell.box, MatrixFill::DragUnderMouse));

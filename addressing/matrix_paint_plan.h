@@ -37,6 +37,8 @@ struct FillColours {
 };
 
 FillColours MatrixFillColours(MatrixFill fill);
+// A cell's own fill, without the drag: absent, present or selected.
+MatrixFill CellFill(const MatrixCell& cell);
 
 inline constexpr Argb kMatrixOutlineColour{255, 192, 192, 192};  // 1-pixel outline of every fill
 inline constexpr Argb kMatrixTextColour{255, 255, 255, 255};

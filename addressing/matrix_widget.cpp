@@ -117,6 +117,8 @@ void CMatrix::mouseMoveEvent(QMouseEvent* event) {
 void CMatrix::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) {
         const QPoint at = event->position().toPoint();
+        if (!rect().contains(at) && model_.IsPresentCell(model_.pressedCell) && dropOutside)
+            dropOutside(model_.pressedCell, mapToGlobal(at));
         model_.Release(at.x(), at.y(), keysOf(*event));
     }
 }

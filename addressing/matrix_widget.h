@@ -10,6 +10,8 @@
 #include <QImage>
 #include <QWidget>
 
+#include <functional>
+
 class CMatrix final : public QWidget {
     Q_OBJECT
 
@@ -25,6 +27,10 @@ public:
     // Draws one repaint of the model into an image of the client size. Like
     // every repaint it may send TRACK.
     QImage Render();
+
+    // A gear's cell was dragged out of the control and let go there (at a
+    // point on the screen): the plan takes it when the point lies on it.
+    std::function<void(int cell, QPoint globalPos)> dropOutside;
 
 protected:
     bool event(QEvent* event) override;  // the tool tip of the cell under the mouse

@@ -7,6 +7,8 @@
 #include "app/info_view.h"
 #include "app/line_check_dlg.h"
 #include "app/main_view.h"
+#include "app/plan_panel.h"
+#include "addressing/plan_view.h"
 #include "app/project_header_dlg.h"
 #include "app/splash_window.h"
 #include "app/tab_views.h"
@@ -26,6 +28,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -84,9 +87,11 @@ CKelvaneView::~CKelvaneView() {
     // The tabs call the main view: they go first.
     delete tabs_;
     tabs_ = nullptr;
-    // The matrix control shows the main view's model: it goes first.
+    // The matrix control and the plan show the main view's model: they go first.
     delete matrix_;
     matrix_ = nullptr;
+    delete planPanel_;
+    planPanel_ = nullptr;
 }
 
 void CKelvaneView::BuildPanel() {
@@ -134,6 +139,27 @@ void CKelvaneView::BuildPanel() {
     auto* panel = new QHBoxLayout(this);
     panel->addLayout(left);
     panel->addWidget(tabs_, 1);
+    BuildPlanPanel();
+    panel->addWidget(planPanel_, 1);
+}
+
+// The plan beside the matrix: a cell let go on it places its gear there.
+void CKelvaneView::BuildPlanPanel() {
+    planPanel_ = new CPlanPanel(mainView_->store(), mainView_->matrix(), *prompts_,
+                                [this] { return settings_.languageModulePath; }, this);
+    CPlanView& plan = planPanel_->view();
+    matrix_->dropOutside = [&plan](int cell, QPoint globalPos) { plan.DropGear(cell, globalPos); };
+    plan.markerClicked = [this](int address, bool ctrl) { mainView_->PlanMarkerClicked(address, ctrl); };
+    plan.markerHovered = [this](int address) { mainView_->PlanMarkerHovered(address); };
+    plan.placesChanged = [this] { mainView_->projectDirty = 1; };
+    // The markers show the cells' selection: they repaint with the matrix.
+    MatrixModel& model = mainView_->matrix();
+    model.repaintTarget = [matrixRepaint = model.repaintTarget, shown = QPointer<CPlanView>(&plan)] {
+        if (matrixRepaint)
+            matrixRepaint();
+        if (shown)
+            shown->update();
+    };
 }
 
 bool CKelvaneView::busy() const { return commandsRunning_ > 0 || mainView_->runningJobs() > 0; }
@@ -227,7 +253,10 @@ void CKelvaneView::ShowMainWindow() { window()->show(); }
 
 CellRect CKelvaneView::MatrixClientRect() const { return {0, 0, matrix_->width(), matrix_->height()}; }
 
-void CKelvaneView::RepaintMatrix() { matrix_->repaint(); }
+void CKelvaneView::RepaintMatrix() {
+    matrix_->repaint();
+    planPanel_->Refresh();
+}
 
 void CKelvaneView::ProcessPendingEvents() { QCoreApplication::processEvents(); }
 
@@ -238,6 +267,7 @@ void CKelvaneView::ApplyLanguage(const QString& languageModulePath) {
     deselectAll_->setText(LoadText(kDeselectAllText, languageModulePath));
     identify_->setText(LoadText(kIdentifyText, languageModulePath));
     selectGroup_->setText(LoadText(kSelectText, languageModulePath));
+    planPanel_->ApplyLanguage(languageModulePath);
     Q_EMIT languageApplied(languageModulePath);
 }
 

@@ -16,6 +16,7 @@
 #include <vector>
 
 class CMatrix;
+class CPlanPanel;
 class CTabViews;
 class MainView;
 class Prompts;
@@ -47,6 +48,7 @@ public:
     Prompts& prompts() { return *prompts_; }
     CMatrix& matrixWidget() { return *matrix_; }
     CTabViews& tabViews() { return *tabs_; }
+    CPlanPanel& planPanel() { return *planPanel_; }
 
     // Runs a command of the menu or toolbar (all but leaving the program).
     void RunCommand(CommandAction action);
@@ -92,6 +94,7 @@ Q_SIGNALS:
 
 private:
     void BuildPanel();
+    void BuildPlanPanel();
 
     ProgramPaths paths_;
     Settings settings_;
@@ -102,6 +105,7 @@ private:
     std::unique_ptr<MainView> mainView_;
 
     CMatrix* matrix_ = nullptr;
+    CPlanPanel* planPanel_ = nullptr;
     QGroupBox* devicesBox_ = nullptr;
     QCheckBox* identify_ = nullptr;
     QLabel* groupLabel_ = nullptr;

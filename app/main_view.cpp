@@ -163,6 +163,20 @@ bool MainView::Execute(CommandAction action) {
     return false;
 }
 
+void MainView::PlanMarkerClicked(int address, bool ctrl) {
+    // As a press on the cell would, the click starts from no cell.
+    matrix_.targetCell = -1;
+    matrix_.lastClickedCell = -1;
+    matrix_.ClickCell(address, ctrl);
+    matrix_.RecountSelected();
+    matrix_.RequestRepaint();
+}
+
+void MainView::PlanMarkerHovered(int address) {
+    if (services_.settings.identifyMode == 1)
+        addressing_.DragTracked(address);
+}
+
 // --- The view's own notifications ----------------------------------------------
 
 void MainView::OwnCommand(int code, int index) {

@@ -58,6 +58,11 @@ public:
     void GroupEntryChanged(int entry) { selection_.GroupEntryChanged(entry); }
     void SelectGroup() { selection_.SelectGroup(); }
     void IdentifyClicked() { selection_.IdentifyClicked(); }
+    // A gear's marker on the plan was clicked: as a click on its cell.
+    void PlanMarkerClicked(int address, bool ctrl);
+    // The mouse came onto a gear's marker: in identify mode the gear lights
+    // up as the cell under a dragged mouse does.
+    void PlanMarkerHovered(int address);
     void RefreshTabs(int address) { tabFlow_.RefreshTabs(address); }
     void ReadDevice() { tabFlow_.ReadDevice(); }
     void ReadAll() { tabFlow_.ReadAll(); }

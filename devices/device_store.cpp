@@ -17,6 +17,7 @@ void DeviceStore::Clear() {
     ResetTable(workingTable);
     ResetTable(projectTable);
     projectHeader = {};
+    floorPlans = {};
     selectedCount = 0;
     selectedAddresses.fill(0);
 }

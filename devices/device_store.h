@@ -4,6 +4,7 @@
 // into, the selection of short addresses and the link used to reach the gear.
 
 #include "devices/device_record.h"
+#include "devices/floor_plans.h"
 #include "devices/project_header.h"
 #include "link/dalikit.h"
 
@@ -16,7 +17,7 @@ class DeviceStore {
 public:
     DeviceStore();
 
-    // Resets every record of both tables and the project header and clears
+    // Resets every record of both tables, the project header and the plans and clears
     // the selection (count 0, every entry 0). The device file record and the
     // link stay as they are.
     void Clear();
@@ -59,6 +60,7 @@ public:
     DeviceTable projectTable;       // a loaded project file, before it is compared and copied
     DeviceRecord deviceFileRecord;  // a loaded device file; all zero (scenes too) until one is read
     ProjectHeader projectHeader;    // of the project opened or saved last
+    FloorPlans floorPlans;          // of the project opened or saved last
     // Short addresses that answered the last scan, but never with one clean
     // byte (several gear answering at once, among others): taken, though no
     // record can show a gear there.

@@ -33,6 +33,11 @@ int Prompts::ShowMessage(StringId titleId, StringId textId) {
     return Message({titleId, textId, LoadText(titleId, module), LoadText(textId, module), LoadText(kOkText, module)});
 }
 
+int Prompts::ShowFilledMessage(StringId titleId, StringId textId, const QString& text) {
+    const QString& module = settings_.languageModulePath;
+    return Message({titleId, textId, LoadText(titleId, module), text, LoadText(kOkText, module)});
+}
+
 int Prompts::AskFilledConfirmation(StringId titleId, StringId textId, const QString& text, StringId okId,
                                    StringId cancelId) {
     const QString& module = settings_.languageModulePath;

@@ -61,6 +61,8 @@ public:
 
     // A notice with the button "OK" (string 179); the dialog's result.
     int ShowMessage(StringId titleId, StringId textId);
+    // The same with a text made from textId's, numbers or names filled in.
+    int ShowFilledMessage(StringId titleId, StringId textId, const QString& text);
 
     // A question whose text is made from the text of textId with numbers or
     // names filled in; no do-not-ask box. kDialogOk or kDialogCancel.

@@ -465,6 +465,16 @@ constexpr StringTableEntry kEntries[] = {
     {787, u"Unbekannter Eintrag: %1"},
     {788, u"Zu viele Argumente: %1"},
     {789, u"Unbekannter Gerätebefehl: %1 (off, max, min, identify, reset)"},
+    {850, u"Grundriss"},
+    {851, u"Grundriss laden…"},
+    {852, u"Einpassen"},
+    {853, u"Vom Grundriss entfernen"},
+    {854, u"%1 Zeilen des Grundrisses wurden übersprungen (außerhalb des Bildes, doppelt, Adresse über 63 oder ohne Grundriss)."},
+    {855, u"Die Datei ist kein lesbares Bild: %1"},
+    {856, u"Das Bild ist zu groß (mehr als 100 Megapixel): %1"},
+    {857, u"Diese Grundrisse können nicht gelesen werden; ihre Markierungen bleiben erhalten:"},
+    {858, u"Grundriss: %1"},
+    {859, u"Bilder (*.png *.jpg *.jpeg *.svg)"},
     {57344, u"Orvent Kelvane"},
 };
 // clang-format on

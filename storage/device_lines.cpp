@@ -1,10 +1,12 @@
 #include "storage/device_lines.h"
 
 #include "storage/colour_lines.h"
+#include "storage/plan_lines.h"
 #include "storage/unit_lines.h"
 #include "storage/text_file_writer.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 #include <functional>
 
@@ -256,7 +258,8 @@ std::array<uint8_t, kDeviceLineValues> ParseDeviceLine(QStringView line) {
     return values;
 }
 
-bool WriteProjectFile(const QString& path, const DeviceTable& table, const ProjectHeader& header) {
+bool WriteProjectFile(const QString& path, const DeviceTable& table, const ProjectHeader& header,
+                      const FloorPlans& plans) {
     TextFileWriter writer(path);
     for (int a = 0; a < kDeviceCount; ++a)
         if (table[size_t(a)].present == 1)
@@ -277,16 +280,20 @@ bool WriteProjectFile(const QString& path, const DeviceTable& table, const Proje
     for (const HeaderTag& tag : kHeaderTags)
         if (!(header.*tag.field).isEmpty())
             writer.Write(QLatin1String(tag.tag) + escapedText(header.*tag.field) + QLatin1Char('\n'));
+    if (!plans.isEmpty())
+        writer.Write(FormatPlanLines(plans, QFileInfo(path).absolutePath()));
     return writer.Close();
 }
 
-int ReadProjectFile(const QString& path, DeviceTable& table, ProjectHeader* header) {
+int ReadProjectFile(const QString& path, DeviceTable& table, ProjectHeader* header, FloorPlans* plans,
+                    int* skippedPlanLines) {
     ResetTable(table);
     if (header)
         *header = {};
+    PlanLineReader planLines(QFileInfo(path).absolutePath());
     int kept = 0;
     forEachLine(path, [&](const LineStart& line) {
-        if (line.comment)
+        if (line.comment && !planLines.Read(line.text))
             readCommentLine(line.text, table, header);
         // Only 64 records exist: a line for another address has no place,
         // nor a line past the 64th; the comment lines after them still count.
@@ -302,6 +309,12 @@ int ReadProjectFile(const QString& path, DeviceTable& table, ProjectHeader* head
         ++kept;
         return true;
     });
+    int skipped = 0;
+    FloorPlans read = planLines.Plans(skipped);
+    if (plans)
+        *plans = std::move(read);
+    if (skippedPlanLines)
+        *skippedPlanLines = skipped;
     return kept;
 }
 

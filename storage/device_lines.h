@@ -15,6 +15,7 @@
 //   #kelvane-unread 05 parameters scenes    parts the gear did not answer for: their digits are no values
 //   #kelvane-unit 05 placed=… id=…          when the gear got the address, what bank 0 said (storage/unit_lines.h)
 //   #kelvane-project, #kelvane-site, #kelvane-installer, #kelvane-notes <text>    the project header
+//   #kelvane-plan, #kelvane-place           the plans and the gear's places on them (storage/plan_lines.h)
 // A text is one line: a line feed in it is written as "\n", a backslash as
 // "\\". A project without names and header has no such lines, so it is byte
 // for byte the same as one written before they existed.
@@ -26,6 +27,7 @@
 // carry values, so no file can make them hold much memory.
 
 #include "devices/device_record.h"
+#include "devices/floor_plans.h"
 #include "devices/project_header.h"
 
 #include <QString>
@@ -48,10 +50,12 @@ std::array<uint8_t, kDeviceLineValues> ParseDeviceLine(QStringView line);
 
 // Every present record of the table, ascending, one line each, then the
 // names of those records, their colours, the parts they hold unread (read
-// bit 2 or 4 clear) and the header's fields that are not empty. The
-// file is replaced in one step; false when it could not be written (the old
-// file then stays as it was).
-bool WriteProjectFile(const QString& path, const DeviceTable& table, const ProjectHeader& header = {});
+// bit 2 or 4 clear), the header's fields that are not empty and the plans
+// (their images' paths relative to the file's folder). The file is replaced
+// in one step; false when it could not be written (the old file then stays
+// as it was).
+bool WriteProjectFile(const QString& path, const DeviceTable& table, const ProjectHeader& header = {},
+                      const FloorPlans& plans = {});
 
 // Resets the table, then fills it from the file: comment lines ("#...") and
 // empty lines are skipped; a line whose address value is above 63 is skipped
@@ -60,9 +64,12 @@ bool WriteProjectFile(const QString& path, const DeviceTable& table, const Proje
 // same address wins); an unread line clears the read bits of the parts it
 // names. A name line names a kept record; the header lines fill
 // `header` (when given), which starts empty. A colour line gives a kept
-// record its colour and the colour read bit. Returns the number of kept
-// lines, 0 for a file that cannot be opened.
-int ReadProjectFile(const QString& path, DeviceTable& table, ProjectHeader* header = nullptr);
+// record its colour and the colour read bit. The plan lines fill `plans`
+// (when given), which starts empty, whether the gear is in the file or not;
+// `skippedPlanLines` gets the number of plan lines that could not stand.
+// Returns the number of kept lines, 0 for a file that cannot be opened.
+int ReadProjectFile(const QString& path, DeviceTable& table, ProjectHeader* header = nullptr,
+                    FloorPlans* plans = nullptr, int* skippedPlanLines = nullptr);
 
 // The record of this address as a device file of one line, and its colour
 // line for a colour gear; false when the file could not be written.

@@ -328,6 +328,7 @@ InstallationReport BuildInstallationReport(const DeviceStore& store, const Repor
     }
     report.colour = colourTable(store, w);
     report.handover = handoverBlock(store, w);
+    report.plans = PlanReport(store, languageModulePath);
     if (w.usedNotRead)
         report.legendLines << w.text(kNotReadLegend);
     if (w.usedMask)
@@ -371,6 +372,13 @@ QString ReportHtml(const InstallationReport& report) {
     html += ReportTableHtml(report.groups) + ReportTableHtml(report.scenes);
     if (!report.colour.rows.empty())
         html += ReportTableHtml(report.colour);
+    for (size_t p = 0; p < report.plans.size(); ++p) {
+        const ReportPlan& plan = report.plans[p];
+        html += QStringLiteral("<h2 style=\"page-break-before: always\">%1</h2><p><img src=\"%2\"></p>")
+                    .arg(escaped(plan.heading), ReportPlanImage(int(p)));
+        if (!plan.rows.empty())
+            html += ReportTableHtml({QString(), plan.tableHeader, plan.rows});
+    }
     std::vector<ReportSection> sections = report.sections;
     sections.push_back(report.handover);
     for (const ReportSection& section : sections) {

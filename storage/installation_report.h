@@ -7,6 +7,7 @@
 // known offline "unknown", never a 0. Also the gear table as CSV. The PDF is
 // drawn from this by the widget layer (report_pdf.cpp).
 
+#include "storage/plan_report.h"
 #include "devices/device_record.h"
 
 #include <QDateTime>
@@ -57,6 +58,8 @@ struct InstallationReport {
     std::vector<QStringList> csvRows;
     QChar csvSeparator = QLatin1Char(',');
     ReportTable colour;  // colour gear only; no rows without any
+    // A page per floor plan after the gear tables.
+    std::vector<ReportPlan> plans;
     // Parts after the gear tables (the emergency tests, the last line check),
     // each only when there is something to say.
     std::vector<ReportSection> sections;

@@ -12,7 +12,7 @@ namespace {
 constexpr StringId kSaveTitle = 241, kSaveQuestion = 222, kYes = 239, kNo = 240, kReadTitle = 177, kReadText = 188,
                    kWarning = 265, kAddressesDiffer = 266, kShownNotSent = 267, kContinueTitle = 253,
                    kTransferQuestion = 344, kOk = 179, kCancel = 181, kWriteTitle = 182, kWriteText = 206,
-                   kNotWritten = 446, kSavedUnread = 715;
+                   kNotWritten = 446, kSavedUnread = 715, kPlanTitle = 850, kPlanLinesSkipped = 854;
 
 const QString kProjectExtension = QStringLiteral("prj");
 const QString kProjectFilter = QStringLiteral("Project file (*.prj)|*.prj|All Files (*.*)|*.*||");
@@ -52,7 +52,7 @@ QString SaveProject(FileFlowContext& c) {
     QString path = ChooseFileWithExtension(c, true, kProjectExtension, kProjectFilter);
     if (path.isEmpty())
         return {};
-    if (!WriteProjectFile(path, store.workingTable, store.projectHeader)) {
+    if (!WriteProjectFile(path, store.workingTable, store.projectHeader, store.floorPlans)) {
         c.prompts.ShowMessage(kSaveTitle, kNotWritten);
         return {};
     }
@@ -73,7 +73,11 @@ QString ChooseProjectFile(FileFlowContext& c) {
 }
 
 void ReadOpenedProject(FileFlowContext& c, const QString& path) {
-    ReadProjectFile(path, c.store.projectTable, &c.store.projectHeader);
+    int skipped = 0;
+    ReadProjectFile(path, c.store.projectTable, &c.store.projectHeader, &c.store.floorPlans, &skipped);
+    if (skipped > 0)
+        c.prompts.ShowFilledMessage(kPlanTitle, kPlanLinesSkipped,
+                                    LoadText(kPlanLinesSkipped, c.languageModulePath).arg(skipped));
 }
 
 void AdoptProjectNames(DeviceStore& store) {

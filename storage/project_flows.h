@@ -14,7 +14,8 @@ QString SaveProject(FileFlowContext& c);
 
 // The open dialog: the chosen project file's path, empty when cancelled.
 QString ChooseProjectFile(FileFlowContext& c);
-// The file into projectTable and projectHeader.
+// The file into projectTable, projectHeader and floorPlans; plan lines that
+// could not stand are counted in one message.
 void ReadOpenedProject(FileFlowContext& c, const QString& path);
 
 // The gear the bus and the loaded project share take the project's names

@@ -1,5 +1,7 @@
 #include "storage/report_pdf.h"
 
+#include "addressing/plan_image.h"
+
 #include "storage/file_replacement.h"
 #include "storage/installation_report.h"
 
@@ -48,6 +50,36 @@ QImage matrixImage(const InstallationReport& report) {
             painter.setFont(initials);
             painter.drawText(cell.adjusted(0, kCell / 2, 0, -2), Qt::AlignHCenter | Qt::AlignTop, name);
         }
+    }
+    return image;
+}
+
+// A plan scaled into `room` with its markers: each a disc at its place,
+// blue for a gear that answers, grey for one that does not, its address in
+// it and its name beside it. An unreadable picture leaves a blank plan.
+QImage planImage(const ReportPlan& plan, const QSizeF& room) {
+    QImage picture;
+    if (LoadPlanImage(plan.file, picture) != PlanImageResult::Read) {
+        picture = QImage(4, 3, QImage::Format_RGB32);
+        picture.fill(Qt::white);
+    }
+    const QSize size = picture.size().scaled(room.toSize(), Qt::KeepAspectRatio);
+    QImage image = picture.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                       .convertToFormat(QImage::Format_RGB32);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(12);
+    painter.setFont(font);
+    constexpr qreal kRadius = 11;
+    for (const ReportPlanMarker& marker : plan.markers) {
+        const QPointF at(marker.x * image.width(), marker.y * image.height());
+        const QRectF disc(at.x() - kRadius, at.y() - kRadius, 2 * kRadius, 2 * kRadius);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(marker.present ? QColor(0, 100, 255) : QColor(150, 150, 150));
+        painter.drawEllipse(disc);
+        painter.setPen(Qt::white);
+        painter.drawText(disc, Qt::AlignCenter, QString::asprintf("%02d", marker.address));
     }
     return image;
 }
@@ -105,6 +137,15 @@ bool WriteReportPdf(const QString& path, const InstallationReport& report, QStri
     const auto addMatrix = [&](QTextDocument& document) {
         document.addResource(QTextDocument::ImageResource, QUrl(QString::fromLatin1(kReportMatrixImage)),
                              matrixImage(report));
+        // A plan fills its page below its heading; the layout enlarges a
+        // picture from screen pixels to the writer's resolution.
+        constexpr double kScreenDpi = 96.0;
+        const double enlarged = document.documentLayout()->paintDevice()->logicalDpiX() / kScreenDpi;
+        const QSizeF room(document.pageSize().width() * 0.95 / enlarged,
+                          document.pageSize().height() * 0.8 / enlarged);
+        for (size_t p = 0; p < report.plans.size(); ++p)
+            document.addResource(QTextDocument::ImageResource, QUrl(ReportPlanImage(int(p))),
+                                 planImage(report.plans[p], room));
     };
     return WriteHtmlPdf(path, report.title, ReportHtml(report), error, addMatrix, {report.footer, report.pageNumbers});
 }

@@ -1823,6 +1823,46 @@ Rückgabewert: 0 fertig, 1 Aufruf falsch, 2 kein oder kein eindeutiges Interface
         <source>Unbekannter Gerätebefehl: %1 (off, max, min, identify, reset)</source>
         <translation>Unbekannter Gerätebefehl: %1 (off, max, min, identify, reset)</translation>
     </message>
+    <message id="850">
+        <source>Grundriss</source>
+        <translation>Grundriss</translation>
+    </message>
+    <message id="851">
+        <source>Grundriss laden…</source>
+        <translation>Grundriss laden…</translation>
+    </message>
+    <message id="852">
+        <source>Einpassen</source>
+        <translation>Einpassen</translation>
+    </message>
+    <message id="853">
+        <source>Vom Grundriss entfernen</source>
+        <translation>Vom Grundriss entfernen</translation>
+    </message>
+    <message id="854">
+        <source>%1 Zeilen des Grundrisses wurden übersprungen (außerhalb des Bildes, doppelt, Adresse über 63 oder ohne Grundriss).</source>
+        <translation>%1 Zeilen des Grundrisses wurden übersprungen (außerhalb des Bildes, doppelt, Adresse über 63 oder ohne Grundriss).</translation>
+    </message>
+    <message id="855">
+        <source>Die Datei ist kein lesbares Bild: %1</source>
+        <translation>Die Datei ist kein lesbares Bild: %1</translation>
+    </message>
+    <message id="856">
+        <source>Das Bild ist zu groß (mehr als 100 Megapixel): %1</source>
+        <translation>Das Bild ist zu groß (mehr als 100 Megapixel): %1</translation>
+    </message>
+    <message id="857">
+        <source>Diese Grundrisse können nicht gelesen werden; ihre Markierungen bleiben erhalten:</source>
+        <translation>Diese Grundrisse können nicht gelesen werden; ihre Markierungen bleiben erhalten:</translation>
+    </message>
+    <message id="858">
+        <source>Grundriss: %1</source>
+        <translation>Grundriss: %1</translation>
+    </message>
+    <message id="859">
+        <source>Bilder (*.png *.jpg *.jpeg *.svg)</source>
+        <translation>Bilder (*.png *.jpg *.jpeg *.svg)</translation>
+    </message>
     <message id="57344">
         <source>Orvent Kelvane</source>
         <translation>Orvent Kelvane</translation>

@@ -1823,6 +1823,46 @@ Exit status: 0 done, 1 usage, 2 no or no single interface, 3 differences found, 
         <source>Unbekannter Gerätebefehl: %1 (off, max, min, identify, reset)</source>
         <translation>Unknown gear command: %1 (off, max, min, identify, reset)</translation>
     </message>
+    <message id="850">
+        <source>Grundriss</source>
+        <translation>Floor plan</translation>
+    </message>
+    <message id="851">
+        <source>Grundriss laden…</source>
+        <translation>Load floor plan…</translation>
+    </message>
+    <message id="852">
+        <source>Einpassen</source>
+        <translation>Fit</translation>
+    </message>
+    <message id="853">
+        <source>Vom Grundriss entfernen</source>
+        <translation>Remove from the floor plan</translation>
+    </message>
+    <message id="854">
+        <source>%1 Zeilen des Grundrisses wurden übersprungen (außerhalb des Bildes, doppelt, Adresse über 63 oder ohne Grundriss).</source>
+        <translation>%1 floor plan lines were skipped (outside the image, duplicate, address above 63 or without a plan).</translation>
+    </message>
+    <message id="855">
+        <source>Die Datei ist kein lesbares Bild: %1</source>
+        <translation>The file is not a readable image: %1</translation>
+    </message>
+    <message id="856">
+        <source>Das Bild ist zu groß (mehr als 100 Megapixel): %1</source>
+        <translation>The image is too large (more than 100 megapixels): %1</translation>
+    </message>
+    <message id="857">
+        <source>Diese Grundrisse können nicht gelesen werden; ihre Markierungen bleiben erhalten:</source>
+        <translation>These floor plans cannot be read; their markers are kept:</translation>
+    </message>
+    <message id="858">
+        <source>Grundriss: %1</source>
+        <translation>Floor plan: %1</translation>
+    </message>
+    <message id="859">
+        <source>Bilder (*.png *.jpg *.jpeg *.svg)</source>
+        <translation>Images (*.png *.jpg *.jpeg *.svg)</translation>
+    </message>
     <message id="57344">
         <source>Orvent Kelvane</source>
         <translation>Orvent Kelvane</translation>

@@ -144,8 +144,16 @@ TEST_F(AddressMove, OntoAnAddressInUseTheGearExchangeThroughTheHighestFreeOne) {
                                                         c.addresses.begin()); };
         const size_t gearAt5 = gearAt(5), gearAt9 = gearAt(9);
         const DeviceRecord record5 = Record(5), record9 = Record(9);
+        FloorPlans& plans = h->view().store().floorPlans;
+        plans.AddPlan(QStringLiteral("/eg.png"));
+        plans.Place(5, 0, 0.25, 0.5);
+        plans.Place(9, 0, 0.75, 0.125);
         Drag(5, 9);
         EXPECT_TRUE(h->prompts.confirmations.empty());
+        // The markers follow the gear; the free address used on the way has none.
+        EXPECT_EQ(plans.places[9], (PlanPlace{0, 0.25, 0.5}));
+        EXPECT_EQ(plans.places[5], (PlanPlace{0, 0.75, 0.125}));
+        EXPECT_FALSE(plans.places[size_t(c.free)]);
         EXPECT_EQ(h->TakeForwardFrames(), c.frames);
         EXPECT_EQ(ShortAddressOfGear(gearAt5), 9);
         EXPECT_EQ(ShortAddressOfGear(gearAt9), 5);
@@ -158,9 +166,15 @@ TEST_F(AddressMove, OntoAnAddressInUseTheGearExchangeThroughTheHighestFreeOne) {
 TEST_F(AddressMove, OnAFullBusTheTargetGearIsFoundAgainBySearch) {
     Connect(Range(0, 63));
     const DeviceRecord record5 = Record(5), record9 = Record(9);
+    FloorPlans& plans = h->view().store().floorPlans;
+    plans.AddPlan(QStringLiteral("/eg.png"));
+    plans.Place(5, 0, 0.25, 0.5);
+    plans.Place(9, 0, 0.75, 0.125);
     h->prompts.Answer(kDialogOk);
     h->prompts.Answer(kDialogOk);
     Drag(5, 9);
+    EXPECT_EQ(plans.places[9], (PlanPlace{0, 0.25, 0.5}));
+    EXPECT_EQ(plans.places[5], (PlanPlace{0, 0.75, 0.125}));
     ASSERT_EQ(h->prompts.confirmations.size(), 2u);
     EXPECT_EQ(h->prompts.confirmations[1].text,
               "Keine freie Adress zum wechseln. Die Zieladresse wird entfernt und nach der Umadressierung wieder "

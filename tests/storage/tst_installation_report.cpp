@@ -431,3 +431,54 @@ TEST(InstallationReport, ReadingFirstTakesColoursAndTheSavedProjectsLogbookIsRep
 }
 
 }  // namespace
+
+namespace {
+
+// The PDF keeps pictures compressed: colours come back close, not exact.
+bool Near(const QColor& a, const QColor& b) {
+    constexpr int kTolerance = 24;
+    return std::abs(a.red() - b.red()) <= kTolerance && std::abs(a.green() - b.green()) <= kTolerance &&
+           std::abs(a.blue() - b.blue()) <= kTolerance;
+}
+
+TEST(InstallationReport, EachPlanGetsAPageWithItsMarkersWhereTheyWerePlaced) {
+    QTemporaryDir dir;
+    QImage picture(800, 400, QImage::Format_RGB32);
+    picture.fill(QColor(250, 235, 170));  // a colour nothing else of the report has
+    ASSERT_TRUE(picture.save(dir.filePath("eg.png")));
+    DeviceStore store = NamedPartlyRead();
+    store.floorPlans.AddPlan(dir.filePath("eg.png"));
+    store.floorPlans.Place(5, 0, 0.25, 0.5);
+    store.floorPlans.Place(40, 0, 0.75, 0.25);  // no longer answers
+    const QString path = dir.filePath("report.pdf");
+    QString error;
+    ASSERT_TRUE(WriteReportPdf(path, BuildInstallationReport(store, kOffline, QString()), error));
+    const QString text = RunTool("pdftotext", {"-layout", path, "-"}).normalized(QString::NormalizationForm_KC);
+    EXPECT_TRUE(text.contains("Grundriss: eg.png"));
+    EXPECT_TRUE(text.contains(QRegularExpression("\\n *5 +Empfang Downlight 1 *\\n"))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QRegularExpression("\\n *40 *\\n")));
+
+    // The page of the plan: the yellow picture, the markers at their fractions of it.
+    RunTool("pdftoppm", {"-r", "100", "-png", path, dir.filePath("page")});
+    bool found = false;
+    for (const QString& file : QDir(dir.path()).entryList({"page*.png"}, QDir::Files, QDir::Name)) {
+        const QImage page(dir.filePath(file));
+        QRect plan;
+        for (int y = 0; y < page.height(); ++y)
+            for (int x = 0; x < page.width(); ++x)
+                if (Near(page.pixelColor(x, y), QColor(250, 235, 170)))
+                    plan |= QRect(x, y, 1, 1);
+        if (plan.width() < 400)
+            continue;
+        found = true;
+        const auto at = [&](double fx, double fy) {
+            return page.pixelColor(plan.left() + int(fx * plan.width()), plan.top() + int(fy * plan.height()) - 5);
+        };
+        EXPECT_TRUE(Near(at(0.25, 0.5), QColor(0, 100, 255))) << at(0.25, 0.5).name().toStdString();
+        EXPECT_TRUE(Near(at(0.75, 0.25), QColor(150, 150, 150))) << at(0.75, 0.25).name().toStdString();
+        EXPECT_TRUE(Near(at(0.5, 0.5), QColor(250, 235, 170))) << at(0.5, 0.5).name().toStdString();
+    }
+    EXPECT_TRUE(found);
+}
+
+}  // namespace

@@ -401,3 +401,34 @@ TEST_F(ProjectFlows, ANameTypedInTheGroupManagerIsAChangeToSave) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(ProjectFlows, PlansAreSavedWithTheProjectAndBadPlanLinesAreSaidOnce) {
+    Connect();
+    FloorPlans& plans = h.view().store().floorPlans;
+    plans.AddPlan(Path("eg.png"));
+    plans.Place(17, 0, 0.5, 0.25);
+    SaveTo(Path("site.prj"));
+    const QString saved = QString::fromUtf16(reinterpret_cast<const char16_t*>(ReadFileBytes(Path("site.prj")).constData()),
+                                             ReadFileBytes(Path("site.prj")).size() / 2);
+    EXPECT_TRUE(saved.endsWith("\n#kelvane-plan 1 eg.png\n#kelvane-place 11 1 0.5000 0.2500\n")) << saved.toStdString();
+
+    ASSERT_TRUE(WriteFileBytes(Path("bad.prj"), ReadFileBytes(Path("site.prj")) +
+                                                    Utf16LE("#kelvane-place 11 1 0.1 0.1\n#kelvane-place 41 1 0.1 0.1\n"
+                                                            "#kelvane-place 05 1 2 0.1\n")));
+    plans = {};
+    h.view().Disconnect();
+    h.prompts.messages.clear();
+    h.prompts.ChoosePath(Path("bad.prj"));
+    h.view().OpenProject();
+    ASSERT_GE(h.prompts.messages.size(), 1u);
+    EXPECT_EQ(h.prompts.messages[0].text, "3 Zeilen des Grundrisses wurden übersprungen (außerhalb des Bildes, doppelt, "
+                                          "Adresse über 63 oder ohne Grundriss).");
+    EXPECT_EQ(MessageTexts().count(h.prompts.messages[0].text), 1);
+    EXPECT_EQ(plans.files, QStringList{Path("eg.png")});
+    EXPECT_EQ(plans.places[17], (PlanPlace{0, 0.5, 0.25}));
+    EXPECT_FALSE(plans.places[5]);
+}
+
+}  // namespace
