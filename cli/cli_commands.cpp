@@ -46,9 +46,11 @@ ExitStatus connectAndScan(CliSession& s) {
     return connected == ExitStatus::Done ? s.Scan() : connected;
 }
 
-// The project file into the store's project table and header.
+// The project file into the store's project table, header and plans, so a
+// project saved again keeps them.
 ExitStatus readProject(CliSession& s, const QString& path) {
-    if (!QFileInfo(path).isReadable() || ReadProjectFile(path, s.store.projectTable, &s.store.projectHeader) == 0) {
+    if (!QFileInfo(path).isReadable() ||
+        ReadProjectFile(path, s.store.projectTable, &s.store.projectHeader, &s.store.floorPlans) == 0) {
         s.fail(kProjectUnreadable, path);
         return ExitStatus::FileError;
     }

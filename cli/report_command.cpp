@@ -44,7 +44,7 @@ bool write(const QString& path, const QByteArray& bytes) {
 ExitStatus RunReportCommand(CliSession& s) {
     const QString& project = s.arguments.arguments[0];
     if (!QFileInfo(project).isReadable() ||
-        ReadProjectFile(project, s.store.projectTable, &s.store.projectHeader) == 0) {
+        ReadProjectFile(project, s.store.projectTable, &s.store.projectHeader, &s.store.floorPlans) == 0) {
         s.fail(kProjectUnreadable, project);
         return ExitStatus::FileError;
     }

@@ -419,6 +419,12 @@ TEST_F(Cli, SaveReadsEveryGearAndKeepsNamesAndHeader) {
     DeviceRecord named = resetGear();
     named.name = QStringLiteral("Hall");
     const QString file = project({{5, named}}, {QStringLiteral("Tower"), QStringLiteral("Site"), {}, {}});
+    // The plan and its marker stay as well.
+    const QString planLines = QStringLiteral("#kelvane-plan 1 floor.png\n#kelvane-place 05 1 0.2500 0.5000\n");
+    QFile text(file);
+    ASSERT_TRUE(text.open(QIODevice::Append));
+    text.write(reinterpret_cast<const char*>(planLines.utf16()), planLines.size() * 2);
+    text.close();
     const CliRun result = run({QStringLiteral("save"), file, QStringLiteral("--quiet")});
     EXPECT_EQ(result.exitCode, 0) << result.err.toStdString();
     EXPECT_EQ(result.out, "");
@@ -433,6 +439,10 @@ TEST_F(Cli, SaveReadsEveryGearAndKeepsNamesAndHeader) {
     EXPECT_EQ(saved[5].readState & (kReadStateParameters | kReadStateScenes), kReadStateParameters | kReadStateScenes);
     EXPECT_EQ(saved[0].present, 1);
     EXPECT_TRUE(onlyAsks(result.frames));
+    QFile written(file);
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    const QByteArray bytes = written.readAll();
+    EXPECT_TRUE(bytes.endsWith(QByteArray(reinterpret_cast<const char*>(planLines.utf16()), planLines.size() * 2)));
 }
 
 // The report online (the bus read, the project's names and header) and
