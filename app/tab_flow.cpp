@@ -6,6 +6,7 @@
 #include "addressing/own_command.h"
 #include "app/device_tabs.h"
 #include "app/emergency_flow.h"
+#include "app/luminaire_info.h"
 #include "app/view_surface.h"
 #include "devices/colour_reading.h"
 #include "devices/gear_commands.h"
@@ -87,7 +88,10 @@ void TabFlow::RefreshTab(DeviceTab tab, int address) {
             read(false, [&] {
                 rows = ReadDeviceInfo(core_.link, address, module);
                 core_.store.ReadIdentity(address);
+                core_.store.ReadBanks(address);
             });
+            const std::vector<InfoRow> banks = LuminaireInfoRows(record.banks, module);
+            rows.insert(rows.end(), banks.begin(), banks.end());
             tabs.ShowInfo(rows);
             return;
         }
