@@ -142,7 +142,8 @@ void TabFlow::ReadAll(bool askFirst) {
                            core_.waitDialog,
                            core_.languageModulePath(),
                            [this] { core_.ProcessPendingEvents(); },
-                           askFirst};
+                           askFirst,
+                           core_.services.settings.readBanks == 1};
     RunReadAll(context);
 }
 

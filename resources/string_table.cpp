@@ -519,6 +519,8 @@ constexpr StringTableEntry kEntries[] = {
     {844, u"Typ %1"},
     {845, u"nicht angegeben"},
     {846, u"nicht implementiert"},
+    {847, u"Leuchtendaten und Betrieb"},
+    {848, u"%1-Wartung"},
     {57344, u"Orvent Kelvane"},
 };
 // clang-format on

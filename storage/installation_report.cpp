@@ -6,6 +6,7 @@
 #include "devices/gear_identity.h"
 #include "devices/level_text.h"
 #include "storage/load_text.h"
+#include "storage/luminaire_report.h"
 
 #include <QRegularExpression>
 
@@ -327,6 +328,7 @@ InstallationReport BuildInstallationReport(const DeviceStore& store, const Repor
         report.scenes.rows.push_back(scenes);
     }
     report.colour = colourTable(store, w);
+    AddLuminaireTable(report, store.workingTable, languageModulePath);
     report.handover = handoverBlock(store, w);
     if (w.usedNotRead)
         report.legendLines << w.text(kNotReadLegend);
@@ -371,6 +373,8 @@ QString ReportHtml(const InstallationReport& report) {
     html += ReportTableHtml(report.groups) + ReportTableHtml(report.scenes);
     if (!report.colour.rows.empty())
         html += ReportTableHtml(report.colour);
+    if (!report.luminaires.rows.empty())
+        html += ReportTableHtml(report.luminaires);
     std::vector<ReportSection> sections = report.sections;
     sections.push_back(report.handover);
     for (const ReportSection& section : sections) {

@@ -57,6 +57,11 @@ struct InstallationReport {
     std::vector<QStringList> csvRows;
     QChar csvSeparator = QLatin1Char(',');
     ReportTable colour;  // colour gear only; no rows without any
+    // Luminaire data and operation from the banks read (storage/luminaire_report.h);
+    // no rows without any, and the maintenance CSV of the same columns.
+    ReportTable luminaires;
+    QStringList maintenanceCsvHeader;
+    std::vector<QStringList> maintenanceCsvRows;
     // Parts after the gear tables (the emergency tests, the last line check),
     // each only when there is something to say.
     std::vector<ReportSection> sections;

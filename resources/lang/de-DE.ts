@@ -2033,6 +2033,14 @@ Rückgabewert: 0 fertig, 1 Aufruf falsch, 2 kein oder kein eindeutiges Interface
         <source>nicht implementiert</source>
         <translation>nicht implementiert</translation>
     </message>
+    <message id="847">
+        <source>Leuchtendaten und Betrieb</source>
+        <translation>Leuchtendaten und Betrieb</translation>
+    </message>
+    <message id="848">
+        <source>%1-Wartung</source>
+        <translation>%1-Wartung</translation>
+    </message>
     <message id="57344">
         <source>Orvent Kelvane</source>
         <translation>Orvent Kelvane</translation>

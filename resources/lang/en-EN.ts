@@ -2033,6 +2033,14 @@ Exit status: 0 done, 1 usage, 2 no or no single interface, 3 differences found, 
         <source>nicht implementiert</source>
         <translation>not implemented</translation>
     </message>
+    <message id="847">
+        <source>Leuchtendaten und Betrieb</source>
+        <translation>Luminaire data and operation</translation>
+    </message>
+    <message id="848">
+        <source>%1-Wartung</source>
+        <translation>%1-maintenance</translation>
+    </message>
     <message id="57344">
         <source>Orvent Kelvane</source>
         <translation>Orvent Kelvane</translation>
