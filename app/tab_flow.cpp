@@ -16,6 +16,8 @@
 #include "devices/wait_dialog.h"
 #include "storage/load_text.h"
 
+#include <algorithm>
+
 namespace {
 constexpr StringId kReadingTitle = 177, kReadingText = 188;
 constexpr int kSceneReadSteps = 16;  // the bar the scenes tab shows while reading; it does not move
@@ -90,8 +92,11 @@ void TabFlow::RefreshTab(DeviceTab tab, int address) {
                 core_.store.ReadIdentity(address);
                 core_.store.ReadBanks(address);
             });
-            const std::vector<InfoRow> banks = LuminaireInfoRows(record.banks, module);
-            rows.insert(rows.end(), banks.begin(), banks.end());
+            // An address where nothing answered gets no sections that would call its banks missing.
+            if (std::any_of(rows.begin(), rows.end(), [](const InfoRow& row) { return !row.value.isEmpty(); })) {
+                const std::vector<InfoRow> banks = LuminaireInfoRows(record.banks, module);
+                rows.insert(rows.end(), banks.begin(), banks.end());
+            }
             tabs.ShowInfo(rows);
             return;
         }
