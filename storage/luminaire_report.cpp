@@ -40,7 +40,7 @@ QString cell(const Column& column, const BankReadings& banks, bool csv, const QS
         const std::optional<uint8_t> counter = counterOf(field, *read->second);
         return counter ? QString::number(*counter) : QString();
     }
-    const QString text = FieldText(field, *read->second, module);
+    QString text = FieldText(field, *read->second, module);
     if (!csv)
         return text;
     if (!FieldValue(field, *read->second))
