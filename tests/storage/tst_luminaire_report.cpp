@@ -18,7 +18,7 @@ DeviceTable luminaires() {
     a.name = "Flur 1";
     std::vector<std::optional<uint8_t>> bank1(0x15 - 3 + 2, 0xFF);
     for (int i = 0; i < 8; ++i)
-        bank1[size_t(0x09 - 3 + i)] = uint8_t(0xA0 + i);
+        bank1[size_t(0x09 - 3) + size_t(i)] = uint8_t(0xA0 + i);
     bank1[0x13 - 3] = 23;
     bank1[0x15 - 3] = 0x00;
     bank1[0x16 - 3] = 0x24;  // 36 W
