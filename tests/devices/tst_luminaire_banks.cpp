@@ -110,6 +110,34 @@ TEST(LuminaireBanks, EnergyCountsOverVirtualTimeAndTheLatchHoldsASnapshot) {
     EXPECT_EQ(results, link_result::kOk);
 }
 
+// WRITE MEMORY LOCATION answers the byte it wrote: bank 1 only while its lock
+// byte holds 0x55 and ENABLE WRITE MEMORY is in force; a read ends that.
+TEST(LuminaireBanks, BankOneTakesAWriteOnlyUnlockedAndWriteEnabled) {
+    LinkedBus bus({luminaire()});
+    auto write = [&](uint8_t location, uint8_t value) -> std::optional<uint8_t> {
+        dalikit_Send(bus.link(), 0xA3, location);
+        dalikit_WaitIdle(bus.link());
+        uint8_t answer = 0, status = 0;
+        dalikit_Query(bus.link(), 0xC7, value, answer, status);
+        dalikit_WaitIdle(bus.link());
+        return bridge_status::isCleanAnswer(status) ? std::optional<uint8_t>(answer) : std::nullopt;
+    };
+    auto colourByte = [&] {
+        LinkResult results = 0;
+        return ReadMemoryBank(bus.link(), 0, 1, 0x24, 0x24, results)->at(0x24);
+    };
+    dalikit_Send(bus.link(), 0xC3, 1);
+    dalikit_WaitIdle(bus.link());
+    EXPECT_EQ(write(0x24, 'W'), std::nullopt);  // not write-enabled
+    dalikit_ConfigureTwice(bus.link(), 0x01, 0x81);
+    EXPECT_EQ(write(0x24, 'W'), std::nullopt);  // locked
+    EXPECT_EQ(write(0x02, 0x55), 0x55);
+    EXPECT_EQ(write(0x24, 'W'), 'W');
+    EXPECT_EQ(colourByte(), 'W');
+    EXPECT_EQ(write(0x24, 'X'), std::nullopt);  // the read ended write-enable
+    EXPECT_EQ(colourByte(), 'W');
+}
+
 struct TextCase {
     uint8_t bank, location;
     std::vector<std::optional<uint8_t>> bytes;  // from the field's location on
