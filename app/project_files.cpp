@@ -10,6 +10,7 @@
 #include "storage/device_file_flows.h"
 #include "storage/file_replacement.h"
 #include "storage/installation_report.h"
+#include "storage/luminaire_report.h"
 #include "storage/project_flows.h"
 #include "storage/project_report.h"
 
@@ -193,7 +194,14 @@ void ProjectFiles::ExportGearTable() {
         return;
     offerReadingFirst();
     ExportInto(core_.services.prompts, QStringLiteral("csv"), QStringLiteral("CSV"), [this](const QString& path) {
+        const InstallationReport report = Report();
         FileReplacement file(path);
-        return file.Write(GearTableCsv(Report())) && file.Commit();
+        if (!(file.Write(GearTableCsv(report)) && file.Commit()))
+            return false;
+        // The banks' maintenance data beside it, for the facility manager's spreadsheet.
+        if (report.maintenanceCsvRows.empty())
+            return true;
+        FileReplacement maintenance(MaintenanceCsvPath(path, core_.languageModulePath()));
+        return maintenance.Write(MaintenanceCsv(report)) && maintenance.Commit();
     });
 }

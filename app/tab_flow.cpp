@@ -6,6 +6,7 @@
 #include "addressing/own_command.h"
 #include "app/device_tabs.h"
 #include "app/emergency_flow.h"
+#include "app/luminaire_info.h"
 #include "app/view_surface.h"
 #include "devices/colour_reading.h"
 #include "devices/gear_commands.h"
@@ -14,6 +15,8 @@
 #include "devices/send_all.h"
 #include "devices/wait_dialog.h"
 #include "storage/load_text.h"
+
+#include <algorithm>
 
 namespace {
 constexpr StringId kReadingTitle = 177, kReadingText = 188;
@@ -87,7 +90,13 @@ void TabFlow::RefreshTab(DeviceTab tab, int address) {
             read(false, [&] {
                 rows = ReadDeviceInfo(core_.link, address, module);
                 core_.store.ReadIdentity(address);
+                core_.store.ReadBanks(address);
             });
+            // An address where nothing answered gets no sections that would call its banks missing.
+            if (std::any_of(rows.begin(), rows.end(), [](const InfoRow& row) { return !row.value.isEmpty(); })) {
+                const std::vector<InfoRow> banks = LuminaireInfoRows(record.banks, module);
+                rows.insert(rows.end(), banks.begin(), banks.end());
+            }
             tabs.ShowInfo(rows);
             return;
         }
@@ -138,7 +147,8 @@ void TabFlow::ReadAll(bool askFirst) {
                            core_.waitDialog,
                            core_.languageModulePath(),
                            [this] { core_.ProcessPendingEvents(); },
-                           askFirst};
+                           askFirst,
+                           core_.services.settings.readBanks == 1};
     RunReadAll(context);
 }
 

@@ -113,6 +113,7 @@ constexpr BenchJob kJobs[] = {
     {"scenes-64", gearAtEveryAddress, sceneManagerApplyJob},
     {"save-64", gearAtEveryAddress, saveProjectJob},
     {"report-64", gearAtEveryAddress, installationReportJob},
+    {"banks-64", luminaireAtEveryAddress, readBanksJob, 64},
 };
 
 }  // namespace

@@ -30,6 +30,7 @@ struct BenchJob {
     std::string_view name;
     sim::Scenario (*ownScenario)();  // used unless PELLIXKIT_SIMULATION names one
     JobOutcome (*run)(const MeasureFromHere& measureFromHere);
+    int gearCount = 0;  // not 0: the row also prints its forward frames per gear
 };
 
 std::span<const BenchJob> benchJobs();
@@ -68,6 +69,9 @@ JobOutcome saveProjectJob(const MeasureFromHere& measureFromHere);
 JobOutcome groupManagerApplyJob(const MeasureFromHere& measureFromHere);
 JobOutcome sceneManagerApplyJob(const MeasureFromHere& measureFromHere);
 JobOutcome installationReportJob(const MeasureFromHere& measureFromHere);
+// banks-64 (banks_job.cpp): bank 0 and the luminaire banks of 64 D4i gear.
+sim::Scenario luminaireAtEveryAddress();
+JobOutcome readBanksJob(const MeasureFromHere& measureFromHere);
 
 // The shortest bus time the same frames need: frame times, each reply as the
 // bus carried it (its gear's own delay of 5.5..10.5 ms, taken from the log)

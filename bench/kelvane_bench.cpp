@@ -96,8 +96,11 @@ int main(int argc, char** argv) {
             std::snprintf(limit, sizeof limit, "%.3f s", limitSeconds);
             std::snprintf(ratio, sizeof ratio, "%.2f", busSeconds / limitSeconds);
         }
+        std::string summary = outcome.summary;
+        if (job.gearCount)
+            summary += ", " + std::to_string(forwardFrames / job.gearCount) + " frames per gear";
         std::printf("%-12.*s %10.3f s %7lld %12s %7s %7.3f s  %s\n", int(job.name.size()), job.name.data(), busSeconds,
-                    static_cast<long long>(forwardFrames), limit, ratio, cpu, outcome.summary.c_str());
+                    static_cast<long long>(forwardFrames), limit, ratio, cpu, summary.c_str());
         std::fflush(stdout);
         failures += outcome.ok ? 0 : 1;
         kit::installBackend(nullptr);

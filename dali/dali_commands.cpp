@@ -102,6 +102,7 @@ constexpr std::array kCommands{
     row(SpecialOp::Dtr1, 1, "DTR1", once, silent),
     row(SpecialOp::Dtr2, 1, "DTR2", once, silent),
     row(SpecialOp::WriteMemoryLocation, 1, "WRITE MEMORY LOCATION", once, answers),
+    row(SpecialOp::WriteMemoryLocationNoReply, 1, "WRITE MEMORY LOCATION - NO REPLY", once, silent),
     // Device type 6 (LED modules), after ENABLE DEVICE TYPE 6
     row(Dt6Op::ReferenceSystemPower, 1, "REFERENCE SYSTEM POWER", twice, silent),
     row(Dt6Op::EnableCurrentProtector, 1, "ENABLE CURRENT PROTECTOR", twice, silent),

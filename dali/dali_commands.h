@@ -109,6 +109,7 @@ enum class SpecialOp : uint8_t {
     Dtr1 = 0xC3,
     Dtr2 = 0xC5,
     WriteMemoryLocation = 0xC7,
+    WriteMemoryLocationNoReply = 0xC9,
 };
 
 // Application extended commands of device type 6 (LED modules), after ENABLE DEVICE TYPE 6.

@@ -4,6 +4,7 @@
 // level 255 (MASK), no name.
 
 #include "devices/colour_settings.h"
+#include "devices/memory_bank_bytes.h"
 
 #include <QString>
 
@@ -69,6 +70,8 @@ struct DeviceRecord {
     ColourSettings colour{};
     // Bank 0 as read from the gear at this address; empty until read.
     GearIdentity identity{};
+    // Banks 1 and 202..207 as last read; empty until read.
+    BankReadings banks{};
     // When Kelvane gave the gear this address (assistant, move, replacement),
     // seconds since 1970 UTC; 0 when not known. Results logged for the
     // address before it belong to another unit.

@@ -1,6 +1,7 @@
 #include "devices/device_store.h"
 
 #include "devices/gear_identity.h"
+#include "devices/luminaire_reading.h"
 
 #include <QDateTime>
 
@@ -49,6 +50,14 @@ LinkResult DeviceStore::ReadIdentity(int address) {
     LinkResult results = 0;
     if (std::optional<GearIdentity> identity = ReadGearIdentity(link, address, results))
         workingTable[size_t(address & 0x3F)].identity = *identity;
+    return results;
+}
+
+LinkResult DeviceStore::ReadBanks(int address) {
+    if (!link.handle)
+        return 0;
+    LinkResult results = 0;
+    workingTable[size_t(address & 0x3F)].banks = ReadLuminaireBanks(link, address, results);
     return results;
 }
 

@@ -46,6 +46,8 @@ public:
     // Bank 0's GTIN, firmware and identification number into the record;
     // the record keeps what it had when the gear gives none.
     LinkResult ReadIdentity(int address);
+    // Banks 1 and 202..207 into the record's banks (ReadLuminaireBanks).
+    LinkResult ReadBanks(int address);
     // The gear at this address got it now (assistant, move, replacement):
     // the logbook's results for the address from before are another unit's.
     void MarkPlaced(int address);

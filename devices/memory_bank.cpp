@@ -42,6 +42,13 @@ Read readAt(const BusLink& link, uint8_t a, uint8_t location, bool dtr0Set, Link
     return read;
 }
 
+// ENABLE WRITE MEMORY twice, then `value` to the lock byte (DTR1 holds the bank).
+void writeLockByte(const BusLink& link, uint8_t a, uint8_t value, LinkResult& results) {
+    results |= dalikit_ConfigureTwice(link, a, code(dali::Op::EnableWriteMemory));
+    SendToGear(link, code(SpecialOp::Dtr0), kLockByteLocation, results);
+    SendToGear(link, code(SpecialOp::WriteMemoryLocationNoReply), value, results);
+}
+
 }  // namespace
 
 std::optional<uint8_t> MemoryBankBytes::at(int location) const {
@@ -61,22 +68,30 @@ std::optional<uint64_t> MemoryBankBytes::bigEndian(int location, int count) cons
 }
 
 std::optional<MemoryBankBytes> ReadMemoryBank(const BusLink& link, int address, uint8_t bank, uint8_t first,
-                                              uint8_t last, LinkResult& results) {
+                                              uint8_t last, LinkResult& results, BankLatch latch) {
     const uint8_t a = dali::commandAddress(address);
     SendToGear(link, code(SpecialOp::Dtr1), bank, results);
     const Read end = readAt(link, a, 0, false, results);
     if (end.reply != Reply::Answer)
         return std::nullopt;
+    const bool latched = latch == BankLatch::Snapshot;
+    if (latched)
+        writeLockByte(link, a, kLatchValue, results);
     MemoryBankBytes bytes{end.byte, {}, first};
     const int stop = std::min(last, end.byte);
-    bool dtr0Set = first == 1;  // reading location 0 moved it there
-    for (int location = first; location <= stop; ++location) {
+    bool dtr0Set = first == 1 && !latched;  // reading location 0 moved it there
+    bool failed = false;
+    for (int location = first; location <= stop && !failed; ++location) {
         const Read read = readAt(link, a, uint8_t(location), dtr0Set, results);
-        if (read.reply == Reply::Failed)
-            return std::nullopt;
+        failed = read.reply == Reply::Failed;
         bytes.bytes.push_back(read.reply == Reply::Answer ? std::optional<uint8_t>(read.byte) : std::nullopt);
         // After a second try the gear's DTR0 is past this location again.
         dtr0Set = true;
     }
+    // The snapshot is let go even after a failure, so the bank reads live again.
+    if (latched)
+        writeLockByte(link, a, kUnlatchValue, results);
+    if (failed)
+        return std::nullopt;
     return bytes;
 }

@@ -5,26 +5,24 @@
 // bank's last accessible location: no answer there means the gear has no
 // such bank, and nothing more is asked.
 
+#include "devices/memory_bank_bytes.h"
 #include "link/dalikit.h"
 
 #include <optional>
-#include <vector>
 
-struct MemoryBankBytes {
-    uint8_t lastLocation = 0;
-    // From the first location asked for; an entry without value is a
-    // location that gave no answer (not implemented) or stayed unclear.
-    std::vector<std::optional<uint8_t>> bytes;
-    uint8_t first = 0;
 
-    // The byte at `location`, if it was read.
-    std::optional<uint8_t> at(int location) const;
-    // `count` bytes from `location` on, most significant first, when every one was read.
-    std::optional<uint64_t> bigEndian(int location, int count) const;
-};
+// The lock byte of a bank (location 2) and what a reader writes there.
+inline constexpr uint8_t kLockByteLocation = 2;
+inline constexpr uint8_t kLatchValue = 0xAA, kUnlatchValue = 0xFF, kUnlockValue = 0x55;
+
+// Snapshot: banks whose counters span several bytes are latched for the read
+// (ENABLE WRITE MEMORY twice, DTR0 = 2, WRITE MEMORY LOCATION - NO REPLY
+// 0xAA) and let go afterwards (the same with 0xFF), once the bank answered
+// its last location.
+enum class BankLatch { None, Snapshot };
 
 // Locations `first` to `last` (the bank's last accessible location if that is
 // lower). Nothing when the bank is not there or the link failed. An answer
 // broken by a frame error is asked once more (DTR0 set back to it).
 std::optional<MemoryBankBytes> ReadMemoryBank(const BusLink& link, int address, uint8_t bank, uint8_t first,
-                                              uint8_t last, LinkResult& results);
+                                              uint8_t last, LinkResult& results, BankLatch latch = BankLatch::None);

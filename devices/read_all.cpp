@@ -28,6 +28,8 @@ void RunReadAll(ReadAllContext& c) {
             continue;
         store.ReadParameters(address);
         store.ReadScenes(address);
+        if (c.readBanks)
+            store.ReadBanks(address);
         DeviceRecord& record = store.workingTable[size_t(address)];
         if (HasDeviceType(record, dali::kDeviceTypeColour)) {
             ColourReadContext colour{store.link, record, address};

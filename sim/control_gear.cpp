@@ -12,6 +12,27 @@ namespace sim {
 
 using namespace gear_values;
 
+namespace {
+
+constexpr uint8_t kLastLuminaireBank = 207;
+
+// The frames that leave ENABLE WRITE MEMORY in force.
+bool keepsWriteEnabled(const dali::FrameMeaning& meaning, uint8_t first) {
+    using dali::Op, dali::SpecialOp;
+    if (dali::isSpecialCommand(first)) {
+        const auto op = SpecialOp(first);
+        return op == SpecialOp::Dtr0 || op == SpecialOp::Dtr1 || op == SpecialOp::Dtr2 ||
+               op == SpecialOp::WriteMemoryLocation || op == SpecialOp::WriteMemoryLocationNoReply;
+    }
+    if (!meaning.command || meaning.command->space != dali::CommandSpace::Standard)
+        return false;
+    const auto op = Op(meaning.command->code);
+    return op == Op::EnableWriteMemory || op == Op::QueryContentDtr0 || op == Op::QueryContentDtr1 ||
+           op == Op::QueryContentDtr2;
+}
+
+}  // namespace
+
 ControlGear::ControlGear(GearConfig config, uint64_t seed)
     : name_(std::move(config.name)),
       deviceTypes_(std::move(config.moreDeviceTypes)),
@@ -19,7 +40,9 @@ ControlGear::ControlGear(GearConfig config, uint64_t seed)
       randomDraws_(std::move(config.randomDraws)),
       replyDelayUs_(std::clamp<uint32_t>(config.replyDelayUs.value_or(kEarliestReplyUs + uint32_t(seed % kReplySpreadUs)),
                                          kEarliestReplyUs, kLatestReplyUs)),
-      bank0_(config.gtin, config.firmwareVersion, config.identificationNumber, config.versionNumber),
+      bank0_(config.gtin, config.firmwareVersion, config.identificationNumber, config.versionNumber,
+             config.banks.present ? kLastLuminaireBank : 0),
+      banks_(config.banks, 0),
       gtin_(config.gtin),
       identificationNumber_(config.identificationNumber),
       firmwareVersion_(config.firmwareVersion),
@@ -59,6 +82,7 @@ ControlGear::ControlGear(GearConfig config, uint64_t seed)
     lastLevel_ = config.actualLevel.value_or(kFactoryLastLevel);
     actualLevel_ = config.actualLevel.value_or(vars_.powerOnLevel == kMask ? lastLevel_ : vars_.powerOnLevel);
     clampActualLevel();
+    banks_ = LuminaireBanks(config.banks, actualLevel_);
 }
 
 GearConfig ControlGear::snapshot() const {
@@ -94,10 +118,18 @@ GearConfig ControlGear::snapshot() const {
     c.emergency = emergency_ ? emergency_->snapshot() : emergencyConfig_;
     c.faults = faults_;
     c.colour = colour_;
+    c.banks = banks_.snapshot();
     return c;
 }
 
 std::optional<uint8_t> ControlGear::receive(uint64_t endUs, uint8_t first, uint8_t second) {
+    banks_.advance(endUs);
+    const std::optional<uint8_t> reply = handle(endUs, first, second);
+    banks_.setState(actualLevel_, mainsPowered_);
+    return reply;
+}
+
+std::optional<uint8_t> ControlGear::handle(uint64_t endUs, uint8_t first, uint8_t second) {
     if (!mainsPowered_)
         return std::nullopt;
     if (faults_.missFrames > 0) {  // as if the frame never reached it: no state changes
@@ -112,6 +144,7 @@ std::optional<uint8_t> ControlGear::receive(uint64_t endUs, uint8_t first, uint8
     // device type context as the bus carries them.
     const dali::FrameDecoder::Decoded decoded = decoder_.feed(endUs, first, second);
     const std::optional<size_t> listed = std::exchange(listedDeviceTypes_, std::nullopt);
+    writeEnabled_ = writeEnabled_ && keepsWriteEnabled(decoded.meaning, first);
     if (decoded.firstCopy)
         return std::nullopt;
     const dali::FrameMeaning& meaning = decoded.meaning;
@@ -202,6 +235,7 @@ void ControlGear::setMainsPowered(bool powered) {
         lastLevel_ = actualLevel_;
         actualLevel_ = 0;
     }
+    banks_.setState(actualLevel_, mainsPowered_);
 }
 
 // Mains back: the volatile state is gone, the stored variables stay.

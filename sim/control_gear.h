@@ -30,6 +30,8 @@
 //   FAILURE LEVEL or SCENE LEVEL loaded until the next colour command.
 // - A gear may be of several device types (moreDeviceTypes); QUERY NEXT
 //   DEVICE TYPE lists them only right after QUERY DEVICE TYPE or itself.
+// - ENABLE WRITE MEMORY allows WRITE MEMORY LOCATION (- NO REPLY) until a
+//   frame other than DTR0..2, the writes or QUERY CONTENT DTR0..2 arrives.
 // - ENABLE DEVICE TYPE 6 applies to the next command; a configuration command
 //   keeps it for its repeat (ENABLE, command, command). The gear decodes
 //   frames with dali::FrameDecoder, as the bus's log and the monitor do.
@@ -44,6 +46,7 @@
 #include "dali/frame_decoder.h"
 #include "sim/emergency_unit.h"
 #include "sim/gear_colour.h"
+#include "sim/luminaire_banks.h"
 #include "sim/memory_bank0.h"
 
 #include <array>
@@ -102,6 +105,7 @@ struct GearConfig {
     EmergencyConfig emergency{};                  // device type 1 only
     GearFaults faults{};
     GearColourConfig colour{};  // device type 8
+    GearBanksConfig banks{};    // memory banks 1 and 202..207
 
     bool operator==(const GearConfig&) const = default;
 };
@@ -191,6 +195,7 @@ public:
     void setGearFailure(bool failed) { gearFailure_ = failed; }
 
     const MemoryBank0& memoryBank0() const { return bank0_; }
+    const LuminaireBanks& luminaireBanks() const { return banks_; }
 
     // The emergency part of a device type 1 gear, else nullptr.
     EmergencyUnit* emergencyUnit() { return emergency_ ? &*emergency_ : nullptr; }
@@ -232,6 +237,9 @@ private:
     void configure(dali::Op op, int number);
     std::optional<uint8_t> query(dali::Op op, int number);
     std::optional<uint8_t> readMemoryLocation();
+    std::optional<uint8_t> writeMemoryLocation(uint8_t value);
+    // Handles the frame; receive() counts the banks around it.
+    std::optional<uint8_t> handle(uint64_t endUs, uint8_t first, uint8_t second);
     void deviceType6Configure(dali::Dt6Op op);
     std::optional<uint8_t> deviceType6Query(dali::Dt6Op op) const;
     uint8_t deviceType6FailureStatus() const;
@@ -277,6 +285,8 @@ private:
     std::vector<uint32_t> randomDraws_;  // preset draws, consumed from the front
     uint32_t replyDelayUs_;
     MemoryBank0 bank0_;
+    LuminaireBanks banks_;
+    bool writeEnabled_ = false;  // ENABLE WRITE MEMORY, until a frame other than DTRs and writes
     uint64_t gtin_, identificationNumber_;
     std::array<uint8_t, 2> firmwareVersion_;
     uint8_t physicalMinLevel_;

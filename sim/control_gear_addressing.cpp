@@ -59,7 +59,10 @@ std::optional<uint8_t> ControlGear::special(uint64_t endUs, dali::SpecialOp op, 
             if (initialiseSelects(data))
                 initialise(endUs);
             return std::nullopt;
-        case dali::SpecialOp::WriteMemoryLocation:  // bank 0 is read-only, nothing else exists
+        case dali::SpecialOp::WriteMemoryLocation:
+            return writeMemoryLocation(data);
+        case dali::SpecialOp::WriteMemoryLocationNoReply:
+            writeMemoryLocation(data);
             return std::nullopt;
         default:
             if (!initialisationEndsUs_)

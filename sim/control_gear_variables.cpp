@@ -62,7 +62,10 @@ void ControlGear::configure(dali::Op op, int number) {
             else if (isAddressByte(dtr0_))
                 shortAddress_ = uint8_t(dtr0_ >> 1);
             break;
-        default:  // ENABLE WRITE MEMORY: no writable bank
+        case dali::Op::EnableWriteMemory:
+            writeEnabled_ = true;
+            break;
+        default:
             break;
     }
 }
@@ -131,17 +134,27 @@ std::optional<uint8_t> ControlGear::query(dali::Op op, int number) {
     }
 }
 
-// Bank in DTR1, location in DTR0. A read of bank 0 moves DTR0 on by one,
-// answered or not (a location not implemented or past the bank's end answers
-// nothing), so a reader can step over gaps; DTR0 stops at 0xFF. A bank the
-// gear does not have ignores the command and leaves DTR0.
+// Bank in DTR1, location in DTR0. A read moves DTR0 on by one, answered or
+// not (a location not implemented or past the bank's end answers nothing), so
+// a reader can step over gaps; DTR0 stops at 0xFF. A bank the gear does not
+// have ignores the command and leaves DTR0.
 std::optional<uint8_t> ControlGear::readMemoryLocation() {
-    if (dtr1_ != 0)
+    if (dtr1_ != 0 && !banks_.has(dtr1_))
         return std::nullopt;
-    const std::optional<uint8_t> value = bank0_.read(dtr0_);
+    const std::optional<uint8_t> value = dtr1_ == 0 ? bank0_.read(dtr0_) : banks_.read(dtr1_, dtr0_);
     if (dtr0_ < 0xFF)
         ++dtr0_;
     return value;
+}
+
+// Only while ENABLE WRITE MEMORY is in force; DTR0 moves on as a read does.
+std::optional<uint8_t> ControlGear::writeMemoryLocation(uint8_t value) {
+    if (!writeEnabled_ || !banks_.has(dtr1_))
+        return std::nullopt;
+    const std::optional<uint8_t> written = banks_.write(dtr1_, dtr0_, value);
+    if (dtr0_ < 0xFF)
+        ++dtr0_;
+    return written;
 }
 
 bool ControlGear::resetState() const { return vars_ == resetValues(); }

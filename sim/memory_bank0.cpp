@@ -15,11 +15,11 @@ void putBigEndian(std::array<uint8_t, N>& bytes, size_t at, uint64_t value, int 
 }  // namespace
 
 MemoryBank0::MemoryBank0(uint64_t gtin, std::array<uint8_t, 2> firmwareVersion, uint64_t identificationNumber,
-                         uint8_t versionNumber)
+                         uint8_t versionNumber, uint8_t lastBank)
     : versionNumber_(versionNumber) {
     const bool dali2 = versionNumber >= kFirstDali2Version;
     bytes_[0x00] = dali2 ? kDali2LastLocation : kEdition1LastLocation;
-    bytes_[0x02] = 0x00;
+    bytes_[0x02] = lastBank;
     putBigEndian(bytes_, 0x03, gtin, 6);
     bytes_[0x09] = firmwareVersion[0];
     bytes_[0x0A] = firmwareVersion[1];

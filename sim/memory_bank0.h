@@ -7,7 +7,7 @@
 // DALI-2 gear (IEC 62386-102 ed. 2, version number 8 and up):
 //   0x00        last accessible location (0x1A)
 //   0x01        reserved, not implemented: no answer
-//   0x02        number of the last accessible memory bank (0: bank 0 only)
+//   0x02        number of the last accessible memory bank
 //   0x03..0x08  GTIN, 48 bit, most significant byte first
 //   0x09..0x0A  firmware version, major then minor
 //   0x0B..0x12  identification number, 64 bit, most significant byte first
@@ -34,8 +34,9 @@ namespace sim {
 class MemoryBank0 {
 public:
     // versionNumber: major << 2 | minor, 8 for version 2.0, 1 for an edition-1 gear.
+    // lastBank: the last accessible memory bank (0: bank 0 only).
     MemoryBank0(uint64_t gtin, std::array<uint8_t, 2> firmwareVersion, uint64_t identificationNumber,
-                uint8_t versionNumber);
+                uint8_t versionNumber, uint8_t lastBank = 0);
 
     // The byte at `location`, or nothing for a location not implemented or
     // past the last accessible location.

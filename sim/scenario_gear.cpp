@@ -194,6 +194,27 @@ bool readEmergency(Reader& r, const QJsonValue& value, const std::string& path, 
     return readObject<EmergencyConfig>(r, value, path, kEmergencyFields, gear.emergency);
 }
 
+constexpr Field<GearBanksConfig> kBanksFields[] = {
+    {"luminaireGtin", intField<&GearBanksConfig::luminaireGtin, 0, 0xFFFFFFFFFFFF>},
+    {"luminaireId", intField<&GearBanksConfig::luminaireId, 0, UINT64_MAX>},
+    {"year", intField<&GearBanksConfig::year, 0, 255>},
+    {"week", intField<&GearBanksConfig::week, 0, 255>},
+    {"nominalPowerW", intField<&GearBanksConfig::nominalPowerW, 0, 0xFFFF>},
+    {"identification", textField<&GearBanksConfig::identification>},
+    {"activeEnergyWh", intField<&GearBanksConfig::activeEnergyWh, 0, 0xFFFFFFFFFFFD>},
+    {"operatingSeconds", intField<&GearBanksConfig::operatingSeconds, 0, 0xFFFFFFFD>},
+    {"gearStarts", intField<&GearBanksConfig::gearStarts, 0, 0xFFFFFD>},
+    {"lightSourceOnSeconds", intField<&GearBanksConfig::lightSourceOnSeconds, 0, 0xFFFFFFFD>},
+    {"lightSourceStarts", intField<&GearBanksConfig::lightSourceStarts, 0, 0xFFFFFD>},
+    {"lightSourceFailures", intField<&GearBanksConfig::lightSourceFailures, 0, 0xFD>},
+};
+
+// A D4i luminaire's banks 1 and 202..207: the object's presence gives the gear these banks.
+bool readBanks(Reader& r, const QJsonValue& value, const std::string& path, GearConfig& gear) {
+    gear.banks.present = true;
+    return readObject<GearBanksConfig>(r, value, path, kBanksFields, gear.banks);
+}
+
 constexpr Field<GearConfig> kGearFields[] = {
     {"name", textField<&GearConfig::name>},
     {"shortAddress", intField<&GearConfig::shortAddress, 0, 63>},
@@ -226,6 +247,7 @@ constexpr Field<GearConfig> kGearFields[] = {
     {"faults", readFaults},
     {"emergency", readEmergency},
     {"colour", readColour},
+    {"banks", readBanks},
 };
 
 // Levels that only make sense together.

@@ -86,6 +86,23 @@ QJsonObject colourJson(const GearColourConfig& c) {
     return o;
 }
 
+QJsonObject banksJson(const GearBanksConfig& b) {
+    QJsonObject o;
+    o["luminaireGtin"] = hex(b.luminaireGtin);
+    o["luminaireId"] = hex(b.luminaireId);
+    o["year"] = b.year;
+    o["week"] = b.week;
+    o["nominalPowerW"] = b.nominalPowerW;
+    o["identification"] = QString::fromStdString(b.identification);
+    o["activeEnergyWh"] = qint64(b.activeEnergyWh);
+    o["operatingSeconds"] = qint64(b.operatingSeconds);
+    o["gearStarts"] = qint64(b.gearStarts);
+    o["lightSourceOnSeconds"] = qint64(b.lightSourceOnSeconds);
+    o["lightSourceStarts"] = qint64(b.lightSourceStarts);
+    o["lightSourceFailures"] = b.lightSourceFailures;
+    return o;
+}
+
 QJsonObject gearJson(const GearConfig& g) {
     QJsonObject o;
     o["name"] = QString::fromStdString(g.name);
@@ -147,6 +164,8 @@ QJsonObject gearJson(const GearConfig& g) {
     }
     if (listsDeviceType(g, dali::kDeviceTypeEmergency) || g.emergency != EmergencyConfig{})
         o["emergency"] = emergencyJson(g.emergency);
+    if (g.banks.present)  // gear without banks are written as before
+        o["banks"] = banksJson(g.banks);
     return o;
 }
 

@@ -6,6 +6,7 @@
 #include "devices/gear_identity.h"
 #include "devices/level_text.h"
 #include "storage/load_text.h"
+#include "storage/luminaire_report.h"
 
 #include <QRegularExpression>
 
@@ -327,6 +328,7 @@ InstallationReport BuildInstallationReport(const DeviceStore& store, const Repor
         report.scenes.rows.push_back(scenes);
     }
     report.colour = colourTable(store, w);
+    AddLuminaireTable(report, store.workingTable, languageModulePath);
     report.handover = handoverBlock(store, w);
     report.plans = PlanReport(store, languageModulePath);
     if (w.usedNotRead)
@@ -372,6 +374,8 @@ QString ReportHtml(const InstallationReport& report) {
     html += ReportTableHtml(report.groups) + ReportTableHtml(report.scenes);
     if (!report.colour.rows.empty())
         html += ReportTableHtml(report.colour);
+    if (!report.luminaires.rows.empty())
+        html += ReportTableHtml(report.luminaires);
     for (size_t p = 0; p < report.plans.size(); ++p) {
         const ReportPlan& plan = report.plans[p];
         html += QStringLiteral("<h2 style=\"page-break-before: always\">%1</h2><p><img src=\"%2\"></p>")

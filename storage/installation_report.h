@@ -60,6 +60,11 @@ struct InstallationReport {
     ReportTable colour;  // colour gear only; no rows without any
     // A page per floor plan after the gear tables.
     std::vector<ReportPlan> plans;
+    // Luminaire data and operation from the banks read (storage/luminaire_report.h);
+    // no rows without any, and the maintenance CSV of the same columns.
+    ReportTable luminaires;
+    QStringList maintenanceCsvHeader;
+    std::vector<QStringList> maintenanceCsvRows;
     // Parts after the gear tables (the emergency tests, the last line check),
     // each only when there is something to say.
     std::vector<ReportSection> sections;

@@ -38,6 +38,8 @@ void LoadSettings(const ProgramPaths& paths, Prompts& prompts, Settings& setting
     // Not in the file written at the first start: few installations need another value.
     const int32_t stagger = IniInteger(config.ReadString(QStringLiteral("emergency_stagger"), QStringLiteral("30")));
     settings.emergencyStaggerSeconds = std::clamp(stagger, 0, kLongestEmergencyStaggerSeconds);
+    // Off unless asked for: the banks cost some seconds of bus time per gear.
+    settings.readBanks = IniInteger(config.ReadString(QStringLiteral("read_banks"), QStringLiteral("0"))) == 1 ? 1 : 0;
     settings.languageModulePath =
         LanguageModulePath(paths.programFolder, config.ReadString(QStringLiteral("lang"), QStringLiteral("en-EN")));
 }

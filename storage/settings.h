@@ -14,4 +14,5 @@ struct Settings {
     int32_t identifyMode = 0;      // 1 = selecting or pointing at gear lights it
     QString languageModulePath;    // full path of the language module; empty = built-in table
     int32_t emergencyStaggerSeconds = 30;  // emergency test run: from one unit's start to the next's
+    int32_t readBanks = 0;  // 1 = "Alle Geräte auslesen" reads the luminaire banks too (bus time)
 };

@@ -1823,6 +1823,242 @@ Rückgabewert: 0 fertig, 1 Aufruf falsch, 2 kein oder kein eindeutiges Interface
         <source>Unbekannter Gerätebefehl: %1 (off, max, min, identify, reset)</source>
         <translation>Unbekannter Gerätebefehl: %1 (off, max, min, identify, reset)</translation>
     </message>
+    <message id="790">
+        <source>Leuchtendaten</source>
+        <translation>Leuchtendaten</translation>
+    </message>
+    <message id="791">
+        <source>Energie</source>
+        <translation>Energie</translation>
+    </message>
+    <message id="792">
+        <source>Zustand</source>
+        <translation>Zustand</translation>
+    </message>
+    <message id="793">
+        <source>Wartung</source>
+        <translation>Wartung</translation>
+    </message>
+    <message id="794">
+        <source>Speicherbank %1</source>
+        <translation>Speicherbank %1</translation>
+    </message>
+    <message id="795">
+        <source>nicht vorhanden</source>
+        <translation>nicht vorhanden</translation>
+    </message>
+    <message id="796">
+        <source>nicht verfügbar</source>
+        <translation>nicht verfügbar</translation>
+    </message>
+    <message id="797">
+        <source>unbekannt</source>
+        <translation>unbekannt</translation>
+    </message>
+    <message id="798">
+        <source>Hersteller-GTIN der Leuchte</source>
+        <translation>Hersteller-GTIN der Leuchte</translation>
+    </message>
+    <message id="799">
+        <source>Leuchten-ID</source>
+        <translation>Leuchten-ID</translation>
+    </message>
+    <message id="800">
+        <source>Herstellungsjahr</source>
+        <translation>Herstellungsjahr</translation>
+    </message>
+    <message id="801">
+        <source>Herstellungswoche</source>
+        <translation>Herstellungswoche</translation>
+    </message>
+    <message id="802">
+        <source>Nennleistung</source>
+        <translation>Nennleistung</translation>
+    </message>
+    <message id="803">
+        <source>Leistung bei minimaler Dimmstufe</source>
+        <translation>Leistung bei minimaler Dimmstufe</translation>
+    </message>
+    <message id="804">
+        <source>Netzspannung min.</source>
+        <translation>Netzspannung min.</translation>
+    </message>
+    <message id="805">
+        <source>Netzspannung max.</source>
+        <translation>Netzspannung max.</translation>
+    </message>
+    <message id="806">
+        <source>Lichtstrom</source>
+        <translation>Lichtstrom</translation>
+    </message>
+    <message id="807">
+        <source>Farbwiedergabeindex (CRI)</source>
+        <translation>Farbwiedergabeindex (CRI)</translation>
+    </message>
+    <message id="808">
+        <source>Farbtemperatur</source>
+        <translation>Farbtemperatur</translation>
+    </message>
+    <message id="809">
+        <source>Lichtverteilung</source>
+        <translation>Lichtverteilung</translation>
+    </message>
+    <message id="810">
+        <source>Leuchtenfarbe</source>
+        <translation>Leuchtenfarbe</translation>
+    </message>
+    <message id="811">
+        <source>Leuchtenbezeichnung</source>
+        <translation>Leuchtenbezeichnung</translation>
+    </message>
+    <message id="812">
+        <source>Wirkenergie</source>
+        <translation>Wirkenergie</translation>
+    </message>
+    <message id="813">
+        <source>Wirkleistung</source>
+        <translation>Wirkleistung</translation>
+    </message>
+    <message id="814">
+        <source>Scheinenergie</source>
+        <translation>Scheinenergie</translation>
+    </message>
+    <message id="815">
+        <source>Scheinleistung</source>
+        <translation>Scheinleistung</translation>
+    </message>
+    <message id="816">
+        <source>Wirkenergie lastseitig</source>
+        <translation>Wirkenergie lastseitig</translation>
+    </message>
+    <message id="817">
+        <source>Wirkleistung lastseitig</source>
+        <translation>Wirkleistung lastseitig</translation>
+    </message>
+    <message id="818">
+        <source>Betriebsgerät: %1</source>
+        <translation>Betriebsgerät: %1</translation>
+    </message>
+    <message id="819">
+        <source>Lichtquelle: %1</source>
+        <translation>Lichtquelle: %1</translation>
+    </message>
+    <message id="820">
+        <source>Betriebszeit</source>
+        <translation>Betriebszeit</translation>
+    </message>
+    <message id="821">
+        <source>Starts</source>
+        <translation>Starts</translation>
+    </message>
+    <message id="822">
+        <source>Versorgungsspannung</source>
+        <translation>Versorgungsspannung</translation>
+    </message>
+    <message id="823">
+        <source>Netzfrequenz</source>
+        <translation>Netzfrequenz</translation>
+    </message>
+    <message id="824">
+        <source>Leistungsfaktor</source>
+        <translation>Leistungsfaktor</translation>
+    </message>
+    <message id="825">
+        <source>Fehler gesamt</source>
+        <translation>Fehler gesamt</translation>
+    </message>
+    <message id="826">
+        <source>Unterspannung</source>
+        <translation>Unterspannung</translation>
+    </message>
+    <message id="827">
+        <source>Überspannung</source>
+        <translation>Überspannung</translation>
+    </message>
+    <message id="828">
+        <source>Leistungsbegrenzung</source>
+        <translation>Leistungsbegrenzung</translation>
+    </message>
+    <message id="829">
+        <source>Thermische Leistungsreduzierung</source>
+        <translation>Thermische Leistungsreduzierung</translation>
+    </message>
+    <message id="830">
+        <source>Thermische Abschaltung</source>
+        <translation>Thermische Abschaltung</translation>
+    </message>
+    <message id="831">
+        <source>Temperatur</source>
+        <translation>Temperatur</translation>
+    </message>
+    <message id="832">
+        <source>Ausgangsstrom</source>
+        <translation>Ausgangsstrom</translation>
+    </message>
+    <message id="833">
+        <source>Spannung</source>
+        <translation>Spannung</translation>
+    </message>
+    <message id="834">
+        <source>Strom</source>
+        <translation>Strom</translation>
+    </message>
+    <message id="835">
+        <source>Kurzschluss</source>
+        <translation>Kurzschluss</translation>
+    </message>
+    <message id="836">
+        <source>Leerlauf</source>
+        <translation>Leerlauf</translation>
+    </message>
+    <message id="837">
+        <source>Nennlebensdauer der Leuchte</source>
+        <translation>Nennlebensdauer der Leuchte</translation>
+    </message>
+    <message id="838">
+        <source>Referenztemperatur des Betriebsgeräts</source>
+        <translation>Referenztemperatur des Betriebsgeräts</translation>
+    </message>
+    <message id="839">
+        <source>Nenn-Lichtquellenstarts</source>
+        <translation>Nenn-Lichtquellenstarts</translation>
+    </message>
+    <message id="840">
+        <source>ja, %1-mal</source>
+        <translation>ja, %1-mal</translation>
+    </message>
+    <message id="841">
+        <source>nein, %1-mal</source>
+        <translation>nein, %1-mal</translation>
+    </message>
+    <message id="842">
+        <source>ja</source>
+        <translation>ja</translation>
+    </message>
+    <message id="843">
+        <source>nein</source>
+        <translation>nein</translation>
+    </message>
+    <message id="844">
+        <source>Typ %1</source>
+        <translation>Typ %1</translation>
+    </message>
+    <message id="845">
+        <source>nicht angegeben</source>
+        <translation>nicht angegeben</translation>
+    </message>
+    <message id="846">
+        <source>nicht implementiert</source>
+        <translation>nicht implementiert</translation>
+    </message>
+    <message id="847">
+        <source>Leuchtendaten und Betrieb</source>
+        <translation>Leuchtendaten und Betrieb</translation>
+    </message>
+    <message id="848">
+        <source>%1-Wartung</source>
+        <translation>%1-Wartung</translation>
+    </message>
     <message id="850">
         <source>Grundriss</source>
         <translation>Grundriss</translation>

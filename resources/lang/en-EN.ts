@@ -1823,6 +1823,242 @@ Exit status: 0 done, 1 usage, 2 no or no single interface, 3 differences found, 
         <source>Unbekannter Gerätebefehl: %1 (off, max, min, identify, reset)</source>
         <translation>Unknown gear command: %1 (off, max, min, identify, reset)</translation>
     </message>
+    <message id="790">
+        <source>Leuchtendaten</source>
+        <translation>Luminaire data</translation>
+    </message>
+    <message id="791">
+        <source>Energie</source>
+        <translation>Energy</translation>
+    </message>
+    <message id="792">
+        <source>Zustand</source>
+        <translation>Condition</translation>
+    </message>
+    <message id="793">
+        <source>Wartung</source>
+        <translation>Maintenance</translation>
+    </message>
+    <message id="794">
+        <source>Speicherbank %1</source>
+        <translation>Memory bank %1</translation>
+    </message>
+    <message id="795">
+        <source>nicht vorhanden</source>
+        <translation>not present</translation>
+    </message>
+    <message id="796">
+        <source>nicht verfügbar</source>
+        <translation>not available</translation>
+    </message>
+    <message id="797">
+        <source>unbekannt</source>
+        <translation>unknown</translation>
+    </message>
+    <message id="798">
+        <source>Hersteller-GTIN der Leuchte</source>
+        <translation>Luminaire manufacturer GTIN</translation>
+    </message>
+    <message id="799">
+        <source>Leuchten-ID</source>
+        <translation>Luminaire ID</translation>
+    </message>
+    <message id="800">
+        <source>Herstellungsjahr</source>
+        <translation>Year of manufacture</translation>
+    </message>
+    <message id="801">
+        <source>Herstellungswoche</source>
+        <translation>Week of manufacture</translation>
+    </message>
+    <message id="802">
+        <source>Nennleistung</source>
+        <translation>Nominal input power</translation>
+    </message>
+    <message id="803">
+        <source>Leistung bei minimaler Dimmstufe</source>
+        <translation>Power at minimum dim level</translation>
+    </message>
+    <message id="804">
+        <source>Netzspannung min.</source>
+        <translation>Mains voltage min.</translation>
+    </message>
+    <message id="805">
+        <source>Netzspannung max.</source>
+        <translation>Mains voltage max.</translation>
+    </message>
+    <message id="806">
+        <source>Lichtstrom</source>
+        <translation>Light output</translation>
+    </message>
+    <message id="807">
+        <source>Farbwiedergabeindex (CRI)</source>
+        <translation>Colour rendering index (CRI)</translation>
+    </message>
+    <message id="808">
+        <source>Farbtemperatur</source>
+        <translation>Colour temperature</translation>
+    </message>
+    <message id="809">
+        <source>Lichtverteilung</source>
+        <translation>Light distribution</translation>
+    </message>
+    <message id="810">
+        <source>Leuchtenfarbe</source>
+        <translation>Luminaire colour</translation>
+    </message>
+    <message id="811">
+        <source>Leuchtenbezeichnung</source>
+        <translation>Luminaire identification</translation>
+    </message>
+    <message id="812">
+        <source>Wirkenergie</source>
+        <translation>Active energy</translation>
+    </message>
+    <message id="813">
+        <source>Wirkleistung</source>
+        <translation>Active power</translation>
+    </message>
+    <message id="814">
+        <source>Scheinenergie</source>
+        <translation>Apparent energy</translation>
+    </message>
+    <message id="815">
+        <source>Scheinleistung</source>
+        <translation>Apparent power</translation>
+    </message>
+    <message id="816">
+        <source>Wirkenergie lastseitig</source>
+        <translation>Load-side active energy</translation>
+    </message>
+    <message id="817">
+        <source>Wirkleistung lastseitig</source>
+        <translation>Load-side active power</translation>
+    </message>
+    <message id="818">
+        <source>Betriebsgerät: %1</source>
+        <translation>Control gear: %1</translation>
+    </message>
+    <message id="819">
+        <source>Lichtquelle: %1</source>
+        <translation>Light source: %1</translation>
+    </message>
+    <message id="820">
+        <source>Betriebszeit</source>
+        <translation>Operating time</translation>
+    </message>
+    <message id="821">
+        <source>Starts</source>
+        <translation>Starts</translation>
+    </message>
+    <message id="822">
+        <source>Versorgungsspannung</source>
+        <translation>Supply voltage</translation>
+    </message>
+    <message id="823">
+        <source>Netzfrequenz</source>
+        <translation>Supply frequency</translation>
+    </message>
+    <message id="824">
+        <source>Leistungsfaktor</source>
+        <translation>Power factor</translation>
+    </message>
+    <message id="825">
+        <source>Fehler gesamt</source>
+        <translation>Overall failure</translation>
+    </message>
+    <message id="826">
+        <source>Unterspannung</source>
+        <translation>Undervoltage</translation>
+    </message>
+    <message id="827">
+        <source>Überspannung</source>
+        <translation>Overvoltage</translation>
+    </message>
+    <message id="828">
+        <source>Leistungsbegrenzung</source>
+        <translation>Power limitation</translation>
+    </message>
+    <message id="829">
+        <source>Thermische Leistungsreduzierung</source>
+        <translation>Thermal derating</translation>
+    </message>
+    <message id="830">
+        <source>Thermische Abschaltung</source>
+        <translation>Thermal shutdown</translation>
+    </message>
+    <message id="831">
+        <source>Temperatur</source>
+        <translation>Temperature</translation>
+    </message>
+    <message id="832">
+        <source>Ausgangsstrom</source>
+        <translation>Output current</translation>
+    </message>
+    <message id="833">
+        <source>Spannung</source>
+        <translation>Voltage</translation>
+    </message>
+    <message id="834">
+        <source>Strom</source>
+        <translation>Current</translation>
+    </message>
+    <message id="835">
+        <source>Kurzschluss</source>
+        <translation>Short circuit</translation>
+    </message>
+    <message id="836">
+        <source>Leerlauf</source>
+        <translation>Open circuit</translation>
+    </message>
+    <message id="837">
+        <source>Nennlebensdauer der Leuchte</source>
+        <translation>Rated median useful life</translation>
+    </message>
+    <message id="838">
+        <source>Referenztemperatur des Betriebsgeräts</source>
+        <translation>Control gear reference temperature</translation>
+    </message>
+    <message id="839">
+        <source>Nenn-Lichtquellenstarts</source>
+        <translation>Rated light source starts</translation>
+    </message>
+    <message id="840">
+        <source>ja, %1-mal</source>
+        <translation>yes, %1 times</translation>
+    </message>
+    <message id="841">
+        <source>nein, %1-mal</source>
+        <translation>no, %1 times</translation>
+    </message>
+    <message id="842">
+        <source>ja</source>
+        <translation>yes</translation>
+    </message>
+    <message id="843">
+        <source>nein</source>
+        <translation>no</translation>
+    </message>
+    <message id="844">
+        <source>Typ %1</source>
+        <translation>Type %1</translation>
+    </message>
+    <message id="845">
+        <source>nicht angegeben</source>
+        <translation>not specified</translation>
+    </message>
+    <message id="846">
+        <source>nicht implementiert</source>
+        <translation>not implemented</translation>
+    </message>
+    <message id="847">
+        <source>Leuchtendaten und Betrieb</source>
+        <translation>Luminaire data and operation</translation>
+    </message>
+    <message id="848">
+        <source>%1-Wartung</source>
+        <translation>%1-maintenance</translation>
+    </message>
     <message id="850">
         <source>Grundriss</source>
         <translation>Floor plan</translation>

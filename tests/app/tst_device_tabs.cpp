@@ -407,10 +407,13 @@ TEST_F(DeviceTabsTest, TheInformationRowsOfAGearAndOfAnAddressWithoutOne) {
                                    "Status", "Status: Zustand des Betriebsgerätes", "Status: Lampenfehler",
                                    "Status: Lampenleistung ein", "Status: Grenzwertfehler",
                                    "Status: Überblendvorgang", "Status: RESET STATE", "Status: Kurzadresse fehlt",
-                                   "Status: POWER FAILURE"}));
-    // GTIN bytes 00 0A FF 00 0A FF, each in decimal; status 0x05.
+                                   "Status: POWER FAILURE", "", "Leuchtendaten", "", "Energie", "", "Zustand", "",
+                                   "Wartung"}));
+    // GTIN bytes 00 0A FF 00 0A FF, each in decimal; status 0x05. The gear has no luminaire banks.
+    const QString none = QStringLiteral("nicht vorhanden");
     EXPECT_EQ(values, (QStringList{"2", "010A", "00000000", "12345678", "010255010255", "", "00000101", "Fehler",
-                                   "OK", "An", "0", "Nein", "Nein", "Nein", "Nein"}));
+                                   "OK", "An", "0", "Nein", "Nein", "Nein", "Nein", "", none, "", none, "", none, "",
+                                   none}));
 
     // No gear at 40: every row still there, no value made up.
     view().store().workingTable[40].present = 1;

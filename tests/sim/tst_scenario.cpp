@@ -172,6 +172,22 @@ TEST(ScenarioFields, EmergencyUnitsReadBackAndOtherGearWriteNoEmergencyField) {
     EXPECT_EQ(e.emergencyLevel, 254);
 }
 
+// "banks" gives a gear the luminaire banks; gear without are written as before.
+TEST(ScenarioFields, LuminaireBanksReadBackAndGearWithoutWriteNoBanksField) {
+    const Scenario read = parsed(withGear(
+        R"("banks": {"nominalPowerW": 36, "luminaireId": "0x0102", "year": 24, "activeEnergyWh": 1000,
+                     "identification": "Foyer", "lightSourceFailures": 3})"));
+    const sim::GearConfig& gear = read.interfaces[0].bus.gear[1];
+    EXPECT_FALSE(read.interfaces[0].bus.gear[0].banks.present);
+    EXPECT_EQ(gear.banks, (sim::GearBanksConfig{.present = true, .luminaireId = 0x0102, .year = 24, .nominalPowerW = 36,
+                                                .identification = "Foyer", .activeEnergyWh = 1000,
+                                                .lightSourceFailures = 3}));
+    const std::string json = sim::scenarioJson(read);
+    EXPECT_EQ(parsed(json).interfaces[0].bus.gear, read.interfaces[0].bus.gear);
+    EXPECT_EQ(json.find("\"banks\""), json.rfind("\"banks\""));
+    EXPECT_NE(errorOf(withGear(R"("banks": {"year": 256})")).find("year"), std::string::npos);
+}
+
 TEST(ScenarioFields, ColourGearReadsItsColourAndWritesItBack) {
     const Scenario s = parsed(withGear(R"("deviceType": 8, "moreDeviceTypes": [6],
         "colour": {"tc": true, "channels": 3, "physicalCoolest": 150, "coolest": 160, "warmest": 400,

@@ -1,0 +1,11 @@
+#pragma once
+// The information tab's rows from a luminaire's banks: sections
+// "Leuchtendaten", "Energie", "Zustand" and "Wartung", after the fixed rows.
+
+#include "app/device_info.h"
+#include "devices/memory_bank_bytes.h"
+
+// Each section: an empty row, its title, then a row per value of the banks
+// the gear has. A section none of whose banks the gear has is its title with
+// "nicht vorhanden". Nothing when the banks were not read.
+std::vector<InfoRow> LuminaireInfoRows(const BankReadings& banks, const QString& languageModulePath);
