@@ -40,7 +40,7 @@ constexpr QSize kTabHostMinimum(520, 470);
 constexpr int kGroupEntries = 17;  // "None", "0" .. "15"
 
 constexpr StringId kFrameText = 101, kGroupLabelText = 113, kSelectAllText = 115, kDeselectAllText = 116,
-                   kIdentifyText = 274, kSelectText = 302;
+                   kIdentifyText = 274, kSelectText = 302, kPlanText = 850;
 
 ViewDialogs WithProgramDialogs(ViewDialogs dialogs) {
     if (!dialogs.makePrompts)
@@ -130,9 +130,16 @@ void CKelvaneView::BuildPanel() {
     auto* selectionRow = new QHBoxLayout;
     selectionRow->addWidget(selectAll_);
     selectionRow->addWidget(deselectAll_);
+    // The plan takes room a laptop's screen may not have: it is there when asked for.
+    planShown_ = NewControl<QCheckBox>("planShown", "Floor plan", this);
+    connect(planShown_, &QCheckBox::toggled, this, &CKelvaneView::ShowPlanPanel);
+    auto* checkRow = new QHBoxLayout;
+    checkRow->addWidget(identify_);
+    checkRow->addStretch();
+    checkRow->addWidget(planShown_);
     auto* left = new QVBoxLayout;
     left->addWidget(devicesBox_);
-    left->addWidget(identify_);
+    left->addLayout(checkRow);
     left->addLayout(groupRow);
     left->addLayout(selectionRow);
     left->addStretch();
@@ -141,6 +148,14 @@ void CKelvaneView::BuildPanel() {
     panel->addWidget(tabs_, 1);
     BuildPlanPanel();
     panel->addWidget(planPanel_, 1);
+    planPanel_->hide();
+}
+
+void CKelvaneView::ShowPlanPanel(bool shown) {
+    planPanel_->setVisible(shown);
+    if (shown)
+        planPanel_->Refresh();
+    Q_EMIT layoutChanged();
 }
 
 // The plan beside the matrix: a cell let go on it places its gear there.
@@ -255,6 +270,11 @@ CellRect CKelvaneView::MatrixClientRect() const { return {0, 0, matrix_->width()
 
 void CKelvaneView::RepaintMatrix() {
     matrix_->repaint();
+    // A project that brings plans shows them.
+    const bool hasPlans = !mainView_->store().floorPlans.isEmpty();
+    if (hasPlans && !hadPlans_)
+        planShown_->setChecked(true);
+    hadPlans_ = hasPlans;
     planPanel_->Refresh();
 }
 
@@ -266,6 +286,7 @@ void CKelvaneView::ApplyLanguage(const QString& languageModulePath) {
     selectAll_->setText(LoadText(kSelectAllText, languageModulePath));
     deselectAll_->setText(LoadText(kDeselectAllText, languageModulePath));
     identify_->setText(LoadText(kIdentifyText, languageModulePath));
+    planShown_->setText(LoadText(kPlanText, languageModulePath));
     selectGroup_->setText(LoadText(kSelectText, languageModulePath));
     planPanel_->ApplyLanguage(languageModulePath);
     Q_EMIT languageApplied(languageModulePath);

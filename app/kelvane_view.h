@@ -91,10 +91,13 @@ Q_SIGNALS:
     void statusChanged();
     void commandsChanged();
     void languageApplied(const QString& languageModulePath);
+    // The plan was shown or hidden: the frame fits itself around the view.
+    void layoutChanged();
 
 private:
     void BuildPanel();
     void BuildPlanPanel();
+    void ShowPlanPanel(bool shown);
 
     ProgramPaths paths_;
     Settings settings_;
@@ -106,6 +109,8 @@ private:
 
     CMatrix* matrix_ = nullptr;
     CPlanPanel* planPanel_ = nullptr;
+    QCheckBox* planShown_ = nullptr;
+    bool hadPlans_ = false;  // the store held plans at the last repaint
     QGroupBox* devicesBox_ = nullptr;
     QCheckBox* identify_ = nullptr;
     QLabel* groupLabel_ = nullptr;

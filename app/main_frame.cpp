@@ -112,6 +112,7 @@ CMainFrame::CMainFrame(const ProgramPaths& paths, ViewDialogs dialogs, QWidget* 
     connect(view_, &CKelvaneView::commandsChanged, this, &CMainFrame::RefreshCommands);
     connect(view_, &CKelvaneView::statusChanged, this, &CMainFrame::RenderStatus);
     connect(view_, &CKelvaneView::languageApplied, this, &CMainFrame::ApplyLanguage);
+    connect(view_, &CKelvaneView::layoutChanged, this, &CMainFrame::FitToView);
     RefreshCommands();
     RenderStatus();
 }
@@ -168,6 +169,15 @@ void CMainFrame::BuildStatusBar() {
         bar->addPermanentWidget(label, width < 0 ? 1 : 0);
         panes_[i] = label;
     }
+}
+
+void CMainFrame::FitToView() {
+    // The view's layout takes the change now, not at the next event loop turn.
+    view_->layout()->activate();
+    layout()->activate();
+    setMinimumSize(0, 0);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    setFixedSize(sizeHint());
 }
 
 void CMainFrame::InitialUpdate() {

@@ -47,6 +47,8 @@ private:
     void RefreshCommands();
     void RenderStatus();
     void ApplyLanguage(const QString& languageModulePath);
+    // The frame's fixed size, fitted again to what the view shows now.
+    void FitToView();
 
     CKelvaneView* view_;
     std::map<CommandId, QAction*> actions_;

@@ -10,6 +10,7 @@
 #include "tests/support/qt_printers.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QContextMenuEvent>
 #include <QMenu>
 #include <QMouseEvent>
@@ -24,6 +25,14 @@ protected:
     // Starts connected to gear at 3, 12 and 40 and loads a 400 x 200 plan.
     void StartWithPlan(int identify = 0) {
         Start(1, kDialogOk, identify);
+        // Hidden until asked for, and the window grows to hold it.
+        auto* shown = frame->findChild<QCheckBox*>(QStringLiteral("planShown"));
+        ASSERT_TRUE(shown);
+        const int narrow = frame->width();
+        EXPECT_FALSE(frame->view().planPanel().isVisible());
+        QTest::mouseClick(shown, Qt::LeftButton, Qt::NoModifier, QPoint(4, shown->height() / 2));
+        ASSERT_TRUE(frame->view().planPanel().isVisible());
+        EXPECT_GT(frame->width(), narrow);
         QImage image(400, 200, QImage::Format_RGB32);
         image.fill(Qt::white);
         ASSERT_TRUE(image.save(configFolder.filePath("eg.png")));
@@ -88,6 +97,13 @@ TEST_F(PlanViewTest, ACellDroppedOnThePlanPlacesItsMarkerAtTheDropPoint) {
     MoveHoldingLeft(&matrix(), beside);
     QTest::mouseRelease(&matrix(), Qt::LeftButton, Qt::NoModifier, beside);
     EXPECT_FALSE(plans().places[40]);
+
+    // Hidden again, the window is as narrow as before; the markers stay.
+    auto* shown = frame->findChild<QCheckBox*>(QStringLiteral("planShown"));
+    const int wide = frame->width();
+    QTest::mouseClick(shown, Qt::LeftButton, Qt::NoModifier, QPoint(4, shown->height() / 2));
+    EXPECT_LT(frame->width(), wide - 300);
+    EXPECT_TRUE(plans().places[12]);
 }
 
 TEST_F(PlanViewTest, AMarkerClickSelectsItsGearCtrlClickAddsAndTheMarkersShowTheSelection) {
