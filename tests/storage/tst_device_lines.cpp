@@ -192,7 +192,7 @@ TEST_F(DeviceLines, ColourLineCarriesTheChannelsColoursOnlyWhenTheyDifferFromRed
     // A scene's colour of an RGBWAF gear: the 16 scenes' levels at the very end.
     ColourSettings scene = c;
     scene.sceneLevels[1] = {255, 255, 255, 40, 255, 255};
-    const QString sceneLine = whiteLine + " " + QString(12, 'F') + "FFFFFF28FFFF" + QString(14 * 12, 'F');
+    const QString sceneLine = whiteLine + " " + QString(12, 'F') + "FFFFFF28FFFF" + QString(qsizetype{14} * 12, 'F');
     EXPECT_EQ(FormatColourLine(17, scene), sceneLine);
     EXPECT_EQ(ParseColourLine(sceneLine)->second, scene);
     EXPECT_FALSE(ParseColourLine(QString(sceneLine + " 08")));  // the colours after the scenes: out of order

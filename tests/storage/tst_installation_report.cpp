@@ -10,8 +10,11 @@
 #include "tests/support/file_size_limit.h"
 #include "tests/support/headless_view.h"
 
+#include <QColor>
 #include <QDir>
+#include <QImage>
 #include <QProcess>
+#include <QRect>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
