@@ -125,7 +125,9 @@ public:
     std::function<void()> repaintTarget;  // the window that shows the model
     // What the tool tip of a cell says (the gear's name); empty: no tool tip.
     std::function<QString(int cell)> describeCell;
-    // The cell's gear is an emergency luminaire: a mark in its corner. Asked
-    // at every repaint, so the mark follows the records without a flag to keep.
+    // The cell's gear is an emergency luminaire, a colour gear: a mark in a
+    // corner each. Asked at every repaint, so the marks follow the records
+    // without a flag to keep.
     std::function<bool(int cell)> isEmergencyUnit;
+    std::function<bool(int cell)> isColourGear;
 };

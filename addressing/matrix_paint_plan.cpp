@@ -15,6 +15,7 @@ constexpr FillColours kFillColours[] = {
     {{50, 160, 0, 0}, {50, 130, 0, 0}},            // MouseFollower
     {{0, 0, 255, 0}, {255, 0, 255, 0}},            // GroupBar
     {{255, 0, 190, 90}, {255, 0, 140, 60}},        // EmergencyMark
+    {{255, 230, 0, 200}, {255, 120, 0, 220}},      // ColourMark
 };
 
 // A box filled from its top-left to its bottom-right corner.
@@ -55,6 +56,17 @@ void planGroupBar(std::vector<MatrixPaintOp>& ops, int index, const MatrixModel&
 
 FillColours MatrixFillColours(MatrixFill fill) { return kFillColours[size_t(fill)]; }
 
+std::vector<CellMark> CellMarks(const MatrixModel& model, int cell) {
+    std::vector<CellMark> marks;
+    if (model.cells[size_t(cell)].present != 1)
+        return marks;
+    if (model.isEmergencyUnit && model.isEmergencyUnit(cell))
+        marks.push_back({MatrixFill::EmergencyMark, true});
+    if (model.isColourGear && model.isColourGear(cell))
+        marks.push_back({MatrixFill::ColourMark, false});
+    return marks;
+}
+
 MatrixFill CellFill(const MatrixCell& cell) {
     if (cell.present != 1)
         return MatrixFill::Absent;
@@ -88,14 +100,15 @@ std::vector<MatrixPaintOp> PlanMatrixPaint(MatrixModel& model, const TextWidthFn
         ops.push_back(
             diagonalFill(model.targetCell, model.cells[size_t(model.targetCell)].box, MatrixFill::DragTarget));
 
-    // Above every cell fill, so a selected or dragged unit keeps its mark.
-    for (int index = 0; model.isEmergencyUnit && index < kMatrixCellCount; ++index) {
+    // Above every cell fill, so a selected or dragged gear keeps its marks.
+    for (int index = 0; index < kMatrixCellCount; ++index) {
         const CellBox& box = model.cells[size_t(index)].box;
-        if (model.cells[size_t(index)].present == 1 && model.isEmergencyUnit(index))
-            ops.push_back(diagonalFill(index,
-                                       {box.x + box.width - kEmergencyMarkSize - kEmergencyMarkInset,
-                                        box.y + kEmergencyMarkInset, kEmergencyMarkSize, kEmergencyMarkSize},
-                                       MatrixFill::EmergencyMark));
+        for (const CellMark& mark : CellMarks(model, index)) {
+            const int32_t x = mark.right ? box.x + box.width - kEmergencyMarkSize - kEmergencyMarkInset
+                                         : box.x + kEmergencyMarkInset;
+            ops.push_back(diagonalFill(index, {x, box.y + kEmergencyMarkInset, kEmergencyMarkSize, kEmergencyMarkSize},
+                                       mark.fill));
+        }
     }
 
     for (int index = 0; index < kMatrixCellCount; ++index)

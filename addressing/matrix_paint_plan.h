@@ -29,6 +29,7 @@ enum class MatrixFill {
     MouseFollower,   // cell-sized rectangle following the mouse: translucent red
     GroupBar,        // bar of a group member: green, fading in from the top
     EmergencyMark,   // corner square of an emergency luminaire: safety green
+    ColourMark,      // corner square of a colour gear: magenta to violet
 };
 
 struct FillColours {
@@ -45,8 +46,16 @@ inline constexpr Argb kMatrixTextColour{255, 255, 255, 255};
 inline constexpr int32_t kGroupBarHeight = 15;
 inline constexpr int32_t kGroupBarGradientLength = 70;  // measured from the cell's top
 inline constexpr char kBarLabelTooWide[] = "????";
-inline constexpr int32_t kEmergencyMarkSize = 8;   // square in the top-right corner
+inline constexpr int32_t kEmergencyMarkSize = 8;   // square in a top corner
 inline constexpr int32_t kEmergencyMarkInset = 2;  // from the cell's edges
+
+// What kind of gear a present cell holds, as a square in one of its top
+// corners: an emergency luminaire top right, a colour gear top left.
+struct CellMark {
+    MatrixFill fill;
+    bool right;  // the top-right corner, else the top-left
+};
+std::vector<CellMark> CellMarks(const MatrixModel& model, int cell);
 
 // The line along which a gradient runs from its first to its second colour.
 struct GradientLine {

@@ -119,9 +119,10 @@ void CPlanView::paintMarker(QPainter& painter, int address, QPointF at) const {
     const MatrixCell& cell = matrix_.cells[size_t(address)];
     const QRectF box(at.x() - kMarkerRadius, at.y() - kMarkerRadius, 2 * kMarkerRadius, 2 * kMarkerRadius);
     fillWithGradient(painter, box, CellFill(cell), true);
-    if (matrix_.isEmergencyUnit && cell.present == 1 && matrix_.isEmergencyUnit(address))
-        fillWithGradient(painter, QRectF(box.right() - kMarkerMark, box.top(), kMarkerMark, kMarkerMark),
-                         MatrixFill::EmergencyMark, false);
+    for (const CellMark& mark : CellMarks(matrix_, address))
+        fillWithGradient(painter,
+                         QRectF(mark.right ? box.right() - kMarkerMark : box.left(), box.top(), kMarkerMark, kMarkerMark),
+                         mark.fill, false);
     painter.setPen(colourOf(kMatrixTextColour));
     painter.drawText(box, Qt::AlignCenter, QString::asprintf("%02d", address));
 }

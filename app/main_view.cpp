@@ -43,6 +43,9 @@ MainView::MainView(ViewServices services)
         return record.present == 1 ? record.name : QString();
     };
     matrix_.isEmergencyUnit = [this](int cell) { return IsEmergencyUnit(store_.workingTable[size_t(cell)]); };
+    matrix_.isColourGear = [this](int cell) {
+        return HasDeviceType(store_.workingTable[size_t(cell)], dali::kDeviceTypeColour);
+    };
     emergency_.projectPath = [this] { return files_.projectPath(); };
     saveProject = [this] { files_.SaveProject(); };
     connection_.projectClosed = [this] { files_.Forget(); };

@@ -162,6 +162,7 @@ TEST_F(MatrixWidgetTest, RendersCellColoursOutlineBackgroundAndGroupBar) {
 
 TEST_F(MatrixWidgetTest, MarksPresentEmergencyUnitsInTheirCornerSelectedOrNot) {
     model.isEmergencyUnit = [](int cell) { return cell == 1 || cell == 2 || cell == 3; };
+    model.isColourGear = [](int cell) { return cell == 2; };  // both kinds: a mark in each top corner
     model.cells[1].present = 1;
     model.cells[2].present = model.cells[2].selected = 1;  // cell 3: not present, so no mark
     model.cells[4].present = 1;
@@ -174,7 +175,13 @@ TEST_F(MatrixWidgetTest, MarksPresentEmergencyUnitsInTheirCornerSelectedOrNot) {
         EXPECT_NEAR(mark.green(), 165, 15) << cell;
         EXPECT_NEAR(mark.blue(), 75, 15) << cell;
     }
+    const int colourX = kEmergencyMarkInset + kEmergencyMarkSize / 2;
+    const QColor colourMark = PixelIn(image, model.cells[2], colourX, markY);
+    EXPECT_GT(colourMark.red(), 120);
+    EXPECT_LT(colourMark.green(), 20);
+    EXPECT_GT(colourMark.blue(), 190);
     // Outside its mark a unit's cell looks like any other present cell.
+    EXPECT_EQ(PixelIn(image, model.cells[1], colourX, markY), PixelIn(image, model.cells[4], colourX, markY));
     EXPECT_EQ(PixelIn(image, model.cells[1], 3, 3), PixelIn(image, model.cells[4], 3, 3));
     for (int cell : {3, 4})
         EXPECT_NE(PixelIn(image, model.cells[size_t(cell)], markX, markY).blue(),
