@@ -11,7 +11,7 @@
 
 #include <span>
 
-enum class BankSection { Identity, Luminaire, Energy, Health, Maintenance };
+enum class BankSection { Luminaire, Energy, Health, Maintenance, Identity };
 
 enum class FieldKind {
     Number,       // unsigned, most significant byte first, times 10^exponent
