@@ -23,6 +23,8 @@ bool CommandState::IsEnabled(CommandId id) const {
         return hasConnectedProject && hasConnectedProject();
     case EnableRule::Connected:
         return hasConnectedGear && hasConnectedGear();
+    case EnableRule::OneSelectedGear:
+        return hasOneSelectedGear && hasOneSelectedGear();
     }
     return false;
 }

@@ -29,6 +29,8 @@ public:
     std::function<bool()> hasConnectedProject;
     // Whether the view is connected with gear found; without an answer: no.
     std::function<bool()> hasConnectedGear;
+    // Whether the view is online with exactly one present gear selected; without an answer: no.
+    std::function<bool()> hasOneSelectedGear;
 
 private:
     std::map<CommandId, int32_t> flags_;

@@ -31,6 +31,7 @@ constexpr CommandInfo kCommands[] = {
     {C::CheckLine,       A::CheckLine,           Menu::Extras,  u"Anlage prüfen",          460, 0,  0,   R::ConnectedProject, false},
     {C::EmergencyTestRun, A::EmergencyTestRun,   Menu::Extras,  u"Notlicht-Testlauf…",     661, 0,  0,   R::Connected, false},
     {C::EmergencyLogbook, A::EmergencyLogbook,   Menu::Extras,  u"Notlicht-Prüfbuch…",     662, 0,  0,   R::Always, true},
+    {C::MemoryBanks,     A::MemoryBanks,         Menu::Extras,  u"Speicherbänke…",         870, 0,  0,   R::OneSelectedGear, false},
     {C::About,           A::None,                Menu::Help,    u"Über",                   0,   0,  0,   R::Never,  false},
     {C::NewProjectTool,  A::NewProject,          Menu::None,    nullptr,                   0,   1,  281, R::Flag,   true},
     {C::SaveProjectTool, A::SaveProject,         Menu::None,    nullptr,                   0,   2,  283, R::Flag,   false},

@@ -48,6 +48,7 @@ enum class CommandId : int32_t {
     ScenesTool = 32779,
     EmergencyTestRun = 32860,
     EmergencyLogbook = 32861,
+    MemoryBanks = 32870,
 };
 
 // What a command does; menu and toolbar entries may share an action.
@@ -56,7 +57,7 @@ enum class CommandAction {
     Settings, ResetBus, AllOff, RemoveAllGroups, RemoveAllScenes, BusTest, None,
     SaveDeviceFile, LoadDeviceFile, Connect, Disconnect, SearchDevices, Send, ReadDevice, ReadAll,
     CreateReport, ExportGearTable, CheckLine, ReplaceGear, ProjectHeader,
-    EmergencyTestRun, EmergencyLogbook,
+    EmergencyTestRun, EmergencyLogbook, MemoryBanks,
 };
 
 enum class Menu { None, File, Options, Extras, Help };
@@ -68,6 +69,7 @@ enum class EnableRule {
     PresentGear,  // no flag: enabled while the working table has present gear
     ConnectedProject,  // no flag: enabled while connected with a project open
     Connected,  // no flag: enabled while connected with gear found
+    OneSelectedGear,  // no flag: enabled while online with exactly one present gear selected
 };
 
 struct CommandInfo {

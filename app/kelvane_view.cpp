@@ -7,6 +7,7 @@
 #include "app/info_view.h"
 #include "app/line_check_dlg.h"
 #include "app/main_view.h"
+#include "app/memory_bank_dlg.h"
 #include "app/plan_panel.h"
 #include "addressing/plan_view.h"
 #include "app/project_header_dlg.h"
@@ -242,6 +243,11 @@ bool CKelvaneView::RunProjectHeaderDialog(ProjectHeader& header) {
         return false;
     header = dialog.header();
     return true;
+}
+
+void CKelvaneView::RunMemoryBankDialog(MemoryBankActions& actions) {
+    CMemoryBankDlg dialog(actions, window());
+    ExecOverMainWindow(dialog);
 }
 
 void CKelvaneView::RunLineCheckDialog(LineCheckActions& actions) {

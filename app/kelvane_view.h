@@ -84,6 +84,7 @@ public:
     bool RunProjectHeaderDialog(ProjectHeader& header) override;
     bool RunEmergencyRunDialog(EmergencyRunChoice& choice) override;
     void RunEmergencyLogbookDialog(EmergencyLogbookActions& actions) override;
+    void RunMemoryBankDialog(MemoryBankActions& actions) override;
     bool WriteHtmlPdf(const QString& path, const QString& title, const QString& html, QString& error) override;
 
 Q_SIGNALS:

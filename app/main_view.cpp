@@ -36,7 +36,8 @@ MainView::MainView(ViewServices services)
       addressing_(core_, tabFlow_),
       lineCheck_(core_, selection_, tabFlow_, addressing_),
       files_(core_, connection_, tabFlow_, lineCheck_),
-      managers_(core_, selection_) {
+      managers_(core_, selection_),
+      memoryBanks_(core_) {
     matrix_.notifyTarget = [this](int code, int index) { OwnCommand(code, index); };
     matrix_.describeCell = [this](int cell) {
         const DeviceRecord& record = store_.workingTable[size_t(cell)];
@@ -55,6 +56,11 @@ MainView::MainView(ViewServices services)
     };
     commands_.hasConnectedGear = [this] {
         return interfaceConnected_ == 1 && offlineMode_ != 1 && store_.PresentCount() > 0;
+    };
+    commands_.hasOneSelectedGear = [this] {
+        const int first = store_.selectedAddresses[0];
+        return interfaceConnected_ == 1 && offlineMode_ != 1 && store_.selectedCount == 1 &&
+               MatrixModel::IsCell(first) && store_.workingTable[size_t(first)].present == 1;
     };
 }
 
@@ -142,6 +148,7 @@ bool MainView::Execute(CommandAction action) {
         {CommandAction::CheckLine, [this] { lineCheck_.CheckLine(); }},
         {CommandAction::EmergencyTestRun, [this] { emergency_.RunTestRun(); }},
         {CommandAction::EmergencyLogbook, [this] { emergency_.ShowLogbook(); }},
+        {CommandAction::MemoryBanks, [this] { memoryBanks_.ShowMemoryBanks(); }},
         {CommandAction::NewProject, [this] { files_.NewProject(); }},
         {CommandAction::OpenProject, [this] { files_.OpenProject(); }},
         {CommandAction::SaveProject, [this] { files_.SaveProject(); }},

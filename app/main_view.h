@@ -13,6 +13,7 @@
 #include "app/emergency_flow.h"
 #include "app/line_check_flow.h"
 #include "app/manager_flow.h"
+#include "app/memory_bank_flow.h"
 #include "app/project_files.h"
 #include "app/selection_flow.h"
 #include "app/tab_flow.h"
@@ -129,4 +130,5 @@ private:
     LineCheckFlow lineCheck_;
     ProjectFiles files_;
     ManagerFlow managers_;
+    MemoryBankFlow memoryBanks_;
 };

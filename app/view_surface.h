@@ -13,6 +13,7 @@ struct InstallationReport;
 struct LineCheckActions;
 struct EmergencyRunChoice;
 class EmergencyLogbookActions;
+class MemoryBankActions;
 struct ProjectHeader;
 
 class ViewSurface {
@@ -63,6 +64,8 @@ public:
     virtual bool RunEmergencyRunDialog(EmergencyRunChoice& choice) = 0;
     // The emergency logbook's window, modally until it is closed.
     virtual void RunEmergencyLogbookDialog(EmergencyLogbookActions& actions) = 0;
+    // "Speicherbänke…" modally over the window until it is closed; its buttons call the actions.
+    virtual void RunMemoryBankDialog(MemoryBankActions& actions) = 0;
     // HTML laid out on pages into a PDF (the logbook's printout). False, with
     // `error` set, when the file cannot be written.
     virtual bool WriteHtmlPdf(const QString& path, const QString& title, const QString& html, QString& error) = 0;

@@ -8,10 +8,25 @@
 namespace {
 
 constexpr StringId kNotAvailable = 796, kUnknown = 797, kYesTimes = 840, kNoTimes = 841, kYes = 842, kNo = 843,
-                   kDistributionType = 844, kNotSpecified = 845, kNotImplemented = 846;
+                   kDistributionType = 844, kNotSpecified = 845, kNotImplemented = 846, kLastLocation = 876,
+                   kLockByte = 877, kScaleOf = 878, kCounterOf = 879;
 
 using K = FieldKind;
 constexpr Masks kNoMask = Masks::None, kBoth = Masks::MaskAndTmask;
+
+constexpr BankField kBank0[] = {
+    {0, 0x02, 1, 890, K::Number, 0, "", kNoMask},
+    {0, 0x03, 6, 730, K::Number, 0, "", kNoMask},
+    {0, 0x09, 2, 731, K::Release, 0, "", kNoMask},
+    {0, 0x0B, 8, 729, K::Hex, 0, "", kNoMask},
+    {0, 0x13, 2, 891, K::Release, 0, "", kNoMask},
+    {0, 0x15, 1, 892, K::Version},
+    {0, 0x16, 1, 893, K::Version},
+    {0, 0x17, 1, 894, K::Version},
+    {0, 0x18, 1, 895, K::Number},
+    {0, 0x19, 1, 896, K::Number},
+    {0, 0x1A, 1, 897, K::Number},
+};
 
 constexpr BankField kBank1[] = {
     {1, 0x03, 6, 798, K::Number},
@@ -81,6 +96,8 @@ constexpr BankField kBank207[] = {
 
 constexpr StringId kGearPrefix = 818, kLightSourcePrefix = 819;
 
+constexpr BankLayout kIdentity{0, BankSection::Identity, false, 0, kBank0};
+
 constexpr BankLayout kLayouts[] = {
     {1, BankSection::Luminaire, false, 0, kBank1},
     {202, BankSection::Energy, true, 0, kBank202},
@@ -134,6 +151,8 @@ uint8_t BankLayout::lastFieldLocation() const {
 std::span<const BankLayout> LuminaireBankLayouts() { return kLayouts; }
 
 const BankLayout* FindBankLayout(uint8_t bank) {
+    if (bank == 0)
+        return &kIdentity;
     const auto it = std::find_if(std::begin(kLayouts), std::end(kLayouts), [&](const BankLayout& l) { return l.bank == bank; });
     return it == std::end(kLayouts) ? nullptr : &*it;
 }
@@ -141,6 +160,28 @@ const BankLayout* FindBankLayout(uint8_t bank) {
 QString FieldLabel(const BankLayout& layout, const BankField& field, const QString& module) {
     const QString name = LoadText(field.name, module);
     return layout.fieldPrefix ? LoadText(layout.fieldPrefix, module).arg(name) : name;
+}
+
+QString LocationMeaning(uint8_t bank, int location, const QString& module) {
+    if (location == 0)
+        return LoadText(kLastLocation, module);
+    if (location == 2 && bank != 0)
+        return LoadText(kLockByte, module);
+    const BankLayout* layout = FindBankLayout(bank);
+    if (!layout)
+        return {};
+    for (const BankField& field : layout->fields) {
+        const QString label = FieldLabel(*layout, field, module);
+        if (field.kind == K::Scaled && location == field.location)
+            return LoadText(kScaleOf, module).arg(label);
+        if (field.kind == K::Flag && location == field.counterAt)
+            return LoadText(kCounterOf, module).arg(label);
+        const int first = valueLocation(field);
+        if (location >= first && location < first + field.size)
+            return field.size == 1 ? label
+                                   : QStringLiteral("%1 [%2/%3]").arg(label).arg(location - first + 1).arg(field.size);
+    }
+    return {};
 }
 
 std::optional<double> FieldValue(const BankField& field, const MemoryBankBytes& bytes) {
@@ -189,6 +230,10 @@ QString FieldText(const BankField& field, const MemoryBankBytes& bytes, const QS
                 return LoadText(set ? kYes : kNo, module);
             return LoadText(set ? kYesTimes : kNoTimes, module).arg(*counter);
         }
+        case K::Version:
+            return QStringLiteral("%1.%2").arg(*raw >> 2).arg(*raw & 3);
+        case K::Release:
+            return QStringLiteral("%1.%2").arg(*raw >> 8).arg(*raw & 0xFF);
         case K::Distribution:
             return *raw == 0 ? LoadText(kNotSpecified, module) : LoadText(kDistributionType, module).arg(*raw);
         case K::Scaled: {

@@ -1,6 +1,6 @@
 #pragma once
-// What the locations of the luminaire's memory banks mean (bank 1 luminaire
-// data, 202..204 energy, 205 and 206 control gear and light source
+// What the locations of the memory banks mean (bank 0 the gear's identity in
+// its DALI-2 layout, bank 1 luminaire data, 202..204 energy, 205 and 206 control gear and light source
 // diagnostics, 207 maintenance), one table row per value, and the text a
 // value's bytes show.
 
@@ -11,7 +11,7 @@
 
 #include <span>
 
-enum class BankSection { Luminaire, Energy, Health, Maintenance };
+enum class BankSection { Luminaire, Energy, Health, Maintenance, Identity };
 
 enum class FieldKind {
     Number,       // unsigned, most significant byte first, times 10^exponent
@@ -23,6 +23,8 @@ enum class FieldKind {
     Distribution, // light distribution type 0..5
     Hex,          // an identification: hex digits
     Text,         // ASCII up to the first 0
+    Version,      // one byte: major in bits 7..2, minor in bits 1..0
+    Release,      // two bytes: major, minor
 };
 
 // Which all-same patterns mean no value: all 0xFF (MASK) "not available",
@@ -54,6 +56,7 @@ struct BankLayout {
 
 // Banks 1, 202..207 in the order the information tab shows them.
 std::span<const BankLayout> LuminaireBankLayouts();
+// Those and bank 0; nothing for a bank no layout describes.
 const BankLayout* FindBankLayout(uint8_t bank);
 
 // The field's label, with its bank's prefix.
@@ -61,5 +64,10 @@ QString FieldLabel(const BankLayout& layout, const BankField& field, const QStri
 // "12.345 kWh", "ja, 3-mal", "nicht verfügbar" (MASK), "unbekannt" (TMASK),
 // "nicht implementiert" where a byte gave no answer.
 QString FieldText(const BankField& field, const MemoryBankBytes& bytes, const QString& languageModulePath);
+// What one location holds, for a table of raw bytes: the bank's last
+// location (0), its lock byte (2, not in bank 0), else the field the location
+// belongs to ("Wirkenergie [2/6]", its scale byte, a flag's counter); empty
+// where no layout says.
+QString LocationMeaning(uint8_t bank, int location, const QString& languageModulePath);
 // The field's value in its unit, when its bytes were read and are no mask.
 std::optional<double> FieldValue(const BankField& field, const MemoryBankBytes& bytes);

@@ -42,14 +42,13 @@ Read readAt(const BusLink& link, uint8_t a, uint8_t location, bool dtr0Set, Link
     return read;
 }
 
-// ENABLE WRITE MEMORY twice, then `value` to the lock byte (DTR1 holds the bank).
-void writeLockByte(const BusLink& link, uint8_t a, uint8_t value, LinkResult& results) {
+}  // namespace
+
+void WriteLockByte(const BusLink& link, uint8_t a, uint8_t value, LinkResult& results) {
     results |= dalikit_ConfigureTwice(link, a, code(dali::Op::EnableWriteMemory));
     SendToGear(link, code(SpecialOp::Dtr0), kLockByteLocation, results);
     SendToGear(link, code(SpecialOp::WriteMemoryLocationNoReply), value, results);
 }
-
-}  // namespace
 
 std::optional<uint8_t> MemoryBankBytes::at(int location) const {
     const int i = location - first;
@@ -76,7 +75,7 @@ std::optional<MemoryBankBytes> ReadMemoryBank(const BusLink& link, int address, 
         return std::nullopt;
     const bool latched = latch == BankLatch::Snapshot;
     if (latched)
-        writeLockByte(link, a, kLatchValue, results);
+        WriteLockByte(link, a, kLatchValue, results);
     MemoryBankBytes bytes{end.byte, {}, first};
     const int stop = std::min(last, end.byte);
     bool dtr0Set = first == 1 && !latched;  // reading location 0 moved it there
@@ -90,7 +89,7 @@ std::optional<MemoryBankBytes> ReadMemoryBank(const BusLink& link, int address, 
     }
     // The snapshot is let go even after a failure, so the bank reads live again.
     if (latched)
-        writeLockByte(link, a, kUnlatchValue, results);
+        WriteLockByte(link, a, kUnlatchValue, results);
     if (failed)
         return std::nullopt;
     return bytes;

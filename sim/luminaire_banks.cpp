@@ -141,11 +141,20 @@ void LuminaireBanks::advance(uint64_t nowUs) {
     lastUs_ = std::max(lastUs_, nowUs);
     if (!config_.present || !powered_)
         return;
-    if (config_.nominalPowerW != 0xFFFF)
-        energyWh_ += config_.nominalPowerW * arcPowerShare(lastLevel_) * elapsedUs * kHoursPerUs;
+    energyWh_ += energyAddedWh(elapsedUs);
     operatingS_ += elapsedUs * kSecondsPerUs;
     if (lastLevel_ > 0)
         onS_ += elapsedUs * kSecondsPerUs;
+}
+
+double LuminaireBanks::energyAddedWh(double elapsedUs) const {
+    if (!config_.present || !powered_ || config_.nominalPowerW == 0xFFFF)
+        return 0;
+    return config_.nominalPowerW * arcPowerShare(lastLevel_) * elapsedUs * kHoursPerUs;
+}
+
+double LuminaireBanks::activeEnergyWh(uint64_t nowUs) const {
+    return energyWh_ + energyAddedWh(double(nowUs > lastUs_ ? nowUs - lastUs_ : 0));
 }
 
 void LuminaireBanks::setState(uint8_t level, bool powered) {

@@ -57,6 +57,9 @@ public:
     // The arc level (0 off) and the mains from now on; a start counts here.
     void setState(uint8_t level, bool powered);
     GearBanksConfig snapshot() const;
+    // The active energy counted up to `nowUs`, without moving the count on
+    // (the panel shows it between frames).
+    double activeEnergyWh(uint64_t nowUs) const;
 
     static constexpr uint8_t kLockByte = 2;
     static constexpr uint8_t kLatch = 0xAA, kUnlock = 0x55;
@@ -65,6 +68,8 @@ private:
     using Bytes = std::array<uint8_t, 256>;
     // The bank's bytes now; nothing for a bank the gear does not have.
     std::optional<Bytes> live(uint8_t bank) const;
+    // What the nominal power at the last level adds over `elapsedUs`.
+    double energyAddedWh(double elapsedUs) const;
 
     GearBanksConfig config_;
     Bytes bank1_{}, bank207_{};

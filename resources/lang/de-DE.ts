@@ -2099,6 +2099,122 @@ Rückgabewert: 0 fertig, 1 Aufruf falsch, 2 kein oder kein eindeutiges Interface
         <source>Bilder (*.png *.jpg *.jpeg *.svg)</source>
         <translation>Bilder (*.png *.jpg *.jpeg *.svg)</translation>
     </message>
+    <message id="870">
+        <source>Speicherbänke…</source>
+        <translation>Speicherbänke…</translation>
+    </message>
+    <message id="871">
+        <source>Speicherbänke</source>
+        <translation>Speicherbänke</translation>
+    </message>
+    <message id="872">
+        <source>Speicherbank</source>
+        <translation>Speicherbank</translation>
+    </message>
+    <message id="873">
+        <source>Stelle</source>
+        <translation>Stelle</translation>
+    </message>
+    <message id="874">
+        <source>Bedeutung</source>
+        <translation>Bedeutung</translation>
+    </message>
+    <message id="875">
+        <source>Schreiben…</source>
+        <translation>Schreiben…</translation>
+    </message>
+    <message id="876">
+        <source>Letzte Speicherstelle</source>
+        <translation>Letzte Speicherstelle</translation>
+    </message>
+    <message id="877">
+        <source>Sperrbyte</source>
+        <translation>Sperrbyte</translation>
+    </message>
+    <message id="878">
+        <source>%1 (Skalierung)</source>
+        <translation>%1 (Skalierung)</translation>
+    </message>
+    <message id="879">
+        <source>%1 (Zähler)</source>
+        <translation>%1 (Zähler)</translation>
+    </message>
+    <message id="880">
+        <source>Gerät %1, Speicherbank %2: Stelle 0x%3 auf 0x%4 setzen? Das Gerät speichert den Wert sofort.</source>
+        <translation>Gerät %1, Speicherbank %2: Stelle 0x%3 auf 0x%4 setzen? Das Gerät speichert den Wert sofort.</translation>
+    </message>
+    <message id="881">
+        <source>Speicherbank %1 ist bei diesem Gerät nicht vorhanden.</source>
+        <translation>Speicherbank %1 ist bei diesem Gerät nicht vorhanden.</translation>
+    </message>
+    <message id="882">
+        <source>Geschrieben und zurückgelesen: Stelle 0x%1 enthält 0x%2.</source>
+        <translation>Geschrieben und zurückgelesen: Stelle 0x%1 enthält 0x%2.</translation>
+    </message>
+    <message id="883">
+        <source>Diese Stelle ist nicht beschreibbar (Speicherbank 0, zählende Speicherbänke, Stellen 0 bis 2). Es wurde nichts gesendet.</source>
+        <translation>Diese Stelle ist nicht beschreibbar (Speicherbank 0, zählende Speicherbänke, Stellen 0 bis 2). Es wurde nichts gesendet.</translation>
+    </message>
+    <message id="884">
+        <source>Die Stelle liegt hinter der letzten Stelle der Speicherbank. Es wurde nichts geschrieben.</source>
+        <translation>Die Stelle liegt hinter der letzten Stelle der Speicherbank. Es wurde nichts geschrieben.</translation>
+    </message>
+    <message id="885">
+        <source>Die Speicherbank ist gesperrt: das Gerät hat den Wert nicht angenommen.</source>
+        <translation>Die Speicherbank ist gesperrt: das Gerät hat den Wert nicht angenommen.</translation>
+    </message>
+    <message id="886">
+        <source>Das Gerät hat den Wert nicht angenommen: die Stelle ist nur lesbar.</source>
+        <translation>Das Gerät hat den Wert nicht angenommen: die Stelle ist nur lesbar.</translation>
+    </message>
+    <message id="887">
+        <source>Der Wert stimmt nicht: gesendet 0x%1, Antwort %2, zurückgelesen %3.</source>
+        <translation>Der Wert stimmt nicht: gesendet 0x%1, Antwort %2, zurückgelesen %3.</translation>
+    </message>
+    <message id="888">
+        <source>Die Stelle gab beim Zurücklesen keine Antwort; ob der Wert gespeichert ist, ist unklar.</source>
+        <translation>Die Stelle gab beim Zurücklesen keine Antwort; ob der Wert gespeichert ist, ist unklar.</translation>
+    </message>
+    <message id="889">
+        <source>Die Übertragung ist fehlgeschlagen; ob der Wert gespeichert ist, ist unklar.</source>
+        <translation>Die Übertragung ist fehlgeschlagen; ob der Wert gespeichert ist, ist unklar.</translation>
+    </message>
+    <message id="890">
+        <source>Letzte Speicherbank</source>
+        <translation>Letzte Speicherbank</translation>
+    </message>
+    <message id="891">
+        <source>Hardware-Version</source>
+        <translation>Hardware-Version</translation>
+    </message>
+    <message id="892">
+        <source>Version 101 (System)</source>
+        <translation>Version 101 (System)</translation>
+    </message>
+    <message id="893">
+        <source>Version 102 (Betriebsgeräte)</source>
+        <translation>Version 102 (Betriebsgeräte)</translation>
+    </message>
+    <message id="894">
+        <source>Version 103 (Eingabegeräte)</source>
+        <translation>Version 103 (Eingabegeräte)</translation>
+    </message>
+    <message id="895">
+        <source>Logische Eingabegeräte</source>
+        <translation>Logische Eingabegeräte</translation>
+    </message>
+    <message id="896">
+        <source>Logische Betriebsgeräte</source>
+        <translation>Logische Betriebsgeräte</translation>
+    </message>
+    <message id="897">
+        <source>Index dieses Betriebsgeräts</source>
+        <translation>Index dieses Betriebsgeräts</translation>
+    </message>
+    <message id="898">
+        <source>Die Übertragung ist fehlgeschlagen; die Speicherbank wurde nicht gelesen.</source>
+        <translation>Die Übertragung ist fehlgeschlagen; die Speicherbank wurde nicht gelesen.</translation>
+    </message>
     <message id="57344">
         <source>Orvent Kelvane</source>
         <translation>Orvent Kelvane</translation>

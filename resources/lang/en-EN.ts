@@ -2099,6 +2099,122 @@ Exit status: 0 done, 1 usage, 2 no or no single interface, 3 differences found, 
         <source>Bilder (*.png *.jpg *.jpeg *.svg)</source>
         <translation>Images (*.png *.jpg *.jpeg *.svg)</translation>
     </message>
+    <message id="870">
+        <source>Speicherbänke…</source>
+        <translation>Memory banks…</translation>
+    </message>
+    <message id="871">
+        <source>Speicherbänke</source>
+        <translation>Memory banks</translation>
+    </message>
+    <message id="872">
+        <source>Speicherbank</source>
+        <translation>Memory bank</translation>
+    </message>
+    <message id="873">
+        <source>Stelle</source>
+        <translation>Location</translation>
+    </message>
+    <message id="874">
+        <source>Bedeutung</source>
+        <translation>Meaning</translation>
+    </message>
+    <message id="875">
+        <source>Schreiben…</source>
+        <translation>Write…</translation>
+    </message>
+    <message id="876">
+        <source>Letzte Speicherstelle</source>
+        <translation>Last accessible location</translation>
+    </message>
+    <message id="877">
+        <source>Sperrbyte</source>
+        <translation>Lock byte</translation>
+    </message>
+    <message id="878">
+        <source>%1 (Skalierung)</source>
+        <translation>%1 (scale)</translation>
+    </message>
+    <message id="879">
+        <source>%1 (Zähler)</source>
+        <translation>%1 (counter)</translation>
+    </message>
+    <message id="880">
+        <source>Gerät %1, Speicherbank %2: Stelle 0x%3 auf 0x%4 setzen? Das Gerät speichert den Wert sofort.</source>
+        <translation>Gear %1, memory bank %2: set location 0x%3 to 0x%4? The gear stores the value at once.</translation>
+    </message>
+    <message id="881">
+        <source>Speicherbank %1 ist bei diesem Gerät nicht vorhanden.</source>
+        <translation>This gear has no memory bank %1.</translation>
+    </message>
+    <message id="882">
+        <source>Geschrieben und zurückgelesen: Stelle 0x%1 enthält 0x%2.</source>
+        <translation>Written and read back: location 0x%1 holds 0x%2.</translation>
+    </message>
+    <message id="883">
+        <source>Diese Stelle ist nicht beschreibbar (Speicherbank 0, zählende Speicherbänke, Stellen 0 bis 2). Es wurde nichts gesendet.</source>
+        <translation>This location cannot be written (memory bank 0, counting memory banks, locations 0 to 2). Nothing was sent.</translation>
+    </message>
+    <message id="884">
+        <source>Die Stelle liegt hinter der letzten Stelle der Speicherbank. Es wurde nichts geschrieben.</source>
+        <translation>The location lies past the memory bank's last location. Nothing was written.</translation>
+    </message>
+    <message id="885">
+        <source>Die Speicherbank ist gesperrt: das Gerät hat den Wert nicht angenommen.</source>
+        <translation>The memory bank is locked: the gear did not take the value.</translation>
+    </message>
+    <message id="886">
+        <source>Das Gerät hat den Wert nicht angenommen: die Stelle ist nur lesbar.</source>
+        <translation>The gear did not take the value: the location is read-only.</translation>
+    </message>
+    <message id="887">
+        <source>Der Wert stimmt nicht: gesendet 0x%1, Antwort %2, zurückgelesen %3.</source>
+        <translation>The value does not match: sent 0x%1, answer %2, read back %3.</translation>
+    </message>
+    <message id="888">
+        <source>Die Stelle gab beim Zurücklesen keine Antwort; ob der Wert gespeichert ist, ist unklar.</source>
+        <translation>The location did not answer when read back; whether the value is stored is unclear.</translation>
+    </message>
+    <message id="889">
+        <source>Die Übertragung ist fehlgeschlagen; ob der Wert gespeichert ist, ist unklar.</source>
+        <translation>The transmission failed; whether the value is stored is unclear.</translation>
+    </message>
+    <message id="890">
+        <source>Letzte Speicherbank</source>
+        <translation>Last accessible memory bank</translation>
+    </message>
+    <message id="891">
+        <source>Hardware-Version</source>
+        <translation>Hardware version</translation>
+    </message>
+    <message id="892">
+        <source>Version 101 (System)</source>
+        <translation>Version 101 (system)</translation>
+    </message>
+    <message id="893">
+        <source>Version 102 (Betriebsgeräte)</source>
+        <translation>Version 102 (control gear)</translation>
+    </message>
+    <message id="894">
+        <source>Version 103 (Eingabegeräte)</source>
+        <translation>Version 103 (control devices)</translation>
+    </message>
+    <message id="895">
+        <source>Logische Eingabegeräte</source>
+        <translation>Logical control device units</translation>
+    </message>
+    <message id="896">
+        <source>Logische Betriebsgeräte</source>
+        <translation>Logical control gear units</translation>
+    </message>
+    <message id="897">
+        <source>Index dieses Betriebsgeräts</source>
+        <translation>Index of this control gear unit</translation>
+    </message>
+    <message id="898">
+        <source>Die Übertragung ist fehlgeschlagen; die Speicherbank wurde nicht gelesen.</source>
+        <translation>The transmission failed; the memory bank was not read.</translation>
+    </message>
     <message id="57344">
         <source>Orvent Kelvane</source>
         <translation>Orvent Kelvane</translation>

@@ -32,6 +32,11 @@ QString addressingStateText(const GearTileState& state) {
     return parts.join(QStringLiteral(" · "));
 }
 
+QString energyText(const GearTileState& state) {
+    return state.activeEnergyWh ? QStringLiteral("Energy %1 kWh").arg(*state.activeEnergyWh / 1000, 0, 'f', 3)
+                                : QString();
+}
+
 QColor lampColour(const std::optional<sim::GearColourPoint>& colour, uint8_t channels) {
     const QColor warmWhite = QColor::fromHsvF(0.14, 0.6, 1.0);
     if (!colour)
@@ -108,10 +113,15 @@ GearTile::GearTile(QWidget* parent) : QFrame(parent) {
     state_ = new QLabel(this);
     state_->setObjectName(QStringLiteral("state"));
     state_->setAlignment(Qt::AlignCenter);
+    energy_ = new QLabel(this);
+    energy_->setObjectName(QStringLiteral("energy"));
+    energy_->setAlignment(Qt::AlignCenter);
+    energy_->hide();
     QFont small = font();
     small.setPointSizeF(small.pointSizeF() * 0.85);
     details_->setFont(small);
     state_->setFont(small);
+    energy_->setFont(small);
 
     // Fault keys: a tester's, not an installer's.
     missCount_ = new QSpinBox(this);
@@ -140,6 +150,7 @@ GearTile::GearTile(QWidget* parent) : QFrame(parent) {
     layout->addWidget(name_);
     layout->addWidget(details_);
     layout->addWidget(state_);
+    layout->addWidget(energy_);
     layout->addWidget(select);
     auto* keys = new QHBoxLayout;
     keys->addWidget(mains_);
@@ -191,6 +202,11 @@ void GearTile::showState(const GearTileState& state) {
                           .arg(state.deviceType)
                           .arg(groups.isEmpty() ? QStringLiteral("—") : groups.join(QLatin1Char(','))));
     state_->setText(addressingStateText(state));
+    energy_->setText(energyText(state));
+    if (energy_->isHidden() == state.activeEnergyWh.has_value()) {
+        energy_->setVisible(state.activeEnergyWh.has_value());
+        setMinimumHeight(sizeHint().height());
+    }
     const auto showChecked = [](QAbstractButton* key, bool on) {
         if (key->isChecked() != on) {
             const QSignalBlocker quiet(key);

@@ -39,7 +39,12 @@ struct GearTileState {
     bool emergency = false;
     bool batteryFailure = false;
     bool emergencyLampFailure = false;
+    // A luminaire with memory banks: the active energy it has counted.
+    std::optional<double> activeEnergyWh;
 };
+
+// "Energy 1.235 kWh" for the tile, empty without banks.
+QString energyText(const GearTileState& state);
 
 // The tile's line for the addressing state: "Initialising · withdrawn · selected", or empty.
 QString addressingStateText(const GearTileState& state);
@@ -82,6 +87,7 @@ private:
     QLabel* name_;
     QLabel* details_;
     QLabel* state_;
+    QLabel* energy_;
     QPushButton* mains_;
     QSpinBox* missCount_;
     QToolButton* late_;

@@ -366,12 +366,18 @@ void SimPanelWindow::refresh() {
                      g.isInitialising(nowUs) && g.isPhysicallySelected(),
                      g.faults(),
                      std::nullopt,
-                     0};
+                     0,
+                     false,
+                     false,
+                     false,
+                     std::nullopt};
             if (const sim::EmergencyUnit* unit = g.emergencyUnit()) {
                 state.emergency = true;
                 state.batteryFailure = unit->batteryFailure();
                 state.emergencyLampFailure = unit->lampFailure();
             }
+            if (g.luminaireBanks().has(1))
+                state.activeEnergyWh = g.luminaireBanks().activeEnergyWh(nowUs);
             if (g.hasDeviceType(dali::kDeviceTypeColour)) {
                 state.colour = g.colour().actual;
                 state.colourChannels = g.colour().channels;

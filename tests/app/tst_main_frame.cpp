@@ -85,7 +85,7 @@ TEST_F(MainFrameStructureTest, MenuHoldsTheTableInOrderWithItsOwnTextsUntilTheLa
     EXPECT_EQ(MenuEntries(*frame, Menu::Extras),
               (QStringList{"DALI bus zurücksetzten", "Alle Geräte aus", "Alle Gruppen entfernen",
                            "Alle Szenen entfernen", "Bus Test", "Anlage prüfen", "Notlicht-Testlauf…",
-                           "Notlicht-Prüfbuch…"}));
+                           "Notlicht-Prüfbuch…", "Speicherbänke…"}));
     EXPECT_EQ(MenuEntries(*frame, Menu::Help), (QStringList{"Über"}));
 
     frame->InitialUpdate();
@@ -97,7 +97,8 @@ TEST_F(MainFrameStructureTest, MenuHoldsTheTableInOrderWithItsOwnTextsUntilTheLa
                            "Programmeinstellungen"}));
     EXPECT_EQ(MenuEntries(*frame, Menu::Extras),
               (QStringList{"Bus zurücksetzten", "Alle Geräte Aus", "Alle Gruppen entfernen", "Alle Szenen entfernen",
-                           "Test Broadcast", "Anlage prüfen", "Notlicht-Testlauf…", "Notlicht-Prüfbuch…"}));
+                           "Test Broadcast", "Anlage prüfen", "Notlicht-Testlauf…", "Notlicht-Prüfbuch…",
+                           "Speicherbänke…"}));
     EXPECT_EQ(MenuEntries(*frame, Menu::Help), (QStringList{"Version 1.0.3.2"}));
 }
 

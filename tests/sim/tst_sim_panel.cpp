@@ -160,6 +160,28 @@ TEST_F(SimPanel, TheMonitorListsFramesAndReplies) {
                     .startsWith("Reply: 0x"));
 }
 
+// A luminaire with banks shows the energy it counts, also between frames;
+// a gear without banks shows none.
+TEST(SimPanelEnergy, ATileShowsTheEnergyOfALuminaireWithBanks) {
+    std::string error;
+    const auto scenario = sim::parseScenario(
+        R"({"timeScale": 0, "interfaces": [{"bus": {"gear": [
+             {"shortAddress": 1, "actualLevel": 254, "banks": {"nominalPowerW": 36, "activeEnergyWh": 1000}},
+             {"shortAddress": 2}]}}]})",
+        "panel", error);
+    ASSERT_TRUE(scenario) << error;
+    const std::shared_ptr<kit::SimBackend> backend = kit::buildSimulatedBackend(*scenario);
+    SimPanelWindow panel(backend);
+    const auto energy = [&](size_t tile) { return panel.tiles()[tile]->findChild<QLabel*>("energy"); };
+    panel.refresh();
+    EXPECT_EQ(energy(0)->text(), "Energy 1.000 kWh");
+    EXPECT_FALSE(energy(0)->isHidden());
+    EXPECT_TRUE(energy(1)->isHidden());
+    backend->clock()->advanceUs(3'600'000'000);  // an hour at full level, no frame
+    panel.refresh();
+    EXPECT_EQ(energy(0)->text(), "Energy 1.036 kWh");
+}
+
 // The tile's addressing state, and its fault keys worked with the mouse.
 TEST_F(SimPanel, TilesShowAddressingStateAndTheirFaultKeysReachTheGear) {
     SimPanelWindow panel(backend);

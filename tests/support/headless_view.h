@@ -9,6 +9,7 @@
 #include "app/device_tabs.h"
 #include "app/emergency_logbook_actions.h"
 #include "app/line_check_flow.h"
+#include "app/memory_bank_actions.h"
 #include "groups_scenes/group_manager.h"
 #include "groups_scenes/scene_manager.h"
 #include "storage/installation_report.h"
@@ -94,6 +95,12 @@ public:
             onEmergencyLogbookDialog(actions);
     }
     std::function<void(EmergencyLogbookActions&)> onEmergencyLogbookDialog;
+    // "Speicherbänke…": the script works its actions; without one it is closed at once.
+    void RunMemoryBankDialog(MemoryBankActions& actions) override {
+        if (onMemoryBankDialog)
+            onMemoryBankDialog(actions);
+    }
+    std::function<void(MemoryBankActions&)> onMemoryBankDialog;
     int logbookDialogs = 0;
     // The printout is kept as HTML, not laid out.
     bool WriteHtmlPdf(const QString& path, const QString& title, const QString& html, QString&) override {
