@@ -6,7 +6,7 @@
 namespace {
 
 constexpr StringId kSectionTitles[] = {790, 791, 792, 793};  // in BankSection order
-constexpr StringId kNotPresent = 795;
+constexpr StringId kNotPresent = 795, kIdentityTitle = 732;
 
 }  // namespace
 
@@ -33,5 +33,18 @@ std::vector<InfoRow> LuminaireInfoRows(const BankReadings& banks, const QString&
         rows.push_back({title, anyBank ? QString() : LoadText(kNotPresent, module)});
         rows.insert(rows.end(), values.begin(), values.end());
     }
+    return rows;
+}
+
+std::vector<InfoRow> IdentityInfoRows(const GearIdentity& identity, const QString& module) {
+    std::vector<InfoRow> rows;
+    if (!identity.bank0)
+        return rows;
+    const BankLayout& layout = Bank0Layout(identity.identificationBytes == 8);
+    rows.push_back({});
+    rows.push_back({LoadText(kIdentityTitle, module), QString()});
+    for (const BankField& field : layout.fields)
+        if (identity.bank0->bigEndian(field.location, field.size))
+            rows.push_back({FieldLabel(layout, field, module), FieldText(field, *identity.bank0, module)});
     return rows;
 }

@@ -96,6 +96,8 @@ void TabFlow::RefreshTab(DeviceTab tab, int address) {
             if (std::any_of(rows.begin(), rows.end(), [](const InfoRow& row) { return !row.value.isEmpty(); })) {
                 const std::vector<InfoRow> banks = LuminaireInfoRows(record.banks, module);
                 rows.insert(rows.end(), banks.begin(), banks.end());
+                const std::vector<InfoRow> identity = IdentityInfoRows(record.identity, module);
+                rows.insert(rows.end(), identity.begin(), identity.end());
             }
             tabs.ShowInfo(rows);
             return;

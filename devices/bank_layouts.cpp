@@ -14,6 +14,7 @@ constexpr StringId kNotAvailable = 796, kUnknown = 797, kYesTimes = 840, kNoTime
 using K = FieldKind;
 constexpr Masks kNoMask = Masks::None, kBoth = Masks::MaskAndTmask;
 
+// Bank 0 of DALI-2 gear; edition-1 gear end after a 4-byte serial number.
 constexpr BankField kBank0[] = {
     {0, 0x02, 1, 890, K::Number, 0, "", kNoMask},
     {0, 0x03, 6, 730, K::Number, 0, "", kNoMask},
@@ -26,6 +27,12 @@ constexpr BankField kBank0[] = {
     {0, 0x18, 1, 895, K::Number},
     {0, 0x19, 1, 896, K::Number},
     {0, 0x1A, 1, 897, K::Number},
+};
+constexpr BankField kBank0Edition1[] = {
+    {0, 0x02, 1, 890, K::Number, 0, "", kNoMask},
+    {0, 0x03, 6, 730, K::Number, 0, "", kNoMask},
+    {0, 0x09, 2, 731, K::Release, 0, "", kNoMask},
+    {0, 0x0B, 4, 729, K::Hex, 0, "", kNoMask},
 };
 
 constexpr BankField kBank1[] = {
@@ -97,6 +104,7 @@ constexpr BankField kBank207[] = {
 constexpr StringId kGearPrefix = 818, kLightSourcePrefix = 819;
 
 constexpr BankLayout kIdentity{0, BankSection::Identity, false, 0, kBank0};
+constexpr BankLayout kIdentityEdition1{0, BankSection::Identity, false, 0, kBank0Edition1};
 
 constexpr BankLayout kLayouts[] = {
     {1, BankSection::Luminaire, false, 0, kBank1},
@@ -149,6 +157,8 @@ uint8_t BankLayout::lastFieldLocation() const {
 }
 
 std::span<const BankLayout> LuminaireBankLayouts() { return kLayouts; }
+
+const BankLayout& Bank0Layout(bool dali2) { return dali2 ? kIdentity : kIdentityEdition1; }
 
 const BankLayout* FindBankLayout(uint8_t bank) {
     if (bank == 0)

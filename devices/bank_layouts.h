@@ -58,6 +58,8 @@ struct BankLayout {
 std::span<const BankLayout> LuminaireBankLayouts();
 // Those and bank 0; nothing for a bank no layout describes.
 const BankLayout* FindBankLayout(uint8_t bank);
+// Bank 0 in the layout of the gear's edition (DALI-2: version number 8 and up).
+const BankLayout& Bank0Layout(bool dali2);
 
 // The field's label, with its bank's prefix.
 QString FieldLabel(const BankLayout& layout, const BankField& field, const QString& languageModulePath);

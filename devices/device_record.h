@@ -37,6 +37,8 @@ struct GearIdentity {
     // DALI-2: the 64-bit identification number; edition 1: the 32-bit serial number.
     std::optional<uint64_t> identificationNumber{};
     int identificationBytes = 0;  // 8 or 4, as the gear's edition has it
+    // Bank 0 as read, from the GTIN to the end of the edition's layout.
+    std::optional<MemoryBankBytes> bank0{};
 
     bool known() const { return gtin || firmware || identificationNumber; }
     bool operator==(const GearIdentity&) const = default;

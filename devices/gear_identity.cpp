@@ -1,13 +1,14 @@
 #include "devices/gear_identity.h"
 
 #include "dali/dali_commands.h"
+#include "devices/bank_layouts.h"
 #include "devices/gear_transactions.h"
 #include "devices/memory_bank.h"
 
 namespace {
 
 constexpr uint8_t kFirstDali2Version = 8;
-constexpr uint8_t kGtin = 0x03, kFirmware = 0x09, kIdentification = 0x0B;
+constexpr uint8_t kGtin = 0x03, kFirmware = 0x09, kIdentification = 0x0B, kLastBank = 0x02;
 constexpr int kGtinBytes = 6;
 
 // A value whose bytes are all 0xFF is MASK: the gear does not say. Nor
@@ -22,9 +23,10 @@ std::optional<uint64_t> unlessBlank(std::optional<uint64_t> value, int bytes) {
 std::optional<GearIdentity> ReadGearIdentity(const BusLink& link, int address, LinkResult& results) {
     const std::optional<uint8_t> version =
         QueryGear(link, dali::commandAddress(address), dali::code(dali::Op::QueryVersionNumber), results);
-    const int idBytes = version && *version >= kFirstDali2Version ? 8 : 4;
+    const bool dali2 = version && *version >= kFirstDali2Version;
+    const int idBytes = dali2 ? 8 : 4;
     const std::optional<MemoryBankBytes> bank =
-        ReadMemoryBank(link, address, 0, kGtin, uint8_t(kIdentification + idBytes - 1), results);
+        ReadMemoryBank(link, address, 0, kLastBank, Bank0Layout(dali2).lastFieldLocation(), results);
     if (!bank)
         return std::nullopt;
     GearIdentity identity;
@@ -36,6 +38,7 @@ std::optional<GearIdentity> ReadGearIdentity(const BusLink& link, int address, L
     identity.identificationBytes = idBytes;
     if (!identity.known())
         return std::nullopt;
+    identity.bank0 = bank;
     return identity;
 }
 

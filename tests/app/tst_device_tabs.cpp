@@ -408,12 +408,17 @@ TEST_F(DeviceTabsTest, TheInformationRowsOfAGearAndOfAnAddressWithoutOne) {
                                    "Status: Lampenleistung ein", "Status: Grenzwertfehler",
                                    "Status: Überblendvorgang", "Status: RESET STATE", "Status: Kurzadresse fehlt",
                                    "Status: POWER FAILURE", "", "Leuchtendaten", "", "Energie", "", "Zustand", "",
-                                   "Wartung"}));
+                                   "Wartung", "", "Geräte-Identifikation (Speicherbank 0)", "Letzte Speicherbank",
+                                   "GTIN", "Firmware", "Seriennummer", "Hardware-Version", "Version 101 (System)",
+                                   "Version 102 (Betriebsgeräte)", "Version 103 (Eingabegeräte)",
+                                   "Logische Eingabegeräte", "Logische Betriebsgeräte", "Index dieses Betriebsgeräts"}));
     // GTIN bytes 00 0A FF 00 0A FF, each in decimal; status 0x05. The gear has no luminaire banks.
+    // Bank 0 in its DALI-2 layout: the GTIN as one number, no control device part (103 is MASK).
     const QString none = QStringLiteral("nicht vorhanden");
     EXPECT_EQ(values, (QStringList{"2", "010A", "00000000", "12345678", "010255010255", "", "00000101", "Fehler",
                                    "OK", "An", "0", "Nein", "Nein", "Nein", "Nein", "", none, "", none, "", none, "",
-                                   none}));
+                                   none, "", "", "0", "47227865855", "1.10", "1234567800000000", "1.0", "2.0", "2.0",
+                                   "nicht verfügbar", "0", "1", "0"}));
 
     // No gear at 40: every row still there, no value made up.
     view().store().workingTable[40].present = 1;

@@ -475,8 +475,9 @@ TEST_F(KelvaneViewTest, JobsStartedDuringReadAllLeaveItsDialogAndCancelAlone) {
     EXPECT_EQ(view().store().workingTable[3].readState, kReadStateParameters | kReadStateScenes);
     EXPECT_EQ(view().store().workingTable[12].readState, kReadStateParameters);  // by the click only
     EXPECT_EQ(view().store().workingTable[40].readState, 0u);                    // cancelled before
-    // The 15 identification and status rows, then four bank sections the gear lacks: a heading and "nicht vorhanden" each.
-    EXPECT_EQ(frame->view().tabViews().infoView().list()->rowCount(), 23);
+    // The 15 identification and status rows, four bank sections the gear lacks (a heading and "nicht
+    // vorhanden" each), then bank 0's section: a gap, its title and its eleven DALI-2 values.
+    EXPECT_EQ(frame->view().tabViews().infoView().list()->rowCount(), 36);
     EXPECT_FALSE(readAllDialog->isVisible());
     EXPECT_FALSE(frame->view().busy());
 }

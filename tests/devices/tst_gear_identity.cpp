@@ -1,6 +1,7 @@
 // Memory bank 0 read as the standard has it: DTR1 = bank, DTR0 once per bank,
 // READ MEMORY LOCATION stepping through; the identity in each edition's layout.
 
+#include "app/luminaire_info.h"
 #include "devices/gear_identity.h"
 #include "devices/memory_bank.h"
 #include "tests/sim/bus_test_support.h"
@@ -11,7 +12,7 @@ namespace {
 
 using Frames = std::vector<uint16_t>;
 constexpr uint16_t kQueryVersion = 0x0197, kRead = 0x01C5, kDtr1Bank0 = 0xC300, kDtr0Zero = 0xA300,
-                   kDtr0Gtin = 0xA303;
+                   kDtr0LastBank = 0xA302;
 
 Frames reads(int count) { return Frames(size_t(count), kRead); }
 
@@ -35,17 +36,18 @@ struct IdentityCase {
     int garbledRead;  // the n-th READ MEMORY LOCATION answered with a frame error, 0 none
     Frames frames;
     QString identification;
+    int infoRows;  // the information tab's rows of bank 0: a gap, the title, the values
 };
 
-// A DALI-2 gear gives 16 bytes from the GTIN to the end of its 8-byte number,
-// an edition-1 gear 12 to the end of its 4-byte serial number; a broken answer
-// is asked once more after DTR0 is set back to its location.
+// A DALI-2 gear gives 25 bytes from its last bank at 0x02 to its unit index
+// at 0x1A, an edition-1 gear 13 to the end of its 4-byte serial number; a
+// broken answer is asked once more after DTR0 is set back to its location.
 TEST(GearIdentity, BankZeroIsReadInTheLayoutOfTheGearsEdition) {
-    const Frames head{kQueryVersion, kDtr1Bank0, kDtr0Zero, kRead, kDtr0Gtin};
+    const Frames head{kQueryVersion, kDtr1Bank0, kDtr0Zero, kRead, kDtr0LastBank};
     const IdentityCase cases[] = {
-        {"DALI-2", 8, 0, head + reads(16), "1122334455667788"},
-        {"edition 1", 1, 0, head + reads(12), "55667788"},
-        {"frame error at 0x04", 8, 3, head + reads(2) + Frames{0xA304} + reads(15), "1122334455667788"},
+        {"DALI-2", 8, 0, head + reads(25), "1122334455667788", 13},
+        {"edition 1", 1, 0, head + reads(13), "55667788", 6},
+        {"frame error at 0x04", 8, 4, head + reads(3) + Frames{0xA304} + reads(23), "1122334455667788", 13},
     };
     for (const IdentityCase& c : cases) {
         LinkedBus bus({identifiedGear(c.versionNumber)});
@@ -66,6 +68,7 @@ TEST(GearIdentity, BankZeroIsReadInTheLayoutOfTheGearsEdition) {
         EXPECT_EQ(FirmwareText(*identity), "2.1") << c.label;
         EXPECT_EQ(IdentificationText(*identity), c.identification) << c.label;
         EXPECT_EQ(results, link_result::kOk) << c.label;
+        EXPECT_EQ(int(IdentityInfoRows(*identity, {}).size()), c.infoRows) << c.label;
     }
 }
 
