@@ -58,10 +58,14 @@ void CInfoView::ShowName(int address, const QString& name, bool editable) {
 void CInfoView::ShowInfo(const std::vector<InfoRow>& rows) {
     list_->setRowCount(0);
     list_->setRowCount(int(rows.size()));
-    for (int r = 0; r < int(rows.size()); ++r) {
-        list_->setItem(r, 0, new QTableWidgetItem(rows[size_t(r)].label));
-        list_->setItem(r, 1, new QTableWidgetItem(rows[size_t(r)].value));
-    }
+    // Texts wider than their column (a luminaire's identification, a long
+    // label) are whole in their tool tips.
+    for (int r = 0; r < int(rows.size()); ++r)
+        for (const auto& [column, text] : {std::pair{0, rows[size_t(r)].label}, std::pair{1, rows[size_t(r)].value}}) {
+            auto* item = new QTableWidgetItem(text);
+            item->setToolTip(text);
+            list_->setItem(r, column, item);
+        }
 }
 
 void CInfoView::ApplyLanguage(const QString& module) {

@@ -477,7 +477,14 @@ TEST_F(KelvaneViewTest, JobsStartedDuringReadAllLeaveItsDialogAndCancelAlone) {
     EXPECT_EQ(view().store().workingTable[40].readState, 0u);                    // cancelled before
     // The 15 identification and status rows, four bank sections the gear lacks (a heading and "nicht
     // vorhanden" each), then bank 0's section: a gap, its title and its eleven DALI-2 values.
-    EXPECT_EQ(frame->view().tabViews().infoView().list()->rowCount(), 36);
+    QTableWidget* info = frame->view().tabViews().infoView().list();
+    EXPECT_EQ(info->rowCount(), 36);
+    // A value wider than its column is whole in its tool tip.
+    const QList<QTableWidgetItem*> serial = info->findItems(QStringLiteral("Seriennummer"), Qt::MatchExactly);
+    ASSERT_EQ(serial.size(), 1);
+    const QTableWidgetItem* value = info->item(serial[0]->row(), 1);
+    EXPECT_EQ(value->text().size(), 16);
+    EXPECT_EQ(value->toolTip(), value->text());
     EXPECT_FALSE(readAllDialog->isVisible());
     EXPECT_FALSE(frame->view().busy());
 }
