@@ -305,7 +305,8 @@ int ReadProjectFile(const QString& path, DeviceTable& table, ProjectHeader* head
         DeviceRecord& record = table[values[0]];
         fillRecord(record, values);
         record.present = 1;
-        record.readState = kReadStateProject;
+        // A later line of the address takes its values; a colour line read before stays with its bit.
+        record.readState = kReadStateProject | (record.colour.features != 0 ? kReadStateColour : 0);
         ++kept;
         return true;
     });

@@ -206,6 +206,16 @@ TEST_F(DeviceLines, ColourLineCarriesTheChannelsColoursOnlyWhenTheyDifferFromRed
     EXPECT_FALSE(ParseColourLine(QString(whiteLine + " 08")));
 }
 
+// A second line of an address after its colour line takes the values; the
+// colour stays, and so does the bit that says the record holds one.
+TEST_F(DeviceLines, ALaterLineOfAColouredAddressKeepsItsColour) {
+    const QString again = QString(kGear17).replace(2, 2, QStringLiteral("C8"));
+    EXPECT_EQ(ReadProject(Utf16LE(kGear17 + "\n" + kColour17 + "\n" + again + "\n")), 2);
+    EXPECT_EQ(table[17].maxLevel, 0xC8);
+    EXPECT_EQ(table[17].colour.coolest, 0x00A0);
+    EXPECT_EQ(table[17].readState, 7 | kReadStateColour);
+}
+
 TEST_F(DeviceLines, NameLinesAreReadOnlyForGearTheFileHolds) {
     QString text;
     for (int a = 0; a < 64; ++a)
