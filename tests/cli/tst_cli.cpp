@@ -3,6 +3,7 @@
 
 #include "devices/device_record.h"
 #include "storage/device_lines.h"
+#include "tests/support/gear_records.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -78,19 +79,6 @@ protected:
 
     QTemporaryDir dir_;
 };
-
-// The record the simulated gear hold from the start.
-DeviceRecord resetGear() {
-    DeviceRecord record;
-    record.present = 1;
-    record.readState = kReadStateParameters | kReadStateScenes;
-    record.maxLevel = 254;
-    record.minLevel = 1;
-    record.powerOnLevel = 254;
-    record.systemFailureLevel = 254;
-    record.fadeRate = 7;
-    return record;
-}
 
 // Frames that only ask: replies and queries, and what a query needs before it.
 bool onlyAsks(const QStringList& frames) {
@@ -383,9 +371,9 @@ TEST_F(Cli, BusWithoutPowerIsABusError) {
 }
 
 TEST_F(Cli, ApplyWritesTheProjectAfterTheScanOnlyWithYes) {
-    DeviceRecord brighter = resetGear();
+    DeviceRecord brighter = FreshGearRecord();
     brighter.maxLevel = 200;
-    const QString file = project({{0, resetGear()}, {5, brighter}});
+    const QString file = project({{0, FreshGearRecord()}, {5, brighter}});
     const QStringList scanFrames = run({QStringLiteral("scan")}).frames;
 
     const CliRun refused = run({QStringLiteral("apply"), file});
@@ -407,7 +395,7 @@ TEST_F(Cli, ApplyWritesTheProjectAfterTheScanOnlyWithYes) {
 }
 
 TEST_F(Cli, ApplyRefusesAProjectOfOtherAddresses) {
-    const QString file = project({{0, resetGear()}, {6, resetGear()}});
+    const QString file = project({{0, FreshGearRecord()}, {6, FreshGearRecord()}});
     const QStringList scanFrames = run({QStringLiteral("scan")}).frames;
     const CliRun result = run({QStringLiteral("apply"), file, QStringLiteral("--yes"), QStringLiteral("--quiet")});
     EXPECT_EQ(result.exitCode, 3);
@@ -416,7 +404,7 @@ TEST_F(Cli, ApplyRefusesAProjectOfOtherAddresses) {
 }
 
 TEST_F(Cli, SaveReadsEveryGearAndKeepsNamesAndHeader) {
-    DeviceRecord named = resetGear();
+    DeviceRecord named = FreshGearRecord();
     named.name = QStringLiteral("Hall");
     const QString file = project({{5, named}}, {QStringLiteral("Tower"), QStringLiteral("Site"), {}, {}});
     // The plan and its marker stay as well.
@@ -448,7 +436,7 @@ TEST_F(Cli, SaveReadsEveryGearAndKeepsNamesAndHeader) {
 // The report online (the bus read, the project's names and header) and
 // offline (the project file alone, nothing on the bus), with its CSV.
 TEST_F(Cli, ReportOnlineAndFromTheProjectFile) {
-    DeviceRecord named = resetGear();
+    DeviceRecord named = FreshGearRecord();
     named.name = QStringLiteral("Hall");
     const QString file = project({{5, named}}, {QStringLiteral("Tower"), {}, {}, {}});
     const QString pdf = path(QStringLiteral("report.pdf")), csv = path(QStringLiteral("gear.csv"));
@@ -489,13 +477,13 @@ TEST_F(Cli, SaveOfAnUnwritableFileIsAFileError) {
 }
 
 TEST_F(Cli, CheckGivesZeroForAMatchingBusAndThreeWithTheDifferences) {
-    const QString same = project({{0, resetGear()}, {5, resetGear()}});
+    const QString same = project({{0, FreshGearRecord()}, {5, FreshGearRecord()}});
     const CliRun matching = run({QStringLiteral("check"), same, QStringLiteral("--json"), QStringLiteral("--quiet")});
     EXPECT_EQ(matching.exitCode, 0) << matching.err.toStdString();
     EXPECT_EQ(matching.out.toStdString(), "{\n    \"complete\": true,\n    \"rows\": [\n    ]\n}\n");
     EXPECT_TRUE(onlyAsks(matching.frames));
 
-    DeviceRecord brighter = resetGear();
+    DeviceRecord brighter = FreshGearRecord();
     brighter.maxLevel = 200;
     const QString differing = project({{5, brighter}});
     const CliRun result =
@@ -560,9 +548,9 @@ TEST_F(Cli, EmergencyTestRunsTheGroupsUnitsIntoTheLogbook) {
         { "shortAddress": 40, "deviceType": 1, "groups": [3] },
         { "shortAddress": 41, "deviceType": 1, "groups": [3], "emergency": { "lampFailure": true } },
         { "shortAddress": 50, "deviceType": 1 } ] } } ] })";
-    DeviceRecord unit = resetGear();
+    DeviceRecord unit = FreshGearRecord();
     unit.name = QStringLiteral("Exit");
-    const QString file = project({{40, unit}, {41, resetGear()}, {50, resetGear()}});
+    const QString file = project({{40, unit}, {41, FreshGearRecord()}, {50, FreshGearRecord()}});
     const CliRun result =
         run({QStringLiteral("emergency-test"), QStringLiteral("--function"), QStringLiteral("--group"),
              QStringLiteral("3"), file, QStringLiteral("--json"), QStringLiteral("--quiet")},
